@@ -1,0 +1,30 @@
+#pragma once
+// The "Run Vendrix" command without its window: checks the desired height,
+// prepares the solver input from the stored SI values, solves and stores the
+// results in SI.
+
+#include "engine/solver.h"
+#include "model/project_record.h"
+
+#include <string>
+
+namespace vendrix {
+
+struct RunOutcome
+{
+    bool refused = false; // true: the conflict below was found and nothing was computed
+    std::string errorNumberText; // "Error No.302"
+    std::string messageText; // Windows-1252 text for the conflict dialog
+    long passes = 0; // integration passes of the solver
+    int zones = 0; // pressure zones used by the final pass
+};
+
+// Builds the solver input from the stored inputs (every conversion constant of
+// the run, the 0.0001 floor of the reduction-factor products, the 0.045 guard).
+SolverInput buildSolverInput(const TubeInput &input);
+
+// Runs the analysis. On success writes record.solution and sets
+// record.state.resultsValid = 1; when refused leaves the record unchanged.
+RunOutcome RunAnalysis(ProjectRecord &record);
+
+} // namespace vendrix

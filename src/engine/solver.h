@@ -1,0 +1,50 @@
+#pragma once
+// Equilibrium shape of a geosynthetic tube on a rigid foundation and the
+// searches that meet the three objectives. Internal units: feet, pounds,
+// lb/ft3, psi at the interfaces, tension in lb/in.
+
+#include "model/project_record.h"
+
+#include <array>
+
+namespace vendrix {
+
+struct SolverInput
+{
+    int analysisCode = 1; // 1 given strength, 2 given maximum height, 3 given pumping pressure
+    double circumference = 0; // ft
+    double slurrySpecificGravityLower = 0;
+    double slurrySpecificGravityUpper = 0;
+    double fluidSpecificGravityLower = 0;
+    double fluidSpecificGravityUpper = 0;
+    double slurryHeightLower = 0; // ft
+    double fluidHeightLower = 0; // ft
+    double workingTension = 0; // lb/in; used by code 1
+    double desiredMaxHeight = 0; // ft; code 2
+    double inletPressure = 0; // psi; code 3
+    double transportUnitWeight = 0; // lb/ft3
+};
+
+struct SolverOutput
+{
+    int zones = 0; // number of pressure zones used
+    std::array<double, kProfilePoints> profileX {}; // ft
+    std::array<double, kProfilePoints> profileY {}; // ft
+    double computedCircumference = 0; // ft
+    double crestPressure = 0; // psi
+    double totalArea = 0; // ft2
+    double workingTension = 0; // lb/in
+    double axialForce = 0; // lb
+    int convergenceWarning = 0;
+    double maxHeight = 0; // ft
+    double maxWidth = 0; // ft
+    double heightAtMaxWidth = 0; // ft
+    double baseWidth = 0; // ft
+    double areaLowerSlurry = 0; // ft2
+    double areaUpperSlurry = 0; // ft2
+    long passes = 0; // integration passes run (complete or abandoned)
+};
+
+void SolveTube(const SolverInput &input, SolverOutput &output);
+
+} // namespace vendrix

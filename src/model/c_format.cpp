@@ -1,0 +1,89 @@
+#include "model/c_format.h"
+
+#include <cctype>
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <vector>
+
+namespace vendrix {
+
+namespace {
+
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+// Switches the calling thread to the "C" locale for its lifetime.
+class ScopedCLocale
+{
+public:
+    ScopedCLocale()
+        : m_previous(uselocale(cLocale()))
+    {
+    }
+    ~ScopedCLocale() { uselocale(m_previous); }
+    ScopedCLocale(const ScopedCLocale &) = delete;
+    ScopedCLocale &operator=(const ScopedCLocale &) = delete;
+
+private:
+    locale_t m_previous;
+};
+
+} // namespace
+
+std::string formatC(const char *format, ...)
+{
+    ScopedCLocale cLocaleScope;
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    std::string result;
+    if (length < 0) {
+        va_end(again);
+        return result;
+    }
+    if (static_cast<size_t>(length) < sizeof buffer) {
+        result.assign(buffer, static_cast<size_t>(length));
+    } else {
+        std::vector<char> large(static_cast<size_t>(length) + 1);
+        std::vsnprintf(large.data(), large.size(), format, again);
+        result.assign(large.data(), static_cast<size_t>(length));
+    }
+    va_end(again);
+    return result;
+}
+
+std::string formatFieldNumber(double value) { return formatC("%.15g", value); }
+
+double strtodC(const char *text, char **end) { return strtod_l(text, end, cLocale()); }
+
+bool parseFieldNumber(std::string_view text, double &value)
+{
+    std::string copy(text);
+    const char *begin = copy.c_str();
+    while (*begin != '\0' && std::isspace(static_cast<unsigned char>(*begin)))
+        ++begin;
+    if (*begin == '\0')
+        return false;
+    char *end = nullptr;
+    const double parsed = strtodC(begin, &end);
+    if (end == begin)
+        return false;
+    while (*end != '\0' && std::isspace(static_cast<unsigned char>(*end)))
+        ++end;
+    if (*end != '\0')
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace vendrix

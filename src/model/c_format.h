@@ -1,0 +1,25 @@
+#pragma once
+// printf-style formatting and number reading that always use '.' as the decimal
+// point, whatever locale the user or the GUI toolkit has installed.
+
+#include <string>
+#include <string_view>
+
+namespace vendrix {
+
+// Like snprintf, but under the "C" locale.
+std::string formatC(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+// A number as shown in an input field: general format with 15 significant
+// digits (10 -> "10", 10 × 3.28084 -> "32.8084").
+std::string formatFieldNumber(double value);
+
+// strtod under the "C" locale.
+double strtodC(const char *text, char **end);
+
+// Reads a whole field as a number: optional blanks around one C-syntax floating
+// point number, nothing else. Returns false for anything else ("abc", "12,5",
+// "1.2.3", "").
+bool parseFieldNumber(std::string_view text, double &value);
+
+} // namespace vendrix

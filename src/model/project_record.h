@@ -1,0 +1,155 @@
+#pragma once
+// The data of the one open project: inputs, identification, display settings,
+// run-time state and the latest results. All physical values are stored in SI.
+
+#include <array>
+#include <string>
+
+namespace vendrix {
+
+// Number of profile points of the half cross-section: one per 0.5 degree of
+// tangent angle from the edge of the base contact (0) to the crest (360).
+inline constexpr int kProfilePoints = 361;
+// The profile arrays carry one spare entry that stays 0.
+inline constexpr int kProfileArraySize = 362;
+
+using ProfileArray = std::array<double, kProfileArraySize>;
+
+// Objective of the analysis; stored as 0, 1, 2 (the radio-button index).
+enum class AnalysisType : int { GivenStrength = 0, GivenHeight = 1, GivenPressure = 2 };
+
+struct TubeInput
+{
+    double circumference = 10.0; // m
+    int twoSlurryLayers = 1; // 0 = one slurry layer, 1 = two
+    double slurryUnitWeightLower = 12.0; // kN/m3
+    double slurryUnitWeightUpper = 11.0; // kN/m3; equals the lower one with one layer
+    double fluidUnitWeightLower = 10.0; // kN/m3, outside fluid up to fluidHeightLower
+    double fluidUnitWeightUpper = 0.0; // kN/m3, outside fluid (or air) above it
+    double slurryHeightLower = 1.0; // m, Hin-Lower (two layers only)
+    double fluidHeightLower = 2.0; // m, Hout-Lower
+    AnalysisType analysisType = AnalysisType::GivenStrength;
+    double ultimateStrength = 100.0; // kN/m, circumferential (GivenStrength)
+    double desiredMaxHeight = 2.5; // m (GivenHeight)
+    double pumpingPressure = 20.0; // kPa (GivenPressure)
+    double rfInstallationDamage = 1.3; // RFid
+    double rfDurability = 1.0; // RFd
+    double rfCreep = 1.5; // RFc
+    double rfSeamCircumferential = 2.0; // RFss, circumferential direction
+    double rfSeamAxial = 2.0; // RFss, axial direction
+    double transportUnitWeight = 9.8073607; // kN/m3; 62.43 lb/ft3
+    double specificGravitySolids = 2.7; // Gs
+    double consolidatedUnitWeight = 12.0; // kN/m3, saturated consolidated fill
+    std::string costPerUnitArea = "0.00"; // as typed: currency per display area unit
+    std::string quantityRemarks;
+    double tubeLength = 1.0; // m, for quantities and cost
+};
+
+// Identification of the project and of the designer's company. Texts are
+// Windows-1252 bytes, as in the files.
+struct ProjectInfo
+{
+    std::string title; // at most 40 characters
+    std::string projectNumber;
+    std::string projectNumberSuffix; // shown after "__"
+    std::string client;
+    std::string dateTime;
+    std::string designer;
+    std::string stationNumber;
+    std::string description; // at most 600 characters, several lines
+    std::string companyName; // 100
+    std::string companyStreet1; // 100
+    std::string companyStreet2; // 100
+    std::string companyCity; // 30
+    std::string companyState; // 20
+    std::string companyZip; // 20
+    std::string companyPhone; // 30
+    std::string companyFax; // 30
+    std::string companyEmail; // 30
+    std::string logoPath; // full path of the logo bitmap
+    int includeLogo = 0; // 1 = print the logo
+    std::string projectPath = "Not saved, yet";
+};
+
+inline constexpr const char *kProjectNotSaved = "Not saved, yet";
+
+// How values and graphics are shown; survives a new project except where noted.
+struct DisplaySettings
+{
+    int englishUnits = 0; // 0 = SI, 1 = English (display only)
+    std::string currencyUnit = "$";
+    int printBlackWhite = 0; // reset by a new project
+    int screenBlackWhite = 0; // reset by a new project
+    int asianPacific = 0; // 1 = write exponents as "^2" and "^3"
+    int omitConsolidationPage = 0; // reset by a new project
+};
+
+// Which shape the cross-section drawing, reports and printout treat as current.
+enum ShapeShown : int {
+    ShapeNone = 0,
+    ShapeAsFilled = 1,
+    ShapeOption1 = 2,
+    ShapeOption2 = 3,
+};
+
+// Run-time state; never saved. The desktop program keeps the main menu and
+// input display windows itself.
+struct AppState
+{
+    int projectOpen = 0;
+    int resultsValid = 0;
+    int shapeShown = ShapeNone;
+    int hideDialogTags = 1;
+    std::string startDirectory;
+    std::string dataDirectory;
+    std::string updateLabel = "Update #1.2";
+};
+
+// Results of the last analysis run, in SI.
+struct TubeSolution
+{
+    ProfileArray profileX {}; // m, from the symmetry axis; point 0 = edge of base contact
+    ProfileArray profileY {}; // m, above the foundation; point 360 = crest
+    double computedCircumference = 0; // m
+    double inletPressure = 0; // kPa, net pressure at the crest
+    double totalArea = 0; // m2, also storage capacity in m3/m
+    double ultimateStrengthCircumferential = 0; // kN/m
+    double ultimateStrengthAxial = 0; // kN/m
+    int convergenceWarning = 0; // 1 = constraints not met
+    double maxHeight = 0; // m
+    double maxWidth = 0; // m
+    double heightAtMaxWidth = 0; // m
+    double baseWidth = 0; // m
+    double areaLowerSlurry = 0; // m2
+    double areaUpperSlurry = 0; // m2
+};
+
+// Consolidated shape estimates, in SI. Only Option 1 writes the arrays.
+struct ConsolidationResult
+{
+    ProfileArray rawShapeX {}; // Option 1 before the extreme-case step; index 0 = origin
+    ProfileArray rawShapeY {};
+    ProfileArray shapeX {}; // final Option 1 profile
+    ProfileArray shapeY {};
+    double consolidatedArea = 0; // m2, both options
+    double finalHeight = 0; // m, both options
+};
+
+// The one project record. Exactly one instance lives in the application
+// (desktop program or batch command); everything else receives a reference.
+struct ProjectRecord
+{
+    TubeInput input;
+    ProjectInfo info;
+    DisplaySettings display;
+    AppState state;
+    TubeSolution solution;
+    ConsolidationResult consolidation;
+};
+
+// Restores the initial values of a new project; keeps englishUnits,
+// currencyUnit, asianPacific and dataDirectory. startDirectory is set to
+// currentDirectory.
+void ResetProject(ProjectRecord &record, const std::string &currentDirectory);
+
+} // namespace vendrix

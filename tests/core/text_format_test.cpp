@@ -1,0 +1,79 @@
+#include "model/c_format.h"
+#include "model/windows1252.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale>
+
+namespace vendrix {
+namespace {
+
+// A comma-decimal locale installed globally, as a user's environment might.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST(CFormat, NumbersUseADotWhateverTheLocale)
+{
+    const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaDecimal));
+    const char *cLocale = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = cLocale ? cLocale : "C";
+    // Any installed comma locale also switches printf itself.
+    for (const char *name : {"de_DE.UTF-8", "de_DE", "fr_FR.UTF-8", "C.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name))
+            break;
+    }
+    EXPECT_EQ(formatC("%.2f", 3.1831 - 0.005), "3.18");
+    EXPECT_EQ(formatC("%10.3f", -1.5), "    -1.500");
+    EXPECT_EQ(formatFieldNumber(10.0), "10");
+    EXPECT_EQ(formatFieldNumber(10.0 * 3.28084), "32.8084");
+    EXPECT_EQ(formatFieldNumber(9.8073607 * 6.365627), "62.4300000706589");
+    double value = 0;
+    EXPECT_TRUE(parseFieldNumber(" 12.5 ", value));
+    EXPECT_EQ(value, 12.5);
+    std::setlocale(LC_ALL, saved.c_str());
+    std::locale::global(previous);
+}
+
+TEST(CFormat, FieldNumbers)
+{
+    struct Case {
+        const char *text;
+        bool ok;
+        double value;
+    };
+    const Case cases[] = {
+        {"10", true, 10}, {"  -3.5", true, -3.5}, {"1e2", true, 100}, {"abc", false, 0},
+        {"12,5", false, 0}, {"1.2.3", false, 0}, {"", false, 0}, {"   ", false, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        double value = 0;
+        EXPECT_EQ(parseFieldNumber(c.text, value), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(value, c.value);
+        }
+    }
+}
+
+TEST(CFormat, LongOutputIsNotCut)
+{
+    const std::string long_text(1000, 'x');
+    EXPECT_EQ(formatC("%s!", long_text.c_str()), long_text + "!");
+}
+
+TEST(Windows1252, EveryByteRoundTripsThroughUtf8)
+{
+    for (int b = 0; b < 256; ++b) {
+        SCOPED_TRACE(b);
+        const std::string bytes(1, static_cast<char>(b));
+        EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(bytes)), bytes);
+    }
+    EXPECT_EQ(windows1252ToUtf8("\x80\xB3"), "\xE2\x82\xAC\xC2\xB3");
+    EXPECT_EQ(utf8ToWindows1252("\xE6\xBC\xA2"), "?"); // outside the code page
+    EXPECT_EQ(utf8ToWindows1252("\xC3"), "?"); // cut sequence
+}
+
+} // namespace
+} // namespace vendrix
