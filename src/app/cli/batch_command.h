@@ -2,12 +2,26 @@
 // `vendrix run ...`: the analysis without a window. Links no Qt; drawing and
 // printing are supplied by the executable through BatchHooks.
 
+#include "model/project_record.h"
+
 #include <cstdio>
+#include <functional>
+#include <string>
 
 namespace vendrix {
 
 struct BatchHooks
 {
+    // Each returns false with a readable reason in `error`; an empty hook means
+    // the feature is not available in this build.
+    std::function<bool(const ProjectRecord &, const std::string &path, int width, int height,
+                       std::string &error)>
+        writeCrossSectionImage; // png, bmp or svg by the file's extension
+    std::function<bool(const ProjectRecord &, const std::string &path, int width, int height,
+                       std::string &error)>
+        writeSketchImage;
+    std::function<bool(const ProjectRecord &, const std::string &path, std::string &error)>
+        writeReportPdf;
 };
 
 // argv[0] is "run". Returns the process exit status.

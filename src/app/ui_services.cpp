@@ -1,0 +1,42 @@
+#include "app/ui_services.h"
+
+#include "graphics/qt_text.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace vendrix {
+
+UiServices defaultUiServices()
+{
+    UiServices services;
+    services.message = [](QWidget *parent, const QString &text) {
+        QMessageBox::information(parent, QStringLiteral("Vendrix"), text);
+    };
+    services.conflict = [](QWidget *parent, const std::string &errorNumberText,
+                           const std::string &messageText) {
+        QMessageBox::warning(parent, toQString(errorNumberText), toQString(messageText));
+    };
+    services.askYesNoCancel = [](QWidget *parent, const QString &text) {
+        return static_cast<int>(QMessageBox::question(
+            parent, QStringLiteral("Vendrix"), text,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes));
+    };
+    services.openFileName = [](QWidget *parent, const QString &caption, const QString &directory,
+                               const QString &filter) {
+        return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+    };
+    services.saveFileName = [](QWidget *parent, const QString &caption,
+                               const QString &suggestedPath, const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+    };
+    services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    services.startProgram = [](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    return services;
+}
+
+} // namespace vendrix

@@ -1,0 +1,42 @@
+#pragma once
+// Everything a window does that would block or leave the program (message boxes,
+// file dialogs, the conflict message, web pages, external programs) goes through
+// these callbacks, so tests can replace them and read what would have been shown.
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace vendrix {
+
+struct UiServices
+{
+    // A plain message box with an OK button ("Please enter a number.").
+    std::function<void(QWidget *parent, const QString &text)> message;
+    // The conflict message dialog with its error number ("Error No.101") and text,
+    // both Windows-1252 as built by the rules.
+    std::function<void(QWidget *parent, const std::string &errorNumberText,
+                       const std::string &messageText)>
+        conflict;
+    // Yes / No / Cancel question; returns QMessageBox::StandardButton.
+    std::function<int(QWidget *parent, const QString &text)> askYesNoCancel;
+    // File dialogs; an empty result means cancelled.
+    std::function<QString(QWidget *parent, const QString &caption, const QString &directory,
+                          const QString &filter)>
+        openFileName;
+    std::function<QString(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                          const QString &filter)>
+        saveFileName;
+    std::function<bool(const QUrl &url)> openUrl;
+    std::function<bool(const QString &program, const QStringList &arguments)> startProgram;
+};
+
+// The real dialogs and desktop services.
+UiServices defaultUiServices();
+
+} // namespace vendrix
