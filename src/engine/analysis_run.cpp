@@ -1,0 +1,126 @@
+#include "engine/analysis_run.h"
+
+#include "engine/reduction_factors.h"
+#include "model/c_format.h"
+
+#include <cmath>
+
+namespace vendrix {
+
+namespace {
+
+// Into the solver's units.
+constexpr double kFeetPerMetre = 3.28084;
+constexpr double kSpecificGravityPerUnitWeight = 0.10196423910206213; // 1 / 9.80736 kN/m3
+constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
+constexpr double kPsiPerKilopascal = 0.145;
+constexpr double kInletPressureOffset = 0.04; // psi
+constexpr double kPcfPerKilonewtonPerCubicMetre = 6.365627;
+
+// Back into SI.
+constexpr double kMetresPerFoot = 0.3047999902464003;
+constexpr double kSquareMetresPerSquareFoot = 0.09290303405420572;
+constexpr double kKilopascalPerPsi = 6.8965517241379315;
+constexpr double kKilonewtonPerMetrePerPoundPerInch = 0.1751339044644551;
+constexpr double kKilonewtonPerMetrePerPoundPerFoot = 0.014594492038704592;
+
+constexpr double kOneOverPi = 0.31830988614222805;
+// Slurry and outside fluid closer than this in specific gravity leave almost
+// no net unit weight; both slurries are then made heavier by the bump.
+constexpr double kNearlyEqualSpecificGravity = 0.05;
+constexpr double kSpecificGravityBump = 0.045;
+
+double finiteOrZero(double v)
+{
+    return std::isfinite(v) ? v : 0.0;
+}
+
+} // namespace
+
+SolverInput buildSolverInput(const TubeInput &input)
+{
+    const ReductionFactorProducts rf = reductionFactorProducts(input);
+    SolverInput s;
+    s.analysisCode = static_cast<int>(input.analysisType) + 1;
+    s.circumference = input.circumference * kFeetPerMetre;
+    s.slurrySpecificGravityLower = input.slurryUnitWeightLower * kSpecificGravityPerUnitWeight;
+    s.slurrySpecificGravityUpper = input.slurryUnitWeightUpper * kSpecificGravityPerUnitWeight;
+    s.fluidSpecificGravityLower = input.fluidUnitWeightLower * kSpecificGravityPerUnitWeight;
+    s.fluidSpecificGravityUpper = input.fluidUnitWeightUpper * kSpecificGravityPerUnitWeight;
+    // With one layer the slurry interface lies far above any crest.
+    s.slurryHeightLower
+        = hasTwoSlurryLayers(input) ? input.slurryHeightLower * kFeetPerMetre : s.circumference;
+    s.fluidHeightLower = input.fluidHeightLower * kFeetPerMetre;
+    s.workingTension
+        = input.ultimateStrength / rf.circumferential * kPoundsPerInchPerKilonewtonPerMetre;
+    s.desiredMaxHeight = input.desiredMaxHeight * kFeetPerMetre;
+    s.inletPressure = input.pumpingPressure * kPsiPerKilopascal + kInletPressureOffset;
+    s.transportUnitWeight = input.transportUnitWeight * kPcfPerKilonewtonPerCubicMetre;
+    if (std::fabs(s.fluidSpecificGravityLower - s.slurrySpecificGravityUpper)
+        <= kNearlyEqualSpecificGravity) {
+        s.slurrySpecificGravityLower += kSpecificGravityBump;
+        s.slurrySpecificGravityUpper += kSpecificGravityBump;
+    }
+    return s;
+}
+
+RunOutcome RunAnalysis(ProjectRecord &record)
+{
+    RunOutcome outcome;
+    const TubeInput &input = record.input;
+
+    if (input.analysisType == AnalysisType::GivenHeight) {
+        // Compared in SI so that a height equal to the ideal diameter passes in
+        // both unit systems; the message shows display units.
+        if (input.desiredMaxHeight > input.circumference * kOneOverPi) {
+            const bool english = record.display.englishUnits != 0;
+            const double f = english ? kFeetPerMetre : 1.0;
+            const double diameter = input.circumference * f * kOneOverPi;
+            outcome.refused = true;
+            outcome.errorNumberText = "Error No.302";
+            outcome.messageText = "Maximum desired height of tube should not exceed "
+                + formatC("%.2f", diameter - 0.005) + (english ? " [ft]\n" : " [m]\n")
+                + "i.e., the diameter of an ideal circular tube having the given\n"
+                  "circumference of "
+                + formatC("%.2f", input.circumference * f) + (english ? " [ft]." : " [m].")
+                + "\n\nPlease correcet";
+            return outcome;
+        }
+    }
+
+    const SolverInput solverInput = buildSolverInput(input);
+    SolverOutput out;
+    SolveTube(solverInput, out);
+
+    const ReductionFactorProducts rf = reductionFactorProducts(input);
+    TubeSolution &s = record.solution;
+    s = TubeSolution {};
+    for (int k = 0; k < kProfilePoints; ++k) {
+        s.profileX[k] = out.profileX[k] * kMetresPerFoot;
+        s.profileY[k] = out.profileY[k] * kMetresPerFoot;
+    }
+    s.computedCircumference = out.computedCircumference * kMetresPerFoot;
+    s.maxHeight = out.maxHeight * kMetresPerFoot;
+    s.maxWidth = out.maxWidth * kMetresPerFoot;
+    s.heightAtMaxWidth = out.heightAtMaxWidth * kMetresPerFoot;
+    s.baseWidth = out.baseWidth * kMetresPerFoot;
+    s.totalArea = out.totalArea * kSquareMetresPerSquareFoot;
+    s.areaLowerSlurry = out.areaLowerSlurry * kSquareMetresPerSquareFoot;
+    s.areaUpperSlurry = out.areaUpperSlurry * kSquareMetresPerSquareFoot;
+    s.inletPressure = out.crestPressure * kKilopascalPerPsi;
+    s.ultimateStrengthCircumferential = finiteOrZero(out.workingTension * rf.circumferential
+                                                     * kKilonewtonPerMetrePerPoundPerInch);
+    // A failed run has no circumference to spread the axial force over.
+    s.ultimateStrengthAxial = out.computedCircumference != 0
+        ? finiteOrZero(out.axialForce / out.computedCircumference * rf.axial
+                       * kKilonewtonPerMetrePerPoundPerFoot)
+        : 0.0;
+    s.convergenceWarning = out.convergenceWarning;
+
+    record.state.resultsValid = 1;
+    outcome.passes = out.passes;
+    outcome.zones = out.zones;
+    return outcome;
+}
+
+} // namespace vendrix

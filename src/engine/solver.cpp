@@ -1,0 +1,582 @@
+#include "engine/solver.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendrix {
+
+namespace {
+
+// Angle grid: 720 fine steps of a quarter degree of tangent angle, from the
+// edge of the base contact (0) to the crest (180 degrees). Fine indices j run
+// 1..721, profile points i = 1..361 sit at fine index 2i - 1 (every 0.5 degree).
+constexpr int kFineIndices = 721;
+constexpr int kPoints = kProfilePoints;
+constexpr double kGridPi = 3.14159265359;
+constexpr double kFineStep = kGridPi / 720; // rad
+constexpr double kSimpsonFactor = kGridPi / 2160; // one third of the fine step
+
+// pi in single precision: the one-layer height of the given-pressure search.
+constexpr double kSinglePrecisionPi = 3.1415927410125732;
+constexpr double kInterfaceSentinel = 1e10; // ft, above any crest
+constexpr double kPsfPerPsi = 144;
+
+// Search constants. Several are single-precision values widened to double.
+constexpr double kStartRatio = 50;
+constexpr double kStartRatioStep = 5;
+constexpr double kCircumferenceToleranceStrength = 0.004999999888241291;
+constexpr double kTensionFactor = 0.9700000286102295;
+constexpr double kSmallestStepAfterTensionIncrease = 9.99999993922529e-09;
+constexpr double kSmallestStepAfterAbandon = 1e-10;
+constexpr double kExhaustedStep = 1e-12;
+constexpr double kPressureTolerance = 0.03999999910593033;
+constexpr double kCircumferenceTolerancePressure = 0.009999999776482582;
+constexpr double kSmallestTensionStep = 1.0; // lb/in
+constexpr int kAbandonLimitStrength = 11;
+constexpr int kFinalCheckLimit = 10;
+constexpr double kStartTensionHeight = 20000; // lb/in
+
+// No search may run longer than this; the result then carries the warning.
+constexpr long kPassLimit = 100000;
+// A result whose circumference is off by more than this share of the input is
+// never reported as converged.
+constexpr double kCircumferenceWarning = 0.01;
+
+struct AngleTables
+{
+    double cosTheta[kFineIndices + 1];
+    double sinHalfSquared[kFineIndices + 1]; // sin^2(theta/2)
+    double sinTheta[kFineIndices + 1];
+};
+
+// The tables never change: built once for the whole program.
+const AngleTables &angleTables()
+{
+    static const AngleTables tables = [] {
+        AngleTables t {};
+        for (int j = 1; j <= kFineIndices; ++j) {
+            const double theta = (j - 1) * kFineStep;
+            const double s = std::sin(0.5 * theta);
+            t.cosTheta[j] = std::cos(theta);
+            t.sinHalfSquared[j] = s * s;
+            t.sinTheta[j] = std::sin(theta);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// Part of the membrane within which the inside and outside unit weights are
+// constant, so that the net pressure is linear in height.
+struct PressureZone
+{
+    double netUnitWeight = 0; // lb/ft3, inside minus outside
+    double radiusSquared = 0; // ft2, Tf / net unit weight
+    double lambda = 0; // ft, its square root
+    double pressureScale = 0; // lb/ft2, sqrt(Tf * net unit weight)
+    double basePressure = 0; // lb/ft2
+    double topPressure = 0; // lb/ft2
+    double baseRatio = 0; // base pressure / pressure scale
+    double baseHeight = 0; // ft
+    double thickness = 0; // ft
+    int first = 1; // first profile point
+    int last = 1; // last profile point
+    int referenceIndex = 1; // fine index of the zone's starting angle
+};
+
+// One integration pass: everything the search tests and the result needs.
+struct Pass
+{
+    double q[kFineIndices + 1]; // dimensionless pressure per fine index
+    double x[kPoints + 1]; // ft, from the contact edge (not yet shifted to the axis)
+    double y[kPoints + 1]; // ft
+    PressureZone zones[3];
+    int zoneCount = 0;
+    double tension = 0; // lb/in
+    double circumference = 0; // ft
+    double maxHeight = 0; // ft
+    double crestPressure = 0; // psi
+};
+
+enum class PassResult { Complete, Abandoned, Failed };
+
+// The fixed data of one call: unit weights per zone, interface heights.
+struct Problem
+{
+    int code = 1;
+    double circumference = 0; // ft
+    double insideUnitWeight[3] {}; // lb/ft3
+    double outsideUnitWeight[3] {};
+    double interfaceHeight[3] {}; // Z1 <= Z2, Z3 sentinel
+    bool slurryInterfaceFirst = true; // slurry interface not above the fluid interface
+};
+
+Problem setUp(const SolverInput &in)
+{
+    Problem p;
+    p.code = in.analysisCode;
+    p.circumference = in.circumference;
+    const double gw = in.transportUnitWeight;
+    const double slurryLower = in.slurrySpecificGravityLower * gw;
+    double slurryUpper = in.slurrySpecificGravityUpper * gw;
+    const double fluidLower = in.fluidSpecificGravityLower * gw;
+    double fluidUpper = in.fluidSpecificGravityUpper * gw;
+    double slurryHeight = in.slurryHeightLower;
+    const double fluidHeight = in.fluidHeightLower;
+    if (p.code == 3) {
+        // The given-pressure search works with one slurry and one outside fluid.
+        slurryHeight = 1000 * in.circumference / kSinglePrecisionPi;
+        slurryUpper = slurryLower;
+        fluidUpper = fluidLower;
+    }
+    p.slurryInterfaceFirst = slurryHeight <= fluidHeight;
+    p.interfaceHeight[0] = std::min(slurryHeight, fluidHeight);
+    p.interfaceHeight[1] = std::max(slurryHeight, fluidHeight);
+    p.interfaceHeight[2] = kInterfaceSentinel;
+    p.insideUnitWeight[0] = slurryLower;
+    p.outsideUnitWeight[0] = fluidLower;
+    if (p.slurryInterfaceFirst) {
+        p.insideUnitWeight[1] = slurryUpper;
+        p.outsideUnitWeight[1] = fluidLower;
+    } else {
+        p.insideUnitWeight[1] = slurryLower;
+        p.outsideUnitWeight[1] = fluidUpper;
+    }
+    p.insideUnitWeight[2] = slurryUpper;
+    p.outsideUnitWeight[2] = fluidUpper;
+    return p;
+}
+
+// Integrates the membrane from the contact edge to the crest for tension T
+// (lb/in) and base pressure ratio q0.
+PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass)
+{
+    const AngleTables &t = angleTables();
+    const double tf = 12 * tension; // lb/ft
+    pass.tension = tension;
+
+    // A zone with a net unit weight that is not positive, or a tension that is
+    // not positive, has no equilibrium shape, even if the membrane never
+    // reaches that zone.
+    for (int k = 0; k < 3; ++k) {
+        PressureZone &z = pass.zones[k];
+        z.netUnitWeight = problem.insideUnitWeight[k] - problem.outsideUnitWeight[k];
+        if (!(tf > 0) || !(z.netUnitWeight > 0))
+            return PassResult::Failed;
+        z.radiusSquared = tf / z.netUnitWeight;
+        z.lambda = std::sqrt(z.radiusSquared);
+        z.pressureScale = std::sqrt(tf * z.netUnitWeight);
+        if (!std::isfinite(z.radiusSquared) || !(z.radiusSquared > 0)
+            || !std::isfinite(z.pressureScale) || !(z.pressureScale > 0))
+            return PassResult::Failed;
+    }
+
+    // The interfaces start at their input heights on every pass; within the
+    // pass each is moved up to the grid point at or just above it.
+    double interfaceHeight[3]
+        = {problem.interfaceHeight[0], problem.interfaceHeight[1], problem.interfaceHeight[2]};
+
+    int k = 0;
+    PressureZone *z = &pass.zones[0];
+    z->baseRatio = q0;
+    z->referenceIndex = 1;
+    z->baseHeight = 0;
+    z->first = 1;
+    z->basePressure = q0 * z->pressureScale;
+    pass.q[1] = q0;
+    pass.y[1] = 0;
+
+    double ratio = z->baseRatio;
+    double ratioSquared = ratio * ratio;
+    double sinHalfSquaredRef = t.sinHalfSquared[z->referenceIndex];
+    double lambda = z->lambda;
+    double baseHeight = z->baseHeight;
+    for (int i = 2; i <= kPoints; ++i) {
+        const int j1 = 2 * i - 2;
+        const int j2 = 2 * i - 1;
+        const double r1 = ratioSquared - 4 * (t.sinHalfSquared[j1] - sinHalfSquaredRef);
+        if (!(r1 > 0))
+            return PassResult::Abandoned; // the pressure vanishes before the crest
+        pass.q[j1] = std::sqrt(r1);
+        const double r2 = ratioSquared - 4 * (t.sinHalfSquared[j2] - sinHalfSquaredRef);
+        if (!(r2 > 0))
+            return PassResult::Abandoned;
+        pass.q[j2] = std::sqrt(r2);
+        const double yi = (ratio - pass.q[j2]) * lambda + baseHeight;
+        pass.y[i] = yi;
+        if (k < 2 && i < kPoints && yi >= interfaceHeight[k]) {
+            interfaceHeight[k] = yi;
+            z->topPressure = z->basePressure - z->netUnitWeight * (yi - baseHeight);
+            const double nominal
+                = k == 0 ? interfaceHeight[0] : interfaceHeight[1] - interfaceHeight[0];
+            z->thickness = std::max(nominal, yi - baseHeight);
+            z->last = i;
+            const double pressure = z->topPressure;
+            ++k;
+            z = &pass.zones[k];
+            z->first = i;
+            z->referenceIndex = j2;
+            z->baseHeight = yi;
+            z->basePressure = pressure;
+            z->baseRatio = pressure / z->pressureScale;
+            ratio = z->baseRatio;
+            ratioSquared = ratio * ratio;
+            sinHalfSquaredRef = t.sinHalfSquared[j2];
+            lambda = z->lambda;
+            baseHeight = yi;
+        }
+    }
+    const double h = pass.y[kPoints];
+    interfaceHeight[k] = h;
+    z->thickness = h - z->baseHeight;
+    z->topPressure = z->basePressure - z->netUnitWeight * (h - z->baseHeight);
+    z->last = kPoints;
+    pass.zoneCount = k + 1;
+
+    // x = integral of lambda cos(theta) / q and arc length = integral of
+    // lambda / q over theta, by Simpson's rule over each pair of fine steps.
+    double x = 0;
+    double arc = 0;
+    pass.x[1] = 0;
+    double cosOverQ = t.cosTheta[1] / pass.q[1];
+    double oneOverQ = 1 / pass.q[1];
+    int i = 2;
+    for (int zone = 0; zone < pass.zoneCount; ++zone) {
+        const double lam = pass.zones[zone].lambda;
+        for (; i <= pass.zones[zone].last; ++i) {
+            const int jm = 2 * i - 2;
+            const int je = 2 * i - 1;
+            const double cosOverQm = t.cosTheta[jm] / pass.q[jm];
+            const double oneOverQm = 1 / pass.q[jm];
+            const double cosOverQe = t.cosTheta[je] / pass.q[je];
+            const double oneOverQe = 1 / pass.q[je];
+            x += (cosOverQ + 4 * cosOverQm + cosOverQe) * lam * kSimpsonFactor;
+            arc += (oneOverQ + 4 * oneOverQm + oneOverQe) * lam * kSimpsonFactor;
+            pass.x[i] = x;
+            cosOverQ = cosOverQe;
+            oneOverQ = oneOverQe;
+        }
+    }
+    // The crest lies on the symmetry axis, half the base width inward of the
+    // contact edge.
+    const double baseWidth = -2 * pass.x[kPoints];
+    pass.circumference = 2 * (arc + baseWidth / 2);
+    pass.maxHeight = h;
+    pass.crestPressure = pass.zones[pass.zoneCount - 1].topPressure / kPsfPerPsi;
+    if (!std::isfinite(pass.circumference) || !std::isfinite(pass.maxHeight)
+        || !std::isfinite(pass.crestPressure))
+        return PassResult::Failed;
+    return PassResult::Complete;
+}
+
+void zeroResults(SolverOutput &out)
+{
+    const long passes = out.passes;
+    out = SolverOutput {};
+    out.passes = passes;
+}
+
+bool allFinite(const SolverOutput &out)
+{
+    const double scalars[] = {out.computedCircumference,
+                              out.crestPressure,
+                              out.totalArea,
+                              out.workingTension,
+                              out.axialForce,
+                              out.maxHeight,
+                              out.maxWidth,
+                              out.heightAtMaxWidth,
+                              out.baseWidth,
+                              out.areaLowerSlurry,
+                              out.areaUpperSlurry};
+    for (double v : scalars)
+        if (!std::isfinite(v))
+            return false;
+    for (int i = 0; i < kProfilePoints; ++i)
+        if (!std::isfinite(out.profileX[i]) || !std::isfinite(out.profileY[i]))
+            return false;
+    return true;
+}
+
+// Derives every result quantity from a complete pass.
+void writeResults(const Problem &problem, const Pass &pass, SolverOutput &out)
+{
+    const AngleTables &t = angleTables();
+    const double halfBase = -pass.x[kPoints];
+    double x[kPoints + 1];
+    for (int i = 1; i <= kPoints; ++i)
+        x[i] = pass.x[i] + halfBase;
+    for (int i = 1; i <= kPoints; ++i) {
+        out.profileX[i - 1] = x[i];
+        out.profileY[i - 1] = pass.y[i];
+    }
+    out.zones = pass.zoneCount;
+    out.workingTension = pass.tension;
+    out.baseWidth = 2 * halfBase;
+    out.computedCircumference = pass.circumference;
+    out.maxWidth = 2 * x[181];
+    out.heightAtMaxWidth = pass.y[181];
+    out.maxHeight = pass.y[kPoints];
+    out.crestPressure = pass.crestPressure;
+
+    // Area under each zone's piece of membrane in closed form:
+    // F = -integral of y dx along growing theta.
+    double f[3] {};
+    double halfArea = 0;
+    for (int k = 0; k < pass.zoneCount; ++k) {
+        const PressureZone &z = pass.zones[k];
+        const double sinLast = t.sinTheta[2 * z.last - 1];
+        const double sinFirst = t.sinTheta[2 * z.first - 1];
+        f[k] = (sinLast - sinFirst) * z.radiusSquared
+            - (x[z.last] - x[z.first]) * (z.lambda * z.baseRatio + z.baseHeight);
+        halfArea += f[k];
+    }
+    out.totalArea = 2 * halfArea;
+    const int nz = pass.zoneCount;
+    const PressureZone *zones = pass.zones;
+    double upper = 0;
+    if (nz == 2 && problem.slurryInterfaceFirst)
+        upper = 2 * (f[1] - x[zones[1].first] * zones[1].baseHeight);
+    else if (nz == 3 && problem.slurryInterfaceFirst)
+        upper = 2 * ((f[1] + f[2]) - x[zones[1].first] * zones[1].baseHeight);
+    else if (nz == 3)
+        upper = 2 * (f[2] - x[zones[2].first] * zones[2].baseHeight);
+    out.areaUpperSlurry = upper;
+    out.areaLowerSlurry = out.totalArea - upper;
+
+    // Resultant of the net pressure on a plane cross-section, strip by strip.
+    double zoneTop[3] {};
+    double top = 0;
+    for (int k = 0; k < nz; ++k) {
+        top += zones[k].thickness;
+        zoneTop[k] = top;
+    }
+    zoneTop[nz - 1] = pass.y[kPoints];
+    double force = 0;
+    for (int i = 1; i < kPoints; ++i) {
+        int k = nz - 1;
+        if (nz >= 2 && i < zones[0].last)
+            k = 0;
+        else if (nz == 3 && i < zones[1].last)
+            k = 1;
+        const double yMean = (pass.y[i] + pass.y[i + 1]) / 2;
+        const double p = (zoneTop[k] - yMean) * zones[k].netUnitWeight + zones[k].topPressure;
+        force += p * (x[i] + x[i + 1]) * (pass.y[i + 1] - pass.y[i]);
+    }
+    out.axialForce = force;
+}
+
+// Starting tension and its step of the given-pressure search, by circumference.
+void startingTension(double circumference, double pressure, double &tension, double &step)
+{
+    struct Row
+    {
+        double bound; // ft
+        double perPsi, offset; // lb/in
+        double step; // lb/in
+    };
+    static constexpr Row rows[] = {
+        {15, 10, 0.5, 10},      {30, 30, 2, 20},         {50, 60, 10, 30},
+        {75, 110, 30, 40},      {100, 180, 60, 50},      {150, 260, 100, 60},
+        {225, 430, 200, 75},    {350, 1000, 500, 100},   {500, 2000, 1000, 150},
+        {750, 2500, 2000, 200}, {1500, 6000, 5000, 400}, {2500, 14000, 12000, 1000},
+    };
+    for (const Row &row : rows) {
+        if (circumference <= row.bound) {
+            tension = row.perPsi * pressure + row.offset;
+            step = row.step;
+            return;
+        }
+    }
+    tension = 22400 * pressure + 22000;
+    step = 2000;
+}
+
+} // namespace
+
+void SolveTube(const SolverInput &input, SolverOutput &output)
+{
+    output = SolverOutput {};
+    const Problem problem = setUp(input);
+    const double c = input.circumference;
+    const int code = input.analysisCode;
+
+    // Two pass buffers: the one of the last complete pass stays untouched while
+    // the next pass runs.
+    Pass passes[2];
+    int current = 0;
+    int lastComplete = -1;
+
+    double q0 = kStartRatio;
+    double dq = kStartRatioStep;
+    double tension = input.workingTension;
+    double tensionStep = 0;
+    double baseTensionStep = 0;
+    double referenceTension = 0;
+    double startTension = 0;
+    bool bracketStarted = false;
+    bool lastWasLarge = false;
+    if (code == 2)
+        tension = kStartTensionHeight;
+    else if (code == 3) {
+        startingTension(c, input.inletPressure, startTension, tensionStep);
+        tension = referenceTension = startTension;
+        baseTensionStep = tensionStep;
+    }
+    int abandoned = 0;
+    int finalChecks = 0;
+
+    enum class Stop { Converged, Limit, Failed } stop = Stop::Limit;
+    bool subtractStep = true; // next pass (true) or same pass (false)
+    for (;;) {
+        if (output.passes >= kPassLimit) {
+            stop = Stop::Limit;
+            break;
+        }
+        if (subtractStep)
+            q0 -= dq;
+        Pass &pass = passes[current];
+        const PassResult result = runPass(problem, tension, q0, pass);
+        ++output.passes;
+        if (result == PassResult::Failed) {
+            stop = Stop::Failed;
+            break;
+        }
+        if (result == PassResult::Abandoned) {
+            q0 += dq;
+            dq /= 2;
+            if (code == 2 && dq < kSmallestStepAfterAbandon) {
+                stop = Stop::Limit;
+                break;
+            }
+            ++abandoned;
+            if (code == 1 && abandoned >= kAbandonLimitStrength) {
+                stop = Stop::Limit;
+                break;
+            }
+            subtractStep = true;
+            continue;
+        }
+        lastComplete = current;
+        current = 1 - current;
+        const double cc = pass.circumference;
+
+        if (code == 2) {
+            bool finalCheck = false;
+            if (std::fabs(dq) < kExhaustedStep)
+                finalCheck = true;
+            else if (pass.maxHeight > input.desiredMaxHeight) {
+                tension *= kTensionFactor;
+                subtractStep = false;
+            } else if (cc < c) {
+                subtractStep = true;
+            } else {
+                tension /= kTensionFactor;
+                q0 += dq;
+                dq /= 2;
+                if (std::fabs(dq) >= kSmallestStepAfterTensionIncrease)
+                    subtractStep = true;
+                else
+                    finalCheck = true;
+            }
+            if (finalCheck) {
+                if (cc <= c) {
+                    stop = Stop::Converged;
+                    break;
+                }
+                ++finalChecks;
+                if (finalChecks > kFinalCheckLimit) {
+                    stop = Stop::Converged;
+                    break;
+                }
+                q0 += dq;
+                subtractStep = false;
+            }
+        } else if (code == 3) {
+            const double pd = input.inletPressure;
+            if (dq < kExhaustedStep) {
+                // The base pressure alone cannot meet the targets: bracket T.
+                q0 = kStartRatio;
+                dq = kStartRatioStep;
+                if (!bracketStarted && c < cc) {
+                    startTension /= 2;
+                    tensionStep = baseTensionStep / 2;
+                    baseTensionStep = tensionStep;
+                    tension = startTension;
+                } else {
+                    baseTensionStep /= 2;
+                    bracketStarted = true;
+                    if (!lastWasLarge)
+                        referenceTension = tension;
+                    tensionStep = std::max(baseTensionStep, kSmallestTensionStep);
+                    if (c <= cc) {
+                        referenceTension -= tensionStep;
+                        tension = referenceTension;
+                    } else {
+                        tension += tensionStep / 2;
+                    }
+                    lastWasLarge = c <= cc;
+                }
+                subtractStep = true;
+            } else if (std::fabs(pass.crestPressure - pd) / pd < kPressureTolerance
+                       && std::fabs(cc - c) / c < kCircumferenceTolerancePressure) {
+                stop = Stop::Converged;
+                break;
+            } else if (pass.crestPressure < pd) {
+                q0 += dq;
+                dq /= 2;
+                subtractStep = true;
+            } else {
+                q0 -= dq;
+                if (cc <= c)
+                    tension += tensionStep;
+                else {
+                    tension -= tensionStep;
+                    tensionStep /= 2;
+                }
+                subtractStep = false;
+            }
+        } else {
+            if (dq >= kExhaustedStep && std::fabs(cc - c) >= kCircumferenceToleranceStrength * c) {
+                if (cc >= c) {
+                    q0 += dq;
+                    dq /= 2;
+                }
+                subtractStep = true;
+            } else {
+                stop = Stop::Converged;
+                break;
+            }
+        }
+    }
+
+    switch (stop) {
+    case Stop::Converged:
+        writeResults(problem, passes[lastComplete], output);
+        output.convergenceWarning = 0;
+        break;
+    case Stop::Limit:
+        // Exactly the last complete pass, or nothing when there was none.
+        if (lastComplete >= 0)
+            writeResults(problem, passes[lastComplete], output);
+        output.convergenceWarning = 1;
+        break;
+    case Stop::Failed:
+        // No equilibrium shape: every result zero except the circumference
+        // that an earlier pass of this call reached.
+        zeroResults(output);
+        if (lastComplete >= 0)
+            output.computedCircumference = passes[lastComplete].circumference;
+        output.convergenceWarning = 1;
+        break;
+    }
+    if (!allFinite(output)) {
+        zeroResults(output);
+        output.convergenceWarning = 1;
+    }
+    // A tube of another size is never reported as a converged design.
+    if (!(std::fabs(output.computedCircumference - c) <= kCircumferenceWarning * std::fabs(c)))
+        output.convergenceWarning = 1;
+}
+
+} // namespace vendrix
