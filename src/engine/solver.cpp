@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vendrix {
 
 namespace {
@@ -15,6 +19,7 @@ constexpr int kPoints = kProfilePoints;
 constexpr double kGridPi = 3.14159265359;
 constexpr double kFineStep = kGridPi / 720; // rad
 constexpr double kSimpsonFactor = kGridPi / 2160; // one third of the fine step
+constexpr int kChunkPoints = 12; // profile points whose roots are taken together
 
 // pi in single precision: the one-layer height of the given-pressure search.
 constexpr double kSinglePrecisionPi = 3.1415927410125732;
@@ -88,6 +93,7 @@ struct PressureZone
 struct Pass
 {
     double q[kFineIndices + 1]; // dimensionless pressure per fine index
+    double inverseQ[kFineIndices + 1];
     double x[kPoints + 1]; // ft, from the contact edge (not yet shifted to the axis)
     double y[kPoints + 1]; // ft
     PressureZone zones[3];
@@ -97,6 +103,19 @@ struct Pass
     double maxHeight = 0; // ft
     double crestPressure = 0; // psi
 };
+
+// Square roots of values[first..last] (an even count) into roots; a
+// non-positive value gives a root that the caller never uses.
+inline void squareRoots(const double *values, double *roots, int first, int last)
+{
+#if defined(__SSE2__)
+    for (int j = first; j < last; j += 2)
+        _mm_storeu_pd(roots + j, _mm_sqrt_pd(_mm_loadu_pd(values + j)));
+#else
+    for (int j = first; j <= last; ++j)
+        roots[j] = values[j] > 0 ? std::sqrt(values[j]) : 0.0;
+#endif
+}
 
 enum class PassResult { Complete, Abandoned, Failed };
 
@@ -191,39 +210,49 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
     double sinHalfSquaredRef = t.sinHalfSquared[z->referenceIndex];
     double lambda = z->lambda;
     double baseHeight = z->baseHeight;
-    for (int i = 2; i <= kPoints; ++i) {
-        const int j1 = 2 * i - 2;
-        const int j2 = 2 * i - 1;
-        const double r1 = ratioSquared - 4 * (t.sinHalfSquared[j1] - sinHalfSquaredRef);
-        if (!(r1 > 0))
-            return PassResult::Abandoned; // the pressure vanishes before the crest
-        pass.q[j1] = std::sqrt(r1);
-        const double r2 = ratioSquared - 4 * (t.sinHalfSquared[j2] - sinHalfSquaredRef);
-        if (!(r2 > 0))
-            return PassResult::Abandoned;
-        pass.q[j2] = std::sqrt(r2);
-        const double yi = (ratio - pass.q[j2]) * lambda + baseHeight;
-        pass.y[i] = yi;
-        if (k < 2 && i < kPoints && yi >= interfaceHeight[k]) {
-            interfaceHeight[k] = yi;
-            z->topPressure = z->basePressure - z->netUnitWeight * (yi - baseHeight);
-            const double nominal
-                = k == 0 ? interfaceHeight[0] : interfaceHeight[1] - interfaceHeight[0];
-            z->thickness = std::max(nominal, yi - baseHeight);
-            z->last = i;
-            const double pressure = z->topPressure;
-            ++k;
-            z = &pass.zones[k];
-            z->first = i;
-            z->referenceIndex = j2;
-            z->baseHeight = yi;
-            z->basePressure = pressure;
-            z->baseRatio = pressure / z->pressureScale;
-            ratio = z->baseRatio;
-            ratioSquared = ratio * ratio;
-            sinHalfSquaredRef = t.sinHalfSquared[j2];
-            lambda = z->lambda;
-            baseHeight = yi;
+    // Points are taken in chunks: the square roots of a chunk are independent
+    // of each other and are computed together, then the chunk is scanned in
+    // order for a vanishing pressure and for a zone change. After a zone
+    // change the rest of the chunk is computed again for the new zone.
+    double pressureSquared[kFineIndices + 1];
+    int i = 2;
+    while (i <= kPoints) {
+        const int chunkLast = std::min(i + kChunkPoints - 1, kPoints);
+        const int jFirst = 2 * i - 2;
+        const int jLast = 2 * chunkLast - 1;
+        for (int j = jFirst; j <= jLast; ++j)
+            pressureSquared[j] = ratioSquared - 4 * (t.sinHalfSquared[j] - sinHalfSquaredRef);
+        squareRoots(pressureSquared, pass.q, jFirst, jLast);
+        for (; i <= chunkLast; ++i) {
+            const int j1 = 2 * i - 2;
+            const int j2 = 2 * i - 1;
+            if (!(pressureSquared[j1] > 0) || !(pressureSquared[j2] > 0))
+                return PassResult::Abandoned; // the pressure vanishes before the crest
+            const double yi = (ratio - pass.q[j2]) * lambda + baseHeight;
+            pass.y[i] = yi;
+            if (k < 2 && i < kPoints && yi >= interfaceHeight[k]) {
+                interfaceHeight[k] = yi;
+                z->topPressure = z->basePressure - z->netUnitWeight * (yi - baseHeight);
+                const double nominal
+                    = k == 0 ? interfaceHeight[0] : interfaceHeight[1] - interfaceHeight[0];
+                z->thickness = std::max(nominal, yi - baseHeight);
+                z->last = i;
+                const double pressure = z->topPressure;
+                ++k;
+                z = &pass.zones[k];
+                z->first = i;
+                z->referenceIndex = j2;
+                z->baseHeight = yi;
+                z->basePressure = pressure;
+                z->baseRatio = pressure / z->pressureScale;
+                ratio = z->baseRatio;
+                ratioSquared = ratio * ratio;
+                sinHalfSquaredRef = t.sinHalfSquared[j2];
+                lambda = z->lambda;
+                baseHeight = yi;
+                ++i;
+                break;
+            }
         }
     }
     const double h = pass.y[kPoints];
@@ -235,26 +264,22 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
 
     // x = integral of lambda cos(theta) / q and arc length = integral of
     // lambda / q over theta, by Simpson's rule over each pair of fine steps.
+    double *inverse = pass.inverseQ;
+    for (int j = 1; j <= kFineIndices; ++j)
+        inverse[j] = 1 / pass.q[j];
     double x = 0;
     double arc = 0;
     pass.x[1] = 0;
-    double cosOverQ = t.cosTheta[1] / pass.q[1];
-    double oneOverQ = 1 / pass.q[1];
-    int i = 2;
+    i = 2;
     for (int zone = 0; zone < pass.zoneCount; ++zone) {
         const double lam = pass.zones[zone].lambda;
         for (; i <= pass.zones[zone].last; ++i) {
-            const int jm = 2 * i - 2;
-            const int je = 2 * i - 1;
-            const double cosOverQm = t.cosTheta[jm] / pass.q[jm];
-            const double oneOverQm = 1 / pass.q[jm];
-            const double cosOverQe = t.cosTheta[je] / pass.q[je];
-            const double oneOverQe = 1 / pass.q[je];
-            x += (cosOverQ + 4 * cosOverQm + cosOverQe) * lam * kSimpsonFactor;
-            arc += (oneOverQ + 4 * oneOverQm + oneOverQe) * lam * kSimpsonFactor;
+            const int j0 = 2 * i - 3;
+            x += (t.cosTheta[j0] * inverse[j0] + 4 * t.cosTheta[j0 + 1] * inverse[j0 + 1]
+                  + t.cosTheta[j0 + 2] * inverse[j0 + 2])
+                * lam * kSimpsonFactor;
+            arc += (inverse[j0] + 4 * inverse[j0 + 1] + inverse[j0 + 2]) * lam * kSimpsonFactor;
             pass.x[i] = x;
-            cosOverQ = cosOverQe;
-            oneOverQ = oneOverQe;
         }
     }
     // The crest lies on the symmetry axis, half the base width inward of the

@@ -1,0 +1,101 @@
+#include "engine/numerical_results.h"
+
+#include "engine/reduction_factors.h"
+#include "model/c_format.h"
+#include "model/units.h"
+
+#include <algorithm>
+
+namespace vendrix {
+
+namespace {
+
+// Keeps the ratio finite for a failed run with zero width.
+constexpr double kSmallestWidth = 0.0001;
+
+} // namespace
+
+std::array<std::string, kNumericalResultsLines> numericalResultsLines(const ProjectRecord &record)
+{
+    const TubeInput &in = record.input;
+    const TubeSolution &s = record.solution;
+    const bool english = record.display.englishUnits != 0;
+    const bool asianPacific = record.display.asianPacific != 0;
+    const UnitFactors f = UnitFactors::forSettings(english);
+    const double length = f.length;
+    const double area = length * length;
+
+    const std::string lengthUnit = english ? " [ft]" : " [m]";
+    const std::string forceUnit = english ? " [lb/ft]" : " [kN/m]";
+    const std::string pressureUnit = english ? " [psi]" : " [kPa]";
+    const UnitLabels labels = unitLabels(english, asianPacific);
+    const std::string areaUnit = std::string(" ") + labels.area;
+    const std::string volumeUnit = std::string(" ") + labels.volumePerLength;
+    const std::string unitWeightUnit = std::string(" ") + labels.unitWeight;
+
+    const ReductionFactorProducts rf = reductionFactorProducts(in);
+    const bool givenPressure = in.analysisType == AnalysisType::GivenPressure;
+    const bool twoLayers = hasTwoSlurryLayers(in);
+
+    std::array<std::string, kNumericalResultsLines> lines;
+    lines[0] = "Results correspond to a circumference of tube of "
+        + formatC("%.1f", s.computedCircumference * length) + lengthUnit + " and";
+    switch (in.analysisType) {
+    case AnalysisType::GivenStrength:
+        lines[1] = "ULTIMATE geosynthetic strength of "
+            + formatC("%.0f", s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit
+            + ".";
+        break;
+    case AnalysisType::GivenHeight:
+        lines[1]
+            = "maximum tube height of " + formatC("%.1f", s.maxHeight * length) + lengthUnit + ".";
+        break;
+    case AnalysisType::GivenPressure:
+        lines[1] = "pumping pressure of " + formatC("%.1f", s.inletPressure * f.pumpingPressure)
+            + pressureUnit + ".";
+        break;
+    }
+    lines[2] = "Tensial force at WORKING conditions = "
+        + formatC("%.0f", s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength)
+        + forceUnit;
+    lines[3] = "Required ULTIMATE strength = "
+        + formatC("%.0f", s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit;
+    lines[4] = "Tensial force at WORKING conditions = "
+        + formatC("%.0f", s.ultimateStrengthAxial / rf.axial * f.forcePerLength) + forceUnit;
+    lines[5] = "Required ULTIMATE strength = "
+        + formatC("%.0f", s.ultimateStrengthAxial * f.forcePerLength) + forceUnit;
+    lines[6] = "Maximum height of tube,  H = " + formatC("%.1f", s.maxHeight * length) + lengthUnit;
+    lines[7] = "Maximum width of tube,  W = " + formatC("%.1f", s.maxWidth * length) + lengthUnit;
+    lines[8] = "(max. width is at height " + formatC("%.1f", s.heightAtMaxWidth * length)
+        + lengthUnit + " from base)";
+    lines[9] = "Ratio    H / W  = "
+        + formatC("%.3f", s.maxHeight / std::max(s.maxWidth, kSmallestWidth));
+    lines[10] = "Width of base of tube resting on foundation soil = "
+        + formatC("%.1f", s.baseWidth * length) + lengthUnit;
+    if (givenPressure) {
+        lines[11]
+            = "Cross-sectional area of slurry = " + formatC("%.1f", s.totalArea * area) + areaUnit;
+    } else {
+        lines[11] = std::string(twoLayers ? "Cross-sectional area of lower layer of slurry = "
+                                          : "Cross-sectional area of layer of slurry = ")
+            + formatC("%.1f", s.areaLowerSlurry * area) + areaUnit;
+        if (twoLayers)
+            lines[12] = "Cross-sectional area of upper layer of slurry = "
+                + formatC("%.1f", s.areaUpperSlurry * area) + areaUnit;
+        lines[13] = "Total storage capacity of tube per unit length = "
+            + formatC("%.1f", s.totalArea * area) + volumeUnit;
+    }
+    lines[14] = "Net pumping pressure within tube at inlet = "
+        + formatC("%.1f", s.inletPressure * f.pumpingPressure) + pressureUnit;
+    if (record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2) {
+        lines[15] = "Unit weight of consolidated (saturated) fill = "
+            + formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight) + unitWeightUnit;
+        lines[16] = "Consolidated cross-section area = "
+            + formatC("%.1f", record.consolidation.consolidatedArea * area) + areaUnit;
+        lines[17] = "Final height,  H = "
+            + formatC("%.1f", record.consolidation.finalHeight * length) + lengthUnit;
+    }
+    return lines;
+}
+
+} // namespace vendrix

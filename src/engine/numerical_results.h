@@ -1,0 +1,18 @@
+#pragma once
+// The eighteen text lines of the numerical results summary, in the display
+// units of the record's settings (Windows-1252 bytes).
+
+#include "model/project_record.h"
+
+#include <array>
+#include <string>
+
+namespace vendrix {
+
+inline constexpr int kNumericalResultsLines = 18;
+
+// Line n of the summary is element n - 1; lines that stay empty for the
+// current objective, layer count or shape are empty strings.
+std::array<std::string, kNumericalResultsLines> numericalResultsLines(const ProjectRecord &record);
+
+} // namespace vendrix
