@@ -391,8 +391,9 @@ void writeResults(const Problem &problem, const Pass &pass, SolverOutput &out)
     out.axialForce = force;
 }
 
-// Starting tension and its step of the given-pressure search, by circumference.
-void startingTension(double circumference, double pressure, double &tension, double &step)
+} // namespace
+
+TensionStart givenPressureStartingTension(double circumference, double inletPressure)
 {
     struct Row
     {
@@ -406,18 +407,11 @@ void startingTension(double circumference, double pressure, double &tension, dou
         {225, 430, 200, 75},    {350, 1000, 500, 100},   {500, 2000, 1000, 150},
         {750, 2500, 2000, 200}, {1500, 6000, 5000, 400}, {2500, 14000, 12000, 1000},
     };
-    for (const Row &row : rows) {
-        if (circumference <= row.bound) {
-            tension = row.perPsi * pressure + row.offset;
-            step = row.step;
-            return;
-        }
-    }
-    tension = 22400 * pressure + 22000;
-    step = 2000;
+    for (const Row &row : rows)
+        if (circumference <= row.bound)
+            return {row.perPsi * inletPressure + row.offset, row.step};
+    return {22400 * inletPressure + 22000, 2000};
 }
-
-} // namespace
 
 void SolveTube(const SolverInput &input, SolverOutput &output)
 {
@@ -444,7 +438,9 @@ void SolveTube(const SolverInput &input, SolverOutput &output)
     if (code == 2)
         tension = kStartTensionHeight;
     else if (code == 3) {
-        startingTension(c, input.inletPressure, startTension, tensionStep);
+        const TensionStart start = givenPressureStartingTension(c, input.inletPressure);
+        startTension = start.tension;
+        tensionStep = start.step;
         tension = referenceTension = startTension;
         baseTensionStep = tensionStep;
     }

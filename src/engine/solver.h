@@ -45,6 +45,18 @@ struct SolverOutput
     long passes = 0; // integration passes run (complete or abandoned)
 };
 
+// Solves for the shape that meets the objective of input.analysisCode. Never
+// allocates, always terminates, and never returns a NaN or an infinity; a
+// result that does not meet the objective carries convergenceWarning = 1.
 void SolveTube(const SolverInput &input, SolverOutput &output);
+
+// Starting tension and its step (lb/in) of the given-pressure search, chosen
+// by the circumference (ft) and the target inlet pressure (psi).
+struct TensionStart
+{
+    double tension = 0;
+    double step = 0;
+};
+TensionStart givenPressureStartingTension(double circumference, double inletPressure);
 
 } // namespace vendrix
