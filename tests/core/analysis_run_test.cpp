@@ -1,0 +1,179 @@
+// The analysis run: the height check, the solver input it prepares and what it
+// stores.
+
+#include "engine/analysis_run.h"
+
+#include <gtest/gtest.h>
+
+namespace vendrix {
+namespace {
+
+TEST(AnalysisRun, RefusesAHeightAboveTheIdealDiameter)
+{
+    struct Case
+    {
+        int englishUnits;
+        const char *message;
+    };
+    const Case cases[] = {
+        {0,
+         "Maximum desired height of tube should not exceed 3.18 [m]\n"
+         "i.e., the diameter of an ideal circular tube having the given\n"
+         "circumference of 10.00 [m].\n\nPlease correcet"},
+        {1,
+         "Maximum desired height of tube should not exceed 10.44 [ft]\n"
+         "i.e., the diameter of an ideal circular tube having the given\n"
+         "circumference of 32.81 [ft].\n\nPlease correcet"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.englishUnits);
+        ProjectRecord r;
+        r.display.englishUnits = c.englishUnits;
+        r.input.analysisType = AnalysisType::GivenHeight;
+        r.input.desiredMaxHeight = 3.19;
+        r.solution.maxHeight = 1.25; // an earlier run's result stays
+        r.state.resultsValid = 0;
+        const RunOutcome outcome = RunAnalysis(r);
+        EXPECT_TRUE(outcome.refused);
+        EXPECT_EQ(outcome.errorNumberText, "Error No.302");
+        EXPECT_EQ(outcome.messageText, c.message);
+        EXPECT_EQ(outcome.passes, 0);
+        EXPECT_EQ(r.state.resultsValid, 0);
+        EXPECT_EQ(r.solution.maxHeight, 1.25);
+        EXPECT_EQ(r.solution.totalArea, 0.0);
+    }
+}
+
+TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
+{
+    struct Case
+    {
+        int englishUnits;
+        double height; // m
+    };
+    const Case cases[] = {
+        {0, 3.183},
+        {0, 10.0 * 0.31830988614222805},
+        {1, 10.0 * 0.31830988614222805},
+        {1, 3.0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.height);
+        ProjectRecord r;
+        r.display.englishUnits = c.englishUnits;
+        r.input.analysisType = AnalysisType::GivenHeight;
+        r.input.desiredMaxHeight = c.height;
+        const RunOutcome outcome = RunAnalysis(r);
+        EXPECT_FALSE(outcome.refused);
+        EXPECT_TRUE(outcome.messageText.empty());
+        EXPECT_GT(outcome.passes, 0);
+        EXPECT_EQ(r.state.resultsValid, 1);
+    }
+    // Only the given-height objective checks the height.
+    ProjectRecord r;
+    r.input.desiredMaxHeight = 5.0;
+    EXPECT_FALSE(RunAnalysis(r).refused);
+}
+
+TEST(AnalysisRun, SolverInputOfTheInitialProject)
+{
+    const SolverInput s = buildSolverInput(TubeInput {});
+    EXPECT_EQ(s.analysisCode, 1);
+    EXPECT_DOUBLE_EQ(s.circumference, 32.8084);
+    EXPECT_DOUBLE_EQ(s.slurrySpecificGravityLower, 12.0 / 9.80736);
+    EXPECT_DOUBLE_EQ(s.slurrySpecificGravityUpper, 11.0 / 9.80736);
+    EXPECT_DOUBLE_EQ(s.fluidSpecificGravityLower, 10.0 / 9.80736);
+    EXPECT_EQ(s.fluidSpecificGravityUpper, 0.0);
+    EXPECT_DOUBLE_EQ(s.slurryHeightLower, 3.28084);
+    EXPECT_DOUBLE_EQ(s.fluidHeightLower, 6.56168);
+    // 100 kN/m over RF 2 × 1.5 × 1.0 × 1.3, in lb/in.
+    EXPECT_DOUBLE_EQ(s.workingTension, 100.0 / 3.9 * 68.519 / 12);
+    EXPECT_DOUBLE_EQ(s.desiredMaxHeight, 2.5 * 3.28084);
+    EXPECT_DOUBLE_EQ(s.inletPressure, 20 * 0.145 + 0.04);
+    EXPECT_NEAR(s.transportUnitWeight, 62.43, 1e-6);
+}
+
+TEST(AnalysisRun, SolverInputEdgeCases)
+{
+    {
+        SCOPED_TRACE("zero pumping pressure");
+        TubeInput in;
+        in.analysisType = AnalysisType::GivenPressure;
+        in.pumpingPressure = 0;
+        const SolverInput s = buildSolverInput(in);
+        EXPECT_EQ(s.analysisCode, 3);
+        EXPECT_DOUBLE_EQ(s.inletPressure, 0.04);
+    }
+    {
+        SCOPED_TRACE("one slurry layer");
+        TubeInput in;
+        in.twoSlurryLayers = 0;
+        const SolverInput s = buildSolverInput(in);
+        EXPECT_EQ(s.slurryHeightLower, s.circumference);
+    }
+    {
+        SCOPED_TRACE("upper slurry as heavy as the lower fluid");
+        TubeInput in;
+        in.slurryUnitWeightUpper = 10.0;
+        const SolverInput s = buildSolverInput(in);
+        EXPECT_DOUBLE_EQ(s.slurrySpecificGravityLower, 12.0 * 0.10196423910206213 + 0.045);
+        EXPECT_DOUBLE_EQ(s.slurrySpecificGravityUpper, 10.0 * 0.10196423910206213 + 0.045);
+        EXPECT_DOUBLE_EQ(s.fluidSpecificGravityLower, 10.0 * 0.10196423910206213);
+        EXPECT_EQ(in.slurryUnitWeightUpper, 10.0);
+    }
+    {
+        SCOPED_TRACE("upper slurry clearly heavier than the lower fluid");
+        TubeInput in;
+        in.slurryUnitWeightUpper = 10.6; // 0.054 apart in specific gravity
+        const SolverInput s = buildSolverInput(in);
+        EXPECT_DOUBLE_EQ(s.slurrySpecificGravityUpper, 10.6 * 0.10196423910206213);
+    }
+    {
+        SCOPED_TRACE("reduction factors whose product is below 0.0001");
+        TubeInput in;
+        in.rfInstallationDamage = in.rfDurability = in.rfCreep = 0.01;
+        in.rfSeamAxial = in.rfSeamCircumferential = 0.5;
+        const SolverInput s = buildSolverInput(in);
+        EXPECT_DOUBLE_EQ(s.workingTension, 100.0 / 0.0001 * 5.7099166666666665);
+    }
+}
+
+TEST(AnalysisRun, StoresTheResultsInSi)
+{
+    ProjectRecord r;
+    // Both products are 1e-8 and are used as 0.0001.
+    r.input.rfInstallationDamage = 0.001;
+    r.input.rfCreep = 0.01;
+    r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
+    const RunOutcome outcome = RunAnalysis(r);
+    EXPECT_FALSE(outcome.refused);
+    EXPECT_EQ(r.state.resultsValid, 1);
+    // The given strength comes back as the required strength, with the
+    // product of reduction factors raised to 0.0001 both ways.
+    EXPECT_NEAR(r.solution.ultimateStrengthCircumferential, 100.0, 1e-9);
+    EXPECT_GT(r.solution.ultimateStrengthAxial, 0);
+
+    ProjectRecord plain;
+    RunAnalysis(plain);
+    const TubeSolution &s = plain.solution;
+    EXPECT_NEAR(s.ultimateStrengthCircumferential, 100.0, 1e-9);
+    EXPECT_GT(s.ultimateStrengthAxial, 0);
+    EXPECT_LT(s.ultimateStrengthAxial, s.ultimateStrengthCircumferential);
+    EXPECT_NEAR(s.computedCircumference, 10.0, 0.05);
+    EXPECT_GT(s.inletPressure, 0);
+}
+
+TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
+{
+    ProjectRecord r;
+    r.input.ultimateStrength = 2;
+    r.solution.totalArea = 99;
+    const RunOutcome outcome = RunAnalysis(r);
+    EXPECT_FALSE(outcome.refused);
+    EXPECT_EQ(r.solution.convergenceWarning, 1);
+    EXPECT_EQ(r.state.resultsValid, 1);
+    EXPECT_NE(r.solution.totalArea, 99);
+}
+
+} // namespace
+} // namespace vendrix
