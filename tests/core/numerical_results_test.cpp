@@ -1,0 +1,192 @@
+// The eighteen lines of the numerical results summary.
+
+#include "engine/numerical_results.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vendrix {
+namespace {
+
+using Lines = std::array<std::string, kNumericalResultsLines>;
+
+ProjectRecord recordWithResults()
+{
+    ProjectRecord r;
+    TubeSolution &s = r.solution;
+    s.computedCircumference = 9.963;
+    s.inletPressure = 11.715;
+    s.totalArea = 7.664;
+    s.ultimateStrengthCircumferential = 100;
+    s.ultimateStrengthAxial = 58.57;
+    s.maxHeight = 2.6805;
+    s.maxWidth = 3.4899;
+    s.heightAtMaxWidth = 1.2252;
+    s.baseWidth = 1.1167;
+    s.areaLowerSlurry = 2.8812;
+    s.areaUpperSlurry = 4.7829;
+    r.consolidation.consolidatedArea = 6.5;
+    r.consolidation.finalHeight = 2.1;
+    r.state.resultsValid = 1;
+    r.state.shapeShown = ShapeAsFilled;
+    return r;
+}
+
+void expectLines(const Lines &actual, const Lines &expected)
+{
+    for (int n = 0; n < kNumericalResultsLines; ++n)
+        EXPECT_EQ(actual[n], expected[n]) << "line " << n + 1;
+}
+
+TEST(NumericalResults, WholeSummaries)
+{
+    struct Case
+    {
+        const char *name;
+        int englishUnits;
+        int asianPacific;
+        AnalysisType objective;
+        int twoLayers;
+        int shapeShown;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {"SI, Western, given strength, two layers, as filled",
+         0,
+         0,
+         AnalysisType::GivenStrength,
+         1,
+         ShapeAsFilled,
+         {"Results correspond to a circumference of tube of 10.0 [m] and",
+          "ULTIMATE geosynthetic strength of 100 [kN/m].",
+          "Tensial force at WORKING conditions = 26 [kN/m]",
+          "Required ULTIMATE strength = 100 [kN/m]",
+          "Tensial force at WORKING conditions = 15 [kN/m]",
+          "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
+          "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
+          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
+          "Cross-sectional area of lower layer of slurry = 2.9 [m \xB2]",
+          "Cross-sectional area of upper layer of slurry = 4.8 [m \xB2]",
+          "Total storage capacity of tube per unit length = 7.7 [m \xB3/m]",
+          "Net pumping pressure within tube at inlet = 11.7 [kPa]", "", "", ""}},
+        {"English, Asian Pacific, given height, one layer, Option 2",
+         1,
+         1,
+         AnalysisType::GivenHeight,
+         0,
+         ShapeOption2,
+         {"Results correspond to a circumference of tube of 32.7 [ft] and",
+          "maximum tube height of 8.8 [ft].", "Tensial force at WORKING conditions = 1757 [lb/ft]",
+          "Required ULTIMATE strength = 6852 [lb/ft]",
+          "Tensial force at WORKING conditions = 1029 [lb/ft]",
+          "Required ULTIMATE strength = 4013 [lb/ft]", "Maximum height of tube,  H = 8.8 [ft]",
+          "Maximum width of tube,  W = 11.4 [ft]", "(max. width is at height 4.0 [ft] from base)",
+          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 3.7 [ft]",
+          "Cross-sectional area of layer of slurry = 31.0 [ft^2]", "",
+          "Total storage capacity of tube per unit length = 82.5 [ft^3/ft]",
+          "Net pumping pressure within tube at inlet = 1.7 [psi]",
+          "Unit weight of consolidated (saturated) fill = 76.4 [lb/ft^3]",
+          "Consolidated cross-section area = 70.0 [ft^2]", "Final height,  H = 6.9 [ft]"}},
+        {"SI, Western, given pressure, Option 1",
+         0,
+         0,
+         AnalysisType::GivenPressure,
+         1,
+         ShapeOption1,
+         {"Results correspond to a circumference of tube of 10.0 [m] and",
+          "pumping pressure of 11.7 [kPa].", "Tensial force at WORKING conditions = 26 [kN/m]",
+          "Required ULTIMATE strength = 100 [kN/m]",
+          "Tensial force at WORKING conditions = 15 [kN/m]",
+          "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
+          "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
+          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
+          "Cross-sectional area of slurry = 7.7 [m \xB2]", "", "",
+          "Net pumping pressure within tube at inlet = 11.7 [kPa]",
+          "Unit weight of consolidated (saturated) fill = 12.0 [kN/m \xB3]",
+          "Consolidated cross-section area = 6.5 [m \xB2]", "Final height,  H = 2.1 [m]"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord r = recordWithResults();
+        r.display.englishUnits = c.englishUnits;
+        r.display.asianPacific = c.asianPacific;
+        r.input.analysisType = c.objective;
+        r.input.twoSlurryLayers = c.twoLayers;
+        r.state.shapeShown = c.shapeShown;
+        expectLines(numericalResultsLines(r), c.expected);
+    }
+}
+
+TEST(NumericalResults, LabelsFollowUnitsAndExponentStyle)
+{
+    struct Case
+    {
+        int englishUnits;
+        int asianPacific;
+        const char *area; // line 13
+        const char *volume; // line 14
+        const char *unitWeight; // line 16
+    };
+    const Case cases[] = {
+        {0, 0, "4.8 [m \xB2]", "7.7 [m \xB3/m]", "12.0 [kN/m \xB3]"},
+        {0, 1, "4.8 [m^2]", "7.7 [m^3/m]", "12.0 [kN/m^3]"},
+        {1, 0, "51.5 [ft \xB2]", "82.5 [ft \xB3/ft]", "76.4 [lb/ft \xB3]"},
+        {1, 1, "51.5 [ft^2]", "82.5 [ft^3/ft]", "76.4 [lb/ft^3]"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.englishUnits) + std::to_string(c.asianPacific));
+        ProjectRecord r = recordWithResults();
+        r.display.englishUnits = c.englishUnits;
+        r.display.asianPacific = c.asianPacific;
+        r.state.shapeShown = ShapeOption1;
+        const Lines lines = numericalResultsLines(r);
+        EXPECT_EQ(lines[12],
+                  std::string("Cross-sectional area of upper layer of slurry = ") + c.area);
+        EXPECT_EQ(lines[13],
+                  std::string("Total storage capacity of tube per unit length = ") + c.volume);
+        EXPECT_EQ(lines[15],
+                  std::string("Unit weight of consolidated (saturated) fill = ") + c.unitWeight);
+    }
+}
+
+TEST(NumericalResults, ConsolidationLinesOnlyForAConsolidatedShape)
+{
+    for (int shown : {ShapeNone, ShapeAsFilled, ShapeOption1, ShapeOption2}) {
+        SCOPED_TRACE(shown);
+        ProjectRecord r = recordWithResults();
+        r.state.shapeShown = shown;
+        const Lines lines = numericalResultsLines(r);
+        const bool consolidated = shown == ShapeOption1 || shown == ShapeOption2;
+        for (int n = 15; n < 18; ++n)
+            EXPECT_EQ(lines[n].empty(), !consolidated) << "line " << n + 1;
+    }
+}
+
+TEST(NumericalResults, FailedRunShowsZeros)
+{
+    ProjectRecord r;
+    r.state.resultsValid = 1;
+    r.solution.convergenceWarning = 1;
+    // Reduction factors that multiply to 0 are used as 0.0001, as in the run.
+    r.input.rfCreep = 0;
+    const Lines lines = numericalResultsLines(r);
+    EXPECT_EQ(lines[2], "Tensial force at WORKING conditions = 0 [kN/m]");
+    EXPECT_EQ(lines[3], "Required ULTIMATE strength = 0 [kN/m]");
+    EXPECT_EQ(lines[4], "Tensial force at WORKING conditions = 0 [kN/m]");
+    EXPECT_EQ(lines[9], "Ratio    H / W  = 0.000");
+    EXPECT_EQ(lines[10], "Width of base of tube resting on foundation soil = 0.0 [m]");
+}
+
+TEST(NumericalResults, WorkingTensionUsesTheCrossedSeamFactors)
+{
+    ProjectRecord r = recordWithResults();
+    r.input.rfSeamAxial = 4.0; // circumferential product 4 × 1.5 × 1.0 × 1.3 = 7.8
+    r.input.rfSeamCircumferential = 1.0; // axial product 1.95
+    const Lines lines = numericalResultsLines(r);
+    EXPECT_EQ(lines[2], "Tensial force at WORKING conditions = 13 [kN/m]"); // 100 / 7.8
+    EXPECT_EQ(lines[4], "Tensial force at WORKING conditions = 30 [kN/m]"); // 58.57 / 1.95
+}
+
+} // namespace
+} // namespace vendrix
