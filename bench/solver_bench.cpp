@@ -1,0 +1,127 @@
+// Cost of the tube solver: each objective on the initial project and on a
+// sweep of realistic tubes. Counters: passes per solve and time per pass.
+
+#include "engine/analysis_run.h"
+#include "engine/solver.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace vendrix {
+namespace {
+
+constexpr double kOneOverPi = 0.31830988614222805;
+
+// Circumference 3-60 m, pumping pressure 0-60 kPa, heights up to 0.95 of the
+// ideal diameter, one and two slurry layers, with and without outside water.
+std::vector<SolverInput> realisticSweep(AnalysisType objective)
+{
+    std::vector<SolverInput> inputs;
+    for (double circumference : {3.0, 6.0, 10.0, 20.0, 40.0, 60.0}) {
+        const double diameter = circumference * kOneOverPi;
+        for (int layers : {1, 2}) {
+            for (bool water : {true, false}) {
+                for (double share : {0.2, 0.5, 1.0, 2.0}) {
+                    TubeInput in;
+                    in.analysisType = objective;
+                    in.circumference = circumference;
+                    in.twoSlurryLayers = layers == 2 ? 1 : 0;
+                    if (layers == 1)
+                        in.slurryUnitWeightUpper = in.slurryUnitWeightLower;
+                    in.slurryHeightLower = 0.3 * diameter;
+                    in.fluidHeightLower = water ? 0.5 * diameter : 0.0;
+                    if (!water)
+                        in.fluidUnitWeightUpper = 0;
+                    // A similar tube needs a strength that grows with the
+                    // square of its size.
+                    in.ultimateStrength = 100 * share * (circumference / 10) * (circumference / 10);
+                    in.desiredMaxHeight = std::min(0.95, 0.3 + 0.2 * share) * diameter;
+                    in.pumpingPressure = std::min(60.0, 30 * share) * (share < 0.3 ? 0 : 1);
+                    inputs.push_back(buildSolverInput(in));
+                }
+            }
+        }
+    }
+    return inputs;
+}
+
+// passes: passes run by one iteration; solves: solver calls of one iteration.
+void reportPasses(benchmark::State &state, long passes, long solves)
+{
+    state.counters["passes_per_solve"] = static_cast<double>(passes) / static_cast<double>(solves);
+    // Seconds per pass (shown with its unit).
+    state.counters["time_per_pass"]
+        = benchmark::Counter(static_cast<double>(passes) * static_cast<double>(state.iterations()),
+                             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_SolveTubeInitialProject(benchmark::State &state)
+{
+    TubeInput in;
+    in.analysisType = static_cast<AnalysisType>(state.range(0));
+    const SolverInput input = buildSolverInput(in);
+    SolverOutput out;
+    for (auto _ : state) {
+        SolveTube(input, out);
+        benchmark::DoNotOptimize(out.totalArea);
+    }
+    reportPasses(state, out.passes, 1);
+}
+BENCHMARK(BM_SolveTubeInitialProject)
+    ->ArgName("objective")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_SolveTubeSweep(benchmark::State &state)
+{
+    const std::vector<SolverInput> inputs
+        = realisticSweep(static_cast<AnalysisType>(state.range(0)));
+    SolverOutput out;
+    long passes = 0;
+    long slowest = 0;
+    for (auto _ : state) {
+        passes = 0;
+        for (const SolverInput &input : inputs) {
+            SolveTube(input, out);
+            benchmark::DoNotOptimize(out.totalArea);
+            passes += out.passes;
+            slowest = std::max(slowest, out.passes);
+        }
+    }
+    const long solves = static_cast<long>(inputs.size());
+    reportPasses(state, passes, solves);
+    state.counters["solves"] = static_cast<double>(solves);
+    state.counters["max_passes"] = static_cast<double>(slowest);
+}
+BENCHMARK(BM_SolveTubeSweep)->ArgName("objective")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The sweep's tube that needs the most passes, solved on its own.
+void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
+{
+    const std::vector<SolverInput> inputs
+        = realisticSweep(static_cast<AnalysisType>(state.range(0)));
+    SolverOutput out;
+    SolverInput slowest = inputs.front();
+    long most = 0;
+    for (const SolverInput &input : inputs) {
+        SolveTube(input, out);
+        if (out.passes > most) {
+            most = out.passes;
+            slowest = input;
+        }
+    }
+    for (auto _ : state) {
+        SolveTube(slowest, out);
+        benchmark::DoNotOptimize(out.totalArea);
+    }
+    reportPasses(state, out.passes, 1);
+}
+BENCHMARK(BM_SolveTubeSlowestOfSweep)
+    ->ArgName("objective")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace vendrix
