@@ -1,0 +1,504 @@
+#include "model/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+namespace vendrix {
+namespace {
+
+// Builds file images by hand, independently of the writer.
+struct Image
+{
+    std::string bytes;
+
+    Image &u8(unsigned value)
+    {
+        bytes += static_cast<char>(value);
+        return *this;
+    }
+    Image &u16(unsigned value) { return u8(value & 0xFF).u8((value >> 8) & 0xFF); }
+    Image &i32(std::int32_t value)
+    {
+        const auto v = static_cast<std::uint32_t>(value);
+        return u16(v & 0xFFFF).u16(v >> 16);
+    }
+    Image &f64(double value)
+    {
+        std::uint64_t raw = 0;
+        std::memcpy(&raw, &value, sizeof raw);
+        return i32(static_cast<std::int32_t>(raw & 0xFFFFFFFF))
+            .i32(static_cast<std::int32_t>(raw >> 32));
+    }
+    Image &str(const std::string &text)
+    {
+        if (text.size() < 255)
+            u8(static_cast<unsigned>(text.size()));
+        else
+            u8(0xFF).u16(static_cast<unsigned>(text.size())); // texts below 65534 here
+        bytes += text;
+        return *this;
+    }
+};
+
+// The initial project as a file of the given version, from the field table.
+// Version 10 files lack items 10 to 24 and the final reserved text.
+std::string initialImage(int version, const std::string &title = std::string())
+{
+    Image im;
+    im.i32(version).i32(0).str("$").i32(0);
+    im.str("").str("").str("").str("").str(title); // dateTime .. title
+    if (version > 10) {
+        for (int i = 0; i < 13; ++i) // client .. logoPath
+            im.str("");
+        im.i32(0).i32(0); // includeLogo, asianPacific
+    }
+    im.f64(10.0).i32(1).f64(12.0).f64(11.0).f64(10.0).f64(0.0).f64(1.0).f64(2.0);
+    im.f64(1.3).f64(1.0).f64(1.5).f64(2.0).f64(2.0);
+    im.i32(0).f64(100.0).f64(2.5).f64(20.0);
+    im.f64(9.8073607).f64(2.7).f64(12.0).str("0.00").str("").f64(1.0);
+    for (int i = 0; i < 100; ++i)
+        im.i32(0);
+    for (int i = 0; i < 100; ++i)
+        im.f64(0.0);
+    for (int i = 0; i < 100; ++i)
+        im.str("");
+    if (version > 10)
+        im.str("");
+    return im.bytes;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Every field of the file, plus the fields the file must never touch.
+void expectSameRecord(const ProjectRecord &a, const ProjectRecord &b)
+{
+    EXPECT_EQ(serializeProject(a), serializeProject(b));
+    const double ad[] = {a.input.circumference,
+                         a.input.slurryUnitWeightLower,
+                         a.input.slurryUnitWeightUpper,
+                         a.input.fluidUnitWeightLower,
+                         a.input.fluidUnitWeightUpper,
+                         a.input.slurryHeightLower,
+                         a.input.fluidHeightLower,
+                         a.input.rfInstallationDamage,
+                         a.input.rfDurability,
+                         a.input.rfCreep,
+                         a.input.rfSeamCircumferential,
+                         a.input.rfSeamAxial,
+                         a.input.ultimateStrength,
+                         a.input.desiredMaxHeight,
+                         a.input.pumpingPressure,
+                         a.input.transportUnitWeight,
+                         a.input.specificGravitySolids,
+                         a.input.consolidatedUnitWeight,
+                         a.input.tubeLength};
+    const double bd[] = {b.input.circumference,
+                         b.input.slurryUnitWeightLower,
+                         b.input.slurryUnitWeightUpper,
+                         b.input.fluidUnitWeightLower,
+                         b.input.fluidUnitWeightUpper,
+                         b.input.slurryHeightLower,
+                         b.input.fluidHeightLower,
+                         b.input.rfInstallationDamage,
+                         b.input.rfDurability,
+                         b.input.rfCreep,
+                         b.input.rfSeamCircumferential,
+                         b.input.rfSeamAxial,
+                         b.input.ultimateStrength,
+                         b.input.desiredMaxHeight,
+                         b.input.pumpingPressure,
+                         b.input.transportUnitWeight,
+                         b.input.specificGravitySolids,
+                         b.input.consolidatedUnitWeight,
+                         b.input.tubeLength};
+    for (std::size_t i = 0; i < std::size(ad); ++i)
+        EXPECT_TRUE(sameBits(ad[i], bd[i])) << "double " << i;
+    EXPECT_EQ(a.info.projectPath, b.info.projectPath);
+    EXPECT_EQ(a.display.screenBlackWhite, b.display.screenBlackWhite);
+    EXPECT_EQ(a.display.omitConsolidationPage, b.display.omitConsolidationPage);
+    EXPECT_EQ(a.state.resultsValid, b.state.resultsValid);
+    EXPECT_EQ(a.solution.maxHeight, b.solution.maxHeight);
+}
+
+class RandomRecords
+{
+public:
+    explicit RandomRecords(unsigned seed)
+        : m_random(seed)
+    { }
+
+    std::string text()
+    {
+        static const std::size_t lengths[] = {0, 1, 7, 40, 254, 255, 256, 600};
+        // Now and then a text that needs the 16-bit or 32-bit length prefix.
+        const std::size_t length = m_random() % 50 == 0 ? 65533 + m_random() % 2
+                                                        : lengths[m_random() % std::size(lengths)];
+        std::string s(length, '\0');
+        for (char &c : s)
+            c = static_cast<char>(m_random() % 256); // every Windows-1252 byte
+        return s;
+    }
+    double real()
+    {
+        std::uint64_t raw = (std::uint64_t(m_random()) << 32) | m_random();
+        double d = 0;
+        std::memcpy(&d, &raw, sizeof d); // any bit pattern, NaNs included
+        return d;
+    }
+    int integer() { return static_cast<int>(m_random()); }
+
+    ProjectRecord record()
+    {
+        ProjectRecord r;
+        for (std::string *s : {&r.display.currencyUnit, &r.info.dateTime,
+                               &r.info.description,     &r.info.designer,
+                               &r.info.projectNumber,   &r.info.title,
+                               &r.info.client,          &r.info.companyName,
+                               &r.info.companyState,    &r.info.companyStreet1,
+                               &r.info.companyStreet2,  &r.info.companyCity,
+                               &r.info.companyZip,      &r.info.projectNumberSuffix,
+                               &r.info.companyEmail,    &r.info.companyFax,
+                               &r.info.companyPhone,    &r.info.stationNumber,
+                               &r.info.logoPath,        &r.input.costPerUnitArea,
+                               &r.input.quantityRemarks})
+            *s = text();
+        for (int *i : {&r.display.englishUnits, &r.display.printBlackWhite, &r.info.includeLogo,
+                       &r.display.asianPacific, &r.input.twoSlurryLayers})
+            *i = integer();
+        for (double *d :
+             {&r.input.circumference, &r.input.slurryUnitWeightLower,
+              &r.input.slurryUnitWeightUpper, &r.input.fluidUnitWeightLower,
+              &r.input.fluidUnitWeightUpper, &r.input.slurryHeightLower, &r.input.fluidHeightLower,
+              &r.input.rfInstallationDamage, &r.input.rfDurability, &r.input.rfCreep,
+              &r.input.rfSeamCircumferential, &r.input.rfSeamAxial, &r.input.ultimateStrength,
+              &r.input.desiredMaxHeight, &r.input.pumpingPressure, &r.input.transportUnitWeight,
+              &r.input.specificGravitySolids, &r.input.consolidatedUnitWeight, &r.input.tubeLength})
+            *d = real();
+        r.input.analysisType = static_cast<AnalysisType>(m_random() % 3);
+        return r;
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+// A record whose fields all differ from the initial project.
+ProjectRecord sampleRecord()
+{
+    ProjectRecord r;
+    r.display.englishUnits = 1;
+    r.display.currencyUnit = "\x80";
+    r.info.title = "Dike at \xC5rhus";
+    r.info.designer = "Designer";
+    r.info.description = std::string(300, 'd');
+    r.info.companyName = "Company";
+    r.info.logoPath = "/tmp/logo.bmp";
+    r.info.includeLogo = 1;
+    r.display.asianPacific = 1;
+    r.input.circumference = 12.5;
+    r.input.analysisType = AnalysisType::GivenPressure;
+    r.input.quantityRemarks = "remarks";
+    r.display.screenBlackWhite = 1;
+    r.display.omitConsolidationPage = 1;
+    r.info.projectPath = "/somewhere/else.Vdx";
+    r.solution.maxHeight = 1.75;
+    return r;
+}
+
+TEST(ProjectFile, InitialProjectMatchesHandBuiltImage)
+{
+    const std::string written = serializeProject(ProjectRecord {});
+    EXPECT_EQ(written, initialImage(11));
+    EXPECT_EQ(written.substr(8, 2), std::string("\x01$"));
+}
+
+TEST(ProjectFile, RandomRecordsRoundTripBitForBit)
+{
+    RandomRecords random(20261208);
+    for (int i = 0; i < 60; ++i) {
+        SCOPED_TRACE(i);
+        const ProjectRecord saved = random.record();
+        const std::string bytes = serializeProject(saved);
+        ProjectRecord reopened = sampleRecord();
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, reopened, message)) << message;
+        // Fields outside the file keep their values; the saved ones match.
+        ProjectRecord expected = saved;
+        expected.info.projectPath = "/somewhere/else.Vdx";
+        expected.display.screenBlackWhite = 1;
+        expected.display.omitConsolidationPage = 1;
+        expected.solution.maxHeight = 1.75;
+        expectSameRecord(reopened, expected);
+        EXPECT_EQ(reopened.info.companyEmail, saved.info.companyEmail);
+        EXPECT_EQ(reopened.input.analysisType, saved.input.analysisType);
+        EXPECT_EQ(reopened.display.englishUnits, saved.display.englishUnits);
+        EXPECT_EQ(reopened.input.twoSlurryLayers, saved.input.twoSlurryLayers);
+    }
+}
+
+TEST(ProjectFile, TextLengthPrefixes)
+{
+    struct Case
+    {
+        std::size_t length;
+        std::string prefix;
+    };
+    const Case cases[] = {
+        {0, std::string("\x00", 1)},
+        {254, "\xFE"},
+        {255, std::string("\xFF\xFF\x00", 3)},
+        {256, std::string("\xFF\x00\x01", 3)},
+        {65533, "\xFF\xFD\xFF"},
+        // 0xFFFE after 0xFF would mark UTF-16, so this length takes the long form.
+        {65534, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+        {70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.length);
+        ProjectRecord r;
+        r.display.currencyUnit = std::string(c.length, '\xB3');
+        const std::string bytes = serializeProject(r);
+        EXPECT_EQ(bytes.substr(8, c.prefix.size()), c.prefix);
+        ProjectRecord back;
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, back, message));
+        EXPECT_EQ(back.display.currencyUnit, r.display.currencyUnit);
+    }
+}
+
+TEST(ProjectFile, Utf16TextsAreReadAsWindows1252)
+{
+    const std::string image = initialImage(11);
+    struct Case
+    {
+        const char *name;
+        std::string encoded;
+        std::string expected;
+    };
+    // U+20AC euro, 'A', U+00E9, U+4E2D (not in the code page), a surrogate pair.
+    const std::string units("\xAC\x20\x41\x00\xE9\x00\x2D\x4E\x3D\xD8\x00\xDE", 12);
+    const Case cases[] = {
+        {"short length", std::string("\xFF\xFE\xFF\x06", 4) + units,
+         "\x80"
+         "A\xE9??"},
+        {"16-bit length", std::string("\xFF\xFE\xFF\xFF\x06\x00", 6) + units,
+         "\x80"
+         "A\xE9??"},
+        {"empty", std::string("\xFF\xFE\xFF\x00", 4), ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        // Replace the currency text "$" (bytes 8 and 9).
+        const std::string bytes = image.substr(0, 8) + c.encoded + image.substr(10);
+        ProjectRecord r;
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, r, message)) << message;
+        EXPECT_EQ(r.display.currencyUnit, c.expected);
+        EXPECT_EQ(r.input.circumference, 10.0);
+    }
+}
+
+TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
+{
+    ProjectRecord r = sampleRecord();
+    r.info.client = "Client";
+    r.info.companyStreet1 = "Street";
+    std::string message;
+    ASSERT_TRUE(deserializeProject(initialImage(10, "Old title"), r, message)) << message;
+    EXPECT_EQ(r.info.title, "Old title");
+    EXPECT_EQ(r.info.designer, "");
+    EXPECT_EQ(r.input.circumference, 10.0);
+    EXPECT_EQ(r.input.analysisType, AnalysisType::GivenStrength);
+    EXPECT_EQ(r.display.englishUnits, 0);
+    // Not in a version 10 file: kept as they were in memory.
+    EXPECT_EQ(r.info.client, "Client");
+    EXPECT_EQ(r.info.companyName, "Company");
+    EXPECT_EQ(r.info.companyStreet1, "Street");
+    EXPECT_EQ(r.info.logoPath, "/tmp/logo.bmp");
+    EXPECT_EQ(r.info.includeLogo, 1);
+    EXPECT_EQ(r.display.asianPacific, 1);
+
+    // Any version above 10 is read as the full form, any other as the short one.
+    std::string v12 = initialImage(11);
+    v12[0] = 12;
+    EXPECT_TRUE(deserializeProject(v12, r, message));
+    EXPECT_EQ(r.info.companyName, "");
+    std::string v0 = initialImage(10);
+    v0[0] = 0;
+    EXPECT_TRUE(deserializeProject(v0, r, message));
+}
+
+TEST(ProjectFile, EnglishProjectHoldsSiValues)
+{
+    ProjectRecord r;
+    r.display.englishUnits = 1;
+    const std::string bytes = serializeProject(r);
+    EXPECT_EQ(bytes, [] {
+        std::string image = initialImage(11);
+        image[4] = 1;
+        return image;
+    }());
+}
+
+TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing)
+{
+    ProjectRecord source = sampleRecord();
+    source.info.companyFax = std::string(300, 'f');
+    const std::string bytes = serializeProject(source);
+    const ProjectRecord before;
+    const std::string beforeBytes = serializeProject(before);
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        SCOPED_TRACE(length);
+        ProjectRecord r = before;
+        std::string message;
+        ASSERT_FALSE(
+            deserializeProject(std::string_view(bytes).substr(0, length), r, message, "p.Vdx"));
+        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+        ASSERT_EQ(serializeProject(r), beforeBytes);
+    }
+}
+
+TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
+{
+    const std::string image = initialImage(11);
+    const std::string prefixes[] = {
+        std::string("\xFF\xFF\xFF\xF0\xFF\xFF\xFF", 7), // 32-bit, almost 4 GiB
+        std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 15), // 64-bit
+        std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 15),
+        std::string("\xFF\xFE\xFF\xFF\x00\x80", 6), // UTF-16 units beyond the end
+    };
+    for (const std::string &prefix : prefixes) {
+        ProjectRecord r;
+        std::string message;
+        EXPECT_FALSE(deserializeProject(image.substr(0, 8) + prefix + image.substr(10), r, message,
+                                        "p.Vdx"));
+        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+    }
+}
+
+TEST(ProjectFile, UnknownObjectiveIsRefused)
+{
+    ProjectRecord source;
+    std::string bytes = serializeProject(source);
+    // The objective follows the 13th double after the texts; find it by writing 2.
+    source.input.analysisType = AnalysisType::GivenPressure;
+    const std::string withTwo = serializeProject(source);
+    std::size_t at = 0;
+    while (bytes[at] == withTwo[at])
+        ++at;
+    for (int value : {3, -1}) {
+        std::string bad = bytes;
+        bad[at] = static_cast<char>(value);
+        if (value < 0)
+            bad.replace(at, 4, "\xFF\xFF\xFF\xFF");
+        ProjectRecord r = sampleRecord();
+        std::string message;
+        EXPECT_FALSE(deserializeProject(bad, r, message));
+        EXPECT_EQ(message, "Unexpected file format.");
+        EXPECT_EQ(r.input.analysisType, AnalysisType::GivenPressure);
+    }
+}
+
+TEST(ProjectFile, RandomMutationsAreReadOrRefusedSafely)
+{
+    ProjectRecord source = sampleRecord();
+    source.info.companyStreet2 = std::string(260, 's');
+    const std::string bytes = serializeProject(source);
+    std::mt19937 random(4711);
+    const ProjectRecord before = sampleRecord();
+    const std::string beforeBytes = serializeProject(before);
+    int refused = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string mutated = bytes;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = random() % mutated.size();
+            switch (random() % 4) {
+            case 0:
+                mutated[at] = static_cast<char>(random());
+                break;
+            case 1:
+                mutated[at] = '\xFF';
+                break;
+            case 2:
+                mutated.erase(at, 1 + random() % 8);
+                break;
+            default:
+                mutated.insert(at, 1 + random() % 8, static_cast<char>(random()));
+                break;
+            }
+            if (mutated.empty())
+                mutated = "x";
+        }
+        ProjectRecord r = before;
+        std::string message;
+        if (!deserializeProject(mutated, r, message)) {
+            ++refused;
+            EXPECT_FALSE(message.empty());
+            ASSERT_EQ(serializeProject(r), beforeBytes) << "mutation " << i;
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+class ProjectFileOnDisk : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path()
+            / ("vendrix_project_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string path(const char *name) const { return (m_dir / name).string(); }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(ProjectFileOnDisk, SaveAndOpen)
+{
+    ProjectRecord saved = sampleRecord();
+    std::string message;
+    ASSERT_TRUE(saveProjectFile(path("dike.Vdx"), saved, message)) << message;
+
+    ProjectRecord opened;
+    opened.state.resultsValid = 1;
+    ASSERT_TRUE(openProjectFile(path("dike.Vdx"), opened, message)) << message;
+    EXPECT_EQ(serializeProject(opened), serializeProject(saved));
+    EXPECT_EQ(opened.info.projectPath, path("dike.Vdx"));
+    EXPECT_EQ(opened.state.resultsValid, 0);
+    EXPECT_EQ(opened.display.screenBlackWhite, 0);
+}
+
+TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
+{
+    std::string message;
+    ProjectRecord r = sampleRecord();
+    EXPECT_FALSE(openProjectFile(path("missing.Vdx"), r, message));
+    EXPECT_EQ(message,
+              path("missing.Vdx")
+                  + "\nCannot find this file.\nPlease verify that the correct path and file name "
+                    "are given.");
+
+    std::ofstream(path("short.Vdx"), std::ios::binary) << std::string("\x0B\x00\x00", 3);
+    EXPECT_FALSE(openProjectFile(path("short.Vdx"), r, message));
+    EXPECT_EQ(message, "An attempt was made to access " + path("short.Vdx") + " past its end.");
+    EXPECT_EQ(r.info.projectPath, "/somewhere/else.Vdx");
+    EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
+
+    EXPECT_FALSE(saveProjectFile(path("no/such/dir.Vdx"), r, message));
+    EXPECT_FALSE(message.empty());
+}
+
+} // namespace
+} // namespace vendrix
