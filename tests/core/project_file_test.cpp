@@ -372,8 +372,8 @@ TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
     const std::string image = initialImage(11);
     const std::string prefixes[] = {
         std::string("\xFF\xFF\xFF\xF0\xFF\xFF\xFF", 7), // 32-bit, almost 4 GiB
-        std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 15), // 64-bit
-        std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 15),
+        std::string(14, '\xFF') + "\x7F", // 64-bit, 2^63 - 1
+        std::string("\xFF\xFE", 2) + std::string(14, '\xFF') + "\x7F", // the same in UTF-16
         std::string("\xFF\xFE\xFF\xFF\x00\x80", 6), // UTF-16 units beyond the end
     };
     for (const std::string &prefix : prefixes) {
