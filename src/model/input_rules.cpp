@@ -16,8 +16,7 @@ constexpr std::size_t kCostCharactersChecked = 15;
 
 RuleFailure failure(int number, std::string message, std::string focusField)
 {
-    return RuleFailure {"Error No." + std::to_string(number), std::move(message),
-                        std::move(focusField)};
+    return RuleFailure {formatC("Error No.%d", number), std::move(message), std::move(focusField)};
 }
 
 RuleFailure correctable(int number, const std::string &sentence, std::string focusField)
@@ -216,6 +215,18 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
         break;
     }
     return std::nullopt;
+}
+
+std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record)
+{
+    const TubeInput &input = record.input;
+    if (auto failure = checkSlurryData(shownSlurryValues(input, record.display),
+                                       input.transportUnitWeight, record.display))
+        return failure;
+    if (auto failure = checkReductionFactors(reductionFactorValues(input)))
+        return failure;
+    return checkAnalysisType(shownAnalysisValues(input, record.display), input.circumference,
+                             record.display);
 }
 
 std::optional<RuleFailure> checkGeneralInformation(std::string_view designer)

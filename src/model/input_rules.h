@@ -104,6 +104,13 @@ AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySet
 std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
                                              const DisplaySettings &display);
 
+// ---- All analysis inputs of a record -----------------------------------------
+
+// The rules of Slurry Data, Geosynthetic Design Parameters and Type of Analysis,
+// in that order, applied to the stored values as those dialogs would show them:
+// what pressing OK in each of them without a change would report.
+std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record);
+
 // ---- General Information (Error 1120) ----------------------------------------
 
 std::optional<RuleFailure> checkGeneralInformation(std::string_view designer);

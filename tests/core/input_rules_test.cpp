@@ -213,6 +213,48 @@ TEST(InputRules, DesiredHeightMessageNamesDiameterAndCircumference)
     EXPECT_FALSE(checkAnalysisType(shown, 10.0, settings(1, 0)).has_value());
 }
 
+TEST(InputRules, StoredInputsAreCheckedDialogByDialog)
+{
+    struct Case
+    {
+        const char *name;
+        void (*change)(ProjectRecord &);
+        const char *number; // nullptr = accepted
+    };
+    const Case cases[] = {
+        {"new project", [](ProjectRecord &) {}, nullptr},
+        {"new project in English", [](ProjectRecord &r) { r.display.englishUnits = 1; }, nullptr},
+        {"slurry before factors",
+         [](ProjectRecord &r) {
+             r.input.fluidHeightLower = -1;
+             r.input.rfCreep = 0.5;
+         },
+         "Error No.107"},
+        {"factors before objective",
+         [](ProjectRecord &r) {
+             r.input.rfCreep = 0.5;
+             r.input.ultimateStrength = 0;
+         },
+         "Error No.201"},
+        {"objective",
+         [](ProjectRecord &r) {
+             r.input.analysisType = AnalysisType::GivenHeight;
+             r.input.desiredMaxHeight = 3.2;
+         },
+         "Error No.302"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        c.change(record);
+        const auto failure = checkStoredInputs(record);
+        ASSERT_EQ(failure.has_value(), c.number != nullptr);
+        if (failure) {
+            EXPECT_EQ(failure->errorNumberText, c.number);
+        }
+    }
+}
+
 TEST(InputRules, DesignerMustBeGiven)
 {
     const auto failure = checkGeneralInformation("");
