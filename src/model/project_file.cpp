@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace vendrix {
 
@@ -343,6 +344,15 @@ bool openProjectFile(const std::string &path, ProjectRecord &record, std::string
             message = replaceFileName(kAccessDeniedMessage, path);
         else
             message = "Cannot open \"" + path + "\": " + std::strerror(error);
+        return false;
+    }
+    // Only a regular file has an end: a directory, pipe or device is no project.
+    struct stat status
+    {
+    };
+    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) {
+        std::fclose(file);
+        message = kUnexpectedFileFormat;
         return false;
     }
     std::string bytes;

@@ -597,6 +597,13 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
     EXPECT_EQ(r.info.projectPath, "/somewhere/else.Vdx");
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 
+    // A directory or a device never ends up being read.
+    for (const std::string &notAFile : {m_dir.string(), std::string("/dev/zero")}) {
+        EXPECT_FALSE(openProjectFile(notAFile, r, message));
+        EXPECT_EQ(message, "Unexpected file format.");
+    }
+    EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
+
     EXPECT_FALSE(saveProjectFile(path("no/such/dir.Vdx"), r, message));
     EXPECT_FALSE(message.empty());
 }
