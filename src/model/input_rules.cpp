@@ -1,0 +1,259 @@
+#include "model/input_rules.h"
+
+#include "model/c_format.h"
+#include "model/units.h"
+
+#include <cmath>
+
+namespace vendrix {
+
+namespace {
+
+// 1/pi: the diameter of a circle per unit of circumference.
+constexpr double kDiameterPerCircumference = 0.318309886142228;
+// Only the first characters of the cost text are examined.
+constexpr std::size_t kCostCharactersChecked = 15;
+
+RuleFailure failure(int number, std::string message, std::string focusField)
+{
+    return RuleFailure {formatC("Error No.%d", number), std::move(message), std::move(focusField)};
+}
+
+RuleFailure correctable(int number, const std::string &sentence, std::string focusField)
+{
+    return failure(number, sentence + kPleaseCorrect, std::move(focusField));
+}
+
+// The unit of the transporting medium inside Errors 101 and 102, with its
+// leading blank: " kN/m ³", " kN/m^3", " lb/ft ³" or " lb/ft^3".
+std::string unitWeightUnitInMessage(const DisplaySettings &display)
+{
+    return std::string(display.englishUnits ? " lb/ft" : " kN/m")
+        + cubeExponent(display.asianPacific != 0);
+}
+
+} // namespace
+
+std::string tooManyCharactersMessage(int maximum)
+{
+    return formatC("Please enter no more than %d characters.", maximum);
+}
+
+std::optional<double> parseShownNumber(std::string_view text)
+{
+    double value = 0;
+    if (!parseFieldNumber(text, value) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<RuleFailure> checkNumberField(std::string_view field, std::string_view text,
+                                            double &value)
+{
+    const std::optional<double> parsed = parseShownNumber(text);
+    if (!parsed)
+        return RuleFailure {std::string(), kPleaseEnterNumber, std::string(field)};
+    value = *parsed;
+    return std::nullopt;
+}
+
+const TextLimit kTextLimits[12] = {
+    {"title", 40},           {"description", 600}, {"companyName", 100}, {"companyStreet1", 100},
+    {"companyStreet2", 100}, {"companyCity", 30},  {"companyState", 20}, {"companyZip", 20},
+    {"companyPhone", 30},    {"companyFax", 30},   {"companyEmail", 30}, {"quantityRemarks", 250},
+};
+
+int maxTextLength(std::string_view field)
+{
+    for (const TextLimit &limit : kTextLimits) {
+        if (field == limit.field)
+            return limit.maxLength;
+    }
+    return 0;
+}
+
+std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_view text)
+{
+    const int maximum = maxTextLength(field);
+    if (maximum > 0 && text.size() > static_cast<std::size_t>(maximum))
+        return RuleFailure {std::string(), tooManyCharactersMessage(maximum), std::string(field)};
+    return std::nullopt;
+}
+
+SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    SlurryShownValues shown;
+    shown.circumference = input.circumference * f.length;
+    shown.twoSlurryLayers = input.twoSlurryLayers;
+    shown.slurryUnitWeightLower = input.slurryUnitWeightLower * f.unitWeight;
+    shown.slurryUnitWeightUpper = input.slurryUnitWeightUpper * f.unitWeight;
+    shown.fluidUnitWeightLower = input.fluidUnitWeightLower * f.unitWeight;
+    shown.fluidUnitWeightUpper = input.fluidUnitWeightUpper * f.unitWeight;
+    shown.slurryHeightLower = input.slurryHeightLower * f.length;
+    shown.fluidHeightLower = input.fluidHeightLower * f.length;
+    return shown;
+}
+
+std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
+                                           double transportUnitWeight,
+                                           const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+
+    // 101, 102: the slurry must be at least as heavy as the medium that carries it.
+    // Compared in kN/m3; the message shows the medium in the shown unit.
+    const std::string heavierThanMedium
+        = "Unit weight of slurry should not be smaller than\nthat of transporting medium ("
+        + formatC("%.3f", transportUnitWeight * f.unitWeight) + unitWeightUnitInMessage(display)
+        + ").";
+    if (shown.slurryUnitWeightLower / f.unitWeight < transportUnitWeight)
+        return correctable(101, heavierThanMedium, "slurryUnitWeightLower");
+    if (shown.slurryUnitWeightUpper / f.unitWeight < transportUnitWeight)
+        return correctable(102, heavierThanMedium, "slurryUnitWeightUpper");
+
+    if (shown.slurryUnitWeightLower < shown.slurryUnitWeightUpper)
+        return correctable(
+            103, "Unit weight of upper slurry should not be greater than that of lower slurry.",
+            "slurryUnitWeightUpper");
+
+    if (shown.fluidUnitWeightLower < 0 || shown.fluidUnitWeightUpper < 0)
+        return correctable(104, "Unit weight of outer liquid should not be smaller than zero.",
+                           shown.fluidUnitWeightLower < 0 ? "fluidUnitWeightLower"
+                                                          : "fluidUnitWeightUpper");
+
+    if (shown.slurryUnitWeightUpper < shown.fluidUnitWeightLower)
+        return correctable(105,
+                           "Unit weight of outer lower liquid should not be greater than any of "
+                           "unit weight of inner slurries.",
+                           "fluidUnitWeightLower");
+
+    if (shown.fluidUnitWeightLower < shown.fluidUnitWeightUpper)
+        return correctable(
+            106,
+            "Unit weight of outer upper liquid should not be greater than that of lower liquid.",
+            "fluidUnitWeightUpper");
+
+    // Hin-Lower is checked even with one layer, where its field is hidden.
+    if (shown.slurryHeightLower < 0)
+        return correctable(107, "Height of lower slurry layer should not be negative.",
+                           "slurryHeightLower");
+    if (shown.fluidHeightLower < 0)
+        return correctable(107, "Height of outer lower liquid should not be negative.",
+                           "fluidHeightLower");
+    return std::nullopt;
+}
+
+ReductionFactorValues reductionFactorValues(const TubeInput &input)
+{
+    return {input.rfInstallationDamage, input.rfDurability, input.rfCreep,
+            input.rfSeamCircumferential, input.rfSeamAxial};
+}
+
+std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &shown)
+{
+    const struct
+    {
+        double value;
+        const char *field;
+    } factors[] = {
+        {shown.rfInstallationDamage, "rfInstallationDamage"},
+        {shown.rfDurability, "rfDurability"},
+        {shown.rfCreep, "rfCreep"},
+        {shown.rfSeamCircumferential, "rfSeamCircumferential"},
+        {shown.rfSeamAxial, "rfSeamAxial"},
+    };
+    for (const auto &factor : factors) {
+        if (factor.value < 1.0)
+            return correctable(201, "Value should not be smaller than 1.0.", factor.field);
+    }
+    return std::nullopt;
+}
+
+AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    AnalysisShownValues shown;
+    shown.analysisType = input.analysisType;
+    shown.ultimateStrength = input.ultimateStrength * f.forcePerLength;
+    shown.desiredMaxHeight = input.desiredMaxHeight * f.length;
+    shown.pumpingPressure = input.pumpingPressure * f.pumpingPressure;
+    return shown;
+}
+
+std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
+                                             const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    switch (shown.analysisType) {
+    case AnalysisType::GivenStrength:
+        if (shown.ultimateStrength <= 0)
+            return correctable(301, "Strength should be greater than zero.", "ultimateStrength");
+        break;
+    case AnalysisType::GivenHeight: {
+        // No tube of this circumference can stand higher than its ideal circle.
+        const double shownCircumference = circumference * f.length;
+        const double diameter = shownCircumference * kDiameterPerCircumference;
+        if (shown.desiredMaxHeight > diameter) {
+            const char *unit = display.englishUnits ? " [ft]" : " [m]";
+            // The diameter is lowered by 0.005 so that the printed limit is never
+            // rounded up above the true one.
+            const std::string message = "Maximum value should not exceed "
+                + formatC("%.2f", diameter - 0.005) + unit + " "
+                + "i.e., the diameter of an ideal circular tube having the given circumference "
+                  "of "
+                + formatC("%.2f", shownCircumference) + unit + "." + kPleaseCorrect;
+            return failure(302, message, "desiredMaxHeight");
+        }
+        if (shown.desiredMaxHeight <= 0)
+            return correctable(303, "Height should be greater than zero.", "desiredMaxHeight");
+        break;
+    }
+    case AnalysisType::GivenPressure:
+        if (shown.pumpingPressure < 0)
+            return correctable(304, "Pressure should not be smaller than zero.", "pumpingPressure");
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record)
+{
+    const TubeInput &input = record.input;
+    if (auto failure = checkSlurryData(shownSlurryValues(input, record.display),
+                                       input.transportUnitWeight, record.display))
+        return failure;
+    if (auto failure = checkReductionFactors(reductionFactorValues(input)))
+        return failure;
+    return checkAnalysisType(shownAnalysisValues(input, record.display), input.circumference,
+                             record.display);
+}
+
+std::optional<RuleFailure> checkGeneralInformation(std::string_view designer)
+{
+    if (designer.empty())
+        return failure(1120, "\n Designer name must be input.", "designer");
+    return std::nullopt;
+}
+
+std::vector<RuleFailure> costTextFailures(std::string_view costText)
+{
+    std::vector<RuleFailure> failures;
+    const std::string_view examined = costText.substr(0, kCostCharactersChecked);
+    for (const char c : examined) {
+        if ((c < '0' || c > '9') && c != '.')
+            failures.push_back(
+                failure(1100, "Please insert a number and not a character.", std::string()));
+    }
+    return failures;
+}
+
+std::optional<RuleFailure> checkCostText(std::string_view costText)
+{
+    std::vector<RuleFailure> failures = costTextFailures(costText);
+    if (failures.empty())
+        return std::nullopt;
+    return failures.front();
+}
+
+} // namespace vendrix

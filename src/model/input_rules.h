@@ -1,0 +1,128 @@
+#pragma once
+// The numbered input rules of the input dialogs. Each check takes the values as
+// the dialog shows them (display units), applies the rules in their fixed order
+// and returns the first failure: its error number text, its message (Windows-1252)
+// and the record field name of the input that gets the focus. No value means
+// every rule passed.
+
+#include "model/project_record.h"
+#include "model/rule_failure.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vendrix {
+
+// Fixed tail of most numbered messages (spelling as the users know it).
+inline constexpr const char *kPleaseCorrect = "\n\nPlease correcet";
+
+// Field-format messages, shown in a plain message box (not the conflict dialog).
+inline constexpr const char *kPleaseEnterNumber = "Please enter a number.";
+// "Please enter no more than 40 characters."
+std::string tooManyCharactersMessage(int maximum);
+
+// ---- Field format -------------------------------------------------------------
+
+// Reads a numeric field as typed. Only finite numbers count: "abc", "", "12,5",
+// "nan" and "inf" are refused, so a non-number can never reach the record.
+std::optional<double> parseShownNumber(std::string_view text);
+
+// The same as a rule: on failure the message is "Please enter a number.", the
+// error number text is empty (plain message box) and the focus goes to `field`.
+std::optional<RuleFailure> checkNumberField(std::string_view field, std::string_view text,
+                                            double &value);
+
+struct TextLimit
+{
+    const char *field; // record field name (= widget objectName)
+    int maxLength; // characters (Windows-1252 bytes)
+};
+
+// Every text field with a maximum length.
+extern const TextLimit kTextLimits[12];
+
+// The maximum length of a text field, or 0 when the field has no limit.
+int maxTextLength(std::string_view field);
+
+// "Please enter no more than %1 characters." when `text` is longer than the
+// field allows; error number text empty (plain message box), focus on `field`.
+std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_view text);
+
+// ---- Slurry Data (Errors 101 to 107) ----------------------------------------
+
+struct SlurryShownValues
+{
+    double circumference = 0; // m or ft
+    int twoSlurryLayers = 1; // 0 = one layer (upper shows the lower value), 1 = two
+    double slurryUnitWeightLower = 0; // kN/m3 or lb/ft3
+    double slurryUnitWeightUpper = 0;
+    double fluidUnitWeightLower = 0;
+    double fluidUnitWeightUpper = 0;
+    double slurryHeightLower = 0; // m or ft; checked even when hidden
+    double fluidHeightLower = 0; // m or ft
+};
+
+// The record's values converted for display.
+SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display);
+
+// `transportUnitWeight` is the stored value in kN/m3.
+std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
+                                           double transportUnitWeight,
+                                           const DisplaySettings &display);
+
+// ---- Geosynthetic Design Parameters (Error 201) -------------------------------
+
+struct ReductionFactorValues
+{
+    double rfInstallationDamage = 1;
+    double rfDurability = 1;
+    double rfCreep = 1;
+    double rfSeamCircumferential = 1;
+    double rfSeamAxial = 1;
+};
+
+ReductionFactorValues reductionFactorValues(const TubeInput &input);
+
+std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &shown);
+
+// ---- Type of Analysis (Errors 301 to 304) ------------------------------------
+
+struct AnalysisShownValues
+{
+    AnalysisType analysisType = AnalysisType::GivenStrength;
+    double ultimateStrength = 0; // kN/m or lb/ft
+    double desiredMaxHeight = 0; // m or ft
+    double pumpingPressure = 0; // kPa or psi
+};
+
+AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display);
+
+// Only the rules of the selected objective apply. `circumference` is the stored
+// value in m (the desired height may not exceed the ideal circular diameter).
+std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
+                                             const DisplaySettings &display);
+
+// ---- All analysis inputs of a record -----------------------------------------
+
+// The rules of Slurry Data, Geosynthetic Design Parameters and Type of Analysis,
+// in that order, applied to the stored values as those dialogs would show them:
+// what pressing OK in each of them without a change would report.
+std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record);
+
+// ---- General Information (Error 1120) ----------------------------------------
+
+std::optional<RuleFailure> checkGeneralInformation(std::string_view designer);
+
+// ---- Quantities: cost per unit area (Error 1100) ----------------------------
+
+// One failure per character among the first 15 of the cost text that is neither
+// a digit nor a point (two bad characters give two messages); later characters
+// are not examined. focusField is empty: the focus stays where it is.
+std::vector<RuleFailure> costTextFailures(std::string_view costText);
+
+// The first of costTextFailures, for callers that show a single message.
+std::optional<RuleFailure> checkCostText(std::string_view costText);
+
+} // namespace vendrix

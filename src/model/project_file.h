@@ -1,0 +1,46 @@
+#pragma once
+// The project file (.Vdx): a flat little-endian stream of the saved inputs,
+// identification and display settings, starting with a format version number.
+// Writing always produces version 11; reading accepts every version (10 and
+// below lack the client, company, logo and Asian Pacific fields, which then keep
+// their values in memory). Results are never saved.
+
+#include "model/project_record.h"
+
+#include <string>
+#include <string_view>
+
+namespace vendrix {
+
+inline constexpr int kProjectFormatVersion = 11;
+inline constexpr const char *kProjectFileExtension = ".Vdx";
+inline constexpr const char *kProjectFileFilter = "Vendrix Files (*.Vdx)";
+
+// Messages for files that cannot be read; %1 stands for the file name.
+inline constexpr const char *kUnexpectedFileFormat = "Unexpected file format.";
+inline constexpr const char *kPastEndMessage = "An attempt was made to access %1 past its end.";
+inline constexpr const char *kCannotFindFileMessage
+    = "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+inline constexpr const char *kAccessDeniedMessage = "Access to %1 was denied.";
+
+// The saved fields of `record` as the bytes of a version 11 file.
+std::string serializeProject(const ProjectRecord &record);
+
+// Reads a whole file image. On success the saved fields of `record` are replaced
+// (fields a short file lacks keep their values; nothing else changes). A short,
+// truncated or corrupt image is refused with a message in `message` and leaves
+// `record` untouched. `fileName` is named in the "past its end" message.
+bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::string &message,
+                        const std::string &fileName = std::string());
+
+// Opens a project file as deserializeProject does; on success also sets
+// info.projectPath to `path` and clears state.resultsValid (the file holds no
+// results). On failure `record` is unchanged and `message` says why.
+bool openProjectFile(const std::string &path, ProjectRecord &record, std::string &message);
+
+// Writes the project to `path` through a temporary file that replaces the target
+// only when complete, so a failed save leaves any previous file intact. The
+// caller sets info.projectPath to `path` after a successful save.
+bool saveProjectFile(const std::string &path, const ProjectRecord &record, std::string &message);
+
+} // namespace vendrix

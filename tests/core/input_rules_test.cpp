@@ -1,0 +1,332 @@
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vendrix {
+namespace {
+
+DisplaySettings settings(int englishUnits, int asianPacific)
+{
+    DisplaySettings display;
+    display.englishUnits = englishUnits;
+    display.asianPacific = asianPacific;
+    return display;
+}
+
+SlurryShownValues initialSlurry()
+{
+    return shownSlurryValues(TubeInput {}, DisplaySettings {});
+}
+
+void expectFailure(const std::optional<RuleFailure> &failure, const char *number, const char *focus)
+{
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->errorNumberText, number);
+    EXPECT_EQ(failure->focusField, focus);
+}
+
+TEST(InputRules, SlurryDataRulesInOrder)
+{
+    struct Case
+    {
+        const char *name;
+        SlurryShownValues shown;
+        const char *number; // nullptr = accepted
+        const char *focus;
+    };
+    auto with = [](auto change) {
+        SlurryShownValues v = initialSlurry();
+        change(v);
+        return v;
+    };
+    const Case cases[] = {
+        {"initial values", initialSlurry(), nullptr, ""},
+        {"lower slurry lighter than water",
+         with([](auto &v) { v.slurryUnitWeightLower = v.slurryUnitWeightUpper = 9.8; }),
+         "Error No.101", "slurryUnitWeightLower"},
+        {"upper slurry lighter than water", with([](auto &v) { v.slurryUnitWeightUpper = 9.0; }),
+         "Error No.102", "slurryUnitWeightUpper"},
+        {"upper heavier than lower", with([](auto &v) { v.slurryUnitWeightUpper = 12.5; }),
+         "Error No.103", "slurryUnitWeightUpper"},
+        {"both fluids negative", with([](auto &v) {
+             v.fluidUnitWeightLower = -1;
+             v.fluidUnitWeightUpper = -1;
+         }),
+         "Error No.104", "fluidUnitWeightLower"},
+        {"upper fluid negative", with([](auto &v) { v.fluidUnitWeightUpper = -0.1; }),
+         "Error No.104", "fluidUnitWeightUpper"},
+        // Lower fluid 0, upper 1: both non-negative, so 106 and not 104.
+        {"upper fluid heavier than lower", with([](auto &v) {
+             v.fluidUnitWeightLower = 0;
+             v.fluidUnitWeightUpper = 1;
+         }),
+         "Error No.106", "fluidUnitWeightUpper"},
+        {"lower fluid heavier than upper slurry",
+         with([](auto &v) { v.fluidUnitWeightLower = 11.5; }), "Error No.105",
+         "fluidUnitWeightLower"},
+        {"negative Hin-Lower with one layer", with([](auto &v) {
+             v.twoSlurryLayers = 0;
+             v.slurryUnitWeightUpper = v.slurryUnitWeightLower;
+             v.slurryHeightLower = -0.1;
+             v.fluidHeightLower = -1;
+         }),
+         "Error No.107", "slurryHeightLower"},
+        {"negative Hout-Lower", with([](auto &v) { v.fluidHeightLower = -1; }), "Error No.107",
+         "fluidHeightLower"},
+        {"zero heights and equal weights", with([](auto &v) {
+             v.slurryUnitWeightUpper = 12;
+             v.fluidUnitWeightLower = 12;
+             v.fluidUnitWeightUpper = 12;
+             v.slurryHeightLower = 0;
+             v.fluidHeightLower = 0;
+         }),
+         nullptr, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto failure = checkSlurryData(c.shown, kTransportUnitWeightInitial, {});
+        if (!c.number)
+            EXPECT_FALSE(failure.has_value());
+        else
+            expectFailure(failure, c.number, c.focus);
+    }
+}
+
+TEST(InputRules, TransportingMediumMessageShowsShownUnit)
+{
+    struct Case
+    {
+        int english;
+        int asian;
+        double lowerShown;
+        const char *tail;
+    };
+    const Case cases[] = {
+        {0, 0, 9.8, "(9.807 kN/m \xB3)."},
+        {0, 1, 9.8, "(9.807 kN/m^3)."},
+        // 9.8073607 x 6.365627 shows as 62.430.
+        {1, 0, 60.0, "(62.430 lb/ft \xB3)."},
+        {1, 1, 60.0, "(62.430 lb/ft^3)."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tail);
+        SlurryShownValues shown = shownSlurryValues(TubeInput {}, settings(c.english, c.asian));
+        shown.slurryUnitWeightLower = c.lowerShown;
+        shown.slurryUnitWeightUpper = c.lowerShown;
+        const auto failure
+            = checkSlurryData(shown, kTransportUnitWeightInitial, settings(c.english, c.asian));
+        expectFailure(failure, "Error No.101", "slurryUnitWeightLower");
+        EXPECT_EQ(failure->messageText,
+                  std::string("Unit weight of slurry should not be smaller than\nthat of "
+                              "transporting medium ")
+                      + c.tail + "\n\nPlease correcet");
+    }
+}
+
+TEST(InputRules, EnglishValuesAreComparedInStoredUnits)
+{
+    // The initial record shown in English passes; a slurry just under the medium
+    // converted to lb/ft3 fails.
+    const DisplaySettings english = settings(1, 0);
+    SlurryShownValues shown = shownSlurryValues(TubeInput {}, english);
+    EXPECT_FALSE(checkSlurryData(shown, kTransportUnitWeightInitial, english).has_value());
+    shown.slurryUnitWeightUpper = 62.4;
+    expectFailure(checkSlurryData(shown, kTransportUnitWeightInitial, english), "Error No.102",
+                  "slurryUnitWeightUpper");
+}
+
+TEST(InputRules, ReductionFactorsFocusTheFirstSmallOne)
+{
+    struct Case
+    {
+        ReductionFactorValues values;
+        const char *focus; // nullptr = accepted
+    };
+    const Case cases[] = {
+        {{1.3, 1.0, 1.5, 2.0, 2.0}, nullptr},           {{1.3, 0.9, 0.8, 2, 2}, "rfDurability"},
+        {{0.99, 1, 1, 1, 1}, "rfInstallationDamage"},   {{1, 1, 1, 1, 0.5}, "rfSeamAxial"},
+        {{1, 1, 1, 0.5, 0.5}, "rfSeamCircumferential"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.focus ? c.focus : "accepted");
+        const auto failure = checkReductionFactors(c.values);
+        if (!c.focus) {
+            EXPECT_FALSE(failure.has_value());
+            continue;
+        }
+        expectFailure(failure, "Error No.201", c.focus);
+        EXPECT_EQ(failure->messageText, "Value should not be smaller than 1.0.\n\nPlease correcet");
+    }
+}
+
+TEST(InputRules, TypeOfAnalysisAppliesOnlyTheSelectedObjective)
+{
+    struct Case
+    {
+        const char *name;
+        AnalysisShownValues shown;
+        const char *number; // nullptr = accepted
+        const char *focus;
+    };
+    using enum AnalysisType;
+    const Case cases[] = {
+        {"strength 0", {GivenStrength, 0, -1, -1}, "Error No.301", "ultimateStrength"},
+        {"strength 1, others bad", {GivenStrength, 1, -1, -1}, nullptr, ""},
+        {"height 3.2 m", {GivenHeight, 0, 3.2, -1}, "Error No.302", "desiredMaxHeight"},
+        {"height 3.18 m", {GivenHeight, 0, 3.18, -1}, nullptr, ""},
+        {"height 0", {GivenHeight, 100, 0, 20}, "Error No.303", "desiredMaxHeight"},
+        {"pressure 0", {GivenPressure, 0, 0, 0}, nullptr, ""},
+        {"pressure -0.1", {GivenPressure, 100, 2, -0.1}, "Error No.304", "pumpingPressure"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto failure = checkAnalysisType(c.shown, 10.0, {});
+        if (!c.number)
+            EXPECT_FALSE(failure.has_value());
+        else
+            expectFailure(failure, c.number, c.focus);
+    }
+}
+
+TEST(InputRules, DesiredHeightMessageNamesDiameterAndCircumference)
+{
+    AnalysisShownValues shown;
+    shown.analysisType = AnalysisType::GivenHeight;
+    shown.desiredMaxHeight = 3.2;
+    auto failure = checkAnalysisType(shown, 10.0, {});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->messageText,
+              "Maximum value should not exceed 3.18 [m] i.e., the diameter of an ideal circular "
+              "tube having the given circumference of 10.00 [m].\n\nPlease correcet");
+
+    // English: 10 m = 32.8084 ft, ideal diameter 10.443 ft, printed 10.44.
+    shown.desiredMaxHeight = 10.45;
+    failure = checkAnalysisType(shown, 10.0, settings(1, 0));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->messageText,
+              "Maximum value should not exceed 10.44 [ft] i.e., the diameter of an ideal "
+              "circular tube having the given circumference of 32.81 [ft].\n\nPlease correcet");
+    shown.desiredMaxHeight = 10.44;
+    EXPECT_FALSE(checkAnalysisType(shown, 10.0, settings(1, 0)).has_value());
+}
+
+TEST(InputRules, StoredInputsAreCheckedDialogByDialog)
+{
+    struct Case
+    {
+        const char *name;
+        void (*change)(ProjectRecord &);
+        const char *number; // nullptr = accepted
+    };
+    const Case cases[] = {
+        {"new project", [](ProjectRecord &) {}, nullptr},
+        {"new project in English", [](ProjectRecord &r) { r.display.englishUnits = 1; }, nullptr},
+        {"slurry before factors",
+         [](ProjectRecord &r) {
+             r.input.fluidHeightLower = -1;
+             r.input.rfCreep = 0.5;
+         },
+         "Error No.107"},
+        {"factors before objective",
+         [](ProjectRecord &r) {
+             r.input.rfCreep = 0.5;
+             r.input.ultimateStrength = 0;
+         },
+         "Error No.201"},
+        {"objective",
+         [](ProjectRecord &r) {
+             r.input.analysisType = AnalysisType::GivenHeight;
+             r.input.desiredMaxHeight = 3.2;
+         },
+         "Error No.302"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        c.change(record);
+        const auto failure = checkStoredInputs(record);
+        ASSERT_EQ(failure.has_value(), c.number != nullptr);
+        if (failure) {
+            EXPECT_EQ(failure->errorNumberText, c.number);
+        }
+    }
+}
+
+TEST(InputRules, DesignerMustBeGiven)
+{
+    const auto failure = checkGeneralInformation("");
+    expectFailure(failure, "Error No.1120", "designer");
+    EXPECT_EQ(failure->messageText, "\n Designer name must be input.");
+    EXPECT_FALSE(checkGeneralInformation("J. Smith").has_value());
+}
+
+TEST(InputRules, CostTextCharacters)
+{
+    struct Case
+    {
+        const char *text;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {"12.50", 0},
+        {"", 0},
+        {"1.2.3", 0},
+        {"12,50", 1},
+        {"-3", 1},
+        {"- 3", 2},
+        // Only the first 15 characters are examined.
+        {"123456789012345abc", 0},
+        {"12345678901234a", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::vector<RuleFailure> failures = costTextFailures(c.text);
+        EXPECT_EQ(failures.size(), c.messages);
+        EXPECT_EQ(checkCostText(c.text).has_value(), c.messages > 0);
+        for (const RuleFailure &f : failures) {
+            EXPECT_EQ(f.errorNumberText, "Error No.1100");
+            EXPECT_EQ(f.messageText, "Please insert a number and not a character.");
+        }
+    }
+}
+
+TEST(InputRules, FieldFormat)
+{
+    struct Case
+    {
+        const char *text;
+        bool number;
+    };
+    const Case cases[]
+        = {{"10", true},    {" 32.8084 ", true}, {"-1e-3", true}, {"abc", false},  {"", false},
+           {"12,5", false}, {"nan", false},      {"inf", false},  {"1e999", false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        double value = -7;
+        const auto failure = checkNumberField("circumference", c.text, value);
+        EXPECT_EQ(!failure.has_value(), c.number);
+        if (failure) {
+            EXPECT_EQ(failure->messageText, "Please enter a number.");
+            EXPECT_EQ(failure->errorNumberText, "");
+            EXPECT_EQ(failure->focusField, "circumference");
+            EXPECT_EQ(value, -7);
+        }
+    }
+
+    EXPECT_EQ(maxTextLength("title"), 40);
+    EXPECT_EQ(maxTextLength("description"), 600);
+    EXPECT_EQ(maxTextLength("companyState"), 20);
+    EXPECT_EQ(maxTextLength("designer"), 0);
+    EXPECT_FALSE(checkTextLength("title", std::string(40, 'x')).has_value());
+    const auto tooLong = checkTextLength("title", std::string(41, 'x'));
+    ASSERT_TRUE(tooLong.has_value());
+    EXPECT_EQ(tooLong->messageText, "Please enter no more than 40 characters.");
+    EXPECT_EQ(tooLong->focusField, "title");
+    EXPECT_FALSE(checkTextLength("designer", std::string(5000, 'x')).has_value());
+}
+
+} // namespace
+} // namespace vendrix

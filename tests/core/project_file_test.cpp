@@ -1,0 +1,612 @@
+#include "model/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+#include <vector>
+
+namespace vendrix {
+namespace {
+
+// Builds file images by hand, independently of the writer.
+struct Image
+{
+    std::string bytes;
+
+    Image &u8(unsigned value)
+    {
+        bytes += static_cast<char>(value);
+        return *this;
+    }
+    Image &u16(unsigned value) { return u8(value & 0xFF).u8((value >> 8) & 0xFF); }
+    Image &i32(std::int32_t value)
+    {
+        const auto v = static_cast<std::uint32_t>(value);
+        return u16(v & 0xFFFF).u16(v >> 16);
+    }
+    Image &f64(double value)
+    {
+        std::uint64_t raw = 0;
+        std::memcpy(&raw, &value, sizeof raw);
+        return i32(static_cast<std::int32_t>(raw & 0xFFFFFFFF))
+            .i32(static_cast<std::int32_t>(raw >> 32));
+    }
+    Image &str(const std::string &text)
+    {
+        if (text.size() < 255)
+            u8(static_cast<unsigned>(text.size()));
+        else
+            u8(0xFF).u16(static_cast<unsigned>(text.size())); // texts below 65534 here
+        bytes += text;
+        return *this;
+    }
+};
+
+// The values of a file in file order, initially those of a new project.
+struct FileValues
+{
+    int englishUnits = 0;
+    int printBlackWhite = 0;
+    int includeLogo = 0;
+    int asianPacific = 0;
+    int twoSlurryLayers = 1;
+    int analysisType = 0;
+    // currencyUnit; dateTime, description, designer, projectNumber, title;
+    // client, companyName, companyState, companyStreet1, companyStreet2,
+    // companyCity, companyZip, projectNumberSuffix, companyEmail, companyFax,
+    // companyPhone, stationNumber, logoPath; costPerUnitArea, quantityRemarks.
+    std::vector<std::string> texts {"$", "", "", "", "", "", "", "", "",     "", "",
+                                    "",  "", "", "", "", "", "", "", "0.00", ""};
+    // circumference; the four unit weights, Hin-Lower, Hout-Lower, RFid, RFd,
+    // RFc, RFss circumferential, RFss axial; strength, height, pressure,
+    // transporting medium, Gs, consolidated unit weight; tube length.
+    std::vector<double> reals {10.0, 12.0, 11.0,  10.0, 0.0,  1.0,       2.0, 1.3,  1.0, 1.5,
+                               2.0,  2.0,  100.0, 2.5,  20.0, 9.8073607, 2.7, 12.0, 1.0};
+};
+
+// A file image built by hand from the field table, independently of the writer.
+// Version 10 files lack items 10 to 24 and the final reserved text.
+std::string handImage(int version, const FileValues &v = FileValues {})
+{
+    Image im;
+    im.i32(version).i32(v.englishUnits).str(v.texts[0]).i32(v.printBlackWhite);
+    for (int i = 1; i <= 5; ++i)
+        im.str(v.texts[i]);
+    if (version > 10) {
+        for (int i = 6; i <= 18; ++i)
+            im.str(v.texts[i]);
+        im.i32(v.includeLogo).i32(v.asianPacific);
+    }
+    im.f64(v.reals[0]).i32(v.twoSlurryLayers);
+    for (int i = 1; i <= 11; ++i)
+        im.f64(v.reals[i]);
+    im.i32(v.analysisType);
+    for (int i = 12; i <= 17; ++i)
+        im.f64(v.reals[i]);
+    im.str(v.texts[19]).str(v.texts[20]).f64(v.reals[18]);
+    for (int i = 0; i < 100; ++i)
+        im.i32(0);
+    for (int i = 0; i < 100; ++i)
+        im.f64(0.0);
+    for (int i = 0; i < 100; ++i)
+        im.str("");
+    if (version > 10)
+        im.str("");
+    return im.bytes;
+}
+
+std::string initialImage(int version)
+{
+    return handImage(version);
+}
+
+std::string bits(double value)
+{
+    std::uint64_t raw = 0;
+    std::memcpy(&raw, &value, sizeof raw);
+    return std::to_string(raw);
+}
+
+// Every saved field, by name, doubles by their bits.
+std::vector<std::string> savedFields(const ProjectRecord &r)
+{
+    const TubeInput &in = r.input;
+    const ProjectInfo &info = r.info;
+    const DisplaySettings &d = r.display;
+    return {"englishUnits=" + std::to_string(d.englishUnits),
+            "currencyUnit=" + d.currencyUnit,
+            "printBlackWhite=" + std::to_string(d.printBlackWhite),
+            "asianPacific=" + std::to_string(d.asianPacific),
+            "dateTime=" + info.dateTime,
+            "description=" + info.description,
+            "designer=" + info.designer,
+            "projectNumber=" + info.projectNumber,
+            "title=" + info.title,
+            "client=" + info.client,
+            "companyName=" + info.companyName,
+            "companyState=" + info.companyState,
+            "companyStreet1=" + info.companyStreet1,
+            "companyStreet2=" + info.companyStreet2,
+            "companyCity=" + info.companyCity,
+            "companyZip=" + info.companyZip,
+            "projectNumberSuffix=" + info.projectNumberSuffix,
+            "companyEmail=" + info.companyEmail,
+            "companyFax=" + info.companyFax,
+            "companyPhone=" + info.companyPhone,
+            "stationNumber=" + info.stationNumber,
+            "logoPath=" + info.logoPath,
+            "includeLogo=" + std::to_string(info.includeLogo),
+            "circumference=" + bits(in.circumference),
+            "twoSlurryLayers=" + std::to_string(in.twoSlurryLayers),
+            "slurryUnitWeightLower=" + bits(in.slurryUnitWeightLower),
+            "slurryUnitWeightUpper=" + bits(in.slurryUnitWeightUpper),
+            "fluidUnitWeightLower=" + bits(in.fluidUnitWeightLower),
+            "fluidUnitWeightUpper=" + bits(in.fluidUnitWeightUpper),
+            "slurryHeightLower=" + bits(in.slurryHeightLower),
+            "fluidHeightLower=" + bits(in.fluidHeightLower),
+            "rfInstallationDamage=" + bits(in.rfInstallationDamage),
+            "rfDurability=" + bits(in.rfDurability),
+            "rfCreep=" + bits(in.rfCreep),
+            "rfSeamCircumferential=" + bits(in.rfSeamCircumferential),
+            "rfSeamAxial=" + bits(in.rfSeamAxial),
+            "analysisType=" + std::to_string(static_cast<int>(in.analysisType)),
+            "ultimateStrength=" + bits(in.ultimateStrength),
+            "desiredMaxHeight=" + bits(in.desiredMaxHeight),
+            "pumpingPressure=" + bits(in.pumpingPressure),
+            "transportUnitWeight=" + bits(in.transportUnitWeight),
+            "specificGravitySolids=" + bits(in.specificGravitySolids),
+            "consolidatedUnitWeight=" + bits(in.consolidatedUnitWeight),
+            "costPerUnitArea=" + in.costPerUnitArea,
+            "quantityRemarks=" + in.quantityRemarks,
+            "tubeLength=" + bits(in.tubeLength)};
+}
+
+// The saved fields and the fields the file must never touch.
+void expectSameRecord(const ProjectRecord &a, const ProjectRecord &b)
+{
+    EXPECT_EQ(savedFields(a), savedFields(b));
+    EXPECT_EQ(a.info.projectPath, b.info.projectPath);
+    EXPECT_EQ(a.display.screenBlackWhite, b.display.screenBlackWhite);
+    EXPECT_EQ(a.display.omitConsolidationPage, b.display.omitConsolidationPage);
+    EXPECT_EQ(a.state.resultsValid, b.state.resultsValid);
+    EXPECT_EQ(a.solution.maxHeight, b.solution.maxHeight);
+}
+
+class RandomRecords
+{
+public:
+    explicit RandomRecords(unsigned seed)
+        : m_random(seed)
+    { }
+
+    std::string text()
+    {
+        static const std::size_t lengths[] = {0, 1, 7, 40, 254, 255, 256, 600};
+        // Now and then a text that needs the 16-bit or 32-bit length prefix.
+        const std::size_t length = m_random() % 50 == 0 ? 65533 + m_random() % 2
+                                                        : lengths[m_random() % std::size(lengths)];
+        std::string s(length, '\0');
+        for (char &c : s)
+            c = static_cast<char>(m_random() % 256); // every Windows-1252 byte
+        return s;
+    }
+    double real()
+    {
+        std::uint64_t raw = (std::uint64_t(m_random()) << 32) | m_random();
+        double d = 0;
+        std::memcpy(&d, &raw, sizeof d); // any bit pattern, NaNs included
+        return d;
+    }
+    int integer() { return static_cast<int>(m_random()); }
+
+    ProjectRecord record()
+    {
+        ProjectRecord r;
+        for (std::string *s : {&r.display.currencyUnit, &r.info.dateTime,
+                               &r.info.description,     &r.info.designer,
+                               &r.info.projectNumber,   &r.info.title,
+                               &r.info.client,          &r.info.companyName,
+                               &r.info.companyState,    &r.info.companyStreet1,
+                               &r.info.companyStreet2,  &r.info.companyCity,
+                               &r.info.companyZip,      &r.info.projectNumberSuffix,
+                               &r.info.companyEmail,    &r.info.companyFax,
+                               &r.info.companyPhone,    &r.info.stationNumber,
+                               &r.info.logoPath,        &r.input.costPerUnitArea,
+                               &r.input.quantityRemarks})
+            *s = text();
+        for (int *i : {&r.display.englishUnits, &r.display.printBlackWhite, &r.info.includeLogo,
+                       &r.display.asianPacific, &r.input.twoSlurryLayers})
+            *i = integer();
+        for (double *d :
+             {&r.input.circumference, &r.input.slurryUnitWeightLower,
+              &r.input.slurryUnitWeightUpper, &r.input.fluidUnitWeightLower,
+              &r.input.fluidUnitWeightUpper, &r.input.slurryHeightLower, &r.input.fluidHeightLower,
+              &r.input.rfInstallationDamage, &r.input.rfDurability, &r.input.rfCreep,
+              &r.input.rfSeamCircumferential, &r.input.rfSeamAxial, &r.input.ultimateStrength,
+              &r.input.desiredMaxHeight, &r.input.pumpingPressure, &r.input.transportUnitWeight,
+              &r.input.specificGravitySolids, &r.input.consolidatedUnitWeight, &r.input.tubeLength})
+            *d = real();
+        r.input.analysisType = static_cast<AnalysisType>(m_random() % 3);
+        return r;
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+// A record whose fields all differ from the initial project.
+ProjectRecord sampleRecord()
+{
+    ProjectRecord r;
+    r.display.englishUnits = 1;
+    r.display.currencyUnit = "\x80";
+    r.info.title = "Dike at \xC5rhus";
+    r.info.designer = "Designer";
+    r.info.description = std::string(300, 'd');
+    r.info.companyName = "Company";
+    r.info.logoPath = "/tmp/logo.bmp";
+    r.info.includeLogo = 1;
+    r.display.asianPacific = 1;
+    r.input.circumference = 12.5;
+    r.input.analysisType = AnalysisType::GivenPressure;
+    r.input.quantityRemarks = "remarks";
+    r.display.screenBlackWhite = 1;
+    r.display.omitConsolidationPage = 1;
+    r.info.projectPath = "/somewhere/else.Vdx";
+    r.solution.maxHeight = 1.75;
+    return r;
+}
+
+TEST(ProjectFile, InitialProjectMatchesHandBuiltImage)
+{
+    const std::string written = serializeProject(ProjectRecord {});
+    EXPECT_EQ(written, initialImage(11));
+    EXPECT_EQ(written.substr(8, 2), std::string("\x01$"));
+}
+
+TEST(ProjectFile, EveryFieldHasItsPlaceInTheFile)
+{
+    // A distinct value in every field, so that two fields swapped in the file
+    // order cannot go unnoticed.
+    ProjectRecord r;
+    FileValues v;
+    std::string *texts[] = {&r.display.currencyUnit, &r.info.dateTime,
+                            &r.info.description,     &r.info.designer,
+                            &r.info.projectNumber,   &r.info.title,
+                            &r.info.client,          &r.info.companyName,
+                            &r.info.companyState,    &r.info.companyStreet1,
+                            &r.info.companyStreet2,  &r.info.companyCity,
+                            &r.info.companyZip,      &r.info.projectNumberSuffix,
+                            &r.info.companyEmail,    &r.info.companyFax,
+                            &r.info.companyPhone,    &r.info.stationNumber,
+                            &r.info.logoPath,        &r.input.costPerUnitArea,
+                            &r.input.quantityRemarks};
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        *texts[i] = v.texts[i] = "text " + std::to_string(i);
+    double *reals[] = {&r.input.circumference,
+                       &r.input.slurryUnitWeightLower,
+                       &r.input.slurryUnitWeightUpper,
+                       &r.input.fluidUnitWeightLower,
+                       &r.input.fluidUnitWeightUpper,
+                       &r.input.slurryHeightLower,
+                       &r.input.fluidHeightLower,
+                       &r.input.rfInstallationDamage,
+                       &r.input.rfDurability,
+                       &r.input.rfCreep,
+                       &r.input.rfSeamCircumferential,
+                       &r.input.rfSeamAxial,
+                       &r.input.ultimateStrength,
+                       &r.input.desiredMaxHeight,
+                       &r.input.pumpingPressure,
+                       &r.input.transportUnitWeight,
+                       &r.input.specificGravitySolids,
+                       &r.input.consolidatedUnitWeight,
+                       &r.input.tubeLength};
+    for (std::size_t i = 0; i < std::size(reals); ++i)
+        *reals[i] = v.reals[i] = 100.5 + static_cast<double>(i);
+    r.display.englishUnits = v.englishUnits = 1;
+    r.display.printBlackWhite = v.printBlackWhite = 2;
+    r.info.includeLogo = v.includeLogo = 3;
+    r.display.asianPacific = v.asianPacific = 4;
+    r.input.twoSlurryLayers = v.twoSlurryLayers = 5;
+    r.input.analysisType = AnalysisType::GivenHeight;
+    v.analysisType = 1;
+
+    EXPECT_EQ(serializeProject(r), handImage(11, v));
+    ProjectRecord back;
+    std::string message;
+    ASSERT_TRUE(deserializeProject(handImage(11, v), back, message)) << message;
+    EXPECT_EQ(savedFields(back), savedFields(r));
+}
+
+TEST(ProjectFile, RandomRecordsRoundTripBitForBit)
+{
+    RandomRecords random(20261208);
+    for (int i = 0; i < 60; ++i) {
+        SCOPED_TRACE(i);
+        const ProjectRecord saved = random.record();
+        const std::string bytes = serializeProject(saved);
+        ProjectRecord reopened = sampleRecord();
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, reopened, message)) << message;
+        // Fields outside the file keep their values; the saved ones match.
+        ProjectRecord expected = saved;
+        expected.info.projectPath = "/somewhere/else.Vdx";
+        expected.display.screenBlackWhite = 1;
+        expected.display.omitConsolidationPage = 1;
+        expected.solution.maxHeight = 1.75;
+        expectSameRecord(reopened, expected);
+    }
+}
+
+TEST(ProjectFile, TextLengthPrefixes)
+{
+    struct Case
+    {
+        std::size_t length;
+        std::string prefix;
+    };
+    const Case cases[] = {
+        {0, std::string("\x00", 1)},
+        {254, "\xFE"},
+        {255, std::string("\xFF\xFF\x00", 3)},
+        {256, std::string("\xFF\x00\x01", 3)},
+        {65533, "\xFF\xFD\xFF"},
+        // 0xFFFE after 0xFF would mark UTF-16, so this length takes the long form.
+        {65534, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+        {70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.length);
+        ProjectRecord r;
+        r.display.currencyUnit = std::string(c.length, '\xB3');
+        const std::string bytes = serializeProject(r);
+        EXPECT_EQ(bytes.substr(8, c.prefix.size()), c.prefix);
+        ProjectRecord back;
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, back, message));
+        EXPECT_EQ(back.display.currencyUnit, r.display.currencyUnit);
+    }
+}
+
+TEST(ProjectFile, Utf16TextsAreReadAsWindows1252)
+{
+    const std::string image = initialImage(11);
+    struct Case
+    {
+        const char *name;
+        std::string encoded;
+        std::string expected;
+    };
+    // U+20AC euro, 'A', U+00E9, U+4E2D (not in the code page), a surrogate pair.
+    const std::string units("\xAC\x20\x41\x00\xE9\x00\x2D\x4E\x3D\xD8\x00\xDE", 12);
+    const Case cases[] = {
+        {"short length", std::string("\xFF\xFE\xFF\x06", 4) + units,
+         "\x80"
+         "A\xE9??"},
+        {"16-bit length", std::string("\xFF\xFE\xFF\xFF\x06\x00", 6) + units,
+         "\x80"
+         "A\xE9??"},
+        {"empty", std::string("\xFF\xFE\xFF\x00", 4), ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        // Replace the currency text "$" (bytes 8 and 9).
+        const std::string bytes = image.substr(0, 8) + c.encoded + image.substr(10);
+        ProjectRecord r;
+        std::string message;
+        ASSERT_TRUE(deserializeProject(bytes, r, message)) << message;
+        EXPECT_EQ(r.display.currencyUnit, c.expected);
+        EXPECT_EQ(r.input.circumference, 10.0);
+    }
+}
+
+TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
+{
+    ProjectRecord r = sampleRecord();
+    r.info.client = "Client";
+    r.info.companyStreet1 = "Street";
+    std::string message;
+    FileValues oldFile;
+    oldFile.texts[5] = "Old title";
+    ASSERT_TRUE(deserializeProject(handImage(10, oldFile), r, message)) << message;
+    EXPECT_EQ(r.info.title, "Old title");
+    EXPECT_EQ(r.info.designer, "");
+    EXPECT_EQ(r.input.circumference, 10.0);
+    EXPECT_EQ(r.input.analysisType, AnalysisType::GivenStrength);
+    EXPECT_EQ(r.display.englishUnits, 0);
+    // Not in a version 10 file: kept as they were in memory.
+    EXPECT_EQ(r.info.client, "Client");
+    EXPECT_EQ(r.info.companyName, "Company");
+    EXPECT_EQ(r.info.companyStreet1, "Street");
+    EXPECT_EQ(r.info.logoPath, "/tmp/logo.bmp");
+    EXPECT_EQ(r.info.includeLogo, 1);
+    EXPECT_EQ(r.display.asianPacific, 1);
+
+    // Any version above 10 is read as the full form, any other as the short one.
+    std::string v12 = initialImage(11);
+    v12[0] = 12;
+    EXPECT_TRUE(deserializeProject(v12, r, message));
+    EXPECT_EQ(r.info.companyName, "");
+    std::string v0 = initialImage(10);
+    v0[0] = 0;
+    EXPECT_TRUE(deserializeProject(v0, r, message));
+}
+
+TEST(ProjectFile, EnglishProjectHoldsSiValues)
+{
+    ProjectRecord r;
+    r.display.englishUnits = 1;
+    const std::string bytes = serializeProject(r);
+    EXPECT_EQ(bytes, [] {
+        std::string image = initialImage(11);
+        image[4] = 1;
+        return image;
+    }());
+}
+
+TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing)
+{
+    ProjectRecord source = sampleRecord();
+    source.info.companyFax = std::string(300, 'f');
+    const std::string bytes = serializeProject(source);
+    const ProjectRecord before;
+    const std::string beforeBytes = serializeProject(before);
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        SCOPED_TRACE(length);
+        ProjectRecord r = before;
+        std::string message;
+        ASSERT_FALSE(
+            deserializeProject(std::string_view(bytes).substr(0, length), r, message, "p.Vdx"));
+        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+        ASSERT_EQ(serializeProject(r), beforeBytes);
+    }
+}
+
+TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
+{
+    const std::string image = initialImage(11);
+    const std::string prefixes[] = {
+        std::string("\xFF\xFF\xFF\xF0\xFF\xFF\xFF", 7), // 32-bit, almost 4 GiB
+        std::string(14, '\xFF') + "\x7F", // 64-bit, 2^63 - 1
+        std::string("\xFF\xFE", 2) + std::string(14, '\xFF') + "\x7F", // the same in UTF-16
+        std::string("\xFF\xFE\xFF\xFF\x00\x80", 6), // UTF-16 units beyond the end
+    };
+    for (const std::string &prefix : prefixes) {
+        ProjectRecord r;
+        std::string message;
+        EXPECT_FALSE(deserializeProject(image.substr(0, 8) + prefix + image.substr(10), r, message,
+                                        "p.Vdx"));
+        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+    }
+}
+
+TEST(ProjectFile, UnknownObjectiveIsRefused)
+{
+    ProjectRecord source;
+    std::string bytes = serializeProject(source);
+    // The objective follows the 13th double after the texts; find it by writing 2.
+    source.input.analysisType = AnalysisType::GivenPressure;
+    const std::string withTwo = serializeProject(source);
+    std::size_t at = 0;
+    while (bytes[at] == withTwo[at])
+        ++at;
+    for (int value : {3, -1}) {
+        std::string bad = bytes;
+        bad[at] = static_cast<char>(value);
+        if (value < 0)
+            bad.replace(at, 4, "\xFF\xFF\xFF\xFF");
+        ProjectRecord r = sampleRecord();
+        std::string message;
+        EXPECT_FALSE(deserializeProject(bad, r, message));
+        EXPECT_EQ(message, "Unexpected file format.");
+        EXPECT_EQ(r.input.analysisType, AnalysisType::GivenPressure);
+    }
+}
+
+TEST(ProjectFile, RandomMutationsAreReadOrRefusedSafely)
+{
+    ProjectRecord source = sampleRecord();
+    source.info.companyStreet2 = std::string(260, 's');
+    const std::string bytes = serializeProject(source);
+    std::mt19937 random(4711);
+    const ProjectRecord before = sampleRecord();
+    const std::string beforeBytes = serializeProject(before);
+    int refused = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string mutated = bytes;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = random() % mutated.size();
+            switch (random() % 4) {
+            case 0:
+                mutated[at] = static_cast<char>(random());
+                break;
+            case 1:
+                mutated[at] = '\xFF';
+                break;
+            case 2:
+                mutated.erase(at, 1 + random() % 8);
+                break;
+            default:
+                mutated.insert(at, 1 + random() % 8, static_cast<char>(random()));
+                break;
+            }
+            if (mutated.empty())
+                mutated = "x";
+        }
+        ProjectRecord r = before;
+        std::string message;
+        if (!deserializeProject(mutated, r, message)) {
+            ++refused;
+            EXPECT_FALSE(message.empty());
+            ASSERT_EQ(serializeProject(r), beforeBytes) << "mutation " << i;
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+class ProjectFileOnDisk : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path()
+            / ("vendrix_project_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string path(const char *name) const { return (m_dir / name).string(); }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(ProjectFileOnDisk, SaveAndOpen)
+{
+    ProjectRecord saved = sampleRecord();
+    std::string message;
+    ASSERT_TRUE(saveProjectFile(path("dike.Vdx"), saved, message)) << message;
+
+    ProjectRecord opened;
+    opened.state.resultsValid = 1;
+    ASSERT_TRUE(openProjectFile(path("dike.Vdx"), opened, message)) << message;
+    EXPECT_EQ(serializeProject(opened), serializeProject(saved));
+    EXPECT_EQ(opened.info.projectPath, path("dike.Vdx"));
+    EXPECT_EQ(opened.state.resultsValid, 0);
+    EXPECT_EQ(opened.display.screenBlackWhite, 0);
+}
+
+TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
+{
+    std::string message;
+    ProjectRecord r = sampleRecord();
+    EXPECT_FALSE(openProjectFile(path("missing.Vdx"), r, message));
+    EXPECT_EQ(message,
+              path("missing.Vdx")
+                  + "\nCannot find this file.\nPlease verify that the correct path and file name "
+                    "are given.");
+
+    std::ofstream(path("short.Vdx"), std::ios::binary) << std::string("\x0B\x00\x00", 3);
+    EXPECT_FALSE(openProjectFile(path("short.Vdx"), r, message));
+    EXPECT_EQ(message, "An attempt was made to access " + path("short.Vdx") + " past its end.");
+    EXPECT_EQ(r.info.projectPath, "/somewhere/else.Vdx");
+    EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
+
+    // A directory or a device never ends up being read.
+    for (const std::string &notAFile : {m_dir.string(), std::string("/dev/zero")}) {
+        EXPECT_FALSE(openProjectFile(notAFile, r, message));
+        EXPECT_EQ(message, "Unexpected file format.");
+    }
+    EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
+
+    EXPECT_FALSE(saveProjectFile(path("no/such/dir.Vdx"), r, message));
+    EXPECT_FALSE(message.empty());
+}
+
+} // namespace
+} // namespace vendrix
