@@ -2,6 +2,7 @@
 
 #include "engine/reduction_factors.h"
 #include "model/c_format.h"
+#include "model/units.h"
 
 #include <cmath>
 
@@ -9,13 +10,10 @@ namespace vendrix {
 
 namespace {
 
-// Into the solver's units.
-constexpr double kFeetPerMetre = 3.28084;
+// Into the solver's units (with the display factors of units.h).
 constexpr double kSpecificGravityPerUnitWeight = 0.10196423910206213; // 1 / 9.80736 kN/m3
 constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
-constexpr double kPsiPerKilopascal = 0.145;
 constexpr double kInletPressureOffset = 0.04; // psi
-constexpr double kPcfPerKilonewtonPerCubicMetre = 6.365627;
 
 // Back into SI.
 constexpr double kMetresPerFoot = 0.3047999902464003;

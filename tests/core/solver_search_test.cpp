@@ -168,6 +168,21 @@ TEST(SolverSearch, EndlessSearchesStopAtThePassLimit)
     }
 }
 
+TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
+{
+    // The given-height search ends its final checks on this tube about 4 %
+    // too long.
+    ProjectRecord r;
+    r.input.analysisType = AnalysisType::GivenHeight;
+    r.input.twoSlurryLayers = 0;
+    r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
+    const RunOutcome outcome = RunAnalysis(r);
+    EXPECT_LT(outcome.passes, kPassLimit);
+    EXPECT_GT(std::fabs(r.solution.computedCircumference - 10.0), 0.1);
+    EXPECT_EQ(r.solution.convergenceWarning, 1);
+    EXPECT_LE(r.solution.maxHeight, 2.5);
+}
+
 TEST(SolverSearch, SolverStartsFreshOnEveryCall)
 {
     ProjectRecord r;
