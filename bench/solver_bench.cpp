@@ -123,5 +123,36 @@ BENCHMARK(BM_SolveTubeSlowestOfSweep)
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond);
 
+// The slowest given-pressure solve over a fine grid of circumference (3-60 m
+// by 1 m) and pumping pressure (0-60 kPa by 1 kPa).
+void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
+{
+    SolverOutput out;
+    SolverInput slowest;
+    long most = 0;
+    for (int circumference = 3; circumference <= 60; ++circumference) {
+        for (int pressure = 0; pressure <= 60; ++pressure) {
+            TubeInput in;
+            in.analysisType = AnalysisType::GivenPressure;
+            in.circumference = circumference;
+            in.pumpingPressure = pressure;
+            const SolverInput input = buildSolverInput(in);
+            SolveTube(input, out);
+            if (out.passes > most) {
+                most = out.passes;
+                slowest = input;
+            }
+        }
+    }
+    for (auto _ : state) {
+        SolveTube(slowest, out);
+        benchmark::DoNotOptimize(out.totalArea);
+    }
+    reportPasses(state, out.passes, 1);
+    state.counters["circumference_m"] = slowest.circumference / 3.28084;
+    state.counters["pressure_kPa"] = (slowest.inletPressure - 0.04) / 0.145;
+}
+BENCHMARK(BM_SolveTubeGivenPressureSlowest)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace vendrix
