@@ -20,6 +20,7 @@ struct ShapeCase
     bool twoLayers;
     bool outsideWater;
     double circumference; // m
+    double fluidHeight = 2.0; // m for a 10 m tube; scaled with the tube
 };
 
 ProjectRecord recordFor(const ShapeCase &c)
@@ -31,6 +32,7 @@ ProjectRecord recordFor(const ShapeCase &c)
     in.twoSlurryLayers = c.twoLayers ? 1 : 0;
     if (!c.twoLayers)
         in.slurryUnitWeightUpper = in.slurryUnitWeightLower;
+    in.fluidHeightLower = c.fluidHeight;
     if (!c.outsideWater) {
         in.fluidHeightLower = 0;
         in.fluidUnitWeightUpper = 0;
@@ -97,9 +99,13 @@ TEST(SolverShape, AgreesWithTheExactMembraneSolution)
         {"strength, one layer", AnalysisType::GivenStrength, false, true, 10},
         {"strength, no outside water", AnalysisType::GivenStrength, true, false, 10},
         {"strength, large tube", AnalysisType::GivenStrength, true, true, 40},
+        {"strength, water above the crest", AnalysisType::GivenStrength, true, true, 10, 5.0},
+        {"strength, water below the slurry interface", AnalysisType::GivenStrength, true, true, 10,
+         0.6},
         {"height, two layers", AnalysisType::GivenHeight, true, true, 10},
         {"height, one layer", AnalysisType::GivenHeight, false, true, 10},
         {"height, no outside water", AnalysisType::GivenHeight, true, false, 10},
+        {"height, water above the crest", AnalysisType::GivenHeight, true, true, 10, 5.0},
         {"pressure", AnalysisType::GivenPressure, true, true, 10},
         {"pressure, no outside water", AnalysisType::GivenPressure, false, false, 10},
         {"pressure, large tube", AnalysisType::GivenPressure, true, true, 40},
