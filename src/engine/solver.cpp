@@ -54,20 +54,27 @@ struct AngleTables
     double sinTheta[kFineIndices + 1];
 };
 
+// Filled by the run-time library's sine and cosine. A plain function, not a
+// lambda: the compiler may evaluate a constant initializer at compile time with
+// its own, differently rounded sine, and the shapes would then depend on the
+// compiler instead of the library.
+AngleTables buildAngleTables()
+{
+    AngleTables t {};
+    for (int j = 1; j <= kFineIndices; ++j) {
+        const double theta = (j - 1) * kFineStep;
+        const double s = std::sin(0.5 * theta);
+        t.cosTheta[j] = std::cos(theta);
+        t.sinHalfSquared[j] = s * s;
+        t.sinTheta[j] = std::sin(theta);
+    }
+    return t;
+}
+
 // The tables never change: built once for the whole program.
 const AngleTables &angleTables()
 {
-    static const AngleTables tables = [] {
-        AngleTables t {};
-        for (int j = 1; j <= kFineIndices; ++j) {
-            const double theta = (j - 1) * kFineStep;
-            const double s = std::sin(0.5 * theta);
-            t.cosTheta[j] = std::cos(theta);
-            t.sinHalfSquared[j] = s * s;
-            t.sinTheta[j] = std::sin(theta);
-        }
-        return t;
-    }();
+    static const AngleTables tables = buildAngleTables();
     return tables;
 }
 
@@ -94,6 +101,7 @@ struct Pass
 {
     double q[kFineIndices + 1]; // dimensionless pressure per fine index
     double inverseQ[kFineIndices + 1];
+    double cosOverQ[kFineIndices + 1]; // cos(theta) / q
     double x[kPoints + 1]; // ft, from the contact edge (not yet shifted to the axis)
     double y[kPoints + 1]; // ft
     PressureZone zones[3];
@@ -120,11 +128,14 @@ __attribute__((target("avx"))) void squareRootsWide(const double *values, double
         _mm_storeu_pd(roots + j, _mm_sqrt_pd(_mm_loadu_pd(values + j)));
 }
 
-__attribute__((target("avx"))) void reciprocalsWide(const double *values, double *reciprocals,
-                                                    int first, int last)
+__attribute__((target("avx"))) void quotientsWide(const double *cosines, const double *values,
+                                                  double *reciprocals, double *cosineQuotients,
+                                                  int first, int last)
 {
-    for (int j = first; j <= last; ++j)
+    for (int j = first; j <= last; ++j) {
         reciprocals[j] = 1 / values[j];
+        cosineQuotients[j] = cosines[j] / values[j];
+    }
 }
 
 bool hasWideVectors()
@@ -162,17 +173,22 @@ inline void squareRoots(bool wide, const double *values, double *roots, int firs
 #endif
 }
 
-inline void reciprocals(bool wide, const double *values, double *reciprocals, int first, int last)
+// 1/q and cos(theta)/q; both divided, not multiplied by 1/q, which would round
+// the x coordinates differently.
+inline void quotients(bool wide, const double *cosines, const double *values, double *reciprocals,
+                      double *cosineQuotients, int first, int last)
 {
 #if defined(VENDRIX_WIDE_VECTORS)
     if (wide) {
-        reciprocalsWide(values, reciprocals, first, last);
+        quotientsWide(cosines, values, reciprocals, cosineQuotients, first, last);
         return;
     }
 #endif
     (void)wide;
-    for (int j = first; j <= last; ++j)
+    for (int j = first; j <= last; ++j) {
         reciprocals[j] = 1 / values[j];
+        cosineQuotients[j] = cosines[j] / values[j];
+    }
 }
 
 enum class PassResult { Complete, Abandoned, Failed };
@@ -324,8 +340,10 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
 
     // x = integral of lambda cos(theta) / q and arc length = integral of
     // lambda / q over theta, by Simpson's rule over each pair of fine steps.
-    double *inverse = pass.inverseQ;
-    reciprocals(problem.wideVectors, pass.q, inverse, 1, kFineIndices);
+    const double *inverse = pass.inverseQ;
+    const double *cosOverQ = pass.cosOverQ;
+    quotients(problem.wideVectors, t.cosTheta, pass.q, pass.inverseQ, pass.cosOverQ, 1,
+              kFineIndices);
     double x = 0;
     double arc = 0;
     pass.x[1] = 0;
@@ -334,9 +352,7 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
         const double lam = pass.zones[zone].lambda;
         for (; i <= pass.zones[zone].last; ++i) {
             const int j0 = 2 * i - 3;
-            x += (t.cosTheta[j0] * inverse[j0] + 4 * t.cosTheta[j0 + 1] * inverse[j0 + 1]
-                  + t.cosTheta[j0 + 2] * inverse[j0 + 2])
-                * lam * kSimpsonFactor;
+            x += (cosOverQ[j0] + 4 * cosOverQ[j0 + 1] + cosOverQ[j0 + 2]) * lam * kSimpsonFactor;
             arc += (inverse[j0] + 4 * inverse[j0 + 1] + inverse[j0 + 2]) * lam * kSimpsonFactor;
             pass.x[i] = x;
         }
