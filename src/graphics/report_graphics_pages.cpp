@@ -23,17 +23,29 @@ struct PageColours
     QColor fluid, fluidOutline;
     QColor peach, rose;
     QColor skyText, fluidText, roseText; // label backgrounds
+    QColor peachOutline, roseOutline;
 };
 
 PageColours coloursFor(bool blackWhite)
 {
     if (blackWhite) {
         const QColor w = Qt::white, b = Qt::black;
-        return {w, b, w, b, w, b, w, w, w, w, w};
+        return {w, b, w, b, w, b, w, w, w, w, w, b, b};
     }
     const QColor sky(221, 249, 253), fluid(157, 236, 249), rose(225, 190, 175);
-    return {QColor(223, 255, 201), Qt::white, sky, Qt::white, fluid, Qt::white,
-            QColor(255, 235, 215), rose,      sky, fluid,     rose};
+    return {QColor(223, 255, 201),
+            Qt::white,
+            sky,
+            Qt::white,
+            fluid,
+            Qt::white,
+            QColor(255, 235, 215),
+            rose,
+            sky,
+            fluid,
+            rose,
+            QColor(255, 235, 215),
+            rose};
 }
 
 struct ScaleRow
@@ -132,7 +144,7 @@ void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
     for (double side : {1.0, -1.0}) {
         if (kind == 1) {
             const QColor fill = typeC ? c.rose : c.peach;
-            canvas.setPen(c.peach, 1);
+            canvas.setPen(c.peachOutline, 1);
             canvas.setBrush(fill);
             canvas.polygon(half(profile, side));
         } else {
@@ -153,7 +165,7 @@ void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
                 first = false;
             }
         }
-        canvas.setPen(c.rose, 1);
+        canvas.setPen(c.roseOutline, 1);
         canvas.setBrush(c.rose);
         for (double side : {1.0, -1.0})
             canvas.polygon(half(layer, side));
@@ -282,7 +294,7 @@ void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
         std::vector<QPointF> right = half(profile, 1.0);
         trace.insert(trace.end(), right.rbegin(), right.rend());
         canvas.polyline(trace);
-        canvas.setPen(c.peach, 1);
+        canvas.setPen(c.peachOutline, 1);
         canvas.setBrush(c.rose);
         const ConsolidationResult &con = record.consolidation;
         if (kind == 2) {

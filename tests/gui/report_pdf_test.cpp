@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -176,8 +177,8 @@ TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
         {AnalysisType::GivenPressure,
          true,
          {"Unit weight of slurry,   [kN/m", "Unit weight of fluid outside tube,   [kN/m",
-          "Pumping pressure at inlet of 20.00 [kPa] was specified.",
-          "pumping pressure of ", "Cross-sectional area of slurry,"},
+          "Pumping pressure at inlet of 20.00 [kPa] was specified.", "pumping pressure of ",
+          "Cross-sectional area of slurry,"},
          {"Hin-L", "Total storage capacity", "upper layer"}},
     };
     for (const Row &row : rows) {
@@ -291,18 +292,20 @@ TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
     struct Row
     {
         double heightMetres;
+        double widthMetres;
         std::vector<std::string> labels;
         std::string absent;
     };
     const std::vector<Row> rows = {
-        {2.0, {"1.0", "2.0"}, "3"},
-        {2.01, {"1", "2", "3", "4"}, "1.0"},
-        {35.0, {"10", "20", "40", "50"}, "5 "},
+        {2.0, 5.0, {"1.0", "2.0"}, "3"},
+        {2.01, 5.0, {"1", "2", "3", "4"}, "1.0"},
+        {35.0, 60.0, {"10", "20", "40", "50"}, "15"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.heightMetres);
         ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
         r.solution.maxHeight = row.heightMetres;
+        r.solution.maxWidth = row.widthMetres;
         const PdfText pdf = writeAndRead(r);
         const std::string &p3 = pdf.pageTexts[2];
         const auto at = p3.find("SCALE:");
@@ -311,6 +314,7 @@ TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
         for (const std::string &label : row.labels)
             EXPECT_TRUE(contains(scale, label)) << label << "\n" << scale;
         EXPECT_TRUE(contains(scale, "[m]"));
+        EXPECT_FALSE(contains(scale, row.absent)) << scale;
     }
 }
 
@@ -320,4 +324,34 @@ TEST(ReportPdf, UnwritableTargetIsReported)
     std::string error;
     EXPECT_FALSE(writeReportPdf(r, "/nonexistent-dir/x.pdf", error));
     EXPECT_FALSE(error.empty());
+}
+
+// Writes the page images of the README when VENDRIX_WRITE_REPORT_IMAGES names a
+// folder: the PDF of a two-layer project with its consolidation page.
+TEST(ReportPdf, WritesReportForPageImages)
+{
+    const char *folder = std::getenv("VENDRIX_WRITE_REPORT_IMAGES");
+    if (!folder)
+        GTEST_SKIP() << "set VENDRIX_WRITE_REPORT_IMAGES to a folder";
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
+                         "on the prepared platform next to the eastern basin; two layers of "
+                         "slurry, outside water up to two metres.";
+    r.state.shapeShown = ShapeOption2;
+    r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
+    r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
+    if (const char *logo = std::getenv("VENDRIX_REPORT_LOGO")) {
+        r.info.logoPath = logo;
+        r.info.includeLogo = 1;
+    }
+    std::string error;
+    for (const auto &[name, paper] :
+         {std::pair {"a4", QPageSize::A4}, std::pair {"letter", QPageSize::Letter}}) {
+        const std::string path = std::string(folder) + "/report-" + name + ".pdf";
+        EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
+    }
+    r.display.printBlackWhite = 1;
+    r.solution.convergenceWarning = 1;
+    EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
+                               kPrintedOn, error));
 }
