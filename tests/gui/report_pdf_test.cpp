@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,8 @@ struct PdfText
 {
     int pages = 0;
     std::string info;
+    std::string fonts;
+    std::string images;
     std::vector<std::string> pageTexts;
 };
 
@@ -76,6 +80,8 @@ PdfText writeAndRead(const ProjectRecord &record, const QString &name = "report.
     EXPECT_TRUE(writeReportPdf(record, path.toStdString(), paper, kPrintedOn, error)) << error;
     PdfText out;
     out.info = runTool("pdfinfo", {path});
+    out.fonts = runTool("pdffonts", {path});
+    out.images = runTool("pdfimages", {"-list", path});
     const auto at = out.info.find("Pages:");
     if (at != std::string::npos)
         out.pages = std::stoi(out.info.substr(at + 6));
@@ -315,6 +321,36 @@ TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
             EXPECT_TRUE(contains(scale, label)) << label << "\n" << scale;
         EXPECT_TRUE(contains(scale, "[m]"));
         EXPECT_FALSE(contains(scale, row.absent)) << scale;
+    }
+}
+
+TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    PdfText pdf = writeAndRead(r, "fonts.pdf");
+    EXPECT_TRUE(contains(pdf.fonts, "LiberationSerif")) << pdf.fonts;
+    EXPECT_FALSE(contains(pdf.fonts, "Identity-H no")) << pdf.fonts; // every font embedded
+
+    // A 1×1 24-bit logo; a broken one leaves the title page without picture.
+    std::string bmp(58, '\0');
+    const unsigned char header[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40,
+                                    0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1, 0, 24};
+    std::copy(std::begin(header), std::end(header), bmp.begin());
+    static QTemporaryDir dir;
+    for (const bool broken : {false, true}) {
+        SCOPED_TRACE(broken);
+        if (broken)
+            bmp[0] = 'X';
+        const QString logo = dir.filePath(broken ? "broken.bmp" : "logo.bmp");
+        QFile file(logo);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bmp.data(), qint64(bmp.size()));
+        file.close();
+        r.info.logoPath = logo.toStdString();
+        r.info.includeLogo = 1;
+        pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
+        EXPECT_EQ(pdf.pages, 3);
+        EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;
     }
 }
 
