@@ -170,9 +170,14 @@ bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixe
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
     if (bits == 32)
         masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
-    if (bitFields)
+    if (bitFields) {
+        // The three masks stand where the colour table would, even when the
+        // used-colour count claims fewer entries.
+        if (h + kInfoHeaderBytes + 12 > bytes.size())
+            return false;
         for (int i = 0; i < 3; ++i)
             masks[i] = readU32(bytes, h + kInfoHeaderBytes + std::size_t(i) * 4);
+    }
 
     // Bytes beyond what the file holds stay zero, as in a freshly created bitmap.
     auto byteAt = [&](std::int64_t offset) -> unsigned {

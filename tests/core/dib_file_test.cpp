@@ -150,6 +150,12 @@ TEST(DibFile, RefusesFilesThatFailAnyCheck)
     shortTable.resize(14 + 40 + 100);
     std::string truncated = makeBmp({});
     truncated.resize(truncated.size() - 1);
+    // Bit fields with a used-colour count of 1 and the file ending after that
+    // one entry: the masks are missing.
+    std::string shortMasks = makeBmp({1, 1, 16, 1, 1, 3});
+    put32(shortMasks, 10, 54); // the one pixel row overlaps the table entry
+    shortMasks.resize(58);
+    put32(shortMasks, 2, 58);
     std::string noPixels = makeBmp({});
     put32(noPixels, 2, 54); // size field ends where the pixels begin
     const std::vector<Row> rows = {
@@ -162,6 +168,7 @@ TEST(DibFile, RefusesFilesThatFailAnyCheck)
         {"short colour table", shortTable},
         {"truncated pixels", truncated},
         {"no pixel bytes", noPixels},
+        {"bit-field masks missing", shortMasks},
         {"run-length encoded", makeBmp({4, 3, 8, 256, 0, 1})},
         {"two bits", makeBmp({4, 3, 2, 0})},
         {"huge",
