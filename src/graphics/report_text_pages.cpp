@@ -159,16 +159,19 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
     labelled("Fax # :", info.companyFax);
     labelled("E-Mail :", info.companyEmail);
 
+    // The credit box moves down when a long description, a two-line path and a
+    // second street line push the company block into it.
+    const double shift = std::min(0.0, (y - 350) - (-12000.0));
     canvas.setPen(Qt::black, 2);
     canvas.setNoBrush();
-    canvas.rectangle(1000, -12000, 11000, -13750);
-    canvas.rectangle(1020, -12020, 10980, -13730);
-    canvas.rectangle(1040, -12040, 10960, -13710);
+    canvas.rectangle(1000, -12000 + shift, 11000, -13750 + shift);
+    canvas.rectangle(1020, -12020 + shift, 10980, -13730 + shift);
+    canvas.rectangle(1040, -12040 + shift, 10960, -13710 + shift);
     canvas.setFont(200, 600);
-    canvas.text(1900, -12100, kCreditHeading);
+    canvas.text(1900, -12100 + shift, kCreditHeading);
     canvas.setFont(200);
     for (int i = 0; i < 4; ++i)
-        canvas.text(4000, -12500 - 300.0 * i, kCreditLines[i]);
+        canvas.text(4000, -12500 - 300.0 * i + shift, kCreditLines[i]);
 }
 
 void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)

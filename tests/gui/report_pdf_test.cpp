@@ -293,6 +293,26 @@ TEST(ReportPdf, ProjectPathShortening)
     EXPECT_TRUE(contains(pdf.pageTexts[0], "....." + p101.substr(55)));
 }
 
+TEST(ReportPdf, FullTitlePageKeepsCompanyBlockAboveCreditBox)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.description.clear();
+    for (int i = 0; i < 60; ++i)
+        r.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+    r.info.projectPath = "/" + std::string(120, 'p');
+    r.info.companyStreet2 = "Building 4, Second Floor";
+    const PdfText pdf = writeAndRead(r, "full-title.pdf");
+    const std::string &p1 = pdf.pageTexts[0];
+    const auto email = p1.find("office@example.com");
+    const auto heading = p1.find("Design philosophy:");
+    ASSERT_NE(email, std::string::npos);
+    ASSERT_NE(heading, std::string::npos);
+    // The e-mail line and the credit heading are separate lines, in that order.
+    EXPECT_LT(email, heading);
+    EXPECT_NE(p1.find('\n', email), p1.find('\n', heading));
+    EXPECT_TRUE(contains(p1, "Building 4, Second Floor"));
+}
+
 TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
 {
     struct Row
@@ -386,6 +406,14 @@ TEST(ReportPdf, WritesReportForPageImages)
         const std::string path = std::string(folder) + "/report-" + name + ".pdf";
         EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
     }
+    ProjectRecord full = r;
+    full.info.description.clear();
+    for (int i = 0; i < 60; ++i)
+        full.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+    full.info.projectPath = "/" + std::string(120, 'p');
+    full.info.companyStreet2 = "Building 4, Second Floor";
+    EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
+                               QPageSize(QPageSize::Letter), kPrintedOn, error));
     r.display.printBlackWhite = 1;
     r.solution.convergenceWarning = 1;
     EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
