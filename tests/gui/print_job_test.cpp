@@ -1,7 +1,13 @@
 #include "app/print_job.h"
 #include "app/report_option_dialogs.h"
+#include "engine/analysis_run.h"
+#include "graphics/report_pages.h"
 
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -108,4 +114,55 @@ TEST(PrintJob, AvailableOnlyWithValidResults)
     EXPECT_FALSE(printingAvailable(r));
     r.state.resultsValid = 1;
     EXPECT_TRUE(printingAvailable(r));
+}
+
+// The printer path of the job: the same pages painted through QPrinter (here
+// its PDF output, as "Print to File" does) fit the printable area of Letter.
+TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
+{
+    ProjectRecord r;
+    ResetProject(r, "/tmp");
+    ASSERT_FALSE(RunAnalysis(r).refused);
+    r.state.shapeShown = ShapeAsFilled;
+    r.info.title = "Printer check";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    ReportPrintSetup setup;
+    setup.pageCount = 3;
+    setup.printedOn = "Tue Dec  8 07:01:11 2026";
+    ASSERT_TRUE(paintReport(printer, r, setup, 2, 3));
+
+    QProcess info;
+    info.start("pdfinfo", {path});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+    QProcess text;
+    text.start("pdftotext", {"-layout", path, "-"});
+    text.waitForFinished(30000);
+    const QByteArray pages = text.readAllStandardOutput();
+    EXPECT_TRUE(pages.contains("Page 2 of"));
+    EXPECT_TRUE(pages.contains("Page 3 of"));
+    EXPECT_TRUE(pages.contains("CROSS-SECTION:"));
+    // Nothing lands outside the page: the bounding boxes of every word lie
+    // within the paper.
+    QProcess boxes;
+    boxes.start("pdftotext", {"-bbox", path, "-"});
+    boxes.waitForFinished(30000);
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    int words = 0;
+    for (auto it = word.globalMatch(html); it.hasNext(); ++words) {
+        const auto m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 0);
+        EXPECT_GE(m.captured(2).toDouble(), 0);
+        EXPECT_LE(m.captured(3).toDouble(), 612.5);
+        EXPECT_LE(m.captured(4).toDouble(), 792.5);
+    }
+    EXPECT_GT(words, 50);
 }
