@@ -1,0 +1,30 @@
+#include "graphics/batch_report.h"
+
+#include "graphics/report_pdf.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+namespace vendrix {
+
+bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path, std::string &error)
+{
+    if (!QCoreApplication::instance()) {
+        // Fonts need a graphics application; the batch command has no window.
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "vendrix";
+        static char *argv[] = {name, nullptr};
+        static QGuiApplication *application = new QGuiApplication(argc, argv);
+        (void)application;
+    } else if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        error = "The report needs a graphics application object";
+        return false;
+    }
+    return writeReportPdf(record, path, error);
+}
+
+} // namespace vendrix

@@ -1,0 +1,16 @@
+#pragma once
+// The printed report for the batch command: works without a display and
+// without an application object created by the caller.
+
+#include "model/project_record.h"
+
+#include <string>
+
+namespace vendrix {
+
+// Makes sure a graphics application object exists (offscreen when no platform
+// was chosen), then writes the report PDF. Matches BatchHooks::writeReportPdf.
+bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
+                           std::string &error);
+
+} // namespace vendrix

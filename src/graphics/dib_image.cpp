@@ -1,0 +1,71 @@
+#include "graphics/dib_image.h"
+
+#include "graphics/page_canvas.h"
+#include "model/atomic_file.h"
+#include "model/dib_file.h"
+
+#include <cstring>
+
+namespace vendrix {
+
+namespace {
+// A logo file is never this large; bigger files are not read into memory.
+constexpr long long kLargestLogoFileBytes = 200LL * 1024 * 1024;
+} // namespace
+
+bool DibImage::LoadFromFile(const std::string &path)
+{
+    Clear();
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, got);
+        if (static_cast<long long>(bytes.size()) > kLargestLogoFileBytes) {
+            std::fclose(file);
+            return false;
+        }
+    }
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError)
+        return false;
+    return LoadFromBytes(bytes);
+}
+
+bool DibImage::LoadFromBytes(std::string_view bytes)
+{
+    Clear();
+    DibPicture picture;
+    if (!decodeDib(bytes, picture))
+        return false;
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    for (int row = 0; row < picture.height; ++row)
+        std::memcpy(image.scanLine(row),
+                    picture.pixels.data() + std::size_t(row) * std::size_t(picture.width),
+                    std::size_t(picture.width) * 4);
+    m_image = std::move(image);
+    m_colourCount = picture.colourCount;
+    return true;
+}
+
+bool DibImage::Draw(PageCanvas &canvas, double x, double y, double width, double height) const
+{
+    if (m_image.isNull())
+        return false;
+    canvas.image(m_image, x, y, width, height);
+    return true;
+}
+
+void DibImage::Clear()
+{
+    m_image = QImage();
+    m_colourCount = 0;
+}
+
+} // namespace vendrix

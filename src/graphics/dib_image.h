@@ -1,0 +1,32 @@
+#pragma once
+// The company logo: a Windows bitmap file loaded by our own decoder and drawn
+// stretched into a rectangle of any page.
+
+#include <QImage>
+
+#include <string>
+
+namespace vendrix {
+
+class PageCanvas;
+
+class DibImage
+{
+public:
+    // True when the file was read and decoded; on any failure the image is empty.
+    bool LoadFromFile(const std::string &path);
+    bool LoadFromBytes(std::string_view bytes);
+    // Stretches the whole image into the rectangle (twips, top-left corner, y up).
+    bool Draw(PageCanvas &canvas, double x, double y, double width, double height) const;
+    void Clear();
+
+    bool isEmpty() const { return m_image.isNull(); }
+    const QImage &image() const { return m_image; }
+    int colourCount() const { return m_colourCount; }
+
+private:
+    QImage m_image;
+    int m_colourCount = 0;
+};
+
+} // namespace vendrix

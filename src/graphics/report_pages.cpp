@@ -1,0 +1,129 @@
+#include "graphics/report_pages.h"
+
+#include "graphics/page_canvas.h"
+#include "model/c_format.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace vendrix {
+
+namespace {
+constexpr const char *kProgramBanner = "Vendrix Version 3.0";
+
+void drawBanner(PageCanvas &canvas, double y)
+{
+    std::string banner;
+    for (int i = 0; i < 19; ++i)
+        banner += i == 0 ? kProgramBanner : std::string("  ") + kProgramBanner;
+    canvas.setFont(60);
+    // The banner ends with the frame instead of running off the page.
+    canvas.clipX(500, 11200);
+    canvas.text(500, y, banner);
+    canvas.noClip();
+}
+
+void doubleRule(PageCanvas &canvas, double y)
+{
+    canvas.line(500, y, 11200, y);
+    canvas.line(500, y - 10, 11200, y - 10);
+}
+} // namespace
+
+int reportPageCount(const ProjectRecord &record)
+{
+    const bool consolidated
+        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
+    return consolidated && record.display.omitConsolidationPage == 0 ? 4 : 3;
+}
+
+std::string asctimeText(std::time_t when)
+{
+    static const char *const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const months[]
+        = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::tm local {};
+    localtime_r(&when, &local);
+    return formatC("%s %s %2d %02d:%02d:%02d %d", days[local.tm_wday % 7],
+                   months[local.tm_mon % 12], local.tm_mday, local.tm_hour, local.tm_min,
+                   local.tm_sec, local.tm_year + 1900);
+}
+
+std::string headerPathText(const std::string &path)
+{
+    if (path.size() <= 100)
+        return path;
+    return path.substr(0, 3) + "....." + path.substr(path.size() - 90);
+}
+
+void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const ReportPrintSetup &setup)
+{
+    canvas.setPen(Qt::black, 1);
+    doubleRule(canvas, 0);
+    drawBanner(canvas, -20);
+    canvas.setFont(200);
+    canvas.text(600, -180, kProgramBanner);
+    canvas.textRightAligned(11100, -180, record.info.title);
+    canvas.setFont(120);
+    canvas.text(600, -400, "Printed on:  " + setup.printedOn);
+    canvas.textRightAligned(11100, -400, headerPathText(record.info.projectPath));
+    drawBanner(canvas, -550);
+    doubleRule(canvas, -610);
+}
+
+void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
+                    const ReportPrintSetup &setup)
+{
+    canvas.setPen(Qt::black, 1);
+    doubleRule(canvas, -14480);
+    drawBanner(canvas, -14500);
+    canvas.setFont(160);
+    canvas.text(600, -14650, record.info.title);
+    canvas.textRightAligned(11100, -14650, formatC("Page %d of  %d", page, setup.pageCount));
+    drawBanner(canvas, -15050);
+    canvas.line(500, -15100, 11200, -15100);
+    canvas.line(500, -15110, 11200, -15110);
+    canvas.line(500, -15120, 11200, -15120);
+}
+
+void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &record, int page,
+                    const ReportPrintSetup &setup)
+{
+    PageCanvas canvas(painter, area);
+    drawPageHeader(canvas, record, setup);
+    switch (page) {
+    case 1:
+        drawTitlePage(canvas, record);
+        break;
+    case 2:
+        drawInputResultsPage(canvas, record);
+        break;
+    case 3:
+        DrawCrossSectionPage(canvas, record, 1);
+        break;
+    case 4:
+        DrawCrossSectionPage(canvas, record, record.state.shapeShown);
+        break;
+    default:
+        break;
+    }
+    drawPageFooter(canvas, record, page, setup);
+}
+
+bool paintReport(QPagedPaintDevice &device, const ProjectRecord &record,
+                 const ReportPrintSetup &setup, int first, int last)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect paintRect = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QRectF area(0, 0, paintRect.width(), paintRect.height());
+    for (int page = first; page <= last; ++page) {
+        if (page != first)
+            device.newPage();
+        drawReportPage(painter, area, record, page, setup);
+    }
+    return painter.end();
+}
+
+} // namespace vendrix

@@ -1,0 +1,65 @@
+#include "graphics/report_pdf.h"
+
+#include "graphics/qt_text.h"
+#include "graphics/report_pages.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <ctime>
+
+namespace vendrix {
+
+namespace {
+// Paper of the report when none is chosen: A4, which the page frame fits at true
+// size, as it fits Letter.
+QPageSize defaultPaper()
+{
+    return QPageSize(QPageSize::A4);
+}
+} // namespace
+
+bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error)
+{
+    return writeReportPdf(record, path, defaultPaper(), asctimeText(std::time(nullptr)), error);
+}
+
+bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,
+                    const std::string &printedOn, std::string &error)
+{
+    const QString fileName = QString::fromLocal8Bit(path.c_str());
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = "Cannot create " + path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(1200);
+        writer.setTitle(toQString(record.info.title.empty() ? std::string("Vendrix report")
+                                                            : record.info.title));
+        writer.setCreator(QStringLiteral("Vendrix Version 3.0"));
+        // Quarter-inch margins leave the whole page frame inside the printable area.
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+                                         QPageLayout::Point));
+        ReportPrintSetup setup;
+        setup.pageCount = reportPageCount(record);
+        setup.printedOn = printedOn;
+        if (!paintReport(writer, record, setup, 1, setup.pageCount)) {
+            file.cancelWriting();
+            error = "Cannot draw the report into " + path;
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        error = "Cannot write " + path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace vendrix

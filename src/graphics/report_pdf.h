@@ -1,0 +1,22 @@
+#pragma once
+// The printed report written to a PDF file without any window (batch mode and
+// the desktop program alike).
+
+#include "model/project_record.h"
+
+#include <QPageSize>
+
+#include <string>
+
+namespace vendrix {
+
+// Writes 3 pages, or 4 with the consolidation page (see reportPageCount), in
+// colour or black and white and with the logo as the project settings say.
+// The file is replaced only when complete; false with a reason otherwise.
+bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error);
+
+// The same with a chosen paper size and print time (asctime form).
+bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,
+                    const std::string &printedOn, std::string &error);
+
+} // namespace vendrix

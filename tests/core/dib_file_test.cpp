@@ -1,0 +1,235 @@
+#include "model/dib_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vendrix;
+
+namespace {
+
+void put32(std::string &s, std::size_t at, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        s[at + std::size_t(i)] = char((v >> (8 * i)) & 0xFF);
+}
+
+void put16(std::string &s, std::size_t at, std::uint16_t v)
+{
+    s[at] = char(v & 0xFF);
+    s[at + 1] = char(v >> 8);
+}
+
+struct BmpSpec
+{
+    int width = 4;
+    int height = 3;
+    int bits = 24;
+    int tableEntries = 0;
+    std::uint32_t usedColours = 0;
+    std::uint32_t compression = 0;
+};
+
+// A bottom-up bitmap whose pixel bytes are 0,1,2,... and colour table entry i is
+// (blue i, green 2i, red 3i); the size field equals the bytes written.
+std::string makeBmp(const BmpSpec &s)
+{
+    const int rowBytes = ((s.bits * s.width + 31) / 32) * 4;
+    const int pixelBytes = rowBytes * (s.height < 0 ? -s.height : s.height);
+    const int offset = 14 + 40 + 4 * s.tableEntries;
+    std::string b(std::size_t(offset + pixelBytes), '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(b, 2, std::uint32_t(b.size()));
+    put32(b, 10, std::uint32_t(offset));
+    put32(b, 14, 40);
+    put32(b, 18, std::uint32_t(s.width));
+    put32(b, 22, std::uint32_t(s.height));
+    put16(b, 26, 1);
+    put16(b, 28, std::uint16_t(s.bits));
+    put32(b, 30, s.compression);
+    put32(b, 46, s.usedColours);
+    for (int i = 0; i < s.tableEntries; ++i) {
+        b[std::size_t(54 + 4 * i)] = char(i);
+        b[std::size_t(55 + 4 * i)] = char(2 * i);
+        b[std::size_t(56 + 4 * i)] = char(3 * i);
+    }
+    for (int i = 0; i < pixelBytes; ++i)
+        b[std::size_t(offset + i)] = char(i & 0xFF);
+    return b;
+}
+
+std::uint32_t tableColour(int i)
+{
+    return 0xFF000000u | std::uint32_t((3 * i) & 0xFF) << 16 | std::uint32_t((2 * i) & 0xFF) << 8
+        | std::uint32_t(i & 0xFF);
+}
+
+} // namespace
+
+TEST(DibFile, DecodesEveryPlainDepth)
+{
+    struct Row
+    {
+        BmpSpec spec;
+        int colours;
+        // Expected top-left pixel: comes from the last stored row (bottom-up).
+        std::uint32_t topLeft;
+    };
+    // 4×3 images: row bytes 4 (1 and 4 bits), 4 (8 bits), 12 (24 bits); the top
+    // row is the third stored row.
+    const std::vector<Row> rows = {
+        {{4, 3, 1, 2}, 2, tableColour((8 >> 7) & 1)},
+        {{4, 3, 4, 16}, 16, tableColour(8 >> 4)},
+        {{4, 3, 8, 256}, 256, tableColour(8)},
+        {{4, 3, 24, 0}, 0, 0xFF000000u | 26u << 16 | 25u << 8 | 24u},
+        {{4, 3, 32, 0}, 0, 0xFF000000u | 34u << 16 | 33u << 8 | 32u},
+        // 16 bits 5-5-5: bytes 16,17 -> 0x1110: red 4, green 8, blue 16 of 31.
+        {{4, 3, 16, 0}, 0, 0xFF000000u | 33u << 16 | 66u << 8 | 132u},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.spec.bits);
+        DibPicture p;
+        ASSERT_TRUE(decodeDib(makeBmp(r.spec), p));
+        EXPECT_EQ(p.width, 4);
+        EXPECT_EQ(p.height, 3);
+        EXPECT_EQ(p.colourCount, r.colours);
+        EXPECT_EQ(p.pixels.size(), 12u);
+        EXPECT_EQ(p.pixels[0], r.topLeft);
+    }
+}
+
+TEST(DibFile, UsedColourCountShortensTheTable)
+{
+    EXPECT_EQ(dibColourCount(8, 0, 16), 16);
+    EXPECT_EQ(dibColourCount(8, 0, 300), 256);
+    EXPECT_EQ(dibColourCount(4, 0, 0), 16);
+    EXPECT_EQ(dibColourCount(16, 3, 0), 3);
+    EXPECT_EQ(dibColourCount(32, 0, 5), 0);
+    EXPECT_EQ(dibColourCount(24, 0, 0), 0);
+
+    // An 8-bit file with 16 used colours: 16 table entries, pixels right behind.
+    BmpSpec s {4, 3, 8, 16, 16};
+    DibPicture p;
+    ASSERT_TRUE(decodeDib(makeBmp(s), p));
+    EXPECT_EQ(p.colourCount, 16);
+    ASSERT_EQ(p.colourTable.size(), 16u);
+    EXPECT_EQ(p.colourTable[15], tableColour(15));
+    // Index 8 of the top row lies inside the table; bytes past 15 fall outside
+    // it and become black instead of reading beyond the table.
+    EXPECT_EQ(p.pixels[0], tableColour(8));
+    EXPECT_EQ(p.pixels[8], 0xFF000000u);
+}
+
+TEST(DibFile, PixelBytesLimitedByTheSizeField)
+{
+    std::string b = makeBmp({4, 3, 24, 0});
+    put32(b, 2, 14 + 40 + 12); // size field: only the first (bottom) row
+    DibPicture p;
+    ASSERT_TRUE(decodeDib(b, p));
+    EXPECT_EQ(p.pixelBytesRead, 12);
+    EXPECT_EQ(p.pixels[8], 0xFF000000u | 2u << 16 | 1u << 8 | 0u); // bottom row kept
+    EXPECT_EQ(p.pixels[0], 0xFF000000u); // rows beyond the size field stay zero
+}
+
+TEST(DibFile, RefusesFilesThatFailAnyCheck)
+{
+    struct Row
+    {
+        const char *name;
+        std::string bytes;
+    };
+    std::string wrongType = makeBmp({});
+    wrongType[0] = 'P';
+    std::string coreHeader = makeBmp({});
+    put32(coreHeader, 14, 12);
+    std::string shortTable = makeBmp({4, 3, 8, 256});
+    shortTable.resize(14 + 40 + 100);
+    std::string truncated = makeBmp({});
+    truncated.resize(truncated.size() - 1);
+    // Bit fields with a used-colour count of 1 and the file ending after that
+    // one entry: the masks are missing.
+    std::string shortMasks = makeBmp({1, 1, 16, 1, 1, 3});
+    put32(shortMasks, 10, 54); // the one pixel row overlaps the table entry
+    shortMasks.resize(58);
+    put32(shortMasks, 2, 58);
+    std::string noPixels = makeBmp({});
+    put32(noPixels, 2, 54); // size field ends where the pixels begin
+    const std::vector<Row> rows = {
+        {"empty", ""},
+        {"file header only", makeBmp({}).substr(0, 14)},
+        {"wrong type", wrongType},
+        {"12-byte header", coreHeader},
+        {"negative height", makeBmp({4, -3, 24, 0})},
+        {"zero width", makeBmp({0, 3, 24, 0})},
+        {"short colour table", shortTable},
+        {"truncated pixels", truncated},
+        {"no pixel bytes", noPixels},
+        {"bit-field masks missing", shortMasks},
+        {"run-length encoded", makeBmp({4, 3, 8, 256, 0, 1})},
+        {"two bits", makeBmp({4, 3, 2, 0})},
+        {"huge",
+         makeBmp({1, 1, 24, 0}).replace(18, 8, std::string("\xff\xff\x00\x00\xff\xff\x00\x00", 8))},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        DibPicture p;
+        p.width = 7;
+        EXPECT_FALSE(decodeDib(r.bytes, p));
+        EXPECT_TRUE(p.empty());
+        EXPECT_EQ(p.width, 0);
+    }
+}
+
+TEST(DibFile, DefaultPaletteHasItsStructure)
+{
+    const auto &all = defaultDibPalette();
+    EXPECT_EQ(all[0], 0xFF000000u);
+    EXPECT_EQ(all[255], 0xFFFFFFFFu);
+    EXPECT_EQ(all[10], 0xFF000000u); // cube starts at (0, 0, 0)
+    EXPECT_EQ(all[10 + 215], 0xFFFFFFFFu); // and ends at (255, 255, 255)
+    EXPECT_EQ(defaultDibPalette(2).size(), 2u);
+    const auto sixteen = defaultDibPalette(16);
+    ASSERT_EQ(sixteen.size(), 16u);
+    EXPECT_EQ(sixteen[8], all[248]);
+    EXPECT_EQ(defaultDibPalette(3).size(), 256u);
+}
+
+// Random corruptions of valid files must never read out of bounds (checked by
+// the sanitizer builds) and never give a picture inconsistent with its size.
+TEST(DibFile, RandomMutationsNeverCrash)
+{
+    std::mt19937 rng(20261208);
+    const std::vector<std::string> seeds
+        = {makeBmp({5, 4, 1, 2}),  makeBmp({5, 4, 4, 16}),       makeBmp({7, 3, 8, 256}),
+           makeBmp({3, 5, 24, 0}), makeBmp({3, 2, 16, 3, 0, 3}), makeBmp({2, 2, 32, 0})};
+    int decoded = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string b = seeds[std::size_t(round) % seeds.size()];
+        const int edits = 1 + int(rng() % 6);
+        for (int e = 0; e < edits; ++e) {
+            switch (rng() % 3) {
+            case 0:
+                if (!b.empty())
+                    b[rng() % b.size()] = char(rng());
+                break;
+            case 1:
+                b.resize(rng() % (b.size() + 1));
+                break;
+            default:
+                // Hit the size, offset and header fields more often.
+                if (b.size() >= 54)
+                    b[std::size_t(2 + rng() % 52)] = char(rng());
+            }
+        }
+        DibPicture p;
+        if (decodeDib(b, p, 1 << 16)) {
+            ++decoded;
+            EXPECT_EQ(p.pixels.size(), std::size_t(p.width) * std::size_t(p.height));
+        }
+    }
+    EXPECT_GT(decoded, 0);
+}

@@ -1,0 +1,168 @@
+#include "app/print_job.h"
+#include "app/report_option_dialogs.h"
+#include "engine/analysis_run.h"
+#include "graphics/report_pages.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vendrix;
+
+namespace {
+
+template<typename T> T *child(QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+ProjectRecord consolidatedProject()
+{
+    ProjectRecord r;
+    r.state.resultsValid = 1;
+    r.state.shapeShown = ShapeOption1;
+    r.display.omitConsolidationPage = 1;
+    r.display.printBlackWhite = 1;
+    r.info.includeLogo = 0;
+    return r;
+}
+
+} // namespace
+
+TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
+{
+    ProjectRecord r = consolidatedProject();
+    UiServices services;
+    CAddPage dialog(r, services, nullptr);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "omitConsolidationPage1")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(dialog, "printBlackWhite1")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(dialog, "includeLogo0")->isChecked());
+
+    child<QRadioButton>(dialog, "omitConsolidationPage0")->setChecked(true);
+    child<QRadioButton>(dialog, "printBlackWhite0")->setChecked(true);
+    child<QRadioButton>(dialog, "includeLogo1")->setChecked(true);
+    dialog.accept();
+    EXPECT_TRUE(dialog.addConsolidationPage());
+    EXPECT_EQ(r.display.omitConsolidationPage, 0);
+    EXPECT_EQ(r.display.printBlackWhite, 0);
+    EXPECT_EQ(r.info.includeLogo, 1);
+}
+
+TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
+{
+    ProjectRecord r = consolidatedProject();
+    r.display.omitConsolidationPage = 0;
+    UiServices services;
+    CAddPage dialog(r, services, nullptr);
+    child<QRadioButton>(dialog, "printBlackWhite0")->setChecked(true);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.addConsolidationPage());
+    EXPECT_EQ(r.display.printBlackWhite, 1);
+}
+
+TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
+{
+    struct Row
+    {
+        int shapeShown;
+        bool pressOk;
+        bool choosePage;
+        int pages;
+        const char *dialogTitle;
+    };
+    const Row rows[] = {
+        {ShapeAsFilled, true, false, 3, "Printout of Graphics"},
+        {ShapeOption1, true, true, 4, "Another page to report"},
+        {ShapeOption2, true, false, 3, "Another page to report"},
+        {ShapeOption2, false, true, 3, "Another page to report"}, // Escape: 3 pages
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.shapeShown * 10 + row.pressOk);
+        ProjectRecord r = consolidatedProject();
+        r.state.shapeShown = row.shapeShown;
+        UiServices services;
+        QString shownTitle;
+        const int pages = preparePrintJob(r, services, nullptr, [&](QDialog &dialog) {
+            shownTitle = dialog.windowTitle();
+            if (auto *add = dialog.findChild<QRadioButton *>("omitConsolidationPage0"))
+                add->setChecked(row.choosePage);
+            if (auto *omit = dialog.findChild<QRadioButton *>("omitConsolidationPage1"))
+                omit->setChecked(!row.choosePage);
+            if (row.pressOk)
+                dialog.accept();
+            else
+                dialog.reject();
+            return dialog.result();
+        });
+        EXPECT_EQ(pages, row.pages);
+        EXPECT_EQ(shownTitle, QString::fromLatin1(row.dialogTitle));
+    }
+}
+
+TEST(PrintJob, AvailableOnlyWithValidResults)
+{
+    ProjectRecord r;
+    EXPECT_FALSE(printingAvailable(r));
+    r.state.resultsValid = 1;
+    EXPECT_TRUE(printingAvailable(r));
+}
+
+// The printer path of the job: the same pages painted through QPrinter (here
+// its PDF output, as "Print to File" does) fit the printable area of Letter.
+TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
+{
+    ProjectRecord r;
+    ResetProject(r, "/tmp");
+    ASSERT_FALSE(RunAnalysis(r).refused);
+    r.state.shapeShown = ShapeAsFilled;
+    r.info.title = "Printer check";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    ReportPrintSetup setup;
+    setup.pageCount = 3;
+    setup.printedOn = "Tue Dec  8 07:01:11 2026";
+    ASSERT_TRUE(paintReport(printer, r, setup, 2, 3));
+
+    QProcess info;
+    info.start("pdfinfo", {path});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+    QProcess text;
+    text.start("pdftotext", {"-layout", path, "-"});
+    text.waitForFinished(30000);
+    const QByteArray pages = text.readAllStandardOutput();
+    EXPECT_TRUE(pages.contains("Page 2 of"));
+    EXPECT_TRUE(pages.contains("Page 3 of"));
+    EXPECT_TRUE(pages.contains("CROSS-SECTION:"));
+    // Nothing lands outside the page: the bounding boxes of every word lie
+    // within the paper.
+    QProcess boxes;
+    boxes.start("pdftotext", {"-bbox", path, "-"});
+    boxes.waitForFinished(30000);
+    const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    int words = 0;
+    for (auto it = word.globalMatch(html); it.hasNext(); ++words) {
+        const auto m = it.next();
+        EXPECT_GE(m.captured(1).toDouble(), 0);
+        EXPECT_GE(m.captured(2).toDouble(), 0);
+        EXPECT_LE(m.captured(3).toDouble(), 612.5);
+        EXPECT_LE(m.captured(4).toDouble(), 792.5);
+    }
+    EXPECT_GT(words, 50);
+}

@@ -1,0 +1,421 @@
+#include "engine/analysis_run.h"
+#include "graphics/report_pages.h"
+#include "graphics/report_pdf.h"
+#include "model/c_format.h"
+#include "model/project_record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using namespace vendrix;
+
+namespace {
+
+constexpr const char *kPrintedOn = "Tue Dec  8 07:01:11 2026";
+
+ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = false)
+{
+    ProjectRecord r;
+    ResetProject(r, "/tmp");
+    r.input.analysisType = type;
+    r.input.twoSlurryLayers = twoLayers ? 1 : 0;
+    if (!twoLayers)
+        r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
+    r.display.englishUnits = english ? 1 : 0;
+    r.info.title = "Harbour basin dewatering";
+    r.info.projectNumber = "2026-117";
+    r.info.projectNumberSuffix = "B";
+    r.info.client = "Port Works Ltd.";
+    r.info.designer = "A. Engineer";
+    r.info.dateTime = "12/08/2026 07:00";
+    r.info.companyName = "Example Geotechnics";
+    r.info.companyStreet1 = "1 Quay Road";
+    r.info.companyCity = "Harbourtown";
+    r.info.companyState = "ST";
+    r.info.companyZip = "12345";
+    r.info.companyPhone = "555-0100";
+    r.info.companyFax = "555-0101";
+    r.info.companyEmail = "office@example.com";
+    r.info.projectPath = "/home/user/projects/harbour.gtb";
+    const RunOutcome outcome = RunAnalysis(r);
+    EXPECT_FALSE(outcome.refused);
+    r.state.shapeShown = ShapeAsFilled;
+    return r;
+}
+
+struct PdfText
+{
+    int pages = 0;
+    std::string info;
+    std::string fonts;
+    std::string images;
+    std::vector<std::string> pageTexts;
+};
+
+std::string runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return p.readAllStandardOutput().toStdString();
+}
+
+PdfText writeAndRead(const ProjectRecord &record, const QString &name = "report.pdf",
+                     const QPageSize &paper = QPageSize(QPageSize::A4))
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile::remove(path);
+    std::string error;
+    EXPECT_TRUE(writeReportPdf(record, path.toStdString(), paper, kPrintedOn, error)) << error;
+    PdfText out;
+    out.info = runTool("pdfinfo", {path});
+    out.fonts = runTool("pdffonts", {path});
+    out.images = runTool("pdfimages", {"-list", path});
+    const auto at = out.info.find("Pages:");
+    if (at != std::string::npos)
+        out.pages = std::stoi(out.info.substr(at + 6));
+    for (int page = 1; page <= out.pages; ++page)
+        out.pageTexts.push_back(runTool(
+            "pdftotext",
+            {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"}));
+    return out;
+}
+
+// pdftotext shows runs of blanks as one blank (or as layout padding).
+std::string squeeze(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        if (!(c == ' ' && !out.empty() && out.back() == ' '))
+            out += c;
+    return out;
+}
+
+bool contains(const std::string &text, const std::string &part)
+{
+    return squeeze(text).find(squeeze(part)) != std::string::npos;
+}
+
+// Reads the number printed at the end of the line holding `label`.
+std::string valueAfter(const std::string &layoutPage, const std::string &layoutLabel)
+{
+    const std::string page = squeeze(layoutPage), label = squeeze(layoutLabel);
+    const auto at = page.find(label);
+    if (at == std::string::npos)
+        return "<missing>";
+    const auto end = page.find('\n', at);
+    std::string line = page.substr(at + label.size(), end - at - label.size());
+    const auto last = line.find_last_not_of(' ');
+    const auto first = line.find_last_of(' ', last);
+    return line.substr(first + 1, last - first);
+}
+
+} // namespace
+
+TEST(ReportPdf, PageCountsHeaderAndFooterOnEveryPage)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    PdfText pdf = writeAndRead(r);
+    ASSERT_EQ(pdf.pages, 3);
+    EXPECT_TRUE(contains(pdf.info, "Title:          Harbour basin dewatering"));
+    EXPECT_TRUE(contains(pdf.info, "Creator:        Vendrix Version 3.0"));
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        const std::string &t = pdf.pageTexts[std::size_t(page - 1)];
+        EXPECT_TRUE(contains(t, "Vendrix Version 3.0"));
+        EXPECT_TRUE(contains(t, "Printed on:  Tue Dec  8 07:01:11 2026"));
+        EXPECT_TRUE(contains(t, "/home/user/projects/harbour.gtb"));
+        EXPECT_TRUE(contains(t, "Page " + std::to_string(page) + " of  3"));
+    }
+
+    // A consolidation that is shown adds page 4 unless it is to be omitted.
+    r.state.shapeShown = ShapeOption2;
+    r.consolidation.finalHeight = r.solution.maxHeight * 0.7;
+    r.consolidation.consolidatedArea = r.solution.totalArea * 0.6;
+    pdf = writeAndRead(r, "four.pdf");
+    ASSERT_EQ(pdf.pages, 4);
+    EXPECT_TRUE(contains(pdf.pageTexts[3], "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #2"));
+    EXPECT_TRUE(contains(pdf.pageTexts[3], "Page 4 of  4"));
+    EXPECT_TRUE(contains(pdf.pageTexts[1], "CONSOLIDATED TUBE:"));
+    r.display.omitConsolidationPage = 1;
+    pdf = writeAndRead(r, "omitted.pdf");
+    EXPECT_EQ(pdf.pages, 3);
+    EXPECT_FALSE(contains(pdf.pageTexts[1], "CONSOLIDATED TUBE:"));
+}
+
+TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
+{
+    struct Row
+    {
+        AnalysisType type;
+        bool twoLayers;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const std::vector<Row> rows = {
+        {AnalysisType::GivenStrength,
+         true,
+         {"Unit weight of lower layer of slurry,   [kN/m", "Unit weight of upper layer of slurry",
+          "Specified height of lower layer of slurry, Hin-L,   [m]",
+          "Geosynthetic with ULTIMATE strength of 100.00 [kN/m] was specified.",
+          "ULTIMATE geosynthetic strength of", "Cross-sectional area of upper layer of slurry",
+          "Total storage capacity of tube per unit length"},
+         {"Unit weight of slurry,"}},
+        {AnalysisType::GivenStrength,
+         false,
+         {"Unit weight of layer of slurry,", "Cross-sectional area of layer of slurry,"},
+         {"upper layer of slurry", "Hin-L"}},
+        {AnalysisType::GivenHeight,
+         true,
+         {"Maximum height of 2.50 [m] was specified.", "maximum tube height of 2.5 [m]."},
+         {}},
+        {AnalysisType::GivenPressure,
+         true,
+         {"Unit weight of slurry,   [kN/m", "Unit weight of fluid outside tube,   [kN/m",
+          "Pumping pressure at inlet of 20.00 [kPa] was specified.", "pumping pressure of ",
+          "Cross-sectional area of slurry,"},
+         {"Hin-L", "Total storage capacity", "upper layer"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(int(row.type) * 10 + row.twoLayers);
+        const ProjectRecord r = solvedProject(row.type, row.twoLayers);
+        const PdfText pdf = writeAndRead(r);
+        ASSERT_EQ(pdf.pages, 3);
+        const std::string &p2 = pdf.pageTexts[1];
+        for (const std::string &s : row.present)
+            EXPECT_TRUE(contains(p2, s)) << s << "\n" << p2;
+        for (const std::string &s : row.absent)
+            EXPECT_FALSE(contains(p2, s)) << s;
+        // Labels common to every objective, with their values.
+        EXPECT_EQ(valueAfter(p2, "Circumference of tube,   [m]"), "10.0");
+        EXPECT_EQ(valueAfter(p2, "Hout-L,   [m]"), "2.0");
+        EXPECT_EQ(valueAfter(p2, "installation damage,  RFid"), "1.30");
+        EXPECT_EQ(valueAfter(p2, "durability,  RFd"), "1.00");
+        EXPECT_EQ(valueAfter(p2, "creep,  RFc"), "1.50");
+        EXPECT_EQ(valueAfter(p2, "axial (longitudial) direction"), "2.00");
+        EXPECT_EQ(valueAfter(p2, "circumferential direction"), "2.00");
+        EXPECT_EQ(valueAfter(p2, "Maximum height of tube,  H  [m]"),
+                  formatC("%.1f", r.solution.maxHeight));
+        EXPECT_EQ(valueAfter(p2, "Maximum width of tube,  W  [m]"),
+                  formatC("%.1f", r.solution.maxWidth));
+        EXPECT_EQ(valueAfter(p2, "Ratio    H / W"),
+                  formatC("%.3f", r.solution.maxHeight / r.solution.maxWidth));
+        EXPECT_EQ(valueAfter(p2, "Net pumping pressure within tube at inlet,   [kPa]"),
+                  formatC("%.1f", r.solution.inletPressure));
+        EXPECT_TRUE(contains(p2, "Tensial force at WORKING conditions,   [kN/m]"));
+        EXPECT_TRUE(contains(p2, "Required ULTIMATE strength,   [kN/m]"));
+        EXPECT_TRUE(contains(p2, "Geosynthetic in CIRCUMFERENTIAL direction:"));
+        EXPECT_TRUE(contains(p2, "Geosynthetic in AXIAL direction:"));
+        EXPECT_TRUE(contains(p2, "(max. width is at height"));
+        EXPECT_TRUE(contains(p2, "Width of base of tube resting on foundation soil,   [m]"));
+        // Title page identification.
+        const std::string &p1 = pdf.pageTexts[0];
+        EXPECT_TRUE(contains(p1, "PROJECT IDENTIFICATION"));
+        EXPECT_TRUE(contains(p1, "2026-117 -- B"));
+        EXPECT_TRUE(contains(p1, "Port Works Ltd."));
+        EXPECT_TRUE(contains(p1, "Harbourtown, ST  12345"));
+        EXPECT_TRUE(contains(p1, "E-Mail :"));
+    }
+}
+
+TEST(ReportPdf, EnglishUnitsOnThePages)
+{
+    const ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true, true);
+    const PdfText pdf = writeAndRead(r);
+    ASSERT_EQ(pdf.pages, 3);
+    EXPECT_EQ(valueAfter(pdf.pageTexts[1], "Circumference of tube,   [ft]"), "32.8");
+    EXPECT_TRUE(contains(pdf.pageTexts[1], "[lb/ft] was specified."));
+    EXPECT_TRUE(contains(pdf.pageTexts[2], "T-ult (axial) ="));
+    EXPECT_TRUE(contains(pdf.pageTexts[2], " [psi]"));
+}
+
+TEST(ReportPdf, DescriptionBreaksAtBlanks)
+{
+    std::string seventyFive(75, 'x');
+    seventyFive[50] = ' ';
+    auto lines = titlePageDescriptionLines(seventyFive);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 50u);
+    EXPECT_EQ(lines[1].size(), 24u);
+
+    const std::string noBlank(150, 'y');
+    lines = titlePageDescriptionLines(noBlank);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].size(), 70u);
+    EXPECT_EQ(lines[2].size(), 10u);
+    EXPECT_EQ(titlePageDescriptionLines(std::string(1000, 'z')).size(), 6u);
+    EXPECT_TRUE(titlePageDescriptionLines("").empty());
+
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    std::string text(75, 'd');
+    text[50] = ' ';
+    r.info.description = text;
+    const PdfText pdf = writeAndRead(r);
+    EXPECT_TRUE(contains(pdf.pageTexts[0], std::string(50, 'd') + "\n"));
+    EXPECT_TRUE(contains(pdf.pageTexts[0], std::string(24, 'd')));
+    EXPECT_FALSE(contains(pdf.pageTexts[0], std::string(51, 'd')));
+}
+
+TEST(ReportPdf, ProjectPathShortening)
+{
+    auto pathOf = [](std::size_t n) {
+        std::string p = "/";
+        for (std::size_t i = 1; i < n; ++i)
+            p += char('a' + i % 26);
+        return p;
+    };
+    EXPECT_EQ(titlePagePathLines(pathOf(60)).size(), 1u);
+    const auto two = titlePagePathLines(pathOf(61));
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0], pathOf(61).substr(0, 55) + ".....");
+    EXPECT_EQ(two[1], "....." + pathOf(61).substr(55));
+    EXPECT_EQ(headerPathText(pathOf(100)), pathOf(100));
+    const std::string p101 = pathOf(101);
+    EXPECT_EQ(headerPathText(p101), p101.substr(0, 3) + "....." + p101.substr(11));
+
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.projectPath = p101;
+    const PdfText pdf = writeAndRead(r);
+    for (const std::string &page : pdf.pageTexts)
+        EXPECT_TRUE(contains(page, p101.substr(0, 3) + "....." + p101.substr(11)));
+    EXPECT_TRUE(contains(pdf.pageTexts[0], p101.substr(0, 55) + "....."));
+    EXPECT_TRUE(contains(pdf.pageTexts[0], "....." + p101.substr(55)));
+}
+
+TEST(ReportPdf, FullTitlePageKeepsCompanyBlockAboveCreditBox)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.description.clear();
+    for (int i = 0; i < 60; ++i)
+        r.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+    r.info.projectPath = "/" + std::string(120, 'p');
+    r.info.companyStreet2 = "Building 4, Second Floor";
+    const PdfText pdf = writeAndRead(r, "full-title.pdf");
+    const std::string &p1 = pdf.pageTexts[0];
+    const auto email = p1.find("office@example.com");
+    const auto heading = p1.find("Design philosophy:");
+    ASSERT_NE(email, std::string::npos);
+    ASSERT_NE(heading, std::string::npos);
+    // The e-mail line and the credit heading are separate lines, in that order.
+    EXPECT_LT(email, heading);
+    EXPECT_NE(p1.find('\n', email), p1.find('\n', heading));
+    EXPECT_TRUE(contains(p1, "Building 4, Second Floor"));
+}
+
+TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
+{
+    struct Row
+    {
+        double heightMetres;
+        double widthMetres;
+        std::vector<std::string> labels;
+        std::string absent;
+    };
+    const std::vector<Row> rows = {
+        {2.0, 5.0, {"1.0", "2.0"}, "3"},
+        {2.01, 5.0, {"1", "2", "3", "4"}, "1.0"},
+        {35.0, 60.0, {"10", "20", "40", "50"}, "15"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.heightMetres);
+        ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+        r.solution.maxHeight = row.heightMetres;
+        r.solution.maxWidth = row.widthMetres;
+        const PdfText pdf = writeAndRead(r);
+        const std::string &p3 = pdf.pageTexts[2];
+        const auto at = p3.find("SCALE:");
+        ASSERT_NE(at, std::string::npos);
+        const std::string scale = p3.substr(at, p3.find("Circumference =") - at);
+        for (const std::string &label : row.labels)
+            EXPECT_TRUE(contains(scale, label)) << label << "\n" << scale;
+        EXPECT_TRUE(contains(scale, "[m]"));
+        EXPECT_FALSE(contains(scale, row.absent)) << scale;
+    }
+}
+
+TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    PdfText pdf = writeAndRead(r, "fonts.pdf");
+    EXPECT_TRUE(contains(pdf.fonts, "LiberationSerif")) << pdf.fonts;
+    EXPECT_FALSE(contains(pdf.fonts, "Identity-H no")) << pdf.fonts; // every font embedded
+
+    // A 1×1 24-bit logo; a broken one leaves the title page without picture.
+    std::string bmp(58, '\0');
+    const unsigned char header[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40,
+                                    0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1, 0, 24};
+    std::copy(std::begin(header), std::end(header), bmp.begin());
+    static QTemporaryDir dir;
+    for (const bool broken : {false, true}) {
+        SCOPED_TRACE(broken);
+        if (broken)
+            bmp[0] = 'X';
+        const QString logo = dir.filePath(broken ? "broken.bmp" : "logo.bmp");
+        QFile file(logo);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bmp.data(), qint64(bmp.size()));
+        file.close();
+        r.info.logoPath = logo.toStdString();
+        r.info.includeLogo = 1;
+        pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
+        EXPECT_EQ(pdf.pages, 3);
+        EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;
+    }
+}
+
+TEST(ReportPdf, UnwritableTargetIsReported)
+{
+    const ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    std::string error;
+    EXPECT_FALSE(writeReportPdf(r, "/nonexistent-dir/x.pdf", error));
+    EXPECT_FALSE(error.empty());
+}
+
+// Writes the page images of the README when VENDRIX_WRITE_REPORT_IMAGES names a
+// folder: the PDF of a two-layer project with its consolidation page.
+TEST(ReportPdf, WritesReportForPageImages)
+{
+    const char *folder = std::getenv("VENDRIX_WRITE_REPORT_IMAGES");
+    if (!folder)
+        GTEST_SKIP() << "set VENDRIX_WRITE_REPORT_IMAGES to a folder";
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
+                         "on the prepared platform next to the eastern basin; two layers of "
+                         "slurry, outside water up to two metres.";
+    r.state.shapeShown = ShapeOption2;
+    r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
+    r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
+    if (const char *logo = std::getenv("VENDRIX_REPORT_LOGO")) {
+        r.info.logoPath = logo;
+        r.info.includeLogo = 1;
+    }
+    std::string error;
+    for (const auto &[name, paper] :
+         {std::pair {"a4", QPageSize::A4}, std::pair {"letter", QPageSize::Letter}}) {
+        const std::string path = std::string(folder) + "/report-" + name + ".pdf";
+        EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
+    }
+    ProjectRecord full = r;
+    full.info.description.clear();
+    for (int i = 0; i < 60; ++i)
+        full.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+    full.info.projectPath = "/" + std::string(120, 'p');
+    full.info.companyStreet2 = "Building 4, Second Floor";
+    EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
+                               QPageSize(QPageSize::Letter), kPrintedOn, error));
+    r.display.printBlackWhite = 1;
+    r.solution.convergenceWarning = 1;
+    EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
+                               kPrintedOn, error));
+}
