@@ -86,33 +86,33 @@ QIcon truncateIcon()
     QPixmap pixmap = blankPicture(kTruncateIconSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(pictureFont(13, true));
+    painter.setFont(pictureFont(14, true));
     // The number, its last digits falling away behind the blade.
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(2, 2, 50, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(4, 0, 48, 22), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("2.345"));
     painter.setPen(QColor(150, 40, 40));
     painter.save();
-    painter.translate(66, 14);
-    painter.rotate(14);
-    painter.drawText(QRectF(-8, -8, 30, 18), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.translate(66, 12);
+    painter.rotate(18);
+    painter.drawText(QRectF(-2, -9, 26, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("67"));
     painter.restore();
-    // The knife: a steel blade with a dark handle, cutting down between the digits.
+    // The knife: a dark handle above a steel blade that cuts down between the digits.
     QPainterPath blade;
-    blade.moveTo(50, 0);
-    blade.lineTo(56, 0);
-    blade.lineTo(56, 22);
-    blade.quadTo(53, 26, 49, 24);
+    blade.moveTo(56, 6);
+    blade.lineTo(62, 6);
+    blade.lineTo(62, 20);
+    blade.quadTo(59, 23, 56, 21);
     blade.closeSubpath();
     painter.setPen(QPen(QColor(60, 60, 70), 1));
     painter.setBrush(QColor(205, 210, 220));
     painter.drawPath(blade);
     painter.setBrush(QColor(90, 55, 30));
-    painter.drawRoundedRect(QRectF(49, -6, 8, 9), 2, 2);
-    painter.setFont(pictureFont(8, true));
+    painter.drawRoundedRect(QRectF(55, 0, 8, 7), 2, 2);
+    painter.setFont(pictureFont(9, true));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 20, kTruncateIconSize.width(), 10), Qt::AlignCenter,
+    painter.drawText(QRectF(0, 23, kTruncateIconSize.width(), 11), Qt::AlignCenter,
                      QStringLiteral("TRUNCATE"));
     painter.end();
     return QIcon(pixmap);
@@ -120,17 +120,17 @@ QIcon truncateIcon()
 
 QPixmap slurryLayersPicture(bool twoLayers)
 {
-    const QSize size(230, 120);
+    const QSize size(320, 120);
     QPixmap pixmap = blankPicture(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(pictureFont(10));
+    painter.setFont(pictureFont(11));
     const QRectF area(0, 0, size.width(), size.height());
     const qreal ground = 100;
     // Outside fluid up to Hout-Lower.
     const qreal waterTop = 62;
     painter.fillRect(QRectF(0, waterTop, size.width(), ground - waterTop), kWater);
-    const QRectF tube(40, 22, 140, ground - 22);
+    const QRectF tube(96, 22, 130, ground - 22);
     const QPainterPath outline = tubeOutline(tube, 0.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(twoLayers ? kSlurryUpper : kSlurryLower);
@@ -149,19 +149,20 @@ QPixmap slurryLayersPicture(bool twoLayers)
     drawFoundation(painter, area, ground);
     painter.setPen(Qt::black);
     if (twoLayers) {
-        painter.drawText(QRectF(tube.left(), 36, tube.width(), 14), Qt::AlignCenter,
+        painter.drawText(QRectF(tube.left(), 38, tube.width(), 14), Qt::AlignCenter,
                          QStringLiteral("upper layer"));
-        painter.drawText(QRectF(tube.left(), 76, tube.width(), 14), Qt::AlignCenter,
+        painter.drawText(QRectF(tube.left(), 78, tube.width(), 14), Qt::AlignCenter,
                          QStringLiteral("lower layer"));
-        drawDimension(painter, QPointF(110, ground), QPointF(110, interface),
+        drawDimension(painter, QPointF(240, ground), QPointF(240, interface),
                       QStringLiteral("H in-Lower"));
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawLine(QPointF(tube.right() - 6, interface), QPointF(243, interface));
     } else {
         painter.drawText(QRectF(tube.left(), 50, tube.width(), 14), Qt::AlignCenter,
                          QStringLiteral("slurry"));
     }
-    drawDimension(painter, QPointF(14, ground), QPointF(14, waterTop), QString());
-    painter.drawText(QRectF(2, waterTop - 16, 80, 14), Qt::AlignLeft,
-                     QStringLiteral("H out-Lower"));
+    drawDimension(painter, QPointF(14, ground), QPointF(14, waterTop),
+                  QStringLiteral("H out-Lower"));
     painter.end();
     return pixmap;
 }

@@ -9,7 +9,7 @@
 
 namespace vendrix {
 
-inline constexpr QSize kTruncateIconSize(92, 30);
+inline constexpr QSize kTruncateIconSize(92, 34);
 
 // A knife cutting the last digits off a number.
 QIcon truncateIcon();

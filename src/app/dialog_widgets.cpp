@@ -15,6 +15,7 @@ QLineEdit *makeNumberField(const char *field, QWidget *parent)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(field));
     edit->setMinimumWidth(110);
+    edit->setMaximumWidth(150);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }

@@ -82,7 +82,13 @@ inline void typeInto(QWidget &parent, const char *name, const QString &value)
     QLineEdit *edit = child<QLineEdit>(parent, name);
     edit->setFocus();
     edit->selectAll();
-    QTest::keyClicks(edit, value);
+    bool ascii = true;
+    for (const QChar c : value)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        QTest::keyClicks(edit, value);
+    else
+        edit->insert(value); // key events carry no characters beyond ASCII here
 }
 
 inline QString focusName(QWidget &dialog)
@@ -103,6 +109,13 @@ inline void clickOk(QWidget &dialog)
 {
     QPushButton *ok = child<QPushButton>(dialog, "ok");
     QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+// Clicks a radio button on its indicator (a click beside a short text misses it).
+inline void clickRadio(QWidget &dialog, const char *name)
+{
+    QWidget *radio = child(dialog, name);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
 }
 
 inline void click(QWidget &dialog, const char *name)

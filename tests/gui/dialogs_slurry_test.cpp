@@ -74,7 +74,7 @@ TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
     EXPECT_TRUE(dialog.isVisible());
 
     // One layer: the upper slurry and the hidden Hin-Lower are passed over.
-    QTest::mouseClick(child<QRadioButton>(dialog, "twoSlurryLayers_0"), Qt::LeftButton);
+    clickRadio(dialog, "twoSlurryLayers_0");
     const char *oneLayerOrder[]
         = {"circumference",        "slurryUnitWeightLower", "fluidUnitWeightLower",
            "fluidUnitWeightUpper", "fluidHeightLower",      "circumference"};
@@ -197,18 +197,18 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
     QTest::keyClick(child(dialog, "slurryUnitWeightLower"), Qt::Key_Tab);
     EXPECT_EQ(upper->text(), "13");
 
-    QTest::mouseClick(child<QRadioButton>(dialog, "twoSlurryLayers_1"), Qt::LeftButton);
+    clickRadio(dialog, "twoSlurryLayers_1");
     EXPECT_TRUE(upper->isEnabled());
     EXPECT_EQ(upper->text(), "12"); // the remembered upper value
     EXPECT_TRUE(child(dialog, "slurryHeightLower")->isVisible());
 
     typeInto(dialog, "slurryUnitWeightUpper", "11.5");
-    QTest::mouseClick(child<QRadioButton>(dialog, "twoSlurryLayers_0"), Qt::LeftButton);
+    clickRadio(dialog, "twoSlurryLayers_0");
     EXPECT_EQ(upper->text(), "13");
-    QTest::mouseClick(child<QRadioButton>(dialog, "twoSlurryLayers_1"), Qt::LeftButton);
+    clickRadio(dialog, "twoSlurryLayers_1");
     EXPECT_EQ(upper->text(), "11.5");
 
-    QTest::mouseClick(child<QRadioButton>(dialog, "twoSlurryLayers_0"), Qt::LeftButton);
+    clickRadio(dialog, "twoSlurryLayers_0");
     clickOk(dialog);
     EXPECT_EQ(record.input.twoSlurryLayers, 0);
     EXPECT_EQ(record.input.slurryUnitWeightLower, 13.0);
