@@ -201,25 +201,20 @@ QPixmap pumpingPicture()
 
 QPixmap tubeDimensionsPicture()
 {
-    const QSize size(96, 180);
+    const QSize size(100, 96);
     QPixmap pixmap = blankPicture(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(pictureFont(11, true));
-    const QRectF area(0, 0, size.width(), size.height());
-    const qreal ground = 110;
-    const QRectF tube(10, 66, 76, ground - 66);
+    const qreal ground = 70;
+    const QRectF tube(12, 26, 76, ground - 26);
     painter.setPen(QPen(kGeotextile, 2));
     painter.setBrush(kSlurryLower);
     painter.drawPath(tubeOutline(tube, 0.5));
-    drawFoundation(painter, QRectF(0, 0, size.width(), 130), ground);
-    drawDimension(painter, QPointF(tube.left(), 52), QPointF(tube.right(), 52),
+    drawFoundation(painter, QRectF(0, 0, size.width(), 84), ground);
+    drawDimension(painter, QPointF(tube.left(), 16), QPointF(tube.right(), 16),
                   QStringLiteral("W"));
-    drawDimension(painter, QPointF(48, ground), QPointF(48, tube.top()), QStringLiteral("H"));
-    painter.setFont(pictureFont(10));
-    painter.drawText(QRectF(0, 140, size.width(), 40), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("H / W"));
-    Q_UNUSED(area);
+    drawDimension(painter, QPointF(50, ground), QPointF(50, tube.top()), QStringLiteral("H"));
     painter.end();
     return pixmap;
 }

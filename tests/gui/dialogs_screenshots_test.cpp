@@ -1,12 +1,21 @@
 // Pictures of every dialog for the documentation: with VENDRIX_SCREENSHOT_DIR
 // set, each dialog is shown with the initial project and grabbed to a PNG file.
 #include "app/analysis_type_dialog.h"
+#include "app/consolidated_data_dialog.h"
+#include "app/consolidated_explain_dialog.h"
+#include "app/extreme_dialog.h"
+#include "app/general_information_dialog.h"
 #include "app/geosyn_parameters_dialog.h"
 #include "app/modify_slurry_dialog.h"
 #include "app/modify_units_dialog.h"
+#include "app/numerical_results_dialog.h"
+#include "app/photos1_dialog.h"
+#include "app/photos2_dialog.h"
 #include "app/policing_dialog.h"
+#include "app/quantities_dialog.h"
 #include "app/unit_weight_dialog.h"
 #include "dialog_test_support.h"
+#include "engine/analysis_run.h"
 #include "model/input_rules.h"
 #include "model/project_record.h"
 
@@ -83,5 +92,67 @@ TEST(DialogScreenshots, InputDialogs)
         dialog.errorNumberText = failure->errorNumberText;
         dialog.messageText = failure->messageText;
         grabTo(dialog, "dialog_conflict_message.png");
+    }
+}
+
+TEST(DialogScreenshots, InformationAndResultDialogs)
+{
+    ProjectRecord record;
+    record.state.dataDirectory = "/nonexistent";
+    record.info.title = "Harbour dike, section A";
+    record.info.designer = "A. Engineer";
+    record.info.companyName = "Tube Works Ltd.";
+    record.info.companyStreet1 = "1 Dike Road";
+    record.info.dateTime = "Tue Dec  8 07:10:00 2026";
+    record.info.description = "Two tubes side by side,\r\nfilled with dredged sand.";
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    {
+        CGeneralInformation dialog(record, services);
+        grabTo(dialog, "dialog_general_information.png");
+    }
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    {
+        CNumericalResults dialog(record, services);
+        grabTo(dialog, "dialog_numerical_results.png");
+    }
+    {
+        ConsolidationHooks available;
+        available.check
+            = [](const ProjectRecord &, double, double) { return std::optional<RuleFailure>(); };
+        available.computeOption1 = [](ProjectRecord &) {};
+        available.computeOption2 = [](ProjectRecord &) {};
+        CConsolidatedData dialog(record, services, nullptr, available);
+        grabTo(dialog, "dialog_consolidation_data.png");
+    }
+    {
+        CConsolidatedExplain dialog(record, services);
+        grabTo(dialog, "dialog_consolidation_explanation.png");
+    }
+    {
+        CExtreme dialog(record, services);
+        grabTo(dialog, "dialog_extreme_case.png");
+    }
+    {
+        CPhotos1 dialog(record, services);
+        grabTo(dialog, "dialog_photos_option1.png");
+    }
+    {
+        CPhotos2 dialog(record, services);
+        grabTo(dialog, "dialog_photos_option2.png");
+    }
+    {
+        // Picture values only: the real figures come from the post-processing library.
+        QuantitiesHooks pictureValues;
+        pictureValues.compute = [](const ProjectRecord &r, const std::string &, double length) {
+            QuantitiesValues v;
+            v.areaPerLength = r.solution.computedCircumference;
+            v.storageCapacity = r.solution.totalArea * length;
+            return v;
+        };
+        record.input.tubeLength = 100;
+        record.input.quantityRemarks = "Dike section A";
+        CQuantities dialog(record, services, nullptr, pictureValues);
+        grabTo(dialog, "dialog_quantities.png");
     }
 }
