@@ -1,15 +1,21 @@
 // Units, reduction factors, type of analysis and the conflict message, driven
 // with key and mouse events.
 #include "app/analysis_type_dialog.h"
+#include "app/general_information_dialog.h"
 #include "app/geosyn_parameters_dialog.h"
+#include "app/modify_slurry_dialog.h"
 #include "app/modify_units_dialog.h"
 #include "app/policing_dialog.h"
+#include "app/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 using namespace vendrix;
 using namespace vendrix::test;
@@ -230,4 +236,79 @@ TEST(ConflictMessage, DefaultServicesShowItModally)
     });
     defaultUiServices().conflict(nullptr, "Error No.302", "too high");
     EXPECT_EQ(seenNumber, "Error No.302");
+}
+
+// Every input dialog: OK pressed while a field has the focus does nothing;
+// "&Default" (where present) followed by Cancel leaves the record as it was.
+
+TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
+{
+    using Factory
+        = std::function<std::unique_ptr<InputDialog>(ProjectRecord &, const UiServices &)>;
+    struct Case
+    {
+        const char *name;
+        Factory make;
+        const char *field;
+    };
+    const Case cases[] = {
+        {"units",
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CModifyUnits>(r, s); },
+         "currencyUnit"},
+        {"general information",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CGeneralInformation>(r, s);
+         },
+         "designer"},
+        {"slurry",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CModifySlurry>(r, s);
+         },
+         "circumference"},
+        {"unit weight",
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CUnitWeight>(r, s); },
+         "transportUnitWeight"},
+        {"reduction factors",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CGeosynParameters>(r, s);
+         },
+         "rfCreep"},
+        {"type of analysis",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CAnalysisType>(r, s);
+         },
+         "ultimateStrength"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        record.display.englishUnits = 1;
+        record.info.designer = "D";
+        record.input.rfCreep = 1.7;
+        record.input.ultimateStrength = 120;
+        record.input.circumference = 12;
+        record.input.transportUnitWeight = 10;
+        RecordingServices recorder;
+        const UiServices services = recorder.services();
+        std::unique_ptr<InputDialog> dialog = c.make(record, services);
+        showActive(*dialog);
+        typeInto(*dialog, c.field, "7");
+        child<QPushButton>(*dialog, "ok")->click();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(recorder.shown.empty());
+
+        if (auto *defaults = dialog->findChild<QPushButton *>("default"))
+            QTest::mouseClick(defaults, Qt::LeftButton);
+        if (dialog->findChild<QPushButton *>("cancel"))
+            click(*dialog, "cancel");
+        else
+            QTest::keyClick(dialog.get(), Qt::Key_Escape); // General Information has no Cancel
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(record.display.currencyUnit, "$");
+        EXPECT_EQ(record.info.designer, "D");
+        EXPECT_EQ(record.input.circumference, 12.0);
+        EXPECT_EQ(record.input.transportUnitWeight, 10.0);
+        EXPECT_EQ(record.input.rfCreep, 1.7);
+        EXPECT_EQ(record.input.ultimateStrength, 120.0);
+    }
 }
