@@ -188,3 +188,19 @@ TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
     pressEnter(dialog);
     EXPECT_FALSE(dialog.isVisible());
 }
+
+TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
+{
+    ProjectRecord record;
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    record.consolidation.consolidatedArea = 2.5;
+    record.consolidation.finalHeight = 1.25;
+    RecordingServices recorder;
+    for (int shape : {ShapeAsFilled, ShapeOption1, ShapeOption2}) {
+        SCOPED_TRACE(shape);
+        record.state.shapeShown = shape;
+        CNumericalResults dialog(record, recorder.services());
+        for (int n = 16; n <= 18; ++n)
+            EXPECT_EQ(dialog.lineText(n).isEmpty(), shape == ShapeAsFilled) << n;
+    }
+}
