@@ -109,18 +109,14 @@ void InputDialog::keyPressEvent(QKeyEvent *event)
 
 bool InputDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    auto *editor = qobject_cast<QPlainTextEdit *>(watched);
+    if (editor != nullptr && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const bool lineBreak = key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-        if (enter && lineBreak) {
-            if (auto *edit = qobject_cast<QPlainTextEdit *>(watched)) {
-                edit->insertPlainText(QStringLiteral("\n"));
-                return true;
-            }
-        }
-        if (enter && !lineBreak) {
-            moveFocusFrom(qobject_cast<QWidget *>(watched));
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))
+                editor->insertPlainText(QStringLiteral("\n"));
+            else
+                moveFocusFrom(editor);
             return true;
         }
     }
