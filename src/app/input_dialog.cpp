@@ -92,6 +92,11 @@ void InputDialog::moveFocusFrom(QWidget *from)
 
 void InputDialog::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested(helpTopic());
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
         QDialog::keyPressEvent(event);

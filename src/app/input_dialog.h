@@ -41,6 +41,10 @@ public:
     // window has none of its own. Also kept as the dynamic property "helpTopic".
     QString helpTopic() const;
 
+signals:
+    // F1 was pressed: the window asks for its help topic (empty: none of its own).
+    void helpRequested(const QString &topic);
+
 protected:
     // Enter in a field moves to its successor in the Enter order; Enter on a push
     // button presses that button; anything else does nothing. The default button

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <functional>
@@ -126,6 +127,18 @@ TEST(AnalysisTypeDialog, OnlyTheChosenObjectiveIsVisible)
 
     click(dialog, "cancel");
     EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
+}
+
+TEST(AnalysisTypeDialog, F1AsksForItsHelpTopic)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CAnalysisType dialog(record, recorder.services());
+    QSignalSpy help(&dialog, &InputDialog::helpRequested);
+    showActive(dialog);
+    QTest::keyClick(child(dialog, "ultimateStrength"), Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help.at(0).at(0).toString(), "::/Analysis_Type.htm");
 }
 
 TEST(AnalysisTypeDialog, EnterGoesFromObjectiveToValueAndBack)
