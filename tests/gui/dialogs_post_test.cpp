@@ -341,3 +341,37 @@ TEST(QuantitiesDialog, PrintsOnePageToPdf)
     click(dialog, "print");
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
+{
+    struct Case
+    {
+        int english;
+        int asian;
+        const char *area;
+        const char *cost;
+        const char *volume;
+    };
+    const Case cases[] = {
+        {0, 0, "m \u00B2 / m", "[ \u20AC ] / m \u00B2", "m \u00B3"},
+        {0, 1, "m^2 / m", "[ \u20AC ] / m^2", "m^3"},
+        {1, 0, "ft \u00B2 / ft", "[ \u20AC ] / ft \u00B2", "ft \u00B3"},
+        {1, 1, "ft^2 / ft", "[ \u20AC ] / ft^2", "ft^3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.area);
+        ProjectRecord record;
+        record.display.englishUnits = c.english;
+        record.display.asianPacific = c.asian;
+        record.display.currencyUnit = "\x80";
+        RecordingServices recorder;
+        CQuantities dialog(record, recorder.services(), nullptr, QuantitiesHooks {});
+        EXPECT_EQ(child<QLabel>(dialog, "areaUnit")->text(), QString::fromUtf8(c.area));
+        EXPECT_EQ(child<QLabel>(dialog, "costUnit")->text(), QString::fromUtf8(c.cost));
+        EXPECT_EQ(child<QLabel>(dialog, "storageUnit")->text(), QString::fromUtf8(c.volume));
+        EXPECT_EQ(child<QLabel>(dialog, "lengthUnit")->text(), c.english ? "ft" : "m");
+        // Without the post-processing library nothing can be saved or printed.
+        EXPECT_FALSE(child(dialog, "saveText")->isEnabled());
+        EXPECT_FALSE(child(dialog, "print")->isEnabled());
+    }
+}
