@@ -145,7 +145,10 @@ CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, 
     setTabOrder(m_fluidUpper, m_slurryHeight);
     setTabOrder(m_slurryHeight, m_fluidHeight);
 
-    connect(m_layers, &QButtonGroup::idClicked, this, [this](int id) { chooseLayers(id == 1); });
+    connect(m_layers, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            chooseLayers(id == 1);
+    });
     connect(m_ok, &QPushButton::clicked, this, [this] {
         if (hasFocusOn(m_ok))
             accept();
@@ -231,7 +234,7 @@ void CModifySlurry::restoreDefaults()
     m_rememberedUpper = d.slurryUnitWeightUpper;
     // Two layers, with every control of the second layer shown.
     m_layers->button(d.slurryLayers == 2 ? 1 : 0)->setChecked(true);
-    chooseLayers(d.slurryLayers == 2);
+    chooseLayers(d.slurryLayers == 2); // also when two layers were already chosen
 }
 
 void CModifySlurry::truncate()

@@ -208,7 +208,12 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
     clickRadio(dialog, "twoSlurryLayers_1");
     EXPECT_EQ(upper->text(), "11.5");
 
-    clickRadio(dialog, "twoSlurryLayers_0");
+    // The arrow keys choose the layers as well.
+    child(dialog, "twoSlurryLayers_1")->setFocus();
+    QTest::keyClick(child(dialog, "twoSlurryLayers_1"), Qt::Key_Left);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "twoSlurryLayers_0")->isChecked());
+    EXPECT_FALSE(upper->isEnabled());
+    EXPECT_EQ(upper->text(), "13");
     clickOk(dialog);
     EXPECT_EQ(record.input.twoSlurryLayers, 0);
     EXPECT_EQ(record.input.slurryUnitWeightLower, 13.0);
