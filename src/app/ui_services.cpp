@@ -1,6 +1,6 @@
 #include "app/ui_services.h"
 
-#include "graphics/qt_text.h"
+#include "app/policing_dialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -15,10 +15,10 @@ UiServices defaultUiServices()
     services.message = [](QWidget *parent, const QString &text) {
         QMessageBox::information(parent, QStringLiteral("Vendrix"), text);
     };
-    services.conflict = [](QWidget *parent, const std::string &errorNumberText,
-                           const std::string &messageText) {
-        QMessageBox::warning(parent, toQString(errorNumberText), toQString(messageText));
-    };
+    services.conflict
+        = [](QWidget *parent, const std::string &errorNumberText, const std::string &messageText) {
+              showConflict(parent, errorNumberText, messageText);
+          };
     services.askYesNoCancel = [](QWidget *parent, const QString &text) {
         return static_cast<int>(QMessageBox::question(
             parent, QStringLiteral("Vendrix"), text,

@@ -1,0 +1,18 @@
+#pragma once
+// CConsolidatedExplain: the assumptions of consolidation Options 1 and 2, with
+// the photographs of each option and the extreme case of Option 1.
+
+#include "app/information_page.h"
+
+namespace vendrix {
+
+class CConsolidatedExplain : public InformationPage
+{
+    Q_OBJECT
+
+public:
+    CConsolidatedExplain(ProjectRecord &record, const UiServices &services,
+                         QWidget *parent = nullptr);
+};
+
+} // namespace vendrix

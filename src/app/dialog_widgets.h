@@ -1,0 +1,25 @@
+#pragma once
+// Small builders for the controls of the dialogs. A radio button that stands
+// for value v of record field F is named "F_v" (e.g. "englishUnits_1"); its
+// QButtonGroup is named F and uses v as the button id.
+
+#include <QString>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vendrix {
+
+QLineEdit *makeNumberField(const char *field, QWidget *parent);
+QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent);
+QRadioButton *makeRadio(const QString &text, QButtonGroup *group, int value, QWidget *parent);
+QButtonGroup *makeRadioGroup(const char *field, QWidget *parent);
+QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);
+// A label whose text is Windows-1252 bytes (unit labels with ³).
+QLabel *makeLabel(const char *windows1252, QWidget *parent);
+
+} // namespace vendrix

@@ -1,0 +1,16 @@
+#pragma once
+// CExtreme: the extreme case of consolidation Option 1, where the settled top would be concave.
+
+#include "app/information_page.h"
+
+namespace vendrix {
+
+class CExtreme : public InformationPage
+{
+    Q_OBJECT
+
+public:
+    CExtreme(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+};
+
+} // namespace vendrix

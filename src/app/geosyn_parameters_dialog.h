@@ -1,0 +1,32 @@
+#pragma once
+// CGeosynParameters: Geosynthetic Design Parameters — the five reduction factors.
+
+#include "app/input_dialog.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vendrix {
+
+class CGeosynParameters : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    CGeosynParameters(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+
+public slots:
+    void accept() override;
+
+private:
+    void restoreDefaults();
+
+    QLineEdit *m_installation;
+    QLineEdit *m_durability;
+    QLineEdit *m_creep;
+    QLineEdit *m_seamAxial;
+    QLineEdit *m_seamCircumferential;
+    QPushButton *m_ok;
+};
+
+} // namespace vendrix

@@ -1,0 +1,90 @@
+#pragma once
+// What every modal dialog of the program shares: the face colour, the hidden
+// resource tag, the Enter key that walks a fixed order of fields instead of
+// pressing OK, number fields read with '.' as the only decimal point, and the
+// display of a failed rule (message, then the focus on the offending field).
+
+#include "app/ui_services.h"
+#include "model/project_record.h"
+#include "model/rule_failure.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <map>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vendrix {
+
+inline const QColor kDialogFaceColour(223, 201, 159);
+inline const QColor kConflictFaceColour(190, 150, 220);
+
+// Paints `widget` and its labels on `face` with black text; edit fields keep a
+// white base.
+void applyDialogFace(QWidget *widget, const QColor &face);
+
+// The picture button that rounds the dialog's values to thousandths.
+QPushButton *makeTruncateButton(QWidget *parent);
+
+class InputDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    InputDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
+                QWidget *parent = nullptr);
+
+    // The help topic of the window, e.g. "::/Modify_Units.htm"; empty when the
+    // window has none of its own. Also kept as the dynamic property "helpTopic".
+    QString helpTopic() const;
+
+signals:
+    // F1 was pressed: the window asks for its help topic (empty: none of its own).
+    void helpRequested(const QString &topic);
+
+protected:
+    // Enter in a field moves to its successor in the Enter order; Enter on a push
+    // button presses that button; anything else does nothing. The default button
+    // is never pressed from a field.
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The Enter order: `from` hands the focus to `to`.
+    void setEnterSuccessor(QWidget *from, QWidget *to);
+    // The successor of `from`, or nullptr; dialogs with a changing order override it.
+    virtual QWidget *enterSuccessor(QWidget *from) const;
+
+    // A multi-line field takes Enter as a move along the Enter order; Ctrl+Enter or
+    // Shift+Enter inserts the line break.
+    void watchMultiLineEnter(QWidget *editor);
+
+    void setHelpTopic(const QString &topic);
+    // True when the keyboard focus of this dialog is on `button` (OK acts only then).
+    bool hasFocusOn(const QWidget *widget) const;
+
+    // Reads a number field; on text that is not a number shows "Please enter a
+    // number.", focuses the field and returns false.
+    bool readNumber(QLineEdit *field, double &value);
+    static void showNumber(QLineEdit *field, double value);
+    // Shows a failed rule (the conflict message, or the plain message box for
+    // field-format failures) and puts the focus on its field.
+    void showFailure(const RuleFailure &failure);
+    void focusField(const QString &objectName);
+
+    // The tag label with the resource name; hidden while tags are hidden.
+    QLabel *tagLabel() const { return m_tag; }
+
+    ProjectRecord &m_record;
+    UiServices m_services;
+
+private:
+    void moveFocusFrom(QWidget *from);
+
+    QLabel *m_tag;
+    std::map<const QWidget *, QWidget *> m_enterOrder;
+};
+
+} // namespace vendrix

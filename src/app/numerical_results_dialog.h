@@ -1,0 +1,29 @@
+#pragma once
+// CNumericalResults: Numerical Results — the eighteen lines of the last run's
+// results (and of the consolidated shape, once computed), built when it opens.
+
+#include "app/input_dialog.h"
+
+#include <array>
+
+class QLabel;
+
+namespace vendrix {
+
+class CNumericalResults : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    CNumericalResults(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+
+    // Line n (1 to 18) as shown; objectName "line<n>".
+    QString lineText(int n) const;
+
+private:
+    void ShowNumericalResults();
+
+    std::array<QLabel *, 18> m_lines {};
+};
+
+} // namespace vendrix

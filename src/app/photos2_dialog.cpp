@@ -1,0 +1,19 @@
+#include "app/photos2_dialog.h"
+
+#include "app/dialog_artwork.h"
+
+namespace vendrix {
+
+CPhotos2::CPhotos2(ProjectRecord &record, const UiServices &services, QWidget *parent)
+    : InformationPage(record, services, "IDD_PHOTOS2", QStringLiteral("Photos for Option #2"),
+                      parent)
+{
+    addPicture(fieldPicture(2), "photo");
+    addParagraph(QStringLiteral(
+        "A tube filled with clayey slurry, just after filling (left) and after the fill has "
+        "consolidated (right): the tube has become low and flat, close to a rectangle as wide as "
+        "the tube was. OPTION #2 suits such fills."));
+    finish();
+}
+
+} // namespace vendrix

@@ -1,0 +1,62 @@
+#include "app/policing_dialog.h"
+
+#include "app/input_dialog.h"
+#include "graphics/qt_text.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vendrix {
+
+CPolicing::CPolicing(QWidget *parent)
+    : QDialog(parent)
+    , m_message(new QLabel(QStringLiteral("what is wrong"), this))
+    , m_errorNumber(new QLabel(QStringLiteral("Error # 1001"), this))
+    , m_ok(new QPushButton(QStringLiteral("&OK"), this))
+{
+    setWindowTitle(QStringLiteral("Conflict -- before running . . . "));
+    applyDialogFace(this, kConflictFaceColour);
+    m_message->setObjectName(QStringLiteral("messageText"));
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    m_message->setMinimumSize(354, 92);
+    m_message->setTextFormat(Qt::PlainText);
+    m_errorNumber->setObjectName(QStringLiteral("errorNumberText"));
+    m_errorNumber->setTextFormat(Qt::PlainText);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_ok->setMinimumWidth(75);
+    // This tag stays visible: the conflict message always names itself.
+    auto *tag = new QLabel(QStringLiteral("IDD_POLICING"), this);
+    tag->setObjectName(QStringLiteral("dialogTag"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(m_message, 0, 0, 1, 3);
+    layout->addWidget(m_errorNumber, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+    layout->addWidget(m_ok, 1, 1, Qt::AlignCenter);
+    layout->addWidget(tag, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CPolicing::showEvent(QShowEvent *event)
+{
+    m_message->setText(toQString(messageText));
+    m_errorNumber->setText(toQString(errorNumberText));
+    m_ok->setFocus();
+    QDialog::showEvent(event);
+}
+
+void showConflict(QWidget *parent, const std::string &errorNumberText,
+                  const std::string &messageText)
+{
+    CPolicing dialog(parent);
+    dialog.errorNumberText = errorNumberText;
+    dialog.messageText = messageText;
+    dialog.exec();
+}
+
+} // namespace vendrix

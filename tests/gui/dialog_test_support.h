@@ -1,0 +1,126 @@
+#pragma once
+// Helpers for driving the dialogs with real key and mouse events: services that
+// record what would have been shown, and small accessors by objectName.
+
+#include "app/ui_services.h"
+#include "graphics/qt_text.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vendrix::test {
+
+struct Shown
+{
+    std::string errorNumberText; // empty for a plain message box
+    std::string messageText; // Windows-1252
+};
+
+struct RecordingServices
+{
+    std::vector<Shown> shown;
+    QString nextFileName; // returned by the file dialogs
+    std::vector<QString> fileDialogCaptions;
+
+    UiServices services()
+    {
+        UiServices s;
+        s.message = [this](QWidget *, const QString &text) {
+            shown.push_back({std::string(), fromQString(text)});
+        };
+        s.conflict = [this](QWidget *, const std::string &number, const std::string &text) {
+            shown.push_back({number, text});
+        };
+        s.askYesNoCancel = [](QWidget *, const QString &) { return 0; };
+        s.openFileName
+            = [this](QWidget *, const QString &caption, const QString &, const QString &) {
+                  fileDialogCaptions.push_back(caption);
+                  return nextFileName;
+              };
+        s.saveFileName
+            = [this](QWidget *, const QString &caption, const QString &, const QString &) {
+                  fileDialogCaptions.push_back(caption);
+                  return nextFileName;
+              };
+        s.openUrl = [](const QUrl &) { return true; };
+        s.startProgram = [](const QString &, const QStringList &) { return true; };
+        return s;
+    }
+};
+
+// Shows the dialog as the user would see it, active with its initial focus.
+inline void showActive(QDialog &dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+template<typename T = QWidget> T *child(QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+inline QString text(QWidget &parent, const char *name)
+{
+    QLineEdit *edit = child<QLineEdit>(parent, name);
+    return edit ? edit->text() : QString();
+}
+
+inline void typeInto(QWidget &parent, const char *name, const QString &value)
+{
+    QLineEdit *edit = child<QLineEdit>(parent, name);
+    edit->setFocus();
+    edit->selectAll();
+    bool ascii = true;
+    for (const QChar c : value)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        QTest::keyClicks(edit, value);
+    else
+        edit->insert(value); // key events carry no characters beyond ASCII here
+}
+
+inline QString focusName(QWidget &dialog)
+{
+    QWidget *focus = dialog.focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+// Enter on whatever has the focus.
+inline void pressEnter(QWidget &dialog)
+{
+    QWidget *focus = dialog.focusWidget();
+    QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
+}
+
+// Clicks OK with the mouse, which gives it the focus first (as on the desktop).
+inline void clickOk(QWidget &dialog)
+{
+    QPushButton *ok = child<QPushButton>(dialog, "ok");
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+// Clicks a radio button on its indicator (a click beside a short text misses it).
+inline void clickRadio(QWidget &dialog, const char *name)
+{
+    QWidget *radio = child(dialog, name);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
+}
+
+inline void click(QWidget &dialog, const char *name)
+{
+    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
+}
+
+} // namespace vendrix::test

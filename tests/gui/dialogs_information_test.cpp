@@ -1,0 +1,206 @@
+// General Information (company and logo files included) and the numerical
+// results, driven with key and mouse events.
+#include "app/general_information_dialog.h"
+#include "app/numerical_results_dialog.h"
+#include "dialog_test_support.h"
+#include "engine/analysis_run.h"
+#include "engine/numerical_results.h"
+#include "model/company_files.h"
+#include "model/project_record.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+namespace {
+
+struct InformationFixture : ::testing::Test
+{
+    QTemporaryDir dataDirectory;
+    ProjectRecord record;
+    RecordingServices recorder;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dataDirectory.isValid());
+        record.state.dataDirectory = dataDirectory.path().toStdString();
+    }
+};
+
+} // namespace
+
+TEST(LocalTime, WrittenAsTheCLibraryDoes)
+{
+    const std::string text = localTimeText();
+    ASSERT_EQ(text.size(), 24u) << text;
+    EXPECT_EQ(text[3], ' ');
+    EXPECT_EQ(text[7], ' ');
+    EXPECT_EQ(text[13], ':');
+    EXPECT_EQ(text[16], ':');
+}
+
+TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)
+{
+    CGeneralInformation dialog(record, recorder.services());
+    showActive(dialog);
+    const char *order[] = {
+        "title",         "projectNumber", "projectNumberSuffix", "client",         "designer",
+        "stationNumber", "companyName",   "companyStreet1",      "companyStreet2", "companyCity",
+        "companyState",  "companyZip",    "companyPhone",        "companyFax",     "companyEmail",
+        "description",   "title"};
+    child(dialog, "title")->setFocus();
+    for (const char *expected : order) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(focusName(dialog), expected);
+        pressEnter(dialog);
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    // Ctrl+Enter breaks the line inside the description.
+    child(dialog, "description")->setFocus();
+    QTest::keyClicks(child(dialog, "description"), "one");
+    QTest::keyClick(child(dialog, "description"), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(child(dialog, "description"), "two");
+    EXPECT_EQ(child<QPlainTextEdit>(dialog, "description")->toPlainText(), "one\ntwo");
+}
+
+TEST_F(InformationFixture, EmptyDesignerIsRefusedThenEverythingIsStored)
+{
+    CGeneralInformation dialog(record, recorder.services());
+    QSignalSpy modified(&dialog, &CGeneralInformation::documentModified);
+    showActive(dialog);
+    EXPECT_FALSE(text(dialog, "dateTime").isEmpty());
+    typeInto(dialog, "title", "Harbour dike");
+    child(dialog, "description")->setFocus();
+    QTest::keyClicks(child(dialog, "description"), "first");
+    QTest::keyClick(child(dialog, "description"), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(child(dialog, "description"), "second");
+    clickOk(dialog);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.1120");
+    EXPECT_EQ(recorder.shown[0].messageText, "\n Designer name must be input.");
+    EXPECT_EQ(focusName(dialog), "designer");
+    EXPECT_TRUE(record.info.title.empty());
+    EXPECT_GE(modified.count(), 1);
+
+    typeInto(dialog, "designer", "A. Engineer");
+    clickRadio(dialog, "includeLogo_1");
+    clickOk(dialog);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(record.info.title, "Harbour dike");
+    EXPECT_EQ(record.info.designer, "A. Engineer");
+    EXPECT_EQ(record.info.description, "first\r\nsecond");
+    EXPECT_EQ(record.info.includeLogo, 1);
+    EXPECT_EQ(record.info.dateTime.size(), 24u);
+}
+
+TEST_F(InformationFixture, TextLimitsWhileTyping)
+{
+    CGeneralInformation dialog(record, recorder.services());
+    showActive(dialog);
+    typeInto(dialog, "title", QString(45, QLatin1Char('t')));
+    EXPECT_EQ(text(dialog, "title").size(), 40);
+    typeInto(dialog, "companyState", QString(25, QLatin1Char('s')));
+    EXPECT_EQ(text(dialog, "companyState").size(), 20);
+    auto *description = child<QPlainTextEdit>(dialog, "description");
+    description->setFocus();
+    QTest::keyClicks(description, QString(598, QLatin1Char('d')));
+    QTest::keyClick(description, Qt::Key_Return, Qt::ControlModifier); // CR LF: 600
+    QTest::keyClicks(description, "xyz");
+    EXPECT_EQ(description->toPlainText(), QString(598, QLatin1Char('d')) + "\n");
+}
+
+TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
+{
+    {
+        CGeneralInformation dialog(record, recorder.services());
+        showActive(dialog);
+        typeInto(dialog, "companyName", "Tube Works");
+        typeInto(dialog, "companyStreet1", "1 Dike Road");
+        typeInto(dialog, "companyEmail", "office@example.com");
+        click(dialog, "saveCompany");
+        recorder.nextFileName = "/data/logos/tube.bmp";
+        click(dialog, "chooseLogo");
+        EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp"); // at once, before OK
+        click(dialog, "saveLogo");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(record.info.companyName.empty());
+    }
+    // A new project: the company fields and the logo come from the files.
+    ResetProject(record, "/tmp");
+    record.state.dataDirectory = dataDirectory.path().toStdString();
+    CGeneralInformation dialog(record, recorder.services());
+    EXPECT_EQ(text(dialog, "companyName"), "Tube Works");
+    EXPECT_EQ(text(dialog, "companyStreet1"), "1 Dike Road");
+    EXPECT_EQ(text(dialog, "companyEmail"), "office@example.com");
+    EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp");
+    EXPECT_TRUE(record.info.companyName.empty()); // only on OK
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+TEST_F(InformationFixture, StoredCompanyAndLogoAreNotReplacedFromTheFiles)
+{
+    CompanyData other;
+    other.name = "Other";
+    other.street1 = "Elsewhere";
+    ASSERT_TRUE(saveCompanyData(record.state.dataDirectory, other));
+    ASSERT_TRUE(saveLogoPath(record.state.dataDirectory, "/other.bmp"));
+    record.info.companyName = "Mine";
+    record.info.logoPath = "/mine.bmp";
+    CGeneralInformation dialog(record, recorder.services());
+    EXPECT_EQ(text(dialog, "companyName"), "Mine");
+    EXPECT_EQ(text(dialog, "companyStreet1"), "");
+    EXPECT_EQ(record.info.logoPath, "/mine.bmp");
+}
+
+TEST_F(InformationFixture, SaveFailureIsReported)
+{
+    record.state.dataDirectory = "/nonexistent/vendrix/data";
+    CGeneralInformation dialog(record, recorder.services());
+    showActive(dialog);
+    click(dialog, "saveCompany");
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "");
+}
+
+TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
+{
+    ProjectRecord record;
+    record.display.asianPacific = 1;
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    RecordingServices recorder;
+    CNumericalResults dialog(record, recorder.services());
+    showActive(dialog);
+    const auto expected = numericalResultsLines(record);
+    for (int n = 1; n <= kNumericalResultsLines; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(dialog.lineText(n), toQString(expected[n - 1]));
+        EXPECT_EQ(child<QLabel>(dialog, ("line" + std::to_string(n)).c_str())->text(),
+                  dialog.lineText(n));
+    }
+    EXPECT_TRUE(dialog.lineText(12).endsWith(" [m^2]"));
+    EXPECT_TRUE(dialog.lineText(16).isEmpty()); // no consolidated shape yet
+    EXPECT_EQ(focusName(dialog), "return");
+    pressEnter(dialog);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
+{
+    ProjectRecord record;
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    record.consolidation.consolidatedArea = 2.5;
+    record.consolidation.finalHeight = 1.25;
+    RecordingServices recorder;
+    for (int shape : {ShapeAsFilled, ShapeOption1, ShapeOption2}) {
+        SCOPED_TRACE(shape);
+        record.state.shapeShown = shape;
+        CNumericalResults dialog(record, recorder.services());
+        for (int n = 16; n <= 18; ++n)
+            EXPECT_EQ(dialog.lineText(n).isEmpty(), shape == ShapeAsFilled) << n;
+    }
+}

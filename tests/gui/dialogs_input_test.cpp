@@ -1,0 +1,327 @@
+// Units, reduction factors, type of analysis and the conflict message, driven
+// with key and mouse events.
+#include "app/analysis_type_dialog.h"
+#include "app/general_information_dialog.h"
+#include "app/geosyn_parameters_dialog.h"
+#include "app/modify_slurry_dialog.h"
+#include "app/modify_units_dialog.h"
+#include "app/policing_dialog.h"
+#include "app/unit_weight_dialog.h"
+#include "dialog_test_support.h"
+#include "model/project_record.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+TEST(UnitsDialog, EnterOrderAndStoredChoices)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifyUnits dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_FALSE(child(dialog, "dialogTag")->isVisible());
+    child(dialog, "englishUnits_0")->setFocus();
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "currencyUnit");
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "englishUnits_1");
+    pressEnter(dialog); // no successor: nothing happens
+    EXPECT_EQ(focusName(dialog), "englishUnits_1");
+    EXPECT_TRUE(dialog.isVisible());
+
+    clickRadio(dialog, "englishUnits_1");
+    clickRadio(dialog, "printBlackWhite_1");
+    clickRadio(dialog, "asianPacific_1");
+    typeInto(dialog, "currencyUnit", QString::fromUtf8("\u20AC"));
+    child<QPushButton>(dialog, "ok")->click(); // focus is in the currency field
+    EXPECT_EQ(record.display.englishUnits, 0);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "englishUnits_1")->isChecked());
+    clickOk(dialog);
+    EXPECT_FALSE(dialog.isVisible()) << focusName(dialog).toStdString();
+    EXPECT_EQ(record.display.englishUnits, 1);
+    EXPECT_EQ(record.display.printBlackWhite, 1);
+    EXPECT_EQ(record.display.asianPacific, 1);
+    EXPECT_EQ(record.display.currencyUnit, "\x80");
+}
+
+TEST(UnitsDialog, CancelStoresNothingAndTagsFollowTheToggle)
+{
+    ProjectRecord record;
+    record.state.hideDialogTags = 0;
+    RecordingServices recorder;
+    CModifyUnits dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_TRUE(child(dialog, "dialogTag")->isVisible());
+    clickRadio(dialog, "englishUnits_1");
+    typeInto(dialog, "currencyUnit", "EUR");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(record.display.englishUnits, 0);
+    EXPECT_EQ(record.display.currencyUnit, "$");
+}
+
+TEST(ReductionFactorsDialog, EnterOrderRuleAndDefault)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CGeosynParameters dialog(record, recorder.services());
+    showActive(dialog);
+    const char *order[] = {"rfInstallationDamage", "rfDurability",          "rfCreep",
+                           "rfSeamAxial",          "rfSeamCircumferential", "rfInstallationDamage"};
+    child(dialog, "rfInstallationDamage")->setFocus();
+    for (const char *expected : order) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(focusName(dialog), expected);
+        pressEnter(dialog);
+    }
+
+    typeInto(dialog, "rfDurability", "0.9");
+    typeInto(dialog, "rfCreep", "0.8");
+    clickOk(dialog);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.201");
+    EXPECT_EQ(recorder.shown[0].messageText,
+              "Value should not be smaller than 1.0.\n\nPlease correcet");
+    EXPECT_EQ(focusName(dialog), "rfDurability");
+    EXPECT_EQ(record.input.rfDurability, 1.0);
+
+    typeInto(dialog, "rfSeamAxial", "3");
+    click(dialog, "default");
+    EXPECT_EQ(text(dialog, "rfDurability"), "1");
+    EXPECT_EQ(text(dialog, "rfCreep"), "1.5");
+    EXPECT_EQ(text(dialog, "rfSeamAxial"), "2");
+    typeInto(dialog, "rfSeamAxial", "2.5");
+    clickOk(dialog);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(record.input.rfSeamAxial, 2.5);
+    EXPECT_EQ(record.input.rfSeamCircumferential, 2.0);
+}
+
+TEST(AnalysisTypeDialog, OnlyTheChosenObjectiveIsVisible)
+{
+    ProjectRecord record;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    RecordingServices recorder;
+    CAnalysisType dialog(record, recorder.services());
+    showActive(dialog);
+    auto visible = [&](const char *name) { return child(dialog, name)->isVisible(); };
+    EXPECT_FALSE(visible("ultimateStrength"));
+    EXPECT_TRUE(visible("desiredMaxHeight"));
+    EXPECT_TRUE(visible("desiredMaxHeightLabel"));
+    EXPECT_TRUE(visible("desiredMaxHeightUnit"));
+    EXPECT_FALSE(visible("pumpingPressure"));
+    EXPECT_FALSE(visible("pressurePicture"));
+
+    clickRadio(dialog, "analysisType_2");
+    EXPECT_FALSE(visible("desiredMaxHeight"));
+    EXPECT_TRUE(visible("pumpingPressure"));
+    EXPECT_TRUE(visible("pumpingPressureUnit"));
+    EXPECT_TRUE(visible("pressurePicture"));
+
+    click(dialog, "cancel");
+    EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
+}
+
+TEST(AnalysisTypeDialog, F1AsksForItsHelpTopic)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CAnalysisType dialog(record, recorder.services());
+    QSignalSpy help(&dialog, &InputDialog::helpRequested);
+    showActive(dialog);
+    QTest::keyClick(child(dialog, "ultimateStrength"), Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help.at(0).at(0).toString(), "::/Analysis_Type.htm");
+}
+
+TEST(AnalysisTypeDialog, EnterGoesFromObjectiveToValueAndBack)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CAnalysisType dialog(record, recorder.services());
+    showActive(dialog);
+    child(dialog, "analysisType_0")->setFocus();
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "ultimateStrength");
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "analysisType_0");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(AnalysisTypeDialog, RulesOfTheChosenObjective)
+{
+    struct Case
+    {
+        int objective;
+        const char *field;
+        const char *value;
+        const char *errorNumber; // empty: accepted
+    };
+    const Case cases[] = {
+        {0, "ultimateStrength", "0", "Error No.301"},
+        {0, "ultimateStrength", "0.1", ""},
+        {1, "desiredMaxHeight", "3.2", "Error No.302"},
+        {1, "desiredMaxHeight", "3.18", ""},
+        {1, "desiredMaxHeight", "0", "Error No.303"},
+        {2, "pumpingPressure", "-1", "Error No.304"},
+        {2, "pumpingPressure", "0", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " = " + c.value);
+        ProjectRecord record;
+        RecordingServices recorder;
+        CAnalysisType dialog(record, recorder.services());
+        showActive(dialog);
+        QTest::mouseClick(
+            child<QRadioButton>(dialog, ("analysisType_" + std::to_string(c.objective)).c_str()),
+            Qt::LeftButton);
+        typeInto(dialog, c.field, c.value);
+        clickOk(dialog);
+        if (*c.errorNumber == 0) {
+            EXPECT_TRUE(recorder.shown.empty());
+            EXPECT_EQ(static_cast<int>(record.input.analysisType), c.objective);
+            continue;
+        }
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, c.errorNumber);
+        EXPECT_EQ(focusName(dialog), c.field);
+        EXPECT_EQ(record.input.analysisType, AnalysisType::GivenStrength);
+    }
+}
+
+TEST(AnalysisTypeDialog, EnglishValuesDefaultAndTruncate)
+{
+    ProjectRecord record;
+    record.display.englishUnits = 1;
+    RecordingServices recorder;
+    CAnalysisType dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_EQ(text(dialog, "ultimateStrength"), "6851.9");
+    EXPECT_EQ(child<QLabel>(dialog, "ultimateStrengthUnit")->text(), "[lb/ft]");
+    EXPECT_EQ(child<QLabel>(dialog, "pumpingPressureUnit")->text(), "[psi]");
+
+    clickRadio(dialog, "analysisType_1");
+    typeInto(dialog, "desiredMaxHeight", "7.77777");
+    click(dialog, "truncate");
+    EXPECT_EQ(text(dialog, "desiredMaxHeight"), "7.778");
+    EXPECT_EQ(text(dialog, "ultimateStrength"), "6851.9"); // only the chosen value
+    click(dialog, "default");
+    EXPECT_EQ(text(dialog, "desiredMaxHeight"), "8");
+    EXPECT_EQ(text(dialog, "ultimateStrength"), "6851.9");
+    EXPECT_TRUE(child<QRadioButton>(dialog, "analysisType_1")->isChecked());
+    clickOk(dialog);
+    EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
+    EXPECT_NEAR(record.input.desiredMaxHeight, 8 / 3.28084, 1e-12);
+    EXPECT_NEAR(record.input.ultimateStrength, 100.0, 1e-12);
+    EXPECT_NEAR(record.input.pumpingPressure, 20.0, 1e-12);
+}
+
+TEST(ConflictMessage, ShowsNumberAndTextAndClosesWithOk)
+{
+    CPolicing dialog;
+    dialog.errorNumberText = "Error No.101";
+    dialog.messageText = "Unit weight (9.807 kN/m \xB3).\n\nPlease correcet";
+    showActive(dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Conflict -- before running . . . ");
+    EXPECT_EQ(child<QLabel>(dialog, "errorNumberText")->text(), "Error No.101");
+    EXPECT_EQ(child<QLabel>(dialog, "messageText")->text(),
+              QString::fromUtf8("Unit weight (9.807 kN/m \u00B3).\n\nPlease correcet"));
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(190, 150, 220));
+    pressEnter(dialog);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ConflictMessage, DefaultServicesShowItModally)
+{
+    QString seenNumber;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<CPolicing *>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        seenNumber = shown->findChild<QLabel *>("errorNumberText")->text();
+        shown->accept();
+    });
+    defaultUiServices().conflict(nullptr, "Error No.302", "too high");
+    EXPECT_EQ(seenNumber, "Error No.302");
+}
+
+// Every input dialog: OK pressed while a field has the focus does nothing;
+// "&Default" (where present) followed by Cancel leaves the record as it was.
+
+TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
+{
+    using Factory
+        = std::function<std::unique_ptr<InputDialog>(ProjectRecord &, const UiServices &)>;
+    struct Case
+    {
+        const char *name;
+        Factory make;
+        const char *field;
+    };
+    const Case cases[] = {
+        {"units",
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CModifyUnits>(r, s); },
+         "currencyUnit"},
+        {"general information",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CGeneralInformation>(r, s);
+         },
+         "designer"},
+        {"slurry",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CModifySlurry>(r, s);
+         },
+         "circumference"},
+        {"unit weight",
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CUnitWeight>(r, s); },
+         "transportUnitWeight"},
+        {"reduction factors",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CGeosynParameters>(r, s);
+         },
+         "rfCreep"},
+        {"type of analysis",
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<CAnalysisType>(r, s);
+         },
+         "ultimateStrength"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        record.display.englishUnits = 1;
+        record.info.designer = "D";
+        record.input.rfCreep = 1.7;
+        record.input.ultimateStrength = 120;
+        record.input.circumference = 12;
+        record.input.transportUnitWeight = 10;
+        RecordingServices recorder;
+        const UiServices services = recorder.services();
+        std::unique_ptr<InputDialog> dialog = c.make(record, services);
+        showActive(*dialog);
+        typeInto(*dialog, c.field, "7");
+        child<QPushButton>(*dialog, "ok")->click();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(recorder.shown.empty());
+
+        if (auto *defaults = dialog->findChild<QPushButton *>("default"))
+            QTest::mouseClick(defaults, Qt::LeftButton);
+        if (dialog->findChild<QPushButton *>("cancel"))
+            click(*dialog, "cancel");
+        else
+            QTest::keyClick(dialog.get(), Qt::Key_Escape); // General Information has no Cancel
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(record.display.currencyUnit, "$");
+        EXPECT_EQ(record.info.designer, "D");
+        EXPECT_EQ(record.input.circumference, 12.0);
+        EXPECT_EQ(record.input.transportUnitWeight, 10.0);
+        EXPECT_EQ(record.input.rfCreep, 1.7);
+        EXPECT_EQ(record.input.ultimateStrength, 120.0);
+    }
+}

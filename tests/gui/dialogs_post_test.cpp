@@ -1,0 +1,377 @@
+// Consolidation data, its explanation windows and the quantities dialog, with
+// stand-in computations: these tests check what the windows do with the
+// results (focus, storing, showing, saving, printing), not the formulas.
+#include "app/consolidated_data_dialog.h"
+#include "app/consolidated_explain_dialog.h"
+#include "app/quantities_dialog.h"
+#include "dialog_test_support.h"
+#include "model/project_record.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <fstream>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+namespace {
+
+struct ConsolidationCalls
+{
+    std::vector<std::pair<double, double>> checked; // Gs, shown unit weight
+    int option1 = 0;
+    int option2 = 0;
+    std::optional<RuleFailure> failure;
+
+    ConsolidationHooks hooks()
+    {
+        ConsolidationHooks h;
+        h.check = [this](const ProjectRecord &, double gs, double shown) {
+            checked.emplace_back(gs, shown);
+            return failure;
+        };
+        h.computeOption1 = [this](ProjectRecord &r) {
+            ++option1;
+            r.consolidation.finalHeight = 1.0;
+        };
+        h.computeOption2 = [this](ProjectRecord &r) {
+            ++option2;
+            r.consolidation.finalHeight = 2.0;
+        };
+        return h;
+    }
+};
+
+} // namespace
+
+TEST(ConsolidationDialog, EnterSwapsFieldsAndComputesNothing)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    ConsolidationCalls calls;
+    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    child(dialog, "specificGravitySolids")->setFocus();
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "consolidatedUnitWeight");
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "specificGravitySolids");
+    child<QPushButton>(dialog, "runOption1")->click(); // the focus is in a field
+    EXPECT_TRUE(calls.checked.empty());
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(ConsolidationDialog, OptionsStoreRunAndShowTheCrossSection)
+{
+    for (int option : {1, 2}) {
+        SCOPED_TRACE(option);
+        ProjectRecord record;
+        record.display.englishUnits = 1;
+        RecordingServices recorder;
+        ConsolidationCalls calls;
+        CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+        int crossSections = 0;
+        double heightWhenShown = 0;
+        dialog.setCrossSectionView([&](QWidget *) {
+            ++crossSections;
+            heightWhenShown = record.consolidation.finalHeight;
+        });
+        showActive(dialog);
+        EXPECT_EQ(text(dialog, "consolidatedUnitWeight"), "76.387524");
+        typeInto(dialog, "specificGravitySolids", "2.65");
+        typeInto(dialog, "consolidatedUnitWeight", "89.118778");
+        if (option == 1)
+            click(dialog, "runOption1");
+        else
+            child<QPushButton>(dialog, "runOption2")->click(); // no focus needed
+        ASSERT_EQ(calls.checked.size(), 1u);
+        EXPECT_EQ(calls.checked[0], std::make_pair(2.65, 89.118778));
+        EXPECT_EQ(calls.option1, option == 1 ? 1 : 0);
+        EXPECT_EQ(calls.option2, option == 2 ? 1 : 0);
+        EXPECT_EQ(record.state.shapeShown, option == 1 ? ShapeOption1 : ShapeOption2);
+        EXPECT_EQ(record.input.specificGravitySolids, 2.65);
+        EXPECT_NEAR(record.input.consolidatedUnitWeight, 14.0, 1e-12);
+        EXPECT_EQ(crossSections, 1);
+        EXPECT_EQ(heightWhenShown, option); // computed before it is shown
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+}
+
+TEST(ConsolidationDialog, RefusedValuesKeepTheDialogAndFocusTheField)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    ConsolidationCalls calls;
+    calls.failure = RuleFailure {"Error No.402", "Gs\n\nPlease correcet", "specificGravitySolids"};
+    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    typeInto(dialog, "specificGravitySolids", "0.999");
+    click(dialog, "runOption2");
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.402");
+    EXPECT_EQ(focusName(dialog), "specificGravitySolids");
+    EXPECT_EQ(calls.option2, 0);
+    EXPECT_EQ(record.state.shapeShown, ShapeNone);
+    EXPECT_EQ(record.input.specificGravitySolids, 2.7);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(ConsolidationDialog, DefaultTruncateCancelAndWithoutComputations)
+{
+    ProjectRecord record;
+    record.input.slurryUnitWeightLower = 11.95;
+    record.input.consolidatedUnitWeight = 13.5;
+    RecordingServices recorder;
+    ConsolidationCalls calls;
+    {
+        CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+        showActive(dialog);
+        typeInto(dialog, "specificGravitySolids", "2.65432");
+        click(dialog, "truncate");
+        EXPECT_EQ(text(dialog, "specificGravitySolids"), "2.654");
+        click(dialog, "default");
+        EXPECT_EQ(text(dialog, "specificGravitySolids"), "2.7");
+        EXPECT_EQ(text(dialog, "consolidatedUnitWeight"), "12");
+        click(dialog, "cancel");
+        EXPECT_EQ(record.input.consolidatedUnitWeight, 13.5);
+        EXPECT_TRUE(calls.checked.empty());
+    }
+    CConsolidatedData without(record, recorder.services(), nullptr, ConsolidationHooks {});
+    EXPECT_FALSE(child(without, "runOption1")->isEnabled());
+    EXPECT_FALSE(child(without, "runOption2")->isEnabled());
+}
+
+TEST(ConsolidationDialog, ExplanationOpensItsPhotosAndExtremeCase)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CConsolidatedExplain dialog(record, recorder.services());
+    showActive(dialog);
+    for (const char *button : {"photos1", "photos2", "extreme"}) {
+        SCOPED_TRACE(button);
+        QString title;
+        QTimer::singleShot(0, [&] {
+            QWidget *shown = QApplication::activeModalWidget();
+            ASSERT_NE(shown, nullptr);
+            title = shown->windowTitle();
+            pressEnter(*shown); // "&RETURN" has the focus
+        });
+        click(dialog, button);
+        EXPECT_FALSE(title.isEmpty());
+        EXPECT_NE(title, dialog.windowTitle());
+    }
+    EXPECT_EQ(focusName(dialog), "extreme");
+}
+
+namespace {
+
+struct QuantityCalls
+{
+    std::vector<std::pair<std::string, double>> computed; // cost text, shown length
+    std::vector<std::string> written;
+
+    QuantitiesHooks hooks()
+    {
+        QuantitiesHooks h;
+        h.compute = [this](const ProjectRecord &r, const std::string &cost, double length) {
+            computed.emplace_back(cost, length);
+            QuantitiesValues v;
+            v.areaPerLength = 32.8084;
+            v.totalCost = length * 2;
+            v.storageCapacity = length * 10;
+            v.volumeAfterConsolidation = length * 5;
+            v.consolidationShown = r.state.shapeShown >= ShapeOption1;
+            return v;
+        };
+        h.checkLength = [](double length) -> std::optional<RuleFailure> {
+            if (length < 0)
+                return RuleFailure {"Error No.501",
+                                    "Length should not be negative\n\nPlease correcet",
+                                    "tubeLength"};
+            return std::nullopt;
+        };
+        h.writeText = [this](const std::string &path, const ProjectRecord &, const std::string &,
+                             double, const std::string &) {
+            written.push_back(path);
+            return true;
+        };
+        return h;
+    }
+};
+
+} // namespace
+
+TEST(QuantitiesDialog, RecalculatesWhileTypingAndRefusesCharacters)
+{
+    ProjectRecord record;
+    record.state.shapeShown = ShapeAsFilled;
+    RecordingServices recorder;
+    QuantityCalls calls;
+    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    EXPECT_EQ(child<QLabel>(dialog, "areaPerLength")->text(), "32.81");
+    EXPECT_FALSE(child(dialog, "volumeAfterConsolidation")->isVisible());
+    EXPECT_EQ(child<QLabel>(dialog, "costUnit")->text(), QString::fromUtf8("[ $ ] / m \u00B2"));
+
+    typeInto(dialog, "tubeLength", "100");
+    EXPECT_EQ(calls.computed.back().second, 100.0);
+    EXPECT_EQ(child<QLabel>(dialog, "totalCost")->text(), "200.00");
+    EXPECT_EQ(child<QLabel>(dialog, "storageCapacity")->text(), "1000");
+
+    typeInto(dialog, "costPerUnitArea", "-3");
+    ASSERT_EQ(recorder.shown.size(), 2u); // once for each change of a text holding "-"
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.1100");
+    EXPECT_EQ(calls.computed.back().first, "-3");
+
+    recorder.shown.clear();
+    click(dialog, "return");
+    EXPECT_EQ(recorder.shown.size(), 1u); // shown again, and the dialog stays
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(record.input.costPerUnitArea, "0.00");
+}
+
+TEST(QuantitiesDialog, EnterOrderNegativeLengthAndStoring)
+{
+    ProjectRecord record;
+    record.display.englishUnits = 1;
+    record.state.shapeShown = ShapeOption2;
+    RecordingServices recorder;
+    QuantityCalls calls;
+    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    EXPECT_TRUE(child(dialog, "volumeAfterConsolidation")->isVisible());
+    EXPECT_EQ(text(dialog, "tubeLength"), "3.28084");
+    child(dialog, "costPerUnitArea")->setFocus();
+    const char *order[] = {"costPerUnitArea", "tubeLength", "quantityRemarks", "costPerUnitArea"};
+    for (const char *expected : order) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(focusName(dialog), expected);
+        pressEnter(dialog);
+    }
+    EXPECT_TRUE(dialog.isVisible());
+
+    typeInto(dialog, "tubeLength", "-1");
+    click(dialog, "return");
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.501");
+    EXPECT_EQ(focusName(dialog), "tubeLength");
+
+    typeInto(dialog, "tubeLength", "328.084");
+    typeInto(dialog, "costPerUnitArea", "12.5.3");
+    typeInto(dialog, "quantityRemarks", "Dike section A");
+    click(dialog, "return");
+    EXPECT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_NEAR(record.input.tubeLength, 100.0, 1e-12);
+    EXPECT_EQ(record.input.costPerUnitArea, "12.5.3");
+    EXPECT_EQ(record.input.quantityRemarks, "Dike section A");
+}
+
+TEST(QuantitiesDialog, EscapeStoresNothing)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    QuantityCalls calls;
+    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    typeInto(dialog, "tubeLength", "50");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(record.input.tubeLength, 1.0);
+}
+
+TEST(QuantitiesDialog, SavesThroughTheFileDialogWithTxtAdded)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    QuantityCalls calls;
+    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    recorder.nextFileName = QString();
+    click(dialog, "saveText");
+    EXPECT_TRUE(calls.written.empty()); // cancelled
+    recorder.nextFileName = "/tmp/quantities";
+    click(dialog, "saveText");
+    ASSERT_EQ(calls.written.size(), 1u);
+    EXPECT_EQ(calls.written[0], "/tmp/quantities.txt");
+}
+
+TEST(QuantitiesDialog, PrintsOnePageToPdf)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString pdf = directory.filePath("quantities.pdf");
+    ProjectRecord record;
+    record.state.shapeShown = ShapeOption1;
+    RecordingServices recorder;
+    QuantityCalls calls;
+    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    dialog.setPrinterChooser([&](QWidget *) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
+    showActive(dialog);
+    typeInto(dialog, "quantityRemarks", "Remark line");
+    click(dialog, "print");
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Remark line")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Total storage capacity of tube is 10")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Estimated total volume after consolidation is 5"));
+    EXPECT_TRUE(printed.contains("Cost per unit area"));
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {pdf});
+    ASSERT_TRUE(pdfinfo.waitForFinished(10000));
+    EXPECT_TRUE(QString::fromUtf8(pdfinfo.readAllStandardOutput())
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
+
+    // A cancelled print dialog prints nothing.
+    QFile::remove(pdf);
+    dialog.setPrinterChooser([](QWidget *) { return std::unique_ptr<QPrinter>(); });
+    click(dialog, "print");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
+{
+    struct Case
+    {
+        int english;
+        int asian;
+        const char *area;
+        const char *cost;
+        const char *volume;
+    };
+    const Case cases[] = {
+        {0, 0, "m \u00B2 / m", "[ \u20AC ] / m \u00B2", "m \u00B3"},
+        {0, 1, "m^2 / m", "[ \u20AC ] / m^2", "m^3"},
+        {1, 0, "ft \u00B2 / ft", "[ \u20AC ] / ft \u00B2", "ft \u00B3"},
+        {1, 1, "ft^2 / ft", "[ \u20AC ] / ft^2", "ft^3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.area);
+        ProjectRecord record;
+        record.display.englishUnits = c.english;
+        record.display.asianPacific = c.asian;
+        record.display.currencyUnit = "\x80";
+        RecordingServices recorder;
+        CQuantities dialog(record, recorder.services(), nullptr, QuantitiesHooks {});
+        EXPECT_EQ(child<QLabel>(dialog, "areaUnit")->text(), QString::fromUtf8(c.area));
+        EXPECT_EQ(child<QLabel>(dialog, "costUnit")->text(), QString::fromUtf8(c.cost));
+        EXPECT_EQ(child<QLabel>(dialog, "storageUnit")->text(), QString::fromUtf8(c.volume));
+        EXPECT_EQ(child<QLabel>(dialog, "lengthUnit")->text(), c.english ? "ft" : "m");
+        // Without the post-processing library nothing can be saved or printed.
+        EXPECT_FALSE(child(dialog, "saveText")->isEnabled());
+        EXPECT_FALSE(child(dialog, "print")->isEnabled());
+    }
+}

@@ -1,0 +1,158 @@
+// Pictures of every dialog for the documentation: with VENDRIX_SCREENSHOT_DIR
+// set, each dialog is shown with the initial project and grabbed to a PNG file.
+#include "app/analysis_type_dialog.h"
+#include "app/consolidated_data_dialog.h"
+#include "app/consolidated_explain_dialog.h"
+#include "app/extreme_dialog.h"
+#include "app/general_information_dialog.h"
+#include "app/geosyn_parameters_dialog.h"
+#include "app/modify_slurry_dialog.h"
+#include "app/modify_units_dialog.h"
+#include "app/numerical_results_dialog.h"
+#include "app/photos1_dialog.h"
+#include "app/photos2_dialog.h"
+#include "app/policing_dialog.h"
+#include "app/quantities_dialog.h"
+#include "app/unit_weight_dialog.h"
+#include "dialog_test_support.h"
+#include "engine/analysis_run.h"
+#include "model/input_rules.h"
+#include "model/project_record.h"
+
+#include <QDir>
+
+#include <functional>
+#include <memory>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+namespace {
+
+void grabTo(QWidget &widget, const char *fileName)
+{
+    const QByteArray directory = qgetenv("VENDRIX_SCREENSHOT_DIR");
+    widget.show();
+    QApplication::processEvents();
+    const QPixmap picture = widget.grab();
+    EXPECT_FALSE(picture.isNull()) << fileName;
+    if (!directory.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(directory));
+        EXPECT_TRUE(picture.save(QString::fromLocal8Bit(directory) + "/" + fileName)) << fileName;
+    }
+}
+
+} // namespace
+
+TEST(DialogScreenshots, InputDialogs)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    {
+        CModifyUnits dialog(record, services);
+        grabTo(dialog, "dialog_units.png");
+    }
+    {
+        CModifySlurry dialog(record, services);
+        grabTo(dialog, "dialog_slurry_data.png");
+    }
+    {
+        ProjectRecord english;
+        english.display.englishUnits = 1;
+        english.input.twoSlurryLayers = 0;
+        CModifySlurry dialog(english, services);
+        grabTo(dialog, "dialog_slurry_data_one_layer_english.png");
+    }
+    {
+        CUnitWeight dialog(record, services);
+        grabTo(dialog, "dialog_unit_weight_of_water.png");
+    }
+    {
+        CGeosynParameters dialog(record, services);
+        grabTo(dialog, "dialog_geosynthetic_parameters.png");
+    }
+    {
+        CAnalysisType dialog(record, services);
+        grabTo(dialog, "dialog_type_of_analysis.png");
+    }
+    {
+        ProjectRecord pressure;
+        pressure.input.analysisType = AnalysisType::GivenPressure;
+        pressure.state.hideDialogTags = 0;
+        CAnalysisType dialog(pressure, services);
+        grabTo(dialog, "dialog_type_of_analysis_pressure_with_tag.png");
+    }
+    {
+        ProjectRecord light;
+        light.input.slurryUnitWeightLower = 9.8;
+        const auto failure = checkStoredInputs(light);
+        ASSERT_TRUE(failure.has_value());
+        CPolicing dialog;
+        dialog.errorNumberText = failure->errorNumberText;
+        dialog.messageText = failure->messageText;
+        grabTo(dialog, "dialog_conflict_message.png");
+    }
+}
+
+TEST(DialogScreenshots, InformationAndResultDialogs)
+{
+    ProjectRecord record;
+    record.state.dataDirectory = "/nonexistent";
+    record.info.title = "Harbour dike, section A";
+    record.info.designer = "A. Engineer";
+    record.info.companyName = "Tube Works Ltd.";
+    record.info.companyStreet1 = "1 Dike Road";
+    record.info.dateTime = "Tue Dec  8 07:10:00 2026";
+    record.info.description = "Two tubes side by side,\r\nfilled with dredged sand.";
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    {
+        CGeneralInformation dialog(record, services);
+        grabTo(dialog, "dialog_general_information.png");
+    }
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    {
+        CNumericalResults dialog(record, services);
+        grabTo(dialog, "dialog_numerical_results.png");
+    }
+    {
+        ConsolidationHooks available;
+        available.check
+            = [](const ProjectRecord &, double, double) { return std::optional<RuleFailure>(); };
+        available.computeOption1 = [](ProjectRecord &) {};
+        available.computeOption2 = [](ProjectRecord &) {};
+        CConsolidatedData dialog(record, services, nullptr, available);
+        grabTo(dialog, "dialog_consolidation_data.png");
+    }
+    {
+        CConsolidatedExplain dialog(record, services);
+        grabTo(dialog, "dialog_consolidation_explanation.png");
+    }
+    {
+        CExtreme dialog(record, services);
+        grabTo(dialog, "dialog_extreme_case.png");
+    }
+    {
+        CPhotos1 dialog(record, services);
+        grabTo(dialog, "dialog_photos_option1.png");
+    }
+    {
+        CPhotos2 dialog(record, services);
+        grabTo(dialog, "dialog_photos_option2.png");
+    }
+    {
+        // Picture values only: the real figures come from the post-processing library.
+        QuantitiesHooks pictureValues;
+        pictureValues.compute = [](const ProjectRecord &r, const std::string &, double length) {
+            QuantitiesValues v;
+            v.areaPerLength = r.solution.computedCircumference;
+            v.storageCapacity = r.solution.totalArea * length;
+            return v;
+        };
+        record.input.tubeLength = 100;
+        record.input.quantityRemarks = "Dike section A";
+        CQuantities dialog(record, services, nullptr, pictureValues);
+        grabTo(dialog, "dialog_quantities.png");
+    }
+}

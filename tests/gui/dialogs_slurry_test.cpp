@@ -1,0 +1,323 @@
+// Slurry Data and the unit weight of the transporting medium, driven with key
+// and mouse events.
+#include "app/modify_slurry_dialog.h"
+#include "app/unit_weight_dialog.h"
+#include "dialog_test_support.h"
+#include "model/project_record.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+#include <clocale>
+#include <locale>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+namespace {
+
+ProjectRecord englishRecord()
+{
+    ProjectRecord record;
+    record.display.englishUnits = 1;
+    return record;
+}
+
+} // namespace
+
+TEST(SlurryDialog, ShowsEnglishUnitsAndStoresSiAgain)
+{
+    ProjectRecord record = englishRecord();
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_EQ(text(dialog, "circumference"), "32.8084");
+    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "76.387524");
+    EXPECT_EQ(child<QLabel>(dialog, "circumferenceUnit")->text(), "[ft]");
+    EXPECT_EQ(child<QLabel>(dialog, "slurryUnitWeightLowerUnit")->text(),
+              QString::fromUtf8("[lb/ft \u00B3]"));
+
+    clickOk(dialog);
+    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_NEAR(record.input.circumference, 10.0, 1e-12);
+    EXPECT_NEAR(record.input.slurryUnitWeightLower, 12.0, 1e-12);
+    EXPECT_NEAR(record.input.slurryUnitWeightUpper, 11.0, 1e-12);
+    EXPECT_NEAR(record.input.fluidHeightLower, 2.0, 1e-12);
+}
+
+TEST(SlurryDialog, AsianPacificLabels)
+{
+    ProjectRecord record;
+    record.display.asianPacific = 1;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    EXPECT_EQ(child<QLabel>(dialog, "fluidUnitWeightUpperUnit")->text(), "[kN/m^3]");
+}
+
+TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    const char *twoLayerOrder[]
+        = {"circumference",        "slurryUnitWeightLower", "slurryUnitWeightUpper",
+           "fluidUnitWeightLower", "fluidUnitWeightUpper",  "slurryHeightLower",
+           "fluidHeightLower",     "circumference"};
+    child(dialog, "circumference")->setFocus();
+    for (const char *expected : twoLayerOrder) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(focusName(dialog), expected);
+        pressEnter(dialog);
+    }
+    EXPECT_TRUE(dialog.isVisible());
+
+    // One layer: the upper slurry and the hidden Hin-Lower are passed over.
+    clickRadio(dialog, "twoSlurryLayers_0");
+    const char *oneLayerOrder[]
+        = {"circumference",        "slurryUnitWeightLower", "fluidUnitWeightLower",
+           "fluidUnitWeightUpper", "fluidHeightLower",      "circumference"};
+    child(dialog, "circumference")->setFocus();
+    for (const char *expected : oneLayerOrder) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(focusName(dialog), expected);
+        pressEnter(dialog);
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+TEST(SlurryDialog, OkActsOnlyWithTheFocus)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    typeInto(dialog, "circumference", "12");
+    child<QPushButton>(dialog, "ok")->click(); // pressed while the field has the focus
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(record.input.circumference, 10.0);
+
+    child(dialog, "ok")->setFocus();
+    pressEnter(dialog);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(record.input.circumference, 12.0);
+}
+
+TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
+{
+    struct Case
+    {
+        const char *name;
+        std::vector<std::pair<const char *, const char *>> typed;
+        const char *errorNumber;
+        const char *focus;
+    };
+    const Case cases[] = {
+        {"lighter than the medium",
+         {{"slurryUnitWeightLower", "9.8"}},
+         "Error No.101",
+         "slurryUnitWeightLower"},
+        {"upper lighter than the medium",
+         {{"slurryUnitWeightUpper", "9.8"}},
+         "Error No.102",
+         "slurryUnitWeightUpper"},
+        {"upper heavier than lower",
+         {{"slurryUnitWeightUpper", "12.5"}},
+         "Error No.103",
+         "slurryUnitWeightUpper"},
+        {"negative upper fluid",
+         {{"fluidUnitWeightUpper", "-1"}},
+         "Error No.104",
+         "fluidUnitWeightUpper"},
+        {"negative lower fluid",
+         {{"fluidUnitWeightLower", "-1"}},
+         "Error No.104",
+         "fluidUnitWeightLower"},
+        {"fluid heavier than slurry",
+         {{"fluidUnitWeightLower", "11.5"}},
+         "Error No.105",
+         "fluidUnitWeightLower"},
+        {"upper fluid heavier",
+         {{"fluidUnitWeightLower", "0"}, {"fluidUnitWeightUpper", "1"}},
+         "Error No.106",
+         "fluidUnitWeightUpper"},
+        {"negative Hin-Lower",
+         {{"slurryHeightLower", "-0.1"}},
+         "Error No.107",
+         "slurryHeightLower"},
+        {"negative Hout-Lower", {{"fluidHeightLower", "-0.1"}}, "Error No.107", "fluidHeightLower"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        const ProjectRecord before = record;
+        RecordingServices recorder;
+        CModifySlurry dialog(record, recorder.services());
+        showActive(dialog);
+        for (const auto &[field, value] : c.typed)
+            typeInto(dialog, field, value);
+        clickOk(dialog);
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, c.errorNumber);
+        EXPECT_EQ(focusName(dialog), c.focus);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(record.input.slurryUnitWeightLower, before.input.slurryUnitWeightLower);
+        EXPECT_EQ(record.input.fluidUnitWeightLower, before.input.fluidUnitWeightLower);
+        EXPECT_EQ(record.input.fluidHeightLower, before.input.fluidHeightLower);
+    }
+}
+
+TEST(SlurryDialog, Error101NamesTheMediumInTheShownUnit)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    typeInto(dialog, "slurryUnitWeightLower", "9.8");
+    clickOk(dialog);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_NE(recorder.shown[0].messageText.find("(9.807 kN/m \xB3)."), std::string::npos);
+}
+
+TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
+{
+    ProjectRecord record;
+    record.input.twoSlurryLayers = 0;
+    record.input.slurryUnitWeightUpper = 12.0;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
+    EXPECT_FALSE(upper->isEnabled());
+    EXPECT_FALSE(child(dialog, "slurryHeightLower")->isVisible());
+
+    typeInto(dialog, "slurryUnitWeightLower", "13");
+    QTest::keyClick(child(dialog, "slurryUnitWeightLower"), Qt::Key_Tab);
+    EXPECT_EQ(upper->text(), "13");
+
+    clickRadio(dialog, "twoSlurryLayers_1");
+    EXPECT_TRUE(upper->isEnabled());
+    EXPECT_EQ(upper->text(), "12"); // the remembered upper value
+    EXPECT_TRUE(child(dialog, "slurryHeightLower")->isVisible());
+
+    typeInto(dialog, "slurryUnitWeightUpper", "11.5");
+    clickRadio(dialog, "twoSlurryLayers_0");
+    EXPECT_EQ(upper->text(), "13");
+    clickRadio(dialog, "twoSlurryLayers_1");
+    EXPECT_EQ(upper->text(), "11.5");
+
+    // The arrow keys choose the layers as well.
+    child(dialog, "twoSlurryLayers_1")->setFocus();
+    QTest::keyClick(child(dialog, "twoSlurryLayers_1"), Qt::Key_Left);
+    EXPECT_TRUE(child<QRadioButton>(dialog, "twoSlurryLayers_0")->isChecked());
+    EXPECT_FALSE(upper->isEnabled());
+    EXPECT_EQ(upper->text(), "13");
+    clickOk(dialog);
+    EXPECT_EQ(record.input.twoSlurryLayers, 0);
+    EXPECT_EQ(record.input.slurryUnitWeightLower, 13.0);
+    EXPECT_EQ(record.input.slurryUnitWeightUpper, 13.0);
+}
+
+TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
+{
+    ProjectRecord record = englishRecord();
+    record.input.twoSlurryLayers = 0;
+    const TubeInput before = record.input;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    click(dialog, "default");
+    EXPECT_EQ(text(dialog, "circumference"), "30");
+    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "75");
+    EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "70");
+    EXPECT_EQ(text(dialog, "fluidUnitWeightLower"), "62.43");
+    EXPECT_EQ(text(dialog, "fluidUnitWeightUpper"), "0");
+    EXPECT_EQ(text(dialog, "slurryHeightLower"), "3");
+    EXPECT_EQ(text(dialog, "fluidHeightLower"), "5");
+    EXPECT_TRUE(child<QRadioButton>(dialog, "twoSlurryLayers_1")->isChecked());
+    EXPECT_TRUE(child(dialog, "slurryUnitWeightUpper")->isEnabled());
+    EXPECT_TRUE(child(dialog, "slurryHeightLower")->isVisible());
+
+    click(dialog, "cancel");
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(record.input.circumference, before.circumference);
+    EXPECT_EQ(record.input.twoSlurryLayers, 0);
+    EXPECT_EQ(record.input.slurryUnitWeightLower, before.slurryUnitWeightLower);
+    EXPECT_EQ(record.input.fluidUnitWeightLower, before.fluidUnitWeightLower);
+}
+
+TEST(SlurryDialog, TruncateRoundsEveryValueToThousandths)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    typeInto(dialog, "circumference", "10.23456");
+    typeInto(dialog, "slurryUnitWeightLower", "12.3444");
+    typeInto(dialog, "fluidUnitWeightUpper", "0.0004");
+    typeInto(dialog, "fluidHeightLower", "0.0005");
+    click(dialog, "truncate");
+    EXPECT_EQ(text(dialog, "circumference"), "10.235");
+    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "12.344");
+    EXPECT_EQ(text(dialog, "fluidUnitWeightUpper"), "0");
+    EXPECT_EQ(text(dialog, "fluidHeightLower"), "0.001");
+    EXPECT_EQ(record.input.circumference, 10.0);
+}
+
+TEST(SlurryDialog, CommaIsRefusedUnderACommaLocale)
+{
+    // A German user: Qt and the C library both prefer a comma.
+    const QLocale previousQt;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    struct CommaDecimal : std::numpunct<char>
+    {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaDecimal));
+
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "11");
+    typeInto(dialog, "fluidHeightLower", "2,5");
+    clickOk(dialog);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "");
+    EXPECT_EQ(recorder.shown[0].messageText, "Please enter a number.");
+    EXPECT_EQ(focusName(dialog), "fluidHeightLower");
+    EXPECT_EQ(record.input.fluidHeightLower, 2.0);
+
+    typeInto(dialog, "fluidHeightLower", "2.5");
+    clickOk(dialog);
+    EXPECT_EQ(record.input.fluidHeightLower, 2.5);
+
+    std::locale::global(previous);
+    QLocale::setDefault(previousQt);
+}
+
+TEST(UnitWeightDialog, EnglishValueDefaultTruncateAndImmediateStore)
+{
+    ProjectRecord record = englishRecord();
+    RecordingServices recorder;
+    {
+        CUnitWeight dialog(record, recorder.services());
+        showActive(dialog);
+        EXPECT_EQ(text(dialog, "transportUnitWeight"), "62.4300000706589");
+        click(dialog, "default");
+        EXPECT_EQ(text(dialog, "transportUnitWeight"), "62.43");
+        click(dialog, "cancel");
+        EXPECT_EQ(record.input.transportUnitWeight, 9.8073607);
+    }
+    CUnitWeight dialog(record, recorder.services());
+    showActive(dialog);
+    typeInto(dialog, "transportUnitWeight", "64.12345");
+    pressEnter(dialog); // Enter in the only field does nothing
+    EXPECT_TRUE(dialog.isVisible());
+    click(dialog, "truncate");
+    EXPECT_EQ(text(dialog, "transportUnitWeight"), "64.123");
+    clickOk(dialog);
+    EXPECT_NEAR(record.input.transportUnitWeight, 64.123 / 6.365627, 1e-12);
+}
