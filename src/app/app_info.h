@@ -9,6 +9,4 @@ inline constexpr const char *kProgramVersionText = "Vendrix Version 3.0";
 inline constexpr const char *kSettingsOrganisation = "Brune Engineering, Inc. application";
 inline constexpr const char *kSettingsApplication = "Vendrix";
 
-const char *programUsage();
-
 } // namespace vendrix

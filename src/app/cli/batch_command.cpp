@@ -1,11 +1,189 @@
 #include "app/cli/batch_command.h"
 
+#include "app/cli/batch_options.h"
+#include "app/cli/json_writer.h"
+#include "engine/analysis_run.h"
+#include "engine/numerical_results.h"
+#include "model/field_table.h"
+#include "model/input_rules.h"
+#include "model/project_file.h"
+#include "model/windows1252.h"
+
+#include <string>
+
 namespace vendrix {
 
-int runBatchCommand(int, char **, const BatchHooks &, std::FILE *, std::FILE *err)
+namespace {
+
+// The notice of the cross-section display when the constraints were not met.
+const char *const kNonConvergenceNotice
+    = "Vendrix encounters numerical difficulties in converging to the\n"
+      "prescribed  constrains.  Either increase the  prescribed height\n"
+      "or decrease the prescribed  circumference to obtain a solution.\n";
+
+void print(std::FILE *stream, const std::string &utf8)
 {
-    std::fputs("vendrix run: not available yet\n", err);
+    std::fputs(utf8.c_str(), stream);
+}
+
+// A refused run or input: "Error No.302: message" on the error stream, or an
+// "error" object on standard output with --json.
+int refuse(const BatchOptions &options, const std::string &number, const std::string &message,
+           std::FILE *out, std::FILE *err)
+{
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject();
+        json.beginObject("error");
+        json.string("number", windows1252ToUtf8(number));
+        json.string("message", windows1252ToUtf8(message));
+        json.endObject();
+        json.endObject();
+        print(out, json.text() + "\n");
+    } else {
+        print(err, windows1252ToUtf8(number.empty() ? message : number + ": " + message) + "\n");
+    }
     return 2;
+}
+
+void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
+                       bool profile)
+{
+    const TubeSolution &s = record.solution;
+    json.beginObject("solution");
+    json.number("computedCircumference", s.computedCircumference);
+    json.number("inletPressure", s.inletPressure);
+    json.number("totalArea", s.totalArea);
+    json.number("ultimateStrengthCircumferential", s.ultimateStrengthCircumferential);
+    json.number("ultimateStrengthAxial", s.ultimateStrengthAxial);
+    json.integer("convergenceWarning", s.convergenceWarning);
+    json.number("maxHeight", s.maxHeight);
+    json.number("maxWidth", s.maxWidth);
+    json.number("heightAtMaxWidth", s.heightAtMaxWidth);
+    json.number("baseWidth", s.baseWidth);
+    json.number("areaLowerSlurry", s.areaLowerSlurry);
+    json.number("areaUpperSlurry", s.areaUpperSlurry);
+    if (profile) {
+        json.beginArray("profileX");
+        for (int i = 0; i < kProfilePoints; ++i)
+            json.arrayNumber(s.profileX[static_cast<size_t>(i)]);
+        json.endArray();
+        json.beginArray("profileY");
+        for (int i = 0; i < kProfilePoints; ++i)
+            json.arrayNumber(s.profileY[static_cast<size_t>(i)]);
+        json.endArray();
+    }
+    json.endObject();
+    json.beginObject("solver");
+    json.integer("passes", outcome.passes);
+    json.integer("zones", outcome.zones);
+    json.endObject();
+}
+
+bool writeWithHook(
+    const std::function<bool(const ProjectRecord &, const std::string &, std::string &)> &hook,
+    const char *what, const ProjectRecord &record, const std::string &path, std::FILE *err)
+{
+    if (!hook) {
+        print(err, std::string("vendrix run: ") + what + " is not available in this build\n");
+        return false;
+    }
+    std::string error;
+    if (!hook(record, path, error)) {
+        print(err, std::string("vendrix run: cannot write ") + what + ": " + error + "\n");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
+{
+    BatchOptions options;
+    std::string error;
+    if (!parseBatchOptions(argc, argv, options, error)) {
+        print(err, "vendrix run: " + error + "\nTry 'vendrix --help'.\n");
+        return 2;
+    }
+
+    ProjectRecord record;
+    if (!options.projectPath.empty()) {
+        std::string message;
+        if (!openProjectFile(options.projectPath, record, message)) {
+            print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+            return 2;
+        }
+    }
+    for (const auto &[name, value] : options.assignments) {
+        if (!setRecordField(record, name, value, error)) {
+            print(err, "vendrix run: --set " + name + "=" + value + ": " + error + "\n");
+            return 2;
+        }
+    }
+    if (!options.savePath.empty()) {
+        std::string message;
+        if (!saveProjectFile(options.savePath, record, message)) {
+            print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+            return 2;
+        }
+        record.info.projectPath = options.savePath;
+    }
+
+    // The run itself refuses a desired height above the ideal diameter with its
+    // own Error No.302 message, so that check is left to it.
+    if (const auto failure = checkStoredInputs(record);
+        failure && failure->errorNumberText != "Error No.302")
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+
+    const RunOutcome outcome = RunAnalysis(record);
+    if (outcome.refused)
+        return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
+
+    if (options.consolidate != 0 || !options.resultsPath.empty() || !options.spreadsheetPath.empty()
+        || !options.quantitiesPath.empty()) {
+        print(err,
+              "vendrix run: consolidation, results text, spreadsheet and quantities files are "
+              "not available in this build\n");
+        return 2;
+    }
+
+    bool filesWritten = true;
+    if (!options.pdfPath.empty())
+        filesWritten
+            &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
+    const int width = options.imageWidth;
+    const int height = options.imageHeight;
+    auto sized = [width, height](const auto &hook) {
+        using Hook = std::function<bool(const ProjectRecord &, const std::string &, std::string &)>;
+        if (!hook)
+            return Hook();
+        return Hook(
+            [&hook, width, height](const ProjectRecord &r, const std::string &path,
+                                   std::string &e) { return hook(r, path, width, height, e); });
+    };
+    if (!options.imagePath.empty())
+        filesWritten &= writeWithHook(sized(hooks.writeCrossSectionImage),
+                                      "the cross-section image", record, options.imagePath, err);
+    if (!options.sketchPath.empty())
+        filesWritten &= writeWithHook(sized(hooks.writeSketchImage), "the input sketch", record,
+                                      options.sketchPath, err);
+
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject();
+        writeSolutionJson(json, record, outcome, options.profile);
+        json.endObject();
+        print(out, json.text() + "\n");
+    } else {
+        for (const std::string &line : numericalResultsLines(record)) {
+            if (!line.empty())
+                print(out, windows1252ToUtf8(line) + "\n");
+        }
+        if (record.solution.convergenceWarning)
+            print(out, std::string("\n") + kNonConvergenceNotice);
+    }
+    return filesWritten ? 0 : 2;
 }
 
 } // namespace vendrix

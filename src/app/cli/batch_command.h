@@ -25,7 +25,6 @@ struct BatchHooks
 };
 
 // argv[0] is "run". Returns the process exit status.
-int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out,
-                    std::FILE *err);
+int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err);
 
 } // namespace vendrix

@@ -1,0 +1,34 @@
+#pragma once
+// The options of `vendrix run`.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vendrix {
+
+struct BatchOptions
+{
+    std::string projectPath; // optional .Vdx to open first
+    std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
+    bool json = false;
+    bool profile = false;
+    std::string savePath; // --save FILE.Vdx
+    int consolidate = 0; // --consolidate 1|2
+    std::string resultsPath; // --results FILE.txt
+    std::string spreadsheetPath; // --xls FILE.xls
+    std::string quantitiesPath; // --quantities FILE.txt
+    std::string imagePath; // --image FILE.png|bmp|svg
+    std::string sketchPath; // --sketch FILE.png
+    int imageWidth = 628;
+    int imageHeight = 410;
+    std::string pdfPath; // --pdf FILE.pdf
+};
+
+// argv[0] is "run". Returns false with a readable reason for a malformed call.
+bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string &error);
+
+// The help text of the whole program, batch options included.
+const char *batchUsage();
+
+} // namespace vendrix

@@ -1,0 +1,183 @@
+#include "app/cli/batch_command.h"
+#include "model/field_table.h"
+#include "model/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vendrix {
+namespace {
+
+struct BatchResult
+{
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(std::FILE *file)
+{
+    std::rewind(file);
+    std::string text;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+BatchResult runBatch(std::vector<std::string> args, const BatchHooks &hooks = {})
+{
+    args.insert(args.begin(), "run");
+    std::vector<char *> argv;
+    for (std::string &a : args)
+        argv.push_back(a.data());
+    std::FILE *out = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    BatchResult result;
+    result.status = runBatchCommand(static_cast<int>(argv.size()), argv.data(), hooks, out, err);
+    result.out = readAll(out);
+    result.err = readAll(err);
+    return result;
+}
+
+TEST(BatchCommand, InitialProjectPrintsTheResultLines)
+{
+    const BatchResult r = runBatch({});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Maximum height of tube,  H = 2.7 [m]\n"), std::string::npos);
+    // Unit labels reach the terminal as UTF-8.
+    EXPECT_NE(r.out.find("[m \xC2\xB2]"), std::string::npos);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char *expectedError;
+    };
+    const Case cases[] = {
+        {{"--set", "nosuchfield=1"}, "unknown field \"nosuchfield\""},
+        {{"--set", "circumference=ten"}, "not a number"},
+        {{"--set", "circumference"}, "NAME=VALUE"},
+        {{"--set", "twoSlurryLayers=0.5"}, "whole number"},
+        {{"--set", "analysisType=Sideways"}, "analysisType takes"},
+        {{"--bogus"}, "unknown option --bogus"},
+        {{"--size", "12"}, "--size"},
+        {{"--consolidate", "3"}, "--consolidate"},
+        {{"/nonexistent/project.Vdx"}, "project.Vdx"},
+        {{"--set", "slurryUnitWeightUpper=13"}, "Error No.103"},
+        {{"--set", "rfCreep=0.5"}, "Error No.201"},
+        {{"--image", "x.png"}, "not available"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const BatchResult r = runBatch(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(c.expectedError), std::string::npos) << r.err;
+    }
+}
+
+TEST(BatchCommand, JsonHoldsEverySolutionScalarAndTheSolverCounts)
+{
+    const BatchResult r = runBatch({"--json", "--profile", "--set", "analysisType=GivenPressure"});
+    ASSERT_EQ(r.status, 0);
+    for (const char *key :
+         {"\"solution\": {", "\"computedCircumference\": ", "\"inletPressure\": ",
+          "\"totalArea\": ", "\"ultimateStrengthCircumferential\": ", "\"ultimateStrengthAxial\": ",
+          "\"convergenceWarning\": 0",
+          "\"maxHeight\": ", "\"maxWidth\": ", "\"heightAtMaxWidth\": ", "\"baseWidth\": ",
+          "\"areaLowerSlurry\": ", "\"areaUpperSlurry\": 0", "\"profileX\": [", "\"profileY\": [",
+          "\"solver\": {", "\"passes\": ", "\"zones\": 2"}) {
+        EXPECT_NE(r.out.find(key), std::string::npos) << key;
+    }
+    // 361 points in each profile: 360 separators per array.
+    const size_t start = r.out.find("\"profileX\": [");
+    const size_t end = r.out.find(']', start);
+    EXPECT_EQ(std::count(r.out.begin() + static_cast<long>(start),
+                         r.out.begin() + static_cast<long>(end), ','),
+              360);
+    EXPECT_EQ(r.out.find("nan"), std::string::npos);
+}
+
+TEST(BatchCommand, RefusedRunPrintsTheRunsMessageAsJson)
+{
+    const BatchResult r
+        = runBatch({"--json", "--set", "analysisType=1", "--set", "desiredMaxHeight=3.19"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(
+        r.out.rfind("{\"error\": {\"number\": \"Error No.302\", \"message\": \"Maximum desired "
+                    "height of tube should not exceed 3.18 [m]\\n",
+                    0),
+        0u)
+        << r.out;
+}
+
+TEST(BatchCommand, SavesTheProjectAfterSetAndOpensItAgain)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "vendrix_batch_test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "dike.Vdx").string();
+    BatchResult r
+        = runBatch({"--set", "circumference=12.5", "--set", "title=D\xC3\xBCne", "--save", path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ProjectRecord record;
+    std::string message;
+    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    EXPECT_EQ(record.input.circumference, 12.5);
+    EXPECT_EQ(record.info.title, "D\xFCne"); // Windows-1252 in the file
+    r = runBatch({path, "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"computedCircumference\": 12."), std::string::npos) << r.out;
+    std::filesystem::remove_all(dir);
+}
+
+TEST(BatchCommand, HooksReceiveTheRecordPathAndSize)
+{
+    BatchHooks hooks;
+    std::string seen;
+    hooks.writeCrossSectionImage
+        = [&](const ProjectRecord &record, const std::string &path, int w, int h, std::string &) {
+              seen = path + " " + std::to_string(w) + "x" + std::to_string(h) + " "
+                  + std::to_string(record.solution.maxHeight > 0);
+              return true;
+          };
+    hooks.writeReportPdf = [](const ProjectRecord &, const std::string &, std::string &error) {
+        error = "disk full";
+        return false;
+    };
+    BatchResult r = runBatch({"--image", "a.png", "--size", "800x600"}, hooks);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(seen, "a.png 800x600 1");
+    r = runBatch({"--pdf", "a.pdf"}, hooks);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("disk full"), std::string::npos);
+}
+
+TEST(FieldTable, EveryFieldCanBeSetByName)
+{
+    for (const FieldEntry &entry : recordFields()) {
+        SCOPED_TRACE(entry.name);
+        ProjectRecord record;
+        std::string error;
+        const char *value = entry.kind == FieldKind::Text ? "abc" : "1";
+        EXPECT_TRUE(setRecordField(record, entry.name, value, error)) << error;
+    }
+    ProjectRecord record;
+    std::string error;
+    EXPECT_TRUE(setRecordField(record, "analysisType", "GivenHeight", error));
+    EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
+    EXPECT_FALSE(setRecordField(record, "circumference", "nan", error));
+    EXPECT_EQ(record.input.circumference, 10.0);
+}
+
+} // namespace
+} // namespace vendrix
