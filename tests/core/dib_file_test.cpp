@@ -23,7 +23,7 @@ void put16(std::string &s, std::size_t at, std::uint16_t v)
     s[at + 1] = char(v >> 8);
 }
 
-struct BmpSpec
+struct BmpLayout
 {
     int width = 4;
     int height = 3;
@@ -35,7 +35,7 @@ struct BmpSpec
 
 // A bottom-up bitmap whose pixel bytes are 0,1,2,... and colour table entry i is
 // (blue i, green 2i, red 3i); the size field equals the bytes written.
-std::string makeBmp(const BmpSpec &s)
+std::string makeBmp(const BmpLayout &s)
 {
     const int rowBytes = ((s.bits * s.width + 31) / 32) * 4;
     const int pixelBytes = rowBytes * (s.height < 0 ? -s.height : s.height);
@@ -74,7 +74,7 @@ TEST(DibFile, DecodesEveryPlainDepth)
 {
     struct Row
     {
-        BmpSpec spec;
+        BmpLayout layout;
         int colours;
         // Expected top-left pixel: comes from the last stored row (bottom-up).
         std::uint32_t topLeft;
@@ -91,9 +91,9 @@ TEST(DibFile, DecodesEveryPlainDepth)
         {{4, 3, 16, 0}, 0, 0xFF000000u | 33u << 16 | 66u << 8 | 132u},
     };
     for (const Row &r : rows) {
-        SCOPED_TRACE(r.spec.bits);
+        SCOPED_TRACE(r.layout.bits);
         DibPicture p;
-        ASSERT_TRUE(decodeDib(makeBmp(r.spec), p));
+        ASSERT_TRUE(decodeDib(makeBmp(r.layout), p));
         EXPECT_EQ(p.width, 4);
         EXPECT_EQ(p.height, 3);
         EXPECT_EQ(p.colourCount, r.colours);
@@ -112,7 +112,7 @@ TEST(DibFile, UsedColourCountShortensTheTable)
     EXPECT_EQ(dibColourCount(24, 0, 0), 0);
 
     // An 8-bit file with 16 used colours: 16 table entries, pixels right behind.
-    BmpSpec s {4, 3, 8, 16, 16};
+    BmpLayout s {4, 3, 8, 16, 16};
     DibPicture p;
     ASSERT_TRUE(decodeDib(makeBmp(s), p));
     EXPECT_EQ(p.colourCount, 16);
