@@ -1,0 +1,73 @@
+// The vendrix executable in batch mode, as a user calls it from a shell: no
+// display, files written, exit status.
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Finished runProgram(const QString &program, const QStringList &arguments,
+                    const QProcessEnvironment &environment
+                    = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    Finished result;
+    if (!process.waitForFinished(60000))
+        return result;
+    result.status = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+TEST(BatchExecutable, HelpNeedsNoDisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    const Finished help = runProgram(VENDRIX_EXECUTABLE, {"--help"}, environment);
+    EXPECT_EQ(help.status, 0);
+    for (const char *option : {"vendrix run", "--set NAME=VALUE", "--json", "--profile", "--save",
+                               "--pdf", "--image", "--consolidate"})
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    const Finished run = runProgram(VENDRIX_EXECUTABLE, {"run"}, environment);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains("Maximum height of tube,  H = 2.7 [m]")) << run.out.toStdString();
+}
+
+TEST(BatchExecutable, WritesThePrintedReportWithoutADisplay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath("report.pdf");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    const Finished run = runProgram(
+        VENDRIX_EXECUTABLE, {"run", "--set", "title=Harbour groin", "--pdf", pdf}, environment);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const Finished info = runProgram("pdfinfo", {pdf});
+    EXPECT_TRUE(info.out.contains(QRegularExpression("Pages:\\s+3"))) << info.out.toStdString();
+
+    // A report that cannot be written is reported with a non-zero status.
+    const Finished refused
+        = runProgram(VENDRIX_EXECUTABLE, {"run", "--pdf", dir.filePath("missing/report.pdf")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_FALSE(refused.err.isEmpty());
+}
+
+} // namespace
