@@ -1,10 +1,11 @@
 #include "app/post_processing_hooks.h"
 
+#include "post/quantities.h"
+
 namespace vendrix {
 
-// The post-processing library (consolidation Options 1 and 2 with Errors 401
-// and 402, quantities with Error 501 and the quantities text) is connected here
-// once it is part of the build; until then these commands stay unavailable.
+// The consolidation computations are connected here once they are part of the
+// build; until then that command stays unavailable.
 ConsolidationHooks defaultConsolidationHooks()
 {
     return {};
@@ -12,7 +13,27 @@ ConsolidationHooks defaultConsolidationHooks()
 
 QuantitiesHooks defaultQuantitiesHooks()
 {
-    return {};
+    QuantitiesHooks hooks;
+    hooks.compute
+        = [](const ProjectRecord &record, const std::string &costText, double shownTubeLength) {
+              const Quantities q = computeQuantities(record, costText, shownTubeLength);
+              QuantitiesValues values;
+              values.areaPerLength = q.areaPerLength;
+              values.totalCost = q.totalCost;
+              values.storageCapacity = q.storageCapacity;
+              values.volumeAfterConsolidation = q.volumeAfterConsolidation;
+              values.consolidationShown = q.consolidationShown;
+              return values;
+          };
+    hooks.checkLength = checkTubeLength;
+    hooks.writeText = [](const std::string &path, const ProjectRecord &record,
+                         const std::string &costText, double shownTubeLength,
+                         const std::string &remarks) {
+        std::string error;
+        return writeQuantitiesFile(
+            path, record, computeQuantities(record, costText, shownTubeLength), remarks, error);
+    };
+    return hooks;
 }
 
 } // namespace vendrix

@@ -1,0 +1,46 @@
+#pragma once
+// Quantities and cost for a tube of a given length: geosynthetic area per unit
+// length, total cost, storage capacity and volume after consolidation, in the
+// display units of the record's settings.
+
+#include "model/project_record.h"
+#include "model/rule_failure.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vendrix {
+
+struct Quantities
+{
+    double areaPerLength = 0; // Q1: m2/m or ft2/ft
+    double tubeLength = 0; // m or ft, as shown
+    double cost = 0; // per display area unit, read from the cost text
+    double totalCost = 0;
+    double storageCapacity = 0; // m3 or ft3
+    double volumeAfterConsolidation = 0; // m3 or ft3
+    bool consolidationShown = false; // a consolidated shape is current
+};
+
+// The leading number of the cost text, read like "%f" into a single-precision
+// value ("12.5.3" reads 12.5); text that does not start with a number reads 0.
+double readCostText(std::string_view costText);
+
+// Values for the typed cost text and tube length (display units).
+Quantities computeQuantities(const ProjectRecord &record, std::string_view costText,
+                             double shownTubeLength);
+
+// Error 501: a negative tube length.
+std::optional<RuleFailure> checkTubeLength(double shownTubeLength);
+
+// The quantities text (Windows-1252, CR LF line ends).
+std::string quantitiesText(const ProjectRecord &record, const Quantities &quantities,
+                           std::string_view remarks);
+
+// Writes the quantities text; false with a reason when it could not be written.
+bool writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
+                         const Quantities &quantities, std::string_view remarks,
+                         std::string &error);
+
+} // namespace vendrix
