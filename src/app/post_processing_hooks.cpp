@@ -1,14 +1,17 @@
 #include "app/post_processing_hooks.h"
 
+#include "post/consolidation.h"
 #include "post/quantities.h"
 
 namespace vendrix {
 
-// The consolidation computations are connected here once they are part of the
-// build; until then that command stays unavailable.
 ConsolidationHooks defaultConsolidationHooks()
 {
-    return {};
+    ConsolidationHooks hooks;
+    hooks.check = checkConsolidationData;
+    hooks.computeOption1 = computeConsolidationOption1;
+    hooks.computeOption2 = computeConsolidationOption2;
+    return hooks;
 }
 
 QuantitiesHooks defaultQuantitiesHooks()

@@ -1,0 +1,143 @@
+#include "post/consolidation.h"
+
+#include "model/c_format.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <algorithm>
+#include <string>
+
+namespace vendrix {
+
+namespace {
+
+// Divisors of the water contents are kept away from zero.
+double clampDivisor(double v)
+{
+    return std::max(v, 0.00001);
+}
+
+} // namespace
+
+ConsolidationRatios consolidationRatios(const TubeInput &input)
+{
+    const double gs = input.specificGravitySolids;
+    const double a = 1.0 / input.transportUnitWeight;
+    const double slurry = input.slurryUnitWeightLower;
+    const double fill = input.consolidatedUnitWeight;
+    ConsolidationRatios ratios;
+    ratios.initialWaterContent = (gs - a * slurry) / clampDivisor((a * slurry - 1) * gs);
+    ratios.finalWaterContent = (gs - a * fill) / clampDivisor((a * fill - 1) * gs);
+    ratios.settlementRatio = gs * (ratios.initialWaterContent - ratios.finalWaterContent)
+        / clampDivisor(gs * ratios.initialWaterContent + 1);
+    return ratios;
+}
+
+std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
+                                                  double specificGravitySolids,
+                                                  double shownConsolidatedUnitWeight)
+{
+    const bool english = record.display.englishUnits != 0;
+    const bool asian = record.display.asianPacific != 0;
+    const double factor = english ? kPcfPerKilonewtonPerCubicMetre : 1.0;
+    const double slurry = record.input.slurryUnitWeightLower;
+    if (shownConsolidatedUnitWeight / factor < slurry) {
+        const char *unit = english ? (asian ? " lb/ft^3)." : " lb/ft \xB3).")
+                                   : (asian ? " kN/m^3)." : " kN/m \xB3).");
+        return RuleFailure {
+            "Error No.401",
+            "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
+            "slurry unit weight ("
+                + formatC("%.3f", slurry * factor) + unit + kPleaseCorrect,
+            "consolidatedUnitWeight"};
+    }
+    if (specificGravitySolids < 1.0)
+        return RuleFailure {
+            "Error No.402",
+            std::string("Specific gravity of solids, Gs, cannot be smaller than 1.0.")
+                + kPleaseCorrect,
+            "specificGravitySolids"};
+    return std::nullopt;
+}
+
+void computeConsolidationOption1(ProjectRecord &record)
+{
+    const double r = consolidationRatios(record.input).settlementRatio;
+    const TubeSolution &solution = record.solution;
+    ConsolidationResult &result = record.consolidation;
+
+    // Working profile with the origin in front of the as-filled points.
+    ProfileArray x {};
+    ProfileArray y {};
+    int m = 0;
+    double xMax = 0.0;
+    double yMax = 0.0;
+    for (int i = 1; i < kProfileArraySize; ++i) {
+        x[i] = solution.profileX[i - 1];
+        y[i] = solution.profileY[i - 1];
+        if (x[i] > xMax) {
+            xMax = x[i];
+            m = i;
+        }
+        yMax = std::max(yMax, y[i]);
+    }
+    constexpr int kLast = kProfileArraySize - 1; // 361
+
+    // Every point of the top branch settles by r times the thickness of fill
+    // beneath it; points above the flat base settle by r times their height.
+    double h = 0;
+    for (int k = m; k <= kLast; ++k) {
+        for (int j = m; j >= 1; --j) {
+            if (x[j] < x[k]) {
+                h = y[k] - (y[j] + y[j + 1]) / 2;
+                break;
+            }
+        }
+        if (x[k] < x[1])
+            h = y[k];
+        y[k] -= r * h;
+    }
+    result.rawShapeX = x;
+    result.rawShapeY = y;
+
+    // A settled top lower than its sides is flattened at the lowest level and the
+    // bottom beneath sags instead.
+    int n = m;
+    double yMin = 1.0e9;
+    for (int k = kLast; k >= m; --k) {
+        if (y[k] < yMin) {
+            yMin = y[k];
+            n = k;
+        }
+    }
+    if (n - 1 > m) {
+        for (int t = n - 1; t >= m + 1; --t) {
+            for (int i = 1; i <= m - 1; ++i) {
+                if (!(x[i] > x[t]))
+                    continue;
+                const double d = y[t] - y[n];
+                y[t] = y[n];
+                if (x[i] < x[t - 1])
+                    y[i] -= d;
+                if (x[i + 1] <= x[t - 1])
+                    y[i + 1] -= d;
+                else
+                    break;
+            }
+        }
+    }
+    result.shapeX = x;
+    result.shapeY = y;
+    result.finalHeight = (1 - r) * yMax;
+    result.consolidatedArea = (1 - r) * solution.totalArea;
+}
+
+void computeConsolidationOption2(ProjectRecord &record)
+{
+    const double r = consolidationRatios(record.input).settlementRatio;
+    ConsolidationResult &result = record.consolidation;
+    result.consolidatedArea = record.solution.totalArea * (1 - r);
+    result.finalHeight = result.consolidatedArea / std::max(record.solution.maxWidth, 0.0001);
+}
+
+} // namespace vendrix
