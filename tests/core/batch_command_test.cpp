@@ -162,6 +162,29 @@ TEST(BatchCommand, HooksReceiveTheRecordPathAndSize)
     EXPECT_NE(r.err.find("disk full"), std::string::npos);
 }
 
+TEST(BatchCommand, ConsolidationAndQuantities)
+{
+    BatchResult r = runBatch({"--json", "--profile", "--consolidate", "1", "--set",
+                              "consolidatedUnitWeight=14"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"consolidation\": {\"consolidatedArea\": "), std::string::npos);
+    EXPECT_NE(r.out.find("\"shapeY\": [0, "), std::string::npos);
+    r = runBatch({"--json", "--consolidate", "2", "--set", "specificGravitySolids=0.9"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("Error No.402"), std::string::npos);
+
+    const auto path = std::filesystem::temp_directory_path() / "vendrix_batch_quantities.txt";
+    r = runBatch({"--quantities", path.string(), "--set", "costPerUnitArea=2", "--set",
+                  "tubeLength=100", "--set", "englishUnits=1", "--set", "circumference=10"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    const std::string text = readAll(file);
+    EXPECT_NE(text.find("Total storage capacity of tube is "), std::string::npos);
+    EXPECT_NE(text.find("ft\xB2 / ft"), std::string::npos);
+    std::filesystem::remove(path);
+}
+
 TEST(FieldTable, EveryFieldCanBeSetByName)
 {
     for (const FieldEntry &entry : recordFields()) {

@@ -7,7 +7,10 @@
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
+#include "model/units.h"
 #include "model/windows1252.h"
+#include "post/consolidation.h"
+#include "post/quantities.h"
 
 #include <string>
 
@@ -80,6 +83,25 @@ void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunO
     json.endObject();
 }
 
+void writeConsolidationJson(JsonWriter &json, const ConsolidationResult &c, bool profile)
+{
+    json.beginObject("consolidation");
+    json.number("consolidatedArea", c.consolidatedArea);
+    json.number("finalHeight", c.finalHeight);
+    if (profile) {
+        // The Option 1 shape: the origin followed by the 361 settled points.
+        json.beginArray("shapeX");
+        for (double v : c.shapeX)
+            json.arrayNumber(v);
+        json.endArray();
+        json.beginArray("shapeY");
+        for (double v : c.shapeY)
+            json.arrayNumber(v);
+        json.endArray();
+    }
+    json.endObject();
+}
+
 bool writeWithHook(
     const std::function<bool(const ProjectRecord &, const std::string &, std::string &)> &hook,
     const char *what, const ProjectRecord &record, const std::string &path, std::FILE *err)
@@ -140,15 +162,39 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
 
-    if (options.consolidate != 0 || !options.resultsPath.empty() || !options.spreadsheetPath.empty()
-        || !options.quantitiesPath.empty()) {
+    if (!options.resultsPath.empty() || !options.spreadsheetPath.empty()) {
         print(err,
-              "vendrix run: consolidation, results text, spreadsheet and quantities files are "
-              "not available in this build\n");
+              "vendrix run: results text and spreadsheet files are not available in this "
+              "build\n");
         return 2;
     }
 
+    if (options.consolidate != 0) {
+        const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
+        if (const auto failure
+            = checkConsolidationData(record, record.input.specificGravitySolids,
+                                     record.input.consolidatedUnitWeight * factors.unitWeight))
+            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+        if (options.consolidate == 1) {
+            record.state.shapeShown = ShapeOption1;
+            computeConsolidationOption1(record);
+        } else {
+            record.state.shapeShown = ShapeOption2;
+            computeConsolidationOption2(record);
+        }
+    }
+
     bool filesWritten = true;
+    if (!options.quantitiesPath.empty()) {
+        const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
+        const Quantities quantities = computeQuantities(record, record.input.costPerUnitArea,
+                                                        record.input.tubeLength * length);
+        if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
+                                 record.input.quantityRemarks, error)) {
+            print(err, "vendrix run: cannot write the quantities: " + error + "\n");
+            filesWritten = false;
+        }
+    }
     if (!options.pdfPath.empty())
         filesWritten
             &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
@@ -173,6 +219,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         JsonWriter json;
         json.beginObject();
         writeSolutionJson(json, record, outcome, options.profile);
+        if (options.consolidate != 0)
+            writeConsolidationJson(json, record.consolidation, options.profile);
         json.endObject();
         print(out, json.text() + "\n");
     } else {
