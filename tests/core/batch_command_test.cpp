@@ -183,6 +183,17 @@ TEST(BatchCommand, ConsolidationAndQuantities)
     EXPECT_NE(text.find("Total storage capacity of tube is "), std::string::npos);
     EXPECT_NE(text.find("ft\xB2 / ft"), std::string::npos);
     std::filesystem::remove(path);
+
+    const auto xls = std::filesystem::temp_directory_path() / "vendrix_batch_shape.xls";
+    r = runBatch({"--consolidate", "2", "--xls", xls.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    file = std::fopen(xls.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    const std::string rectangle = readAll(file);
+    EXPECT_EQ(std::count(rectangle.begin(), rectangle.end(), '\n'), 6);
+    std::filesystem::remove(xls);
+    r = runBatch({"--xls", "/nonexistent-folder/a.xls"});
+    EXPECT_EQ(r.status, 2);
 }
 
 TEST(FieldTable, EveryFieldCanBeSetByName)

@@ -11,6 +11,7 @@
 #include "model/windows1252.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
+#include "report/spreadsheet_export.h"
 
 #include <string>
 
@@ -185,6 +186,11 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     }
 
     bool filesWritten = true;
+    if (!options.spreadsheetPath.empty()
+        && !writeSpreadsheetFile(options.spreadsheetPath, record, error)) {
+        print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");
+        filesWritten = false;
+    }
     if (!options.quantitiesPath.empty()) {
         const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
         const Quantities quantities = computeQuantities(record, record.input.costPerUnitArea,

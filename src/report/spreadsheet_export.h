@@ -1,0 +1,19 @@
+#pragma once
+// The profile coordinates of the current shape as tab-separated text that
+// spreadsheet programs open as a two-column table (".xls").
+
+#include "model/project_record.h"
+
+#include <string>
+
+namespace vendrix {
+
+// Both halves of the shape that the cross-section drawing shows (as filled,
+// Option 1 or the Option 2 rectangle), in display units; CR LF line ends.
+std::string spreadsheetText(const ProjectRecord &record);
+
+// False with a reason when the file could not be written; an existing file is
+// then left as it was.
+bool writeSpreadsheetFile(const std::string &path, const ProjectRecord &record, std::string &error);
+
+} // namespace vendrix
