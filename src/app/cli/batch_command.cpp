@@ -163,10 +163,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
 
-    if (!options.resultsPath.empty() || !options.spreadsheetPath.empty()) {
-        print(err,
-              "vendrix run: results text and spreadsheet files are not available in this "
-              "build\n");
+    if (!options.resultsPath.empty()) {
+        print(err, "vendrix run: the results text file is not available in this build\n");
         return 2;
     }
 
