@@ -24,8 +24,7 @@ class ScopedCLocale
 public:
     ScopedCLocale()
         : m_previous(uselocale(cLocale()))
-    {
-    }
+    { }
     ~ScopedCLocale() { uselocale(m_previous); }
     ScopedCLocale(const ScopedCLocale &) = delete;
     ScopedCLocale &operator=(const ScopedCLocale &) = delete;
@@ -62,9 +61,15 @@ std::string formatC(const char *format, ...)
     return result;
 }
 
-std::string formatFieldNumber(double value) { return formatC("%.15g", value); }
+std::string formatFieldNumber(double value)
+{
+    return formatC("%.15g", value);
+}
 
-double strtodC(const char *text, char **end) { return strtod_l(text, end, cLocale()); }
+double strtodC(const char *text, char **end)
+{
+    return strtod_l(text, end, cLocale());
+}
 
 bool parseFieldNumber(std::string_view text, double &value)
 {
@@ -84,6 +89,18 @@ bool parseFieldNumber(std::string_view text, double &value)
         return false;
     value = parsed;
     return true;
+}
+
+std::string withCrLf(std::string_view text)
+{
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16 + 8);
+    for (char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
 }
 
 } // namespace vendrix

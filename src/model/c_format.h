@@ -22,4 +22,7 @@ double strtodC(const char *text, char **end);
 // "1.2.3", "").
 bool parseFieldNumber(std::string_view text, double &value);
 
+// A text as a file opened in text mode writes it: every "\n" becomes CR LF.
+std::string withCrLf(std::string_view text);
+
 } // namespace vendrix

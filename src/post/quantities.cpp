@@ -91,15 +91,7 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
             + formatC("%.0f", q.volumeAfterConsolidation) + volumeUnit + "\n";
     text += "  \n\n\n\n";
 
-    // The file is written in text mode: every line break becomes CR LF.
-    std::string crlf;
-    crlf.reserve(text.size() + 32);
-    for (char c : text) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
+    return withCrLf(text);
 }
 
 bool writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
