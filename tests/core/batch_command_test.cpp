@@ -164,8 +164,8 @@ TEST(BatchCommand, HooksReceiveTheRecordPathAndSize)
 
 TEST(BatchCommand, ConsolidationAndQuantities)
 {
-    BatchResult r = runBatch({"--json", "--profile", "--consolidate", "1", "--set",
-                              "consolidatedUnitWeight=14"});
+    BatchResult r = runBatch(
+        {"--json", "--profile", "--consolidate", "1", "--set", "consolidatedUnitWeight=14"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"consolidation\": {\"consolidatedArea\": "), std::string::npos);
     EXPECT_NE(r.out.find("\"shapeY\": [0, "), std::string::npos);
@@ -194,6 +194,30 @@ TEST(BatchCommand, ConsolidationAndQuantities)
     std::filesystem::remove(xls);
     r = runBatch({"--xls", "/nonexistent-folder/a.xls"});
     EXPECT_EQ(r.status, 2);
+}
+
+TEST(BatchCommand, ResultsTextFileIncludesTheConsolidatedTubeAfterConsolidating)
+{
+    const auto path = std::filesystem::temp_directory_path() / "vendrix_batch_results.txt";
+    for (const char *option : {"", "1"}) {
+        SCOPED_TRACE(option);
+        std::vector<std::string> args = {"--results", path.string()};
+        if (*option) {
+            args.push_back("--consolidate");
+            args.push_back(option);
+        }
+        const BatchResult r = runBatch(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::FILE *file = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        const std::string text = readAll(file);
+        EXPECT_EQ(text.rfind("    TITLE PAGE  \r\n", 0), 0u);
+        EXPECT_EQ(text.find("    CONSOLIDATED TUBE") != std::string::npos, *option != 0);
+    }
+    std::filesystem::remove(path);
+    const BatchResult r = runBatch({"--results", "/nonexistent-folder/r.txt"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot write the results text file"), std::string::npos);
 }
 
 TEST(FieldTable, EveryFieldCanBeSetByName)

@@ -11,6 +11,7 @@
 #include "model/windows1252.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
+#include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 
 #include <string>
@@ -163,11 +164,6 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
 
-    if (!options.resultsPath.empty()) {
-        print(err, "vendrix run: the results text file is not available in this build\n");
-        return 2;
-    }
-
     if (options.consolidate != 0) {
         const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
         if (const auto failure
@@ -184,6 +180,11 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     }
 
     bool filesWritten = true;
+    // Written after any consolidation so that the consolidated tube is included.
+    if (!options.resultsPath.empty() && !writeResultsTextFile(options.resultsPath, record, error)) {
+        print(err, "vendrix run: cannot write the results text file: " + error + "\n");
+        filesWritten = false;
+    }
     if (!options.spreadsheetPath.empty()
         && !writeSpreadsheetFile(options.spreadsheetPath, record, error)) {
         print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");

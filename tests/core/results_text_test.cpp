@@ -1,0 +1,346 @@
+#include "report/results_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace vendrix {
+namespace {
+
+// A solved project with round numbers, so the expected lines can be written by
+// hand from the layout rather than taken from the writer.
+ProjectRecord solvedRecord()
+{
+    ProjectRecord record;
+    record.info.title = "Harbour dike";
+    record.info.projectNumber = "P-17";
+    record.info.designer = "A. Engineer";
+    record.info.description = "Sand fill";
+    record.info.projectPath = "/home/a/dike.Vdx";
+    TubeInput &in = record.input;
+    in.analysisType = AnalysisType::GivenStrength;
+    in.circumference = 10.0;
+    in.twoSlurryLayers = 1;
+    in.slurryUnitWeightLower = 12.0;
+    in.slurryUnitWeightUpper = 11.0;
+    in.fluidUnitWeightLower = 10.0;
+    in.fluidUnitWeightUpper = 0.0;
+    in.slurryHeightLower = 1.0;
+    in.fluidHeightLower = 2.0;
+    in.ultimateStrength = 100.0;
+    in.rfInstallationDamage = 1.0;
+    in.rfDurability = 1.0;
+    in.rfCreep = 2.0;
+    in.rfSeamCircumferential = 4.0;
+    in.rfSeamAxial = 2.5;
+    in.consolidatedUnitWeight = 14.0;
+    TubeSolution &s = record.solution;
+    s.computedCircumference = 10.0;
+    s.ultimateStrengthCircumferential = 100.0; // working 100 / (2.5 * 2) = 20
+    s.ultimateStrengthAxial = 40.0; // working 40 / (4 * 2) = 5
+    s.maxHeight = 2.5;
+    s.maxWidth = 4.0;
+    s.heightAtMaxWidth = 1.25;
+    s.baseWidth = 2.0;
+    s.areaLowerSlurry = 3.0;
+    s.areaUpperSlurry = 4.5;
+    s.totalArea = 7.5;
+    s.inletPressure = 20.0;
+    record.consolidation.consolidatedArea = 5.25;
+    record.consolidation.finalHeight = 1.75;
+    record.state.shapeShown = ShapeAsFilled;
+    return record;
+}
+
+std::string crLf(const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> splitLines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+bool hasLineStartingWith(const std::string &text, const std::string &prefix)
+{
+    for (const std::string &line : splitLines(text))
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            return true;
+    return false;
+}
+
+const std::string kSectionEnd = "  \r\n\r\n\r\n\r\n";
+
+TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
+{
+    ProjectRecord record = solvedRecord();
+    record.state.shapeShown = ShapeOption1;
+    const std::string text = resultsText(record);
+
+    const std::string title
+        = crLf({"    TITLE PAGE  ",
+                "  ==============", "PROJECT IDENTIFICATION:  ", "Title:          Harbour dike",
+                "Project Number: P-17", "Designer:       A. Engineer",
+                "Description:    ", "Sand fill", " ", "File path and name:  /home/a/dike.Vdx", " ",
+                "Design Philosophy and Program Developed by:"});
+    ASSERT_EQ(text.compare(0, title.size(), title), 0) << text;
+    // Four credit lines indented by 17 blanks, then the section end.
+    const std::vector<std::string> lines = splitLines(text);
+    for (int i = 12; i < 16; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(lines[static_cast<size_t>(i)].substr(0, 17), std::string(17, ' '));
+        EXPECT_NE(lines[static_cast<size_t>(i)][17], ' ');
+    }
+    const size_t inputStart = text.find("    INPUT DATA\r\n");
+    ASSERT_NE(inputStart, std::string::npos);
+    EXPECT_EQ(text.substr(inputStart - kSectionEnd.size(), kSectionEnd.size()), kSectionEnd);
+
+    const std::string rest
+        = crLf({"    INPUT DATA", "  ================", " ",
+                "Circumference of tube                                10.00 [m]",
+                "Unit weight of lower layer of slurry                 12.00 [kN/m \xB3]",
+                "Unit weight of upper layer of slurry                 11.00 [kN/m \xB3]",
+                "Unit weight of fluid outside tube, lower layer       10.00 [kN/m \xB3]",
+                "Unit weight of fluid outside tube, upper layer        0.00 [kN/m \xB3]",
+                "Specified height of lower layer of slurry, Hin-L       1.0 [m]",
+                "Specified height of outside lower fluid, Hout-L        2.0 [m]", " ",
+                "GEOSYNTHETIC DESIGN PARAMETERS:",
+                "1.  Reduction factor for installation damage,  RFid      1.00",
+                "2.  Reduction factor for durability,  RFd                1.00",
+                "3.  Reduction factor for creep,  RFc                     2.00",
+                "4.  Reduction factor for seam strength, RFss, in tube's:",
+                "                 axial (longtidual) direction            2.50",
+                "                    circumeferntial direction            4.00",
+                "Geosynthetic with ULTIMATE strength of 100.00 [kN/m] was specified."})
+        + kSectionEnd
+        + crLf({"    RESULTS",
+                "  ==============",
+                " ",
+                "Results correspond to a circumference of tube of 10.0 [m] and",
+                "     ULTIMATE geosynthetic strength of 100 [kN/m].",
+                " ",
+                "Geosynthetic in CIRCUMFERENTIAL direction:",
+                "     Tensial force at WORKING conditions                20 [kN/m]",
+                "     Required ULTIMATE strength                        100 [kN/m]",
+                "Geosynthetic in AXIAL direction:",
+                "     Tensial force at WORKING conditions                 5 [kN/m]",
+                "     Required ULTIMATE strength                         40 [kN/m]",
+                "Maximum height of tube,  H                             2.5 [m]",
+                "Maximum width of tube,  W                              4.0 [m]",
+                "(max. width is at height 1.2 [m] from base)",
+                "Ratio    H / W                                       0.625",
+                "Width of base of tube resting on foundation soil       2.0 [m]",
+                "Cross-sectional area of lower layer of slurry          3.0 [m \xB2]",
+                "Cross-sectional area of upper layer of slurry          4.5 [m \xB2]",
+                "Total storage capacity of tube per unit length         7.5 [m \xB3/m]",
+                "Net pumping pressure within tube at inlet             20.0 [kPa]"})
+        + kSectionEnd
+        + crLf({"    CONSOLIDATED TUBE", "  =======================", " ",
+                "Unit weight of consolidated (saturated) fill          14.0 [kN/m \xB3]",
+                "Consolidated cross-section area                        5.2 [m \xB2]",
+                "Final height,  H                                       1.8 [m]"})
+        + kSectionEnd;
+    EXPECT_EQ(text.substr(inputStart), rest);
+}
+
+TEST(ResultsText, OneLayerGivenPressureEnglishAsianPacific)
+{
+    ProjectRecord record = solvedRecord();
+    record.input.twoSlurryLayers = 0;
+    record.input.analysisType = AnalysisType::GivenPressure;
+    record.input.pumpingPressure = 20.0;
+    record.display.englishUnits = 1;
+    record.display.asianPacific = 1;
+    const std::string text = resultsText(record);
+    const std::string input = crLf({
+        "Circumference of tube                                32.81 [ft]",
+        "Unit weight of slurry                                76.39 [lb/ft^3]",
+        "Unit weight of fluid outside tube                    63.66 [lb/ft^3]",
+        "Specified height of outside lower fluid, Hout-L        6.6 [ft]",
+    });
+    EXPECT_NE(text.find(input), std::string::npos) << text;
+    EXPECT_TRUE(
+        hasLineStartingWith(text, "Pumping pressure at inlet of 2.90 [psi] was specified."));
+    EXPECT_TRUE(hasLineStartingWith(text, "     pumping pressure of 2.9 [psi]."));
+    EXPECT_TRUE(hasLineStartingWith(text, "(max. width is at height 4.1 [ft] from base)"));
+    const std::string areas
+        = crLf({"Cross-sectional area of slurry                        80.7 [ft^2]",
+                "Net pumping pressure within tube at inlet              2.9 [psi]"});
+    EXPECT_NE(text.find(areas), std::string::npos) << text;
+    EXPECT_FALSE(hasLineStartingWith(text, "Total storage capacity"));
+    EXPECT_FALSE(hasLineStartingWith(text, "Specified height of lower layer of slurry"));
+    EXPECT_FALSE(hasLineStartingWith(text, "    CONSOLIDATED TUBE"));
+}
+
+TEST(ResultsText, ObjectiveAndLayerVariants)
+{
+    struct Case
+    {
+        AnalysisType type;
+        int twoLayers;
+        bool english;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const std::vector<Case> cases = {
+        {AnalysisType::GivenStrength,
+         0,
+         false,
+         {"Unit weight of layer of slurry                       12.00 [kN/m \xB3]\r\n\r\n"
+          "Unit weight of fluid outside tube, lower layer",
+          "Cross-sectional area of layer of slurry                3.0 [m \xB2]\r\n"
+          "Total storage capacity of tube per unit length         7.5 [m \xB3/m]"},
+         {"upper layer of slurry", "Hin-L"}},
+        {AnalysisType::GivenHeight,
+         1,
+         false,
+         {"Maximum height of 2.50 [m] was specified.", "     maximum tube height of 2.5 [m].",
+          "Specified height of lower layer of slurry, Hin-L"},
+         {"ULTIMATE strength of", "Pumping pressure at inlet of"}},
+        {AnalysisType::GivenHeight,
+         1,
+         true,
+         {"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
+          "Results correspond to a circumference of tube of 32.8 [ft] and",
+          "     Tensial force at WORKING conditions              1370 [lb/ft]",
+          "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]"},
+         {}},
+        {AnalysisType::GivenStrength,
+         1,
+         true,
+         {"Geosynthetic with ULTIMATE strength of 6851.90 [lb/ft] was specified.",
+          "     ULTIMATE geosynthetic strength of 6852 [lb/ft]."},
+         {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.type) * 10 + c.twoLayers + (c.english ? 100 : 0));
+        ProjectRecord record = solvedRecord();
+        record.input.analysisType = c.type;
+        record.input.twoSlurryLayers = c.twoLayers;
+        record.display.englishUnits = c.english ? 1 : 0;
+        const std::string text = resultsText(record);
+        for (const std::string &piece : c.present)
+            EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
+        for (const std::string &piece : c.absent)
+            EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+    }
+}
+
+TEST(ResultsText, AirSentenceBelowTheAirLimitOnly)
+{
+    struct Case
+    {
+        double fluid;
+        AnalysisType type;
+        bool air;
+    };
+    const Case cases[] = {
+        {0.0005, AnalysisType::GivenStrength, true}, {0.0006, AnalysisType::GivenStrength, false},
+        {0.0, AnalysisType::GivenPressure, true},    {0.0006, AnalysisType::GivenPressure, false},
+        {0.0005, AnalysisType::GivenHeight, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.fluid);
+        ProjectRecord record = solvedRecord();
+        record.input.fluidUnitWeightLower = c.fluid;
+        record.input.analysisType = c.type;
+        const std::string text = resultsText(record);
+        EXPECT_EQ(
+            hasLineStartingWith(text, "The surrounding exterior of the tube is described as air"),
+            c.air);
+        EXPECT_EQ(hasLineStartingWith(text, "Unit weight of fluid outside tube"), !c.air);
+    }
+}
+
+TEST(ResultsText, DescriptionIsCutIntoPiecesOfSeventy)
+{
+    struct Case
+    {
+        size_t length;
+        std::vector<size_t> pieces;
+    };
+    const Case cases[] = {
+        {0, {}},
+        {70, {70}},
+        {71, {70, 1}},
+        {560, {70, 70, 70, 70, 70, 70, 70, 70}},
+        {600, {70, 70, 70, 70, 70, 70, 70, 70}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.length);
+        ProjectRecord record = solvedRecord();
+        std::string description;
+        for (size_t i = 0; i < c.length; ++i)
+            description += static_cast<char>('a' + i % 26);
+        record.info.description = description;
+        const std::vector<std::string> lines = splitLines(resultsText(record));
+        ASSERT_EQ(lines[6], "Description:    ");
+        size_t offset = 0;
+        for (size_t i = 0; i < c.pieces.size(); ++i) {
+            EXPECT_EQ(lines[7 + i], description.substr(offset, c.pieces[i]));
+            offset += c.pieces[i];
+        }
+        EXPECT_EQ(lines[7 + c.pieces.size()], " ");
+        EXPECT_EQ(lines[8 + c.pieces.size()], "File path and name:  /home/a/dike.Vdx");
+    }
+}
+
+TEST(ResultsText, ConsolidatedSectionOnlyWhileAConsolidatedShapeIsShown)
+{
+    const int shapes[] = {ShapeNone, ShapeAsFilled, ShapeOption1, ShapeOption2};
+    for (int shape : shapes) {
+        SCOPED_TRACE(shape);
+        ProjectRecord record = solvedRecord();
+        record.state.shapeShown = shape;
+        const bool shown = shape == ShapeOption1 || shape == ShapeOption2;
+        EXPECT_EQ(hasLineStartingWith(resultsText(record), "    CONSOLIDATED TUBE"), shown);
+    }
+}
+
+TEST(ResultsText, ZeroResultsAreWrittenWithTheSmallestDivisor)
+{
+    ProjectRecord record = solvedRecord();
+    record.solution = TubeSolution {};
+    record.solution.maxHeight = 0.001;
+    const std::string text = resultsText(record);
+    EXPECT_TRUE(
+        hasLineStartingWith(text, "Ratio    H / W                                      10.000"))
+        << text;
+}
+
+TEST(ResultsText, FileIsWrittenAndAFailedWriteIsReported)
+{
+    const std::filesystem::path dir
+        = std::filesystem::temp_directory_path() / "vendrix_results_text_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "results.txt").string();
+    const ProjectRecord record = solvedRecord();
+    std::string error;
+    ASSERT_TRUE(writeResultsTextFile(path, record, error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream contents;
+    contents << in.rdbuf();
+    EXPECT_EQ(contents.str(), resultsText(record));
+
+    EXPECT_FALSE(writeResultsTextFile((dir / "missing" / "results.txt").string(), record, error));
+    EXPECT_FALSE(error.empty());
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace vendrix
