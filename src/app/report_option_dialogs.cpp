@@ -49,6 +49,12 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
     setAutoFillBackground(true);
 
     auto *layout = new QVBoxLayout(this);
+    // The resource tag, shown only while the main menu's tag button has them on.
+    auto *tag = new QLabel(askForConsolidationPage ? QStringLiteral("IDD_ADD_PAGE")
+                                                   : QStringLiteral("IDD_DISPLAY_GRAPHICS"));
+    tag->setObjectName(QStringLiteral("dialogTag"));
+    tag->setVisible(record.state.hideDialogTags == 0);
+    layout->addWidget(tag);
     if (askForConsolidationPage) {
         layout->addWidget(
             new QLabel(tr("Do you want the consolidated drawing to be part of the report?")));

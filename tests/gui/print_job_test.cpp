@@ -3,6 +3,7 @@
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -67,6 +68,22 @@ TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.addConsolidationPage());
     EXPECT_EQ(r.display.printBlackWhite, 1);
+}
+
+TEST(ReportOptionDialogs, TagsShowOnlyWhileTagsAreOn)
+{
+    for (int hide : {0, 1}) {
+        SCOPED_TRACE(hide);
+        ProjectRecord r = consolidatedProject();
+        r.state.hideDialogTags = hide;
+        UiServices services;
+        CAddPage addPage(r, services, nullptr);
+        CDisplayGraphics graphics(r, services, nullptr);
+        EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->text(), "IDD_ADD_PAGE");
+        EXPECT_EQ(child<QLabel>(graphics, "dialogTag")->text(), "IDD_DISPLAY_GRAPHICS");
+        EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->isVisibleTo(&addPage), hide == 0);
+        EXPECT_EQ(child<QLabel>(graphics, "dialogTag")->isVisibleTo(&graphics), hide == 0);
+    }
 }
 
 TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
