@@ -47,6 +47,8 @@ InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, cons
     applyDialogFace(this, kDialogFaceColour);
     m_tag->setObjectName(QStringLiteral("dialogTag"));
     m_tag->setVisible(record.state.hideDialogTags == 0);
+    // The caption's help button opens the window's help topic.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
 QString InputDialog::helpTopic() const

@@ -1,5 +1,6 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/batch_options.h"
+#include "app/desktop_program.h"
 #include "graphics/batch_report.h"
 
 #include <cstdio>
@@ -11,15 +12,14 @@ int main(int argc, char **argv)
         std::fputs(vendrix::batchUsage(), stdout);
         return 0;
     }
-    vendrix::BatchHooks hooks;
-    // The printed report as PDF (--pdf FILE.pdf); needs no display.
-    hooks.writeReportPdf = vendrix::writeReportPdfInBatch;
-    if (argc > 1 && std::strcmp(argv[1], "run") == 0)
+    if (argc > 1 && std::strcmp(argv[1], "run") == 0) {
+        vendrix::BatchHooks hooks;
+        // The printed report as PDF (--pdf FILE.pdf); needs no display.
+        hooks.writeReportPdf = vendrix::writeReportPdfInBatch;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
+    }
 
-    // Until the desktop program is in place, a start without arguments analyses
-    // the initial project (or the project named) and prints its results.
-    char runWord[] = "run";
-    char *runArgs[] = {runWord, argc > 1 ? argv[1] : nullptr, nullptr};
-    return vendrix::runBatchCommand(argc > 1 ? 2 : 1, runArgs, hooks, stdout, stderr);
+    // No arguments, or a project file: the desktop program.
+    vendrix::DesktopHooks desktop;
+    return vendrix::runDesktopProgram(argc, argv, desktop);
 }

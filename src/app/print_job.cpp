@@ -33,7 +33,8 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
     return 3;
 }
 
-void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview)
+void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
+                 const QPrinter *printerSetup)
 {
     if (!printingAvailable(record))
         return;
@@ -43,6 +44,12 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
     setup.printedOn = asctimeText(std::time(nullptr));
 
     QPrinter printer(QPrinter::HighResolution);
+    if (printerSetup != nullptr) {
+        if (printerSetup->outputFormat() == QPrinter::NativeFormat
+            && !printerSetup->printerName().isEmpty())
+            printer.setPrinterName(printerSetup->printerName());
+        printer.setPageLayout(printerSetup->pageLayout());
+    }
     printer.setDocName(
         toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title));
     printer.setCreator(QStringLiteral("Vendrix Version 3.0"));

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vendrix {
@@ -22,6 +23,8 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
                     const std::function<int(QDialog &)> &runDialog);
 
 // The whole job with the real dialogs. Does nothing without valid results.
-void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview);
+// `printerSetup` carries the printer, paper and orientation chosen under Print Setup.
+void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
+                 const QPrinter *printerSetup = nullptr);
 
 } // namespace vendrix

@@ -15,6 +15,9 @@ UiServices defaultUiServices()
     services.message = [](QWidget *parent, const QString &text) {
         QMessageBox::information(parent, QStringLiteral("Vendrix"), text);
     };
+    services.error = [](QWidget *parent, const QString &text) {
+        QMessageBox::critical(parent, QStringLiteral("Vendrix"), text);
+    };
     services.conflict
         = [](QWidget *parent, const std::string &errorNumberText, const std::string &messageText) {
               showConflict(parent, errorNumberText, messageText);
@@ -37,6 +40,14 @@ UiServices defaultUiServices()
         return QProcess::startDetached(program, arguments);
     };
     return services;
+}
+
+void showError(const UiServices &services, QWidget *parent, const QString &text)
+{
+    if (services.error)
+        services.error(parent, text);
+    else if (services.message)
+        services.message(parent, text);
 }
 
 } // namespace vendrix

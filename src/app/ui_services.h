@@ -18,6 +18,9 @@ struct UiServices
 {
     // A plain message box with an OK button ("Please enter a number.").
     std::function<void(QWidget *parent, const QString &text)> message;
+    // A message box with the error icon (data directory and file failures). When
+    // left empty, `message` shows the text.
+    std::function<void(QWidget *parent, const QString &text)> error;
     // The conflict message dialog with its error number ("Error No.101") and text,
     // both Windows-1252 as built by the rules.
     std::function<void(QWidget *parent, const std::string &errorNumberText,
@@ -38,5 +41,8 @@ struct UiServices
 
 // The real dialogs and desktop services.
 UiServices defaultUiServices();
+
+// Shows `text` through `error`, or through `message` when no error box is set.
+void showError(const UiServices &services, QWidget *parent, const QString &text);
 
 } // namespace vendrix

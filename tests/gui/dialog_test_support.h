@@ -22,6 +22,7 @@ struct Shown
 {
     std::string errorNumberText; // empty for a plain message box
     std::string messageText; // Windows-1252
+    bool errorIcon = false; // shown in an error box
 };
 
 struct RecordingServices
@@ -35,6 +36,9 @@ struct RecordingServices
         UiServices s;
         s.message = [this](QWidget *, const QString &text) {
             shown.push_back({std::string(), fromQString(text)});
+        };
+        s.error = [this](QWidget *, const QString &text) {
+            shown.push_back({std::string(), fromQString(text), true});
         };
         s.conflict = [this](QWidget *, const std::string &number, const std::string &text) {
             shown.push_back({number, text});

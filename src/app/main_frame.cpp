@@ -1,0 +1,502 @@
+#include "app/main_frame.h"
+
+#include "app/about_dialog.h"
+#include "app/app_info.h"
+#include "app/help_center.h"
+#include "app/print_job.h"
+#include "app/shell_artwork.h"
+#include "app/start_menu.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace vendrix {
+
+namespace {
+
+// The empty working surface while no project is open.
+class Backdrop : public QWidget
+{
+public:
+    explicit Backdrop(QWidget *parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("backdrop"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Dark));
+        const QPixmap icon = programIcon().pixmap(96, 96);
+        const QPoint centre = rect().center();
+        painter.setOpacity(0.35);
+        painter.drawPixmap(centre - QPoint(48, 72), icon);
+        painter.setOpacity(0.8);
+        painter.setPen(palette().color(QPalette::BrightText));
+        painter.drawText(QRect(0, centre.y() + 36, width(), 48), Qt::AlignHCenter | Qt::AlignTop,
+                         QStringLiteral("File > New starts a project, File > Open opens one.\n"
+                                        "A project file can also be dropped here."));
+    }
+};
+
+// Stands in for the input display until the drawing of the input is connected.
+QWidget *inputDisplayPlaceholder(QWidget *parent)
+{
+    auto *label = new QLabel(QStringLiteral("Input display"), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QString firstLocalFile(const QMimeData *data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+} // namespace
+
+QString findDesktopCalculator()
+{
+    for (const char *name : {"gnome-calculator", "kcalc", "mate-calc", "galculator",
+                             "qalculate-gtk", "qalculate-qt", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return QString();
+}
+
+CMainFrame::CMainFrame(ProjectRecord &record, const UiServices &services, HelpCenter *help,
+                       DesktopHooks hooks, QSettings *settings, QWidget *parent)
+    : QMainWindow(parent)
+    , m_record(record)
+    , m_services(services)
+    , m_help(help)
+    , m_hooks(std::move(hooks))
+    , m_doc(record, services)
+    , m_recent(settings)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setProperty("helpTopic", QString::fromLatin1(kMainWindowHelpTopic));
+    setAcceptDrops(true);
+    setWindowIcon(programIcon());
+    auto *stack = new QStackedWidget(this);
+    stack->setObjectName(QStringLiteral("surface"));
+    m_backdrop = new Backdrop(stack);
+    stack->addWidget(m_backdrop);
+    setCentralWidget(stack);
+    buildMenusAndToolbar();
+    auto *ready = new QLabel(QStringLiteral("Ready"), this);
+    ready->setObjectName(QStringLiteral("readyText"));
+    statusBar()->addWidget(ready, 1);
+
+    connect(&m_doc, &CVendrixDoc::projectStarted, this, &CMainFrame::createWorkspace);
+    connect(&m_doc, &CVendrixDoc::projectClosed, this, &CMainFrame::destroyWorkspace);
+    connect(&m_doc, &CVendrixDoc::modifiedChanged, this, &CMainFrame::updateTitle);
+    connect(&m_doc, &CVendrixDoc::fileUsed, this, [this](const QString &path) {
+        m_recent.add(path);
+        rebuildRecentFiles();
+        updateTitle();
+    });
+    connect(&m_doc, &CVendrixDoc::openFailed, this, [this](const QString &path) {
+        m_recent.remove(path);
+        rebuildRecentFiles();
+    });
+    resize(1100, 760);
+    updateTitle();
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    destroyWorkspace();
+}
+
+void CMainFrame::setDialogRunner(DialogRunner runner)
+{
+    m_runDialog = std::move(runner);
+    if (m_mainMenu)
+        m_mainMenu->runDialog = m_runDialog;
+}
+
+QAction *CMainFrame::action(const char *name) const
+{
+    return findChild<QAction *>(QString::fromLatin1(name));
+}
+
+QAction *CMainFrame::addAction(QMenu *menu, const QString &text, const char *name,
+                               const QString &statusTip, const QKeySequence &shortcut)
+{
+    auto *item = new QAction(text, this);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setStatusTip(statusTip);
+    if (!shortcut.isEmpty())
+        item->setShortcut(shortcut);
+    if (menu != nullptr)
+        menu->addAction(item);
+    return item;
+}
+
+void CMainFrame::buildMenusAndToolbar()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QMenu *file = m_fileMenu;
+    QAction *newAction = addAction(file, QStringLiteral("&New"), "fileNew",
+                                   QStringLiteral("Create a new document"), QKeySequence::New);
+    QAction *open = addAction(file, QStringLiteral("&Open..."), "fileOpen",
+                              QStringLiteral("Open an existing document"), QKeySequence::Open);
+    QAction *close = addAction(file, QStringLiteral("&Close"), "fileClose",
+                               QStringLiteral("Close the active document"));
+    QAction *save = addAction(file, QStringLiteral("&Save"), "fileSave",
+                              QStringLiteral("Save the active document"), QKeySequence::Save);
+    QAction *saveAs = addAction(file, QStringLiteral("Save &As..."), "fileSaveAs",
+                                QStringLiteral("Save the active document with a new name"));
+    file->addSeparator()->setObjectName(QStringLiteral("projectSeparator"));
+    QAction *print = addAction(file, QStringLiteral("&Print..."), "filePrint",
+                               QStringLiteral("Print the active document"), QKeySequence::Print);
+    QAction *preview = addAction(file, QStringLiteral("Print Pre&view"), "filePrintPreview",
+                                 QStringLiteral("Display full pages"));
+    QAction *setup = addAction(file, QStringLiteral("P&rint Setup..."), "filePrintSetup",
+                               QStringLiteral("Change the printer and printing options"));
+    m_recentSeparator = file->addSeparator();
+    QAction *placeholder = addAction(file, QStringLiteral("Recent File"), "fileRecentNone",
+                                     QStringLiteral("Open this document"));
+    placeholder->setEnabled(false);
+    file->addSeparator();
+    QAction *exitAction
+        = addAction(file, QStringLiteral("E&xit"), "appExit",
+                    QStringLiteral("Quit the application; prompts to save documents"));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction *topics = addAction(helpMenu, QStringLiteral("&Help Topics"), "helpTopics",
+                                QStringLiteral("List Help topics"));
+    helpMenu->addSeparator();
+    QAction *about = addAction(helpMenu, QStringLiteral("&About Vendrix..."), "appAbout",
+                               QStringLiteral("Display program information, version number and "
+                                              "copyright"));
+    QAction *contextHelp
+        = addAction(nullptr, QStringLiteral("Help"), "contextHelp",
+                    QStringLiteral("Display help for clicked on buttons, menus and windows"),
+                    QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    contextHelp->setToolTip(QStringLiteral("Help"));
+    QAction *calculator = addAction(nullptr, QStringLiteral("Calculator"), "calculator",
+                                    QStringLiteral("Use the calculator"));
+    calculator->setToolTip(QStringLiteral("Calculator"));
+
+    newAction->setIcon(toolbarIcon(ToolbarPicture::New));
+    open->setIcon(toolbarIcon(ToolbarPicture::Open));
+    close->setIcon(toolbarIcon(ToolbarPicture::Close));
+    save->setIcon(toolbarIcon(ToolbarPicture::Save));
+    print->setIcon(toolbarIcon(ToolbarPicture::Print));
+    preview->setIcon(toolbarIcon(ToolbarPicture::PrintPreview));
+    about->setIcon(toolbarIcon(ToolbarPicture::About));
+    contextHelp->setIcon(toolbarIcon(ToolbarPicture::ContextHelp));
+    calculator->setIcon(toolbarIcon(ToolbarPicture::Calculator));
+    exitAction->setIcon(toolbarIcon(ToolbarPicture::Exit));
+    for (QAction *item : {newAction, open, close, save, print, preview, about, contextHelp,
+                          calculator, exitAction}) {
+        if (item->toolTip() == item->text() || item->toolTip().isEmpty())
+            item->setToolTip(
+                QString(item->text()).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    }
+
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("toolbar"));
+    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->addAction(newAction);
+    m_toolbar->addAction(open);
+    m_toolbar->addAction(close);
+    m_toolbar->addAction(save);
+    m_toolbar->addSeparator();
+    m_toolbar->addAction(print);
+    m_toolbar->addAction(preview);
+    m_toolbar->addSeparator();
+    m_toolbar->addAction(about);
+    m_toolbar->addAction(contextHelp);
+    m_toolbar->addSeparator();
+    m_toolbar->addAction(calculator);
+    m_toolbar->addAction(exitAction);
+    // Shift+F1 works from the toolbar button and the keyboard alike.
+    QMainWindow::addAction(contextHelp);
+
+    QAction *toolbarToggle = m_toolbar->toggleViewAction();
+    toolbarToggle->setText(QStringLiteral("&Toolbar"));
+    toolbarToggle->setObjectName(QStringLiteral("viewToolbar"));
+    toolbarToggle->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    view->addAction(toolbarToggle);
+    QAction *statusToggle = addAction(view, QStringLiteral("&Status Bar"), "viewStatusBar",
+                                      QStringLiteral("Show or hide the status bar"));
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+
+    connect(newAction, &QAction::triggered, this, &CMainFrame::newProject);
+    connect(open, &QAction::triggered, this, &CMainFrame::openProject);
+    connect(close, &QAction::triggered, this, &CMainFrame::closeProject);
+    connect(save, &QAction::triggered, this, &CMainFrame::saveProject);
+    connect(saveAs, &QAction::triggered, this, &CMainFrame::saveProjectAs);
+    connect(print, &QAction::triggered, this, &CMainFrame::printReportPages);
+    connect(preview, &QAction::triggered, this, &CMainFrame::printPreview);
+    connect(setup, &QAction::triggered, this, &CMainFrame::printSetup);
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(topics, &QAction::triggered, this, &CMainFrame::showHelpTopics);
+    connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
+    connect(contextHelp, &QAction::triggered, this, &CMainFrame::enterContextHelp);
+    connect(calculator, &QAction::triggered, this, &CMainFrame::startCalculator);
+    rebuildRecentFiles();
+}
+
+void CMainFrame::rebuildRecentFiles()
+{
+    for (QAction *item : std::as_const(m_recentActions)) {
+        m_fileMenu->removeAction(item);
+        delete item;
+    }
+    m_recentActions.clear();
+    const QStringList &files = m_recent.files();
+    QAction *placeholder = action("fileRecentNone");
+    placeholder->setVisible(files.isEmpty());
+    QAction *before = placeholder;
+    for (int i = 0; i < files.size(); ++i) {
+        auto *item = new QAction(RecentFileList::menuText(i, files[i]), this);
+        item->setObjectName(QStringLiteral("fileRecent%1").arg(i + 1));
+        item->setStatusTip(QStringLiteral("Open this document"));
+        item->setData(files[i]);
+        connect(item, &QAction::triggered, this, [this, item] {
+            if (!m_doc.projectOpen())
+                openFile(item->data().toString());
+        });
+        m_fileMenu->insertAction(before, item);
+        m_recentActions.append(item);
+    }
+    updateCommands();
+}
+
+void CMainFrame::updateCommands()
+{
+    const bool open = m_doc.projectOpen();
+    const bool results = printingAvailable(m_record);
+    action("fileNew")->setEnabled(!open);
+    action("fileOpen")->setEnabled(!open);
+    for (const char *name :
+         {"fileClose", "fileSave", "fileSaveAs", "filePrint", "filePrintPreview"}) {
+        QAction *item = action(name);
+        // The menu shows the project commands only while there is a project; the
+        // toolbar keeps its buttons and greys them.
+        item->setEnabled(open);
+        m_fileMenu->removeAction(item);
+    }
+    if (open) {
+        QAction *anchor = action("fileOpen");
+        const QList<QAction *> all = m_fileMenu->actions();
+        const qsizetype at = all.indexOf(anchor) + 1;
+        QAction *next = at < all.size() ? all[at] : nullptr;
+        for (const char *name : {"fileClose", "fileSave", "fileSaveAs"})
+            m_fileMenu->insertAction(next, action(name));
+        QAction *setup = action("filePrintSetup");
+        m_fileMenu->insertAction(setup, action("filePrint"));
+        m_fileMenu->insertAction(setup, action("filePrintPreview"));
+    }
+    action("filePrint")->setEnabled(open && results);
+    action("filePrintPreview")->setEnabled(open && results);
+    for (QAction *item : std::as_const(m_recentActions))
+        item->setEnabled(!open);
+}
+
+void CMainFrame::updateTitle()
+{
+    if (m_doc.projectOpen())
+        setWindowTitle(QStringLiteral("%1 - %2[*]")
+                           .arg(QString::fromLatin1(kProgramName), m_doc.displayName()));
+    else
+        setWindowTitle(QString::fromLatin1(kProgramName));
+    setWindowModified(m_doc.projectOpen() && m_doc.isModified());
+}
+
+void CMainFrame::createWorkspace()
+{
+    destroyWorkspace();
+    auto *stack = static_cast<QStackedWidget *>(centralWidget());
+    auto *workspace = new QWidget(stack);
+    workspace->setObjectName(QStringLiteral("workspace"));
+    auto *layout = new QHBoxLayout(workspace);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    auto *menu = new CStart(m_record, m_services, workspace);
+    menu->runDialog = m_runDialog;
+    if (m_hooks.showGraphicalResults) {
+        menu->showGraphicalResults = [this](QWidget *parent) {
+            m_hooks.showGraphicalResults(m_record, m_services, parent);
+        };
+    }
+    menu->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    layout->addWidget(menu, 0);
+    QWidget *display = m_hooks.createInputDisplay ? m_hooks.createInputDisplay(m_record, workspace)
+                                                  : inputDisplayPlaceholder(workspace);
+    display->setObjectName(display->objectName().isEmpty() ? QStringLiteral("inputDisplay")
+                                                           : display->objectName());
+    layout->addWidget(display, 1);
+    stack->addWidget(workspace);
+    stack->setCurrentWidget(workspace);
+    m_workspace = workspace;
+    m_mainMenu = menu;
+    m_inputDisplay = display;
+    connect(menu, &CStart::documentModified, this, [this] { m_doc.setModified(true); });
+    connect(menu, &CStart::inputChanged, this, [this] {
+        if (m_inputDisplay)
+            m_inputDisplay->update();
+    });
+    connect(menu, &CStart::resultsValidChanged, this, &CMainFrame::updateCommands);
+    updateTitle();
+    updateCommands();
+    menu->setFocus();
+}
+
+void CMainFrame::destroyWorkspace()
+{
+    if (m_workspace) {
+        auto *stack = static_cast<QStackedWidget *>(centralWidget());
+        if (stack != nullptr) {
+            stack->removeWidget(m_workspace);
+            stack->setCurrentWidget(m_backdrop);
+        }
+        delete m_workspace.data();
+    }
+    m_mainMenu = nullptr;
+    m_inputDisplay = nullptr;
+    if (centralWidget() != nullptr) {
+        updateTitle();
+        updateCommands();
+    }
+}
+
+bool CMainFrame::openFile(const QString &path)
+{
+    return m_doc.openProject(this, path);
+}
+
+void CMainFrame::newProject()
+{
+    m_doc.newProject();
+}
+
+void CMainFrame::openProject()
+{
+    if (!m_doc.projectOpen())
+        m_doc.openWithDialog(this);
+}
+
+void CMainFrame::saveProject()
+{
+    m_doc.save(this);
+}
+
+void CMainFrame::saveProjectAs()
+{
+    m_doc.saveAs(this);
+}
+
+void CMainFrame::closeProject()
+{
+    m_doc.closeProject(this);
+}
+
+void CMainFrame::printReportPages()
+{
+    printReport(m_record, m_services, this, false, &m_printer);
+}
+
+void CMainFrame::printPreview()
+{
+    printReport(m_record, m_services, this, true, &m_printer);
+}
+
+void CMainFrame::printSetup()
+{
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    m_runDialog(dialog);
+}
+
+void CMainFrame::showHelpTopics()
+{
+    if (m_help != nullptr)
+        m_help->showTopic(QString());
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDlg dialog(m_services, this, m_runDialog);
+    m_runDialog(dialog);
+}
+
+void CMainFrame::enterContextHelp()
+{
+    if (m_help != nullptr)
+        m_help->enterContextHelpMode();
+}
+
+void CMainFrame::startCalculator()
+{
+    // Without a calculator on the desktop the command does nothing.
+    const QString calculator = findDesktopCalculator();
+    if (!calculator.isEmpty() && m_services.startProgram)
+        m_services.startProgram(calculator, {});
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!m_doc.closeProject(this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!firstLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QString path = firstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    openFile(path);
+}
+
+} // namespace vendrix

@@ -1,0 +1,210 @@
+#include "app/start_menu.h"
+
+#include "app/consolidated_data_dialog.h"
+#include "app/input_dialog.h"
+#include "app/numerical_results_dialog.h"
+#include "app/quantities_dialog.h"
+#include "app/second_menu.h"
+#include "engine/analysis_run.h"
+#include "graphics/qt_text.h"
+#include "report/results_text.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vendrix {
+
+namespace {
+
+// The wait cursor for the length of the run.
+struct WaitCursor
+{
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *parent)
+    : QWidget(parent)
+    , m_record(record)
+    , m_services(services)
+    , m_tag(new QLabel(QStringLiteral("IDD_START"), this))
+{
+    setObjectName(QStringLiteral("mainMenu"));
+    setWindowTitle(QStringLiteral("Main Menu"));
+    applyDialogFace(this, kMainMenuFaceColour);
+    setProperty("helpTopic", QStringLiteral("::/Working_with_Vendrix.htm"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 12, 20, 8);
+    layout->setSpacing(10);
+    auto *caption = new QLabel(QStringLiteral("Main Menu"), this);
+    caption->setObjectName(QStringLiteral("caption"));
+    QFont captionFont = caption->font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.25);
+    caption->setFont(captionFont);
+    caption->setAlignment(Qt::AlignCenter);
+    layout->addWidget(caption);
+
+    QPushButton *modify = addButton(QStringLiteral("Modify Input Data"), "modifyInputData", 1001);
+    QPushButton *run = addButton(QStringLiteral("Run Vendrix"), "runVendrix", 1002);
+    m_results[0]
+        = addButton(QStringLiteral("View Numerical Results"), "viewNumericalResults", 1003);
+    m_results[1] = addButton(QStringLiteral("View Cross-Section\nof  Geosynthetic  Tube"),
+                             "viewCrossSection", 1004);
+    m_results[4] = addButton(QStringLiteral("Calculate Consolidated\nShape of Tube"),
+                             "consolidatedShape", 1045);
+    m_results[3] = addButton(QStringLiteral("Calculate Quantity and Cost of\nGeosynthetic and "
+                                            "Fill Material"),
+                             "quantityAndCost", 1006);
+    m_results[2] = addButton(QStringLiteral("Save Results as Text File"), "saveResultsText", 1005);
+    connect(modify, &QPushButton::clicked, this, &CStart::modifyInputData);
+    connect(run, &QPushButton::clicked, this, &CStart::runAnalysis);
+    connect(m_results[0], &QPushButton::clicked, this, &CStart::viewNumericalResults);
+    connect(m_results[1], &QPushButton::clicked, this, &CStart::viewCrossSection);
+    connect(m_results[2], &QPushButton::clicked, this, &CStart::saveResultsAsText);
+    connect(m_results[3], &QPushButton::clicked, this, &CStart::calculateQuantities);
+    connect(m_results[4], &QPushButton::clicked, this, &CStart::calculateConsolidatedShape);
+    layout->addStretch(1);
+
+    auto *bottom = new QHBoxLayout;
+    m_tag->setObjectName(QStringLiteral("dialogTag"));
+    bottom->addWidget(m_tag);
+    bottom->addStretch(1);
+    // Deliberately tiny and unlabelled: it is meant for support, not for users.
+    auto *toggle = new QPushButton(this);
+    toggle->setObjectName(QStringLiteral("tagToggle"));
+    toggle->setProperty("controlId", 1007);
+    toggle->setFixedSize(10, 10);
+    toggle->setFlat(true);
+    toggle->setFocusPolicy(Qt::NoFocus);
+    toggle->setAccessibleName(QStringLiteral("Show resource tags"));
+    connect(toggle, &QPushButton::clicked, this, &CStart::toggleDialogTags);
+    bottom->addWidget(toggle, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
+
+    m_record.state.resultsValid = 0;
+    setResultButtonsEnabled(false);
+    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+}
+
+QPushButton *CStart::addButton(const QString &text, const char *name, int controlId)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setProperty("controlId", controlId);
+    button->setMinimumHeight(text.contains(QLatin1Char('\n')) ? 52 : 36);
+    button->setMinimumWidth(260);
+    layout()->addWidget(button);
+    return button;
+}
+
+bool CStart::resultButtonsEnabled() const
+{
+    for (const QPushButton *button : m_results) {
+        if (!button->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+void CStart::setResultButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : m_results)
+        button->setEnabled(enabled);
+    emit resultsValidChanged(m_record.state.resultsValid == 1);
+}
+
+void CStart::modifyInputData()
+{
+    emit documentModified();
+    m_record.state.resultsValid = 0;
+    m_record.state.shapeShown = ShapeAsFilled;
+    setResultButtonsEnabled(false);
+    {
+        CModifySecondMenu menu(m_record, m_services, this, runDialog);
+        connect(&menu, &CModifySecondMenu::documentModified, this, &CStart::documentModified);
+        runDialog(menu);
+    }
+    setResultButtonsEnabled(false);
+    emit inputChanged();
+}
+
+void CStart::runAnalysis()
+{
+    RunOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = RunAnalysis(m_record);
+    }
+    if (outcome.refused) {
+        if (m_services.conflict)
+            m_services.conflict(this, outcome.errorNumberText, outcome.messageText);
+        return;
+    }
+    m_record.state.resultsValid = 1;
+    setResultButtonsEnabled(true);
+}
+
+void CStart::viewNumericalResults()
+{
+    CNumericalResults dialog(m_record, m_services, this);
+    runDialog(dialog);
+}
+
+void CStart::viewCrossSection()
+{
+    const int shown = m_record.state.shapeShown;
+    m_record.state.shapeShown = ShapeAsFilled;
+    if (showGraphicalResults)
+        showGraphicalResults(this);
+    m_record.state.shapeShown = shown;
+}
+
+void CStart::saveResultsAsText()
+{
+    if (!m_services.saveFileName)
+        return;
+    QString path = m_services.saveFileName(this, QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                           QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    std::string error;
+    if (!writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record, error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void CStart::calculateQuantities()
+{
+    emit documentModified();
+    CQuantities dialog(m_record, m_services, this, quantitiesHooks);
+    runDialog(dialog);
+}
+
+void CStart::calculateConsolidatedShape()
+{
+    emit documentModified();
+    CConsolidatedData dialog(m_record, m_services, this, consolidationHooks);
+    if (showGraphicalResults)
+        dialog.setCrossSectionView(showGraphicalResults);
+    runDialog(dialog);
+}
+
+void CStart::toggleDialogTags()
+{
+    m_record.state.hideDialogTags = m_record.state.hideDialogTags == 1 ? 0 : 1;
+    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+}
+
+} // namespace vendrix
