@@ -1,0 +1,266 @@
+// The main menu and the input menu: which result buttons are usable when, what
+// the input menu opens, the refused run, the resource tags and the results text
+// file.
+#include "app/input_dialog.h"
+#include "app/second_menu.h"
+#include "app/start_menu.h"
+#include "model/project_record.h"
+#include "shell_test_support.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+#include <fstream>
+#include <sstream>
+
+using namespace vendrix;
+using namespace vendrix::test;
+
+namespace {
+
+const char *const kResultButtons[] = {"viewNumericalResults", "viewCrossSection", "saveResultsText",
+                                      "quantityAndCost", "consolidatedShape"};
+
+void expectResultButtons(CStart &menu, bool enabled)
+{
+    for (const char *name : kResultButtons) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(child<QPushButton>(menu, name)->isEnabled(), enabled);
+    }
+}
+
+struct MainMenuFixture : ::testing::Test
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    DialogScript script;
+};
+
+} // namespace
+
+TEST_F(MainMenuFixture, TextsAndControlNumbers)
+{
+    CStart menu(record, recorder.services());
+    const struct
+    {
+        const char *name;
+        int id;
+        const char *text;
+    } buttons[] = {
+        {"modifyInputData", 1001, "Modify Input Data"},
+        {"runVendrix", 1002, "Run Vendrix"},
+        {"viewNumericalResults", 1003, "View Numerical Results"},
+        {"viewCrossSection", 1004, "View Cross-Section\nof  Geosynthetic  Tube"},
+        {"saveResultsText", 1005, "Save Results as Text File"},
+        {"quantityAndCost", 1006, "Calculate Quantity and Cost of\nGeosynthetic and Fill Material"},
+        {"consolidatedShape", 1045, "Calculate Consolidated\nShape of Tube"},
+    };
+    for (const auto &b : buttons) {
+        SCOPED_TRACE(b.name);
+        QPushButton *button = child<QPushButton>(menu, b.name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromLatin1(b.text));
+        EXPECT_EQ(button->property("controlId").toInt(), b.id);
+    }
+    EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(102, 236, 204));
+}
+
+TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
+{
+    record.state.resultsValid = 1; // left over from an earlier run
+    CStart menu(record, recorder.services());
+    menu.runDialog = script.runner();
+    QSignalSpy modified(&menu, &CStart::documentModified);
+    QSignalSpy inputChanged(&menu, &CStart::inputChanged);
+    menu.show();
+    EXPECT_EQ(record.state.resultsValid, 0) << "opening the main menu clears the results";
+    expectResultButtons(menu, false);
+
+    const struct
+    {
+        const char *step;
+        bool enabledAfter;
+        int resultsValidAfter;
+    } steps[] = {
+        {"runVendrix", true, 1}, {"modifyInputData", false, 0}, {"runVendrix", true, 1},
+        {"runVendrix", true, 1}, {"modifyInputData", false, 0}, {"modifyInputData", false, 0},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.step);
+        QTest::mouseClick(child<QPushButton>(menu, s.step), Qt::LeftButton);
+        expectResultButtons(menu, s.enabledAfter);
+        EXPECT_EQ(menu.resultButtonsEnabled(), s.enabledAfter);
+        EXPECT_EQ(record.state.resultsValid, s.resultsValidAfter);
+    }
+    // The input menu was shown each time (and closed without changes); the
+    // project counts as modified and the input display is repainted.
+    EXPECT_EQ(script.count("CModifySecondMenu"), 3);
+    EXPECT_EQ(modified.count(), 3);
+    EXPECT_EQ(inputChanged.count(), 3);
+    EXPECT_EQ(record.state.shapeShown, ShapeAsFilled);
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+TEST_F(MainMenuFixture, RefusedRunShowsError302AndKeepsTheButtons)
+{
+    CStart menu(record, recorder.services());
+    menu.runDialog = script.runner();
+    record.input.analysisType = AnalysisType::GivenHeight;
+    record.input.desiredMaxHeight = 3.19; // above the 3.183 m diameter of a 10 m circle
+    menu.runAnalysis();
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.302");
+    expectResultButtons(menu, false);
+    EXPECT_EQ(record.state.resultsValid, 0);
+
+    // After a good run a refused one leaves the results usable.
+    record.input.desiredMaxHeight = 2.5;
+    menu.runAnalysis();
+    expectResultButtons(menu, true);
+    record.input.desiredMaxHeight = 3.19;
+    menu.runAnalysis();
+    EXPECT_EQ(recorder.shown.size(), 2u);
+    expectResultButtons(menu, true);
+    EXPECT_EQ(record.state.resultsValid, 1);
+}
+
+TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
+{
+    CModifySecondMenu menu(record, recorder.services(), nullptr, script.runner());
+    const struct
+    {
+        const char *button;
+        int id;
+        const char *text;
+        const char *dialog;
+    } entries[] = {
+        {"units", 1009, "Select &Units: Metric (SI) or English and Currency", "CModifyUnits"},
+        {"generalInformation", 1010, "General &Information", "CGeneralInformation"},
+        {"slurryData", 1011, "Slurry and &Geometry Data", "CModifySlurry"},
+        {"reductionFactors", 1012, "Geosynthetic Reduction &Factors", "CGeosynParameters"},
+        {"analysisType", 1013, "&Type of Analysis", "CAnalysisType"},
+    };
+    showActive(menu);
+    EXPECT_EQ(menu.windowTitle(), "Modify Input Data");
+    EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(255, 196, 136));
+    for (const auto &e : entries) {
+        SCOPED_TRACE(e.button);
+        QPushButton *button = child<QPushButton>(menu, e.button);
+        EXPECT_EQ(button->text(), QString::fromLatin1(e.text));
+        EXPECT_EQ(button->property("controlId").toInt(), e.id);
+        script.ran.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_EQ(script.ran.size(), 1u);
+        EXPECT_EQ(script.ran[0], e.dialog);
+        EXPECT_TRUE(menu.isVisible());
+    }
+    QPushButton *back = child<QPushButton>(menu, "ok");
+    EXPECT_EQ(back->text(), "&Return to Main Menu");
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(MainMenuFixture, GeneralInformationOkMarksTheProjectModified)
+{
+    record.state.dataDirectory = "/nonexistent";
+    CStart menu(record, recorder.services());
+    QSignalSpy modified(&menu, &CStart::documentModified);
+    int modifiedWhileInInformation = -1;
+    script.steps["CModifySecondMenu"] = [&](QDialog &dialog) {
+        click(dialog, "generalInformation");
+        click(dialog, "ok");
+        return int(QDialog::Accepted);
+    };
+    script.steps["CGeneralInformation"] = [&](QDialog &dialog) {
+        typeInto(dialog, "designer", "");
+        clickOk(dialog); // refused: no designer, yet the project counts as modified
+        modifiedWhileInInformation = modified.count();
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    menu.runDialog = script.runner();
+    menu.modifyInputData();
+    EXPECT_EQ(modifiedWhileInInformation, 2); // the input menu, then the OK press
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.1120");
+}
+
+TEST_F(MainMenuFixture, HiddenButtonTogglesEveryResourceTag)
+{
+    CStart menu(record, recorder.services());
+    menu.runDialog = script.runner();
+    menu.show();
+    QLabel *tag = child<QLabel>(menu, "dialogTag");
+    EXPECT_EQ(tag->text(), "IDD_START");
+    EXPECT_FALSE(tag->isVisible());
+    QPushButton *toggle = child<QPushButton>(menu, "tagToggle");
+    EXPECT_EQ(toggle->size(), QSize(10, 10));
+    EXPECT_EQ(toggle->property("controlId").toInt(), 1007);
+
+    bool innerTagVisible = false;
+    QString innerTagText;
+    script.steps["CModifySecondMenu"] = [&](QDialog &dialog) {
+        click(dialog, "slurryData");
+        click(dialog, "ok");
+        return int(QDialog::Accepted);
+    };
+    script.steps["CModifySlurry"] = [&](QDialog &dialog) {
+        QLabel *inner = child<QLabel>(dialog, "dialogTag");
+        innerTagVisible = inner->isVisible();
+        innerTagText = inner->text();
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    for (int click = 1; click <= 3; ++click) {
+        SCOPED_TRACE(click);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        const bool shown = click % 2 == 1;
+        EXPECT_EQ(record.state.hideDialogTags, shown ? 0 : 1);
+        EXPECT_EQ(tag->isVisible(), shown);
+        menu.modifyInputData();
+        EXPECT_EQ(innerTagVisible, shown);
+        EXPECT_EQ(innerTagText, "IDD_MODIFY_SLURRY");
+    }
+}
+
+TEST_F(MainMenuFixture, CrossSectionShowsTheFilledShapeAndRestoresTheShownOne)
+{
+    CStart menu(record, recorder.services());
+    int shownDuring = -1;
+    int calls = 0;
+    menu.showGraphicalResults = [&](QWidget *) {
+        ++calls;
+        shownDuring = record.state.shapeShown;
+    };
+    menu.runAnalysis();
+    record.state.shapeShown = ShapeOption2;
+    QTest::mouseClick(child<QPushButton>(menu, "viewCrossSection"), Qt::LeftButton);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(shownDuring, ShapeAsFilled);
+    EXPECT_EQ(record.state.shapeShown, ShapeOption2);
+}
+
+TEST_F(MainMenuFixture, ResultsTextFileWrittenWithTxtAddedAndFailuresReported)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    CStart menu(record, recorder.services());
+    menu.runAnalysis();
+    recorder.nextFileName = dir.filePath("results");
+    QTest::mouseClick(child<QPushButton>(menu, "saveResultsText"), Qt::LeftButton);
+    std::ifstream file(dir.filePath("results.txt").toStdString(), std::ios::binary);
+    ASSERT_TRUE(file.good());
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    EXPECT_EQ(bytes.str().rfind("    TITLE PAGE  \r\n", 0), 0u);
+    EXPECT_TRUE(recorder.shown.empty());
+
+    recorder.nextFileName = dir.filePath("missing/results.txt");
+    menu.saveResultsAsText();
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_TRUE(recorder.shown[0].errorIcon);
+
+    recorder.nextFileName.clear(); // cancelled: nothing written, nothing shown
+    menu.saveResultsAsText();
+    EXPECT_EQ(recorder.shown.size(), 1u);
+}
