@@ -19,6 +19,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kSplashSize);
     m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &SplashWindow::dismiss);
     qApp->installEventFilter(this);
 }
