@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils xvfb xauth
-    desktop-file-utils shared-mime-info
+    desktop-file-utils shared-mime-info locales
 )
 
 missing=()
