@@ -47,8 +47,8 @@ void drawTubeScene(QPainter &painter, const QRectF &area)
     const double water = area.top() + 0.52 * area.height();
     QRectF sea(area.left(), water, area.width(), ground - water);
     QLinearGradient seaColour(sea.topLeft(), sea.bottomLeft());
-    seaColour.setColorAt(0, QColor(62, 124, 177, 200));
-    seaColour.setColorAt(1, QColor(27, 73, 101, 220));
+    seaColour.setColorAt(0, QColor(62, 124, 177, 130));
+    seaColour.setColorAt(1, QColor(27, 73, 101, 170));
     const QRectF tubeBox(area.left() + 0.22 * area.width(), area.top() + 0.38 * area.height(),
                          0.56 * area.width(), ground - (area.top() + 0.38 * area.height()));
     const QPainterPath tube = tubeOutline(tubeBox);
