@@ -113,6 +113,9 @@ CDisplayGraphics::CDisplayGraphics(ProjectRecord &record, const UiServices &serv
     : ReportOptionDialog(record, services, parent, false)
 {
     setWindowTitle(tr("Printout of Graphics"));
+    // F1 and the caption's help button open this help topic.
+    setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
 void CDisplayGraphics::keyPressEvent(QKeyEvent *event)

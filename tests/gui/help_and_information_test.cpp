@@ -12,6 +12,7 @@
 #include "app/modify_slurry_dialog.h"
 #include "app/modify_units_dialog.h"
 #include "app/quantities_dialog.h"
+#include "app/report_option_dialogs.h"
 #include "app/splash_window.h"
 #include "shell_test_support.h"
 
@@ -145,6 +146,11 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         CConsolidatedData dialog(record, recorder.services());
         SCOPED_TRACE("consolidation");
         expectTopicAfterF1(dialog, "qrc:/help/Design_Considerations.htm#p13");
+    }
+    {
+        CDisplayGraphics dialog(record, recorder.services());
+        SCOPED_TRACE("printout of graphics");
+        expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
     }
     {
         CModifySlurry dialog(record, recorder.services());
