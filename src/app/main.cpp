@@ -1,7 +1,9 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/batch_options.h"
 #include "app/desktop_program.h"
+#include "app/graphical_results_dialog.h"
 #include "graphics/batch_report.h"
+#include "graphics/image_export.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,10 +18,12 @@ int main(int argc, char **argv)
         vendrix::BatchHooks hooks;
         // The printed report as PDF (--pdf FILE.pdf); needs no display.
         hooks.writeReportPdf = vendrix::writeReportPdfInBatch;
+        hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 
     // No arguments, or a project file: the desktop program.
     vendrix::DesktopHooks desktop;
+    desktop.showGraphicalResults = vendrix::showGraphicalResults;
     return vendrix::runDesktopProgram(argc, argv, desktop);
 }

@@ -9,7 +9,7 @@
 
 namespace vendrix {
 
-bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path, std::string &error)
+bool ensureGraphicsApplication(std::string &error)
 {
     if (!QCoreApplication::instance()) {
         // Fonts need a graphics application; the batch command has no window.
@@ -21,10 +21,15 @@ bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
         static QGuiApplication *application = new QGuiApplication(argc, argv);
         (void)application;
     } else if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        error = "The report needs a graphics application object";
+        error = "Drawing needs a graphics application object";
         return false;
     }
-    return writeReportPdf(record, path, error);
+    return true;
+}
+
+bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path, std::string &error)
+{
+    return ensureGraphicsApplication(error) && writeReportPdf(record, path, error);
 }
 
 } // namespace vendrix

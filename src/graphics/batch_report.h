@@ -8,6 +8,11 @@
 
 namespace vendrix {
 
+// Makes sure a graphics application object exists, offscreen when no platform
+// was chosen, so that fonts and images work without a display. False with a
+// reason when another kind of application object is already running.
+bool ensureGraphicsApplication(std::string &error);
+
 // Makes sure a graphics application object exists (offscreen when no platform
 // was chosen), then writes the report PDF. Matches BatchHooks::writeReportPdf.
 bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,

@@ -11,7 +11,8 @@ QString toQString(std::string_view windows1252)
     QString text;
     text.reserve(static_cast<qsizetype>(windows1252.size()));
     for (char c : windows1252)
-        text.append(QChar(static_cast<char16_t>(windows1252ToUnicode(static_cast<unsigned char>(c)))));
+        text.append(
+            QChar(static_cast<char16_t>(windows1252ToUnicode(static_cast<unsigned char>(c)))));
     return text;
 }
 

@@ -163,6 +163,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     const RunOutcome outcome = RunAnalysis(record);
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
+    // As in the main menu: a fresh run shows the shape as filled.
+    record.state.shapeShown = ShapeAsFilled;
 
     if (options.consolidate != 0) {
         const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);

@@ -1,0 +1,18 @@
+#pragma once
+// Windows bitmap files of the drawings: a 14-byte file header, the 40-byte
+// information header, no colour table and 24-bit pixels, bottom row first.
+
+#include <QImage>
+
+#include <string>
+
+namespace vendrix {
+
+// The file's bytes for `image`.
+std::string bmpFileBytes(const QImage &image);
+
+// Writes the file through a temporary beside it; false with a reason when it
+// cannot be written (an existing file is then left as it was).
+bool writeBmpFile(const std::string &path, const QImage &image, std::string &error);
+
+} // namespace vendrix

@@ -1,0 +1,480 @@
+#include "graphics/cross_section_drawing.h"
+
+#include "graphics/qt_text.h"
+#include "model/c_format.h"
+#include "model/units.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vendrix {
+
+namespace colours = crossSectionColours;
+
+namespace {
+
+constexpr int kPoints = kProfilePoints + 1; // the base centre and the profile
+
+// Fonts of the picture: 8 and 12 points on a 96 dots-per-inch device.
+constexpr int kSmallFontPixels = 11;
+constexpr int kLargeFontPixels = 16;
+
+QFont pictureFont(int pixels)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+struct Palette
+{
+    bool blackWhite;
+    QColor background, foundationFill, fluidFill, tubeFill, lowerFill, consolidatedFill;
+    QColor resultText, resultBack, titleText, titleBack, symbolBack, warningBox;
+    QColor paleBlueLabel, skyLabel, amberLabel;
+};
+
+Palette paletteFor(bool blackWhite)
+{
+    using namespace colours;
+    const QColor white = Qt::white, black = Qt::black;
+    if (blackWhite)
+        return {true,  white, white, white, white, white, white, black,
+                white, black, white, white, white, white, white, white};
+    return {false, paleBlue,    rust, skyBlue, paleYellow, amber,    amber,   Qt::white,
+            rust,  titleYellow, rust, rust,    pink,       paleBlue, skyBlue, amber};
+}
+
+// Picture pixels to device: truncation towards zero as the picture is laid out.
+double px(double value)
+{
+    return std::trunc(value);
+}
+
+class Picture
+{
+public:
+    Picture(QPainter &painter, const ProjectRecord &record, const CrossSectionLayout &layout)
+        : m_p(painter)
+        , m_record(record)
+        , m_l(layout)
+        , m_palette(paletteFor(record.display.screenBlackWhite != 0))
+        , m_factors(UnitFactors::forSettings(record.display.englishUnits != 0))
+        , m_labels(unitLabels(record.display))
+        , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
+    { }
+
+    void paint();
+
+private:
+    QPointF point(double x, double y, int side) const
+    {
+        return {px(m_l.centreX + side * m_l.scale * x), px(m_l.baseY - m_l.scale * y)};
+    }
+
+    // The half of the as-filled shape on `side` (+1 right, -1 left), starting at
+    // the centre of the base, with every point above `ceiling` (m) moved down
+    // onto it at the crest's x after the first one.
+    QPolygonF tubeHalf(int side, double ceiling = HUGE_VAL) const
+    {
+        const TubeSolution &s = m_record.solution;
+        QPolygonF polygon;
+        polygon.reserve(kPoints);
+        polygon << point(0, 0, side);
+        bool above = false;
+        for (int i = 0; i < kProfilePoints; ++i) {
+            double x = s.profileX[static_cast<size_t>(i)];
+            double y = s.profileY[static_cast<size_t>(i)];
+            if (y > ceiling) {
+                if (above)
+                    x = s.profileX[kProfilePoints - 1];
+                above = true;
+                y = ceiling;
+            }
+            polygon << point(x, y, side);
+        }
+        return polygon;
+    }
+
+    void fill(const QPolygonF &polygon, const QColor &fillColour, const QColor &outline)
+    {
+        m_p.setPen(QPen(outline, 1));
+        m_p.setBrush(fillColour);
+        m_p.drawPolygon(polygon);
+    }
+
+    void rectangle(const QRectF &rect, const QColor &fillColour, const QColor &outline)
+    {
+        m_p.setPen(QPen(outline, 1));
+        m_p.setBrush(fillColour);
+        m_p.drawRect(rect);
+    }
+
+    void line(double x1, double y1, double x2, double y2)
+    {
+        m_p.drawLine(QPointF(px(x1), px(y1)), QPointF(px(x2), px(y2)));
+    }
+
+    // Two strokes from the tip, `length` back along the direction (dx, dy) and
+    // `spread` to either side.
+    void arrowhead(double x, double y, double dx, double dy)
+    {
+        constexpr double length = 12, spread = 4;
+        line(x, y, x + dx * length - dy * spread, y + dy * length + dx * spread);
+        line(x, y, x + dx * length + dy * spread, y + dy * length - dx * spread);
+    }
+
+    // Text with its top-left corner at (x, y) on an opaque background.
+    void text(double x, double y, const QString &value, const QColor &colour, const QColor &back)
+    {
+        const QFontMetricsF metrics(m_p.font());
+        const QRectF box(px(x), px(y), metrics.horizontalAdvance(value), metrics.height());
+        m_p.fillRect(box, back);
+        m_p.setPen(colour);
+        m_p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, value);
+    }
+
+    void centredText(double centreX, double y, const QString &value, const QColor &colour,
+                     const QColor &back)
+    {
+        const QFontMetricsF metrics(m_p.font());
+        text(centreX - 0.5 * metrics.horizontalAdvance(value), y, value, colour, back);
+    }
+
+    QString valueText(const char *label, double value, const char *unit) const
+    {
+        std::string line = label + formatC("%.1f", value);
+        if (unit)
+            line += std::string(" ") + unit;
+        return toQString(line);
+    }
+
+    void centreLine();
+    void widthDimension();
+    void heightDimension();
+    void centreSymbol();
+    void title();
+    void resultLines();
+    void convergenceNotice();
+    void legend();
+    void consolidatedShape();
+    void finalHeightDimension();
+
+    QPainter &m_p;
+    const ProjectRecord &m_record;
+    const CrossSectionLayout &m_l;
+    Palette m_palette;
+    UnitFactors m_factors;
+    UnitLabels m_labels;
+    bool m_typeC;
+};
+
+void Picture::paint()
+{
+    const double W = m_l.width, H = m_l.height, A = m_l.baseY;
+    const int shape = m_record.state.shapeShown;
+    const TubeInput &in = m_record.input;
+
+    m_p.fillRect(QRectF(0, 0, W, H), m_palette.background);
+    rectangle(QRectF(QPointF(0, A + 1), QPointF(W, H)), m_palette.foundationFill, colours::rust);
+
+    const double bandTop = m_typeC ? 0 : px(A - m_l.scale * in.fluidHeightLower);
+    rectangle(QRectF(QPointF(0, bandTop), QPointF(W, A)), m_palette.fluidFill, colours::skyBlue);
+
+    const QColor tubeFill = m_typeC ? m_palette.lowerFill : m_palette.tubeFill;
+    for (int side : {1, -1}) {
+        const QPolygonF half = tubeHalf(side);
+        if (shape == ShapeAsFilled) {
+            fill(half, tubeFill, colours::amber);
+        } else {
+            m_p.setPen(QPen(colours::amber, 1));
+            m_p.drawPolyline(half);
+        }
+    }
+    if (shape == ShapeAsFilled && !m_typeC) {
+        // With one layer the circumference lies above every point: the whole
+        // tube is the lower layer.
+        const double boundary = in.twoSlurryLayers == 1 ? in.slurryHeightLower : in.circumference;
+        for (int side : {1, -1})
+            fill(tubeHalf(side, boundary), m_palette.lowerFill, colours::amber);
+    }
+    centreLine();
+    widthDimension();
+    heightDimension();
+    centreSymbol();
+    title();
+    resultLines();
+    if (m_record.solution.convergenceWarning == 1)
+        convergenceNotice();
+    if (shape == ShapeAsFilled)
+        legend();
+    if (shape == ShapeOption1 || shape == ShapeOption2) {
+        consolidatedShape();
+        finalHeightDimension();
+        centreLine();
+    }
+}
+
+void Picture::centreLine()
+{
+    static const double always[3][2] = {{-10, 30}, {35, 40}, {45, 85}};
+    static const double more[8][2] = {{90, 95},   {100, 140}, {145, 150}, {155, 195},
+                                      {200, 205}, {210, 250}, {255, 260}, {265, 305}};
+    const double A = m_l.baseY, w = m_l.centreX;
+    m_p.setPen(QPen(colours::centreBlue, 3, Qt::SolidLine, Qt::FlatCap));
+    for (const auto &dash : always)
+        line(w, A - dash[0], w, A - dash[1]);
+    const double limit = A - m_l.scale * m_l.crestHeight - 50;
+    for (const auto &dash : more) {
+        if (!(A - dash[0] > limit))
+            break;
+        line(w, A - dash[0], w, A - dash[1]);
+    }
+}
+
+void Picture::widthDimension()
+{
+    const double K = m_l.baseY - m_l.scale * m_l.crestHeight;
+    const double xr = m_l.centreX + m_l.scale * m_l.halfWidth;
+    const double xl = m_l.centreX - m_l.scale * m_l.halfWidth;
+    m_p.setPen(QPen(Qt::black, 1));
+    line(xl, K - 40, xl, K + 50);
+    line(xr, K - 40, xr, K + 50);
+    line(xl, K - 20, xr, K - 20);
+    arrowhead(xr, K - 20, -1, 0);
+    arrowhead(xl, K - 20, 1, 0);
+    const bool inFluid
+        = m_typeC || m_l.scale * m_l.crestHeight + 40 < m_l.scale * m_record.input.fluidHeightLower;
+    m_p.setFont(pictureFont(kSmallFontPixels));
+    centredText(m_l.centreX, K - 40,
+                valueText("Width = ", 2 * m_l.halfWidth * m_factors.length, m_labels.length),
+                Qt::black, inFluid ? m_palette.skyLabel : m_palette.paleBlueLabel);
+}
+
+void Picture::heightDimension()
+{
+    const double A = m_l.baseY;
+    const double K = A - m_l.scale * m_l.crestHeight;
+    const double xr = m_l.centreX + m_l.scale * m_l.halfWidth;
+    m_p.setPen(QPen(Qt::black, 1));
+    line(xr + 40, K, xr - 50, K);
+    line(xr + 40, A + 1, xr - 10, A + 1);
+    line(xr + 30, K, xr + 30, A + 1);
+    arrowhead(xr + 30, K, 0, 1);
+    arrowhead(xr + 30, A + 1, 0, -1);
+    const bool inFluid = m_typeC || 0.5 * m_l.crestHeight < m_record.input.fluidHeightLower;
+    m_p.setFont(pictureFont(kSmallFontPixels));
+    centredText(xr + 40, A - 0.5 * m_l.scale * m_l.crestHeight - 10,
+                valueText("H = ", m_l.crestHeight * m_factors.length, m_labels.length), Qt::black,
+                inFluid ? m_palette.skyLabel : m_palette.paleBlueLabel);
+}
+
+void Picture::centreSymbol()
+{
+    const double A = m_l.baseY, w = m_l.centreX;
+    m_p.setFont(pictureFont(kLargeFontPixels));
+    text(w - 8, A + 15, QStringLiteral("C"), colours::centreBlue, m_palette.symbolBack);
+    m_p.setPen(QPen(colours::centreBlue, 1));
+    line(w - 2, A + 25, w - 2, A + 35);
+    line(w - 2, A + 35, w + 5, A + 35);
+}
+
+void Picture::title()
+{
+    QString value;
+    if (m_record.state.shapeShown == ShapeAsFilled) {
+        static const char *const types[] = {" A.", " B.", " C."};
+        const int type = std::clamp(static_cast<int>(m_record.input.analysisType), 0, 2);
+        value = QStringLiteral("Results of Analysis Type:") + QString::fromLatin1(types[type]);
+    } else {
+        value = QStringLiteral("Consolidated Shape");
+    }
+    m_p.setFont(pictureFont(kLargeFontPixels));
+    centredText(0.5 * m_l.width, 0.92 * m_l.height, value, m_palette.titleText,
+                m_palette.titleBack);
+}
+
+void Picture::resultLines()
+{
+    const TubeSolution &s = m_record.solution;
+    const UnitFactors &f = m_factors;
+    const UnitLabels &u = m_labels;
+    struct Line
+    {
+        const char *label;
+        double value;
+        const char *unit;
+    };
+    std::vector<Line> lines;
+    if (m_record.state.shapeShown == ShapeAsFilled)
+        lines
+            = {{"Circumference = ", s.computedCircumference * f.length, u.length},
+               {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure},
+               {"Cross-sectional area of tube = ", s.totalArea * f.area, u.area},
+               {"T-ult (circumferential) = ", s.ultimateStrengthCircumferential * f.forcePerLength,
+                u.forcePerLength},
+               {"T-ult (axial) = ", s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength}};
+    else
+        lines = {{"Unit weight of slurry = ", m_record.input.slurryUnitWeightLower * f.unitWeight,
+                  u.unitWeight},
+                 {"Unit weight of consolidated (saturated) fill = ",
+                  m_record.input.consolidatedUnitWeight * f.unitWeight, u.unitWeight},
+                 {"Initial cross-sectional area of tube = ", s.totalArea * f.area, u.area},
+                 {"Consolidated cross-sectional area of tube = ",
+                  m_record.consolidation.consolidatedArea * f.area, u.area}};
+    m_p.setFont(pictureFont(kSmallFontPixels));
+    int k = 2;
+    for (const Line &entry : lines)
+        text(0.1 * m_l.width, m_l.baseY + k++ * m_l.lineStep,
+             valueText(entry.label, entry.value, entry.unit), m_palette.resultText,
+             m_palette.resultBack);
+}
+
+void Picture::convergenceNotice()
+{
+    const double W = m_l.width, H = m_l.height, dy = m_l.lineStep;
+    rectangle(QRectF(px(0.14 * W), px(0.01 * H + dy), px(0.75 * W), 70), m_palette.warningBox,
+              colours::darkMagenta);
+    static const char *const lines[]
+        = {"Vendrix encounters numerical difficulties in converging to the",
+           "prescribed  constrains.  Either increase the  prescribed height",
+           "or decrease the prescribed  circumference to obtain a solution."};
+    const double rows[] = {0.011 * H + dy, 0.011 * H + 2.3 * dy, 0.011 * H + 3.6 * dy};
+    m_p.setFont(pictureFont(kLargeFontPixels));
+    for (int i = 0; i < 3; ++i)
+        text(0.16 * W, rows[i], QString::fromLatin1(lines[i]), colours::darkMagenta,
+             m_palette.warningBox);
+}
+
+void Picture::legend()
+{
+    using namespace colours;
+    const TubeInput &in = m_record.input;
+    const bool twoLayers = in.twoSlurryLayers == 1;
+    const double x0 = px(0.55 * m_l.width);
+    const double k = m_factors.unitWeight;
+    const QColor swatches[] = {amber, paleYellow, skyBlue, paleBlue};
+    const QColor outlines[] = {ochre, paleYellow, skyBlue, paleBlue};
+    const QString texts[]
+        = {valueText(twoLayers ? "Unit weight of lower slurry = " : "Unit weight of slurry = ",
+                     in.slurryUnitWeightLower * k, m_labels.unitWeight),
+           twoLayers ? valueText("Unit weight of upper slurry = ", in.slurryUnitWeightUpper * k,
+                                 m_labels.unitWeight)
+                     : QString(),
+           valueText("Unit weight of outer lower fluid = ", in.fluidUnitWeightLower * k,
+                     m_labels.unitWeight),
+           valueText("Unit weight of outer upper fluid = ", in.fluidUnitWeightUpper * k,
+                     m_labels.unitWeight)};
+    m_p.setFont(pictureFont(kSmallFontPixels));
+    for (int row = 0; row < 4; ++row) {
+        const double y = px(0.72 * m_l.height + (row + 1) * m_l.lineStep);
+        if (m_palette.blackWhite)
+            rectangle(QRectF(x0, y, 30, 11), Qt::white, outlines[row]);
+        else
+            m_p.fillRect(QRectF(x0, y, 30, 11), swatches[row]);
+        if (!texts[row].isEmpty())
+            text(x0 + 35, y, texts[row], m_palette.resultText, m_palette.resultBack);
+    }
+}
+
+void Picture::consolidatedShape()
+{
+    // The as-filled outline once more, over the left half and back over the right.
+    QPolygonF outline = tubeHalf(-1);
+    std::reverse(outline.begin(), outline.end());
+    outline += tubeHalf(1);
+    m_p.setPen(QPen(Qt::black, 1));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawPolyline(outline);
+
+    const ConsolidationResult &c = m_record.consolidation;
+    if (m_record.state.shapeShown == ShapeOption1) {
+        for (int side : {1, -1}) {
+            QPolygonF half;
+            half.reserve(kProfileArraySize);
+            for (int i = 0; i < kProfileArraySize; ++i)
+                half << point(c.shapeX[static_cast<size_t>(i)], c.shapeY[static_cast<size_t>(i)],
+                              side);
+            fill(half, m_palette.consolidatedFill, colours::paleYellow);
+        }
+    } else {
+        const double halfWidth = 0.5 * m_record.solution.maxWidth;
+        rectangle(QRectF(point(-halfWidth, c.finalHeight, 1), point(halfWidth, 0, 1)),
+                  m_palette.consolidatedFill, colours::paleYellow);
+    }
+}
+
+void Picture::finalHeightDimension()
+{
+    const double A = m_l.baseY, s = m_l.scale, w = m_l.centreX;
+    const double maxWidth = m_record.solution.maxWidth;
+    const double finalHeight = m_record.consolidation.finalHeight;
+    const double xd = w - 0.25 * s * maxWidth;
+    const double top = A - s * finalHeight;
+    m_p.setPen(QPen(Qt::black, 1));
+    line(xd, A + 20, xd, top - 20);
+    line(xd - 20, A, xd + 20, A);
+    line(xd - 20, top, w - 0.1 * s * maxWidth, top);
+    arrowhead(xd, A, 0, -1);
+    arrowhead(xd, top, 0, 1);
+    m_p.setFont(pictureFont(kSmallFontPixels));
+    text(xd - 20, A - 0.5 * s * finalHeight - 10,
+         valueText("final H = ", finalHeight * m_factors.length, m_labels.length), Qt::black,
+         m_palette.amberLabel);
+}
+
+} // namespace
+
+CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width, double height)
+{
+    CrossSectionLayout l;
+    l.width = width;
+    l.height = height;
+    l.centreX = 0.5 * width;
+    l.baseY = 0.65 * height;
+    l.lineStep = 0.035 * height;
+    for (int i = 0; i < kProfilePoints; ++i) {
+        l.halfWidth = std::max(l.halfWidth, solution.profileX[static_cast<size_t>(i)]);
+        l.crestHeight = std::max(l.crestHeight, solution.profileY[static_cast<size_t>(i)]);
+    }
+    // Not a number never enlarges the picture.
+    if (!std::isfinite(l.halfWidth))
+        l.halfWidth = 0;
+    if (!std::isfinite(l.crestHeight))
+        l.crestHeight = 0;
+    double s = 0.15 * width;
+    if (l.halfWidth * s > 0 && l.halfWidth * s < 0.2 * width)
+        s *= 0.2 * width / (l.halfWidth * s);
+    if (l.halfWidth * s > 0.37 * width)
+        s *= 0.37 * width / (l.halfWidth * s);
+    if (l.crestHeight * s > 0.52 * height)
+        s *= 0.52 * height / (l.crestHeight * s);
+    l.scale = s;
+    return l;
+}
+
+void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record)
+{
+    // The picture is laid out in pixels of a 96 dots-per-inch device; printers
+    // and other fine devices draw the same picture scaled up.
+    const QPaintDevice *device = painter.device();
+    const double dotsPerPixel = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
+    const CrossSectionLayout layout = crossSectionLayout(
+        record.solution, target.width() / dotsPerPixel, target.height() / dotsPerPixel);
+
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    painter.translate(target.topLeft());
+    painter.scale(dotsPerPixel, dotsPerPixel);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    Picture(painter, record, layout).paint();
+    painter.restore();
+}
+
+} // namespace vendrix

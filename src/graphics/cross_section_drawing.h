@@ -1,0 +1,53 @@
+#pragma once
+// The cross-section picture of the graphical results: foundation, outside fluid,
+// the tube as filled (one or two slurry layers) or the consolidated shape over
+// the as-filled outline, dimensions, result lines, legend and title. One routine
+// paints the dialog, saved bitmaps and batch images.
+
+#include "model/project_record.h"
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+namespace vendrix {
+
+// Colours of the picture.
+namespace crossSectionColours {
+inline const QColor paleBlue(204, 236, 255);
+inline const QColor rust(202, 62, 21);
+inline const QColor skyBlue(47, 177, 255);
+inline const QColor paleYellow(255, 234, 168);
+inline const QColor amber(255, 204, 51);
+inline const QColor ochre(204, 153, 51);
+inline const QColor centreBlue(0, 0, 255);
+inline const QColor pink(241, 163, 202);
+inline const QColor darkMagenta(142, 21, 85);
+inline const QColor titleYellow(255, 255, 0);
+} // namespace crossSectionColours
+
+// Where the tube lies in the picture: centre x, base line, pixels per metre and
+// the half width and height of the tube as filled. In picture pixels (a device
+// of 96 dots per inch; larger devices scale the whole picture).
+struct CrossSectionLayout
+{
+    double width = 0; // picture width W
+    double height = 0; // picture height H
+    double centreX = 0; // 0.5 W
+    double baseY = 0; // 0.65 H
+    double lineStep = 0; // 0.035 H
+    double scale = 0; // pixels per metre
+    double halfWidth = 0; // largest x of the profile, m
+    double crestHeight = 0; // largest y of the profile, m
+};
+
+CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width, double height);
+
+// Paints the picture for record.state.shapeShown (1 as filled, 2 Option 1,
+// 3 Option 2) in colour or, with display.screenBlackWhite, black and white.
+// `target` is in the painter's coordinates; its size in picture pixels is the
+// target size divided by the device's dots per inch over 96.
+void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record);
+
+} // namespace vendrix

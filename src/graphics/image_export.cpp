@@ -1,0 +1,100 @@
+#include "graphics/image_export.h"
+
+#include "graphics/batch_report.h"
+#include "graphics/bmp_file.h"
+#include "graphics/cross_section_drawing.h"
+#include "model/atomic_file.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+
+namespace vendrix {
+
+namespace {
+
+std::string lowerExtension(const std::string &path)
+{
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+QByteArray svgBytes(QSize size, const DrawingRoutine &draw)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(96);
+    generator.setTitle(QStringLiteral("Vendrix"));
+    QPainter painter(&generator);
+    draw(painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return buffer.data();
+}
+
+} // namespace
+
+QImage renderDrawing(const DrawingRoutine &draw, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    draw(painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return image;
+}
+
+bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine &draw,
+                       std::string &error)
+{
+    if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000) {
+        error = "The picture size must lie between 1x1 and 10000x10000 pixels.";
+        return false;
+    }
+    const std::string extension = lowerExtension(path);
+    QByteArray bytes;
+    if (extension == "svg") {
+        bytes = svgBytes(size, draw);
+    } else if (extension == "bmp") {
+        const std::string bmp = bmpFileBytes(renderDrawing(draw, size));
+        bytes = QByteArray(bmp.data(), static_cast<qsizetype>(bmp.size()));
+    } else if (extension == "png") {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!renderDrawing(draw, size).save(&buffer, "PNG")) {
+            error = "The PNG picture could not be made.";
+            return false;
+        }
+    } else {
+        error = "Unknown picture type \"" + extension + "\": use .png, .bmp or .svg.";
+        return false;
+    }
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
+}
+
+bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
+                            int height, std::string &error)
+{
+    if (!ensureGraphicsApplication(error))
+        return false;
+    return writeDrawingImage(
+        path, QSize(width, height),
+        [&record](QPainter &painter, const QRectF &target) {
+            drawCrossSection(painter, target, record);
+        },
+        error);
+}
+
+} // namespace vendrix

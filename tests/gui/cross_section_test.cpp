@@ -1,0 +1,268 @@
+// The cross-section picture as a user sees it: colours at known places, the
+// scale rules, the centre line, legend, notice and consolidated shapes.
+#include "engine/analysis_run.h"
+#include "graphics/cross_section_drawing.h"
+#include "graphics/image_export.h"
+#include "post/consolidation.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace vendrix;
+namespace colours = vendrix::crossSectionColours;
+
+namespace {
+
+constexpr int kW = 628;
+constexpr int kH = 410;
+
+ProjectRecord solvedProject()
+{
+    ProjectRecord record;
+    EXPECT_FALSE(RunAnalysis(record).refused);
+    record.state.shapeShown = ShapeAsFilled;
+    return record;
+}
+
+// A half-ellipse profile of the given half width and height (m).
+void setEllipse(TubeSolution &s, double halfWidth, double height)
+{
+    for (int i = 0; i < kProfilePoints; ++i) {
+        const double angle = M_PI * 0.5 * i / (kProfilePoints - 1);
+        s.profileX[static_cast<size_t>(i)] = halfWidth * std::cos(angle);
+        s.profileY[static_cast<size_t>(i)] = height * std::sin(angle);
+    }
+    s.maxWidth = 2 * halfWidth;
+}
+
+QImage picture(const ProjectRecord &record, QSize size = QSize(kW, kH))
+{
+    return renderDrawing(
+        [&record](QPainter &p, const QRectF &target) { drawCrossSection(p, target, record); },
+        size);
+}
+
+QColor at(const QImage &image, double x, double y)
+{
+    return image.pixelColor(static_cast<int>(x), static_cast<int>(y));
+}
+
+int rightmostOf(const QImage &image, int y, const QColor &colour)
+{
+    for (int x = image.width() - 1; x >= 0; --x)
+        if (image.pixelColor(x, y) == colour)
+            return x;
+    return -1;
+}
+
+int leftmostOf(const QImage &image, int y, const QColor &colour)
+{
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y) == colour)
+            return x;
+    return -1;
+}
+
+} // namespace
+
+TEST(CrossSection, AreasHaveTheirColoursInColourAndBlackAndWhite)
+{
+    ProjectRecord record = solvedProject();
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    const double A = l.baseY;
+    const double tubeX = l.centreX + 20;
+    struct Place
+    {
+        const char *what;
+        double x, y;
+        QColor colour, blackWhite;
+    };
+    const Place places[] = {
+        {"sky above the fluid", 5, 5, colours::paleBlue, Qt::white},
+        {"fluid band", 5, A - 5, colours::skyBlue, Qt::white},
+        {"foundation", 5, kH - 5, colours::rust, Qt::white},
+        {"upper slurry", tubeX, A - l.scale * (record.input.slurryHeightLower + 0.3),
+         colours::paleYellow, Qt::white},
+        {"lower slurry", tubeX, A - l.scale * 0.3, colours::amber, Qt::white},
+    };
+    for (int blackWhite : {0, 1}) {
+        record.display.screenBlackWhite = blackWhite;
+        const QImage image = picture(record);
+        for (const Place &place : places) {
+            SCOPED_TRACE(std::string(place.what) + (blackWhite ? " b/w" : " colour"));
+            EXPECT_EQ(at(image, place.x, place.y), blackWhite ? place.blackWhite : place.colour);
+        }
+    }
+}
+
+TEST(CrossSection, ScaleWidensNarrowTubesAndLimitsTallOnes)
+{
+    struct Case
+    {
+        const char *what;
+        double halfWidth, height;
+        double expectedHalfWidthPixels, expectedHeightPixels;
+    };
+    const Case cases[] = {
+        {"narrow tube widened to 0.2 W", 0.5, 0.4, 0.2 * kW, 0.4 * 0.2 * kW / 0.5},
+        {"wide tube limited to 0.37 W", 4.0, 1.0, 0.37 * kW, 0.37 * kW / 4.0},
+        {"narrow tall tube widened, then limited to 0.52 H", 0.5, 3.0, 0.52 * kH / 6.0, 0.52 * kH},
+        {"middle tube at the start scale", 1.5, 1.0, 0.15 * kW * 1.5, 0.15 * kW},
+        {"all points at zero keep the start scale", 0, 0, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TubeSolution s;
+        setEllipse(s, c.halfWidth, c.height);
+        const CrossSectionLayout l = crossSectionLayout(s, kW, kH);
+        EXPECT_NEAR(l.scale * c.halfWidth, c.expectedHalfWidthPixels, 1e-9);
+        EXPECT_NEAR(l.scale * c.height, c.expectedHeightPixels, 1e-9);
+        if (c.halfWidth == 0) {
+            EXPECT_DOUBLE_EQ(l.scale, 0.15 * kW);
+        }
+    }
+
+    // The drawn tube reaches the widened half width on the screen.
+    ProjectRecord record = solvedProject();
+    setEllipse(record.solution, 0.5, 0.4);
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    const QImage image = picture(record);
+    const int row = static_cast<int>(l.baseY - 2);
+    EXPECT_NEAR(rightmostOf(image, row, colours::amber), l.centreX + 0.2 * kW, 2);
+    EXPECT_NEAR(leftmostOf(image, row, colours::amber), l.centreX - 0.2 * kW, 2);
+}
+
+TEST(CrossSection, GivenPressureFluidBandReachesTheTopAndNoLowerLayerIsDrawn)
+{
+    ProjectRecord record = solvedProject();
+    record.input.analysisType = AnalysisType::GivenPressure;
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    const QImage image = picture(record);
+    EXPECT_EQ(at(image, 5, 2), colours::skyBlue);
+    // The whole tube is filled in the slurry colour, upper part included.
+    const double upper = l.baseY - l.scale * (record.input.slurryHeightLower + 0.3);
+    EXPECT_EQ(at(image, l.centreX + 20, upper), colours::amber);
+}
+
+TEST(CrossSection, OneLayerIsTheLowerColourAndItsLegendRowHasNoText)
+{
+    const double rowY = 0.72 * kH + 2 * 0.035 * kH;
+    const double x0 = std::trunc(0.55 * kW);
+    for (int twoLayers : {0, 1}) {
+        SCOPED_TRACE(twoLayers);
+        ProjectRecord record = solvedProject();
+        record.input.twoSlurryLayers = twoLayers;
+        const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+        const QImage image = picture(record);
+        const double upper = l.baseY - l.scale * (record.input.slurryHeightLower + 0.3);
+        EXPECT_EQ(at(image, l.centreX + 20, upper),
+                  twoLayers ? colours::paleYellow : colours::amber);
+        // The swatch stays; the text beside it is there only with two layers.
+        EXPECT_EQ(at(image, x0 + 5, rowY + 5), colours::paleYellow);
+        bool textFound = false;
+        for (int x = static_cast<int>(x0) + 35; x < kW && !textFound; ++x)
+            for (int y = static_cast<int>(rowY); y < rowY + 11; ++y)
+                textFound |= image.pixelColor(x, y) != colours::rust;
+        EXPECT_EQ(textFound, twoLayers == 1);
+    }
+}
+
+TEST(CrossSection, CentreLineDashesStopFiftyPixelsAboveTheCrest)
+{
+    struct Case
+    {
+        const char *what;
+        double height; // m, of a 2 m half width tube
+        bool highDashDrawn;
+    };
+    const Case cases[] = {{"low tube", 0.3, false}, {"high tube", 2.0, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ProjectRecord record = solvedProject();
+        setEllipse(record.solution, 2.0, c.height);
+        const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+        const QImage image = picture(record);
+        // A dash that is always drawn, and one drawn only for tall tubes.
+        EXPECT_EQ(at(image, l.centreX, l.baseY - 80), colours::centreBlue);
+        EXPECT_EQ(at(image, l.centreX, l.baseY - 120) == colours::centreBlue, c.highDashDrawn);
+        // Gaps between dashes are not drawn.
+        EXPECT_NE(at(image, l.centreX, l.baseY - 32), colours::centreBlue);
+    }
+}
+
+TEST(CrossSection, NonConvergenceNoticeExactlyWhenWarned)
+{
+    const double boxX = std::trunc(0.14 * kW) + 4;
+    const double boxY = std::trunc(0.01 * kH + 0.035 * kH) + 2;
+    for (int blackWhite : {0, 1}) {
+        for (int warning : {0, 1}) {
+            SCOPED_TRACE(blackWhite * 10 + warning);
+            ProjectRecord record = solvedProject();
+            record.display.screenBlackWhite = blackWhite;
+            record.solution.convergenceWarning = warning;
+            const QImage image = picture(record);
+            const QColor box = blackWhite ? QColor(Qt::white) : colours::pink;
+            const QColor background = blackWhite ? QColor(Qt::white) : colours::paleBlue;
+            EXPECT_EQ(at(image, boxX, boxY), warning ? box : background);
+            EXPECT_EQ(at(image, std::trunc(0.14 * kW), boxY + 20) == colours::darkMagenta,
+                      warning == 1);
+        }
+    }
+}
+
+TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
+{
+    ProjectRecord record = solvedProject();
+    record.input.consolidatedUnitWeight = 14;
+    computeConsolidationOption1(record);
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+
+    record.state.shapeShown = ShapeOption1;
+    QImage image = picture(record);
+    EXPECT_EQ(at(image, l.centreX + 20, l.baseY - 5), colours::amber);
+    // Above the consolidated top the as-filled tube is only an outline.
+    EXPECT_EQ(at(image, l.centreX + 20, l.baseY - l.scale * l.crestHeight + 8), colours::paleBlue);
+
+    computeConsolidationOption2(record);
+    record.state.shapeShown = ShapeOption2;
+    image = picture(record);
+    const int row = static_cast<int>(l.baseY - 0.5 * l.scale * record.consolidation.finalHeight);
+    // The rectangle's outline is pale yellow around the amber fill.
+    const int width = rightmostOf(image, row, colours::paleYellow)
+                      - leftmostOf(image, row, colours::paleYellow);
+    EXPECT_NEAR(width, l.scale * record.solution.maxWidth, 1.5);
+    EXPECT_EQ(at(image, l.centreX + 0.5 * width - 3, row), colours::amber);
+    EXPECT_EQ(at(image, l.centreX + 20, l.baseY - l.scale * record.consolidation.finalHeight - 4),
+              colours::skyBlue);
+}
+
+TEST(CrossSection, FineDevicesDrawTheSamePictureScaled)
+{
+    ProjectRecord record = solvedProject();
+    const QImage screen = picture(record);
+    // Three times the dots per inch: a printer-like device.
+    QImage fine(3 * kW, 3 * kH, QImage::Format_RGB32);
+    fine.setDotsPerMeterX(qRound(288 / 0.0254));
+    fine.setDotsPerMeterY(qRound(288 / 0.0254));
+    fine.fill(Qt::white);
+    {
+        QPainter p(&fine);
+        drawCrossSection(p, QRectF(0, 0, 3 * kW, 3 * kH), record);
+    }
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    const QPointF points[] = {{5, 5},
+                              {5, l.baseY - 5},
+                              {5, kH - 5.0},
+                              {l.centreX + 20, l.baseY - l.scale * 0.3},
+                              {l.centreX + 20, l.baseY - l.scale * 1.3}};
+    for (const QPointF &point : points) {
+        SCOPED_TRACE(point.y());
+        EXPECT_EQ(fine.pixelColor(static_cast<int>(3 * point.x() + 1),
+                                  static_cast<int>(3 * point.y() + 1)),
+                  screen.pixelColor(point.toPoint()));
+    }
+}
