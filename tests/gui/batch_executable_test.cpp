@@ -1,6 +1,8 @@
 // The vendrix executable in batch mode, as a user calls it from a shell: no
 // display, files written, exit status.
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -68,6 +70,50 @@ TEST(BatchExecutable, WritesThePrintedReportWithoutADisplay)
         = runProgram(VENDRIX_EXECUTABLE, {"run", "--pdf", dir.filePath("missing/report.pdf")});
     EXPECT_EQ(refused.status, 2);
     EXPECT_FALSE(refused.err.isEmpty());
+}
+
+TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    struct Case
+    {
+        const char *file;
+        QStringList extra;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"section.png", {}, QSize(628, 410)},
+        {"section.bmp", {"--size", "800x500"}, QSize(800, 500)},
+        {"consolidated.png",
+         {"--consolidate", "2", "--set", "consolidatedUnitWeight=14"},
+         QSize(628, 410)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(c.file);
+        const Finished run = runProgram(
+            VENDRIX_EXECUTABLE, QStringList {"run", "--image", path} + c.extra, environment);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        const QImage image(path);
+        EXPECT_EQ(image.size(), c.size);
+    }
+    const QString svg = dir.filePath("section.svg");
+    ASSERT_EQ(runProgram(VENDRIX_EXECUTABLE, {"run", "--image", svg}, environment).status, 0);
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray text = svgFile.readAll();
+    EXPECT_TRUE(text.contains("<svg")) << text.left(200).toStdString();
+    EXPECT_TRUE(text.contains("Results of Analysis Type:"));
+
+    for (const QString &bad : {dir.filePath("section.gif"), dir.filePath("missing/a.png")}) {
+        const Finished refused = runProgram(VENDRIX_EXECUTABLE, {"run", "--image", bad});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
 }
 
 } // namespace

@@ -233,7 +233,7 @@ TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
     const int row = static_cast<int>(l.baseY - 0.5 * l.scale * record.consolidation.finalHeight);
     // The rectangle's outline is pale yellow around the amber fill.
     const int width = rightmostOf(image, row, colours::paleYellow)
-                      - leftmostOf(image, row, colours::paleYellow);
+        - leftmostOf(image, row, colours::paleYellow);
     EXPECT_NEAR(width, l.scale * record.solution.maxWidth, 1.5);
     EXPECT_EQ(at(image, l.centreX + 0.5 * width - 3, row), colours::amber);
     EXPECT_EQ(at(image, l.centreX + 20, l.baseY - l.scale * record.consolidation.finalHeight - 4),

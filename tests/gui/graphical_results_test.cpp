@@ -1,0 +1,249 @@
+// The graphical results window: colour choice, bitmap file, spreadsheet export,
+// and the bitmap files themselves read back by Qt and by the logo decoder.
+#include "app/graphical_results_dialog.h"
+#include "dialog_test_support.h"
+#include "engine/analysis_run.h"
+#include "graphics/bmp_file.h"
+#include "graphics/cross_section_drawing.h"
+#include "model/atomic_file.h"
+#include "model/dib_file.h"
+#include "post/consolidation.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+using namespace vendrix;
+using vendrix::test::RecordingServices;
+
+namespace {
+
+ProjectRecord solvedProject()
+{
+    ProjectRecord record;
+    EXPECT_FALSE(RunAnalysis(record).refused);
+    record.state.shapeShown = ShapeAsFilled;
+    return record;
+}
+
+std::uint32_t read32(const std::string &bytes, size_t at)
+{
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes.data() + at, 4);
+    return value;
+}
+
+std::uint16_t read16(const std::string &bytes, size_t at)
+{
+    std::uint16_t value = 0;
+    std::memcpy(&value, bytes.data() + at, 2);
+    return value;
+}
+
+std::string fileBytes(const QString &path)
+{
+    std::string bytes, error;
+    EXPECT_TRUE(readWholeFile(path.toStdString(), bytes, error)) << error;
+    return bytes;
+}
+
+template<typename T> T *child(QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+} // namespace
+
+TEST(BmpFile, HeadersFollowTheBitmapLayoutAndReadersAgreeOnThePixels)
+{
+    struct Case
+    {
+        int width, height;
+    };
+    // Widths whose rows need 0, 1, 2 and 3 padding bytes.
+    const Case cases[] = {{4, 3}, {5, 2}, {6, 1}, {7, 4}, {628, 410}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.width);
+        QImage image(c.width, c.height, QImage::Format_RGB32);
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                image.setPixelColor(x, y, QColor((x * 37) % 256, (y * 53) % 256, (x + y) % 256));
+        const std::string bytes = bmpFileBytes(image);
+        const std::uint32_t rowBytes = ((24 * c.width + 31) / 32) * 4;
+        const std::uint32_t imageSize = rowBytes * c.height;
+        EXPECT_EQ(bytes.substr(0, 2), "BM");
+        EXPECT_EQ(read32(bytes, 2), 54 + imageSize);
+        EXPECT_EQ(bytes.size(), 54 + imageSize);
+        EXPECT_EQ(read32(bytes, 6), 0u);
+        EXPECT_EQ(read32(bytes, 10), 54u);
+        EXPECT_EQ(read32(bytes, 14), 40u);
+        EXPECT_EQ(static_cast<int>(read32(bytes, 18)), c.width);
+        EXPECT_EQ(static_cast<int>(read32(bytes, 22)), c.height);
+        EXPECT_EQ(read16(bytes, 26), 1);
+        EXPECT_EQ(read16(bytes, 28), 24);
+        EXPECT_EQ(read32(bytes, 30), 0u);
+        EXPECT_EQ(read32(bytes, 34), imageSize);
+
+        QImage qtRead;
+        ASSERT_TRUE(qtRead.loadFromData(reinterpret_cast<const uchar *>(bytes.data()),
+                                        static_cast<int>(bytes.size()), "BMP"));
+        DibPicture ours;
+        ASSERT_TRUE(decodeDib(bytes, ours));
+        ASSERT_EQ(ours.width, c.width);
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x) {
+                const QRgb expected = image.pixel(x, y) & 0xFFFFFF;
+                ASSERT_EQ(qtRead.pixel(x, y) & 0xFFFFFF, expected) << x << "," << y;
+                ASSERT_EQ(ours.pixels[static_cast<size_t>(y * c.width + x)] & 0xFFFFFF, expected)
+                    << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
+{
+    ProjectRecord record = solvedProject();
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    CGraphicalResults dialog(record, services);
+    dialog.show();
+    dialog.view()->resize(CrossSectionView::kStandardSize);
+    EXPECT_TRUE(child<QLabel>(dialog, "colourBanner")->isVisible());
+    EXPECT_FALSE(child<QLabel>(dialog, "blackWhiteBanner")->isVisible());
+    EXPECT_EQ(dialog.view()->picture().pixelColor(5, 5), crossSectionColours::paleBlue);
+
+    // Choosing black and white, then colour again.
+    for (const char *choice : {"screenBlackWhite_1", "screenBlackWhite_0"}) {
+        SCOPED_TRACE(choice);
+        dialog.runColourDialog = [choice](CDisplayBitmap &colourDialog) {
+            child<QRadioButton>(colourDialog, choice)->setChecked(true);
+            colourDialog.accept();
+        };
+        QTest::mouseClick(child<QPushButton>(dialog, "blackWhite"), Qt::LeftButton);
+        const bool blackWhite = std::strcmp(choice, "screenBlackWhite_1") == 0;
+        EXPECT_EQ(record.display.screenBlackWhite, blackWhite ? 1 : 0);
+        EXPECT_EQ(child<QLabel>(dialog, "colourBanner")->isVisible(), !blackWhite);
+        EXPECT_EQ(child<QLabel>(dialog, "blackWhiteBanner")->isVisible(), blackWhite);
+        EXPECT_EQ(dialog.view()->picture().pixelColor(5, 5),
+                  blackWhite ? QColor(Qt::white) : crossSectionColours::paleBlue);
+    }
+
+    // Escape in the colour dialog keeps the stored choice.
+    dialog.runColourDialog = [](CDisplayBitmap &colourDialog) {
+        child<QRadioButton>(colourDialog, "screenBlackWhite_1")->setChecked(true);
+        colourDialog.reject();
+    };
+    QTest::mouseClick(child<QPushButton>(dialog, "blackWhite"), Qt::LeftButton);
+    EXPECT_EQ(record.display.screenBlackWhite, 0);
+}
+
+TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ProjectRecord record = solvedProject();
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    CGraphicalResults dialog(record, services);
+    dialog.show();
+    dialog.view()->resize(CrossSectionView::kStandardSize);
+
+    // The default extensions are added to a bare name.
+    recorder.nextFileName = dir.filePath("section");
+    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
+    const std::string bmp = fileBytes(dir.filePath("section.bmp"));
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(read32(bmp, 18), 628u);
+    EXPECT_EQ(read32(bmp, 22), 410u);
+    QImage saved(dir.filePath("section.bmp"));
+    EXPECT_EQ(saved.pixelColor(5, 5), crossSectionColours::paleBlue);
+
+    recorder.nextFileName = dir.filePath("shape");
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
+    const std::string xls = fileBytes(dir.filePath("shape.xls"));
+    EXPECT_EQ(std::count(xls.begin(), xls.end(), '\n'), 2 + 722);
+    EXPECT_TRUE(recorder.shown.empty());
+
+    // Cancelled dialogs write nothing; unwritable places are reported.
+    recorder.nextFileName.clear();
+    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
+    EXPECT_TRUE(recorder.shown.empty());
+    recorder.nextFileName = dir.filePath("missing/section.bmp");
+    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
+    recorder.nextFileName = dir.filePath("missing/shape.xls");
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
+    ASSERT_EQ(recorder.shown.size(), 2u);
+    EXPECT_TRUE(recorder.shown[0].errorIcon);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
+{
+    for (int hide : {0, 1}) {
+        SCOPED_TRACE(hide);
+        ProjectRecord record = solvedProject();
+        record.state.hideDialogTags = hide;
+        RecordingServices recorder;
+        const UiServices services = recorder.services();
+        CGraphicalResults dialog(record, services);
+        dialog.show();
+        EXPECT_EQ(child<QLabel>(dialog, "dialogTag")->isVisible(), hide == 0);
+        QTest::mouseClick(child<QPushButton>(dialog, "return"), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the
+// cross-section in each state and the window are saved as PNG files.
+TEST(GraphicalResultsScreenshots, EachShapeAndMode)
+{
+    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
+    struct Shot
+    {
+        const char *file;
+        int shape;
+        int blackWhite;
+        int warning;
+    };
+    const Shot shots[] = {
+        {"cross-section-as-filled.png", ShapeAsFilled, 0, 0},
+        {"cross-section-option1.png", ShapeOption1, 0, 0},
+        {"cross-section-option2.png", ShapeOption2, 0, 0},
+        {"cross-section-bw.png", ShapeAsFilled, 1, 0},
+        {"cross-section-not-converged.png", ShapeAsFilled, 0, 1},
+    };
+    for (const Shot &shot : shots) {
+        SCOPED_TRACE(shot.file);
+        ProjectRecord record = solvedProject();
+        record.input.consolidatedUnitWeight = 14;
+        if (shot.shape == ShapeOption1)
+            computeConsolidationOption1(record);
+        if (shot.shape == ShapeOption2)
+            computeConsolidationOption2(record);
+        record.state.shapeShown = shot.shape;
+        record.display.screenBlackWhite = shot.blackWhite;
+        record.solution.convergenceWarning = shot.warning;
+        RecordingServices recorder;
+        const UiServices services = recorder.services();
+        CGraphicalResults dialog(record, services);
+        dialog.show();
+        QApplication::processEvents();
+        const QPixmap window = dialog.grab();
+        EXPECT_FALSE(window.isNull());
+        if (directory.isEmpty())
+            continue;
+        QDir().mkpath(directory);
+        EXPECT_TRUE(dialog.view()->picture().save(directory + "/" + shot.file));
+        if (shot.shape == ShapeAsFilled && shot.blackWhite == 0 && shot.warning == 0) {
+            EXPECT_TRUE(window.save(directory + "/dialog_graphical_results.png"));
+        }
+    }
+}
