@@ -95,17 +95,10 @@ CContact::CContact(const UiServices &services, QWidget *parent)
     layout->addWidget(textLabel(lines[3], "email", this));
     layout->addSpacing(6);
     layout->addWidget(textLabel(lines[5] + QLatin1Char(' ') + lines[6], "note", this, 0.95));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton *ok = makeButton(QStringLiteral("&OK"), "ok", this);
-    QPushButton *print = makeButton(QStringLiteral("&PRINT"), "print", this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(print);
-    buttons->addStretch(1);
+    QPushButton *print = nullptr;
+    QHBoxLayout *buttons = okAndPrintButtons(this, print);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &CContact::printContact);
     setMinimumWidth(480);
 }

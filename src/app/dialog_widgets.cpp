@@ -3,6 +3,8 @@
 #include "graphics/qt_text.h"
 
 #include <QButtonGroup>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +56,20 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 QLabel *makeLabel(const char *windows1252, QWidget *parent)
 {
     return new QLabel(toQString(windows1252), parent);
+}
+
+QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton *ok = makeButton(QStringLiteral("&OK"), "ok", dialog);
+    print = makeButton(QStringLiteral("&PRINT"), "print", dialog);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(print);
+    buttons->addStretch(1);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return buttons;
 }
 
 } // namespace vendrix

@@ -6,6 +6,8 @@
 #include <QString>
 
 class QButtonGroup;
+class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,6 +21,9 @@ QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent);
 QRadioButton *makeRadio(const QString &text, QButtonGroup *group, int value, QWidget *parent);
 QButtonGroup *makeRadioGroup(const char *field, QWidget *parent);
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);
+// The centred "&OK" (accepts the dialog) and "&PRINT" buttons of the
+// information windows; `print` receives the print button.
+QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print);
 // A label whose text is Windows-1252 bytes (unit labels with ³).
 QLabel *makeLabel(const char *windows1252, QWidget *parent);
 

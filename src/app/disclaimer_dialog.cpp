@@ -136,16 +136,9 @@ CDisclaimer::CDisclaimer(const UiServices &services, QWidget *parent)
         layout->addWidget(label);
     }
     layout->addSpacing(8);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton *ok = makeButton(QStringLiteral("&OK"), "ok", this);
-    QPushButton *print = makeButton(QStringLiteral("&PRINT"), "print", this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(print);
-    buttons->addStretch(1);
+    QPushButton *print = nullptr;
+    QHBoxLayout *buttons = okAndPrintButtons(this, print);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &CDisclaimer::printDisclaimer);
     setFixedWidth(600);
 }
