@@ -28,7 +28,7 @@ CDisplyInput::CDisplyInput(ProjectRecord &record, QWidget *parent)
 QSize CDisplyInput::sizeHint() const
 {
     // 389 x 225 dialog units of the standard window.
-    return QSize(584, qRound(kSketchStandardHeight));
+    return QSize(qRound(kSketchStandardWidth), qRound(kSketchStandardHeight));
 }
 
 QSize CDisplyInput::minimumSizeHint() const

@@ -21,15 +21,17 @@ namespace {
 
 using namespace sketch_colours;
 
-// Positions and sizes of one paint, all in the painter's coordinates.
+// Positions and sizes of one paint, all in the painter's coordinates. Shares of
+// the width and height are taken of `area`, the part of the target with the
+// proportions of the standard window.
 struct SketchFrame
 {
-    QRectF target;
+    QRectF area;
     double unit = 0; // pixels per schematic unit
     double pixel = 1; // one pixel of the standard-size window
 
-    double x(double share) const { return target.left() + share * target.width(); }
-    double y(double share) const { return target.top() + share * target.height(); }
+    double x(double share) const { return area.left() + share * area.width(); }
+    double y(double share) const { return area.top() + share * area.height(); }
     double baseY() const { return y(0.8); }
     QPointF at(const SketchPoint &p) const { return {x(0.6) + unit * p.a, baseY() - unit * p.b}; }
 };
@@ -93,12 +95,22 @@ QString heightLabel(const char *name, double metres, const DisplaySettings &disp
 
 } // namespace
 
+QRectF sketchArea(const QRectF &target)
+{
+    const double ratio = kSketchStandardWidth / kSketchStandardHeight;
+    const double height = std::min(target.height(), target.width() / ratio);
+    const double width = height * ratio;
+    return QRectF(target.left() + (target.width() - width) / 2, target.bottom() - height, width,
+                  height);
+}
+
 QRectF analysisTypeImageRect(const QRectF &target)
 {
     // A banner 207 x 25 of the window's 389 x 225, in the free corner at the top
     // left, above the crest of the tube.
-    return QRectF(target.left() + 0.025 * target.width(), target.top() + 0.03 * target.height(),
-                  target.width() * 207.0 / 389.0, target.height() * 25.0 / 225.0);
+    const QRectF area = sketchArea(target);
+    return QRectF(area.left() + 0.025 * area.width(), target.top() + 0.03 * area.height(),
+                  area.width() * 207.0 / 389.0, area.height() * 25.0 / 225.0);
 }
 
 void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record)
@@ -107,11 +119,11 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
         return;
     const TubeInput &input = record.input;
     SketchFrame frame;
-    frame.target = target;
-    frame.unit = 0.03 * target.height();
-    frame.pixel = target.height() / kSketchStandardHeight;
+    frame.area = sketchArea(target);
+    const double H = frame.area.height();
+    frame.unit = 0.03 * H;
+    frame.pixel = H / kSketchStandardHeight;
     const double W = target.width();
-    const double H = target.height();
 
     const double fluidDepth = frame.unit * input.fluidHeightLower;
     const double slurryDepth = frame.unit * input.slurryHeightLower;
@@ -131,9 +143,9 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
     painter.setFont(font);
 
     // Foundation, with the note on it.
-    painter.fillRect(
-        QRectF(target.left(), frame.baseY() + frame.pixel, W, H - 0.8 * H - frame.pixel),
-        kFoundation);
+    painter.fillRect(QRectF(target.left(), frame.baseY() + frame.pixel, W,
+                            target.bottom() - frame.baseY() - frame.pixel),
+                     kFoundation);
     painter.setPen(Qt::white);
     const QString note = QString::fromLatin1(kSketchNote);
     const double noteWidth = QFontMetricsF(font).horizontalAdvance(note);
@@ -143,7 +155,7 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
 
     // Outside fluid. With the same fluid above and below its surface (and always
     // for a given pumping pressure) it reaches the top of the window.
-    double fluidTop = frame.y(0.0);
+    double fluidTop = target.top();
     if (!pressureGiven && fluidDifference >= 0.01)
         fluidTop = frame.baseY() - (fluidDepth > slurryDepth ? 0.45 : 0.25) * H;
     if (fluidDepth > 0.001 || pressureGiven)

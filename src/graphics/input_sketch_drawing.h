@@ -27,7 +27,14 @@ inline constexpr char kSketchNote[] = "Drawing is NOT to scale, just an approxim
 // Height of the sketch window at its standard size, in pixels: fixed lengths of
 // the drawing (ticks, arrowheads, label offsets, pens, fonts) are given for it
 // and grow or shrink with the target's height.
+inline constexpr double kSketchStandardWidth = 584.0;
 inline constexpr double kSketchStandardHeight = 366.0;
+
+// The part of `target` the sketch is laid out in: the proportions of the
+// standard window, as large as fits, centred across and resting on the bottom.
+// A taller target shows more sky above it, a wider one more fluid and ground on
+// both sides, so the labels and dimensions never slide off the tube.
+QRectF sketchArea(const QRectF &target);
 
 // Where the banner naming the type of analysis sits, for a sketch in `target`.
 QRectF analysisTypeImageRect(const QRectF &target);

@@ -142,11 +142,11 @@ QColor colourAt(const QImage &image, double xShare, double yShare)
 
 // The colour at a point of the schematic: offset from the tube axis and height
 // above the base, in the sketch's own units (0.03 of the window height).
-QColor schematicColour(const QImage &image, double a, double b)
+QColor schematicColour(const QImage &image, double a, double b, QPoint offset = {})
 {
-    const double unit = 0.03 * image.height();
-    return image.pixelColor(int(0.6 * image.width() + unit * a),
-                            int(0.8 * image.height() - unit * b));
+    const double unit = 0.03 * kHeight;
+    return image.pixelColor(offset.x() + int(0.6 * kWidth + unit * a),
+                            offset.y() + int(0.8 * kHeight - unit * b));
 }
 
 enum class Fluid { None, Band, HighBand, WholeWindow };
@@ -393,10 +393,37 @@ TEST(InputSketch, ScalesWithTheWindow)
         ASSERT_GT(smallTexts.widthOf(text), 0);
         EXPECT_NEAR(largeTexts.widthOf(text) / smallTexts.widthOf(text), 2.0, 0.2);
     }
-    // A wider window moves the tube with its width but keeps it the same size.
-    const QImage wide = paintSketch(record, 2 * kWidth, kHeight);
-    EXPECT_EQ(schematicColour(wide, 18.0, 8.0), kSlurryLower);
-    EXPECT_EQ(schematicColour(wide, 19.0, 8.0), kFluid);
+}
+
+TEST(InputSketch, KeepsItsProportionsInAnyWindowShape)
+{
+    // A wider window shows more fluid and ground on both sides, a taller one more
+    // sky above: the tube keeps its size and the dimensions stay beside it.
+    struct Shape
+    {
+        const char *name;
+        int width, height;
+        QPoint offset; // where the standard picture lands
+    };
+    const Shape shapes[] = {{"standard", kWidth, kHeight, {0, 0}},
+                            {"wide", 2 * kWidth, kHeight, {kWidth / 2, 0}},
+                            {"tall", kWidth, 2 * kHeight, {0, kHeight}}};
+    const ProjectRecord record;
+    for (const Shape &shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        const QImage image = paintSketch(record, shape.width, shape.height);
+        EXPECT_EQ(schematicColour(image, 18.0, 8.0, shape.offset), kSlurryLower);
+        EXPECT_EQ(schematicColour(image, 19.0, 8.0, shape.offset), kFluid);
+        EXPECT_EQ(schematicColour(image, -15.0, 15.0, shape.offset), kSlurryPale);
+        // The outside dimension line, left of the tube.
+        EXPECT_LT(qGray(image.pixel(shape.offset.x() + int(0.13 * kWidth),
+                                    shape.offset.y() + int(0.6 * kHeight))),
+                  80);
+        // Fluid and ground reach both sides, sky the top.
+        EXPECT_EQ(image.pixelColor(1, shape.height - 2), kFoundation);
+        EXPECT_EQ(image.pixelColor(shape.width - 2, int(shape.offset.y() + 0.7 * kHeight)), kFluid);
+        EXPECT_EQ(image.pixelColor(shape.width - 2, 2), kBackground);
+    }
 }
 
 TEST(InputSketch, DisplayRepaintsWhenTheInputChanges)

@@ -2,6 +2,7 @@
 // VENDRIX_SCREENSHOT_DIR set, each window is shown and grabbed to a PNG file.
 #include "app/about_dialog.h"
 #include "app/disclaimer_dialog.h"
+#include "app/display_input_widget.h"
 #include "app/first_screen.h"
 #include "app/help_center.h"
 #include "app/main_frame.h"
@@ -65,7 +66,9 @@ TEST(ShellScreenshots, MainWindowAndMenus)
     ProjectRecord record;
     record.state.dataDirectory = dir.filePath("data").toStdString();
     RecordingServices recorder;
-    CMainFrame frame(record, recorder.services(), nullptr, DesktopHooks {}, &settings);
+    DesktopHooks hooks;
+    hooks.createInputDisplay = createInputDisplay;
+    CMainFrame frame(record, recorder.services(), nullptr, hooks, &settings);
     frame.resize(1000, 680);
     grabTo(frame, "main_window_no_project.png");
     save(withMenuOpen(frame, "fileMenu"), "main_window_file_menu_no_project.png");
