@@ -1,7 +1,7 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/batch_options.h"
+#include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
-#include "app/graphical_results_dialog.h"
 #include "graphics/batch_report.h"
 #include "graphics/image_export.h"
 
@@ -19,11 +19,10 @@ int main(int argc, char **argv)
         // The printed report as PDF (--pdf FILE.pdf); needs no display.
         hooks.writeReportPdf = vendrix::writeReportPdfInBatch;
         hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;
+        hooks.writeSketchImage = vendrix::writeSketchImage;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 
     // No arguments, or a project file: the desktop program.
-    vendrix::DesktopHooks desktop;
-    desktop.showGraphicalResults = vendrix::showGraphicalResults;
-    return vendrix::runDesktopProgram(argc, argv, desktop);
+    return vendrix::runDesktopProgram(argc, argv, vendrix::standardDesktopHooks());
 }
