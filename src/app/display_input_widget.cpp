@@ -4,48 +4,41 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QVBoxLayout>
 
 namespace vendrix {
 
-CDisplyInput::CDisplyInput(ProjectRecord &record, QWidget *parent)
-    : QFrame(parent)
+namespace {
+const QColor kSketchBackground(204, 236, 255);
+const QColor kFoundation(202, 62, 21);
+} // namespace
+
+CDisplyInput::CDisplyInput(const ProjectRecord &record, QWidget *parent)
+    : QWidget(parent)
     , m_record(record)
-    , m_tag(new QLabel(QStringLiteral("IDD_DISPLAY_INPUT"), this))
+    , m_tag(new QLabel(QStringLiteral("IDD_DISPLY_INPUT"), this))
 {
     setObjectName(QStringLiteral("inputDisplay"));
-    setWindowTitle(QStringLiteral("Display of Input Data"));
-    setAccessibleName(windowTitle());
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setAutoFillBackground(false);
+    setWindowTitle(tr("Display of Input Data"));
+    setMinimumSize(kStandardSize / 2);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_tag->setObjectName(QStringLiteral("dialogTag"));
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(m_tag, 0, Qt::AlignRight);
-    m_tag->setVisible(record.state.hideDialogTags == 0);
+    m_tag->move(8, 40);
 }
 
-QSize CDisplyInput::sizeHint() const
+void CDisplyInput::paintEvent(QPaintEvent *)
 {
-    // 389 x 225 dialog units of the standard window.
-    return QSize(qRound(kSketchStandardWidth), qRound(kSketchStandardHeight));
-}
-
-QSize CDisplyInput::minimumSizeHint() const
-{
-    return QSize(292, 183);
-}
-
-void CDisplyInput::paintEvent(QPaintEvent *event)
-{
-    QFrame::paintEvent(event);
+    // The tag follows the main menu's tag button, which may change at any time.
+    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+    // The sketch keeps the proportions of the standard window whatever room the
+    // main window gives it, so the tube is never cut off at the sides.
     QPainter painter(this);
-    drawInputSketch(painter, contentsRect(), m_record);
-}
-
-QWidget *createInputDisplay(ProjectRecord &record, QWidget *parent)
-{
-    return new CDisplyInput(record, parent);
+    painter.fillRect(rect(), kSketchBackground);
+    const QSizeF fitted = QSizeF(kStandardSize).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    const QRectF target(QPointF(0.5 * (width() - fitted.width()), 0), fitted);
+    drawInputSketch(painter, target, m_record);
+    // Below the sketch the foundation simply continues.
+    painter.fillRect(QRectF(0, target.bottom(), width(), height() - target.bottom()),
+                     kFoundation);
 }
 
 } // namespace vendrix

@@ -1,25 +1,25 @@
 #pragma once
-// "Display of Input Data": the window beside the main menu showing the sketch of
-// the problem being entered. It keeps nothing of its own; every repaint reads
-// the project record.
+// "Display of Input Data": the schematic of the problem being entered, shown
+// beside the main menu while a project is open and repainted when the input
+// menu closes.
 
 #include "model/project_record.h"
 
-#include <QFrame>
+#include <QWidget>
 
 class QLabel;
 
 namespace vendrix {
 
-class CDisplyInput : public QFrame
+class CDisplyInput : public QWidget
 {
     Q_OBJECT
-
 public:
-    explicit CDisplyInput(ProjectRecord &record, QWidget *parent = nullptr);
+    // The size of the window at the standard size.
+    static constexpr QSize kStandardSize {584, 366};
 
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
+    explicit CDisplyInput(const ProjectRecord &record, QWidget *parent = nullptr);
+    QSize sizeHint() const override { return kStandardSize; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,8 +28,5 @@ private:
     const ProjectRecord &m_record;
     QLabel *m_tag;
 };
-
-// The input display of a new workspace. Matches DesktopHooks::createInputDisplay.
-QWidget *createInputDisplay(ProjectRecord &record, QWidget *parent);
 
 } // namespace vendrix

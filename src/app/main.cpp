@@ -1,11 +1,9 @@
 #include "app/cli/batch_command.h"
 #include "app/cli/batch_options.h"
+#include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
-#include "app/display_input_widget.h"
-#include "app/graphical_results_dialog.h"
 #include "graphics/batch_report.h"
 #include "graphics/image_export.h"
-#include "graphics/sketch_image.h"
 
 #include <cstdio>
 #include <cstring>
@@ -26,8 +24,5 @@ int main(int argc, char **argv)
     }
 
     // No arguments, or a project file: the desktop program.
-    vendrix::DesktopHooks desktop;
-    desktop.showGraphicalResults = vendrix::showGraphicalResults;
-    desktop.createInputDisplay = vendrix::createInputDisplay;
-    return vendrix::runDesktopProgram(argc, argv, desktop);
+    return vendrix::runDesktopProgram(argc, argv, vendrix::standardDesktopHooks());
 }

@@ -1,5 +1,6 @@
 #include "graphics/cross_section_drawing.h"
 
+#include "graphics/picture_painting.h"
 #include "graphics/qt_text.h"
 #include "model/c_format.h"
 #include "model/units.h"
@@ -20,17 +21,8 @@ namespace {
 
 constexpr int kPoints = kProfilePoints + 1; // the base centre and the profile
 
-// Fonts of the picture: 8 and 12 points on a 96 dots-per-inch device.
-constexpr int kSmallFontPixels = 11;
-constexpr int kLargeFontPixels = 16;
-
-QFont pictureFont(int pixels)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
+constexpr int kSmallFontPixels = kPictureSmallFontPixels;
+constexpr int kLargeFontPixels = kPictureLargeFontPixels;
 
 struct Palette
 {
@@ -121,30 +113,17 @@ private:
         m_p.drawLine(QPointF(px(x1), px(y1)), QPointF(px(x2), px(y2)));
     }
 
-    // Two strokes from the tip, `length` back along the direction (dx, dy) and
-    // `spread` to either side.
-    void arrowhead(double x, double y, double dx, double dy)
-    {
-        constexpr double length = 12, spread = 4;
-        line(x, y, x + dx * length - dy * spread, y + dy * length + dx * spread);
-        line(x, y, x + dx * length + dy * spread, y + dy * length - dx * spread);
-    }
+    void arrowhead(double x, double y, double dx, double dy) { drawArrowhead(m_p, x, y, dx, dy); }
 
-    // Text with its top-left corner at (x, y) on an opaque background.
     void text(double x, double y, const QString &value, const QColor &colour, const QColor &back)
     {
-        const QFontMetricsF metrics(m_p.font());
-        const QRectF box(px(x), px(y), metrics.horizontalAdvance(value), metrics.height());
-        m_p.fillRect(box, back);
-        m_p.setPen(colour);
-        m_p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, value);
+        drawLabel(m_p, x, y, value, colour, back);
     }
 
     void centredText(double centreX, double y, const QString &value, const QColor &colour,
                      const QColor &back)
     {
-        const QFontMetricsF metrics(m_p.font());
-        text(centreX - 0.5 * metrics.horizontalAdvance(value), y, value, colour, back);
+        drawCentredLabel(m_p, centreX, y, value, colour, back);
     }
 
     QString valueText(const char *label, double value, const char *unit) const
@@ -461,18 +440,9 @@ CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width
 
 void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record)
 {
-    // The picture is laid out in pixels of a 96 dots-per-inch device; printers
-    // and other fine devices draw the same picture scaled up.
-    const QPaintDevice *device = painter.device();
-    const double dotsPerPixel = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
-    const CrossSectionLayout layout = crossSectionLayout(
-        record.solution, target.width() / dotsPerPixel, target.height() / dotsPerPixel);
-
-    painter.save();
-    painter.setClipRect(target, Qt::IntersectClip);
-    painter.translate(target.topLeft());
-    painter.scale(dotsPerPixel, dotsPerPixel);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QSizeF size = beginPicture(painter, target);
+    const CrossSectionLayout layout
+        = crossSectionLayout(record.solution, size.width(), size.height());
     Picture(painter, record, layout).paint();
     painter.restore();
 }

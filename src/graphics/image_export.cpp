@@ -3,6 +3,7 @@
 #include "graphics/batch_report.h"
 #include "graphics/bmp_file.h"
 #include "graphics/cross_section_drawing.h"
+#include "graphics/input_sketch_drawing.h"
 #include "model/atomic_file.h"
 
 #include <QBuffer>
@@ -93,6 +94,19 @@ bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path
         path, QSize(width, height),
         [&record](QPainter &painter, const QRectF &target) {
             drawCrossSection(painter, target, record);
+        },
+        error);
+}
+
+bool writeSketchImage(const ProjectRecord &record, const std::string &path, int width, int height,
+                      std::string &error)
+{
+    if (!ensureGraphicsApplication(error))
+        return false;
+    return writeDrawingImage(
+        path, QSize(width, height),
+        [&record](QPainter &painter, const QRectF &target) {
+            drawInputSketch(painter, target, record);
         },
         error);
 }

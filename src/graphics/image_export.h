@@ -29,4 +29,8 @@ bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine
 bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
                             int height, std::string &error);
 
+// The input sketch. Matches BatchHooks::writeSketchImage.
+bool writeSketchImage(const ProjectRecord &record, const std::string &path, int width, int height,
+                      std::string &error);
+
 } // namespace vendrix

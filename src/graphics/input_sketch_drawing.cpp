@@ -1,192 +1,202 @@
 #include "graphics/input_sketch_drawing.h"
 
-#include "graphics/analysis_type_image.h"
-#include "graphics/qt_text.h"
-#include "graphics/sketch_outline.h"
+#include "graphics/picture_painting.h"
 #include "model/c_format.h"
 #include "model/units.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
 
-#include <algorithm>
 #include <cmath>
-#include <string>
+#include <vector>
 
 namespace vendrix {
 
 namespace {
 
-using namespace sketch_colours;
+const QColor kRust(202, 62, 21);
+const QColor kSkyBlue(47, 177, 255);
+const QColor kTubeOutline(255, 255, 0);
+const QColor kAmber(255, 204, 51);
+const QColor kPaleYellow(255, 234, 168);
+const QColor kPaleBlue(204, 236, 255);
 
-// Positions and sizes of one paint, all in the painter's coordinates. Shares of
-// the width and height are taken of `area`, the part of the target with the
-// proportions of the standard window.
-struct SketchFrame
+// A point of the Catmull-Rom curve through p1 and p2 (neighbours p0, p3).
+QPointF catmullRom(const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
+                   double t)
 {
-    QRectF area;
-    double unit = 0; // pixels per schematic unit
-    double pixel = 1; // one pixel of the standard-size window
-
-    double x(double share) const { return area.left() + share * area.width(); }
-    double y(double share) const { return area.top() + share * area.height(); }
-    double baseY() const { return y(0.8); }
-    QPointF at(const SketchPoint &p) const { return {x(0.6) + unit * p.a, baseY() - unit * p.b}; }
-};
-
-QFont sketchFont(const SketchFrame &frame)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    // 8 points on a 96 dpi screen at the standard window size.
-    font.setPixelSize(std::max(1, qRound(10.67 * frame.pixel)));
-    return font;
+    const double t2 = t * t, t3 = t2 * t;
+    return 0.5
+        * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2
+           + (-p0 + 3 * p1 - 3 * p2 + p3) * t3);
 }
 
-QPolygonF outlinePolygon(const SketchFrame &frame, std::size_t first, std::size_t last)
+// Points first..last (inclusive) of a smooth curve through `anchors`, the first
+// and last anchors landing exactly on the first and last points.
+void sampleCurve(const std::vector<QPointF> &anchors, int first, int last,
+                 std::array<QPointF, kSchematicPoints> &points)
 {
-    const auto &outline = sketchOutline();
-    QPolygonF polygon;
-    polygon.reserve(int(last - first + 1));
-    for (std::size_t i = first; i <= last; ++i)
-        polygon << frame.at(outline[i]);
-    return polygon;
+    const int segments = static_cast<int>(anchors.size()) - 1;
+    for (int i = first; i <= last; ++i) {
+        const double u = segments * double(i - first) / double(last - first);
+        const int k = std::min(static_cast<int>(u), segments - 1);
+        const double t = u - k;
+        const QPointF &p1 = anchors[static_cast<size_t>(k)];
+        const QPointF &p2 = anchors[static_cast<size_t>(k + 1)];
+        const QPointF p0 = k > 0 ? anchors[static_cast<size_t>(k - 1)] : 2 * p1 - p2;
+        const QPointF p3 = k + 2 <= segments ? anchors[static_cast<size_t>(k + 2)] : 2 * p2 - p1;
+        points[static_cast<size_t>(i)] = catmullRom(p0, p1, p2, p3, t);
+    }
 }
 
-// A vertical dimension line at `x` between the level `top` and the base line,
-// with ticks at both levels and arrowheads pointing at them from outside.
-void drawDimension(QPainter &painter, const SketchFrame &frame, double x, double top)
+std::array<QPointF, kSchematicPoints> buildOutline()
 {
-    const double p = frame.pixel;
-    const double base = frame.baseY();
-    painter.setPen(QPen(Qt::black, std::max(1.0, p), Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(x, top - 20 * p), QPointF(x, base + 20 * p));
-    painter.drawLine(QPointF(x - 10 * p, top), QPointF(x + 10 * p, top));
-    painter.drawLine(QPointF(x - 10 * p, base), QPointF(x + 10 * p, base));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    const QPointF down[] = {{x, top}, {x - 4 * p, top - 12 * p}, {x + 4 * p, top - 12 * p}};
-    painter.drawPolygon(down, 3);
-    const QPointF up[] = {{x, base}, {x - 4 * p, base + 12 * p}, {x + 4 * p, base + 12 * p}};
-    painter.drawPolygon(up, 3);
+    std::array<QPointF, kSchematicPoints> points {};
+    // Right side: from the edge of the base contact up to the widest place near
+    // mid-height, the upper-layer corner (point 210), then over to the crest.
+    sampleCurve({{10.775, 0}, {15.6, 1.9}, {17.85, 4.9}, {18.40, 8.4}, {18.035, 10.836}}, 0,
+                kSchematicUpperFirst, points);
+    sampleCurve({{18.035, 10.836}, {16.55, 14.4}, {12.6, 17.75}, {6.6, 19.42}, {0, 19.845}},
+                kSchematicUpperFirst, 358, points);
+    // Left side: from the crest down past the upper-layer corner (point 513) to
+    // the other edge of the base contact.
+    sampleCurve({{0, 19.847}, {-6.6, 19.42}, {-12.7, 17.7}, {-16.75, 14.1}, {-18.160, 10.516}}, 359,
+                kSchematicUpperLast, points);
+    sampleCurve({{-18.160, 10.516}, {-18.40, 8.2}, {-17.8, 4.8}, {-15.5, 1.85}, {-10.712, 0}},
+                kSchematicUpperLast, 719, points);
+    for (int i = 720; i < kSchematicPoints; ++i)
+        points[static_cast<size_t>(i)] = QPointF(0, 0);
+    return points;
 }
 
-// A label centred on `x` with its top 50 pixels above the base line.
-void drawLabel(QPainter &painter, const SketchFrame &frame, double x, const QString &text,
-               const QColor &background)
+// The image naming the requested type of analysis, 207 by 25 pixels.
+void drawAnalysisTypeImage(QPainter &p, double x, double y, int analysisType)
 {
-    const QFontMetricsF metrics(painter.font());
-    const double pad = 3 * frame.pixel;
-    const double width = metrics.horizontalAdvance(text) + 2 * pad;
-    const QRectF box(x - width / 2, frame.baseY() - 50 * frame.pixel, width,
-                     metrics.height() + pad);
-    painter.fillRect(box, background);
-    painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
-
-QString heightLabel(const char *name, double metres, const DisplaySettings &display)
-{
-    const bool english = display.englishUnits != 0;
-    const double shown = english ? metres * kFeetPerMetre : metres;
-    return toQString(std::string(name) + formatC("%.2f", shown) + (english ? "  [ft]" : "  [m]"));
+    static const char *const letters[] = {"A", "B", "C"};
+    const int type = std::clamp(analysisType, 0, 2);
+    const QRectF box(x, y, 207, 25);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(223, 201, 159));
+    p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont font = pictureFont(13);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(box.adjusted(8, 0, -34, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("Requested type of analysis"));
+    font.setBold(true);
+    font.setPixelSize(17);
+    p.setFont(font);
+    p.setPen(kRust);
+    p.drawText(box.adjusted(0, 0, -10, 0), Qt::AlignVCenter | Qt::AlignRight,
+               QString::fromLatin1(letters[type]));
 }
 
 } // namespace
 
-QRectF sketchArea(const QRectF &target)
+const std::array<QPointF, kSchematicPoints> &schematicOutline()
 {
-    const double ratio = kSketchStandardWidth / kSketchStandardHeight;
-    const double height = std::min(target.height(), target.width() / ratio);
-    const double width = height * ratio;
-    return QRectF(target.left() + (target.width() - width) / 2, target.bottom() - height, width,
-                  height);
+    static const std::array<QPointF, kSchematicPoints> outline = buildOutline();
+    return outline;
 }
 
-QRectF analysisTypeImageRect(const QRectF &target)
+SketchContent sketchContent(const TubeInput &in, double pictureHeight)
 {
-    // A banner 207 x 25 of the window's 389 x 225, in the free corner at the top
-    // left, above the crest of the tube.
-    const QRectF area = sketchArea(target);
-    return QRectF(area.left() + 0.025 * area.width(), target.top() + 0.03 * area.height(),
-                  area.width() * 207.0 / 389.0, area.height() * 25.0 / 225.0);
+    const double u = 0.03 * pictureHeight;
+    const double fluidDepth = u * in.fluidHeightLower;
+    const double slurryDepth = u * in.slurryHeightLower;
+    const bool twoSlurries = std::fabs(in.slurryUnitWeightLower - in.slurryUnitWeightUpper) > 0.01;
+    const double fluidDifference = std::fabs(in.fluidUnitWeightLower - in.fluidUnitWeightUpper);
+    const bool typeC = in.analysisType == AnalysisType::GivenPressure;
+    SketchContent c;
+    c.fluidDrawn = fluidDepth > 0.001 || typeC;
+    c.fluidToTop = typeC || fluidDifference < 0.01;
+    c.lowerSlurry = slurryDepth > 0.001;
+    c.upperLayer = !typeC && slurryDepth > 0.001 && twoSlurries;
+    c.heightOutside = !typeC && fluidDepth > 0.001 && fluidDifference > 0.01;
+    c.heightInside = c.upperLayer;
+    return c;
 }
 
 void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record)
 {
-    if (target.width() <= 0 || target.height() <= 0)
-        return;
-    const TubeInput &input = record.input;
-    SketchFrame frame;
-    frame.area = sketchArea(target);
-    const double H = frame.area.height();
-    frame.unit = 0.03 * H;
-    frame.pixel = H / kSketchStandardHeight;
-    const double W = target.width();
+    const QSizeF size = beginPicture(painter, target);
+    const double W = size.width(), H = size.height();
+    const TubeInput &in = record.input;
+    const double u = 0.03 * H, centreX = 0.6 * W, baseY = 0.8 * H;
+    const SketchContent content = sketchContent(in, H);
+    const double lengthFactor = UnitFactors::forSettings(record.display.englishUnits != 0).length;
+    const char *unit = record.display.englishUnits ? "  [ft]" : "  [m]";
+    auto point = [&](const QPointF &schematic) {
+        return QPointF(std::trunc(centreX + u * schematic.x()),
+                       std::trunc(baseY - u * schematic.y()));
+    };
+    QPainter &p = painter;
 
-    const double fluidDepth = frame.unit * input.fluidHeightLower;
-    const double slurryDepth = frame.unit * input.slurryHeightLower;
-    const bool twoSlurries
-        = std::fabs(input.slurryUnitWeightLower - input.slurryUnitWeightUpper) > 0.01;
-    const double fluidDifference
-        = std::fabs(input.fluidUnitWeightLower - input.fluidUnitWeightUpper);
-    const bool pressureGiven = input.analysisType == AnalysisType::GivenPressure;
-    const bool hasSlurryHeight = slurryDepth > 0.001;
+    p.fillRect(QRectF(0, 0, W, H), kPaleBlue);
+    p.setPen(QPen(kRust, 1));
+    p.setBrush(kRust);
+    p.drawRect(QRectF(QPointF(0, baseY + 1), QPointF(W, H)));
+    p.setFont(pictureFont(kPictureSmallFontPixels));
+    drawCentredLabel(p, centreX, 0.9 * H,
+                     QStringLiteral("Drawing is NOT to scale, just an approximate display"),
+                     Qt::white, kRust);
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setClipRect(target);
-    painter.fillRect(target, kBackground);
-    const QFont font = sketchFont(frame);
-    painter.setFont(font);
-
-    // Foundation, with the note on it.
-    painter.fillRect(QRectF(target.left(), frame.baseY() + frame.pixel, W,
-                            target.bottom() - frame.baseY() - frame.pixel),
-                     kFoundation);
-    painter.setPen(Qt::white);
-    const QString note = QString::fromLatin1(kSketchNote);
-    const double noteWidth = QFontMetricsF(font).horizontalAdvance(note);
-    painter.drawText(
-        QRectF(frame.x(0.6) - noteWidth / 2, frame.y(0.9), noteWidth, QFontMetricsF(font).height()),
-        Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, note);
-
-    // Outside fluid. With the same fluid above and below its surface (and always
-    // for a given pumping pressure) it reaches the top of the window.
-    double fluidTop = target.top();
-    if (!pressureGiven && fluidDifference >= 0.01)
-        fluidTop = frame.baseY() - (fluidDepth > slurryDepth ? 0.45 : 0.25) * H;
-    if (fluidDepth > 0.001 || pressureGiven)
-        painter.fillRect(QRectF(target.left(), fluidTop, W, frame.baseY() - fluidTop), kFluid);
-
-    // The tube, and the upper slurry layer over it.
-    const QPen outlinePen(kTubeOutline, std::max(1.0, frame.pixel));
-    painter.setPen(outlinePen);
-    painter.setBrush(hasSlurryHeight ? kSlurryLower : kSlurryPale);
-    painter.drawPolygon(outlinePolygon(frame, 0, kSketchOutlinePoints - 1));
-    const bool drawUpperLayer = !pressureGiven && hasSlurryHeight && twoSlurries;
-    if (drawUpperLayer) {
-        painter.setBrush(kSlurryPale);
-        painter.drawPolygon(outlinePolygon(frame, kUpperLayerFirst, kUpperLayerLast));
+    const double fluidDepth = u * in.fluidHeightLower;
+    const double slurryDepth = u * in.slurryHeightLower;
+    const double fluidTop
+        = content.fluidToTop ? 0 : baseY - (fluidDepth > slurryDepth ? 0.45 : 0.25) * H;
+    if (content.fluidDrawn) {
+        p.setPen(QPen(kSkyBlue, 1));
+        p.setBrush(kSkyBlue);
+        p.drawRect(QRectF(QPointF(0, std::trunc(fluidTop)), QPointF(W, baseY)));
     }
 
-    const bool showOutside = !pressureGiven && fluidDepth > 0.001 && fluidDifference > 0.01;
-    if (showOutside)
-        drawDimension(painter, frame, frame.x(0.13), fluidTop);
-    // The boundary of the upper layer is fixed in the picture.
-    if (drawUpperLayer)
-        drawDimension(painter, frame, frame.x(0.5), frame.baseY() - 0.318 * H);
+    const auto &outline = schematicOutline();
+    QPolygonF tube;
+    for (const QPointF &schematic : outline)
+        tube << point(schematic);
+    // The schematic tube is smoothed; everything else keeps whole-pixel edges.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(kTubeOutline, 1));
+    p.setBrush(content.lowerSlurry ? kAmber : kPaleYellow);
+    p.drawPolygon(tube);
+    if (content.upperLayer) {
+        QPolygonF upper;
+        for (int i = kSchematicUpperFirst; i <= kSchematicUpperLast; ++i)
+            upper << point(outline[static_cast<size_t>(i)]);
+        p.setBrush(kPaleYellow);
+        p.drawPolygon(upper);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
 
-    // Labels and the banner lie on top of the drawing.
-    if (showOutside)
-        drawLabel(painter, frame, frame.x(0.13),
-                  heightLabel("H-out = ", input.fluidHeightLower, record.display), kFluid);
-    if (drawUpperLayer)
-        drawLabel(painter, frame, frame.x(0.5),
-                  heightLabel("H-in = ", input.slurryHeightLower, record.display), kSlurryLower);
-    drawAnalysisTypeImage(painter, analysisTypeImageRect(target), input.analysisType);
+    // A vertical dimension at x between the levels top and bottom, arrows
+    // pointing at both levels from outside, and its label 50 pixels above the base.
+    auto dimension = [&](double x, double top, const QString &label, const QColor &back) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(QPointF(std::trunc(x), std::trunc(top - 20)),
+                   QPointF(std::trunc(x), std::trunc(baseY + 20)));
+        p.drawLine(QPointF(std::trunc(x - 10), std::trunc(top)),
+                   QPointF(std::trunc(x + 10), std::trunc(top)));
+        p.drawLine(QPointF(std::trunc(x - 10), std::trunc(baseY)),
+                   QPointF(std::trunc(x + 10), std::trunc(baseY)));
+        drawArrowhead(p, x, top, 0, -1);
+        drawArrowhead(p, x, baseY, 0, 1);
+        drawCentredLabel(p, x, baseY - 50, label, Qt::black, back);
+    };
+    if (content.heightOutside)
+        dimension(
+            0.13 * W, fluidTop,
+            QString::fromLatin1(
+                ("H-out = " + formatC("%.2f", in.fluidHeightLower * lengthFactor) + unit).c_str()),
+            kSkyBlue);
+    if (content.heightInside)
+        dimension(
+            0.5 * W, baseY - 0.318 * H,
+            QString::fromLatin1(
+                ("H-in = " + formatC("%.2f", in.slurryHeightLower * lengthFactor) + unit).c_str()),
+            kAmber);
+
+    drawAnalysisTypeImage(p, 8, 8, static_cast<int>(in.analysisType));
     painter.restore();
 }
 

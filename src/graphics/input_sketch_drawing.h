@@ -1,45 +1,42 @@
 #pragma once
-// The schematic of the problem being entered: foundation, outside fluid, a tube
-// of fixed shape with its slurry layers, the outside and inside heights with
-// their values and the requested type of analysis. Only the heights in the
-// labels come from the data; the drawing is not to scale.
+// The input display: a schematic of the problem being entered (foundation,
+// outside fluid, a tube of fixed shape, the upper slurry layer, the heights
+// H-out and H-in and the requested type of analysis). Not drawn to scale.
 
 #include "model/project_record.h"
 
-#include <QColor>
+#include <QPointF>
 #include <QRectF>
+
+#include <array>
 
 class QPainter;
 
 namespace vendrix {
 
-namespace sketch_colours {
-inline const QColor kFoundation(202, 62, 21);
-inline const QColor kFluid(47, 177, 255);
-inline const QColor kTubeOutline(255, 255, 0);
-inline const QColor kSlurryLower(255, 204, 51);
-inline const QColor kSlurryPale(255, 234, 168);
-inline const QColor kBackground(204, 236, 255);
-} // namespace sketch_colours
+inline constexpr int kSchematicPoints = 725;
+// The upper slurry layer is the outline from this point to kSchematicUpperLast.
+inline constexpr int kSchematicUpperFirst = 210;
+inline constexpr int kSchematicUpperLast = 513;
 
-inline constexpr char kSketchNote[] = "Drawing is NOT to scale, just an approximate display";
+// The fixed tube outline in schematic units (offset from the axis, height above
+// the base): up the right side from the edge of the base contact, over the
+// crest, down the left side, then five points at the base centre.
+const std::array<QPointF, kSchematicPoints> &schematicOutline();
 
-// Height of the sketch window at its standard size, in pixels: fixed lengths of
-// the drawing (ticks, arrowheads, label offsets, pens, fonts) are given for it
-// and grow or shrink with the target's height.
-inline constexpr double kSketchStandardWidth = 584.0;
-inline constexpr double kSketchStandardHeight = 366.0;
+// What the sketch shows for a record, so that the window and the tests agree.
+struct SketchContent
+{
+    bool fluidDrawn = false;
+    bool fluidToTop = false; // the fluid reaches the top of the picture
+    bool lowerSlurry = false; // tube filled amber (else pale yellow)
+    bool upperLayer = false;
+    bool heightOutside = false; // "H-out" dimension
+    bool heightInside = false; // "H-in" dimension
+};
 
-// The part of `target` the sketch is laid out in: the proportions of the
-// standard window, as large as fits, centred across and resting on the bottom.
-// A taller target shows more sky above it, a wider one more fluid and ground on
-// both sides, so the labels and dimensions never slide off the tube.
-QRectF sketchArea(const QRectF &target);
+SketchContent sketchContent(const TubeInput &input, double pictureHeight);
 
-// Where the banner naming the type of analysis sits, for a sketch in `target`.
-QRectF analysisTypeImageRect(const QRectF &target);
-
-// Paints the whole sketch into `target` from the record alone.
 void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record);
 
 } // namespace vendrix

@@ -101,6 +101,13 @@ TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
         const QImage image(path);
         EXPECT_EQ(image.size(), c.size);
     }
+    const QString sketch = dir.filePath("sketch.png");
+    ASSERT_EQ(runProgram(VENDRIX_EXECUTABLE, {"run", "--sketch", sketch, "--size", "584x366"},
+                         environment)
+                  .status,
+              0);
+    EXPECT_EQ(QImage(sketch).size(), QSize(584, 366));
+
     const QString svg = dir.filePath("section.svg");
     ASSERT_EQ(runProgram(VENDRIX_EXECUTABLE, {"run", "--image", svg}, environment).status, 0);
     QFile svgFile(svg);

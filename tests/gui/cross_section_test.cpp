@@ -266,3 +266,28 @@ TEST(CrossSection, FineDevicesDrawTheSamePictureScaled)
                   screen.pixelColor(point.toPoint()));
     }
 }
+
+TEST(CrossSection, DoubleScaleScreensDrawTheSamePictureSharper)
+{
+    ProjectRecord record = solvedProject();
+    const QImage screen = picture(record);
+    QImage doubled(2 * kW, 2 * kH, QImage::Format_RGB32);
+    doubled.setDevicePixelRatio(2);
+    doubled.fill(Qt::white);
+    {
+        QPainter p(&doubled);
+        drawCrossSection(p, QRectF(0, 0, kW, kH), record);
+    }
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    const QPointF points[] = {{5, 5},
+                              {5, l.baseY - 5},
+                              {5, kH - 5.0},
+                              {l.centreX + 20, l.baseY - l.scale * 0.3},
+                              {l.centreX + 20, l.baseY - l.scale * 1.3}};
+    for (const QPointF &point : points) {
+        SCOPED_TRACE(point.y());
+        EXPECT_EQ(doubled.pixelColor(static_cast<int>(2 * point.x()),
+                                     static_cast<int>(2 * point.y())),
+                  screen.pixelColor(point.toPoint()));
+    }
+}

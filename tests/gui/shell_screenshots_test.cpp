@@ -1,8 +1,8 @@
 // Pictures of the program's frame for the documentation: with
 // VENDRIX_SCREENSHOT_DIR set, each window is shown and grabbed to a PNG file.
 #include "app/about_dialog.h"
+#include "app/desktop_hooks.h"
 #include "app/disclaimer_dialog.h"
-#include "app/display_input_widget.h"
 #include "app/first_screen.h"
 #include "app/help_center.h"
 #include "app/main_frame.h"
@@ -66,9 +66,7 @@ TEST(ShellScreenshots, MainWindowAndMenus)
     ProjectRecord record;
     record.state.dataDirectory = dir.filePath("data").toStdString();
     RecordingServices recorder;
-    DesktopHooks hooks;
-    hooks.createInputDisplay = createInputDisplay;
-    CMainFrame frame(record, recorder.services(), nullptr, hooks, &settings);
+    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
     frame.resize(1000, 680);
     grabTo(frame, "main_window_no_project.png");
     save(withMenuOpen(frame, "fileMenu"), "main_window_file_menu_no_project.png");

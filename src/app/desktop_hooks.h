@@ -1,0 +1,11 @@
+#pragma once
+// The drawings the main window shows: the cross-section window and the input
+// display.
+
+#include "app/main_frame.h"
+
+namespace vendrix {
+
+DesktopHooks standardDesktopHooks();
+
+} // namespace vendrix
