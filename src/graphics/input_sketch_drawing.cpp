@@ -21,49 +21,98 @@ const QColor kAmber(255, 204, 51);
 const QColor kPaleYellow(255, 234, 168);
 const QColor kPaleBlue(204, 236, 255);
 
-// A point of the Catmull-Rom curve through p1 and p2 (neighbours p0, p3).
-QPointF catmullRom(const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
-                   double t)
+// Knots of the outline from the right edge of the base contact over the crest
+// to the left one. Knots with an index are fixed points of the table; the
+// points between two fixed points are spread evenly along the curve.
+struct Knot
 {
-    const double t2 = t * t, t3 = t2 * t;
-    return 0.5
-        * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2
-           + (-p0 + 3 * p1 - 3 * p2 + p3) * t3);
+    QPointF point;
+    int index = -1;
+};
+
+const Knot kKnots[] = {
+    {{10.775, 0.0}, 0},    {{14.3, 0.55}},
+    {{16.75, 2.0}},        {{17.95, 4.3}},
+    {{18.40, 7.4}},        {{18.035, 10.836}, kSchematicUpperFirst},
+    {{16.4, 14.1}},        {{13.2, 16.9}},
+    {{8.2, 18.95}},        {{0.0, 19.845}, 358},
+    {{-8.2, 18.95}},       {{-13.4, 16.7}},
+    {{-16.6, 13.8}},       {{-18.160, 10.516}, kSchematicUpperLast},
+    {{-18.37, 7.4}},       {{-17.9, 4.2}},
+    {{-16.6, 1.9}},        {{-14.2, 0.5}},
+    {{-10.712, 0.0}, 719},
+};
+
+QPointF between(const QPointF &p, const QPointF &q, double tp, double tq, double t)
+{
+    return ((tq - t) * p + (t - tp) * q) / (tq - tp);
 }
 
-// Points first..last (inclusive) of a smooth curve through `anchors`, the first
-// and last anchors landing exactly on the first and last points.
-void sampleCurve(const std::vector<QPointF> &anchors, int first, int last,
-                 std::array<QPointF, kSchematicPoints> &points)
+// The centripetal Catmull-Rom curve from p1 to p2 (neighbours p0 and p3), which
+// never forms loops or cusps however unevenly the knots are spaced.
+void appendSpan(const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3,
+                int samples, std::vector<QPointF> &out)
 {
-    const int segments = static_cast<int>(anchors.size()) - 1;
-    for (int i = first; i <= last; ++i) {
-        const double u = segments * double(i - first) / double(last - first);
-        const int k = std::min(static_cast<int>(u), segments - 1);
-        const double t = u - k;
-        const QPointF &p1 = anchors[static_cast<size_t>(k)];
-        const QPointF &p2 = anchors[static_cast<size_t>(k + 1)];
-        const QPointF p0 = k > 0 ? anchors[static_cast<size_t>(k - 1)] : 2 * p1 - p2;
-        const QPointF p3 = k + 2 <= segments ? anchors[static_cast<size_t>(k + 2)] : 2 * p2 - p1;
-        points[static_cast<size_t>(i)] = catmullRom(p0, p1, p2, p3, t);
+    auto next = [](double t, const QPointF &a, const QPointF &b) {
+        return t + std::sqrt(std::hypot(b.x() - a.x(), b.y() - a.y()));
+    };
+    const double t0 = 0, t1 = next(t0, p0, p1), t2 = next(t1, p1, p2), t3 = next(t2, p2, p3);
+    for (int k = 0; k < samples; ++k) {
+        const double t = t1 + (t2 - t1) * k / samples;
+        const QPointF a1 = between(p0, p1, t0, t1, t), a2 = between(p1, p2, t1, t2, t),
+                      a3 = between(p2, p3, t2, t3, t);
+        out.push_back(between(between(a1, a2, t0, t2, t), between(a2, a3, t1, t3, t), t1, t2, t));
     }
 }
 
 std::array<QPointF, kSchematicPoints> buildOutline()
 {
+    constexpr int knotCount = static_cast<int>(std::size(kKnots));
+    constexpr int samplesPerSpan = 400;
+    // Phantom end knots make the outline leave the base horizontally.
+    std::vector<QPointF> knots;
+    knots.push_back(QPointF(2 * kKnots[0].point.x() - kKnots[1].point.x(), kKnots[1].point.y()));
+    for (const Knot &knot : kKnots)
+        knots.push_back(knot.point);
+    const QPointF &last = kKnots[knotCount - 1].point, &beforeLast = kKnots[knotCount - 2].point;
+    knots.push_back(QPointF(2 * last.x() - beforeLast.x(), beforeLast.y()));
+
+    // A dense curve on which knot k lies at dense[k * samplesPerSpan].
+    std::vector<QPointF> dense;
+    for (size_t i = 1; i + 2 < knots.size(); ++i)
+        appendSpan(knots[i - 1], knots[i], knots[i + 1], knots[i + 2], samplesPerSpan, dense);
+    dense.push_back(last);
+
     std::array<QPointF, kSchematicPoints> points {};
-    // Right side: from the edge of the base contact up to the widest place near
-    // mid-height, the upper-layer corner (point 210), then over to the crest.
-    sampleCurve({{10.775, 0}, {15.6, 1.9}, {17.85, 4.9}, {18.40, 8.4}, {18.035, 10.836}}, 0,
-                kSchematicUpperFirst, points);
-    sampleCurve({{18.035, 10.836}, {16.55, 14.4}, {12.6, 17.75}, {6.6, 19.42}, {0, 19.845}},
-                kSchematicUpperFirst, 358, points);
-    // Left side: from the crest down past the upper-layer corner (point 513) to
-    // the other edge of the base contact.
-    sampleCurve({{0, 19.847}, {-6.6, 19.42}, {-12.7, 17.7}, {-16.75, 14.1}, {-18.160, 10.516}}, 359,
-                kSchematicUpperLast, points);
-    sampleCurve({{-18.160, 10.516}, {-18.40, 8.2}, {-17.8, 4.8}, {-15.5, 1.85}, {-10.712, 0}},
-                kSchematicUpperLast, 719, points);
+    int previous = 0;
+    for (int k = 1; k < knotCount; ++k) {
+        if (kKnots[k].index < 0)
+            continue;
+        // The table points from one fixed knot to the next, at equal arc length.
+        const size_t from = static_cast<size_t>(previous * samplesPerSpan);
+        const size_t to = static_cast<size_t>(k * samplesPerSpan);
+        std::vector<double> length {0.0};
+        for (size_t d = from + 1; d <= to; ++d) {
+            const QPointF step = dense[d] - dense[d - 1];
+            length.push_back(length.back() + std::hypot(step.x(), step.y()));
+        }
+        // The left side starts at point 359, right beside the crest point 358.
+        const int first = kKnots[previous].index == 358 ? 359 : kKnots[previous].index;
+        const int end = kKnots[k].index;
+        size_t d = 0;
+        for (int i = first; i <= end; ++i) {
+            const double wanted = length.back() * double(i - first) / double(end - first);
+            while (d + 2 < length.size() && length[d + 1] < wanted)
+                ++d;
+            const double span = length[d + 1] - length[d];
+            const double t = span > 0 ? (wanted - length[d]) / span : 0.0;
+            points[static_cast<size_t>(i)]
+                = dense[from + d] + t * (dense[from + d + 1] - dense[from + d]);
+        }
+        previous = k;
+    }
+    points[358] = QPointF(0, 19.845);
+    points[359] = QPointF(0, 19.847);
     for (int i = 720; i < kSchematicPoints; ++i)
         points[static_cast<size_t>(i)] = QPointF(0, 0);
     return points;
