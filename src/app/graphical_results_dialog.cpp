@@ -112,7 +112,9 @@ CDisplayBitmap::CDisplayBitmap(ProjectRecord &record, QWidget *parent)
     , m_record(record)
 {
     setWindowTitle(tr("Display of Graphics"));
+    // F1 and the caption's help button open this help topic.
     setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     applyDialogFace(this, kDialogFaceColour);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Display  of graphics :"), this));

@@ -28,19 +28,13 @@ QString canonical(const QString &path)
 RecentFileList::RecentFileList(QSettings *settings)
     : m_settings(settings)
 {
-    std::unique_ptr<QSettings> own;
-    QSettings *store = m_settings;
-    if (store == nullptr) {
-        own = std::make_unique<QSettings>();
-        store = own.get();
-    }
-    store->beginGroup(kGroup);
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        const QString path = store->value(fileKey(i)).toString();
-        if (!path.isEmpty() && !m_files.contains(path))
-            m_files.append(path);
-    }
-    store->endGroup();
+    withGroup([this](QSettings &store) {
+        for (int i = 0; i < kRecentFileCount; ++i) {
+            const QString path = store.value(fileKey(i)).toString();
+            if (!path.isEmpty() && !m_files.contains(path))
+                m_files.append(path);
+        }
+    });
 }
 
 void RecentFileList::add(const QString &path)
@@ -68,6 +62,16 @@ QString RecentFileList::menuText(int index, const QString &path)
 
 void RecentFileList::save()
 {
+    withGroup([this](QSettings &store) {
+        store.remove(QString());
+        for (int i = 0; i < m_files.size(); ++i)
+            store.setValue(fileKey(i), m_files[i]);
+    });
+}
+
+void RecentFileList::withGroup(const std::function<void(QSettings &)> &use) const
+{
+    // The program's own settings unless the list was given a store (tests).
     std::unique_ptr<QSettings> own;
     QSettings *store = m_settings;
     if (store == nullptr) {
@@ -75,9 +79,7 @@ void RecentFileList::save()
         store = own.get();
     }
     store->beginGroup(kGroup);
-    store->remove(QString());
-    for (int i = 0; i < m_files.size(); ++i)
-        store->setValue(fileKey(i), m_files[i]);
+    use(*store);
     store->endGroup();
     store->sync();
 }

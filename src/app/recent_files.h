@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QSettings;
 
 namespace vendrix {
@@ -28,6 +30,8 @@ public:
 
 private:
     void save();
+    // Runs `use` inside the list's group of the settings store.
+    void withGroup(const std::function<void(QSettings &)> &use) const;
 
     QSettings *m_settings;
     QStringList m_files;

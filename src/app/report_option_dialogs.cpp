@@ -3,11 +3,9 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace vendrix {
@@ -116,15 +114,6 @@ CDisplayGraphics::CDisplayGraphics(ProjectRecord &record, const UiServices &serv
     // F1 and the caption's help button open this help topic.
     setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-}
-
-void CDisplayGraphics::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F1 && m_services.openUrl) {
-        m_services.openUrl(QUrl(QStringLiteral("help:General_Information.htm")));
-        return;
-    }
-    ReportOptionDialog::keyPressEvent(event);
 }
 
 } // namespace vendrix

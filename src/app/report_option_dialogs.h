@@ -46,9 +46,6 @@ class CDisplayGraphics : public ReportOptionDialog
     Q_OBJECT
 public:
     CDisplayGraphics(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace vendrix

@@ -4,6 +4,7 @@
 // the as-filled outline, dimensions, result lines, legend and title. One routine
 // paints the dialog, saved bitmaps and batch images.
 
+#include "graphics/picture_painting.h"
 #include "model/project_record.h"
 
 #include <QColor>
@@ -14,18 +15,7 @@ class QPainter;
 namespace vendrix {
 
 // Colours of the picture.
-namespace crossSectionColours {
-inline const QColor paleBlue(204, 236, 255);
-inline const QColor rust(202, 62, 21);
-inline const QColor skyBlue(47, 177, 255);
-inline const QColor paleYellow(255, 234, 168);
-inline const QColor amber(255, 204, 51);
-inline const QColor ochre(204, 153, 51);
-inline const QColor centreBlue(0, 0, 255);
-inline const QColor pink(241, 163, 202);
-inline const QColor darkMagenta(142, 21, 85);
-inline const QColor titleYellow(255, 255, 0);
-} // namespace crossSectionColours
+namespace crossSectionColours = pictureColours;
 
 // Where the tube lies in the picture: centre x, base line, pixels per metre and
 // the half width and height of the tube as filled. In picture pixels (a device

@@ -14,12 +14,12 @@ namespace vendrix {
 
 namespace {
 
-const QColor kRust(202, 62, 21);
-const QColor kSkyBlue(47, 177, 255);
-const QColor kTubeOutline(255, 255, 0);
-const QColor kAmber(255, 204, 51);
-const QColor kPaleYellow(255, 234, 168);
-const QColor kPaleBlue(204, 236, 255);
+const QColor &kRust = pictureColours::rust;
+const QColor &kSkyBlue = pictureColours::skyBlue;
+const QColor &kTubeOutline = pictureColours::titleYellow;
+const QColor &kAmber = pictureColours::amber;
+const QColor &kPaleYellow = pictureColours::paleYellow;
+const QColor &kPaleBlue = pictureColours::paleBlue;
 
 // Knots of the outline from the right edge of the base contact over the crest
 // to the left one. Knots with an index are fixed points of the table; the

@@ -7,6 +7,7 @@
 #include "app/desktop_program.h"
 #include "app/disclaimer_dialog.h"
 #include "app/first_screen.h"
+#include "app/graphical_results_dialog.h"
 #include "app/help_center.h"
 #include "app/main_frame.h"
 #include "app/modify_slurry_dialog.h"
@@ -151,6 +152,16 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         CDisplayGraphics dialog(record, recorder.services());
         SCOPED_TRACE("printout of graphics");
         expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
+    }
+    {
+        CDisplayBitmap dialog(record);
+        SCOPED_TRACE("display of graphics");
+        expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
+    }
+    {
+        CGraphicalResults dialog(record, recorder.services());
+        SCOPED_TRACE("graphical results has no topic of its own");
+        expectTopicAfterF1(dialog, "qrc:/help/Contents.htm");
     }
     {
         CModifySlurry dialog(record, recorder.services());
