@@ -118,28 +118,6 @@ std::array<QPointF, kSchematicPoints> buildOutline()
     return points;
 }
 
-// The image naming the requested type of analysis, 207 by 25 pixels.
-void drawAnalysisTypeImage(QPainter &p, double x, double y, int analysisType)
-{
-    static const char *const letters[] = {"A", "B", "C"};
-    const int type = std::clamp(analysisType, 0, 2);
-    const QRectF box(x, y, 207, 25);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(223, 201, 159));
-    p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
-    QFont font = pictureFont(13);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(box.adjusted(8, 0, -34, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Requested type of analysis"));
-    font.setBold(true);
-    font.setPixelSize(17);
-    p.setFont(font);
-    p.setPen(kRust);
-    p.drawText(box.adjusted(0, 0, -10, 0), Qt::AlignVCenter | Qt::AlignRight,
-               QString::fromLatin1(letters[type]));
-}
-
 } // namespace
 
 const std::array<QPointF, kSchematicPoints> &schematicOutline()
@@ -166,7 +144,30 @@ SketchContent sketchContent(const TubeInput &in, double pictureHeight)
     return c;
 }
 
-void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record)
+// The image naming the requested type of analysis, 207 by 25 pixels.
+void drawAnalysisTypeImage(QPainter &p, double x, double y, int analysisType)
+{
+    static const char *const letters[] = {"A", "B", "C"};
+    const int type = std::clamp(analysisType, 0, 2);
+    const QRectF box(x, y, 207, 25);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(223, 201, 159));
+    p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont font = pictureFont(13);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(box.adjusted(8, 0, -34, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("Requested type of analysis"));
+    font.setBold(true);
+    font.setPixelSize(17);
+    p.setFont(font);
+    p.setPen(kRust);
+    p.drawText(box.adjusted(0, 0, -10, 0), Qt::AlignVCenter | Qt::AlignRight,
+               QString::fromLatin1(letters[type]));
+}
+
+void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record,
+                     bool withTypeImage)
 {
     const QSizeF size = beginPicture(painter, target);
     const double W = size.width(), H = size.height();
@@ -245,7 +246,8 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
                 ("H-in = " + formatC("%.2f", in.slurryHeightLower * lengthFactor) + unit).c_str()),
             kAmber);
 
-    drawAnalysisTypeImage(p, 8, 8, static_cast<int>(in.analysisType));
+    if (withTypeImage)
+        drawAnalysisTypeImage(p, 8, 8, static_cast<int>(in.analysisType));
     painter.restore();
 }
 

@@ -37,6 +37,13 @@ struct SketchContent
 
 SketchContent sketchContent(const TubeInput &input, double pictureHeight);
 
-void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record);
+// With `withTypeImage` false the image naming the requested type of analysis
+// is left out, for a window that places it itself.
+void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record,
+                     bool withTypeImage = true);
+
+// The 207 by 25 image naming the requested type of analysis, top-left at (x, y)
+// in picture pixels.
+void drawAnalysisTypeImage(QPainter &painter, double x, double y, int analysisType);
 
 } // namespace vendrix
