@@ -9,7 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -157,14 +157,16 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
 
-    auto *controls = new QHBoxLayout;
+    // Banner on the left, the four buttons in two rows on the right, so that
+    // the drawing area keeps its standard width when the window opens.
+    auto *controls = new QGridLayout;
     m_colourBanner->setObjectName(QStringLiteral("colourBanner"));
     m_colourBanner->setPixmap(bannerPicture(false));
     m_blackWhiteBanner->setObjectName(QStringLiteral("blackWhiteBanner"));
     m_blackWhiteBanner->setPixmap(bannerPicture(true));
-    controls->addWidget(m_colourBanner);
-    controls->addWidget(m_blackWhiteBanner);
-    controls->addStretch(1);
+    controls->addWidget(m_colourBanner, 0, 0, 2, 1, Qt::AlignVCenter);
+    controls->addWidget(m_blackWhiteBanner, 0, 0, 2, 1, Qt::AlignVCenter);
+    controls->setColumnStretch(1, 1);
 
     auto *bitmap = new QPushButton(this);
     bitmap->setObjectName(QStringLiteral("BITMAP_FILE"));
@@ -178,12 +180,14 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     auto *back = new QPushButton(QStringLiteral("&RETURN"), this);
     back->setObjectName(QStringLiteral("return"));
     back->setDefault(true);
-    for (QPushButton *button : {bitmap, excel, colour, back})
-        controls->addWidget(button);
+    controls->addWidget(bitmap, 0, 2);
+    controls->addWidget(excel, 0, 3);
+    controls->addWidget(colour, 1, 2);
+    controls->addWidget(back, 1, 3);
     auto *tag = new QLabel(QStringLiteral("IDD_GRAPHICAL_RESULTS"), this);
     tag->setObjectName(QStringLiteral("dialogTag"));
     tag->setVisible(record.state.hideDialogTags == 0);
-    controls->addWidget(tag);
+    controls->addWidget(tag, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
     layout->addLayout(controls);
 
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
@@ -191,6 +195,9 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     connect(bitmap, &QPushButton::clicked, this, &CGraphicalResults::saveBitmap);
     connect(excel, &QPushButton::clicked, this, &CGraphicalResults::exportToSpreadsheet);
     showMatchingBanner();
+    // The whole standard drawing area, also on screens where the automatic
+    // first size would keep the window smaller.
+    resize(sizeHint());
 }
 
 void CGraphicalResults::showMatchingBanner()

@@ -68,7 +68,7 @@ private:
     void showMatchingBanner();
 
     ProjectRecord &m_record;
-    const UiServices &m_services;
+    UiServices m_services;
     CrossSectionView *m_view;
     QLabel *m_colourBanner;
     QLabel *m_blackWhiteBanner;

@@ -149,10 +149,13 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
     ASSERT_TRUE(dir.isValid());
     ProjectRecord record = solvedProject();
     RecordingServices recorder;
-    const UiServices services = recorder.services();
-    CGraphicalResults dialog(record, services);
+    // The window keeps its own copy of the services it was given.
+    CGraphicalResults dialog(record, recorder.services());
     dialog.show();
-    dialog.view()->resize(CrossSectionView::kStandardSize);
+    QApplication::processEvents();
+    // The window opens with the drawing area at its standard size, which is
+    // the size of the saved bitmap.
+    EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
 
     // The default extensions are added to a bare name.
     recorder.nextFileName = dir.filePath("section");
