@@ -108,13 +108,37 @@ TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
               0);
     EXPECT_EQ(QImage(sketch).size(), QSize(584, 366));
 
-    const QString svg = dir.filePath("section.svg");
-    ASSERT_EQ(runProgram(VENDRIX_EXECUTABLE, {"run", "--image", svg}, environment).status, 0);
-    QFile svgFile(svg);
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    const QByteArray text = svgFile.readAll();
-    EXPECT_TRUE(text.contains("<svg")) << text.left(200).toStdString();
-    EXPECT_TRUE(text.contains("Results of Analysis Type:"));
+    // The picture shows the shape that is current after the run: as filled, or
+    // the consolidated shape once --consolidate computed it.
+    struct SvgCase
+    {
+        QStringList extra;
+        const char *shown;
+        const char *absent;
+    };
+    const SvgCase svgCases[] = {
+        {{}, "Results of Analysis Type: A.", "final H = "},
+        {{"--consolidate", "1", "--set", "consolidatedUnitWeight=14"},
+         "final H = ",
+         "Results of Analysis Type:"},
+        {{"--consolidate", "2", "--set", "consolidatedUnitWeight=14"},
+         "Consolidated Shape",
+         "Unit weight of outer lower fluid"},
+    };
+    for (const SvgCase &c : svgCases) {
+        SCOPED_TRACE(c.shown);
+        const QString svg = dir.filePath("section.svg");
+        ASSERT_EQ(runProgram(VENDRIX_EXECUTABLE, QStringList {"run", "--image", svg} + c.extra,
+                             environment)
+                      .status,
+                  0);
+        QFile svgFile(svg);
+        ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+        const QByteArray text = svgFile.readAll();
+        EXPECT_TRUE(text.contains("<svg")) << text.left(200).toStdString();
+        EXPECT_TRUE(text.contains(c.shown));
+        EXPECT_FALSE(text.contains(c.absent));
+    }
 
     for (const QString &bad : {dir.filePath("section.gif"), dir.filePath("missing/a.png")}) {
         const Finished refused = runProgram(VENDRIX_EXECUTABLE, {"run", "--image", bad});

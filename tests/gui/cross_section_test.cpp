@@ -286,8 +286,71 @@ TEST(CrossSection, DoubleScaleScreensDrawTheSamePictureSharper)
                               {l.centreX + 20, l.baseY - l.scale * 1.3}};
     for (const QPointF &point : points) {
         SCOPED_TRACE(point.y());
-        EXPECT_EQ(doubled.pixelColor(static_cast<int>(2 * point.x()),
-                                     static_cast<int>(2 * point.y())),
-                  screen.pixelColor(point.toPoint()));
+        EXPECT_EQ(
+            doubled.pixelColor(static_cast<int>(2 * point.x()), static_cast<int>(2 * point.y())),
+            screen.pixelColor(point.toPoint()));
+    }
+}
+
+TEST(CrossSection, ConsolidatedShapesInColourAndBlackAndWhite)
+{
+    struct Case
+    {
+        int shape;
+        int blackWhite;
+        QColor fill;
+        QColor foundation;
+    };
+    const Case cases[] = {
+        {ShapeOption1, 0, colours::amber, colours::rust},
+        {ShapeOption1, 1, Qt::white, Qt::white},
+        {ShapeOption2, 0, colours::amber, colours::rust},
+        {ShapeOption2, 1, Qt::white, Qt::white},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shape * 10 + c.blackWhite);
+        ProjectRecord record = solvedProject();
+        record.input.consolidatedUnitWeight = 14;
+        if (c.shape == ShapeOption1)
+            computeConsolidationOption1(record);
+        else
+            computeConsolidationOption2(record);
+        record.state.shapeShown = c.shape;
+        record.display.screenBlackWhite = c.blackWhite;
+        const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+        const QImage image = picture(record);
+        const double top = l.baseY - l.scale * record.consolidation.finalHeight;
+
+        // Inside the consolidated fill, right of the final-height dimension.
+        EXPECT_EQ(at(image, l.centreX + 20, l.baseY - 5), c.fill);
+        // Its outline is pale yellow in both modes.
+        bool outlineFound = false;
+        for (int y = static_cast<int>(top) - 2; y <= static_cast<int>(top) + 2; ++y)
+            outlineFound
+                |= image.pixelColor(static_cast<int>(l.centreX + 20), y) == colours::paleYellow;
+        EXPECT_TRUE(outlineFound);
+
+        // The as-filled tube is only a black outline: walking right from the
+        // centre half-way up between the consolidated top and the crest, the
+        // first dark pixel is that outline, inside the tube's half width.
+        const int row = static_cast<int>(0.5 * (top + l.baseY - l.scale * l.crestHeight));
+        int firstBlack = -1;
+        for (int x = static_cast<int>(l.centreX) + 5; x < kW && firstBlack < 0; ++x)
+            if (image.pixelColor(x, row) == QColor(Qt::black))
+                firstBlack = x;
+        EXPECT_GT(firstBlack, l.centreX + 0.5 * l.scale * l.halfWidth);
+        EXPECT_LE(firstBlack, l.centreX + l.scale * l.halfWidth + 1);
+        if (c.blackWhite == 0) {
+            EXPECT_NE(at(image, l.centreX + 20, row), c.fill);
+        }
+
+        // No legend after consolidation: its first swatch place shows the foundation.
+        const double x0 = std::trunc(0.55 * kW);
+        const double swatchY = std::trunc(0.72 * kH + 0.035 * kH);
+        EXPECT_EQ(at(image, x0 + 5, swatchY + 5), c.foundation);
+        EXPECT_EQ(at(image, x0, swatchY + 5), c.foundation);
+
+        // The centre line is drawn again over the fill.
+        EXPECT_EQ(at(image, l.centreX, l.baseY - 10), colours::centreBlue);
     }
 }
