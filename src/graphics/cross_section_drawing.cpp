@@ -5,8 +5,6 @@
 #include "model/c_format.h"
 #include "model/units.h"
 
-#include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
 

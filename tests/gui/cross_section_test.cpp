@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 using namespace vendrix;
 namespace colours = vendrix::crossSectionColours;
@@ -65,6 +66,31 @@ int leftmostOf(const QImage &image, int y, const QColor &colour)
         if (image.pixelColor(x, y) == colour)
             return x;
     return -1;
+}
+
+// Places of each kind of area, in picture pixels, to compare pictures drawn on
+// different devices.
+std::vector<QPointF> areaSamples(const ProjectRecord &record)
+{
+    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+    return {{5, 5},
+            {5, l.baseY - 5},
+            {5, kH - 5.0},
+            {l.centreX + 20, l.baseY - l.scale * 0.3},
+            {l.centreX + 20, l.baseY - l.scale * 1.3}};
+}
+
+// `scaled` holds the picture at `factor` device pixels per picture pixel,
+// sampled `offset` device pixels into each enlarged pixel.
+void expectSamePicture(const QImage &scaled, int factor, int offset, const ProjectRecord &record)
+{
+    const QImage screen = picture(record);
+    for (const QPointF &point : areaSamples(record)) {
+        SCOPED_TRACE(point.y());
+        EXPECT_EQ(scaled.pixelColor(static_cast<int>(factor * point.x() + offset),
+                                    static_cast<int>(factor * point.y() + offset)),
+                  screen.pixelColor(point.toPoint()));
+    }
 }
 
 } // namespace
@@ -243,7 +269,6 @@ TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
 TEST(CrossSection, FineDevicesDrawTheSamePictureScaled)
 {
     ProjectRecord record = solvedProject();
-    const QImage screen = picture(record);
     // Three times the dots per inch: a printer-like device.
     QImage fine(3 * kW, 3 * kH, QImage::Format_RGB32);
     fine.setDotsPerMeterX(qRound(288 / 0.0254));
@@ -253,24 +278,12 @@ TEST(CrossSection, FineDevicesDrawTheSamePictureScaled)
         QPainter p(&fine);
         drawCrossSection(p, QRectF(0, 0, 3 * kW, 3 * kH), record);
     }
-    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
-    const QPointF points[] = {{5, 5},
-                              {5, l.baseY - 5},
-                              {5, kH - 5.0},
-                              {l.centreX + 20, l.baseY - l.scale * 0.3},
-                              {l.centreX + 20, l.baseY - l.scale * 1.3}};
-    for (const QPointF &point : points) {
-        SCOPED_TRACE(point.y());
-        EXPECT_EQ(fine.pixelColor(static_cast<int>(3 * point.x() + 1),
-                                  static_cast<int>(3 * point.y() + 1)),
-                  screen.pixelColor(point.toPoint()));
-    }
+    expectSamePicture(fine, 3, 1, record);
 }
 
 TEST(CrossSection, DoubleScaleScreensDrawTheSamePictureSharper)
 {
     ProjectRecord record = solvedProject();
-    const QImage screen = picture(record);
     QImage doubled(2 * kW, 2 * kH, QImage::Format_RGB32);
     doubled.setDevicePixelRatio(2);
     doubled.fill(Qt::white);
@@ -278,18 +291,7 @@ TEST(CrossSection, DoubleScaleScreensDrawTheSamePictureSharper)
         QPainter p(&doubled);
         drawCrossSection(p, QRectF(0, 0, kW, kH), record);
     }
-    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
-    const QPointF points[] = {{5, 5},
-                              {5, l.baseY - 5},
-                              {5, kH - 5.0},
-                              {l.centreX + 20, l.baseY - l.scale * 0.3},
-                              {l.centreX + 20, l.baseY - l.scale * 1.3}};
-    for (const QPointF &point : points) {
-        SCOPED_TRACE(point.y());
-        EXPECT_EQ(
-            doubled.pixelColor(static_cast<int>(2 * point.x()), static_cast<int>(2 * point.y())),
-            screen.pixelColor(point.toPoint()));
-    }
+    expectSamePicture(doubled, 2, 0, record);
 }
 
 TEST(CrossSection, ConsolidatedShapesInColourAndBlackAndWhite)
