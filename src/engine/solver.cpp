@@ -1,5 +1,8 @@
 #include "engine/solver.h"
 
+#include "engine/exact_solver.h"
+#include "engine/solver_problem.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,9 +24,6 @@ constexpr double kFineStep = kGridPi / 720; // rad
 constexpr double kSimpsonFactor = kGridPi / 2160; // one third of the fine step
 constexpr int kChunkPoints = 12; // profile points whose roots are taken together
 
-// pi in single precision: the one-layer height of the given-pressure search.
-constexpr double kSinglePrecisionPi = 3.1415927410125732;
-constexpr double kInterfaceSentinel = 1e10; // ft, above any crest
 constexpr double kPsfPerPsi = 144;
 
 // Search constants. Several are single-precision values widened to double.
@@ -193,54 +193,7 @@ inline void quotients(bool wide, const double *cosines, const double *values, do
 
 enum class PassResult { Complete, Abandoned, Failed };
 
-// The fixed data of one call: unit weights per zone, interface heights.
-struct Problem
-{
-    int code = 1;
-    double circumference = 0; // ft
-    double insideUnitWeight[3] {}; // lb/ft3
-    double outsideUnitWeight[3] {};
-    double interfaceHeight[3] {}; // Z1 <= Z2, Z3 sentinel
-    bool slurryInterfaceFirst = true; // slurry interface not above the fluid interface
-    bool wideVectors = false; // 256-bit vector instructions available
-};
-
-Problem setUp(const SolverInput &in)
-{
-    Problem p;
-    p.code = in.analysisCode;
-    p.wideVectors = hasWideVectors();
-    p.circumference = in.circumference;
-    const double gw = in.transportUnitWeight;
-    const double slurryLower = in.slurrySpecificGravityLower * gw;
-    double slurryUpper = in.slurrySpecificGravityUpper * gw;
-    const double fluidLower = in.fluidSpecificGravityLower * gw;
-    double fluidUpper = in.fluidSpecificGravityUpper * gw;
-    double slurryHeight = in.slurryHeightLower;
-    const double fluidHeight = in.fluidHeightLower;
-    if (p.code == 3) {
-        // The given-pressure search works with one slurry and one outside fluid.
-        slurryHeight = 1000 * in.circumference / kSinglePrecisionPi;
-        slurryUpper = slurryLower;
-        fluidUpper = fluidLower;
-    }
-    p.slurryInterfaceFirst = slurryHeight <= fluidHeight;
-    p.interfaceHeight[0] = std::min(slurryHeight, fluidHeight);
-    p.interfaceHeight[1] = std::max(slurryHeight, fluidHeight);
-    p.interfaceHeight[2] = kInterfaceSentinel;
-    p.insideUnitWeight[0] = slurryLower;
-    p.outsideUnitWeight[0] = fluidLower;
-    if (p.slurryInterfaceFirst) {
-        p.insideUnitWeight[1] = slurryUpper;
-        p.outsideUnitWeight[1] = fluidLower;
-    } else {
-        p.insideUnitWeight[1] = slurryLower;
-        p.outsideUnitWeight[1] = fluidUpper;
-    }
-    p.insideUnitWeight[2] = slurryUpper;
-    p.outsideUnitWeight[2] = fluidUpper;
-    return p;
-}
+using Problem = SolverProblem;
 
 // Integrates the membrane from the contact edge to the crest for tension T
 // (lb/in) and base pressure ratio q0.
@@ -488,10 +441,14 @@ TensionStart givenPressureStartingTension(double circumference, double inletPres
     return {22400 * inletPressure + 22000, 2000};
 }
 
-void SolveTube(const SolverInput &input, SolverOutput &output)
+namespace {
+
+// The fixed-step searches on the half-degree grid.
+void solveTubeClassic(const SolverInput &input, SolverOutput &output)
 {
     output = SolverOutput {};
-    const Problem problem = setUp(input);
+    Problem problem = setUpProblem(input);
+    problem.wideVectors = hasWideVectors();
     const double c = input.circumference;
     const int code = input.analysisCode;
 
@@ -673,6 +630,16 @@ void SolveTube(const SolverInput &input, SolverOutput &output)
     // A tube of another size is never reported as a converged design.
     if (!(std::fabs(output.computedCircumference - c) <= kCircumferenceWarning * std::fabs(c)))
         output.convergenceWarning = 1;
+}
+
+} // namespace
+
+void SolveTube(const SolverInput &input, SolverOutput &output)
+{
+    if (input.method == SolutionMethod::Classic)
+        solveTubeClassic(input, output);
+    else
+        solveTubeExact(input, output);
 }
 
 } // namespace vendrix
