@@ -93,6 +93,13 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
         } else if (arg == "--pdf") {
             if (!value(options.pdfPath))
                 return false;
+        } else if (arg == "--method") {
+            if (!value(text))
+                return false;
+            if (!parseSolutionMethod(text, options.method)) {
+                error = "--method takes exact or classic, not \"" + text + "\"";
+                return false;
+            }
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + std::string(arg);
             return false;
@@ -121,8 +128,12 @@ const char *batchUsage()
            "                        analysisType takes 0/1/2 or GivenStrength/GivenHeight/\n"
            "                        GivenPressure; e.g. --set circumference=12\n"
            "  --save FILE.Vdx       save the project (after --set) before the run\n"
+           "  --method exact|classic\n"
+           "                        solution method: exact (default) meets each objective to\n"
+           "                        the precision of the arithmetic; classic repeats the\n"
+           "                        fixed-step searches of the earlier program\n"
            "  --json                print one JSON object: \"solution\" (every result, SI),\n"
-           "                        \"solver\" (passes, zones) and, with --consolidate,\n"
+           "                        \"solver\" (method, passes, zones) and, with --consolidate,\n"
            "                        \"consolidation\"; a refused run prints \"error\"\n"
            "  --profile             with --json: add the profile coordinates (361 points)\n"
            "  --consolidate 1|2     estimate the consolidated shape by Option 1 or 2\n"

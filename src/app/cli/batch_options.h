@@ -1,6 +1,8 @@
 #pragma once
 // The options of `vendrix run`.
 
+#include "model/solution_method.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +25,7 @@ struct BatchOptions
     int imageWidth = 628;
     int imageHeight = 410;
     std::string pdfPath; // --pdf FILE.pdf
+    SolutionMethod method = kDefaultSolutionMethod; // --method exact|classic
 };
 
 // argv[0] is "run". Returns false with a readable reason for a malformed call.
