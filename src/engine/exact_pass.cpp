@@ -99,6 +99,23 @@ void endAtInterface(ExactPiece &p, double z)
     p.endRatioSquared = q * q;
 }
 
+// The piece of zone k that starts at angle `at`, height and pressure.
+ExactPiece startPiece(const ZoneConstants &zc, int k, HalfAngle at, double height, double pressure)
+{
+    ExactPiece p;
+    p.zone = k;
+    p.netUnitWeight = zc.netUnitWeight[k];
+    p.lambda = zc.lambda[k];
+    p.radiusSquared = p.lambda * p.lambda;
+    p.pressureScale = zc.pressureScale[k];
+    p.baseRatio = pressure / p.pressureScale;
+    p.rSquared = p.baseRatio * p.baseRatio + 4 * at.s2;
+    p.baseHeight = height;
+    p.basePressure = pressure;
+    p.start = at;
+    return p;
+}
+
 } // namespace
 
 ExactPassResult runExactPass(const SolverProblem &problem, double tension, double q0,
@@ -118,16 +135,7 @@ ExactPassResult runExactPass(const SolverProblem &problem, double tension, doubl
     double x = 0;
     for (int k = 0; k < 3; ++k) {
         ExactPiece &p = pass.pieces[pass.pieceCount++];
-        p.zone = k;
-        p.netUnitWeight = zc.netUnitWeight[k];
-        p.lambda = zc.lambda[k];
-        p.radiusSquared = p.lambda * p.lambda;
-        p.pressureScale = zc.pressureScale[k];
-        p.baseRatio = pressure / p.pressureScale;
-        p.rSquared = p.baseRatio * p.baseRatio + 4 * at.s2;
-        p.baseHeight = height;
-        p.basePressure = pressure;
-        p.start = at;
+        p = startPiece(zc, k, at, height, pressure);
         // q^2 this zone would have at the crest.
         const double crestSquared = p.baseRatio * p.baseRatio - 4 * at.c2;
         const bool reachesCrest = crestSquared > 0;
