@@ -66,9 +66,9 @@ TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
     };
     const Case cases[] = {
         {{"--set", "nosuchfield=1"}, "unknown field \"nosuchfield\""},
-        {{"--set", "circumference=ten"}, "not a number"},
+        {{"--set", "circumference=ten"}, "not a plain decimal number"},
         {{"--set", "circumference"}, "NAME=VALUE"},
-        {{"--set", "twoSlurryLayers=0.5"}, "whole number"},
+        {{"--set", "twoSlurryLayers=0.5"}, "takes 0 or 1"},
         {{"--set", "analysisType=Sideways"}, "analysisType takes"},
         {{"--bogus"}, "unknown option --bogus"},
         {{"--size", "12"}, "--size"},

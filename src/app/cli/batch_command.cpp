@@ -4,6 +4,8 @@
 #include "app/cli/json_writer.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
+#include "engine/solution_check.h"
+#include "model/atomic_file.h"
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
@@ -120,10 +122,26 @@ bool writeWithHook(
     return true;
 }
 
+// The shown tube length, as the Quantities dialog would take it.
+double shownTubeLength(const ProjectRecord &record)
+{
+    return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+}
+
+// The rules of the Quantities dialog: the cost text (1100), then the length (501).
+std::optional<RuleFailure> checkQuantityInputs(const ProjectRecord &record)
+{
+    if (auto failure = checkCostText(record.input.costPerUnitArea))
+        return failure;
+    return checkTubeLength(shownTubeLength(record));
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
 {
+    // Ctrl+C or a kill while a file is being written leaves no temporary file.
+    removeTemporaryFilesOnInterruption();
     BatchOptions options;
     std::string error;
     if (!parseBatchOptions(argc, argv, options, error)) {
@@ -159,10 +177,17 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (const auto failure = checkStoredInputs(record);
         failure && failure->errorNumberText != "Error No.302")
         return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+    if (!options.quantitiesPath.empty()) {
+        if (const auto failure = checkQuantityInputs(record))
+            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+    }
 
     const RunOutcome outcome = RunAnalysis(record);
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
+    // A result that is not a number is a failure, never printed or written.
+    if (const auto failure = checkSolutionResult(record.solution))
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = ShapeAsFilled;
 
@@ -179,6 +204,14 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             record.state.shapeShown = ShapeOption2;
             computeConsolidationOption2(record);
         }
+        if (const auto failure = checkConsolidationResult(record.consolidation))
+            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+    }
+    const Quantities quantities
+        = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
+    if (!options.quantitiesPath.empty()) {
+        if (const auto failure = checkQuantities(quantities))
+            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
     }
 
     bool filesWritten = true;
@@ -193,9 +226,6 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         filesWritten = false;
     }
     if (!options.quantitiesPath.empty()) {
-        const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
-        const Quantities quantities = computeQuantities(record, record.input.costPerUnitArea,
-                                                        record.input.tubeLength * length);
         if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
                                  record.input.quantityRemarks, error)) {
             print(err, "vendrix run: cannot write the quantities: " + error + "\n");
