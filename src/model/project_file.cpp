@@ -343,7 +343,8 @@ bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::stri
     switch (ar.failure()) {
     case ProjectArchive::Failure::None:
         if (const char *field = nonFiniteField(loaded)) {
-            message = replaceFileName(kNotFiniteMessage, fileName) + " (" + field + ")";
+            message = replaceFileName(kNotFiniteMessage, fileName);
+            message.replace(message.find("%2"), 2, field);
             return false;
         }
         record = std::move(loaded);
@@ -373,7 +374,7 @@ bool openProjectFile(const std::string &path, ProjectRecord &record, std::string
         else if (error == EACCES || error == EPERM)
             message = replaceFileName(kAccessDeniedMessage, path);
         else if (error == EISDIR || error == EINVAL)
-            message = kUnexpectedFileFormat;
+            message = replaceFileName(kNotRegularFileMessage, path);
         else
             message = "Cannot open \"" + path + "\": " + std::strerror(error);
         return false;

@@ -25,8 +25,11 @@ inline constexpr const char *kCannotFindFileMessage
 inline constexpr const char *kAccessDeniedMessage = "Access to %1 was denied.";
 inline constexpr const char *kNewerVersionMessage
     = "%1\nThis file was written by a newer version of Vendrix and cannot be opened.";
+// %2 stands for the field name.
 inline constexpr const char *kNotFiniteMessage
-    = "%1\nThis file holds a number that is not finite and cannot be opened";
+    = "%1\nThe value of %2 in this file is not a finite number; the file cannot be opened.";
+inline constexpr const char *kNotRegularFileMessage
+    = "%1\nThis is not a regular file and cannot be opened as a project.";
 
 // The saved fields of `record` as the bytes of a version 11 file.
 std::string serializeProject(const ProjectRecord &record);

@@ -40,6 +40,14 @@ std::FILE *openRegularFile(const std::string &path)
     return file;
 }
 
+bool isSpecialFile(const std::string &path)
+{
+    struct stat status
+    {
+    };
+    return !path.empty() && ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
 bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, bool &truncated)
 {
     bytes.clear();

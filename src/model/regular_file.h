@@ -13,6 +13,10 @@ namespace vendrix {
 // EINVAL for any other kind of file.
 std::FILE *openRegularFile(const std::string &path);
 
+// True when `path` names something that exists but is not a regular file
+// (after following links): a FIFO, device, socket or directory.
+bool isSpecialFile(const std::string &path);
+
 // Reads from `file` until its end, keeping at most `maxBytes` bytes; `truncated`
 // tells whether there was more. False on a read error.
 bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, bool &truncated);

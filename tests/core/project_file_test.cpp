@@ -599,7 +599,8 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
     // A directory or a device never ends up being read.
     for (const std::string &notAFile : {m_dir.string(), std::string("/dev/zero")}) {
         EXPECT_FALSE(openProjectFile(notAFile, r, message));
-        EXPECT_EQ(message, "Unexpected file format.");
+        EXPECT_EQ(message,
+                  notAFile + "\nThis is not a regular file and cannot be opened as a project.");
     }
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 

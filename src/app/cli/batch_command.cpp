@@ -9,6 +9,7 @@
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
+#include "model/regular_file.h"
 #include "model/units.h"
 #include "model/windows1252.h"
 #include "post/consolidation.h"
@@ -232,9 +233,19 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             filesWritten = false;
         }
     }
-    if (!options.pdfPath.empty())
-        filesWritten
-            &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
+    // The report leaves out a logo it cannot read; a FIFO or device named as
+    // the logo, though, is a mistake worth reporting rather than skipping.
+    if (!options.pdfPath.empty()) {
+        if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
+            print(err,
+                  "vendrix run: cannot write the report: the logo \""
+                      + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
+            filesWritten = false;
+        } else {
+            filesWritten
+                &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
+        }
+    }
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {
