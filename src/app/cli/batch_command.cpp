@@ -129,12 +129,41 @@ double shownTubeLength(const ProjectRecord &record)
     return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
 }
 
-// The rules of the Quantities dialog: the cost text (1100), then the length (501).
-std::optional<RuleFailure> checkQuantityInputs(const ProjectRecord &record)
+// After the run and any consolidation, before any file is written: a result
+// that is not a number is a failure, never printed or written. With
+// --quantities the rules of the Quantities dialog apply too: the cost text
+// (1100), the length (501), then totals that must stay finite.
+std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
+                                             const BatchOptions &options)
 {
+    if (auto failure = checkSolutionResult(record.solution))
+        return failure;
+    if (options.consolidate != 0) {
+        if (auto failure = checkConsolidationResult(record.consolidation))
+            return failure;
+    }
+    if (options.quantitiesPath.empty())
+        return std::nullopt;
     if (auto failure = checkCostText(record.input.costPerUnitArea))
         return failure;
-    return checkTubeLength(shownTubeLength(record));
+    if (auto failure = checkTubeLength(shownTubeLength(record)))
+        return failure;
+    return checkQuantities(
+        computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record)));
+}
+
+// The printed report leaves out a logo it cannot read; a FIFO or device named
+// as the logo, though, is a mistake worth reporting rather than skipping.
+bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
+                 std::FILE *err)
+{
+    if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
+        print(err,
+              "vendrix run: cannot write the report: the logo \""
+                  + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
+        return false;
+    }
+    return writeWithHook(hooks.writeReportPdf, "the report", record, path, err);
 }
 
 } // namespace
@@ -178,17 +207,10 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (const auto failure = checkStoredInputs(record);
         failure && failure->errorNumberText != "Error No.302")
         return refuse(options, failure->errorNumberText, failure->messageText, out, err);
-    if (!options.quantitiesPath.empty()) {
-        if (const auto failure = checkQuantityInputs(record))
-            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
-    }
 
     const RunOutcome outcome = RunAnalysis(record);
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
-    // A result that is not a number is a failure, never printed or written.
-    if (const auto failure = checkSolutionResult(record.solution))
-        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = ShapeAsFilled;
 
@@ -205,15 +227,9 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             record.state.shapeShown = ShapeOption2;
             computeConsolidationOption2(record);
         }
-        if (const auto failure = checkConsolidationResult(record.consolidation))
-            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
     }
-    const Quantities quantities
-        = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
-    if (!options.quantitiesPath.empty()) {
-        if (const auto failure = checkQuantities(quantities))
-            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
-    }
+    if (const auto failure = checkBatchOutcome(record, options))
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
 
     bool filesWritten = true;
     // Written after any consolidation so that the consolidated tube is included.
@@ -227,25 +243,16 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         filesWritten = false;
     }
     if (!options.quantitiesPath.empty()) {
+        const Quantities quantities
+            = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
         if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
                                  record.input.quantityRemarks, error)) {
             print(err, "vendrix run: cannot write the quantities: " + error + "\n");
             filesWritten = false;
         }
     }
-    // The report leaves out a logo it cannot read; a FIFO or device named as
-    // the logo, though, is a mistake worth reporting rather than skipping.
-    if (!options.pdfPath.empty()) {
-        if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
-            print(err,
-                  "vendrix run: cannot write the report: the logo \""
-                      + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
-            filesWritten = false;
-        } else {
-            filesWritten
-                &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
-        }
-    }
+    if (!options.pdfPath.empty())
+        filesWritten &= writeReport(hooks, record, options.pdfPath, err);
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {
