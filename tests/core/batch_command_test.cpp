@@ -287,9 +287,11 @@ TEST(BatchCommand, HostileValuesEndWithStatusTwoAndNoNonNumber)
         }
         EXPECT_FALSE(std::filesystem::exists(quantities));
     }
-    // The same length and cost are fine without quantities, and a large but
+    // The quantities' rules hold without --quantities too, and a large but
     // finite cost is written as a number.
-    EXPECT_EQ(runBatch({"--set", "tubeLength=-1"}).status, 0);
+    EXPECT_NE(runBatch({"--set", "tubeLength=-1"}).err.find("Error No.501"), std::string::npos);
+    EXPECT_NE(runBatch({"--set", "tubeLength=1e308", "--json"}).out.find("Length of tube"),
+              std::string::npos);
     const BatchResult big = runBatch(
         {"--set", "costPerUnitArea=1" + std::string(38, '0'), "--quantities", quantities});
     EXPECT_EQ(big.status, 0) << big.err;

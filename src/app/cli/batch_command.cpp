@@ -130,8 +130,9 @@ double shownTubeLength(const ProjectRecord &record)
 }
 
 // After the run and any consolidation, before any file is written: a result
-// that is not a number is a failure, never printed or written. With
-// --quantities the rules of the Quantities dialog apply too: the cost text
+// that is not a number is a failure, never printed or written. The rules of the
+// Quantities dialog apply too, whether or not --quantities is given, so that a
+// project is taken only with every stored number in its domain: the cost text
 // (1100), the length (501), then totals that must stay finite.
 std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
                                              const BatchOptions &options)
@@ -142,8 +143,6 @@ std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
         if (auto failure = checkConsolidationResult(record.consolidation))
             return failure;
     }
-    if (options.quantitiesPath.empty())
-        return std::nullopt;
     if (auto failure = checkCostText(record.input.costPerUnitArea))
         return failure;
     if (auto failure = checkTubeLength(shownTubeLength(record)))
