@@ -2,13 +2,14 @@
 
 #include "model/regular_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <pthread.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,7 +24,8 @@ constexpr int kMostLinksFollowed = 40;
 // The temporary file being written, for the signal handler: a fixed buffer,
 // since a handler may neither allocate nor take locks.
 char g_temporary[PATH_MAX + 16];
-volatile std::sig_atomic_t g_temporaryPending = 0;
+// Lock-free, so safe in a handler running on any thread.
+std::atomic<int> g_temporaryPending {0};
 
 extern "C" void removeTemporaryAndExit(int signalNumber)
 {
@@ -32,33 +34,45 @@ extern "C" void removeTemporaryAndExit(int signalNumber)
     ::_exit(128 + signalNumber);
 }
 
-// Keeps SIGINT and SIGTERM away while the temporary file is created or
-// renamed, so the handler never sees a file that is not registered yet.
-class InterruptionsHeld
-{
-public:
-    InterruptionsHeld()
-    {
-        sigset_t held;
-        sigemptyset(&held);
-        sigaddset(&held, SIGINT);
-        sigaddset(&held, SIGTERM);
-        pthread_sigmask(SIG_BLOCK, &held, &m_previous);
-    }
-    ~InterruptionsHeld() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
-    InterruptionsHeld(const InterruptionsHeld &) = delete;
-    InterruptionsHeld &operator=(const InterruptionsHeld &) = delete;
-
-private:
-    sigset_t m_previous {};
-};
-
 void registerTemporary(const std::string &path)
 {
+    g_temporaryPending = 0;
     if (path.size() < sizeof g_temporary) {
         std::memcpy(g_temporary, path.c_str(), path.size() + 1);
         g_temporaryPending = 1;
     }
+}
+
+// A new name beside `target`. Made here rather than by mkstemp so that it is
+// registered before the file exists: a signal may be handled by any thread at
+// any moment, and must never find a temporary file it does not know.
+std::string temporaryName(const std::string &target)
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937_64 random(std::random_device {}());
+    std::string name = target + ".";
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[random() % (sizeof kLetters - 1)];
+    return name;
+}
+
+// Creates the temporary file, registered for the signal handler; -1 with errno
+// set on failure.
+int createTemporary(const std::string &target, std::string &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryName(target);
+        registerTemporary(temporary);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        g_temporaryPending = 0;
+        errno = error;
+        if (error != EEXIST)
+            return -1;
+    }
+    return -1;
 }
 
 std::string reason(const char *what, const std::string &path)
@@ -113,7 +127,6 @@ bool writeAll(int fd, std::string_view bytes)
 void discard(const std::string &temporary)
 {
     const int error = errno;
-    InterruptionsHeld held;
     ::unlink(temporary.c_str());
     g_temporaryPending = 0;
     errno = error;
@@ -152,19 +165,13 @@ bool writeFileAtomically(const std::string &path, std::string_view bytes, std::s
         return false;
     }
 
-    std::string temporary = target + ".XXXXXX";
-    int fd = -1;
-    {
-        InterruptionsHeld held;
-        fd = mkstemp(temporary.data());
-        if (fd >= 0)
-            registerTemporary(temporary);
-    }
+    std::string temporary;
+    const int fd = createTemporary(target, temporary);
     if (fd < 0) {
         error = reason("Cannot create", path);
         return false;
     }
-    // Keep the usual permissions of a new document rather than mkstemp's 0600.
+    // Keep the usual permissions of a new document rather than the private 0600.
     const mode_t mask = umask(0);
     umask(mask);
     fchmod(fd, exists ? (existing.st_mode & 07777) : (0666 & ~mask));
@@ -180,7 +187,7 @@ bool writeFileAtomically(const std::string &path, std::string_view bytes, std::s
         discard(temporary);
         return false;
     }
-    InterruptionsHeld held;
+    // A signal after the rename finds no temporary file any more: harmless.
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         error = reason("Cannot replace", path);
         ::unlink(temporary.c_str());
