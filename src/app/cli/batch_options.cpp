@@ -149,7 +149,8 @@ const char *batchUsage()
            "  --pdf FILE.pdf        write the printed report\n"
            "\n"
            "Without --json the results are printed in the project's display units.\n"
-           "Exit status: 0 done, 2 refused input, file or option.\n";
+           "Exit status: 0 done, 2 refused input, file or option, 130 or 143 interrupted\n"
+           "(Ctrl+C or kill; a file being written is removed).\n";
 }
 
 } // namespace vendrix
