@@ -1,10 +1,12 @@
 # Front door over CMake: `make run` and `make test` are all a new user needs.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan bench format clean
+.PHONY: all deps configure build run test test-asan fuzz bench format clean
 
 all: build
 
@@ -30,6 +32,14 @@ test-asan: deps
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets (clang, with the sanitizers): each runs over its regression
+# corpus, then FUZZ_SECONDS seconds from its seeds (make fuzz FUZZ_SECONDS=3600).
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+		-DVENDRIX_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@./tests/fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 bench: build
 	@./$(BUILD_DIR)/bench/vendrix_bench
 
@@ -37,4 +47,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

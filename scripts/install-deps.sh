@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils xvfb xauth
     desktop-file-utils shared-mime-info locales
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -3,8 +3,10 @@
 #include "app/consolidated_explain_dialog.h"
 #include "app/dialog_artwork.h"
 #include "app/dialog_widgets.h"
+#include "graphics/qt_text.h"
 #include "model/dialog_defaults.h"
 #include "model/units.h"
+#include "post/consolidation.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -119,6 +121,13 @@ void CConsolidatedData::runOption(int option)
         m_hooks.computeOption1(m_record);
     else
         m_hooks.computeOption2(m_record);
+    // A shape that is not made of numbers is never drawn; the tube as filled stays.
+    if (const auto failure = checkConsolidationResult(m_record.consolidation)) {
+        m_record.state.shapeShown = ShapeAsFilled;
+        if (m_services.message)
+            m_services.message(parentWidget(), toQString(failure->messageText));
+        return;
+    }
     if (m_crossSectionView)
         m_crossSectionView(parentWidget());
 }

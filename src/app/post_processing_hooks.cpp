@@ -29,6 +29,10 @@ QuantitiesHooks defaultQuantitiesHooks()
               return values;
           };
     hooks.checkLength = checkTubeLength;
+    hooks.checkValues
+        = [](const ProjectRecord &record, const std::string &costText, double shownTubeLength) {
+              return checkQuantities(computeQuantities(record, costText, shownTubeLength));
+          };
     hooks.writeText = [](const std::string &path, const ProjectRecord &record,
                          const std::string &costText, double shownTubeLength,
                          const std::string &remarks) {

@@ -43,6 +43,10 @@ struct QuantitiesHooks
         compute;
     // Error 501 for the typed tube length.
     std::function<std::optional<RuleFailure>(double shownTubeLength)> checkLength;
+    // Refuses a cost and length whose quantities would not be finite numbers.
+    std::function<std::optional<RuleFailure>(const ProjectRecord &record,
+                                             const std::string &costText, double shownTubeLength)>
+        checkValues;
     // Writes the quantities text file; false when it could not be written.
     std::function<bool(const std::string &path, const ProjectRecord &record,
                        const std::string &costText, double shownTubeLength,

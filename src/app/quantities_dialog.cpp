@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace vendrix {
 
 namespace {
@@ -30,9 +32,11 @@ QLabel *valueLabel(const char *name, QWidget *parent)
     return label;
 }
 
+// A total that is not a number (a length or cost beyond range while typing)
+// shows as an empty field; OK then reports it.
 QString shownNumber(const char *format, double value)
 {
-    return QString::fromStdString(formatC(format, value));
+    return std::isfinite(value) ? QString::fromStdString(formatC(format, value)) : QString();
 }
 
 } // namespace
@@ -195,6 +199,13 @@ void CQuantities::leave()
     const bool refused = checkCostCharacters();
     if (m_hooks.checkLength) {
         if (const auto failure = m_hooks.checkLength(length)) {
+            showFailure(*failure);
+            return;
+        }
+    }
+    if (m_hooks.checkValues && !refused) {
+        if (const auto failure
+            = m_hooks.checkValues(m_record, fromQString(m_cost->text()), length)) {
             showFailure(*failure);
             return;
         }

@@ -6,6 +6,7 @@
 #include "app/quantities_dialog.h"
 #include "app/second_menu.h"
 #include "engine/analysis_run.h"
+#include "engine/solution_check.h"
 #include "graphics/qt_text.h"
 #include "report/results_text.h"
 
@@ -149,6 +150,12 @@ void CStart::runAnalysis()
     if (outcome.refused) {
         if (m_services.conflict)
             m_services.conflict(this, outcome.errorNumberText, outcome.messageText);
+        return;
+    }
+    // Results that are not numbers are never shown: the run counts as failed.
+    if (const auto failure = checkSolutionResult(m_record.solution)) {
+        if (m_services.message)
+            m_services.message(this, toQString(failure->messageText));
         return;
     }
     m_record.state.resultsValid = 1;

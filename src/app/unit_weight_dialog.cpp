@@ -2,6 +2,7 @@
 
 #include "app/dialog_widgets.h"
 #include "model/dialog_defaults.h"
+#include "model/input_rules.h"
 #include "model/units.h"
 
 #include <QGridLayout>
@@ -71,6 +72,10 @@ void CUnitWeight::accept()
     double value = 0;
     if (!readNumber(m_weight, value))
         return;
+    if (const auto failure = checkTransportUnitWeight(value / m_unitWeightFactor)) {
+        showFailure(*failure);
+        return;
+    }
     m_record.input.transportUnitWeight = value / m_unitWeightFactor;
     InputDialog::accept();
 }

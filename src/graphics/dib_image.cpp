@@ -1,8 +1,8 @@
 #include "graphics/dib_image.h"
 
 #include "graphics/page_canvas.h"
-#include "model/atomic_file.h"
 #include "model/dib_file.h"
+#include "model/regular_file.h"
 
 #include <cstring>
 
@@ -10,28 +10,16 @@ namespace vendrix {
 
 namespace {
 // A logo file is never this large; bigger files are not read into memory.
-constexpr long long kLargestLogoFileBytes = 200LL * 1024 * 1024;
+constexpr std::size_t kLargestLogoFileBytes = 200u * 1024 * 1024;
 } // namespace
 
 bool DibImage::LoadFromFile(const std::string &path)
 {
     Clear();
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
+    // A FIFO or device named as the logo is refused instead of waited for.
     std::string bytes;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-        if (static_cast<long long>(bytes.size()) > kLargestLogoFileBytes) {
-            std::fclose(file);
-            return false;
-        }
-    }
-    const bool readError = std::ferror(file) != 0;
-    std::fclose(file);
-    if (readError)
+    std::string error;
+    if (!readRegularFile(path, bytes, kLargestLogoFileBytes, error))
         return false;
     return LoadFromBytes(bytes);
 }

@@ -2,13 +2,14 @@
 
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "model/atomic_file.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <ctime>
 
@@ -31,12 +32,11 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::s
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,
                     const std::string &printedOn, std::string &error)
 {
-    const QString fileName = QString::fromLocal8Bit(path.c_str());
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "Cannot create " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
+    // The report is made in memory and written like every other output, so a
+    // special file or link as target is handled the same way.
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&file);
         writer.setResolution(1200);
@@ -50,16 +50,12 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, const 
         setup.pageCount = reportPageCount(record);
         setup.printedOn = printedOn;
         if (!paintReport(writer, record, setup, 1, setup.pageCount)) {
-            file.cancelWriting();
             error = "Cannot draw the report into " + path;
             return false;
         }
     }
-    if (!file.commit()) {
-        error = "Cannot write " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    file.close();
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
 }
 
 } // namespace vendrix

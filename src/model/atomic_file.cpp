@@ -1,9 +1,15 @@
 #include "model/atomic_file.h"
 
+#include "model/regular_file.h"
+
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,12 +17,133 @@ namespace vendrix {
 
 namespace {
 
+// How many symbolic links are followed before the name is given up (as the
+// kernel does).
+constexpr int kMostLinksFollowed = 40;
+
+// The temporary file being written, for the signal handler: a fixed buffer,
+// since a handler may neither allocate nor take locks.
+char g_temporary[PATH_MAX + 16];
+// Lock-free, so safe in a handler running on any thread.
+std::atomic<int> g_temporaryPending {0};
+
+extern "C" void removeTemporaryAndExit(int signalNumber)
+{
+    if (g_temporaryPending)
+        ::unlink(g_temporary);
+    ::_exit(128 + signalNumber);
+}
+
+void registerTemporary(const std::string &path)
+{
+    g_temporaryPending = 0;
+    if (path.size() < sizeof g_temporary) {
+        std::memcpy(g_temporary, path.c_str(), path.size() + 1);
+        g_temporaryPending = 1;
+    }
+}
+
+// A new name beside `target`. Made here rather than by mkstemp so that it is
+// registered before the file exists: a signal may be handled by any thread at
+// any moment, and must never find a temporary file it does not know.
+std::string temporaryName(const std::string &target)
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937_64 random(std::random_device {}());
+    std::string name = target + ".";
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[random() % (sizeof kLetters - 1)];
+    return name;
+}
+
+// Creates the temporary file, registered for the signal handler; -1 with errno
+// set on failure.
+int createTemporary(const std::string &target, std::string &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryName(target);
+        registerTemporary(temporary);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        g_temporaryPending = 0;
+        errno = error;
+        if (error != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
 std::string reason(const char *what, const std::string &path)
 {
     return std::string(what) + " \"" + path + "\": " + std::strerror(errno);
 }
 
+// The file a write to `path` must replace: symbolic links are followed so that
+// the link itself stays in place and its target gets the new content.
+bool resolveTarget(const std::string &path, std::string &target, std::string &error)
+{
+    target = path;
+    for (int i = 0; i < kMostLinksFollowed; ++i) {
+        struct stat status
+        {
+        };
+        if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return true;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) {
+            error = reason("Cannot follow", path);
+            return false;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = target.rfind('/');
+        target = (link.front() == '/' || slash == std::string::npos)
+            ? link
+            : target.substr(0, slash + 1) + link;
+    }
+    errno = ELOOP;
+    error = reason("Cannot follow", path);
+    return false;
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        written += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Removes the temporary file after a failure; errno is kept for the message.
+void discard(const std::string &temporary)
+{
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    g_temporaryPending = 0;
+    errno = error;
+}
+
 } // namespace
+
+void removeTemporaryFilesOnInterruption()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = removeTemporaryAndExit;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
 
 bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string &error)
 {
@@ -24,65 +151,56 @@ bool writeFileAtomically(const std::string &path, std::string_view bytes, std::s
         error = "No file name was given.";
         return false;
     }
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    std::string target;
+    if (!resolveTarget(path, target, error))
+        return false;
+    // Renaming over a FIFO, a device or a directory would replace it by a plain
+    // file; such a target is never written.
+    struct stat existing
+    {
+    };
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        error = "\"" + path + "\" is not a regular file and is not replaced";
+        return false;
+    }
+
+    std::string temporary;
+    const int fd = createTemporary(target, temporary);
     if (fd < 0) {
         error = reason("Cannot create", path);
         return false;
     }
-    // Keep the usual permissions of a new document rather than mkstemp's 0600.
+    // Keep the usual permissions of a new document rather than the private 0600.
     const mode_t mask = umask(0);
     umask(mask);
-    struct stat existing {};
-    const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                          : (0666 & ~mask);
-    fchmod(fd, mode);
+    fchmod(fd, exists ? (existing.st_mode & 07777) : (0666 & ~mask));
 
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = reason("Cannot write", path);
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return false;
-        }
-        written += static_cast<size_t>(n);
+    if (!writeAll(fd, bytes)) {
+        error = reason("Cannot write", path);
+        ::close(fd);
+        discard(temporary);
+        return false;
     }
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
         error = reason("Cannot write", path);
-        ::unlink(temporary.c_str());
+        discard(temporary);
         return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    // A signal after the rename finds no temporary file any more: harmless.
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         error = reason("Cannot replace", path);
         ::unlink(temporary.c_str());
+        g_temporaryPending = 0;
         return false;
     }
+    g_temporaryPending = 0;
     return true;
 }
 
 bool readWholeFile(const std::string &path, std::string &bytes, std::string &error)
 {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = reason("Cannot open", path);
-        return false;
-    }
-    bytes.clear();
-    char buffer[65536];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        error = reason("Cannot read", path);
-        return false;
-    }
-    return true;
+    return readRegularFile(path, bytes, std::string().max_size(), error);
 }
 
 } // namespace vendrix

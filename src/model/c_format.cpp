@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,44 @@ bool parseFieldNumber(std::string_view text, double &value)
     while (*end != '\0' && std::isspace(static_cast<unsigned char>(*end)))
         ++end;
     if (*end != '\0')
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parsePlainDecimal(std::string_view text, double &value)
+{
+    std::size_t i = 0;
+    auto digits = [&text, &i]() {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t mantissaStart = i;
+    std::size_t mantissaDigits = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return false;
+    const bool nonZero = text.substr(mantissaStart, i - mantissaStart).find_first_of("123456789")
+        != std::string_view::npos;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i != text.size())
+        return false;
+    const std::string copy(text);
+    const double parsed = strtodC(copy.c_str(), nullptr);
+    if (!std::isfinite(parsed) || (nonZero && parsed == 0))
         return false;
     value = parsed;
     return true;

@@ -22,6 +22,12 @@ double strtodC(const char *text, char **end);
 // "1.2.3", "").
 bool parseFieldNumber(std::string_view text, double &value);
 
+// Reads a number written in plain decimal notation and nothing else: an
+// optional sign, digits with at most one point, an optional exponent ("-12.5",
+// "3e-2"). Refused: blanks, hexadecimal, "inf", "nan", a value beyond the range
+// of a double, and a non-zero text so small that it would read as 0.
+bool parsePlainDecimal(std::string_view text, double &value);
+
 // A text as a file opened in text mode writes it: every "\n" becomes CR LF.
 std::string withCrLf(std::string_view text);
 

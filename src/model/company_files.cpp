@@ -1,10 +1,12 @@
 #include "model/company_files.h"
 
 #include "model/atomic_file.h"
+#include "model/regular_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
+#include <optional>
 
 namespace vendrix {
 
@@ -21,41 +23,26 @@ std::string pathIn(const std::string &dataDirectory, const char *name)
     return path + name;
 }
 
-std::FILE *openForReading(const std::string &path)
-{
-    if (path.empty()) {
-        errno = ENOENT;
-        return nullptr;
-    }
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    struct stat status
-    {
-    };
-    if (file && (::fstat(::fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {
-        std::fclose(file);
-        errno = EISDIR;
-        return nullptr;
-    }
-    return file;
-}
+// The two files hold a few short lines; anything beyond this is never read.
+constexpr std::size_t kLargestDataFileBytes = 1024 * 1024;
 
-// One line of at most `capacity` characters without its line feed (and a
-// carriage return before it, as in a file written on Windows). The rest of a
-// longer line is skipped so it cannot spill into the next value. False at the
-// end of the file before any character.
-bool readLine(std::FILE *file, int capacity, std::string &line)
+// Reads the start of a data file; nullopt with errno set when it cannot be
+// opened or is not a regular file (a FIFO or device would block or never end).
+std::optional<std::string> readDataFile(const std::string &path)
 {
-    line.clear();
-    int c = std::fgetc(file);
-    if (c == EOF)
-        return false;
-    for (; c != EOF && c != '\n'; c = std::fgetc(file)) {
-        if (static_cast<int>(line.size()) < capacity)
-            line += static_cast<char>(c);
+    std::FILE *file = openRegularFile(path);
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    bool truncated = false;
+    const bool read = readOpenFile(file, bytes, kLargestDataFileBytes, truncated);
+    const int error = errno;
+    std::fclose(file);
+    if (!read) {
+        errno = error;
+        return std::nullopt;
     }
-    if (!line.empty() && line.back() == '\r' && c == '\n')
-        line.pop_back();
-    return true;
+    return bytes;
 }
 
 void appendLine(std::string &out, const std::string &value)
@@ -66,6 +53,34 @@ void appendLine(std::string &out, const std::string &value)
 }
 
 } // namespace
+
+bool readDataLine(std::string_view &bytes, int capacity, std::string &line)
+{
+    line.clear();
+    if (bytes.empty())
+        return false;
+    const std::size_t end = bytes.find('\n');
+    std::string_view whole = bytes.substr(0, end);
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    // A carriage return before the line feed, as in a file written on Windows.
+    if (end != std::string_view::npos && !whole.empty() && whole.back() == '\r')
+        whole.remove_suffix(1);
+    line = std::string(whole.substr(0, static_cast<std::size_t>(std::max(capacity, 0))));
+    return true;
+}
+
+void parseCompanyData(std::string_view bytes, CompanyData &data)
+{
+    std::string *fields[] = {&data.name, &data.street1, &data.street2, &data.city, &data.state,
+                             &data.zip,  &data.phone,   &data.fax,     &data.email};
+    std::string line;
+    for (int i = 0; i < 9; ++i) {
+        if (readDataLine(bytes, kCompanyLineCapacities[i], line))
+            *fields[i] = line;
+        else
+            fields[i]->clear();
+    }
+}
 
 CompanyData companyDataOf(const ProjectInfo &info)
 {
@@ -112,23 +127,14 @@ bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data)
 
 bool loadCompanyData(const std::string &dataDirectory, CompanyData &data, std::FILE *diagnostics)
 {
-    std::FILE *file = openForReading(companyFilePath(dataDirectory));
-    if (!file) {
+    const std::optional<std::string> bytes = readDataFile(companyFilePath(dataDirectory));
+    if (!bytes) {
         const int error = errno;
         if (diagnostics)
             std::fprintf(diagnostics, "open failed on input file\n%s\n", std::strerror(error));
         return false;
     }
-    std::string *fields[] = {&data.name, &data.street1, &data.street2, &data.city, &data.state,
-                             &data.zip,  &data.phone,   &data.fax,     &data.email};
-    std::string line;
-    for (int i = 0; i < 9; ++i) {
-        if (readLine(file, kCompanyLineCapacities[i], line))
-            *fields[i] = line;
-        else
-            fields[i]->clear();
-    }
-    std::fclose(file);
+    parseCompanyData(*bytes, data);
     return true;
 }
 
@@ -145,15 +151,15 @@ bool saveLogoPath(const std::string &dataDirectory, const std::string &logoPath)
 
 bool loadLogoPath(const std::string &dataDirectory, std::string &logoPath)
 {
-    std::FILE *file = openForReading(logoFilePath(dataDirectory));
-    if (!file)
+    const std::optional<std::string> bytes = readDataFile(logoFilePath(dataDirectory));
+    if (!bytes)
         return false;
+    std::string_view rest = *bytes;
     std::string line;
-    if (readLine(file, kLogoLineCapacity, line))
+    if (readDataLine(rest, kLogoLineCapacity, line))
         logoPath = line;
     else
         logoPath.clear();
-    std::fclose(file);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace vendrix {
 
@@ -33,6 +34,15 @@ struct CompanyData
 inline constexpr int kCompanyLineCapacities[9] = {100, 100, 100, 30, 20, 20, 30, 30, 30};
 // Most characters of the logo path line kept when read.
 inline constexpr int kLogoLineCapacity = 300;
+
+// Takes one line from the front of `bytes`: at most `capacity` characters
+// without its line feed (and a carriage return before it); the rest of a longer
+// line is skipped so it cannot spill into the next value. False when `bytes`
+// is empty.
+bool readDataLine(std::string_view &bytes, int capacity, std::string &line);
+
+// The nine company lines of a file image; missing lines give empty values.
+void parseCompanyData(std::string_view bytes, CompanyData &data);
 
 CompanyData companyDataOf(const ProjectInfo &info);
 void applyCompanyData(const CompanyData &data, ProjectInfo &info);

@@ -3,9 +3,6 @@
 #include "model/c_format.h"
 #include "model/windows1252.h"
 
-#include <cmath>
-#include <limits>
-
 namespace vendrix {
 
 namespace {
@@ -125,23 +122,22 @@ bool setRecordField(ProjectRecord &record, std::string_view name, std::string_vi
             + std::string(value) + "\"";
         return false;
     }
-    double number = 0;
-    if (!parseFieldNumber(value, number) || !std::isfinite(number)) {
-        error = "the value of " + std::string(name) + " is not a number: \"" + std::string(value)
-            + "\"";
-        return false;
-    }
-    if (entry->kind == FieldKind::Number) {
-        *entry->number(record) = number;
+    if (entry->kind == FieldKind::Integer) {
+        // Every whole-number field is an on/off switch.
+        if (value != "0" && value != "1") {
+            error = std::string(name) + " takes 0 or 1, not \"" + std::string(value) + "\"";
+            return false;
+        }
+        *entry->integer(record) = value == "1" ? 1 : 0;
         return true;
     }
-    if (number != std::trunc(number) || number < std::numeric_limits<int>::min()
-        || number > std::numeric_limits<int>::max()) {
-        error = "the value of " + std::string(name) + " must be a whole number: \""
+    double number = 0;
+    if (!parsePlainDecimal(value, number)) {
+        error = "the value of " + std::string(name) + " is not a plain decimal number: \""
             + std::string(value) + "\"";
         return false;
     }
-    *entry->integer(record) = static_cast<int>(number);
+    *entry->number(record) = number;
     return true;
 }
 

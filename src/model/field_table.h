@@ -27,7 +27,8 @@ const std::vector<FieldEntry> &recordFields();
 const FieldEntry *findRecordField(std::string_view name);
 
 // Sets a field from command-line text (UTF-8). Numbers are read in the stored
-// SI units; analysisType also takes GivenStrength, GivenHeight, GivenPressure.
+// SI units, in plain decimal notation only; on/off fields take 0 or 1;
+// analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure.
 // Returns false with a readable reason, leaving the record unchanged.
 bool setRecordField(ProjectRecord &record, std::string_view name, std::string_view value,
                     std::string &error);

@@ -107,40 +107,52 @@ std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
         = "Unit weight of slurry should not be smaller than\nthat of transporting medium ("
         + formatC("%.3f", transportUnitWeight * f.unitWeight) + unitWeightUnitInMessage(display)
         + ").";
-    if (shown.slurryUnitWeightLower / f.unitWeight < transportUnitWeight)
+    // Every rule is written so that a NaN fails it.
+    if (!(shown.slurryUnitWeightLower / f.unitWeight >= transportUnitWeight))
         return correctable(101, heavierThanMedium, "slurryUnitWeightLower");
-    if (shown.slurryUnitWeightUpper / f.unitWeight < transportUnitWeight)
+    if (!(shown.slurryUnitWeightUpper / f.unitWeight >= transportUnitWeight))
         return correctable(102, heavierThanMedium, "slurryUnitWeightUpper");
 
-    if (shown.slurryUnitWeightLower < shown.slurryUnitWeightUpper)
+    if (!(shown.slurryUnitWeightLower >= shown.slurryUnitWeightUpper))
         return correctable(
             103, "Unit weight of upper slurry should not be greater than that of lower slurry.",
             "slurryUnitWeightUpper");
 
-    if (shown.fluidUnitWeightLower < 0 || shown.fluidUnitWeightUpper < 0)
+    if (!(shown.fluidUnitWeightLower >= 0) || !(shown.fluidUnitWeightUpper >= 0))
         return correctable(104, "Unit weight of outer liquid should not be smaller than zero.",
-                           shown.fluidUnitWeightLower < 0 ? "fluidUnitWeightLower"
-                                                          : "fluidUnitWeightUpper");
+                           !(shown.fluidUnitWeightLower >= 0) ? "fluidUnitWeightLower"
+                                                              : "fluidUnitWeightUpper");
 
-    if (shown.slurryUnitWeightUpper < shown.fluidUnitWeightLower)
+    if (!(shown.slurryUnitWeightUpper >= shown.fluidUnitWeightLower))
         return correctable(105,
                            "Unit weight of outer lower liquid should not be greater than any of "
                            "unit weight of inner slurries.",
                            "fluidUnitWeightLower");
 
-    if (shown.fluidUnitWeightLower < shown.fluidUnitWeightUpper)
+    if (!(shown.fluidUnitWeightLower >= shown.fluidUnitWeightUpper))
         return correctable(
             106,
             "Unit weight of outer upper liquid should not be greater than that of lower liquid.",
             "fluidUnitWeightUpper");
 
     // Hin-Lower is checked even with one layer, where its field is hidden.
-    if (shown.slurryHeightLower < 0)
+    if (!(shown.slurryHeightLower >= 0))
         return correctable(107, "Height of lower slurry layer should not be negative.",
                            "slurryHeightLower");
-    if (shown.fluidHeightLower < 0)
+    if (!(shown.fluidHeightLower >= 0))
         return correctable(107, "Height of outer lower liquid should not be negative.",
                            "fluidHeightLower");
+    return std::nullopt;
+}
+
+std::optional<RuleFailure> checkTransportUnitWeight(double transportUnitWeight)
+{
+    if (!std::isnormal(transportUnitWeight) || !(transportUnitWeight > 0))
+        return RuleFailure {std::string(),
+                            std::string("Unit weight of transporting medium should be greater "
+                                        "than zero.")
+                                + kPleaseCorrect,
+                            "transportUnitWeight"};
     return std::nullopt;
 }
 
@@ -164,7 +176,7 @@ std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &sh
         {shown.rfSeamAxial, "rfSeamAxial"},
     };
     for (const auto &factor : factors) {
-        if (factor.value < 1.0)
+        if (!(factor.value >= 1.0))
             return correctable(201, "Value should not be smaller than 1.0.", factor.field);
     }
     return std::nullopt;
@@ -187,14 +199,14 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
     const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
     switch (shown.analysisType) {
     case AnalysisType::GivenStrength:
-        if (shown.ultimateStrength <= 0)
+        if (!(shown.ultimateStrength > 0))
             return correctable(301, "Strength should be greater than zero.", "ultimateStrength");
         break;
     case AnalysisType::GivenHeight: {
         // No tube of this circumference can stand higher than its ideal circle.
         const double shownCircumference = circumference * f.length;
         const double diameter = shownCircumference * kDiameterPerCircumference;
-        if (shown.desiredMaxHeight > diameter) {
+        if (!(shown.desiredMaxHeight <= diameter)) {
             const char *unit = display.englishUnits ? " [ft]" : " [m]";
             // The diameter is lowered by 0.005 so that the printed limit is never
             // rounded up above the true one.
@@ -205,12 +217,12 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
                 + formatC("%.2f", shownCircumference) + unit + "." + kPleaseCorrect;
             return failure(302, message, "desiredMaxHeight");
         }
-        if (shown.desiredMaxHeight <= 0)
+        if (!(shown.desiredMaxHeight > 0))
             return correctable(303, "Height should be greater than zero.", "desiredMaxHeight");
         break;
     }
     case AnalysisType::GivenPressure:
-        if (shown.pumpingPressure < 0)
+        if (!(shown.pumpingPressure >= 0))
             return correctable(304, "Pressure should not be smaller than zero.", "pumpingPressure");
         break;
     }
@@ -220,6 +232,8 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
 std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record)
 {
     const TubeInput &input = record.input;
+    if (auto failure = checkTransportUnitWeight(input.transportUnitWeight))
+        return failure;
     if (auto failure = checkSlurryData(shownSlurryValues(input, record.display),
                                        input.transportUnitWeight, record.display))
         return failure;

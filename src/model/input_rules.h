@@ -72,6 +72,13 @@ std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
                                            double transportUnitWeight,
                                            const DisplaySettings &display);
 
+// ---- Unit Weight of Water ------------------------------------------------------
+
+// The transporting medium divides the consolidation ratios and weighs the
+// slurry: its unit weight (stored, kN/m3) must be a positive normal number.
+// The failure has no error number (plain message box), focus on the field.
+std::optional<RuleFailure> checkTransportUnitWeight(double transportUnitWeight);
+
 // ---- Geosynthetic Design Parameters (Error 201) -------------------------------
 
 struct ReductionFactorValues
@@ -106,9 +113,9 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
 
 // ---- All analysis inputs of a record -----------------------------------------
 
-// The rules of Slurry Data, Geosynthetic Design Parameters and Type of Analysis,
-// in that order, applied to the stored values as those dialogs would show them:
-// what pressing OK in each of them without a change would report.
+// The rules of Unit Weight of Water, Slurry Data, Geosynthetic Design Parameters
+// and Type of Analysis, in that order, applied to the stored values as those dialogs would show
+// them: what pressing OK in each of them without a change would report.
 std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record);
 
 // ---- General Information (Error 1120) ----------------------------------------

@@ -1,13 +1,15 @@
 #include "model/project_file.h"
 
 #include "model/atomic_file.h"
+#include "model/field_table.h"
+#include "model/regular_file.h"
 #include "model/windows1252.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace vendrix {
 
@@ -15,6 +17,8 @@ namespace {
 
 // Number of items in each reserved block.
 constexpr int kReservedCount = 100;
+// No project file is anywhere near this size; a larger file is not read into memory.
+constexpr std::size_t kLargestProjectBytes = 256u * 1024 * 1024;
 
 // Length prefixes of texts: one byte below 0xFF, then 0xFF + 16-bit, then
 // 0xFF 0xFFFF + 32-bit (and 0xFFFFFFFF + 64-bit). After 0xFF the 16-bit value
@@ -40,7 +44,7 @@ std::string replaceFileName(const char *text, const std::string &fileName)
 class ProjectArchive
 {
 public:
-    enum class Failure { None, PastEnd, BadFormat };
+    enum class Failure { None, PastEnd, BadFormat, NewerVersion };
 
     ProjectArchive() = default; // storing
     explicit ProjectArchive(std::string_view image) // loading
@@ -102,6 +106,8 @@ public:
 
     // A value that cannot belong to a project file.
     void refuse() { fail(Failure::BadFormat); }
+    // A layout this program does not know yet.
+    void refuseNewer() { fail(Failure::NewerVersion); }
 
 private:
     void fail(Failure failure)
@@ -240,6 +246,10 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
 
     int version = kProjectFormatVersion;
     ar.int32(version);
+    // A later version may have added or moved fields: reading it as this one
+    // would silently put values into the wrong fields.
+    if (version > kProjectFormatVersion)
+        ar.refuseNewer();
     ar.int32(display.englishUnits);
     ar.text(display.currencyUnit);
     ar.int32(display.printBlackWhite);
@@ -302,6 +312,17 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
     reservedBlocks(ar, version);
 }
 
+// The first number field holding NaN or an infinity, or nullptr. Every rule
+// and every result assumes finite inputs, so such a file is never taken in.
+const char *nonFiniteField(ProjectRecord &record)
+{
+    for (const FieldEntry &entry : recordFields()) {
+        if (entry.kind == FieldKind::Number && !std::isfinite(*entry.number(record)))
+            return entry.name;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::string serializeProject(const ProjectRecord &record)
@@ -321,8 +342,16 @@ bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::stri
     serializeFields(ar, loaded);
     switch (ar.failure()) {
     case ProjectArchive::Failure::None:
+        if (const char *field = nonFiniteField(loaded)) {
+            message = replaceFileName(kNotFiniteMessage, fileName);
+            message.replace(message.find("%2"), 2, field);
+            return false;
+        }
         record = std::move(loaded);
         return true;
+    case ProjectArchive::Failure::NewerVersion:
+        message = replaceFileName(kNewerVersionMessage, fileName);
+        return false;
     case ProjectArchive::Failure::PastEnd:
         message = replaceFileName(kPastEndMessage, fileName);
         return false;
@@ -335,35 +364,32 @@ bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::stri
 
 bool openProjectFile(const std::string &path, ProjectRecord &record, std::string &message)
 {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
+    // Only a regular file has an end: a directory, FIFO or device is no project,
+    // and it is refused without waiting for it.
+    std::FILE *file = openRegularFile(path);
     if (!file) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
             message = replaceFileName(kCannotFindFileMessage, path);
         else if (error == EACCES || error == EPERM)
             message = replaceFileName(kAccessDeniedMessage, path);
+        else if (error == EISDIR || error == EINVAL)
+            message = replaceFileName(kNotRegularFileMessage, path);
         else
             message = "Cannot open \"" + path + "\": " + std::strerror(error);
         return false;
     }
-    // Only a regular file has an end: a directory, pipe or device is no project.
-    struct stat status
-    {
-    };
-    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) {
-        std::fclose(file);
-        message = kUnexpectedFileFormat;
+    std::string bytes;
+    bool truncated = false;
+    const bool read = readOpenFile(file, bytes, kLargestProjectBytes, truncated);
+    const int readError = read ? 0 : errno;
+    std::fclose(file);
+    if (!read) {
+        message = "Cannot read \"" + path + "\": " + std::strerror(readError);
         return false;
     }
-    std::string bytes;
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, n);
-    const int readError = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (readError != 0) {
-        message = "Cannot read \"" + path + "\": " + std::strerror(readError);
+    if (truncated) {
+        message = kUnexpectedFileFormat;
         return false;
     }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The project file (.Vdx): a flat little-endian stream of the saved inputs,
 // identification and display settings, starting with a format version number.
-// Writing always produces version 11; reading accepts every version (10 and
+// Writing always produces version 11; reading accepts versions up to 11 (10 and
 // below lack the client, company, logo and Asian Pacific fields, which then keep
-// their values in memory). Results are never saved.
+// their values in memory) and refuses later ones, and any file holding a number
+// that is not finite. Results are never saved.
 
 #include "model/project_record.h"
 
@@ -22,6 +23,13 @@ inline constexpr const char *kPastEndMessage = "An attempt was made to access %1
 inline constexpr const char *kCannotFindFileMessage
     = "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
 inline constexpr const char *kAccessDeniedMessage = "Access to %1 was denied.";
+inline constexpr const char *kNewerVersionMessage
+    = "%1\nThis file was written by a newer version of Vendrix and cannot be opened.";
+// %2 stands for the field name.
+inline constexpr const char *kNotFiniteMessage
+    = "%1\nThe value of %2 in this file is not a finite number; the file cannot be opened.";
+inline constexpr const char *kNotRegularFileMessage
+    = "%1\nThis is not a regular file and cannot be opened as a project.";
 
 // The saved fields of `record` as the bytes of a version 11 file.
 std::string serializeProject(const ProjectRecord &record);

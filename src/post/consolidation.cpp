@@ -5,16 +5,17 @@
 #include "model/units.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace vendrix {
 
 namespace {
 
-// Divisors of the water contents are kept away from zero.
+// Divisors of the water contents are kept away from zero (a NaN included).
 double clampDivisor(double v)
 {
-    return std::max(v, 0.00001);
+    return v >= 0.00001 ? v : 0.00001;
 }
 
 } // namespace
@@ -41,7 +42,8 @@ std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
     const bool asian = record.display.asianPacific != 0;
     const double factor = english ? kPcfPerKilonewtonPerCubicMetre : 1.0;
     const double slurry = record.input.slurryUnitWeightLower;
-    if (shownConsolidatedUnitWeight / factor < slurry) {
+    // Written so that a NaN fails the rules.
+    if (!(shownConsolidatedUnitWeight / factor >= slurry)) {
         const char *unit = english ? (asian ? " lb/ft^3)." : " lb/ft \xB3).")
                                    : (asian ? " kN/m^3)." : " kN/m \xB3).");
         return RuleFailure {
@@ -51,13 +53,24 @@ std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
                 + formatC("%.3f", slurry * factor) + unit + kPleaseCorrect,
             "consolidatedUnitWeight"};
     }
-    if (specificGravitySolids < 1.0)
+    if (!(specificGravitySolids >= 1.0))
         return RuleFailure {
             "Error No.402",
             std::string("Specific gravity of solids, Gs, cannot be smaller than 1.0.")
                 + kPleaseCorrect,
             "specificGravitySolids"};
-    return std::nullopt;
+    // The unit weight of the medium divides the water contents.
+    return checkTransportUnitWeight(record.input.transportUnitWeight);
+}
+
+std::optional<RuleFailure> checkConsolidationResult(const ConsolidationResult &result)
+{
+    bool finite = std::isfinite(result.consolidatedArea) && std::isfinite(result.finalHeight);
+    for (std::size_t i = 0; finite && i < result.shapeX.size(); ++i)
+        finite = std::isfinite(result.shapeX[i]) && std::isfinite(result.shapeY[i]);
+    if (finite)
+        return std::nullopt;
+    return RuleFailure {std::string(), kNoFiniteConsolidation, std::string()};
 }
 
 void computeConsolidationOption1(ProjectRecord &record)
@@ -137,7 +150,8 @@ void computeConsolidationOption2(ProjectRecord &record)
     const double r = consolidationRatios(record.input).settlementRatio;
     ConsolidationResult &result = record.consolidation;
     result.consolidatedArea = record.solution.totalArea * (1 - r);
-    result.finalHeight = result.consolidatedArea / std::max(record.solution.maxWidth, 0.0001);
+    const double width = record.solution.maxWidth;
+    result.finalHeight = result.consolidatedArea / (width >= 0.0001 ? width : 0.0001);
 }
 
 } // namespace vendrix

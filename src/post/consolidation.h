@@ -22,10 +22,19 @@ struct ConsolidationRatios
 ConsolidationRatios consolidationRatios(const TubeInput &input);
 
 // Errors 401 (consolidated unit weight below the slurry's, compared in SI) and
-// 402 (Gs below 1.0), in that order, for the values as shown in the dialog.
+// 402 (Gs below 1.0), in that order, for the values as shown in the dialog;
+// then the unit weight of the transporting medium, a divisor of the ratios.
 std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
                                                   double specificGravitySolids,
                                                   double shownConsolidatedUnitWeight);
+
+inline constexpr const char *kNoFiniteConsolidation
+    = "The consolidated shape cannot be computed for these data: a value would not be a "
+      "finite number.";
+
+// A failure (no error number) when a computed area, height or shape point is not
+// a finite number; such a shape is never shown.
+std::optional<RuleFailure> checkConsolidationResult(const ConsolidationResult &result);
 
 // Writes every field of record.consolidation from the as-filled solution.
 void computeConsolidationOption1(ProjectRecord &record);

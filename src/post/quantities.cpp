@@ -18,10 +18,11 @@ double readCostText(std::string_view costText)
         ++begin;
     char *end = nullptr;
     const double value = strtodC(begin, &end);
-    if (end == begin || !std::isfinite(value))
+    if (end == begin)
         return 0;
-    // "%f" reads into a float.
-    return static_cast<double>(static_cast<float>(value));
+    // Read in full precision: a float would turn costs from about 3.4e38 up into
+    // infinity. A text beyond even a double stays infinite for checkQuantities.
+    return value;
 }
 
 Quantities computeQuantities(const ProjectRecord &record, std::string_view costText,
@@ -43,10 +44,28 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
 
 std::optional<RuleFailure> checkTubeLength(double shownTubeLength)
 {
-    if (shownTubeLength < 0)
+    if (!(shownTubeLength >= 0))
         return RuleFailure {"Error No.501",
                             std::string("Length should not be negative") + kPleaseCorrect,
                             "tubeLength"};
+    return std::nullopt;
+}
+
+std::optional<RuleFailure> checkQuantities(const Quantities &q)
+{
+    if (!std::isfinite(q.cost))
+        return RuleFailure {std::string(),
+                            std::string("Cost per unit area is too large.") + kPleaseCorrect,
+                            "costPerUnitArea"};
+    for (const double value : {q.areaPerLength, q.tubeLength, q.totalCost, q.storageCapacity,
+                               q.volumeAfterConsolidation}) {
+        if (!std::isfinite(value))
+            return RuleFailure {
+                std::string(),
+                std::string("Length of tube is too large for the quantities to be computed.")
+                    + kPleaseCorrect,
+                "tubeLength"};
+    }
     return std::nullopt;
 }
 

@@ -23,16 +23,22 @@ struct Quantities
     bool consolidationShown = false; // a consolidated shape is current
 };
 
-// The leading number of the cost text, read like "%f" into a single-precision
-// value ("12.5.3" reads 12.5); text that does not start with a number reads 0.
+// The leading number of the cost text, read like "%lf" ("12.5.3" reads 12.5);
+// text that does not start with a number reads 0; a number too large for a
+// double reads as infinity (refused by checkQuantities).
 double readCostText(std::string_view costText);
 
 // Values for the typed cost text and tube length (display units).
 Quantities computeQuantities(const ProjectRecord &record, std::string_view costText,
                              double shownTubeLength);
 
-// Error 501: a negative tube length.
+// Error 501: a negative tube length (or one that is not a number).
 std::optional<RuleFailure> checkTubeLength(double shownTubeLength);
+
+// Refuses quantities that are not all finite: a cost text beyond the range of
+// numbers, or a length so large that storage or cost overflow. No error number
+// (plain message box); the focus goes to the field to correct.
+std::optional<RuleFailure> checkQuantities(const Quantities &quantities);
 
 // The quantities text (Windows-1252, CR LF line ends).
 std::string quantitiesText(const ProjectRecord &record, const Quantities &quantities,

@@ -66,9 +66,9 @@ TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
     };
     const Case cases[] = {
         {{"--set", "nosuchfield=1"}, "unknown field \"nosuchfield\""},
-        {{"--set", "circumference=ten"}, "not a number"},
+        {{"--set", "circumference=ten"}, "not a plain decimal number"},
         {{"--set", "circumference"}, "NAME=VALUE"},
-        {{"--set", "twoSlurryLayers=0.5"}, "whole number"},
+        {{"--set", "twoSlurryLayers=0.5"}, "takes 0 or 1"},
         {{"--set", "analysisType=Sideways"}, "analysisType takes"},
         {{"--bogus"}, "unknown option --bogus"},
         {{"--size", "12"}, "--size"},
@@ -266,6 +266,71 @@ TEST(FieldTable, EveryFieldCanBeSetByName)
     EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
     EXPECT_FALSE(setRecordField(record, "circumference", "nan", error));
     EXPECT_EQ(record.input.circumference, 10.0);
+}
+
+} // namespace
+} // namespace vendrix
+
+namespace vendrix {
+namespace {
+
+TEST(BatchCommand, HostileValuesEndWithStatusTwoAndNoNonNumber)
+{
+    const std::string quantities
+        = (std::filesystem::temp_directory_path() / "vendrix_hostile_q.txt").string();
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char *expectedError;
+    };
+    const Case cases[] = {
+        {{"--results", ""}, "--results needs a value"},
+        {{"--save", ""}, "--save needs a value"},
+        {{""}, "project file name is empty"},
+        {{"--size", " 100x 100"}, "--size"},
+        {{"--size", "+100x100"}, "--size"},
+        {{"--set", "circumference=0x1p3"}, "plain decimal"},
+        {{"--set", "circumference= 12"}, "plain decimal"},
+        {{"--set", "transportUnitWeight=1e-400"}, "plain decimal"},
+        {{"--set", "twoSlurryLayers=7"}, "takes 0 or 1"},
+        {{"--set", "transportUnitWeight=0"}, "transporting medium should be greater than zero"},
+        {{"--set", "transportUnitWeight=4.9e-324"}, "transporting medium"},
+        {{"--set", "transportUnitWeight=-4.9e-324"}, "transporting medium"},
+        {{"--set", "tubeLength=-1", "--quantities", quantities}, "Error No.501"},
+        {{"--set", "costPerUnitArea=-3", "--quantities", quantities}, "Error No.1100"},
+        {{"--set", "costPerUnitArea=1e400", "--quantities", quantities}, "Error No.1100"},
+        {{"--set", "costPerUnitArea=1" + std::string(400, '0'), "--quantities", quantities},
+         "Cost per unit area is too large"},
+        {{"--set", "tubeLength=1e308", "--quantities", quantities}, "Length of tube is too large"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + (c.args.size() > 1 ? c.args[1] : ""));
+        for (const bool json : {false, true}) {
+            std::vector<std::string> args = c.args;
+            if (json)
+                args.push_back("--json");
+            const BatchResult r = runBatch(args);
+            EXPECT_EQ(r.status, 2);
+            const std::string shown = r.err + r.out;
+            EXPECT_NE(shown.find(c.expectedError), std::string::npos) << shown;
+            for (const char *nonNumber : {"nan", "inf", "null"})
+                EXPECT_EQ(shown.find(nonNumber), std::string::npos) << shown;
+        }
+        EXPECT_FALSE(std::filesystem::exists(quantities));
+    }
+    // The quantities' rules hold without --quantities too, and a large but
+    // finite cost is written as a number.
+    EXPECT_NE(runBatch({"--set", "tubeLength=-1"}).err.find("Error No.501"), std::string::npos);
+    EXPECT_NE(runBatch({"--set", "tubeLength=1e308", "--json"}).out.find("Length of tube"),
+              std::string::npos);
+    const BatchResult big = runBatch(
+        {"--set", "costPerUnitArea=1" + std::string(38, '0'), "--quantities", quantities});
+    EXPECT_EQ(big.status, 0) << big.err;
+    std::FILE *file = std::fopen(quantities.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    const std::string text = readAll(file);
+    EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+    std::filesystem::remove(quantities);
 }
 
 } // namespace

@@ -428,10 +428,9 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
     EXPECT_EQ(r.info.includeLogo, 1);
     EXPECT_EQ(r.display.asianPacific, 1);
 
-    // Any version above 10 is read as the full form, any other as the short one.
-    std::string v12 = initialImage(11);
-    v12[0] = 12;
-    EXPECT_TRUE(deserializeProject(v12, r, message));
+    // Version 11 is read as the full form, any lower one as the short one; a
+    // later version is refused (see NewerVersionsAreRefused).
+    EXPECT_TRUE(deserializeProject(initialImage(11), r, message));
     EXPECT_EQ(r.info.companyName, "");
     std::string v0 = initialImage(10);
     v0[0] = 0;
@@ -600,7 +599,8 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
     // A directory or a device never ends up being read.
     for (const std::string &notAFile : {m_dir.string(), std::string("/dev/zero")}) {
         EXPECT_FALSE(openProjectFile(notAFile, r, message));
-        EXPECT_EQ(message, "Unexpected file format.");
+        EXPECT_EQ(message,
+                  notAFile + "\nThis is not a regular file and cannot be opened as a project.");
     }
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 

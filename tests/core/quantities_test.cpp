@@ -26,7 +26,7 @@ ProjectRecord solvedRecord(int englishUnits, int asianPacific, int shapeShown)
     return record;
 }
 
-TEST(Quantities, CostTextIsReadLikeAFloatConversion)
+TEST(Quantities, CostTextIsReadAsADouble)
 {
     struct Case
     {
@@ -34,7 +34,8 @@ TEST(Quantities, CostTextIsReadLikeAFloatConversion)
         double value;
     };
     const Case cases[] = {
-        {"12.5.3", 12.5}, {"0.00", 0}, {"abc", 0}, {"", 0}, {"3x", 3}, {"2", 2}, {"0.1", 0.1f},
+        {"12.5.3", 12.5}, {"0.00", 0}, {"abc", 0},   {"", 0},
+        {"3x", 3},        {"2", 2},    {"0.1", 0.1}, {"1e39", 1e39},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,14 +1,20 @@
 // The vendrix executable in batch mode, as a user calls it from a shell: no
 // display, files written, exit status.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -144,6 +150,102 @@ TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
         const Finished refused = runProgram(VENDRIX_EXECUTABLE, {"run", "--image", bad});
         EXPECT_EQ(refused.status, 2);
         EXPECT_FALSE(refused.err.isEmpty());
+    }
+}
+
+// Hostile files: each call ends quickly with status 2 and a message, replaces
+// nothing that is not a regular file and leaves no temporary file behind.
+TEST(BatchExecutable, SpecialFilesEndQuicklyWithStatusTwo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString out = dir.filePath("out");
+    const QList<QStringList> calls = {
+        {"run", pipe},
+        {"run", "--results", pipe},
+        {"run", "--image", dir.filePath("pipe.png")},
+        {"run", "--pdf", pipe},
+        {"run", "--set", "includeLogo=1", "--set", "logoPath=" + pipe, "--pdf", out + ".pdf"},
+        {"run", "--set", "transportUnitWeight=4.9e-324", "--consolidate", "1", "--json"},
+        {"run", "--set", "tubeLength=1e308", "--quantities", out + ".txt"},
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.png")).constData(), 0600), 0);
+    for (const QStringList &arguments : calls) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        const Finished run = runProgram(VENDRIX_EXECUTABLE, arguments);
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_EQ(run.status, 2) << run.err.toStdString();
+        EXPECT_FALSE(run.err.isEmpty() && run.out.isEmpty());
+        for (const char *nonNumber : {"nan", "inf", "null"})
+            EXPECT_FALSE((run.out + run.err).contains(nonNumber)) << run.err.toStdString();
+    }
+    for (const char *name : {"pipe", "pipe.png"}) {
+        struct stat status
+        {
+        };
+        ASSERT_EQ(::lstat(QFile::encodeName(dir.filePath(name)).constData(), &status), 0);
+        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 2);
+}
+
+TEST(BatchExecutable, OutputsAreWrittenThroughLinks)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+    const QString target = dir.filePath("real/results.txt");
+    const QString link = dir.filePath("results.txt");
+    ASSERT_TRUE(QFile::link("real/results.txt", link));
+    const Finished run = runProgram(VENDRIX_EXECUTABLE, {"run", "--results", link});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(target).size() > 0);
+    EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files).size(), 1);
+}
+
+// Ctrl+C or a kill while a large picture is being written removes the
+// temporary file and ends with 128 + the signal number.
+TEST(BatchExecutable, InterruptedWritesLeaveNoTemporaryFile)
+{
+    for (const int signalNumber : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signalNumber);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        bool caught = false;
+        for (int attempt = 0; attempt < 5 && !caught; ++attempt) {
+            QProcess process;
+            process.start(VENDRIX_EXECUTABLE,
+                          {"run", "--image", dir.filePath("big.bmp"), "--size", "6000x6000"});
+            ASSERT_TRUE(process.waitForStarted());
+            // Wait for the temporary file to appear, then interrupt the write.
+            bool seen = false;
+            QElapsedTimer clock;
+            clock.start();
+            while (!seen && process.state() == QProcess::Running && clock.elapsed() < 30000) {
+                seen = !QDir(dir.path()).entryList({"big.bmp.*"}, QDir::Files).isEmpty();
+                if (!seen)
+                    QThread::usleep(200);
+            }
+            if (seen)
+                ::kill(static_cast<pid_t>(process.processId()), signalNumber);
+            ASSERT_TRUE(process.waitForFinished(60000));
+            // On a busy machine the write may have finished just before the
+            // signal came; that attempt shows nothing and is made again.
+            caught = seen && process.exitCode() != 0;
+            if (caught) {
+                EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+                EXPECT_EQ(process.exitCode(), 128 + signalNumber);
+            }
+            QFile::remove(dir.filePath("big.bmp"));
+        }
+        EXPECT_TRUE(caught) << "the write was never seen in progress";
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty())
+            << QDir(dir.path()).entryList(QDir::Files).join(' ').toStdString();
     }
 }
 

@@ -3,6 +3,7 @@
 // results (focus, storing, showing, saving, printing), not the formulas.
 #include "app/consolidated_data_dialog.h"
 #include "app/consolidated_explain_dialog.h"
+#include "app/post_processing_hooks.h"
 #include "app/quantities_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
@@ -269,6 +270,45 @@ TEST(QuantitiesDialog, EnterOrderNegativeLengthAndStoring)
     EXPECT_NEAR(record.input.tubeLength, 100.0, 1e-12);
     EXPECT_EQ(record.input.costPerUnitArea, "12.5.3");
     EXPECT_EQ(record.input.quantityRemarks, "Dike section A");
+}
+
+// Costs and lengths beyond the range of numbers: the totals stay empty rather
+// than showing "inf", and OK refuses them, leaving the record as it was.
+TEST(QuantitiesDialog, TotalsBeyondRangeAreRefused)
+{
+    ProjectRecord record;
+    record.solution.computedCircumference = 10;
+    record.solution.totalArea = 7;
+    RecordingServices recorder;
+    CQuantities dialog(record, recorder.services(), nullptr, defaultQuantitiesHooks());
+    showActive(dialog);
+    struct Case
+    {
+        std::string cost;
+        const char *length;
+        const char *message;
+    };
+    const Case cases[] = {
+        {"1" + std::string(400, '0'), "100", "Cost per unit area is too large."},
+        {"12", "1e308", "Length of tube is too large for the quantities to be computed."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.length);
+        recorder.shown.clear();
+        typeInto(dialog, "costPerUnitArea", QString::fromStdString(c.cost));
+        typeInto(dialog, "tubeLength", c.length);
+        EXPECT_EQ(child<QLabel>(dialog, "totalCost")->text(), "");
+        click(dialog, "return");
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].messageText, std::string(c.message) + "\n\nPlease correcet");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(record.input.tubeLength, 1.0);
+    }
+    typeInto(dialog, "costPerUnitArea", "1" + QString(38, '0'));
+    typeInto(dialog, "tubeLength", "100");
+    EXPECT_FALSE(child<QLabel>(dialog, "totalCost")->text().contains("inf"));
+    click(dialog, "return");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(QuantitiesDialog, EscapeStoresNothing)

@@ -321,3 +321,26 @@ TEST(UnitWeightDialog, EnglishValueDefaultTruncateAndImmediateStore)
     clickOk(dialog);
     EXPECT_NEAR(record.input.transportUnitWeight, 64.123 / 6.365627, 1e-12);
 }
+
+// The medium divides the consolidation ratios: zero, negative and denormal unit
+// weights are refused with the focus on the field, and nothing is stored.
+TEST(UnitWeightDialog, RefusesWeightsThatAreNotPositiveNormalNumbers)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CUnitWeight dialog(record, recorder.services());
+    showActive(dialog);
+    for (const char *typed : {"0", "-1", "4.9e-324", "-4.9e-324"}) {
+        SCOPED_TRACE(typed);
+        recorder.shown.clear();
+        typeInto(dialog, "transportUnitWeight", typed);
+        clickOk(dialog);
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].messageText,
+                  "Unit weight of transporting medium should be greater than zero.\n\nPlease "
+                  "correcet");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(focusName(dialog), "transportUnitWeight");
+        EXPECT_EQ(record.input.transportUnitWeight, 9.8073607);
+    }
+}

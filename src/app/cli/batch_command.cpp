@@ -4,9 +4,12 @@
 #include "app/cli/json_writer.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
+#include "engine/solution_check.h"
+#include "model/atomic_file.h"
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
+#include "model/regular_file.h"
 #include "model/units.h"
 #include "model/windows1252.h"
 #include "post/consolidation.h"
@@ -121,10 +124,54 @@ bool writeWithHook(
     return true;
 }
 
+// The shown tube length, as the Quantities dialog would take it.
+double shownTubeLength(const ProjectRecord &record)
+{
+    return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+}
+
+// After the run and any consolidation, before any file is written: a result
+// that is not a number is a failure, never printed or written. The rules of the
+// Quantities dialog apply too, whether or not --quantities is given, so that a
+// project is taken only with every stored number in its domain: the cost text
+// (1100), the length (501), then totals that must stay finite.
+std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
+                                             const BatchOptions &options)
+{
+    if (auto failure = checkSolutionResult(record.solution))
+        return failure;
+    if (options.consolidate != 0) {
+        if (auto failure = checkConsolidationResult(record.consolidation))
+            return failure;
+    }
+    if (auto failure = checkCostText(record.input.costPerUnitArea))
+        return failure;
+    if (auto failure = checkTubeLength(shownTubeLength(record)))
+        return failure;
+    return checkQuantities(
+        computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record)));
+}
+
+// The printed report leaves out a logo it cannot read; a FIFO or device named
+// as the logo, though, is a mistake worth reporting rather than skipping.
+bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
+                 std::FILE *err)
+{
+    if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
+        print(err,
+              "vendrix run: cannot write the report: the logo \""
+                  + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
+        return false;
+    }
+    return writeWithHook(hooks.writeReportPdf, "the report", record, path, err);
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
 {
+    // Ctrl+C or a kill while a file is being written leaves no temporary file.
+    removeTemporaryFilesOnInterruption();
     BatchOptions options;
     std::string error;
     if (!parseBatchOptions(argc, argv, options, error)) {
@@ -181,6 +228,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             computeConsolidationOption2(record);
         }
     }
+    if (const auto failure = checkBatchOutcome(record, options))
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
 
     bool filesWritten = true;
     // Written after any consolidation so that the consolidated tube is included.
@@ -194,9 +243,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         filesWritten = false;
     }
     if (!options.quantitiesPath.empty()) {
-        const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
-        const Quantities quantities = computeQuantities(record, record.input.costPerUnitArea,
-                                                        record.input.tubeLength * length);
+        const Quantities quantities
+            = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
         if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
                                  record.input.quantityRemarks, error)) {
             print(err, "vendrix run: cannot write the quantities: " + error + "\n");
@@ -204,8 +252,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         }
     }
     if (!options.pdfPath.empty())
-        filesWritten
-            &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
+        filesWritten &= writeReport(hooks, record, options.pdfPath, err);
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {

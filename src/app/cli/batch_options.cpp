@@ -7,19 +7,25 @@ namespace vendrix {
 
 namespace {
 
+// A pixel count in plain digits: no sign, blank or other notation.
+bool parsePixels(const std::string &text, long &pixels)
+{
+    if (text.empty() || text.size() > 6
+        || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    pixels = std::strtol(text.c_str(), nullptr, 10);
+    return true;
+}
+
 bool parseSize(std::string_view text, int &width, int &height)
 {
     const size_t x = text.find('x');
     if (x == std::string_view::npos)
         return false;
-    const std::string w(text.substr(0, x));
-    const std::string h(text.substr(x + 1));
-    char *end = nullptr;
-    const long wv = std::strtol(w.c_str(), &end, 10);
-    if (w.empty() || *end != '\0')
-        return false;
-    const long hv = std::strtol(h.c_str(), &end, 10);
-    if (h.empty() || *end != '\0')
+    long wv = 0;
+    long hv = 0;
+    if (!parsePixels(std::string(text.substr(0, x)), wv)
+        || !parsePixels(std::string(text.substr(x + 1)), hv))
         return false;
     // Large enough for a printed page, small enough to stay within memory.
     if (wv < 16 || hv < 16 || wv > 10000 || hv > 10000)
@@ -41,6 +47,11 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
                 return false;
             }
             target = argv[++i];
+            // Every value is a file name or a setting; none may be empty.
+            if (target.empty()) {
+                error = std::string(arg) + " needs a value, not an empty text";
+                return false;
+            }
             return true;
         };
         std::string text;
@@ -100,7 +111,10 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
                 error = "--method takes exact or classic, not \"" + text + "\"";
                 return false;
             }
-        } else if (!arg.empty() && arg[0] == '-') {
+        } else if (arg.empty()) {
+            error = "the project file name is empty";
+            return false;
+        } else if (arg[0] == '-') {
             error = "unknown option " + std::string(arg);
             return false;
         } else if (options.projectPath.empty()) {
@@ -146,7 +160,8 @@ const char *batchUsage()
            "  --pdf FILE.pdf        write the printed report\n"
            "\n"
            "Without --json the results are printed in the project's display units.\n"
-           "Exit status: 0 done, 2 refused input, file or option.\n";
+           "Exit status: 0 done, 2 refused input, file or option, 130 or 143 interrupted\n"
+           "(Ctrl+C or kill; a file being written is removed).\n";
 }
 
 } // namespace vendrix

@@ -1,0 +1,30 @@
+#pragma once
+// Opening files for reading without ever blocking: a FIFO, a device or a
+// directory given where a file is expected is refused before a byte is read,
+// so a wrong name can neither hang the program nor stream endless data.
+
+#include <cstdio>
+#include <string>
+
+namespace vendrix {
+
+// Opens `path` for reading when it is a regular file. Returns nullptr with
+// errno set otherwise: the open's own error, or EISDIR for a directory and
+// EINVAL for any other kind of file.
+std::FILE *openRegularFile(const std::string &path);
+
+// True when `path` names something that exists but is not a regular file
+// (after following links): a FIFO, device, socket or directory.
+bool isSpecialFile(const std::string &path);
+
+// Reads from `file` until its end, keeping at most `maxBytes` bytes; `truncated`
+// tells whether there was more. False on a read error.
+bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, bool &truncated);
+
+// Reads a whole regular file of at most `maxBytes` bytes. False with a
+// readable reason in `error` when it cannot be opened, is not a regular file,
+// is larger or cannot be read.
+bool readRegularFile(const std::string &path, std::string &bytes, std::size_t maxBytes,
+                     std::string &error);
+
+} // namespace vendrix
