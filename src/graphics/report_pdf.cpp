@@ -1,5 +1,6 @@
 #include "graphics/report_pdf.h"
 
+#include "graphics/locale_paper.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 
@@ -14,18 +15,10 @@
 
 namespace vendrix {
 
-namespace {
-// Paper of the report when none is chosen: A4, which the page frame fits at true
-// size, as it fits Letter.
-QPageSize defaultPaper()
-{
-    return QPageSize(QPageSize::A4);
-}
-} // namespace
-
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error)
 {
-    return writeReportPdf(record, path, defaultPaper(), asctimeText(std::time(nullptr)), error);
+    // The page frame fits A4 and Letter alike at true size.
+    return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)), error);
 }
 
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,

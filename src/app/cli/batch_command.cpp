@@ -11,6 +11,8 @@
 #include "model/windows1252.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
+#include "report/cross_section_dxf.h"
+#include "report/outline_csv.h"
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 
@@ -120,6 +122,33 @@ bool writeWithHook(
     return true;
 }
 
+// The outline as comma-separated values and the CAD drawing, as asked.
+bool writeShapeExports(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+{
+    bool written = true;
+    std::string error;
+    if (!options.csvPath.empty() && !writeOutlineCsvFile(options.csvPath, record, error)) {
+        print(err, "vendrix run: cannot write the CSV file: " + error + "\n");
+        written = false;
+    }
+    if (!options.dxfPath.empty() && !writeCrossSectionDxfFile(options.dxfPath, record, error)) {
+        print(err, "vendrix run: cannot write the CAD drawing: " + error + "\n");
+        written = false;
+    }
+    return written;
+}
+
+// The report hook with the chosen paper bound in.
+std::function<bool(const ProjectRecord &, const std::string &, std::string &)>
+onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
+{
+    if (!hook)
+        return {};
+    return [&hook, paper](const ProjectRecord &r, const std::string &path, std::string &e) {
+        return hook(r, path, paper, e);
+    };
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
@@ -192,6 +221,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");
         filesWritten = false;
     }
+    filesWritten &= writeShapeExports(options, record, err);
     if (!options.quantitiesPath.empty()) {
         const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
         const Quantities quantities = computeQuantities(record, record.input.costPerUnitArea,
@@ -203,8 +233,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         }
     }
     if (!options.pdfPath.empty())
-        filesWritten
-            &= writeWithHook(hooks.writeReportPdf, "the report", record, options.pdfPath, err);
+        filesWritten &= writeWithHook(onPaper(hooks.writeReportPdf, options.paper), "the report",
+                                      record, options.pdfPath, err);
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {
