@@ -4,7 +4,7 @@ ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan bench format clean
+.PHONY: all deps configure build run test test-asan bench package format clean
 
 all: build
 
@@ -29,6 +29,10 @@ test-asan: deps
 		-DVENDRIX_CORE_ONLY=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package in the build folder: sudo apt-get install ./build/vendrix_*.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@./$(BUILD_DIR)/bench/vendrix_bench

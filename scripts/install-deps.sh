@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils xvfb xauth
     desktop-file-utils shared-mime-info locales
+    dpkg-dev file appstream man-db groff-base python3-ezdxf
 )
 
 missing=()

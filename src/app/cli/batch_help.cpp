@@ -73,7 +73,7 @@ std::string roff(std::string_view text)
         else if (c == '\\')
             out += "\\e";
         else if (c == '\n')
-            out += ' ';
+            out += !out.empty() && out.back() == '/' ? "" : " ";
         else
             out += c;
     }
@@ -122,13 +122,24 @@ const char *const kExamples[][2] = {
     {"vendrix run examples/dike-tube-in-water.Vdx --json",
      "Analyse a saved project and print "
      "every result as JSON."},
-    {"vendrix run --set circumference=12 --set analysisType=GivenHeight --set "
-     "desiredMaxHeight=2.8 --pdf report.pdf --paper letter",
+    {"vendrix run --set circumference=12 --set analysisType=GivenHeight\n"
+     "--set desiredMaxHeight=2.8 --pdf report.pdf --paper letter",
      "Analyse a 12 m tube for a height of 2.8 m and print the report on Letter paper."},
     {"vendrix run project.Vdx --consolidate 1 --dxf tube.dxf --csv tube.csv",
      "Write the consolidated shape (Option 1) as a CAD drawing and as comma-separated "
      "coordinates."},
 };
+
+// An example command broken over lines as a shell reads it.
+std::string commandLines(std::string_view command)
+{
+    std::string out;
+    size_t start = 0;
+    for (size_t end = command.find('\n'); end != std::string_view::npos;
+         start = end + 1, end = command.find('\n', start))
+        out += roff(command.substr(start, end - start)) + " \\e\n    ";
+    return out + roff(command.substr(start));
+}
 
 void appendSection(std::string &page, const char *title)
 {
@@ -169,8 +180,8 @@ void appendClosingSections(std::string &page)
             "used files of the desktop program.\n";
     appendSection(page, "EXAMPLES");
     for (const auto &example : kExamples)
-        page
-            += ".PP\n" + roff(example[1]) + "\n.PP\n.RS\n.EX\n" + roff(example[0]) + "\n.EE\n.RE\n";
+        page += ".PP\n" + roff(example[1]) + "\n.PP\n.RS\n.EX\n" + commandLines(example[0])
+            + "\n.EE\n.RE\n";
     appendSection(page, "SEE ALSO");
     page += "The help pages of the program (F1 in any of its windows).\n";
 }
