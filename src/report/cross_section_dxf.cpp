@@ -115,7 +115,7 @@ void dimensions(DxfWriter &dxf, const Frame &f, const UnitLabels &units)
     dxf.line(layers::kDimensions, {x, 0}, {x, f.height});
     arrow(dxf, {x, f.height}, 0, 1, a);
     arrow(dxf, {x, 0}, 0, -1, a);
-    dxf.text(layers::kDimensions, {x - 0.5 * f.textHeight, 0.5 * f.height}, f.textHeight,
+    dxf.text(layers::kDimensions, {x - 0.6 * f.textHeight, 0.5 * f.height}, f.textHeight,
              lengthText("H = ", f.height, units), DxfAlign::Centre, 90);
 }
 
@@ -128,7 +128,8 @@ void surroundings(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     for (size_t i = 0; i < kProfilePoints; ++i)
         crest = std::max(crest, s.profileY[i] * f.factor);
     dxf.line(layers::kFoundation, {-f.reach, 0}, {f.reach, 0});
-    dxf.line(layers::kCentreLine, {0, -f.gap}, {0, std::max(crest, f.height) + 2 * f.gap});
+    // Up to just below the width dimension, whose text stands on the centre.
+    dxf.line(layers::kCentreLine, {0, -f.gap}, {0, std::max(crest, f.height) + 0.6 * f.gap});
 
     // With a given pumping pressure the fluid has no level of its own.
     const bool givenPressure = in.analysisType == AnalysisType::GivenPressure;
