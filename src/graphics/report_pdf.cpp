@@ -3,6 +3,7 @@
 #include "graphics/locale_paper.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "vendrix_version.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -35,7 +36,7 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, const 
         writer.setResolution(1200);
         writer.setTitle(toQString(record.info.title.empty() ? std::string("Vendrix report")
                                                             : record.info.title));
-        writer.setCreator(QStringLiteral("Vendrix Version 3.0"));
+        writer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
         // Quarter-inch margins leave the whole page frame inside the printable area.
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
                                          QPageLayout::Point));
