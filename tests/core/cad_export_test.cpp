@@ -1,4 +1,5 @@
 // The comma-separated outline and the CAD drawing of the cross-section.
+#include "app/cli/batch_command.h"
 #include "report/cross_section_dxf.h"
 #include "report/dxf_writer.h"
 #include "report/outline_csv.h"
@@ -6,11 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace vendrix {
 namespace {
@@ -241,6 +246,50 @@ TEST(DxfWriter, TextsStayOnOneLineAndAnEmptyDrawingHasFiniteExtents)
     const std::string document = dxf.document();
     EXPECT_NE(document.find("  1\r\nDike  4 \xC4\r\n"), std::string::npos);
     EXPECT_NE(document.find("$DWGCODEPAGE\r\n  3\r\nANSI_1252\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace vendrix
+
+namespace vendrix {
+namespace {
+
+int runBatch(std::vector<std::string> args, std::string &errors)
+{
+    args.insert(args.begin(), "run");
+    std::vector<char *> argv;
+    for (std::string &a : args)
+        argv.push_back(a.data());
+    std::FILE *out = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    const int status
+        = runBatchCommand(static_cast<int>(argv.size()), argv.data(), BatchHooks {}, out, err);
+    std::rewind(err);
+    char buffer[4096] = {};
+    errors.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, err));
+    std::fclose(out);
+    std::fclose(err);
+    return status;
+}
+
+TEST(BatchExports, FilesThatCannotBeWrittenAreReportedWithStatusTwo)
+{
+    const std::filesystem::path dir
+        = std::filesystem::temp_directory_path() / ("vendrix-exports-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::string errors;
+    EXPECT_EQ(
+        runBatch({"--csv", (dir / "a.csv").string(), "--dxf", (dir / "a.dxf").string()}, errors), 0)
+        << errors;
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.csv"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.dxf"));
+    EXPECT_EQ(runBatch({"--csv", (dir / "missing/a.csv").string(), "--dxf",
+                        (dir / "missing/a.dxf").string()},
+                       errors),
+              2);
+    EXPECT_NE(errors.find("cannot write the CSV file"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("cannot write the CAD drawing"), std::string::npos) << errors;
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
