@@ -1,5 +1,6 @@
 // Cost of the tube solver: each objective on the initial project and on a
-// sweep of realistic tubes. Counters: passes per solve and time per pass.
+// sweep of realistic tubes, by both solution methods (method 0 exact, 1
+// classic). Counters: passes per solve and time per pass.
 
 #include "engine/analysis_run.h"
 #include "engine/solver.h"
@@ -16,7 +17,7 @@ constexpr double kOneOverPi = 0.31830988614222805;
 
 // Circumference 3-60 m, pumping pressure 0-60 kPa, heights up to 0.95 of the
 // ideal diameter, one and two slurry layers, with and without outside water.
-std::vector<SolverInput> realisticSweep(AnalysisType objective)
+std::vector<SolverInput> realisticSweep(AnalysisType objective, SolutionMethod method)
 {
     std::vector<SolverInput> inputs;
     for (double circumference : {3.0, 6.0, 10.0, 20.0, 40.0, 60.0}) {
@@ -40,6 +41,7 @@ std::vector<SolverInput> realisticSweep(AnalysisType objective)
                     in.desiredMaxHeight = std::min(0.95, 0.3 + 0.2 * share) * diameter;
                     in.pumpingPressure = std::min(60.0, 30 * share) * (share < 0.3 ? 0 : 1);
                     inputs.push_back(buildSolverInput(in));
+                    inputs.back().method = method;
                 }
             }
         }
@@ -57,11 +59,26 @@ void reportPasses(benchmark::State &state, long passes, long solves)
                              benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+SolutionMethod methodOf(const benchmark::State &state)
+{
+    return state.range(1) == 0 ? SolutionMethod::Exact : SolutionMethod::Classic;
+}
+
+// Every objective by both methods.
+void objectivesAndMethods(benchmark::internal::Benchmark *b)
+{
+    b->ArgNames({"objective", "method"});
+    for (int method : {0, 1})
+        for (int objective : {0, 1, 2})
+            b->Args({objective, method});
+}
+
 void BM_SolveTubeInitialProject(benchmark::State &state)
 {
     TubeInput in;
     in.analysisType = static_cast<AnalysisType>(state.range(0));
-    const SolverInput input = buildSolverInput(in);
+    SolverInput input = buildSolverInput(in);
+    input.method = methodOf(state);
     SolverOutput out;
     for (auto _ : state) {
         SolveTube(input, out);
@@ -69,15 +86,12 @@ void BM_SolveTubeInitialProject(benchmark::State &state)
     }
     reportPasses(state, out.passes, 1);
 }
-BENCHMARK(BM_SolveTubeInitialProject)
-    ->ArgName("objective")
-    ->DenseRange(0, 2)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveTubeInitialProject)->Apply(objectivesAndMethods)->Unit(benchmark::kMicrosecond);
 
 void BM_SolveTubeSweep(benchmark::State &state)
 {
     const std::vector<SolverInput> inputs
-        = realisticSweep(static_cast<AnalysisType>(state.range(0)));
+        = realisticSweep(static_cast<AnalysisType>(state.range(0)), methodOf(state));
     SolverOutput out;
     long passes = 0;
     long slowest = 0;
@@ -95,13 +109,13 @@ void BM_SolveTubeSweep(benchmark::State &state)
     state.counters["solves"] = static_cast<double>(solves);
     state.counters["max_passes"] = static_cast<double>(slowest);
 }
-BENCHMARK(BM_SolveTubeSweep)->ArgName("objective")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveTubeSweep)->Apply(objectivesAndMethods)->Unit(benchmark::kMillisecond);
 
 // The sweep's tube that needs the most passes, solved on its own.
 void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
 {
     const std::vector<SolverInput> inputs
-        = realisticSweep(static_cast<AnalysisType>(state.range(0)));
+        = realisticSweep(static_cast<AnalysisType>(state.range(0)), methodOf(state));
     SolverOutput out;
     SolverInput slowest = inputs.front();
     long most = 0;
@@ -118,10 +132,7 @@ void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
     }
     reportPasses(state, out.passes, 1);
 }
-BENCHMARK(BM_SolveTubeSlowestOfSweep)
-    ->ArgName("objective")
-    ->DenseRange(0, 2)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveTubeSlowestOfSweep)->Apply(objectivesAndMethods)->Unit(benchmark::kMillisecond);
 
 // The slowest given-pressure solve over a fine grid of circumference (3-60 m
 // by 1 m) and pumping pressure (0-60 kPa by 1 kPa).
@@ -136,7 +147,8 @@ void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
             in.analysisType = AnalysisType::GivenPressure;
             in.circumference = circumference;
             in.pumpingPressure = pressure;
-            const SolverInput input = buildSolverInput(in);
+            SolverInput input = buildSolverInput(in);
+            input.method = methodOf(state);
             SolveTube(input, out);
             if (out.passes > most) {
                 most = out.passes;
@@ -152,7 +164,11 @@ void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
     state.counters["circumference_m"] = slowest.circumference / 3.28084;
     state.counters["pressure_kPa"] = (slowest.inletPressure - 0.04) / 0.145;
 }
-BENCHMARK(BM_SolveTubeGivenPressureSlowest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveTubeGivenPressureSlowest)
+    ->ArgNames({"unused", "method"})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vendrix

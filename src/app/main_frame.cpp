@@ -8,6 +8,7 @@
 #include "app/start_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,6 +19,7 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -100,6 +102,7 @@ CMainFrame::CMainFrame(ProjectRecord &record, const UiServices &services, HelpCe
     , m_hooks(std::move(hooks))
     , m_doc(record, services)
     , m_recent(settings)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("mainFrame"));
     setProperty("helpTopic", QString::fromLatin1(kMainWindowHelpTopic));
@@ -162,6 +165,51 @@ QAction *CMainFrame::addAction(QMenu *menu, const QString &text, const char *nam
     return item;
 }
 
+namespace {
+
+constexpr const char *kSolutionMethodKey = "solutionMethod";
+
+} // namespace
+
+// Options > the solution method of Run Vendrix, remembered in the settings.
+QMenu *CMainFrame::buildOptionsMenu()
+{
+    auto *options = new QMenu(QStringLiteral("&Options"), this);
+    options->setObjectName(QStringLiteral("optionsMenu"));
+    auto *group = new QActionGroup(options);
+    QAction *exact = addAction(options, QStringLiteral("&Exact Solution Method"), "methodExact",
+                               QStringLiteral("Solve each objective to the precision of the "
+                                              "arithmetic (recommended)"));
+    QAction *classic
+        = addAction(options, QStringLiteral("&Classic Solution Method"), "methodClassic",
+                    QStringLiteral("Repeat the fixed-step searches of the earlier program, for "
+                                   "comparison with its results"));
+    for (QAction *action : {exact, classic}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    SolutionMethod method = kDefaultSolutionMethod;
+    if (m_settings != nullptr)
+        parseSolutionMethod(
+            m_settings->value(QLatin1String(kSolutionMethodKey)).toString().toStdString(), method);
+    m_solutionMethod = method;
+    (method == SolutionMethod::Classic ? classic : exact)->setChecked(true);
+    connect(exact, &QAction::triggered, this, [this] { setSolutionMethod(SolutionMethod::Exact); });
+    connect(classic, &QAction::triggered, this,
+            [this] { setSolutionMethod(SolutionMethod::Classic); });
+    return options;
+}
+
+void CMainFrame::setSolutionMethod(SolutionMethod method)
+{
+    m_solutionMethod = method;
+    if (m_settings != nullptr)
+        m_settings->setValue(QLatin1String(kSolutionMethodKey),
+                             QLatin1String(solutionMethodName(method)));
+    if (m_mainMenu)
+        m_mainMenu->solutionMethod = method;
+}
+
 void CMainFrame::buildMenusAndToolbar()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
@@ -195,6 +243,7 @@ void CMainFrame::buildMenusAndToolbar()
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
+    menuBar()->addMenu(buildOptionsMenu());
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     QAction *topics = addAction(helpMenu, QStringLiteral("&Help Topics"), "helpTopics",
@@ -370,6 +419,7 @@ void CMainFrame::createWorkspace()
     stack->setCurrentWidget(workspace);
     m_workspace = workspace;
     m_mainMenu = menu;
+    menu->solutionMethod = m_solutionMethod;
     m_inputDisplay = display;
     connect(menu, &CStart::documentModified, this, [this] { m_doc.setModified(true); });
     connect(menu, &CStart::inputChanged, this, [this] {

@@ -55,6 +55,7 @@ public:
     CStart *mainMenu() const { return m_mainMenu; }
     QWidget *inputDisplay() const { return m_inputDisplay; }
     const RecentFileList &recentFiles() const { return m_recent; }
+    SolutionMethod solutionMethod() const { return m_solutionMethod; }
     // How modal dialogs are shown (tests drive them instead of exec()).
     void setDialogRunner(DialogRunner runner);
 
@@ -86,6 +87,8 @@ private:
     QAction *addAction(QMenu *menu, const QString &text, const char *name, const QString &statusTip,
                        const QKeySequence &shortcut = {});
     void buildMenusAndToolbar();
+    QMenu *buildOptionsMenu();
+    void setSolutionMethod(SolutionMethod method);
     void rebuildRecentFiles();
     void updateCommands();
     void createWorkspace();
@@ -99,6 +102,10 @@ private:
     DialogRunner m_runDialog = execRunner();
     CVendrixDoc m_doc;
     RecentFileList m_recent;
+    QSettings *m_settings = nullptr;
+    // How Run Vendrix solves: a program preference kept in the settings, not
+    // in the project file.
+    SolutionMethod m_solutionMethod = kDefaultSolutionMethod;
     QPrinter m_printer;
     QMenu *m_fileMenu = nullptr;
     QToolBar *m_toolbar = nullptr;

@@ -62,6 +62,13 @@ CNumericalResults::CNumericalResults(ProjectRecord &record, const UiServices &se
     text->addWidget(heading(QStringLiteral("Consolidation :"), this));
     for (int line = 16; line <= 18; ++line)
         indented(line, 0);
+    // The solution method and, when the objective was missed, the notice.
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("solutionNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->addSpacing(8);
+    text->addWidget(m_notice);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("illustration"));
@@ -88,6 +95,9 @@ void CNumericalResults::ShowNumericalResults()
     const auto lines = numericalResultsLines(m_record);
     for (int i = 0; i < kNumericalResultsLines; ++i)
         m_lines[i]->setText(toQString(lines[i]));
+    const std::string notice = solutionNoticeLine(m_record.solution);
+    m_notice->setText(toQString(notice));
+    m_notice->setVisible(!notice.empty());
 }
 
 QString CNumericalResults::lineText(int n) const

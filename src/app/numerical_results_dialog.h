@@ -24,6 +24,7 @@ private:
     void ShowNumericalResults();
 
     std::array<QLabel *, 18> m_lines {};
+    QLabel *m_notice = nullptr; // solution method and convergence notice
 };
 
 } // namespace vendrix

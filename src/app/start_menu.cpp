@@ -144,7 +144,7 @@ void CStart::runAnalysis()
     RunOutcome outcome;
     {
         WaitCursor wait;
-        outcome = RunAnalysis(m_record);
+        outcome = RunAnalysis(m_record, solutionMethod);
     }
     if (outcome.refused) {
         if (m_services.conflict)

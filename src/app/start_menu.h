@@ -36,6 +36,8 @@ public:
     DialogRunner runDialog = execRunner();
     ConsolidationHooks consolidationHooks = defaultConsolidationHooks();
     QuantitiesHooks quantitiesHooks = defaultQuantitiesHooks();
+    // How Run Vendrix solves (the program's preference).
+    SolutionMethod solutionMethod = kDefaultSolutionMethod;
 
     // The result buttons: View Numerical Results, View Cross-Section, Save Results
     // as Text File, Quantity and Cost, Consolidated Shape.

@@ -62,7 +62,7 @@ SolverInput buildSolverInput(const TubeInput &input)
     return s;
 }
 
-RunOutcome RunAnalysis(ProjectRecord &record)
+RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
@@ -86,7 +86,8 @@ RunOutcome RunAnalysis(ProjectRecord &record)
         }
     }
 
-    const SolverInput solverInput = buildSolverInput(input);
+    SolverInput solverInput = buildSolverInput(input);
+    solverInput.method = method;
     SolverOutput out;
     SolveTube(solverInput, out);
 
@@ -114,6 +115,7 @@ RunOutcome RunAnalysis(ProjectRecord &record)
                        * kKilonewtonPerMetrePerPoundPerFoot)
         : 0.0;
     s.convergenceWarning = out.convergenceWarning;
+    s.method = method;
 
     record.state.resultsValid = 1;
     outcome.passes = out.passes;

@@ -23,8 +23,9 @@ struct RunOutcome
 // the run, the 0.0001 floor of the reduction-factor products, the 0.045 guard).
 SolverInput buildSolverInput(const TubeInput &input);
 
-// Runs the analysis. On success writes record.solution and sets
-// record.state.resultsValid = 1; when refused leaves the record unchanged.
-RunOutcome RunAnalysis(ProjectRecord &record);
+// Runs the analysis by the given method. On success writes record.solution
+// and sets record.state.resultsValid = 1; when refused leaves the record
+// unchanged.
+RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 } // namespace vendrix

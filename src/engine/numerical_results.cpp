@@ -98,4 +98,15 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
     return lines;
 }
 
+std::string solutionNoticeLine(const TubeSolution &solution)
+{
+    std::string line;
+    if (solution.method == SolutionMethod::Exact)
+        line = "Solution method: exact.";
+    if (solution.convergenceWarning != 0)
+        line += std::string(line.empty() ? "" : "  ")
+            + "NOT CONVERGED: the results may not correspond to input data.";
+    return line;
+}
+
 } // namespace vendrix

@@ -15,4 +15,11 @@ inline constexpr int kNumericalResultsLines = 18;
 // current objective, layer count or shape are empty strings.
 std::array<std::string, kNumericalResultsLines> numericalResultsLines(const ProjectRecord &record);
 
+// One line that qualifies the results, shown under them in the numerical
+// results, the results text file and the printed report: the solution method
+// when it is the exact one, and a notice when the run did not meet its
+// objective. Empty for a classic run that converged, whose texts stay as
+// they always were.
+std::string solutionNoticeLine(const TubeSolution &solution);
+
 } // namespace vendrix

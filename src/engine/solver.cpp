@@ -1,5 +1,8 @@
 #include "engine/solver.h"
 
+#include "engine/exact_solver.h"
+#include "engine/solver_problem.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,9 +24,6 @@ constexpr double kFineStep = kGridPi / 720; // rad
 constexpr double kSimpsonFactor = kGridPi / 2160; // one third of the fine step
 constexpr int kChunkPoints = 12; // profile points whose roots are taken together
 
-// pi in single precision: the one-layer height of the given-pressure search.
-constexpr double kSinglePrecisionPi = 3.1415927410125732;
-constexpr double kInterfaceSentinel = 1e10; // ft, above any crest
 constexpr double kPsfPerPsi = 144;
 
 // Search constants. Several are single-precision values widened to double.
@@ -193,54 +193,7 @@ inline void quotients(bool wide, const double *cosines, const double *values, do
 
 enum class PassResult { Complete, Abandoned, Failed };
 
-// The fixed data of one call: unit weights per zone, interface heights.
-struct Problem
-{
-    int code = 1;
-    double circumference = 0; // ft
-    double insideUnitWeight[3] {}; // lb/ft3
-    double outsideUnitWeight[3] {};
-    double interfaceHeight[3] {}; // Z1 <= Z2, Z3 sentinel
-    bool slurryInterfaceFirst = true; // slurry interface not above the fluid interface
-    bool wideVectors = false; // 256-bit vector instructions available
-};
-
-Problem setUp(const SolverInput &in)
-{
-    Problem p;
-    p.code = in.analysisCode;
-    p.wideVectors = hasWideVectors();
-    p.circumference = in.circumference;
-    const double gw = in.transportUnitWeight;
-    const double slurryLower = in.slurrySpecificGravityLower * gw;
-    double slurryUpper = in.slurrySpecificGravityUpper * gw;
-    const double fluidLower = in.fluidSpecificGravityLower * gw;
-    double fluidUpper = in.fluidSpecificGravityUpper * gw;
-    double slurryHeight = in.slurryHeightLower;
-    const double fluidHeight = in.fluidHeightLower;
-    if (p.code == 3) {
-        // The given-pressure search works with one slurry and one outside fluid.
-        slurryHeight = 1000 * in.circumference / kSinglePrecisionPi;
-        slurryUpper = slurryLower;
-        fluidUpper = fluidLower;
-    }
-    p.slurryInterfaceFirst = slurryHeight <= fluidHeight;
-    p.interfaceHeight[0] = std::min(slurryHeight, fluidHeight);
-    p.interfaceHeight[1] = std::max(slurryHeight, fluidHeight);
-    p.interfaceHeight[2] = kInterfaceSentinel;
-    p.insideUnitWeight[0] = slurryLower;
-    p.outsideUnitWeight[0] = fluidLower;
-    if (p.slurryInterfaceFirst) {
-        p.insideUnitWeight[1] = slurryUpper;
-        p.outsideUnitWeight[1] = fluidLower;
-    } else {
-        p.insideUnitWeight[1] = slurryLower;
-        p.outsideUnitWeight[1] = fluidUpper;
-    }
-    p.insideUnitWeight[2] = slurryUpper;
-    p.outsideUnitWeight[2] = fluidUpper;
-    return p;
-}
+using Problem = SolverProblem;
 
 // Integrates the membrane from the contact edge to the crest for tension T
 // (lb/in) and base pressure ratio q0.
@@ -488,181 +441,181 @@ TensionStart givenPressureStartingTension(double circumference, double inletPres
     return {22400 * inletPressure + 22000, 2000};
 }
 
-void SolveTube(const SolverInput &input, SolverOutput &output)
+namespace {
+
+// What the classic search does after a pass.
+enum class Step { NextPass, SamePass, Converged, Limit };
+
+// The march-and-halve state of one classic solve.
+struct ClassicSearch
 {
-    output = SolverOutput {};
-    const Problem problem = setUp(input);
-    const double c = input.circumference;
-    const int code = input.analysisCode;
-
-    // Two pass buffers: the one of the last complete pass stays untouched while
-    // the next pass runs.
-    Pass passes[2];
-    int current = 0;
-    int lastComplete = -1;
-
+    double circumference = 0; // ft, wanted
     double q0 = kStartRatio;
     double dq = kStartRatioStep;
-    double tension = input.workingTension;
+    double tension = 0; // lb/in
     double tensionStep = 0;
     double baseTensionStep = 0;
     double referenceTension = 0;
     double startTension = 0;
     bool bracketStarted = false;
     bool lastWasLarge = false;
-    if (code == 2)
-        tension = kStartTensionHeight;
-    else if (code == 3) {
-        const TensionStart start = givenPressureStartingTension(c, input.inletPressure);
-        startTension = start.tension;
-        tensionStep = start.step;
-        tension = referenceTension = startTension;
-        baseTensionStep = tensionStep;
-    }
     int abandoned = 0;
     int finalChecks = 0;
+};
 
-    enum class Stop { Converged, Limit, Failed } stop = Stop::Limit;
-    bool subtractStep = true; // next pass (true) or same pass (false)
-    for (;;) {
-        if (output.passes >= kPassLimit) {
-            stop = Stop::Limit;
-            break;
-        }
-        if (subtractStep)
-            q0 -= dq;
-        Pass &pass = passes[current];
-        const PassResult result = runPass(problem, tension, q0, pass);
-        ++output.passes;
-        if (result == PassResult::Failed) {
-            stop = Stop::Failed;
-            break;
-        }
-        if (result == PassResult::Abandoned) {
-            q0 += dq;
-            dq /= 2;
-            if (code == 2 && dq < kSmallestStepAfterAbandon) {
-                stop = Stop::Limit;
-                break;
-            }
-            ++abandoned;
-            if (code == 1 && abandoned >= kAbandonLimitStrength) {
-                stop = Stop::Limit;
-                break;
-            }
-            subtractStep = true;
-            continue;
-        }
-        lastComplete = current;
-        current = 1 - current;
-        const double cc = pass.circumference;
-
-        if (code == 2) {
-            bool finalCheck = false;
-            if (std::fabs(dq) < kExhaustedStep)
-                finalCheck = true;
-            else if (pass.maxHeight > input.desiredMaxHeight) {
-                tension *= kTensionFactor;
-                subtractStep = false;
-            } else if (cc < c) {
-                subtractStep = true;
-            } else {
-                tension /= kTensionFactor;
-                q0 += dq;
-                dq /= 2;
-                if (std::fabs(dq) >= kSmallestStepAfterTensionIncrease)
-                    subtractStep = true;
-                else
-                    finalCheck = true;
-            }
-            if (finalCheck) {
-                if (cc <= c) {
-                    stop = Stop::Converged;
-                    break;
-                }
-                ++finalChecks;
-                if (finalChecks > kFinalCheckLimit) {
-                    stop = Stop::Converged;
-                    break;
-                }
-                q0 += dq;
-                subtractStep = false;
-            }
-        } else if (code == 3) {
-            const double pd = input.inletPressure;
-            if (dq < kExhaustedStep) {
-                // The base pressure alone cannot meet the targets: bracket T.
-                q0 = kStartRatio;
-                dq = kStartRatioStep;
-                if (!bracketStarted && c < cc) {
-                    startTension /= 2;
-                    tensionStep = baseTensionStep / 2;
-                    baseTensionStep = tensionStep;
-                    tension = startTension;
-                } else {
-                    baseTensionStep /= 2;
-                    bracketStarted = true;
-                    if (!lastWasLarge)
-                        referenceTension = tension;
-                    tensionStep = std::max(baseTensionStep, kSmallestTensionStep);
-                    if (c <= cc) {
-                        referenceTension -= tensionStep;
-                        tension = referenceTension;
-                    } else {
-                        tension += tensionStep / 2;
-                    }
-                    lastWasLarge = c <= cc;
-                }
-                subtractStep = true;
-            } else if (std::fabs(pass.crestPressure - pd) / pd < kPressureTolerance
-                       && std::fabs(cc - c) / c < kCircumferenceTolerancePressure) {
-                stop = Stop::Converged;
-                break;
-            } else if (pass.crestPressure < pd) {
-                q0 += dq;
-                dq /= 2;
-                subtractStep = true;
-            } else {
-                q0 -= dq;
-                if (cc <= c)
-                    tension += tensionStep;
-                else {
-                    tension -= tensionStep;
-                    tensionStep /= 2;
-                }
-                subtractStep = false;
-            }
-        } else {
-            if (dq >= kExhaustedStep && std::fabs(cc - c) >= kCircumferenceToleranceStrength * c) {
-                if (cc >= c) {
-                    q0 += dq;
-                    dq /= 2;
-                }
-                subtractStep = true;
-            } else {
-                stop = Stop::Converged;
-                break;
-            }
-        }
+ClassicSearch startClassicSearch(const SolverInput &input)
+{
+    ClassicSearch s;
+    s.circumference = input.circumference;
+    s.tension = input.workingTension;
+    if (input.analysisCode == 2) {
+        s.tension = kStartTensionHeight;
+    } else if (input.analysisCode == 3) {
+        const TensionStart start
+            = givenPressureStartingTension(input.circumference, input.inletPressure);
+        s.startTension = start.tension;
+        s.tensionStep = start.step;
+        s.tension = s.referenceTension = s.startTension;
+        s.baseTensionStep = s.tensionStep;
     }
+    return s;
+}
 
+// The pressure vanished before the crest: back by the step, then half of it.
+Step afterAbandonedPass(ClassicSearch &s, int code)
+{
+    s.q0 += s.dq;
+    s.dq /= 2;
+    if (code == 2 && s.dq < kSmallestStepAfterAbandon)
+        return Step::Limit;
+    ++s.abandoned;
+    if (code == 1 && s.abandoned >= kAbandonLimitStrength)
+        return Step::Limit;
+    return Step::NextPass;
+}
+
+// Given strength: q0 alone, until the circumference is within tolerance.
+Step givenStrengthStep(ClassicSearch &s, const Pass &pass)
+{
+    const double cc = pass.circumference, c = s.circumference;
+    if (s.dq >= kExhaustedStep && std::fabs(cc - c) >= kCircumferenceToleranceStrength * c) {
+        if (cc >= c) {
+            s.q0 += s.dq;
+            s.dq /= 2;
+        }
+        return Step::NextPass;
+    }
+    return Step::Converged;
+}
+
+// Given height: the final check once the q0 steps are exhausted.
+Step heightFinalCheck(ClassicSearch &s, const Pass &pass)
+{
+    if (pass.circumference <= s.circumference)
+        return Step::Converged;
+    ++s.finalChecks;
+    if (s.finalChecks > kFinalCheckLimit)
+        return Step::Converged;
+    s.q0 += s.dq;
+    return Step::SamePass;
+}
+
+// Given height: the tension falls by a fixed factor while the tube is too
+// tall, and q0 marches for the circumference.
+Step givenHeightStep(ClassicSearch &s, const Pass &pass, double desiredMaxHeight)
+{
+    if (std::fabs(s.dq) < kExhaustedStep)
+        return heightFinalCheck(s, pass);
+    if (pass.maxHeight > desiredMaxHeight) {
+        s.tension *= kTensionFactor;
+        return Step::SamePass;
+    }
+    if (pass.circumference < s.circumference)
+        return Step::NextPass;
+    s.tension /= kTensionFactor;
+    s.q0 += s.dq;
+    s.dq /= 2;
+    if (std::fabs(s.dq) >= kSmallestStepAfterTensionIncrease)
+        return Step::NextPass;
+    return heightFinalCheck(s, pass);
+}
+
+// Given pressure: the q0 search is exhausted, so the tension is bracketed.
+void bracketTension(ClassicSearch &s, double cc)
+{
+    const double c = s.circumference;
+    s.q0 = kStartRatio;
+    s.dq = kStartRatioStep;
+    if (!s.bracketStarted && c < cc) {
+        s.startTension /= 2;
+        s.tensionStep = s.baseTensionStep / 2;
+        s.baseTensionStep = s.tensionStep;
+        s.tension = s.startTension;
+        return;
+    }
+    s.baseTensionStep /= 2;
+    s.bracketStarted = true;
+    if (!s.lastWasLarge)
+        s.referenceTension = s.tension;
+    s.tensionStep = std::max(s.baseTensionStep, kSmallestTensionStep);
+    if (c <= cc) {
+        s.referenceTension -= s.tensionStep;
+        s.tension = s.referenceTension;
+    } else {
+        s.tension += s.tensionStep / 2;
+    }
+    s.lastWasLarge = c <= cc;
+}
+
+// Given pressure: q0 for the crest pressure, the tension for the circumference.
+Step givenPressureStep(ClassicSearch &s, const Pass &pass, double pd)
+{
+    const double cc = pass.circumference, c = s.circumference;
+    if (s.dq < kExhaustedStep) {
+        bracketTension(s, cc);
+        return Step::NextPass;
+    }
+    if (std::fabs(pass.crestPressure - pd) / pd < kPressureTolerance
+        && std::fabs(cc - c) / c < kCircumferenceTolerancePressure)
+        return Step::Converged;
+    if (pass.crestPressure < pd) {
+        s.q0 += s.dq;
+        s.dq /= 2;
+        return Step::NextPass;
+    }
+    s.q0 -= s.dq;
+    if (cc <= c) {
+        s.tension += s.tensionStep;
+    } else {
+        s.tension -= s.tensionStep;
+        s.tensionStep /= 2;
+    }
+    return Step::SamePass;
+}
+
+enum class Stop { Converged, Limit, Failed };
+
+// Results of the last complete pass (or none), with the warning the stop calls for.
+void writeClassicOutcome(const Problem &problem, Stop stop, const Pass *lastComplete,
+                         double circumference, SolverOutput &output)
+{
     switch (stop) {
     case Stop::Converged:
-        writeResults(problem, passes[lastComplete], output);
+        writeResults(problem, *lastComplete, output);
         output.convergenceWarning = 0;
         break;
     case Stop::Limit:
         // Exactly the last complete pass, or nothing when there was none.
-        if (lastComplete >= 0)
-            writeResults(problem, passes[lastComplete], output);
+        if (lastComplete != nullptr)
+            writeResults(problem, *lastComplete, output);
         output.convergenceWarning = 1;
         break;
     case Stop::Failed:
         // No equilibrium shape: every result zero except the circumference
         // that an earlier pass of this call reached.
         zeroResults(output);
-        if (lastComplete >= 0)
-            output.computedCircumference = passes[lastComplete].circumference;
+        if (lastComplete != nullptr)
+            output.computedCircumference = lastComplete->circumference;
         output.convergenceWarning = 1;
         break;
     }
@@ -671,8 +624,65 @@ void SolveTube(const SolverInput &input, SolverOutput &output)
         output.convergenceWarning = 1;
     }
     // A tube of another size is never reported as a converged design.
-    if (!(std::fabs(output.computedCircumference - c) <= kCircumferenceWarning * std::fabs(c)))
+    if (!(std::fabs(output.computedCircumference - circumference)
+          <= kCircumferenceWarning * std::fabs(circumference)))
         output.convergenceWarning = 1;
+}
+
+// The fixed-step searches on the half-degree grid.
+void solveTubeClassic(const SolverInput &input, SolverOutput &output)
+{
+    output = SolverOutput {};
+    Problem problem = setUpProblem(input);
+    problem.wideVectors = hasWideVectors();
+    const int code = input.analysisCode;
+    ClassicSearch s = startClassicSearch(input);
+
+    // Two pass buffers: the one of the last complete pass stays untouched while
+    // the next pass runs.
+    Pass passes[2];
+    int current = 0;
+    int lastComplete = -1;
+    Stop stop = Stop::Limit;
+    bool subtractStep = true; // next pass (true) or same pass (false)
+    while (output.passes < kPassLimit) {
+        if (subtractStep)
+            s.q0 -= s.dq;
+        Pass &pass = passes[current];
+        const PassResult result = runPass(problem, s.tension, s.q0, pass);
+        ++output.passes;
+        if (result == PassResult::Failed) {
+            stop = Stop::Failed;
+            break;
+        }
+        Step step;
+        if (result == PassResult::Abandoned) {
+            step = afterAbandonedPass(s, code);
+        } else {
+            lastComplete = current;
+            current = 1 - current;
+            step = code == 2 ? givenHeightStep(s, pass, input.desiredMaxHeight)
+                : code == 3  ? givenPressureStep(s, pass, input.inletPressure)
+                             : givenStrengthStep(s, pass);
+        }
+        if (step == Step::Converged || step == Step::Limit) {
+            stop = step == Step::Converged ? Stop::Converged : Stop::Limit;
+            break;
+        }
+        subtractStep = step == Step::NextPass;
+    }
+    writeClassicOutcome(problem, stop, lastComplete >= 0 ? &passes[lastComplete] : nullptr,
+                        input.circumference, output);
+}
+
+} // namespace
+
+void SolveTube(const SolverInput &input, SolverOutput &output)
+{
+    if (input.method == SolutionMethod::Classic)
+        solveTubeClassic(input, output);
+    else
+        solveTubeExact(input, output);
 }
 
 } // namespace vendrix

@@ -4,6 +4,7 @@
 // lb/ft3, psi at the interfaces, tension in lb/in.
 
 #include "model/project_record.h"
+#include "model/solution_method.h"
 
 #include <array>
 
@@ -23,6 +24,7 @@ struct SolverInput
     double desiredMaxHeight = 0; // ft; code 2
     double inletPressure = 0; // psi; code 3
     double transportUnitWeight = 0; // lb/ft3
+    SolutionMethod method = kDefaultSolutionMethod;
 };
 
 struct SolverOutput
@@ -45,9 +47,10 @@ struct SolverOutput
     long passes = 0; // integration passes run (complete or abandoned)
 };
 
-// Solves for the shape that meets the objective of input.analysisCode. Never
-// allocates, always terminates, and never returns a NaN or an infinity; a
-// result that does not meet the objective carries convergenceWarning = 1.
+// Solves for the shape that meets the objective of input.analysisCode by
+// input.method. Never allocates, always terminates, and never returns a NaN or
+// an infinity; a result that does not meet the objective carries
+// convergenceWarning = 1.
 void SolveTube(const SolverInput &input, SolverOutput &output);
 
 // Starting tension and its step (lb/in) of the given-pressure search, chosen

@@ -1,9 +1,12 @@
 // Page 1 (title page) and page 2 (input data and results) of the printed report.
 
+#include "engine/numerical_results.h"
 #include "engine/reduction_factors.h"
 #include "graphics/dib_image.h"
 #include "graphics/page_canvas.h"
 #include "graphics/report_pages.h"
+
+#include "engine/numerical_results.h"
 #include "model/c_format.h"
 #include "model/units.h"
 
@@ -335,6 +338,8 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
     const int p = n;
     row(p, 700, "Net pumping pressure within tube at inlet,  " + unit(units.pressure),
         formatC("%.1f", out.inletPressure * f.pumpingPressure));
+    if (const std::string notice = solutionNoticeLine(out); !notice.empty())
+        row(p + 1, 700, notice);
 
     const bool consolidated
         = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;

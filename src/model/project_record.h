@@ -2,6 +2,8 @@
 // The data of the one open project: inputs, identification, display settings,
 // run-time state and the latest results. All physical values are stored in SI.
 
+#include "model/solution_method.h"
+
 #include <array>
 #include <string>
 
@@ -122,6 +124,7 @@ struct TubeSolution
     double baseWidth = 0; // m
     double areaLowerSlurry = 0; // m2
     double areaUpperSlurry = 0; // m2
+    SolutionMethod method = kDefaultSolutionMethod; // how the run solved it
 };
 
 // Consolidated shape estimates, in SI. Only Option 1 writes the arrays.

@@ -1,5 +1,6 @@
 #include "report/results_text.h"
 
+#include "engine/numerical_results.h"
 #include "engine/reduction_factors.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
@@ -201,6 +202,8 @@ void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
     }
     out.value("Net pumping pressure within tube at inlet       ", "%10.1f",
               s.inletPressure * f.pumpingPressure, u.pressure);
+    if (const std::string notice = solutionNoticeLine(s); !notice.empty())
+        out.line(notice);
     out.raw(kSectionEnd);
 }
 

@@ -33,7 +33,7 @@ TEST(AnalysisRun, RefusesAHeightAboveTheIdealDiameter)
         r.input.desiredMaxHeight = 3.19;
         r.solution.maxHeight = 1.25; // an earlier run's result stays
         r.state.resultsValid = 0;
-        const RunOutcome outcome = RunAnalysis(r);
+        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
         EXPECT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.errorNumberText, "Error No.302");
         EXPECT_EQ(outcome.messageText, c.message);
@@ -63,7 +63,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
         r.display.englishUnits = c.englishUnits;
         r.input.analysisType = AnalysisType::GivenHeight;
         r.input.desiredMaxHeight = c.height;
-        const RunOutcome outcome = RunAnalysis(r);
+        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
         EXPECT_FALSE(outcome.refused);
         EXPECT_TRUE(outcome.messageText.empty());
         EXPECT_GT(outcome.passes, 0);
@@ -72,7 +72,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
     // Only the given-height objective checks the height.
     ProjectRecord r;
     r.input.desiredMaxHeight = 5.0;
-    EXPECT_FALSE(RunAnalysis(r).refused);
+    EXPECT_FALSE(RunAnalysis(r, SolutionMethod::Classic).refused);
 }
 
 TEST(AnalysisRun, SolverInputOfTheInitialProject)
@@ -145,7 +145,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     r.input.rfInstallationDamage = 0.001;
     r.input.rfCreep = 0.01;
     r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
-    const RunOutcome outcome = RunAnalysis(r);
+    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(r.state.resultsValid, 1);
     // The given strength comes back as the required strength, with the
@@ -154,7 +154,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     EXPECT_GT(r.solution.ultimateStrengthAxial, 0);
 
     ProjectRecord plain;
-    RunAnalysis(plain);
+    RunAnalysis(plain, SolutionMethod::Classic);
     const TubeSolution &s = plain.solution;
     EXPECT_NEAR(s.ultimateStrengthCircumferential, 100.0, 1e-9);
     EXPECT_GT(s.ultimateStrengthAxial, 0);
@@ -168,7 +168,7 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     ProjectRecord r;
     r.input.ultimateStrength = 2;
     r.solution.totalArea = 99;
-    const RunOutcome outcome = RunAnalysis(r);
+    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
     EXPECT_EQ(r.state.resultsValid, 1);

@@ -73,6 +73,7 @@ TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
         {{"--bogus"}, "unknown option --bogus"},
         {{"--size", "12"}, "--size"},
         {{"--consolidate", "3"}, "--consolidate"},
+        {{"--method", "fast"}, "--method takes exact or classic"},
         {{"/nonexistent/project.Vdx"}, "project.Vdx"},
         {{"--set", "slurryUnitWeightUpper=13"}, "Error No.103"},
         {{"--set", "rfCreep=0.5"}, "Error No.201"},
@@ -106,6 +107,36 @@ TEST(BatchCommand, JsonHoldsEverySolutionScalarAndTheSolverCounts)
                          r.out.begin() + static_cast<long>(end), ','),
               360);
     EXPECT_EQ(r.out.find("nan"), std::string::npos);
+}
+
+// The exact method is the default and says so; --method classic keeps the
+// earlier program's texts and searches.
+TEST(BatchCommand, SolutionMethodInJsonAndText)
+{
+    const std::vector<std::string> design
+        = {"--set", "analysisType=GivenHeight", "--set", "desiredMaxHeight=3.0"};
+    auto with = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = design;
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runBatch(args);
+    };
+    BatchResult r = with({"--json"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"method\": \"exact\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"convergenceWarning\": 0"), std::string::npos);
+    r = with({"--json", "--method", "classic"});
+    EXPECT_NE(r.out.find("\"method\": \"classic\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"convergenceWarning\": 1"), std::string::npos);
+
+    r = with({});
+    EXPECT_NE(r.out.find("maximum tube height of 3.0 [m].\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Solution method: exact.\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("NOT CONVERGED"), std::string::npos);
+    r = with({"--method", "classic"});
+    EXPECT_EQ(r.out.find("Solution method"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("NOT CONVERGED: the results may not correspond to input data.\n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST(BatchCommand, RefusedRunPrintsTheRunsMessageAsJson)

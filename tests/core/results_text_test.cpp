@@ -38,6 +38,7 @@ ProjectRecord solvedRecord()
     in.rfSeamAxial = 2.5;
     in.consolidatedUnitWeight = 14.0;
     TubeSolution &s = record.solution;
+    s.method = SolutionMethod::Classic; // the texts of the earlier program
     s.computedCircumference = 10.0;
     s.ultimateStrengthCircumferential = 100.0; // working 100 / (2.5 * 2) = 20
     s.ultimateStrengthAxial = 40.0; // working 40 / (4 * 2) = 5
@@ -320,6 +321,37 @@ TEST(ResultsText, ZeroResultsAreWrittenWithTheSmallestDivisor)
     EXPECT_TRUE(
         hasLineStartingWith(text, "Ratio    H / W                                      10.000"))
         << text;
+}
+
+// The line under the results names the exact method and carries the notice of
+// a missed objective; a converged classic run keeps the earlier texts.
+TEST(ResultsText, SolutionMethodAndConvergenceNoticeUnderTheResults)
+{
+    const std::string pressureLine
+        = "Net pumping pressure within tube at inlet             20.0 [kPa]";
+    struct Case
+    {
+        SolutionMethod method;
+        int warning;
+        const char *line; // expected after the pressure line, or nullptr
+    } cases[] = {
+        {SolutionMethod::Classic, 0, nullptr},
+        {SolutionMethod::Exact, 0, "Solution method: exact."},
+        {SolutionMethod::Classic, 1,
+         "NOT CONVERGED: the results may not correspond to input data."},
+        {SolutionMethod::Exact, 1,
+         "Solution method: exact.  NOT CONVERGED: the results may not correspond to input data."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.method) * 10 + c.warning);
+        ProjectRecord record = solvedRecord();
+        record.solution.method = c.method;
+        record.solution.convergenceWarning = c.warning;
+        const std::string text = resultsText(record);
+        const std::string expected
+            = crLf({pressureLine}) + (c.line ? crLf({c.line}) : std::string()) + kSectionEnd;
+        EXPECT_NE(text.find(expected), std::string::npos) << text;
+    }
 }
 
 TEST(ResultsText, FileIsWrittenAndAFailedWriteIsReported)

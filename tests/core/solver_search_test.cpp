@@ -113,7 +113,7 @@ TEST(SolverSearch, NoEquilibriumShapeGivesZerosAndTheWarning)
         SCOPED_TRACE(c.name);
         ProjectRecord r;
         c.change(r.input);
-        const RunOutcome outcome = RunAnalysis(r);
+        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
         EXPECT_EQ(outcome.passes, 1);
         EXPECT_EQ(r.state.resultsValid, 1);
         EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -127,7 +127,7 @@ TEST(SolverSearch, GivenPressureLoweringTheTensionToZeroKeepsTheLastCircumferenc
     ProjectRecord r;
     r.input.analysisType = AnalysisType::GivenPressure;
     r.input.circumference = 0; // every shape is too long: the bracketing halves T to 0
-    const RunOutcome outcome = RunAnalysis(r);
+    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
     EXPECT_GT(outcome.passes, 1);
     EXPECT_LT(outcome.passes, kPassLimit);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -139,7 +139,7 @@ TEST(SolverSearch, GivenStrengthTooLowStopsAfterElevenAbandonedPasses)
 {
     ProjectRecord r;
     r.input.ultimateStrength = 2; // far too weak for a 10 m tube
-    const RunOutcome outcome = RunAnalysis(r);
+    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
     const TubeSolution &s = r.solution;
     EXPECT_EQ(s.convergenceWarning, 1);
     EXPECT_LT(outcome.passes, 100);
@@ -161,7 +161,7 @@ TEST(SolverSearch, EndlessSearchesStopAtThePassLimit)
     noCircumference.input.circumference = std::numeric_limits<double>::quiet_NaN();
     for (ProjectRecord *r : {&heightBelowBase, &noCircumference}) {
         SCOPED_TRACE(static_cast<int>(r->input.analysisType));
-        const RunOutcome outcome = RunAnalysis(*r);
+        const RunOutcome outcome = RunAnalysis(*r, SolutionMethod::Classic);
         EXPECT_EQ(outcome.passes, kPassLimit);
         EXPECT_EQ(r->solution.convergenceWarning, 1);
         EXPECT_TRUE(allFinite(r->solution));
@@ -176,7 +176,7 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
     r.input.analysisType = AnalysisType::GivenHeight;
     r.input.twoSlurryLayers = 0;
     r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-    const RunOutcome outcome = RunAnalysis(r);
+    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
     EXPECT_LT(outcome.passes, kPassLimit);
     EXPECT_GT(std::fabs(r.solution.computedCircumference - 10.0), 0.1);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -186,13 +186,13 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
 TEST(SolverSearch, SolverStartsFreshOnEveryCall)
 {
     ProjectRecord r;
-    RunAnalysis(r);
+    RunAnalysis(r, SolutionMethod::Classic);
     const TubeSolution first = r.solution;
     ProjectRecord other;
     other.input.analysisType = AnalysisType::GivenPressure;
     other.input.circumference = 25;
-    RunAnalysis(other);
-    RunAnalysis(r);
+    RunAnalysis(other, SolutionMethod::Classic);
+    RunAnalysis(r, SolutionMethod::Classic);
     EXPECT_EQ(r.solution.profileY, first.profileY);
     EXPECT_EQ(r.solution.totalArea, first.totalArea);
 }
@@ -234,7 +234,7 @@ TEST(SolverSearch, ExtremeInputsGiveFiniteResults)
                 ProjectRecord r;
                 r.input.analysisType = static_cast<AnalysisType>(objective);
                 r.input.*f.field = v;
-                const RunOutcome outcome = RunAnalysis(r);
+                const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
                 EXPECT_TRUE(allFinite(r.solution));
                 EXPECT_LE(outcome.passes, kPassLimit);
                 EXPECT_TRUE(r.solution.convergenceWarning == 0
@@ -269,7 +269,7 @@ TEST(SolverSearch, RandomInputsTerminateWithFiniteResults)
         in.rfInstallationDamage = uniform(0, 3);
         in.transportUnitWeight = uniform(0.5, 20);
         SCOPED_TRACE(n);
-        const RunOutcome outcome = RunAnalysis(r);
+        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
         if (outcome.refused) // a negative circumference has no ideal diameter
             continue;
         const TubeSolution &s = r.solution;

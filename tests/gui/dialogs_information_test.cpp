@@ -189,6 +189,40 @@ TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// Under the results: the exact method by name, the notice of a missed
+// objective, nothing for a classic run that converged.
+TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
+{
+    ProjectRecord record;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    record.input.desiredMaxHeight = 3.0;
+    RecordingServices recorder;
+    struct Case
+    {
+        SolutionMethod method;
+        const char *notice; // nullptr: hidden
+    } cases[] = {
+        {SolutionMethod::Exact, "Solution method: exact."},
+        {SolutionMethod::Classic, // misses this height
+         "NOT CONVERGED: the results may not correspond to input data."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(solutionMethodName(c.method));
+        ASSERT_FALSE(RunAnalysis(record, c.method).refused);
+        CNumericalResults dialog(record, recorder.services());
+        showActive(dialog);
+        auto *notice = child<QLabel>(dialog, "solutionNotice");
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(notice->text(), QString::fromLatin1(c.notice));
+    }
+    record.input.analysisType = AnalysisType::GivenStrength;
+    ASSERT_FALSE(RunAnalysis(record, SolutionMethod::Classic).refused);
+    ASSERT_EQ(record.solution.convergenceWarning, 0);
+    CNumericalResults dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_FALSE(child<QLabel>(dialog, "solutionNotice")->isVisible());
+}
+
 TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
 {
     ProjectRecord record;

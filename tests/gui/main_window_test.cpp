@@ -428,3 +428,25 @@ TEST(ApplicationObject, DataDirectoryMessagesInErrorBoxes)
         EXPECT_FALSE(app.record().state.startDirectory.empty());
     }
 }
+
+// Options > solution method: exact until the user chooses classic, remembered
+// in the settings for the next start and used by Run Vendrix.
+TEST_F(MainWindowFixture, SolutionMethodIsAProgramPreference)
+{
+    EXPECT_TRUE(frame->action("methodExact")->isChecked());
+    EXPECT_FALSE(frame->action("methodClassic")->isChecked());
+    trigger("fileNew");
+    frame->mainMenu()->runAnalysis();
+    EXPECT_EQ(record.solution.method, SolutionMethod::Exact);
+
+    trigger("methodClassic");
+    EXPECT_EQ(settings->value("solutionMethod").toString(), "classic");
+    frame->mainMenu()->runAnalysis();
+    EXPECT_EQ(record.solution.method, SolutionMethod::Classic);
+
+    makeFrame();
+    EXPECT_TRUE(frame->action("methodClassic")->isChecked());
+    EXPECT_EQ(frame->solutionMethod(), SolutionMethod::Classic);
+    trigger("methodExact");
+    EXPECT_EQ(settings->value("solutionMethod").toString(), "exact");
+}

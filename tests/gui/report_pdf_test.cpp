@@ -419,3 +419,23 @@ TEST(ReportPdf, WritesReportForPageImages)
     EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
                                kPrintedOn, error));
 }
+
+// Page 2 names the exact method under the results and carries the notice of
+// a missed objective.
+TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
+    r.input.desiredMaxHeight = 3.0;
+    ASSERT_FALSE(RunAnalysis(r, SolutionMethod::Exact).refused);
+    PdfText pdf = writeAndRead(r, "exact.pdf");
+    ASSERT_GE(pdf.pages, 2);
+    EXPECT_TRUE(contains(pdf.pageTexts[1], "Solution method: exact.")) << pdf.pageTexts[1];
+    EXPECT_FALSE(contains(pdf.pageTexts[1], "NOT CONVERGED"));
+
+    ASSERT_FALSE(RunAnalysis(r, SolutionMethod::Classic).refused);
+    pdf = writeAndRead(r, "classic.pdf");
+    EXPECT_FALSE(contains(pdf.pageTexts[1], "Solution method"));
+    EXPECT_TRUE(
+        contains(pdf.pageTexts[1], "NOT CONVERGED: the results may not correspond to input data."))
+        << pdf.pageTexts[1];
+}

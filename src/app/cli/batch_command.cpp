@@ -82,6 +82,7 @@ void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunO
     }
     json.endObject();
     json.beginObject("solver");
+    json.string("method", solutionMethodName(s.method));
     json.integer("passes", outcome.passes);
     json.integer("zones", outcome.zones);
     json.endObject();
@@ -189,7 +190,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         failure && failure->errorNumberText != "Error No.302")
         return refuse(options, failure->errorNumberText, failure->messageText, out, err);
 
-    const RunOutcome outcome = RunAnalysis(record);
+    const RunOutcome outcome = RunAnalysis(record, options.method);
     if (outcome.refused)
         return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
     // As in the main menu: a fresh run shows the shape as filled.
@@ -265,6 +266,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             if (!line.empty())
                 print(out, windows1252ToUtf8(line) + "\n");
         }
+        if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
+            print(out, notice + "\n");
         if (record.solution.convergenceWarning)
             print(out, std::string("\n") + kNonConvergenceNotice);
     }

@@ -55,9 +55,14 @@ std::string usageText()
         first = false;
     }
     text += std::string("\n") + kRunOrder + "\n";
-    for (const OptionHelp &option : batchOptionHelp())
-        text += "  " + padded(optionTitle(option), kOptionColumn)
+    for (const OptionHelp &option : batchOptionHelp()) {
+        // A long option stands alone on its line, its description below.
+        const std::string title = optionTitle(option);
+        text += "  "
+            + (title.size() < kOptionColumn ? padded(title, kOptionColumn)
+                                            : title + "\n" + std::string(2 + kOptionColumn, ' '))
             + indented(option.text, 2 + kOptionColumn) + "\n";
+    }
     text += std::string("\n") + kResultsNote + "\n" + kExitStatus + "\n";
     return text;
 }
@@ -210,9 +215,14 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "GivenPressure; e.g. --set circumference=12",
          "circumference=12"},
         {"--save", "FILE.Vdx", "save the project (after --set) before the run", "p.Vdx"},
+        {"--method", "exact|classic",
+         "solution method: exact (default) meets each objective to\n"
+         "the precision of the arithmetic; classic repeats the\n"
+         "fixed-step searches of the earlier program",
+         "classic"},
         {"--json", "",
          "print one JSON object: \"solution\" (every result, SI),\n"
-         "\"solver\" (passes, zones) and, with --consolidate,\n"
+         "\"solver\" (method, passes, zones) and, with --consolidate,\n"
          "\"consolidation\"; a refused run prints \"error\"",
          ""},
         {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},

@@ -107,6 +107,13 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
         } else if (arg == "--csv") {
             if (!value(options.csvPath))
                 return false;
+        } else if (arg == "--method") {
+            if (!value(text))
+                return false;
+            if (!parseSolutionMethod(text, options.method)) {
+                error = "--method takes exact or classic, not \"" + text + "\"";
+                return false;
+            }
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + std::string(arg);
             return false;

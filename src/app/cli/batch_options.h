@@ -1,6 +1,8 @@
 #pragma once
 // The options of `vendrix run`.
 
+#include "model/solution_method.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,6 +32,7 @@ struct BatchOptions
     int imageWidth = 628;
     int imageHeight = 410;
     std::string pdfPath; // --pdf FILE.pdf
+    SolutionMethod method = kDefaultSolutionMethod; // --method exact|classic
     ReportPaper paper = ReportPaper::LocaleDefault; // --paper a4|letter
     std::string dxfPath; // --dxf FILE.dxf
     std::string csvPath; // --csv FILE.csv
