@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench format clean
+.PHONY: all deps configure build run test test-asan fuzz bench package format clean
 
 all: build
 
@@ -39,6 +39,9 @@ fuzz: deps
 		-DVENDRIX_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@./tests/fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+# A Debian package in the build folder: sudo apt-get install ./build/vendrix_*.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@./$(BUILD_DIR)/bench/vendrix_bench

@@ -10,6 +10,7 @@ packages=(
     fonts-liberation poppler-utils xvfb xauth
     desktop-file-utils shared-mime-info locales
     clang libclang-rt-14-dev
+    dpkg-dev file appstream man-db groff-base python3-ezdxf
 )
 
 missing=()

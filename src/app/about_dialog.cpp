@@ -64,7 +64,8 @@ QStringList makerContactLines()
         QStringLiteral("Web:     ") + QString::fromLatin1(kMakerHomePage),
         QStringLiteral("E-mail:  ") + QString::fromLatin1(kMakerEmail),
         QString(),
-        QStringLiteral("Please name the program version (Vendrix Version 3.0) and its update"),
+        QStringLiteral("Please name the program version (Vendrix Version " VENDRIX_VERSION
+                       ") and its update"),
         QStringLiteral("label when you write to us."),
     };
 }
@@ -131,8 +132,8 @@ CAboutDlg::CAboutDlg(const UiServices &services, QWidget *parent, DialogRunner r
     pictures->addWidget(pictureLabel(firstScreenPicture(QSize(240, 150)), "tubePicture", this));
     layout->addLayout(pictures);
 
-    layout->addWidget(textLabel(spacedOut(QStringLiteral("Program Vendrix 3.0")), "programLine",
-                                this, 1.3, true));
+    layout->addWidget(textLabel(spacedOut(QStringLiteral("Program Vendrix " VENDRIX_VERSION)),
+                                "programLine", this, 1.3, true));
     layout->addWidget(
         textLabel(QStringLiteral("Cross-Section Analysis of Geosynthetic Tubes Filled with Slurry"),
                   "method", this, 1.1, true));

@@ -1,10 +1,12 @@
 #pragma once
 // Names under which the program presents itself and keeps its settings.
 
+#include "vendrix_version.h"
+
 namespace vendrix {
 
 inline constexpr const char *kProgramName = "Vendrix";
-inline constexpr const char *kProgramVersionText = "Vendrix Version 3.0";
+inline constexpr const char *kProgramVersionText = "Vendrix Version " VENDRIX_VERSION;
 // Settings (recent files) are kept under this organisation name.
 inline constexpr const char *kSettingsOrganisation = "Brune Engineering, Inc. application";
 inline constexpr const char *kSettingsApplication = "Vendrix";

@@ -54,7 +54,8 @@ CFirstScreen::CFirstScreen(const UiServices &services, const std::string &update
     top->addSpacing(16);
     auto *rights = new QVBoxLayout;
     rights->addStretch(1);
-    rights->addWidget(line(QStringLiteral("Vendrix  Version 3.0"), "rights1", 20, false, this));
+    rights->addWidget(
+        line(QStringLiteral("Vendrix  Version " VENDRIX_VERSION), "rights1", 20, false, this));
     rights->addWidget(line(QStringLiteral("Copyright \u00a9 ") + QString::fromLatin1(kMakerName),
                            "rights2", 20, false, this));
     rights->addWidget(line(QStringLiteral("All rights reserved."), "rights3", 20, false, this));

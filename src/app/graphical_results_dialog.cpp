@@ -4,6 +4,8 @@
 #include "graphics/bmp_file.h"
 #include "graphics/cross_section_drawing.h"
 #include "graphics/image_export.h"
+#include "report/cross_section_dxf.h"
+#include "report/outline_csv.h"
 #include "report/spreadsheet_export.h"
 
 #include <QDialogButtonBox>
@@ -72,6 +74,14 @@ QPixmap bitmapButtonPicture()
     p.drawText(QRectF(40, 0, 118, 30), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("BITMAP FILE"));
     return pixmap;
+}
+
+QPushButton *exportButton(const char *text, const char *name, const QString &tip, QWidget *parent)
+{
+    auto *button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    return button;
 }
 
 QString withSuffix(QString path, const char *suffix)
@@ -157,7 +167,7 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
 
-    // Banner on the left, the four buttons in two rows on the right, so that
+    // Banner on the left, the six buttons in two rows on the right, so that
     // the drawing area keeps its standard width when the window opens.
     auto *controls = new QGridLayout;
     m_colourBanner->setObjectName(QStringLiteral("colourBanner"));
@@ -180,10 +190,16 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     auto *back = new QPushButton(QStringLiteral("&RETURN"), this);
     back->setObjectName(QStringLiteral("return"));
     back->setDefault(true);
+    auto *csv = exportButton("Save as CSV", "saveAsCsv",
+                             tr("Save the outline as comma-separated x, y coordinates"), this);
+    auto *cad = exportButton("Export to CAD", "exportToCad",
+                             tr("Save the cross-section as a DXF drawing at true scale"), this);
     controls->addWidget(bitmap, 0, 2);
     controls->addWidget(excel, 0, 3);
+    controls->addWidget(csv, 0, 4);
     controls->addWidget(colour, 1, 2);
-    controls->addWidget(back, 1, 3);
+    controls->addWidget(cad, 1, 3);
+    controls->addWidget(back, 1, 4);
     auto *tag = new QLabel(QStringLiteral("IDD_GRAPHICAL_RESULTS"), this);
     tag->setObjectName(QStringLiteral("dialogTag"));
     tag->setVisible(record.state.hideDialogTags == 0);
@@ -194,6 +210,8 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     connect(colour, &QPushButton::clicked, this, &CGraphicalResults::chooseColourMode);
     connect(bitmap, &QPushButton::clicked, this, &CGraphicalResults::saveBitmap);
     connect(excel, &QPushButton::clicked, this, &CGraphicalResults::exportToSpreadsheet);
+    connect(csv, &QPushButton::clicked, this, &CGraphicalResults::saveAsCsv);
+    connect(cad, &QPushButton::clicked, this, &CGraphicalResults::exportToCad);
     showMatchingBanner();
     // The whole standard drawing area, also on screens where the automatic
     // first size would keep the window smaller.
@@ -240,6 +258,32 @@ void CGraphicalResults::exportToSpreadsheet()
         return;
     std::string error;
     if (!writeSpreadsheetFile(QFile::encodeName(path).toStdString(), m_record, error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void CGraphicalResults::saveAsCsv()
+{
+    if (!m_services.saveFileName)
+        return;
+    const QString path = withSuffix(
+        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.csv"), QString()), "csv");
+    if (path.isEmpty())
+        return;
+    std::string error;
+    if (!writeOutlineCsvFile(QFile::encodeName(path).toStdString(), m_record, error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void CGraphicalResults::exportToCad()
+{
+    if (!m_services.saveFileName)
+        return;
+    const QString path = withSuffix(
+        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.dxf"), QString()), "dxf");
+    if (path.isEmpty())
+        return;
+    std::string error;
+    if (!writeCrossSectionDxfFile(QFile::encodeName(path).toStdString(), m_record, error))
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 

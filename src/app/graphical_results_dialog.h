@@ -1,7 +1,7 @@
 #pragma once
 // "Graphical results": the cross-section of the current shape with the colour
-// choice, the bitmap file and the spreadsheet export. "Display of Graphics" is
-// the colour / black-and-white choice it opens.
+// choice, the bitmap file, the spreadsheet, CSV and CAD exports. "Display of
+// Graphics" is the colour / black-and-white choice it opens.
 
 #include "app/ui_services.h"
 #include "model/project_record.h"
@@ -63,6 +63,8 @@ public:
     void chooseColourMode();
     void saveBitmap();
     void exportToSpreadsheet();
+    void saveAsCsv();
+    void exportToCad();
 
 private:
     void showMatchingBanner();

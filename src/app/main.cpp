@@ -4,9 +4,27 @@
 #include "app/desktop_program.h"
 #include "graphics/batch_report.h"
 #include "graphics/image_export.h"
+#include "graphics/locale_paper.h"
+#include "vendrix_version.h"
 
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+QPageSize reportPageSize(vendrix::ReportPaper paper)
+{
+    switch (paper) {
+    case vendrix::ReportPaper::A4:
+        return QPageSize(QPageSize::A4);
+    case vendrix::ReportPaper::Letter:
+        return QPageSize(QPageSize::Letter);
+    default:
+        return vendrix::localePaperSize();
+    }
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -14,10 +32,17 @@ int main(int argc, char **argv)
         std::fputs(vendrix::batchUsage(), stdout);
         return 0;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("vendrix " VENDRIX_VERSION "\n", stdout);
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "run") == 0) {
         vendrix::BatchHooks hooks;
         // The printed report as PDF (--pdf FILE.pdf); needs no display.
-        hooks.writeReportPdf = vendrix::writeReportPdfInBatch;
+        hooks.writeReportPdf = [](const vendrix::ProjectRecord &record, const std::string &path,
+                                  vendrix::ReportPaper paper, std::string &error) {
+            return vendrix::writeReportPdfInBatch(record, path, reportPageSize(paper), error);
+        };
         hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;
         hooks.writeSketchImage = vendrix::writeSketchImage;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);

@@ -3,6 +3,7 @@
 #include "app/report_option_dialogs.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "vendrix_version.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -52,7 +53,7 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
     }
     printer.setDocName(
         toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title));
-    printer.setCreator(QStringLiteral("Vendrix Version 3.0"));
+    printer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
     printer.setFromTo(1, setup.pageCount);
     const ProjectRecord &data = record;
     auto paint = [&data, &setup](QPrinter *target) {

@@ -1,4 +1,5 @@
 #include "app/shell_artwork.h"
+#include "vendrix_version.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -284,7 +285,7 @@ QPixmap splashPicture()
     painter.setFont(subtitle);
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, area.height() - 50, area.width() - 20, 30),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 3.0"));
+                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version " VENDRIX_VERSION));
     painter.setPen(QPen(QColor(20, 60, 90), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(1, 1, -1, -1));

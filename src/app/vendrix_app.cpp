@@ -24,7 +24,7 @@ void setApplicationIdentity()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QString::fromLatin1(kSettingsApplication));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VENDRIX_VERSION));
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kProgramName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
 }

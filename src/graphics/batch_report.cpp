@@ -1,11 +1,13 @@
 #include "graphics/batch_report.h"
 
+#include "graphics/report_pages.h"
 #include "graphics/report_pdf.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdlib>
+#include <ctime>
 
 namespace vendrix {
 
@@ -27,9 +29,11 @@ bool ensureGraphicsApplication(std::string &error)
     return true;
 }
 
-bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path, std::string &error)
+bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
+                           const QPageSize &paper, std::string &error)
 {
-    return ensureGraphicsApplication(error) && writeReportPdf(record, path, error);
+    return ensureGraphicsApplication(error)
+        && writeReportPdf(record, path, paper, asctimeText(std::time(nullptr)), error);
 }
 
 } // namespace vendrix

@@ -4,6 +4,8 @@
 
 #include "model/project_record.h"
 
+#include <QPageSize>
+
 #include <string>
 
 namespace vendrix {
@@ -14,8 +16,8 @@ namespace vendrix {
 bool ensureGraphicsApplication(std::string &error);
 
 // Makes sure a graphics application object exists (offscreen when no platform
-// was chosen), then writes the report PDF. Matches BatchHooks::writeReportPdf.
+// was chosen), then writes the report PDF on `paper`.
 bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
-                           std::string &error);
+                           const QPageSize &paper, std::string &error);
 
 } // namespace vendrix

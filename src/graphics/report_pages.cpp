@@ -2,6 +2,7 @@
 
 #include "graphics/page_canvas.h"
 #include "model/c_format.h"
+#include "vendrix_version.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -9,7 +10,7 @@
 namespace vendrix {
 
 namespace {
-constexpr const char *kProgramBanner = "Vendrix Version 3.0";
+constexpr const char *kProgramBanner = "Vendrix Version " VENDRIX_VERSION;
 
 void drawBanner(PageCanvas &canvas, double y)
 {

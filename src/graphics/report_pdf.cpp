@@ -1,8 +1,10 @@
 #include "graphics/report_pdf.h"
 
+#include "graphics/locale_paper.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 #include "model/atomic_file.h"
+#include "vendrix_version.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -15,18 +17,10 @@
 
 namespace vendrix {
 
-namespace {
-// Paper of the report when none is chosen: A4, which the page frame fits at true
-// size, as it fits Letter.
-QPageSize defaultPaper()
-{
-    return QPageSize(QPageSize::A4);
-}
-} // namespace
-
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error)
 {
-    return writeReportPdf(record, path, defaultPaper(), asctimeText(std::time(nullptr)), error);
+    // The page frame fits A4 and Letter alike at true size.
+    return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)), error);
 }
 
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,
@@ -42,7 +36,7 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, const 
         writer.setResolution(1200);
         writer.setTitle(toQString(record.info.title.empty() ? std::string("Vendrix report")
                                                             : record.info.title));
-        writer.setCreator(QStringLiteral("Vendrix Version 3.0"));
+        writer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
         // Quarter-inch margins leave the whole page frame inside the printable area.
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
                                          QPageLayout::Point));

@@ -11,7 +11,8 @@
 namespace vendrix {
 
 // Writes 3 pages, or 4 with the consolidation page (see reportPageCount), in
-// colour or black and white and with the logo as the project settings say.
+// colour or black and white and with the logo as the project settings say, on
+// the paper of the user's locale (LC_PAPER).
 // The file is replaced only when complete; false with a reason otherwise.
 bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error);
 

@@ -181,10 +181,11 @@ TEST(BatchCommand, HooksReceiveTheRecordPathAndSize)
                   + std::to_string(record.solution.maxHeight > 0);
               return true;
           };
-    hooks.writeReportPdf = [](const ProjectRecord &, const std::string &, std::string &error) {
-        error = "disk full";
-        return false;
-    };
+    hooks.writeReportPdf
+        = [](const ProjectRecord &, const std::string &, ReportPaper, std::string &error) {
+              error = "disk full";
+              return false;
+          };
     BatchResult r = runBatch({"--image", "a.png", "--size", "800x600"}, hooks);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(seen, "a.png 800x600 1");

@@ -187,6 +187,47 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
+TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ProjectRecord record = solvedProject();
+    record.input.consolidatedUnitWeight = 14;
+    computeConsolidationOption2(record);
+    record.state.shapeShown = ShapeOption2;
+    RecordingServices recorder;
+    CGraphicalResults dialog(record, recorder.services());
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
+
+    recorder.nextFileName = dir.filePath("rectangle");
+    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
+    const std::string csv = fileBytes(dir.filePath("rectangle.csv"));
+    EXPECT_EQ(csv.rfind("x [m],y [m]\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 4);
+
+    recorder.nextFileName = dir.filePath("rectangle");
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
+    const std::string dxf = fileBytes(dir.filePath("rectangle.dxf"));
+    EXPECT_NE(dxf.find("Consolidated shape, Option 2"), std::string::npos);
+    EXPECT_NE(dxf.find("TUBE_AS_FILLED"), std::string::npos);
+    EXPECT_TRUE(recorder.shown.empty());
+
+    // Cancelled dialogs write nothing; unwritable places are reported.
+    recorder.nextFileName.clear();
+    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
+    EXPECT_TRUE(recorder.shown.empty());
+    recorder.nextFileName = dir.filePath("missing/shape.csv");
+    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
+    recorder.nextFileName = dir.filePath("missing/shape.dxf");
+    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
+    ASSERT_EQ(recorder.shown.size(), 2u);
+    EXPECT_TRUE(recorder.shown[1].errorIcon);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
 TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
 {
     for (int hide : {0, 1}) {

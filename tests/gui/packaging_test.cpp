@@ -61,3 +61,69 @@ TEST(Packaging, ProjectFileTypeIsKnownToTheMimeDatabase)
     EXPECT_TRUE(globs.contains(QRegularExpression("application/x-vendrix-project:\\*\\.vdx")))
         << globs.toStdString();
 }
+
+namespace {
+
+QString runTool(const QString &program, const QStringList &arguments, int *status,
+                QString *errors = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000)) {
+        *status = -1;
+        return {};
+    }
+    *status = process.exitCode();
+    if (errors)
+        *errors = QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST(Packaging, SoftwareCentreEntryIsValidAndMatchesTheDesktopEntry)
+{
+    const QString xml = readAll(QStringLiteral(VENDRIX_METAINFO));
+    EXPECT_TRUE(xml.contains("<launchable type=\"desktop-id\">vendrix.desktop</launchable>"));
+    EXPECT_TRUE(xml.contains("<mediatype>application/x-vendrix-project</mediatype>"));
+    EXPECT_TRUE(xml.contains("<binary>vendrix</binary>"));
+    EXPECT_TRUE(xml.contains("<content_rating type=\"oars-1.1\""));
+    EXPECT_TRUE(xml.contains("<release version=\"" VENDRIX_VERSION_TEXT "\""));
+    // Every screenshot is a picture kept in the repository.
+    const QRegularExpression image("<image>[^<]*/docs/screenshots/([^<]+)</image>");
+    int screenshots = 0;
+    for (auto it = image.globalMatch(xml); it.hasNext(); ++screenshots) {
+        const QString name = it.next().captured(1);
+        EXPECT_TRUE(QFile::exists(packagingFile("../docs/screenshots") + "/" + name))
+            << name.toStdString();
+    }
+    EXPECT_GE(screenshots, 1);
+    if (QStandardPaths::findExecutable("appstreamcli").isEmpty())
+        GTEST_SKIP() << "appstreamcli is not installed";
+    int status = 0;
+    const QString report = runTool(
+        "appstreamcli", {"validate", "--no-net", QStringLiteral(VENDRIX_METAINFO)}, &status);
+    EXPECT_EQ(status, 0) << report.toStdString();
+}
+
+TEST(Packaging, ManualPageHasNoWarningsAndEveryOptionOfHelp)
+{
+    int status = 0;
+    const QString help = runTool(VENDRIX_EXECUTABLE, {"--help"}, &status);
+    ASSERT_EQ(status, 0);
+    if (QStandardPaths::findExecutable("man").isEmpty())
+        GTEST_SKIP() << "man is not installed";
+    QString warnings;
+    const QString page
+        = runTool("man", {"--warnings", "-E", "UTF-8", "-l", QStringLiteral(VENDRIX_MANUAL_PAGE)},
+                  &status, &warnings);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.toStdString();
+    const QRegularExpression option("(?:^|\\s)(--[a-z]+)");
+    int options = 0;
+    for (auto it = option.globalMatch(help); it.hasNext(); ++options) {
+        const QString name = it.next().captured(1);
+        EXPECT_TRUE(page.contains(name)) << name.toStdString();
+    }
+    EXPECT_GE(options, 15);
+}

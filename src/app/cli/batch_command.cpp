@@ -14,6 +14,8 @@
 #include "model/windows1252.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
+#include "report/cross_section_dxf.h"
+#include "report/outline_csv.h"
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 
@@ -124,6 +126,33 @@ bool writeWithHook(
     return true;
 }
 
+// The outline as comma-separated values and the CAD drawing, as asked.
+bool writeShapeExports(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+{
+    bool written = true;
+    std::string error;
+    if (!options.csvPath.empty() && !writeOutlineCsvFile(options.csvPath, record, error)) {
+        print(err, "vendrix run: cannot write the CSV file: " + error + "\n");
+        written = false;
+    }
+    if (!options.dxfPath.empty() && !writeCrossSectionDxfFile(options.dxfPath, record, error)) {
+        print(err, "vendrix run: cannot write the CAD drawing: " + error + "\n");
+        written = false;
+    }
+    return written;
+}
+
+// The report hook with the chosen paper bound in.
+std::function<bool(const ProjectRecord &, const std::string &, std::string &)>
+onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
+{
+    if (!hook)
+        return {};
+    return [&hook, paper](const ProjectRecord &r, const std::string &path, std::string &e) {
+        return hook(r, path, paper, e);
+    };
+}
+
 // The shown tube length, as the Quantities dialog would take it.
 double shownTubeLength(const ProjectRecord &record)
 {
@@ -155,7 +184,7 @@ std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
 // The printed report leaves out a logo it cannot read; a FIFO or device named
 // as the logo, though, is a mistake worth reporting rather than skipping.
 bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
-                 std::FILE *err)
+                 ReportPaper paper, std::FILE *err)
 {
     if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
         print(err,
@@ -163,7 +192,7 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
                   + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
         return false;
     }
-    return writeWithHook(hooks.writeReportPdf, "the report", record, path, err);
+    return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
 }
 
 } // namespace
@@ -242,6 +271,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");
         filesWritten = false;
     }
+    filesWritten &= writeShapeExports(options, record, err);
     if (!options.quantitiesPath.empty()) {
         const Quantities quantities
             = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
@@ -252,7 +282,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         }
     }
     if (!options.pdfPath.empty())
-        filesWritten &= writeReport(hooks, record, options.pdfPath, err);
+        filesWritten &= writeReport(hooks, record, options.pdfPath, options.paper, err);
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {

@@ -2,6 +2,7 @@
 // `vendrix run ...`: the analysis without a window. Links no Qt; drawing and
 // printing are supplied by the executable through BatchHooks.
 
+#include "app/cli/batch_options.h"
 #include "model/project_record.h"
 
 #include <cstdio>
@@ -20,7 +21,8 @@ struct BatchHooks
     std::function<bool(const ProjectRecord &, const std::string &path, int width, int height,
                        std::string &error)>
         writeSketchImage;
-    std::function<bool(const ProjectRecord &, const std::string &path, std::string &error)>
+    std::function<bool(const ProjectRecord &, const std::string &path, ReportPaper paper,
+                       std::string &error)>
         writeReportPdf;
 };
 

@@ -104,6 +104,20 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
         } else if (arg == "--pdf") {
             if (!value(options.pdfPath))
                 return false;
+        } else if (arg == "--paper") {
+            if (!value(text))
+                return false;
+            if (text != "a4" && text != "letter") {
+                error = "--paper takes a4 or letter, not \"" + text + "\"";
+                return false;
+            }
+            options.paper = text == "a4" ? ReportPaper::A4 : ReportPaper::Letter;
+        } else if (arg == "--dxf") {
+            if (!value(options.dxfPath))
+                return false;
+        } else if (arg == "--csv") {
+            if (!value(options.csvPath))
+                return false;
         } else if (arg == "--method") {
             if (!value(text))
                 return false;
@@ -125,43 +139,6 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
         }
     }
     return true;
-}
-
-const char *batchUsage()
-{
-    return "Usage: vendrix                      open the desktop program\n"
-           "       vendrix PROJECT.Vdx          open that project in the desktop program\n"
-           "       vendrix run [PROJECT.Vdx] [options]\n"
-           "                                    analyse without a window and print the results\n"
-           "       vendrix --help               this text\n"
-           "\n"
-           "Options of run (applied in this order: open, --set, --save, input checks, run,\n"
-           "--consolidate, files):\n"
-           "  --set NAME=VALUE      set a field of the project by its name (repeatable);\n"
-           "                        numbers in stored SI units (m, kN/m, kPa, kN/m3);\n"
-           "                        analysisType takes 0/1/2 or GivenStrength/GivenHeight/\n"
-           "                        GivenPressure; e.g. --set circumference=12\n"
-           "  --save FILE.Vdx       save the project (after --set) before the run\n"
-           "  --method exact|classic\n"
-           "                        solution method: exact (default) meets each objective to\n"
-           "                        the precision of the arithmetic; classic repeats the\n"
-           "                        fixed-step searches of the earlier program\n"
-           "  --json                print one JSON object: \"solution\" (every result, SI),\n"
-           "                        \"solver\" (method, passes, zones) and, with --consolidate,\n"
-           "                        \"consolidation\"; a refused run prints \"error\"\n"
-           "  --profile             with --json: add the profile coordinates (361 points)\n"
-           "  --consolidate 1|2     estimate the consolidated shape by Option 1 or 2\n"
-           "  --results FILE.txt    write the results text file\n"
-           "  --xls FILE.xls        write the profile coordinates for a spreadsheet\n"
-           "  --quantities FILE.txt write quantities and cost\n"
-           "  --image FILE          draw the cross-section (.png, .bmp or .svg)\n"
-           "  --sketch FILE.png     draw the input data sketch\n"
-           "  --size WxH            size of --image and --sketch in pixels (default 628x410)\n"
-           "  --pdf FILE.pdf        write the printed report\n"
-           "\n"
-           "Without --json the results are printed in the project's display units.\n"
-           "Exit status: 0 done, 2 refused input, file or option, 130 or 143 interrupted\n"
-           "(Ctrl+C or kill; a file being written is removed).\n";
 }
 
 } // namespace vendrix

@@ -9,6 +9,13 @@
 
 namespace vendrix {
 
+// Paper of the printed report; by default the paper of the user's locale.
+enum class ReportPaper {
+    LocaleDefault,
+    A4,
+    Letter,
+};
+
 struct BatchOptions
 {
     std::string projectPath; // optional .Vdx to open first
@@ -26,12 +33,15 @@ struct BatchOptions
     int imageHeight = 410;
     std::string pdfPath; // --pdf FILE.pdf
     SolutionMethod method = kDefaultSolutionMethod; // --method exact|classic
+    ReportPaper paper = ReportPaper::LocaleDefault; // --paper a4|letter
+    std::string dxfPath; // --dxf FILE.dxf
+    std::string csvPath; // --csv FILE.csv
 };
 
 // argv[0] is "run". Returns false with a readable reason for a malformed call.
 bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string &error);
 
-// The help text of the whole program, batch options included.
+// The help text of the whole program, batch options included (batch_help.cpp).
 const char *batchUsage();
 
 } // namespace vendrix

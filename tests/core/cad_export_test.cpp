@@ -1,0 +1,296 @@
+// The comma-separated outline and the CAD drawing of the cross-section.
+#include "app/cli/batch_command.h"
+#include "report/cross_section_dxf.h"
+#include "report/dxf_writer.h"
+#include "report/outline_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace vendrix {
+namespace {
+
+// A tube 1.5 m high on a 1.2 m base whose half width is 0.9375 m at mid-height,
+// and an Option 1 shape: a quarter ellipse 1.4 m by 0.9 m after the origin.
+double profileX(double s)
+{
+    return (0.6 + 0.4 * std::sin(M_PI * s)) * (1 - s * s * s * s);
+}
+
+ProjectRecord sampleRecord(int shapeShown, int englishUnits)
+{
+    ProjectRecord record;
+    record.state.shapeShown = shapeShown;
+    record.display.englishUnits = englishUnits;
+    for (size_t i = 0; i < kProfilePoints; ++i) {
+        const double s = static_cast<double>(i) / 360.0;
+        record.solution.profileX[i] = profileX(s);
+        record.solution.profileY[i] = 0.75 - 0.75 * std::cos(M_PI * s);
+    }
+    for (size_t i = 1; i < kProfileArraySize; ++i) {
+        const double t = M_PI / 2 * static_cast<double>(i - 1) / 360.0;
+        record.consolidation.shapeX[i] = 1.4 * std::cos(t);
+        record.consolidation.shapeY[i] = 0.9 * std::sin(t);
+    }
+    record.solution.maxWidth = 2.0;
+    record.solution.computedCircumference = 5;
+    record.solution.ultimateStrengthCircumferential = 50;
+    record.consolidation.finalHeight = 0.8;
+    return record;
+}
+
+std::vector<std::string> split(const std::string &text, const std::string &separator)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(separator, start);
+        if (end == std::string::npos)
+            end = text.size();
+        parts.push_back(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+    return parts;
+}
+
+TEST(OutlineCsv, HeaderRowAndOnePointPerRowInDisplayUnits)
+{
+    struct Case
+    {
+        int shape;
+        int english;
+        const char *header;
+        size_t rows;
+        const char *firstRow;
+    };
+    const Case cases[] = {
+        {ShapeAsFilled, 0, "x [m],y [m]", 722, "0.6000,0.0000"},
+        {ShapeAsFilled, 1, "x [ft],y [ft]", 722, "1.9685,0.0000"},
+        {ShapeOption1, 0, "x [m],y [m]", 722, "0.0000,0.0000"},
+        {ShapeOption2, 1, "x [ft],y [ft]", 4, "3.2808,0.0000"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.header + std::to_string(c.shape));
+        const ProjectRecord record = sampleRecord(c.shape, c.english);
+        const std::string text = outlineCsvText(record);
+        ASSERT_EQ(text.find('\r'), std::string::npos);
+        const auto rows = split(text, "\n");
+        ASSERT_EQ(rows.size(), c.rows + 1);
+        EXPECT_EQ(rows[0], c.header);
+        EXPECT_EQ(rows[1], c.firstRow);
+        // Both halves: the last row mirrors the first.
+        const auto first = split(rows[1], ","), last = split(rows.back(), ",");
+        ASSERT_EQ(first.size(), 2u);
+        ASSERT_EQ(last.size(), 2u);
+        EXPECT_DOUBLE_EQ(std::atof(first[0].c_str()), -std::atof(last[0].c_str()));
+        EXPECT_EQ(first[1], last[1]);
+    }
+}
+
+// The file as (group code, value) pairs, checking that every code is a number.
+std::vector<std::pair<int, std::string>> groups(const std::string &dxf)
+{
+    const auto lines = split(dxf, "\r\n");
+    EXPECT_EQ(lines.size() % 2, 0u);
+    std::vector<std::pair<int, std::string>> pairs;
+    for (size_t i = 0; i + 1 < lines.size(); i += 2) {
+        char *end = nullptr;
+        const long code = std::strtol(lines[i].c_str(), &end, 10);
+        EXPECT_EQ(*end, '\0') << "line " << i << ": " << lines[i];
+        pairs.emplace_back(static_cast<int>(code), lines[i + 1]);
+    }
+    return pairs;
+}
+
+std::string headerValue(const std::vector<std::pair<int, std::string>> &pairs, const char *name)
+{
+    for (size_t i = 0; i + 1 < pairs.size(); ++i)
+        if (pairs[i].first == 9 && pairs[i].second == name)
+            return pairs[i + 1].second;
+    return "";
+}
+
+TEST(CrossSectionDxf, UnitsHeaderAndFramingOfTheFile)
+{
+    for (int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        const std::string dxf = crossSectionDxf(sampleRecord(ShapeAsFilled, english));
+        const auto pairs = groups(dxf);
+        ASSERT_GE(pairs.size(), 4u);
+        EXPECT_EQ(pairs.front(), (std::pair<int, std::string>(0, "SECTION")));
+        EXPECT_EQ(pairs.back(), (std::pair<int, std::string>(0, "EOF")));
+        EXPECT_EQ(headerValue(pairs, "$ACADVER"), "AC1009");
+        EXPECT_EQ(std::atoi(headerValue(pairs, "$INSUNITS").c_str()), english ? 2 : 6);
+        EXPECT_EQ(std::atof(headerValue(pairs, "$EXTMAX").c_str()) > 0, true);
+        for (const auto &[code, value] : pairs) {
+            if (code < 10 || code > 59)
+                continue;
+            char *end = nullptr;
+            std::strtod(value.c_str(), &end);
+            EXPECT_EQ(*end, '\0') << code << ": " << value;
+        }
+        EXPECT_NE(dxf.find(english ? "Lengths in feet" : "Lengths in metres"), std::string::npos);
+    }
+}
+
+// Vertices of the polylines on `layer`, in drawing units.
+std::vector<DxfPoint> vertices(const std::string &dxf, const char *layer, int &closedFlag)
+{
+    const auto pairs = groups(dxf);
+    std::vector<DxfPoint> points;
+    bool inside = false;
+    for (size_t i = 0; i + 2 < pairs.size(); ++i) {
+        if (pairs[i].first != 0)
+            continue;
+        const bool onLayer = pairs[i + 1] == std::pair<int, std::string>(8, layer);
+        if (pairs[i].second == "POLYLINE" && onLayer) {
+            inside = true;
+            closedFlag = std::atoi(pairs[i + 6].second.c_str()); // after 66 and the 10/20/30 point
+        } else if (pairs[i].second == "SEQEND") {
+            inside = false;
+        } else if (inside && pairs[i].second == "VERTEX") {
+            points.push_back(
+                {std::atof(pairs[i + 2].second.c_str()), std::atof(pairs[i + 3].second.c_str())});
+        }
+    }
+    return points;
+}
+
+TEST(CrossSectionDxf, ClosedOutlineAtTrueScaleWithTheBaseOnTheFoundation)
+{
+    struct Case
+    {
+        int shape;
+        int english;
+        double halfWidth, height; // m
+        size_t points;
+    };
+    const Case cases[] = {
+        {ShapeAsFilled, 0, 0, 1.5, 721},
+        {ShapeOption1, 1, 1.4, 0.9, 721},
+        {ShapeOption2, 0, 1.0, 0.8, 4},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shape);
+        const double factor = c.english ? 3.28084 : 1.0;
+        const std::string dxf = crossSectionDxf(sampleRecord(c.shape, c.english));
+        int closed = -1;
+        const auto points = vertices(dxf, dxfLayers::kTube, closed);
+        EXPECT_EQ(closed, 1);
+        EXPECT_EQ(points.size(), c.points);
+        double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+        for (const DxfPoint &p : points) {
+            minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+        }
+        EXPECT_NEAR(minX, -maxX, 1e-6);
+        EXPECT_NEAR(minY, 0, 1e-6);
+        EXPECT_NEAR(maxY, c.height * factor, 1e-4);
+        if (c.shape != ShapeAsFilled) {
+            EXPECT_NEAR(maxX, c.halfWidth * factor, 1e-4);
+        }
+        int asFilledClosed = -1;
+        EXPECT_EQ(vertices(dxf, dxfLayers::kAsFilled, asFilledClosed).empty(),
+                  c.shape == ShapeAsFilled);
+    }
+}
+
+TEST(CrossSectionDxf, FluidLevelStopsAtTheTubeAndSlurryInterfaceSpansIt)
+{
+    ProjectRecord record = sampleRecord(ShapeAsFilled, 0);
+    record.input.analysisType = AnalysisType::GivenStrength;
+    record.input.twoSlurryLayers = 1;
+    record.input.slurryHeightLower = 0.75; // mid-height, where the half width is 0.9375 m
+    record.input.fluidHeightLower = 0.75;
+    const std::string dxf = crossSectionDxf(record);
+    const double x = profileX(0.5);
+    const std::string interface = std::string("  8\r\n") + dxfLayers::kSlurryInterface;
+    const size_t at = dxf.find(interface);
+    ASSERT_NE(at, std::string::npos);
+    const auto pairs = groups(dxf.substr(dxf.rfind("  0\r\nLINE", at)));
+    EXPECT_NEAR(std::atof(pairs[2].second.c_str()), -x, 2e-3);
+    EXPECT_NEAR(std::atof(pairs[5].second.c_str()), x, 2e-3);
+    EXPECT_EQ(std::atof(pairs[3].second.c_str()), 0.75);
+    // Two pieces of fluid level, one on each side of the tube.
+    size_t pieces = 0;
+    for (size_t p = dxf.find(dxfLayers::kFluidLevel); p != std::string::npos;
+         p = dxf.find(dxfLayers::kFluidLevel, p + 1))
+        ++pieces;
+    EXPECT_EQ(pieces, 1u + 2u); // the layer table and two lines
+
+    // A given pumping pressure has no level outside and one slurry.
+    record.input.analysisType = AnalysisType::GivenPressure;
+    const std::string pressure = crossSectionDxf(record);
+    EXPECT_EQ(pressure.find(interface), std::string::npos);
+    EXPECT_EQ(pressure.find(std::string("  8\r\n") + dxfLayers::kFluidLevel), std::string::npos);
+}
+
+TEST(DxfWriter, TextsStayOnOneLineAndAnEmptyDrawingHasFiniteExtents)
+{
+    DxfWriter empty(DxfUnit::Metres);
+    EXPECT_NE(empty.document().find("$EXTMAX\r\n 10\r\n0.000000\r\n"), std::string::npos);
+
+    DxfWriter dxf(DxfUnit::Feet);
+    dxf.addLayer("TEXT", 7);
+    dxf.text("TEXT", {1, 2}, 0.5, "Dike\r\n4 \xC4");
+    const std::string document = dxf.document();
+    EXPECT_NE(document.find("  1\r\nDike  4 \xC4\r\n"), std::string::npos);
+    EXPECT_NE(document.find("$DWGCODEPAGE\r\n  3\r\nANSI_1252\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace vendrix
+
+namespace vendrix {
+namespace {
+
+int runBatch(std::vector<std::string> args, std::string &errors)
+{
+    args.insert(args.begin(), "run");
+    std::vector<char *> argv;
+    for (std::string &a : args)
+        argv.push_back(a.data());
+    std::FILE *out = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    const int status
+        = runBatchCommand(static_cast<int>(argv.size()), argv.data(), BatchHooks {}, out, err);
+    std::rewind(err);
+    char buffer[4096] = {};
+    errors.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, err));
+    std::fclose(out);
+    std::fclose(err);
+    return status;
+}
+
+TEST(BatchExports, FilesThatCannotBeWrittenAreReportedWithStatusTwo)
+{
+    const std::filesystem::path dir
+        = std::filesystem::temp_directory_path() / ("vendrix-exports-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::string errors;
+    EXPECT_EQ(
+        runBatch({"--csv", (dir / "a.csv").string(), "--dxf", (dir / "a.dxf").string()}, errors), 0)
+        << errors;
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.csv"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.dxf"));
+    EXPECT_EQ(runBatch({"--csv", (dir / "missing/a.csv").string(), "--dxf",
+                        (dir / "missing/a.dxf").string()},
+                       errors),
+              2);
+    EXPECT_NE(errors.find("cannot write the CSV file"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("cannot write the CAD drawing"), std::string::npos) << errors;
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace vendrix
