@@ -7,6 +7,8 @@
 #include "app/second_menu.h"
 #include "engine/analysis_run.h"
 #include "graphics/qt_text.h"
+#include "model/input_rules.h"
+#include "model/units.h"
 #include "report/results_text.h"
 
 #include <QApplication>
@@ -141,6 +143,13 @@ void CStart::modifyInputData()
 
 void CStart::runAnalysis()
 {
+    // An opened file may carry a circumference the Slurry Data dialog refuses.
+    const double lengthFactor = m_record.display.englishUnits ? kFeetPerMetre : 1.0;
+    if (const auto failure = checkCircumference(m_record.input.circumference * lengthFactor)) {
+        if (m_services.conflict)
+            m_services.conflict(this, failure->errorNumberText, failure->messageText);
+        return;
+    }
     RunOutcome outcome;
     {
         WaitCursor wait;

@@ -115,6 +115,8 @@ TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
         const char *focus;
     };
     const Case cases[] = {
+        {"negative circumference", {{"circumference", "-4"}}, "Error No.108", "circumference"},
+        {"zero circumference", {{"circumference", "0"}}, "Error No.108", "circumference"},
         {"lighter than the medium",
          {{"slurryUnitWeightLower", "9.8"}},
          "Error No.101",

@@ -4,9 +4,12 @@
 #include "app/input_dialog.h"
 #include "app/second_menu.h"
 #include "app/start_menu.h"
+#include "model/project_file.h"
 #include "model/project_record.h"
 #include "shell_test_support.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -122,6 +125,35 @@ TEST_F(MainMenuFixture, RefusedRunShowsError302AndKeepsTheButtons)
     EXPECT_EQ(recorder.shown.size(), 2u);
     expectResultButtons(menu, true);
     EXPECT_EQ(record.state.resultsValid, 1);
+}
+
+TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
+{
+    // Saved by hand or by another program: the file opens, the run refuses it.
+    const QString path = QDir::temp().filePath(QStringLiteral("vendrix_no_circumference.Vdx"));
+    record.input.circumference = -4;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    std::string message;
+    ASSERT_TRUE(saveProjectFile(path.toStdString(), record, message)) << message;
+    ProjectRecord opened;
+    ASSERT_TRUE(openProjectFile(path.toStdString(), opened, message)) << message;
+    QFile::remove(path);
+    EXPECT_EQ(opened.input.circumference, -4);
+    for (const int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        opened.display.englishUnits = english;
+        recorder.shown.clear();
+        CStart menu(opened, recorder.services());
+        menu.runDialog = script.runner();
+        menu.show();
+        QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.108");
+        EXPECT_EQ(recorder.shown[0].messageText,
+                  "Circumference of tube should be greater than zero.\n\nPlease correcet");
+        expectResultButtons(menu, false);
+        EXPECT_EQ(opened.state.resultsValid, 0);
+    }
 }
 
 TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
