@@ -453,7 +453,16 @@ CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width
 
 void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record)
 {
-    const QSizeF size = beginPicture(painter, target);
+    QSizeF size = beginPicture(painter, target);
+    // Texts keep their size, so below the smallest whole picture the result
+    // lines would overlap and the legend be cut: that picture is drawn instead,
+    // scaled down with its texts.
+    const double shrink = std::min({1.0, size.width() / kSmallestWholePicture.width(),
+                                    size.height() / kSmallestWholePicture.height()});
+    if (shrink > 0 && shrink < 1) {
+        painter.scale(shrink, shrink);
+        size /= shrink;
+    }
     const CrossSectionLayout layout
         = crossSectionLayout(record.solution, size.width(), size.height());
     Picture(painter, record, layout).paint();

@@ -276,6 +276,30 @@ TEST(CrossSection, NonConvergenceNoticeLeavesTheWidthDimensionVisible)
     }
 }
 
+TEST(CrossSection, SmallPicturesKeepTheResultLinesApart)
+{
+    const ProjectRecord record = solvedProject();
+    for (const QSize size : {QSize(kW, kH), QSize(600, 400), QSize(450, 300), QSize(300, 200),
+                             QSize(300, 500), QSize(900, 230)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        const QImage image = picture(record, size);
+        // The five result lines are white text on the foundation, left of the
+        // centre: count the bands of rows that hold white pixels.
+        int bands = 0;
+        bool inBand = false;
+        for (int y = int(0.65 * size.height()) + 2; y < int(0.9 * size.height()); ++y) {
+            bool white = false;
+            for (int x = int(0.1 * size.width()); x < int(0.45 * size.width()) && !white; ++x) {
+                const QColor c = image.pixelColor(x, y); // smoothed text: light, not only white
+                white = std::min({c.red(), c.green(), c.blue()}) > 150;
+            }
+            bands += white && !inBand;
+            inBand = white;
+        }
+        EXPECT_EQ(bands, 5);
+    }
+}
+
 TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
 {
     ProjectRecord record = solvedProject();
