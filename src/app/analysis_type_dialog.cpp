@@ -119,6 +119,11 @@ void CAnalysisType::showObjective(int chosen)
     m_picture->setVisible(chosen == static_cast<int>(AnalysisType::GivenPressure));
 }
 
+QWidget *CAnalysisType::firstField() const
+{
+    return m_objectives->checkedButton();
+}
+
 QWidget *CAnalysisType::enterSuccessor(QWidget *from) const
 {
     for (const ObjectiveGroup &group : m_groups) {

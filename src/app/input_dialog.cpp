@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace vendrix {
 
@@ -22,6 +23,13 @@ void applyDialogFace(QWidget *widget, const QColor &face)
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
+    // A control that does nothing must look so: grey text, and a field on the
+    // face colour instead of the white of one that can be typed into.
+    const QColor greyText(128, 128, 128);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -59,6 +67,13 @@ QString InputDialog::helpTopic() const
 void InputDialog::setHelpTopic(const QString &topic)
 {
     setProperty("helpTopic", topic);
+}
+
+void InputDialog::showEvent(QShowEvent *event)
+{
+    if (QWidget *first = firstField(); first && !event->spontaneous())
+        first->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 void InputDialog::setEnterSuccessor(QWidget *from, QWidget *to)

@@ -21,6 +21,36 @@
 using namespace vendrix;
 using namespace vendrix::test;
 
+TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
+{
+    for (const int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        ProjectRecord record;
+        record.display.englishUnits = english;
+        RecordingServices recorder;
+        CModifyUnits dialog(record, recorder.services());
+        showActive(dialog);
+        EXPECT_EQ(focusName(dialog), english ? "englishUnits_1" : "englishUnits_0");
+        pressEnter(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), 0);
+    }
+    for (const AnalysisType type :
+         {AnalysisType::GivenStrength, AnalysisType::GivenHeight, AnalysisType::GivenPressure}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        ProjectRecord record;
+        record.input.analysisType = type;
+        RecordingServices recorder;
+        CAnalysisType dialog(record, recorder.services());
+        showActive(dialog);
+        const std::string radio = "analysisType_" + std::to_string(static_cast<int>(type));
+        EXPECT_EQ(focusName(dialog).toStdString(), radio);
+        pressEnter(dialog); // to the value of that objective
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(qobject_cast<QLineEdit *>(dialog.focusWidget()) != nullptr);
+    }
+}
+
 TEST(UnitsDialog, EnterOrderAndStoredChoices)
 {
     ProjectRecord record;

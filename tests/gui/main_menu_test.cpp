@@ -127,6 +127,37 @@ TEST_F(MainMenuFixture, RefusedRunShowsError302AndKeepsTheButtons)
     EXPECT_EQ(record.state.resultsValid, 1);
 }
 
+// The darkest grey of a control as drawn: its text.
+int darkestGrey(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+TEST_F(MainMenuFixture, DisabledResultButtonsLookDisabled)
+{
+    CStart menu(record, recorder.services());
+    menu.runDialog = script.runner();
+    menu.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    expectResultButtons(menu, false);
+    std::vector<int> disabled;
+    for (const char *name : kResultButtons)
+        disabled.push_back(darkestGrey(child<QPushButton>(menu, name)));
+    QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
+    expectResultButtons(menu, true);
+    for (std::size_t i = 0; i < std::size(kResultButtons); ++i) {
+        SCOPED_TRACE(kResultButtons[i]);
+        const int enabled = darkestGrey(child<QPushButton>(menu, kResultButtons[i]));
+        EXPECT_LT(enabled, 60);
+        EXPECT_GT(disabled[i], enabled + 60);
+    }
+}
+
 TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
 {
     // Saved by hand or by another program: the file opens, the run refuses it.
