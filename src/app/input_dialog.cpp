@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QShowEvent>
 
 namespace vendrix {
@@ -71,6 +72,10 @@ void InputDialog::setHelpTopic(const QString &topic)
 
 void InputDialog::showEvent(QShowEvent *event)
 {
+    // An underlined letter (Alt+O, Alt+1) presses its button as a click does,
+    // and buttons that act only with the focus need it first.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        button->installEventFilter(this);
     if (QWidget *first = firstField(); first && !event->spontaneous())
         first->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
@@ -131,6 +136,13 @@ void InputDialog::keyPressEvent(QKeyEvent *event)
 
 bool InputDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut) {
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus
+            && !static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            button->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    }
     auto *editor = qobject_cast<QPlainTextEdit *>(watched);
     if (editor != nullptr && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

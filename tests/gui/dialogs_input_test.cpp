@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -48,6 +49,33 @@ TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
         pressEnter(dialog); // to the value of that objective
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_TRUE(qobject_cast<QLineEdit *>(dialog.focusWidget()) != nullptr);
+    }
+}
+
+TEST(InputDialogs, AltOPressesOk)
+{
+    const std::vector<
+        std::pair<const char *, std::function<QDialog *(ProjectRecord &, const UiServices &)>>>
+        dialogs = {
+            {"units", [](auto &r, auto &s) { return new CModifyUnits(r, s); }},
+            {"general information", [](auto &r, auto &s) { return new CGeneralInformation(r, s); }},
+            {"slurry", [](auto &r, auto &s) { return new CModifySlurry(r, s); }},
+            {"water", [](auto &r, auto &s) { return new CUnitWeight(r, s); }},
+            {"reduction factors", [](auto &r, auto &s) { return new CGeosynParameters(r, s); }},
+            {"type of analysis", [](auto &r, auto &s) { return new CAnalysisType(r, s); }},
+        };
+    for (const auto &[name, make] : dialogs) {
+        SCOPED_TRACE(name);
+        QTemporaryDir data;
+        ProjectRecord record;
+        record.info.designer = "A. Engineer";
+        record.state.dataDirectory = data.path().toStdString();
+        RecordingServices recorder;
+        std::unique_ptr<QDialog> dialog(make(record, recorder.services()));
+        showActive(*dialog);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_O, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 2000));
+        EXPECT_TRUE(recorder.shown.empty());
     }
 }
 
