@@ -88,7 +88,8 @@ CrossSectionView::CrossSectionView(const ProjectRecord &record, QWidget *parent)
     , m_record(record)
 {
     setObjectName(QStringLiteral("crossSection"));
-    setMinimumSize(kStandardSize / 2);
+    // The standard drawing area: smaller, the result lines and legend crowd.
+    setMinimumSize(kStandardSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

@@ -1,6 +1,7 @@
 // The main window: menus in both states, toolbar order, New / Open / Save /
 // Close with the save question, a failing file, recent files, dropped files,
 // and the application object's data directory messages.
+#include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
 #include "app/help_center.h"
 #include "app/main_frame.h"
@@ -313,6 +314,25 @@ TEST_F(MainWindowFixture, AFailingFileOnTheCommandLineIsNotHiddenByTheSplash)
     for (QWidget *window : QApplication::topLevelWidgets())
         if (qobject_cast<SplashWindow *>(window))
             delete window;
+}
+
+TEST(MainWindow, AtItsSmallestTheInputSketchIsWhole)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks());
+    frame.show();
+    frame.newProject();
+    frame.resize(10, 10); // as far as the user could drag its corner
+    QApplication::processEvents();
+    QWidget *display = frame.inputDisplay();
+    ASSERT_NE(display, nullptr);
+    // The sketch's texts have fixed sizes: below the standard sketch they are cut.
+    EXPECT_GE(display->width(), 584);
+    EXPECT_GE(display->height(), 366);
+    EXPECT_TRUE(frame.rect().contains(
+        display->geometry().translated(display->parentWidget()->mapTo(&frame, QPoint(0, 0)))));
+    record.state.projectOpen = 0;
 }
 
 TEST_F(MainWindowFixture, AFailingFileLeavesEverythingAsItWas)
