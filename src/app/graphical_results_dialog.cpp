@@ -220,10 +220,10 @@ void CGraphicalResults::saveBitmap()
 {
     // The picture is taken before the file dialog covers it.
     const QImage picture = m_view->picture();
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.bmp"), QString()), "bmp");
+    const QString path
+        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
+                                     QStringLiteral("*.bmp"), QString()),
+                     "bmp");
     if (path.isEmpty())
         return;
     std::string error;
@@ -233,10 +233,10 @@ void CGraphicalResults::saveBitmap()
 
 void CGraphicalResults::exportToSpreadsheet()
 {
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral(".xls"), QString()), "xls");
+    const QString path
+        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
+                                     QStringLiteral(".xls"), QString()),
+                     "xls");
     if (path.isEmpty())
         return;
     std::string error;

@@ -181,10 +181,9 @@ void CStart::viewCrossSection()
 
 void CStart::saveResultsAsText()
 {
-    if (!m_services.saveFileName)
-        return;
-    QString path = m_services.saveFileName(this, QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                           QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                   QStringLiteral("Text Files (*.txt);;All Files (*)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -1,6 +1,7 @@
 // The main menu and the input menu: which result buttons are usable when, what
 // the input menu opens, the refused run, the resource tags and the results text
 // file.
+#include "app/graphical_results_dialog.h"
 #include "app/input_dialog.h"
 #include "app/second_menu.h"
 #include "app/start_menu.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -301,6 +303,40 @@ TEST_F(MainMenuFixture, CrossSectionShowsTheFilledShapeAndRestoresTheShownOne)
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(shownDuring, ShapeAsFilled);
     EXPECT_EQ(record.state.shapeShown, ShapeOption2);
+}
+
+TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)
+{
+    QTemporaryDir projectDir, otherDir;
+    ASSERT_TRUE(projectDir.isValid() && otherDir.isValid());
+    std::vector<QString> suggested;
+    UiServices services = recorder.services();
+    services.saveFileName = [&](QWidget *, const QString &, const QString &path, const QString &) {
+        suggested.push_back(path);
+        return QString(); // cancelled
+    };
+    record.info.projectPath = projectDir.filePath("dike.Vdx").toStdString();
+    CStart menu(record, services);
+    menu.runAnalysis();
+    CGraphicalResults graphics(record, services);
+    QTest::mouseClick(child<QPushButton>(menu, "saveResultsText"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(graphics, "BITMAP_FILE"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(graphics, "exportToExcel"), Qt::LeftButton);
+    ASSERT_EQ(suggested.size(), 3u);
+    for (const QString &path : suggested)
+        EXPECT_EQ(QFileInfo(path).absolutePath(), projectDir.path()) << path.toStdString();
+
+    // A project not saved yet: the folder where the last file was saved.
+    record.info.projectPath = "Not saved, yet";
+    services.saveFileName = [&](QWidget *, const QString &, const QString &path, const QString &) {
+        suggested.push_back(path);
+        return otherDir.filePath("results.txt");
+    };
+    CStart unsaved(record, services);
+    unsaved.runAnalysis();
+    unsaved.saveResultsAsText();
+    unsaved.saveResultsAsText();
+    EXPECT_EQ(QFileInfo(suggested.back()).absolutePath(), otherDir.path());
 }
 
 TEST_F(MainMenuFixture, ResultsTextFileWrittenWithTxtAddedAndFailuresReported)
