@@ -79,7 +79,7 @@ HelpBrowser::HelpBrowser(QWidget *parent)
 void HelpBrowser::showTopic(const QString &topic)
 {
     const QUrl url = helpTopicUrl(topic);
-    if (m_text->source().adjusted(QUrl::RemoveFragment) == url.adjusted(QUrl::RemoveFragment)) {
+    if (m_text->source() == url) {
         if (url.hasFragment())
             m_text->scrollToAnchor(url.fragment());
         else

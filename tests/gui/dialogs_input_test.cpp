@@ -9,6 +9,7 @@
 #include "app/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
+#include "post/consolidation.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -77,6 +78,46 @@ TEST(InputDialogs, AltOPressesOk)
         EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 2000));
         EXPECT_TRUE(recorder.shown.empty());
     }
+}
+
+TEST(InputDialogs, ChoosingLayersOrObjectiveKeepsTheDialogSize)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry slurry(record, recorder.services());
+    CAnalysisType analysis(record, recorder.services());
+    const std::vector<std::pair<QDialog *, std::vector<const char *>>> cases = {
+        {&slurry, {"twoSlurryLayers_0", "twoSlurryLayers_1", "twoSlurryLayers_0"}},
+        {&analysis, {"analysisType_1", "analysisType_2", "analysisType_0", "analysisType_2"}},
+    };
+    for (const auto &[dialog, radios] : cases) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        showActive(*dialog);
+        const QRect opened = dialog->geometry();
+        for (const char *radio : radios) {
+            SCOPED_TRACE(radio);
+            clickRadio(*dialog, radio);
+            QApplication::processEvents(); // the layout settles
+            EXPECT_EQ(dialog->geometry(), opened);
+        }
+    }
+}
+
+TEST(ConflictMessage, NoLineOfTheMessageIsBrokenUp)
+{
+    ProjectRecord record;
+    const auto failure = checkConsolidationData(record, 2.65, 11.0); // lighter than the slurry
+    ASSERT_TRUE(failure.has_value());
+    ASSERT_EQ(failure->errorNumberText, "Error No.401");
+    CPolicing dialog;
+    dialog.errorNumberText = failure->errorNumberText;
+    dialog.messageText = failure->messageText;
+    showActive(dialog);
+    QLabel *message = child<QLabel>(dialog, "messageText");
+    int widest = 0;
+    for (const QString &line : message->text().split('\n'))
+        widest = std::max(widest, message->fontMetrics().horizontalAdvance(line));
+    EXPECT_GE(message->contentsRect().width(), widest);
 }
 
 TEST(UnitsDialog, EnterOrderAndStoredChoices)

@@ -167,8 +167,8 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
     }
     {
         CModifySlurry dialog(record, recorder.services());
-        SCOPED_TRACE("slurry data has no topic of its own");
-        expectTopicAfterF1(dialog, "qrc:/help/Contents.htm");
+        SCOPED_TRACE("slurry data opens its page of the input windows");
+        expectTopicAfterF1(dialog, "qrc:/help/Working_with_Vendrix.htm#slurry");
     }
     {
         CMainFrame frame(record, recorder.services(), &help);
