@@ -569,6 +569,13 @@ TEST(ReportPdf, WritesReportForPageImages)
     full.info.companyStreet2 = "Building 4, Second Floor";
     EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
                                QPageSize(QPageSize::Letter), kPrintedOn, error));
+    // A small tube, drawn at a large scale: its scale bar is a short one.
+    ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
+    small.input.circumference = 7;
+    small.input.pumpingPressure = 30;
+    EXPECT_FALSE(RunAnalysis(small).refused);
+    EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
+                               QPageSize(QPageSize::A4), kPrintedOn, error));
     r.display.printBlackWhite = 1;
     r.solution.convergenceWarning = 1;
     EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
