@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <vector>
-
 namespace vendrix {
 
 CAnalysisType::CAnalysisType(ProjectRecord &record, const UiServices &services, QWidget *parent)
@@ -77,16 +75,9 @@ CAnalysisType::CAnalysisType(ProjectRecord &record, const UiServices &services, 
     buttons->addWidget(truncateButton);
     layout->addLayout(buttons, 4, 0, 1, 4);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // Hidden groups and the picture keep their room, so that choosing another
-    // objective does not resize the dialog under the mouse.
-    std::vector<QWidget *> changing {m_picture};
+    keepRoomWhenHidden({m_picture});
     for (const ObjectiveGroup &group : m_groups)
-        changing.insert(changing.end(), {group.label, group.field, group.unit});
-    for (QWidget *widget : changing) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-    }
+        keepRoomWhenHidden({group.label, group.field, group.unit});
 
     const AnalysisShownValues shown = shownAnalysisValues(record.input, record.display);
     showNumber(m_groups[0].field, shown.ultimateStrength);

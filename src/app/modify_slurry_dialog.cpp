@@ -119,15 +119,7 @@ CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, 
     layout->addLayout(buttons, row, 0, 1, 4);
     layout->setColumnMinimumWidth(2, 60);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // The Hin-Lower row keeps its room while hidden, so that choosing one or two
-    // layers does not resize the dialog under the mouse.
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_slurryHeightLabel), static_cast<QWidget *>(m_slurryHeight),
-          static_cast<QWidget *>(m_slurryHeightUnit)}) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-    }
+    keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
 
     // The fields as stored, converted for display.
     const SlurryShownValues shown = shownSlurryValues(record.input, display);
