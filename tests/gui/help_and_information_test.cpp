@@ -269,7 +269,8 @@ TEST(HelpTopics, HelpFromAModalDialogCanBeUsedBesideIt)
     EXPECT_EQ(browser->currentUrl().toString(), "qrc:/help/Modify_Units.htm");
     // On the screen, and beside the dialog rather than anywhere.
     const QRect screen = dialog.screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(browser->frameGeometry())) << browser->frameGeometry().x() << "," << browser->frameGeometry().y() << " " << browser->frameGeometry().width() << "x" << browser->frameGeometry().height() << " in " << screen.width() << "x" << screen.height();
+    EXPECT_TRUE(screen.contains(browser->frameGeometry()))
+        << browser->frameGeometry().width() << "x" << browser->frameGeometry().height();
     EXPECT_LT(std::abs(browser->frameGeometry().top() - dialog.frameGeometry().top()),
               screen.height() / 2);
     // A click in the help window works while the dialog is open.
