@@ -75,6 +75,9 @@ CAnalysisType::CAnalysisType(ProjectRecord &record, const UiServices &services, 
     buttons->addWidget(truncateButton);
     layout->addLayout(buttons, 4, 0, 1, 4);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepRoomWhenHidden({m_picture});
+    for (const ObjectiveGroup &group : m_groups)
+        keepRoomWhenHidden({group.label, group.field, group.unit});
 
     const AnalysisShownValues shown = shownAnalysisValues(record.input, record.display);
     showNumber(m_groups[0].field, shown.ultimateStrength);
@@ -117,6 +120,11 @@ void CAnalysisType::showObjective(int chosen)
         m_groups[i].unit->setVisible(i == chosen);
     }
     m_picture->setVisible(chosen == static_cast<int>(AnalysisType::GivenPressure));
+}
+
+QWidget *CAnalysisType::firstField() const
+{
+    return m_objectives->checkedButton();
 }
 
 QWidget *CAnalysisType::enterSuccessor(QWidget *from) const

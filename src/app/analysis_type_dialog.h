@@ -24,6 +24,7 @@ public slots:
 
 protected:
     QWidget *enterSuccessor(QWidget *from) const override;
+    QWidget *firstField() const override;
 
 private:
     struct ObjectiveGroup

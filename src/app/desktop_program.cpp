@@ -9,7 +9,63 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
 namespace vendrix {
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// While the toolkit starts: its notes about the display are not for users, and
+// when no display can be used it would abort with a core dump; one line and
+// status 2 say the same.
+void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(kNoDisplayMessage, stderr);
+        std::fflush(stderr);
+        _exit(2);
+    }
+    if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+bool displayAvailable()
+{
+    // A platform named by the user (offscreen, vnc, ...) is taken on trust.
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char *value = std::getenv(variable);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+void openStartProject(CMainFrame &frame, const DesktopArguments &arguments)
+{
+    // The project first: a message about a file that cannot be opened would
+    // otherwise lie under the splash picture, which takes every click.
+    const bool opened = arguments.projectPath.isEmpty() || frame.openFile(arguments.projectPath);
+    if (arguments.splash && opened) {
+        QPointer<SplashWindow> splash = new SplashWindow;
+        QObject::connect(splash.data(), &SplashWindow::dismissed, &frame,
+                         [&frame] { frame.update(); });
+        splash->showCentred(&frame);
+    }
+}
 
 DesktopArguments parseDesktopArguments(const QStringList &arguments)
 {
@@ -33,7 +89,13 @@ DesktopArguments parseDesktopArguments(const QStringList &arguments)
 
 int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks)
 {
+    if (!displayAvailable()) {
+        std::fputs(kNoDisplayMessage, stderr);
+        return 2;
+    }
+    g_previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(g_previousHandler);
     keepCNumericLocale();
     setApplicationIdentity();
     QApplication::setWindowIcon(programIcon());
@@ -50,14 +112,7 @@ int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks)
     }
     CMainFrame frame(program.record(), services, &help, hooks);
     frame.showMaximized();
-    if (arguments.splash) {
-        QPointer<SplashWindow> splash = new SplashWindow;
-        QObject::connect(splash.data(), &SplashWindow::dismissed, &frame,
-                         [&frame] { frame.update(); });
-        splash->showCentred(&frame);
-    }
-    if (!arguments.projectPath.isEmpty())
-        frame.openFile(arguments.projectPath);
+    openStartProject(frame, arguments);
     return application.exec();
 }
 

@@ -19,7 +19,20 @@ struct DesktopArguments
 // program).
 DesktopArguments parseDesktopArguments(const QStringList &arguments);
 
-// Runs the desktop program; returns the exit status.
+// Said instead of starting when there is no display to show windows on.
+inline constexpr const char *kNoDisplayMessage
+    = "vendrix: no display found; 'vendrix run' analyses a project without a window, "
+      "'vendrix --help' lists the options.\n";
+
+// False when no window system is named: neither DISPLAY, WAYLAND_DISPLAY nor
+// QT_QPA_PLATFORM is set.
+bool displayAvailable();
+
+// Opens the project named on the command line, then shows the splash picture
+// (not after a file that could not be opened: its message has been shown).
+void openStartProject(CMainFrame &frame, const DesktopArguments &arguments);
+
+// Runs the desktop program; returns the exit status (2 without a display).
 int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks = {});
 
 } // namespace vendrix

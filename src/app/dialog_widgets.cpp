@@ -58,6 +58,15 @@ QLabel *makeLabel(const char *windows1252, QWidget *parent)
     return new QLabel(toQString(windows1252), parent);
 }
 
+void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+}
+
 QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print)
 {
     auto *buttons = new QHBoxLayout;

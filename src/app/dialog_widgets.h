@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QButtonGroup;
 class QDialog;
 class QHBoxLayout;
@@ -21,6 +23,9 @@ QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent);
 QRadioButton *makeRadio(const QString &text, QButtonGroup *group, int value, QWidget *parent);
 QButtonGroup *makeRadioGroup(const char *field, QWidget *parent);
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);
+// Widgets that are shown and hidden by a choice in the dialog keep their room
+// while hidden, so that the dialog does not change size under the mouse.
+void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets);
 // The centred "&OK" (accepts the dialog) and "&PRINT" buttons of the
 // information windows; `print` receives the print button.
 QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print);

@@ -15,7 +15,8 @@ CDisplyInput::CDisplyInput(const ProjectRecord &record, QWidget *parent)
 {
     setObjectName(QStringLiteral("inputDisplay"));
     setWindowTitle(tr("Display of Input Data"));
-    setMinimumSize(kStandardSize / 2);
+    // Its texts keep their size: any smaller and they would be cut at the sides.
+    setMinimumSize(kStandardSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_tag->setObjectName(QStringLiteral("dialogTag"));
     m_tag->move(8, 40);

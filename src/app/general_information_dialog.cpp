@@ -224,6 +224,11 @@ QLineEdit *CGeneralInformation::field(const char *name) const
     return findChild<QLineEdit *>(QString::fromLatin1(name));
 }
 
+QWidget *CGeneralInformation::firstField() const
+{
+    return field("title");
+}
+
 void CGeneralInformation::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)

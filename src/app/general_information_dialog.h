@@ -40,6 +40,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    QWidget *firstField() const override;
 
 private:
     QLineEdit *field(const char *name) const;

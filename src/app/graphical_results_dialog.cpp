@@ -98,7 +98,8 @@ CrossSectionView::CrossSectionView(const ProjectRecord &record, QWidget *parent)
     , m_record(record)
 {
     setObjectName(QStringLiteral("crossSection"));
-    setMinimumSize(kStandardSize / 2);
+    // The standard drawing area: smaller, the result lines and legend crowd.
+    setMinimumSize(kStandardSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -237,10 +238,10 @@ void CGraphicalResults::saveBitmap()
 {
     // The picture is taken before the file dialog covers it.
     const QImage picture = m_view->picture();
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.bmp"), QString()), "bmp");
+    const QString path
+        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
+                                     QStringLiteral("*.bmp"), QString()),
+                     "bmp");
     if (path.isEmpty())
         return;
     std::string error;
@@ -250,10 +251,10 @@ void CGraphicalResults::saveBitmap()
 
 void CGraphicalResults::exportToSpreadsheet()
 {
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral(".xls"), QString()), "xls");
+    const QString path
+        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
+                                     QStringLiteral(".xls"), QString()),
+                     "xls");
     if (path.isEmpty())
         return;
     std::string error;

@@ -1,14 +1,18 @@
 #include "app/help_center.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // Resources of a static library are registered by name from the global namespace.
 static void registerHelpPages()
@@ -75,7 +79,7 @@ HelpBrowser::HelpBrowser(QWidget *parent)
 void HelpBrowser::showTopic(const QString &topic)
 {
     const QUrl url = helpTopicUrl(topic);
-    if (m_text->source().adjusted(QUrl::RemoveFragment) == url.adjusted(QUrl::RemoveFragment)) {
+    if (m_text->source() == url) {
         if (url.hasFragment())
             m_text->scrollToAnchor(url.fragment());
         else
@@ -110,10 +114,43 @@ void HelpCenter::install()
     m_installed = true;
 }
 
+namespace {
+
+// Beside `anchor` (to its right, else over it), wholly on the anchor's screen.
+void placeNear(QWidget *window, const QWidget *anchor)
+{
+    const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    QSize size = window->size().boundedTo(available.size() * 0.9);
+    window->resize(size);
+    // The frame of a window not yet shown is unknown: allow for a usual one.
+    size = window->isVisible() ? window->frameGeometry().size() : size + QSize(16, 40);
+    QPoint at = anchor ? anchor->frameGeometry().topRight() + QPoint(8, 0)
+                       : available.center() - QPoint(size.width() / 2, size.height() / 2);
+    at.setX(std::clamp(at.x(), available.left(), available.right() - size.width()));
+    at.setY(std::clamp(at.y(), available.top(), available.bottom() - size.height()));
+    window->move(at);
+}
+
+} // namespace
+
 void HelpCenter::showTopic(const QString &topic)
 {
-    if (m_browser.isNull())
-        m_browser = new HelpBrowser;
+    // Under a modal dialog the browser belongs to that dialog, which would
+    // otherwise block it; it stands beside the window it was asked from.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == m_browser.data())
+        modal = nullptr;
+    if (m_browser.isNull()) {
+        m_browser = new HelpBrowser(modal);
+        placeNear(m_browser, modal ? modal : QApplication::activeWindow());
+    } else if (m_browser->parentWidget() != modal) {
+        m_browser->hide();
+        m_browser->setParent(modal, Qt::Window);
+        placeNear(m_browser, modal ? modal : QApplication::activeWindow());
+    }
     m_browser->showTopic(topic);
     m_browser->show();
     m_browser->raise();
@@ -162,10 +199,11 @@ bool HelpCenter::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::MouseButtonPress:
     case QEvent::NonClientAreaMouseButtonPress:
-        if (m_contextMode) {
+        // The press reaches the window object first and the widget under the
+        // mouse next; the widget tells which window was pointed at.
+        if (auto *widget = qobject_cast<QWidget *>(watched); m_contextMode && widget) {
             leaveContextHelpMode();
-            if (auto *widget = qobject_cast<QWidget *>(watched))
-                showTopic(helpTopicOf(widget));
+            showTopic(helpTopicOf(widget));
             return true;
         }
         break;

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QShowEvent>
 
 namespace vendrix {
 
@@ -22,6 +24,13 @@ void applyDialogFace(QWidget *widget, const QColor &face)
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
+    // A control that does nothing must look so: grey text, and a field on the
+    // face colour instead of the white of one that can be typed into.
+    const QColor greyText(128, 128, 128);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -59,6 +68,17 @@ QString InputDialog::helpTopic() const
 void InputDialog::setHelpTopic(const QString &topic)
 {
     setProperty("helpTopic", topic);
+}
+
+void InputDialog::showEvent(QShowEvent *event)
+{
+    // An underlined letter (Alt+O, Alt+1) presses its button as a click does,
+    // and buttons that act only with the focus need it first.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        button->installEventFilter(this);
+    if (QWidget *first = firstField(); first && !event->spontaneous())
+        first->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 void InputDialog::setEnterSuccessor(QWidget *from, QWidget *to)
@@ -116,6 +136,13 @@ void InputDialog::keyPressEvent(QKeyEvent *event)
 
 bool InputDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut) {
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus
+            && !static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            button->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    }
     auto *editor = qobject_cast<QPlainTextEdit *>(watched);
     if (editor != nullptr && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -23,7 +23,7 @@ inline const QColor kDialogFaceColour(223, 201, 159);
 inline const QColor kConflictFaceColour(190, 150, 220);
 
 // Paints `widget` and its labels on `face` with black text; edit fields keep a
-// white base.
+// white base. Disabled controls get grey text and fields the face colour.
 void applyDialogFace(QWidget *widget, const QColor &face);
 
 // The picture button that rounds the dialog's values to thousandths.
@@ -51,6 +51,12 @@ protected:
     // is never pressed from a field.
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The first field of the Enter order, which has the focus when the dialog
+    // opens (so that typing goes into it and Enter never presses OK at once);
+    // none: the toolkit's choice.
+    virtual QWidget *firstField() const { return nullptr; }
+    void showEvent(QShowEvent *event) override;
 
     // The Enter order: `from` hands the focus to `to`.
     void setEnterSuccessor(QWidget *from, QWidget *to);

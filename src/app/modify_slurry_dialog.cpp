@@ -48,6 +48,7 @@ CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, 
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
     setWindowTitle(QStringLiteral("Slurry Data"));
+    setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#slurry"));
     const DisplaySettings &display = record.display;
     const UnitLabels units = unitLabels(display);
 
@@ -118,6 +119,7 @@ CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, 
     layout->addLayout(buttons, row, 0, 1, 4);
     layout->setColumnMinimumWidth(2, 60);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
 
     // The fields as stored, converted for display.
     const SlurryShownValues shown = shownSlurryValues(record.input, display);

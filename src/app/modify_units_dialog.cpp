@@ -90,6 +90,11 @@ CModifyUnits::CModifyUnits(ProjectRecord &record, const UiServices &services, QW
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+QWidget *CModifyUnits::firstField() const
+{
+    return m_units->checkedButton();
+}
+
 void CModifyUnits::accept()
 {
     DisplaySettings &display = m_record.display;

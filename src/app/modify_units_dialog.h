@@ -21,6 +21,9 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    QWidget *firstField() const override;
+
 private:
     QButtonGroup *m_units;
     QLineEdit *m_currency;

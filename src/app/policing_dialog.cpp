@@ -7,7 +7,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace vendrix {
+
+namespace {
+
+constexpr int kMessageMinimumWidth = 354;
+
+} // namespace
 
 CPolicing::CPolicing(QWidget *parent)
     : QDialog(parent)
@@ -20,7 +28,7 @@ CPolicing::CPolicing(QWidget *parent)
     m_message->setObjectName(QStringLiteral("messageText"));
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setWordWrap(true);
-    m_message->setMinimumSize(354, 92);
+    m_message->setMinimumSize(kMessageMinimumWidth, 92);
     m_message->setTextFormat(Qt::PlainText);
     m_errorNumber->setObjectName(QStringLiteral("errorNumberText"));
     m_errorNumber->setTextFormat(Qt::PlainText);
@@ -45,6 +53,12 @@ CPolicing::CPolicing(QWidget *parent)
 void CPolicing::showEvent(QShowEvent *event)
 {
     m_message->setText(toQString(messageText));
+    // Wide enough for the longest line of the message (within reason), so that
+    // no line breaks to leave a word alone.
+    int widest = 0;
+    for (const QString &line : m_message->text().split(QLatin1Char('\n')))
+        widest = std::max(widest, m_message->fontMetrics().horizontalAdvance(line));
+    m_message->setMinimumWidth(std::clamp(widest + 12, kMessageMinimumWidth, 640));
     m_errorNumber->setText(toQString(errorNumberText));
     m_ok->setFocus();
     QDialog::showEvent(event);

@@ -7,6 +7,7 @@
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <algorithm>
@@ -32,6 +33,25 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
     CDisplayGraphics dialog(record, services, parent);
     runDialog(dialog);
     return 3;
+}
+
+void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
+{
+    if (parent != nullptr) {
+        QWidget *window = parent->window();
+        dialog.setGeometry(window->geometry());
+        if (window->screen())
+            dialog.setScreen(window->screen());
+    }
+    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    // The dialog fits the whole page into its view when it first shows; the
+    // page width is what makes the text readable.
+    if (auto *view = dialog.findChild<QPrintPreviewWidget *>()) {
+        QObject::connect(
+            &dialog, &QPrintPreviewDialog::paintRequested, view,
+            [view] { view->setZoomMode(QPrintPreviewWidget::FitToWidth); },
+            Qt::SingleShotConnection);
+    }
 }
 
 void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
@@ -69,6 +89,7 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
         QPrintPreviewDialog dialog(&printer, parent);
         dialog.setWindowTitle(QObject::tr("Print Preview"));
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+        placePreviewWindow(dialog, parent);
         dialog.exec();
         return;
     }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -21,6 +22,10 @@ bool printingAvailable(const ProjectRecord &record);
 // consolidated shape is shown and its page was chosen, else 3.
 int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *parent,
                     const std::function<int(QDialog &)> &runDialog);
+
+// The preview window stands maximised over the program's window and shows the
+// pages as wide as it allows (not as a small window at half size).
+void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent);
 
 // The whole job with the real dialogs. Does nothing without valid results.
 // `printerSetup` carries the printer, paper and orientation chosen under Print Setup.

@@ -96,6 +96,7 @@ bool CVendrixDoc::openWithDialog(QWidget *parent)
                                                  QString::fromLatin1(kProjectFileFilter));
     if (path.isEmpty())
         return false;
+    rememberFolderOf(path);
     return openProject(parent, path);
 }
 
@@ -112,11 +113,12 @@ bool CVendrixDoc::saveAs(QWidget *parent)
 {
     if (!projectOpen() || !m_services.saveFileName)
         return false;
-    const QString suggested = m_path.isEmpty()
+    const QString name = m_path.isEmpty()
         ? QString::fromLatin1(kUntitledProjectName) + QString::fromLatin1(kProjectFileExtension)
-        : m_path;
-    const QString path = withProjectExtension(m_services.saveFileName(
-        parent, QStringLiteral("Save As"), suggested, QString::fromLatin1(kProjectFileFilter)));
+        : QFileInfo(m_path).fileName();
+    const QString path = withProjectExtension(
+        askSaveFileName(m_services, parent, m_path.isEmpty() ? std::string() : fromQString(m_path),
+                        QStringLiteral("Save As"), name, QString::fromLatin1(kProjectFileFilter)));
     if (path.isEmpty())
         return false;
     return writeTo(parent, path);

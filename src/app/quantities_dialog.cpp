@@ -240,10 +240,11 @@ QuantitiesPage CQuantities::page() const
 
 void CQuantities::saveText()
 {
-    if (!m_services.saveFileName || !m_hooks.writeText)
+    if (!m_hooks.writeText)
         return;
-    QString path = m_services.saveFileName(this, QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                           QStringLiteral("Text files (*.txt);;All files (*)"));
+    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                   QStringLiteral("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

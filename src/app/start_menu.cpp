@@ -8,6 +8,8 @@
 #include "engine/analysis_run.h"
 #include "engine/solution_check.h"
 #include "graphics/qt_text.h"
+#include "model/input_rules.h"
+#include "model/units.h"
 #include "report/results_text.h"
 
 #include <QApplication>
@@ -142,6 +144,13 @@ void CStart::modifyInputData()
 
 void CStart::runAnalysis()
 {
+    // An opened file may carry a circumference the Slurry Data dialog refuses.
+    const double lengthFactor = m_record.display.englishUnits ? kFeetPerMetre : 1.0;
+    if (const auto failure = checkCircumference(m_record.input.circumference * lengthFactor)) {
+        if (m_services.conflict)
+            m_services.conflict(this, failure->errorNumberText, failure->messageText);
+        return;
+    }
     RunOutcome outcome;
     {
         WaitCursor wait;
@@ -179,10 +188,9 @@ void CStart::viewCrossSection()
 
 void CStart::saveResultsAsText()
 {
-    if (!m_services.saveFileName)
-        return;
-    QString path = m_services.saveFileName(this, QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                           QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                   QStringLiteral("Text Files (*.txt);;All Files (*)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -1,9 +1,12 @@
 #include "app/ui_services.h"
 
 #include "app/policing_dialog.h"
+#include "graphics/qt_text.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -40,6 +43,43 @@ UiServices defaultUiServices()
         return QProcess::startDetached(program, arguments);
     };
     return services;
+}
+
+namespace {
+
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString startFolder(const std::string &projectPath)
+{
+    // A new project holds a note ("Not saved, yet") instead of a path.
+    const QFileInfo project(toQString(projectPath));
+    if (!projectPath.empty() && project.isAbsolute())
+        return project.absolutePath();
+    return lastFolder();
+}
+
+void rememberFolderOf(const QString &path)
+{
+    if (!path.isEmpty())
+        lastFolder() = QFileInfo(path).absolutePath();
+}
+
+QString askSaveFileName(const UiServices &services, QWidget *parent, const std::string &projectPath,
+                        const QString &caption, const QString &name, const QString &filter)
+{
+    if (!services.saveFileName)
+        return QString();
+    const QString folder = startFolder(projectPath);
+    const QString suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    const QString path = services.saveFileName(parent, caption, suggested, filter);
+    rememberFolderOf(path);
+    return path;
 }
 
 void showError(const UiServices &services, QWidget *parent, const QString &text)

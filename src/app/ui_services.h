@@ -42,6 +42,18 @@ struct UiServices
 // The real dialogs and desktop services.
 UiServices defaultUiServices();
 
+// The folder a file dialog starts in: the project's (`projectPath` is the
+// stored, Windows-1252 path of the project file), else the last folder a file
+// was chosen in during this run, else empty (the toolkit's choice).
+QString startFolder(const std::string &projectPath);
+// Remembers the folder of a chosen file for startFolder().
+void rememberFolderOf(const QString &path);
+
+// Asks where to save through services.saveFileName, suggesting `name` in the
+// start folder; remembers the folder of the answer. Empty: cancelled.
+QString askSaveFileName(const UiServices &services, QWidget *parent, const std::string &projectPath,
+                        const QString &caption, const QString &name, const QString &filter);
+
 // Shows `text` through `error`, or through `message` when no error box is set.
 void showError(const UiServices &services, QWidget *parent, const QString &text);
 

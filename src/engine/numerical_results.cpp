@@ -39,61 +39,61 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
 
     std::array<std::string, kNumericalResultsLines> lines;
     lines[0] = "Results correspond to a circumference of tube of "
-        + formatC("%.1f", s.computedCircumference * length) + lengthUnit + " and";
+        + formatResult(1, s.computedCircumference * length) + lengthUnit + " and";
     switch (in.analysisType) {
     case AnalysisType::GivenStrength:
         lines[1] = "ULTIMATE geosynthetic strength of "
-            + formatC("%.0f", s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit
+            + formatResult(0, s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit
             + ".";
         break;
     case AnalysisType::GivenHeight:
         lines[1]
-            = "maximum tube height of " + formatC("%.1f", s.maxHeight * length) + lengthUnit + ".";
+            = "maximum tube height of " + formatResult(1, s.maxHeight * length) + lengthUnit + ".";
         break;
     case AnalysisType::GivenPressure:
-        lines[1] = "pumping pressure of " + formatC("%.1f", s.inletPressure * f.pumpingPressure)
+        lines[1] = "pumping pressure of " + formatResult(1, s.inletPressure * f.pumpingPressure)
             + pressureUnit + ".";
         break;
     }
     lines[2] = "Tensial force at WORKING conditions = "
-        + formatC("%.0f", s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength)
+        + formatResult(0, s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength)
         + forceUnit;
     lines[3] = "Required ULTIMATE strength = "
-        + formatC("%.0f", s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit;
+        + formatResult(0, s.ultimateStrengthCircumferential * f.forcePerLength) + forceUnit;
     lines[4] = "Tensial force at WORKING conditions = "
-        + formatC("%.0f", s.ultimateStrengthAxial / rf.axial * f.forcePerLength) + forceUnit;
+        + formatResult(0, s.ultimateStrengthAxial / rf.axial * f.forcePerLength) + forceUnit;
     lines[5] = "Required ULTIMATE strength = "
-        + formatC("%.0f", s.ultimateStrengthAxial * f.forcePerLength) + forceUnit;
-    lines[6] = "Maximum height of tube,  H = " + formatC("%.1f", s.maxHeight * length) + lengthUnit;
-    lines[7] = "Maximum width of tube,  W = " + formatC("%.1f", s.maxWidth * length) + lengthUnit;
-    lines[8] = "(max. width is at height " + formatC("%.1f", s.heightAtMaxWidth * length)
+        + formatResult(0, s.ultimateStrengthAxial * f.forcePerLength) + forceUnit;
+    lines[6] = "Maximum height of tube,  H = " + formatResult(1, s.maxHeight * length) + lengthUnit;
+    lines[7] = "Maximum width of tube,  W = " + formatResult(1, s.maxWidth * length) + lengthUnit;
+    lines[8] = "(max. width is at height " + formatResult(1, s.heightAtMaxWidth * length)
         + lengthUnit + " from base)";
     lines[9] = "Ratio    H / W  = "
-        + formatC("%.3f", s.maxHeight / std::max(s.maxWidth, kSmallestWidth));
+        + formatResult(3, s.maxHeight / std::max(s.maxWidth, kSmallestWidth));
     lines[10] = "Width of base of tube resting on foundation soil = "
-        + formatC("%.1f", s.baseWidth * length) + lengthUnit;
+        + formatResult(1, s.baseWidth * length) + lengthUnit;
     if (givenPressure) {
         lines[11]
-            = "Cross-sectional area of slurry = " + formatC("%.1f", s.totalArea * area) + areaUnit;
+            = "Cross-sectional area of slurry = " + formatResult(1, s.totalArea * area) + areaUnit;
     } else {
         lines[11] = std::string(twoLayers ? "Cross-sectional area of lower layer of slurry = "
                                           : "Cross-sectional area of layer of slurry = ")
-            + formatC("%.1f", s.areaLowerSlurry * area) + areaUnit;
+            + formatResult(1, s.areaLowerSlurry * area) + areaUnit;
         if (twoLayers)
             lines[12] = "Cross-sectional area of upper layer of slurry = "
-                + formatC("%.1f", s.areaUpperSlurry * area) + areaUnit;
+                + formatResult(1, s.areaUpperSlurry * area) + areaUnit;
         lines[13] = "Total storage capacity of tube per unit length = "
-            + formatC("%.1f", s.totalArea * area) + volumeUnit;
+            + formatResult(1, s.totalArea * area) + volumeUnit;
     }
     lines[14] = "Net pumping pressure within tube at inlet = "
-        + formatC("%.1f", s.inletPressure * f.pumpingPressure) + pressureUnit;
+        + formatResult(1, s.inletPressure * f.pumpingPressure) + pressureUnit;
     if (record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2) {
         lines[15] = "Unit weight of consolidated (saturated) fill = "
             + formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight) + unitWeightUnit;
         lines[16] = "Consolidated cross-section area = "
-            + formatC("%.1f", record.consolidation.consolidatedArea * area) + areaUnit;
+            + formatResult(1, record.consolidation.consolidatedArea * area) + areaUnit;
         lines[17] = "Final height,  H = "
-            + formatC("%.1f", record.consolidation.finalHeight * length) + lengthUnit;
+            + formatResult(1, record.consolidation.finalHeight * length) + lengthUnit;
     }
     return lines;
 }

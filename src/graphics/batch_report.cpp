@@ -6,10 +6,24 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 namespace vendrix {
+
+namespace {
+
+// The batch command prints only its own messages: the toolkit's notes about the
+// session (a missing XDG_RUNTIME_DIR on machines without a desktop login, font
+// and platform remarks) are left out; its errors still reach the error stream.
+void batchMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "vendrix run: %s\n", qPrintable(message));
+}
+
+} // namespace
 
 bool ensureGraphicsApplication(std::string &error)
 {
@@ -20,6 +34,7 @@ bool ensureGraphicsApplication(std::string &error)
         static int argc = 1;
         static char name[] = "vendrix";
         static char *argv[] = {name, nullptr};
+        qInstallMessageHandler(batchMessageHandler);
         static QGuiApplication *application = new QGuiApplication(argc, argv);
         (void)application;
     } else if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {

@@ -41,6 +41,14 @@ Palette paletteFor(bool blackWhite)
             rust,  titleYellow, rust, rust,    pink,       paleBlue, skyBlue, amber};
 }
 
+// The non-convergence notice: a box of fixed height near the top of the picture.
+constexpr double kNoticeHeight = 70;
+
+double noticeBottom(double height, double lineStep)
+{
+    return 0.01 * height + lineStep + kNoticeHeight;
+}
+
 // Picture pixels to device: truncation towards zero as the picture is laid out.
 double px(double value)
 {
@@ -316,8 +324,8 @@ void Picture::resultLines()
 void Picture::convergenceNotice()
 {
     const double W = m_l.width, H = m_l.height, dy = m_l.lineStep;
-    rectangle(QRectF(px(0.14 * W), px(0.01 * H + dy), px(0.75 * W), 70), m_palette.warningBox,
-              colours::darkMagenta);
+    rectangle(QRectF(px(0.14 * W), px(0.01 * H + dy), px(0.75 * W), kNoticeHeight),
+              m_palette.warningBox, colours::darkMagenta);
     static const char *const lines[]
         = {"Vendrix encounters numerical difficulties in converging to the",
            "prescribed  constrains.  Either increase the  prescribed height",
@@ -432,13 +440,29 @@ CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width
         s *= 0.37 * width / (l.halfWidth * s);
     if (l.crestHeight * s > 0.52 * height)
         s *= 0.52 * height / (l.crestHeight * s);
+    if (solution.convergenceWarning == 1) {
+        // The notice covers the top of the picture; a crest under it would hide
+        // the width label (its top 40 pixels above the crest) and its dimension.
+        const double room = l.baseY - noticeBottom(height, l.lineStep) - 41;
+        if (room > 0 && l.crestHeight * s > room)
+            s *= room / (l.crestHeight * s);
+    }
     l.scale = s;
     return l;
 }
 
 void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record)
 {
-    const QSizeF size = beginPicture(painter, target);
+    QSizeF size = beginPicture(painter, target);
+    // Texts keep their size, so below the smallest whole picture the result
+    // lines would overlap and the legend be cut: that picture is drawn instead,
+    // scaled down with its texts.
+    const double shrink = std::min({1.0, size.width() / kSmallestWholePicture.width(),
+                                    size.height() / kSmallestWholePicture.height()});
+    if (shrink > 0 && shrink < 1) {
+        painter.scale(shrink, shrink);
+        size /= shrink;
+    }
     const CrossSectionLayout layout
         = crossSectionLayout(record.solution, size.width(), size.height());
     Picture(painter, record, layout).paint();

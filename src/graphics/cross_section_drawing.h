@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <QSizeF>
 
 class QPainter;
 
@@ -31,6 +32,10 @@ struct CrossSectionLayout
     double halfWidth = 0; // largest x of the profile, m
     double crestHeight = 0; // largest y of the profile, m
 };
+
+// The smallest picture whose result lines, legend and labels stand apart at
+// their fixed text sizes; smaller targets get this picture scaled down.
+inline const QSizeF kSmallestWholePicture(600, 400);
 
 CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width, double height);
 

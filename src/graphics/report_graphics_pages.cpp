@@ -50,15 +50,24 @@ PageColours coloursFor(bool blackWhite)
 
 struct ScaleRow
 {
-    double limit; // maximum height in display units
-    int n; // bar length in display units
+    double limit; // maximum height in display units (0: never chosen by height)
+    double n; // bar length in display units
     std::vector<const char *> labels;
     double cell; // display units per cell
 };
 
+// The first rows serve only tubes too narrow for the 0-to-2 bar at true scale;
+// the choice by height starts at kFirstHeightRow.
+constexpr std::size_t kFirstHeightRow = 3;
+// The frame's right edge; no label of the bar may pass it.
+constexpr double kFrameRight = 11200;
+
 const std::vector<ScaleRow> &scaleRows()
 {
     static const std::vector<ScaleRow> rows = {
+        {0, 0.2, {"0", "0.1", "0.2"}, 0.05},
+        {0, 0.5, {"0", "0.25", "0.5"}, 0.125},
+        {0, 1, {"0", "0.5", "1.0"}, 0.25},
         {2, 2, {"0", "1.0", "2.0"}, 0.5},
         {4, 4, {"0", "1", "2", "3", "4"}, 1},
         {6, 6, {"0", "2", "4", "6"}, 1},
@@ -68,6 +77,27 @@ const std::vector<ScaleRow> &scaleRows()
         {1e300, 50, {"0", "10", "20", "30", "40", "50"}, 10},
     };
     return rows;
+}
+
+// Where the unit label after the bar starts.
+double scaleUnitX(std::size_t row, double u)
+{
+    const auto &rows = scaleRows();
+    return row + 1 == rows.size() ? 1200 + 52 * u : 1000 + rows[row].n * u + 200;
+}
+
+// The row for a maximum height of `hd` display units at `u` twips per unit:
+// the row of that height, or the largest smaller one whose unit label still
+// ends inside the frame (small tubes are drawn at a large scale).
+std::size_t scaleRowFor(const PageCanvas &canvas, double hd, double u, const std::string &unit)
+{
+    const auto &rows = scaleRows();
+    std::size_t r = kFirstHeightRow;
+    while (r + 1 < rows.size() && hd > rows[r].limit)
+        ++r;
+    while (r > 0 && scaleUnitX(r, u) + canvas.textWidth(unit) > kFrameRight)
+        --r;
+    return r;
 }
 
 void centreLine(PageCanvas &canvas, double limit)
@@ -257,21 +287,18 @@ void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
     canvas.text(1000, -12200, "SCALE:");
     const double hd = sol.maxHeight * factors.length;
     const auto &rows = scaleRows();
-    std::size_t r = 0;
-    while (r + 1 < rows.size() && hd > rows[r].limit)
-        ++r;
+    const std::size_t lastRow = rows.size() - 1;
+    // The last row writes its unit without the leading blank.
+    const std::size_t r = scaleRowFor(canvas, hd, u, lengthUnit);
     const ScaleRow &bar = rows[r];
-    const double step = double(bar.n) / double(bar.labels.size() - 1);
+    const double step = bar.n / double(bar.labels.size() - 1);
     for (std::size_t i = 0; i < bar.labels.size(); ++i) {
         const std::string label = bar.labels[i];
-        const double d = r == 0 ? 150 : (label.size() == 1 ? 50 : 80);
+        // Rows with decimal labels centre them a little further left.
+        const double d = r <= kFirstHeightRow ? 150 : (label.size() == 1 ? 50 : 80);
         canvas.text(1000 + double(i) * step * u - d, -12500, label);
     }
-    const bool lastRow = r + 1 == rows.size();
-    if (lastRow)
-        canvas.text(1200 + 52 * u, -12500, units.length);
-    else
-        canvas.text(1000 + bar.n * u + 200, -12500, lengthUnit);
+    canvas.text(scaleUnitX(r, u), -12500, r == lastRow ? std::string(units.length) : lengthUnit);
     canvas.setNoPen();
     canvas.setBrush(QColor(192, 192, 192));
     const int cells = int(bar.n / bar.cell + 0.5);

@@ -32,9 +32,82 @@ constexpr const char *kCreditLines[4] = {
     "Technical support through the program's contact page",
 };
 
+// Texts of any length stay clear of the frame's triple rules (x 500 to 520 and
+// 11180 to 11200) with a little air.
+constexpr double kTextLeft = 620;
+constexpr double kTextRight = 11500 - kRightMargin - 100;
+constexpr const char *kElision = "...";
+
 void centred(PageCanvas &canvas, double y, const std::string &text)
 {
     canvas.text((11500 - canvas.textWidth(text) - kRightMargin) / 2, y, text);
+}
+
+// `text`, cut at its end and marked with "..." when it is wider than `width`.
+std::string elided(const PageCanvas &canvas, const std::string &text, double width)
+{
+    if (canvas.textWidth(text) <= width)
+        return text;
+    std::string cut = text;
+    while (!cut.empty() && canvas.textWidth(cut + kElision) > width)
+        cut.pop_back();
+    return cut + kElision;
+}
+
+// A field value from x on, elided at the frame.
+void fitted(PageCanvas &canvas, double x, double y, const std::string &text)
+{
+    canvas.text(x, y, elided(canvas, text, kTextRight - x));
+}
+
+// The second path line ("....." and the rest). The end of a path names the
+// file, so a line too wide loses characters after its leading dots instead.
+std::string fittedPathTail(const PageCanvas &canvas, std::string tail, double width)
+{
+    while (tail.size() > 6 && canvas.textWidth(tail) > width)
+        tail.erase(5, 1);
+    return tail;
+}
+
+// The project title in its large font, made smaller (down to the 200 of the
+// other lines) and at last elided until it fits between the frame's sides.
+void centredTitle(PageCanvas &canvas, double y, const std::string &title)
+{
+    const double width = kTextRight - kTextLeft;
+    double height = 400;
+    canvas.setFont(height);
+    while (height > 200 && canvas.textWidth(title) > width) {
+        height -= 20;
+        canvas.setFont(height);
+    }
+    centred(canvas, y, elided(canvas, title, width));
+}
+
+// "Company's information:" from y down, one line per field; returns the y of
+// the last line.
+double drawCompanyBlock(PageCanvas &canvas, const ProjectInfo &info, double y)
+{
+    canvas.setFont(200, 600);
+    canvas.text(1200, y, "Company's information:");
+    canvas.setFont(200);
+    auto labelled = [&](const char *label, const std::string &value) {
+        y -= 300;
+        if (label)
+            canvas.text(1200, y, label);
+        fitted(canvas, 3000, y, value);
+    };
+    labelled("Name:", info.companyName);
+    labelled("Street:", info.companyStreet1);
+    if (info.companyStreet2.size() > 1)
+        labelled(nullptr, info.companyStreet2);
+    std::string city = info.companyCity;
+    if (!info.companyState.empty() || !info.companyZip.empty())
+        city += ", " + info.companyState + "  " + info.companyZip;
+    labelled(nullptr, city);
+    labelled("Telephone # :", info.companyPhone);
+    labelled("Fax # :", info.companyFax);
+    labelled("E-Mail :", info.companyEmail);
+    return y;
 }
 
 } // namespace
@@ -84,8 +157,7 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
 
     canvas.setFont(200, 600);
     centred(canvas, -3000, kProductTitle);
-    canvas.setFont(400);
-    centred(canvas, -3300, info.title);
+    centredTitle(canvas, -3300, info.title);
     canvas.setFont(140);
     centred(canvas, -3820, kReportCredit);
 
@@ -106,61 +178,42 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
     canvas.text(1200, -4200, "PROJECT IDENTIFICATION");
     canvas.setFont(200);
     canvas.text(1200, -4800, "Title:");
-    canvas.text(3000, -4800, info.title);
+    fitted(canvas, 3000, -4800, info.title);
     canvas.text(1200, -5100, "Project Number:");
     std::string number = info.projectNumber;
     if (!info.projectNumberSuffix.empty())
         number += " -- " + info.projectNumberSuffix;
-    canvas.text(3000, -5100, number);
+    fitted(canvas, 3000, -5100, number);
     canvas.text(1200, -5400, "Client:");
-    canvas.text(3000, -5400, info.client);
+    fitted(canvas, 3000, -5400, info.client);
     canvas.text(1200, -5700, "Designer:");
-    canvas.text(3000, -5700, info.designer);
+    fitted(canvas, 3000, -5700, info.designer);
 
     canvas.setFont(200, 600);
     canvas.text(1200, -6300, "Description:");
     canvas.setFont(200);
     const std::vector<std::string> description = titlePageDescriptionLines(info.description);
     for (std::size_t k = 1; k <= description.size(); ++k)
-        canvas.text(2000, -6300 - 300.0 * double(k), description[k - 1]);
+        fitted(canvas, 2000, -6300 - 300.0 * double(k), description[k - 1]);
 
     int k = 21 + int(description.size());
     canvas.setFont(200, 600);
     canvas.text(1200, -300.0 * (k + 2), "File path and name:");
     canvas.setFont(200);
     const std::vector<std::string> path = titlePagePathLines(info.projectPath);
-    canvas.text(4000, -300.0 * (k + 2), path[0]);
+    fitted(canvas, 4000, -300.0 * (k + 2), path[0]);
     if (path.size() > 1) {
         ++k;
-        canvas.textRightAligned(11300 - kRightMargin, -300.0 * (k + 2), path[1]);
+        canvas.textRightAligned(11300 - kRightMargin, -300.0 * (k + 2),
+                                fittedPathTail(canvas, path[1], 11300 - kRightMargin - kTextLeft));
     }
     double y = -300.0 * (k + 3);
     canvas.setFont(200, 600);
     canvas.text(1200, y, "Date and time of creating the input data:");
     canvas.setFont(200);
-    canvas.text(5000, y - 30, info.dateTime);
+    fitted(canvas, 5000, y - 30, info.dateTime);
 
-    y -= 600;
-    canvas.setFont(200, 600);
-    canvas.text(1200, y, "Company's information:");
-    canvas.setFont(200);
-    auto labelled = [&](const char *label, const std::string &value) {
-        y -= 300;
-        if (label)
-            canvas.text(1200, y, label);
-        canvas.text(3000, y, value);
-    };
-    labelled("Name:", info.companyName);
-    labelled("Street:", info.companyStreet1);
-    if (info.companyStreet2.size() > 1)
-        labelled(nullptr, info.companyStreet2);
-    std::string city = info.companyCity;
-    if (!info.companyState.empty() || !info.companyZip.empty())
-        city += ", " + info.companyState + "  " + info.companyZip;
-    labelled(nullptr, city);
-    labelled("Telephone # :", info.companyPhone);
-    labelled("Fax # :", info.companyFax);
-    labelled("E-Mail :", info.companyEmail);
+    y = drawCompanyBlock(canvas, info, y - 600);
 
     // The credit box moves down when a long description, a two-line path and a
     // second street line push the company block into it.
@@ -272,23 +325,23 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
     n = t + 3;
     row(n++, 700,
         "Results correspond to a circumference of tube of "
-            + formatC("%.1f", out.computedCircumference * f.length)
+            + formatResult(1, out.computedCircumference * f.length)
             + (english ? " [ft] and" : " [m] and"));
     switch (in.analysisType) {
     case AnalysisType::GivenStrength:
         row(n++, 700,
             "ULTIMATE geosynthetic strength of "
-                + formatC("%.0f", out.ultimateStrengthCircumferential * f.forcePerLength)
+                + formatResult(0, out.ultimateStrengthCircumferential * f.forcePerLength)
                 + (english ? " [lb/ft]." : " [kN/m]."));
         break;
     case AnalysisType::GivenHeight:
         row(n++, 700,
-            "maximum tube height of " + formatC("%.1f", out.maxHeight * f.length)
+            "maximum tube height of " + formatResult(1, out.maxHeight * f.length)
                 + (english ? " [ft]." : " [m]."));
         break;
     case AnalysisType::GivenPressure:
         row(n++, 700,
-            "pumping pressure of " + formatC("%.1f", out.inletPressure * f.pumpingPressure)
+            "pumping pressure of " + formatResult(1, out.inletPressure * f.pumpingPressure)
                 + (english ? " [psi]." : " [kPa]."));
         break;
     }
@@ -296,48 +349,48 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
     const std::string forceUnit = unit(units.forcePerLength);
     row(n++, 700, "Geosynthetic in CIRCUMFERENTIAL direction:");
     row(n++, 1700, "Tensial force at WORKING conditions,  " + forceUnit,
-        formatC("%.0f",
-                out.ultimateStrengthCircumferential / products.circumferential * f.forcePerLength));
+        formatResult(
+            0, out.ultimateStrengthCircumferential / products.circumferential * f.forcePerLength));
     row(n++, 1700, "Required ULTIMATE strength,  " + forceUnit,
-        formatC("%.0f", out.ultimateStrengthCircumferential * f.forcePerLength));
+        formatResult(0, out.ultimateStrengthCircumferential * f.forcePerLength));
     row(n++, 700, "Geosynthetic in AXIAL direction:");
     row(n++, 1700, "Tensial force at WORKING conditions,  " + forceUnit,
-        formatC("%.0f", out.ultimateStrengthAxial / products.axial * f.forcePerLength));
+        formatResult(0, out.ultimateStrengthAxial / products.axial * f.forcePerLength));
     row(n++, 1700, "Required ULTIMATE strength,  " + forceUnit,
-        formatC("%.0f", out.ultimateStrengthAxial * f.forcePerLength));
+        formatResult(0, out.ultimateStrengthAxial * f.forcePerLength));
     row(n++, 700, "Maximum height of tube,  H " + unit(units.length),
-        formatC("%.1f", out.maxHeight * f.length));
+        formatResult(1, out.maxHeight * f.length));
     row(n++, 700, "Maximum width of tube,  W " + unit(units.length),
-        formatC("%.1f", out.maxWidth * f.length));
+        formatResult(1, out.maxWidth * f.length));
     row(n++, 1700,
-        "(max. width is at height " + formatC("%.1f", out.heightAtMaxWidth * f.length)
+        "(max. width is at height " + formatResult(1, out.heightAtMaxWidth * f.length)
             + (english ? " [ft] from base)" : " [m] from base)"));
     // The ratio of a run without a width is shown with the smallest divisor
     // instead of dividing by zero.
     row(n++, 700, "Ratio    H / W ",
-        formatC("%.3f", out.maxHeight / std::max(out.maxWidth, 0.0001)));
+        formatResult(3, out.maxHeight / std::max(out.maxWidth, 0.0001)));
     row(n++, 700, "Width of base of tube resting on foundation soil,  " + unit(units.length),
-        formatC("%.1f", out.baseWidth * f.length));
+        formatResult(1, out.baseWidth * f.length));
     const std::string areaUnit = unit(units.area);
     if (pressureType) {
         row(n++, 700, "Cross-sectional area of slurry,  " + areaUnit,
-            formatC("%.1f", out.totalArea * f.area));
+            formatResult(1, out.totalArea * f.area));
     } else {
         row(n++, 700,
             (twoLayers ? "Cross-sectional area of lower layer of slurry,  "
                        : "Cross-sectional area of layer of slurry,  ")
                 + areaUnit,
-            formatC("%.1f", out.areaLowerSlurry * f.area));
+            formatResult(1, out.areaLowerSlurry * f.area));
         if (twoLayers)
             row(n++, 700, "Cross-sectional area of upper layer of slurry,  " + areaUnit,
-                formatC("%.1f", out.areaUpperSlurry * f.area));
+                formatResult(1, out.areaUpperSlurry * f.area));
         row(n++, 700,
             "Total storage capacity of tube per unit length,  " + unit(units.volumePerLength),
-            formatC("%.1f", out.totalArea * f.area));
+            formatResult(1, out.totalArea * f.area));
     }
     const int p = n;
     row(p, 700, "Net pumping pressure within tube at inlet,  " + unit(units.pressure),
-        formatC("%.1f", out.inletPressure * f.pumpingPressure));
+        formatResult(1, out.inletPressure * f.pumpingPressure));
     if (const std::string notice = solutionNoticeLine(out); !notice.empty())
         row(p + 1, 700, notice);
 
@@ -348,9 +401,9 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
         row(p + 4, 700, "Unit weight of consolidated (saturated) fill,  " + weightUnit,
             formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight));
         row(p + 5, 700, "Consolidated cross-section area,  " + areaUnit,
-            formatC("%.1f", record.consolidation.consolidatedArea * f.area));
+            formatResult(1, record.consolidation.consolidatedArea * f.area));
         row(p + 6, 700, "Final height,  H  " + unit(units.length),
-            formatC("%.1f", record.consolidation.finalHeight * f.length));
+            formatResult(1, record.consolidation.finalHeight * f.length));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "model/c_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <clocale>
 #include <cmath>
@@ -60,6 +61,21 @@ std::string formatC(const char *format, ...)
     }
     va_end(again);
     return result;
+}
+
+std::string formatResult(int decimals, double value)
+{
+    std::string text = formatC("%.*f", decimals, value);
+    const bool printsAsZero = text.find_first_of("123456789") == std::string::npos;
+    if (printsAsZero && value != 0 && std::isfinite(value)) {
+        // The first significant digit is at decimal place -floor(log10|v|);
+        // one more place gives the second.
+        const int first = -static_cast<int>(std::floor(std::log10(std::fabs(value))));
+        // Beyond a dozen decimals a fixed text would be unreadable.
+        text = first < 12 ? formatC("%.*f", std::max(decimals, first + 1), value)
+                          : formatC("%.1e", value);
+    }
+    return text;
 }
 
 std::string formatFieldNumber(double value)

@@ -10,6 +10,11 @@ namespace vendrix {
 // Like snprintf, but under the "C" locale.
 std::string formatC(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
+// A result with `decimals` decimals ("%.*f"), except that a value that is not
+// zero but would print as 0 (0, 0.0, -0.00) gets as many decimals as it needs
+// to show two significant digits: 0.034 with no decimals prints as "0.034".
+std::string formatResult(int decimals, double value);
+
 // A number as shown in an input field: general format with 15 significant
 // digits (10 -> "10", 10 × 3.28084 -> "32.8084").
 std::string formatFieldNumber(double value);

@@ -80,6 +80,15 @@ std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_v
     return std::nullopt;
 }
 
+std::optional<RuleFailure> checkCircumference(double circumference)
+{
+    // Written so that a value that is not a number fails as well.
+    if (!(circumference > 0))
+        return correctable(108, "Circumference of tube should be greater than zero.",
+                           "circumference");
+    return std::nullopt;
+}
+
 SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display)
 {
     const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
@@ -100,6 +109,9 @@ std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
                                            const DisplaySettings &display)
 {
     const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+
+    if (auto failure = checkCircumference(shown.circumference))
+        return failure;
 
     // 101, 102: the slurry must be at least as heavy as the medium that carries it.
     // Compared in kN/m3; the message shows the medium in the shown unit.

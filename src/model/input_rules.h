@@ -50,7 +50,11 @@ int maxTextLength(std::string_view field);
 // field allows; error number text empty (plain message box), focus on `field`.
 std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_view text);
 
-// ---- Slurry Data (Errors 101 to 107) ----------------------------------------
+// ---- Slurry Data (Errors 101 to 108) ----------------------------------------
+
+// Error 108: no tube without a circumference. The first rule of Slurry Data, and
+// checked again before a run, since a project file may carry any value.
+std::optional<RuleFailure> checkCircumference(double circumference);
 
 struct SlurryShownValues
 {

@@ -39,6 +39,16 @@ public:
         line(text);
     }
 
+    // A result line: as value(), but a result that would print as 0 while it is
+    // not 0 shows two significant digits.
+    void result(const char *label, int decimals, double number, const char *unit = nullptr)
+    {
+        std::string text = label + formatC("%10s", formatResult(decimals, number).c_str());
+        if (unit)
+            text += std::string(" ") + unit;
+        line(text);
+    }
+
     const UnitFactors &factors() const { return m_factors; }
     const UnitLabels &labels() const { return m_labels; }
     bool english() const { return m_english; }
@@ -153,55 +163,55 @@ void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
     out.line("  ==============");
     out.line(" ");
     out.line("Results correspond to a circumference of tube of "
-             + formatC("%.1f", s.computedCircumference * f.length)
+             + formatResult(1, s.computedCircumference * f.length)
              + (english ? " [ft] and" : " [m] and"));
     if (g == 0)
         out.line("     ULTIMATE geosynthetic strength of "
-                 + formatC("%.0f", s.ultimateStrengthCircumferential * f.forcePerLength)
+                 + formatResult(0, s.ultimateStrengthCircumferential * f.forcePerLength)
                  + (english ? " [lb/ft]." : " [kN/m]."));
     else if (g == 1)
-        out.line("     maximum tube height of " + formatC("%.1f", s.maxHeight * f.length)
+        out.line("     maximum tube height of " + formatResult(1, s.maxHeight * f.length)
                  + (english ? " [ft]." : " [m]."));
     else
-        out.line("     pumping pressure of " + formatC("%.1f", s.inletPressure * f.pumpingPressure)
+        out.line("     pumping pressure of " + formatResult(1, s.inletPressure * f.pumpingPressure)
                  + (english ? " [psi]." : " [kPa]."));
     out.line(" ");
     out.line("Geosynthetic in CIRCUMFERENTIAL direction:");
-    out.value("     Tensial force at WORKING conditions        ", "%10.0f",
-              s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength,
-              u.forcePerLength);
-    out.value("     Required ULTIMATE strength                 ", "%10.0f",
-              s.ultimateStrengthCircumferential * f.forcePerLength, u.forcePerLength);
+    out.result("     Tensial force at WORKING conditions        ", 0,
+               s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength,
+               u.forcePerLength);
+    out.result("     Required ULTIMATE strength                 ", 0,
+               s.ultimateStrengthCircumferential * f.forcePerLength, u.forcePerLength);
     out.line("Geosynthetic in AXIAL direction:");
-    out.value("     Tensial force at WORKING conditions        ", "%10.0f",
-              s.ultimateStrengthAxial / rf.axial * f.forcePerLength, u.forcePerLength);
-    out.value("     Required ULTIMATE strength                 ", "%10.0f",
-              s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength);
-    out.value("Maximum height of tube,  H                      ", "%10.1f", s.maxHeight * f.length,
-              u.length);
-    out.value("Maximum width of tube,  W                       ", "%10.1f", s.maxWidth * f.length,
-              u.length);
-    out.line("(max. width is at height " + formatC("%.1f", s.heightAtMaxWidth * f.length)
+    out.result("     Tensial force at WORKING conditions        ", 0,
+               s.ultimateStrengthAxial / rf.axial * f.forcePerLength, u.forcePerLength);
+    out.result("     Required ULTIMATE strength                 ", 0,
+               s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength);
+    out.result("Maximum height of tube,  H                      ", 1, s.maxHeight * f.length,
+               u.length);
+    out.result("Maximum width of tube,  W                       ", 1, s.maxWidth * f.length,
+               u.length);
+    out.line("(max. width is at height " + formatResult(1, s.heightAtMaxWidth * f.length)
              + (english ? " [ft] from base)" : " [m] from base)"));
-    out.value("Ratio    H / W                                  ", "%10.3f",
-              s.maxHeight / std::max(s.maxWidth, 0.0001));
-    out.value("Width of base of tube resting on foundation soil", "%10.1f", s.baseWidth * f.length,
-              u.length);
+    out.result("Ratio    H / W                                  ", 3,
+               s.maxHeight / std::max(s.maxWidth, 0.0001));
+    out.result("Width of base of tube resting on foundation soil", 1, s.baseWidth * f.length,
+               u.length);
     if (g == 2) {
-        out.value("Cross-sectional area of slurry                  ", "%10.1f",
-                  s.totalArea * f.area, u.area);
+        out.result("Cross-sectional area of slurry                  ", 1, s.totalArea * f.area,
+                   u.area);
     } else {
-        out.value(twoLayers ? "Cross-sectional area of lower layer of slurry   "
-                            : "Cross-sectional area of layer of slurry         ",
-                  "%10.1f", s.areaLowerSlurry * f.area, u.area);
+        out.result(twoLayers ? "Cross-sectional area of lower layer of slurry   "
+                             : "Cross-sectional area of layer of slurry         ",
+                   1, s.areaLowerSlurry * f.area, u.area);
         if (twoLayers)
-            out.value("Cross-sectional area of upper layer of slurry   ", "%10.1f",
-                      s.areaUpperSlurry * f.area, u.area);
-        out.value("Total storage capacity of tube per unit length  ", "%10.1f",
-                  s.totalArea * f.area, u.volumePerLength);
+            out.result("Cross-sectional area of upper layer of slurry   ", 1,
+                       s.areaUpperSlurry * f.area, u.area);
+        out.result("Total storage capacity of tube per unit length  ", 1, s.totalArea * f.area,
+                   u.volumePerLength);
     }
-    out.value("Net pumping pressure within tube at inlet       ", "%10.1f",
-              s.inletPressure * f.pumpingPressure, u.pressure);
+    out.result("Net pumping pressure within tube at inlet       ", 1,
+               s.inletPressure * f.pumpingPressure, u.pressure);
     if (const std::string notice = solutionNoticeLine(s); !notice.empty())
         out.line(notice);
     out.raw(kSectionEnd);
@@ -216,10 +226,10 @@ void consolidatedTube(TextBuilder &out, const TubeInput &in, const Consolidation
     out.line(" ");
     out.value("Unit weight of consolidated (saturated) fill    ", "%10.1f",
               in.consolidatedUnitWeight * f.unitWeight, u.unitWeight);
-    out.value("Consolidated cross-section area                 ", "%10.1f",
-              c.consolidatedArea * f.area, u.area);
-    out.value("Final height,  H                                ", "%10.1f",
-              c.finalHeight * f.length, u.length);
+    out.result("Consolidated cross-section area                 ", 1, c.consolidatedArea * f.area,
+               u.area);
+    out.result("Final height,  H                                ", 1, c.finalHeight * f.length,
+               u.length);
     out.raw(kSectionEnd);
 }
 

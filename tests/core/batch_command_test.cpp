@@ -77,6 +77,9 @@ TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
         {{"/nonexistent/project.Vdx"}, "project.Vdx"},
         {{"--set", "slurryUnitWeightUpper=13"}, "Error No.103"},
         {{"--set", "rfCreep=0.5"}, "Error No.201"},
+        {{"--set", "circumference=-4", "--set", "analysisType=2"},
+         "Error No.108: Circumference of tube should be greater than zero."},
+        {{"--set", "circumference=0"}, "Error No.108"},
         {{"--image", "x.png"}, "not available"},
     };
     for (const Case &c : cases) {
@@ -168,6 +171,55 @@ TEST(BatchCommand, SavesTheProjectAfterSetAndOpensItAgain)
     r = runBatch({path, "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"computedCircumference\": 12."), std::string::npos) << r.out;
+    std::filesystem::remove_all(dir);
+}
+
+TEST(BatchCommand, SetAppliesTheDialogsLayerAndLengthRules)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "vendrix_batch_rules_test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "one-layer.Vdx").string();
+    // One layer: the upper unit weight follows the lower one, whatever was set.
+    BatchResult r = runBatch({"--set", "slurryUnitWeightUpper=11.5", "--set", "twoSlurryLayers=0",
+                              "--set", "slurryUnitWeightLower=13", "--save", path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ProjectRecord record;
+    std::string message;
+    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    EXPECT_EQ(record.input.slurryUnitWeightUpper, 13);
+    // Two layers keep both.
+    r = runBatch({"--set", "slurryUnitWeightUpper=11.5", "--save", path});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    EXPECT_EQ(record.input.slurryUnitWeightUpper, 11.5);
+
+    struct Case
+    {
+        std::string assignment;
+        const char *refusal; // nullptr = accepted
+    };
+    std::string umlauts;
+    for (int i = 0; i < 40; ++i)
+        umlauts += "\xC3\xBC"; // 40 characters, 80 bytes of UTF-8
+    const Case cases[] = {
+        {"title=" + std::string(40, 'W'), nullptr},
+        {"title=" + umlauts, nullptr},
+        {"title=" + std::string(41, 'W'), "Please enter no more than 40 characters."},
+        {"companyName=" + std::string(101, 'a'), "Please enter no more than 100 characters."},
+        {"companyCity=" + std::string(31, 'a'), "Please enter no more than 30 characters."},
+        {"designer=" + std::string(200, 'a'), nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.assignment.substr(0, 14));
+        r = runBatch({"--set", c.assignment, "--save", path});
+        if (!c.refusal) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            continue;
+        }
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(c.refusal), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
     std::filesystem::remove_all(dir);
 }
 

@@ -44,6 +44,14 @@ TEST(InputRules, SlurryDataRulesInOrder)
     };
     const Case cases[] = {
         {"initial values", initialSlurry(), nullptr, ""},
+        {"negative circumference", with([](auto &v) { v.circumference = -4; }), "Error No.108",
+         "circumference"},
+        {"zero circumference before the unit weights", with([](auto &v) {
+             v.circumference = 0;
+             v.slurryUnitWeightLower = v.slurryUnitWeightUpper = 9.8;
+         }),
+         "Error No.108", "circumference"},
+        {"tiny circumference", with([](auto &v) { v.circumference = 1e-9; }), nullptr, ""},
         {"lower slurry lighter than water",
          with([](auto &v) { v.slurryUnitWeightLower = v.slurryUnitWeightUpper = 9.8; }),
          "Error No.101", "slurryUnitWeightLower"},

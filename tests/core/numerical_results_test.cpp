@@ -188,5 +188,24 @@ TEST(NumericalResults, WorkingTensionUsesTheCrossedSeamFactors)
     EXPECT_EQ(lines[4], "Tensial force at WORKING conditions = 30 [kN/m]"); // 58.57 / 1.95
 }
 
+TEST(NumericalResults, SmallResultsShowTwoSignificantDigits)
+{
+    // A flat tube: tensions below 1 kN/m, a base width below 0.05 m.
+    ProjectRecord r = recordWithResults();
+    r.input.rfSeamAxial = 4.0; // circumferential product 7.8
+    r.input.rfSeamCircumferential = 1.0; // axial product 1.95
+    r.solution.ultimateStrengthCircumferential = 3.9; // working 3.9 / 7.8 = 0.5
+    r.solution.ultimateStrengthAxial = 0.0123;
+    r.solution.baseWidth = 0.0042;
+    r.solution.inletPressure = -0.03;
+    const Lines lines = numericalResultsLines(r);
+    EXPECT_EQ(lines[2], "Tensial force at WORKING conditions = 0.50 [kN/m]");
+    EXPECT_EQ(lines[3], "Required ULTIMATE strength = 4 [kN/m]");
+    EXPECT_EQ(lines[4], "Tensial force at WORKING conditions = 0.0063 [kN/m]"); // / 1.95
+    EXPECT_EQ(lines[5], "Required ULTIMATE strength = 0.012 [kN/m]");
+    EXPECT_EQ(lines[10], "Width of base of tube resting on foundation soil = 0.0042 [m]");
+    EXPECT_EQ(lines[14], "Net pumping pressure within tube at inlet = -0.030 [kPa]");
+}
+
 } // namespace
 } // namespace vendrix

@@ -354,6 +354,17 @@ TEST(ResultsText, SolutionMethodAndConvergenceNoticeUnderTheResults)
     }
 }
 
+TEST(ResultsText, SmallResultsKeepTwoSignificantDigits)
+{
+    ProjectRecord record = solvedRecord();
+    record.solution.ultimateStrengthAxial = 0.0123;
+    record.solution.baseWidth = 0.0042;
+    const std::string text = resultsText(record);
+    for (const char *line : {"     Required ULTIMATE strength                      0.012 [kN/m]",
+                             "Width of base of tube resting on foundation soil    0.0042 [m]"})
+        EXPECT_TRUE(hasLineStartingWith(text, line)) << line << "\n" << text;
+}
+
 TEST(ResultsText, FileIsWrittenAndAFailedWriteIsReported)
 {
     const std::filesystem::path dir

@@ -57,6 +57,25 @@ TEST(CFormat, FieldNumbers)
     }
 }
 
+TEST(CFormat, ResultsThatWouldPrintAsZero)
+{
+    const struct
+    {
+        int decimals;
+        double value;
+        const char *expected;
+    } cases[] = {
+        {0, 0.0, "0"},    {1, 0.0, "0.0"},       {0, 0.4, "0.40"},
+        {0, 0.5, "0.50"}, {0, 0.51, "1"},        {1, 0.034, "0.034"},
+        {1, 0.05, "0.1"}, {0, -0.27, "-0.27"},   {3, 0.0001234, "0.00012"},
+        {0, 12.4, "12"},  {1, 1e-15, "1.0e-15"}, {2, 0.00999, "0.01"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(formatResult(c.decimals, c.value), c.expected);
+    }
+}
+
 TEST(CFormat, LongOutputIsNotCut)
 {
     const std::string long_text(1000, 'x');

@@ -249,4 +249,41 @@ TEST(BatchExecutable, InterruptedWritesLeaveNoTemporaryFile)
     }
 }
 
+TEST(BatchExecutable, DesktopWithoutADisplaySaysSoInOneLine)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    for (const char *display : {"", ":987"}) { // none, and one that nobody serves
+        SCOPED_TRACE(display);
+        if (*display)
+            environment.insert("DISPLAY", display);
+        else
+            environment.remove("DISPLAY");
+        const Finished start = runProgram(VENDRIX_EXECUTABLE, {}, environment);
+        EXPECT_EQ(start.status, 2);
+        EXPECT_TRUE(start.out.isEmpty()) << start.out.toStdString();
+        EXPECT_EQ(start.err.count(QLatin1Char('\n')), 1) << start.err.toStdString();
+        EXPECT_TRUE(start.err.startsWith("vendrix: no display found")) << start.err.toStdString();
+        EXPECT_TRUE(start.err.contains("vendrix run")) << start.err.toStdString();
+        EXPECT_TRUE(start.err.contains("--help")) << start.err.toStdString();
+    }
+}
+
+TEST(BatchExecutable, PrintsOnlyItsOwnMessagesWithoutADesktopSession)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
+    const Finished run = runProgram(VENDRIX_EXECUTABLE,
+                                    {"run", "--pdf", dir.filePath("r.pdf"), "--image",
+                                     dir.filePath("x.png"), "--sketch", dir.filePath("s.png")},
+                                    environment);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err.toStdString(), "");
+    EXPECT_TRUE(run.out.startsWith("Results correspond")) << run.out.toStdString();
+}
+
 } // namespace

@@ -240,6 +240,66 @@ TEST(CrossSection, NonConvergenceNoticeExactlyWhenWarned)
     }
 }
 
+TEST(CrossSection, NonConvergenceNoticeLeavesTheWidthDimensionVisible)
+{
+    // A tall tube: 3.0 m high out of 10 m, near the ideal circle's 3.18 m, which
+    // the run warns about; its crest would stand under the notice.
+    ProjectRecord record;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    record.input.desiredMaxHeight = 3.0;
+    ASSERT_FALSE(RunAnalysis(record).refused);
+    record.state.shapeShown = ShapeAsFilled;
+    record.solution.convergenceWarning = 1;
+    for (const QSize size : {QSize(kW, kH), QSize(900, 600)}) {
+        SCOPED_TRACE(size.width());
+        const QImage image = picture(record, size);
+        const CrossSectionLayout l
+            = crossSectionLayout(record.solution, size.width(), size.height());
+        // The box as drawn: pink down the column just inside its left edge.
+        const int boxX = int(0.14 * size.width()) + 4;
+        int boxBottom = -1;
+        for (int y = 0; y < size.height(); ++y)
+            if (image.pixelColor(boxX, y) == colours::pink)
+                boxBottom = y;
+        ASSERT_GT(boxBottom, 0);
+        // The width dimension line (20 pixels above the crest) is black from end
+        // to end, and its label (40 pixels above the crest) starts below the box.
+        const double crest = l.baseY - l.scale * l.crestHeight;
+        EXPECT_GT(crest - 40, boxBottom);
+        const int lineY = int(crest - 20);
+        const int xl = int(l.centreX - l.scale * l.halfWidth),
+                  xr = int(l.centreX + l.scale * l.halfWidth);
+        int black = 0;
+        for (int x = xl + 13; x < xr - 13; ++x)
+            black += image.pixelColor(x, lineY) == QColor(Qt::black);
+        EXPECT_GT(black, (xr - xl - 26) * 0.6) << "line at y " << lineY;
+    }
+}
+
+TEST(CrossSection, SmallPicturesKeepTheResultLinesApart)
+{
+    const ProjectRecord record = solvedProject();
+    for (const QSize size : {QSize(kW, kH), QSize(600, 400), QSize(450, 300), QSize(300, 200),
+                             QSize(300, 500), QSize(900, 230)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        const QImage image = picture(record, size);
+        // The five result lines are white text on the foundation, left of the
+        // centre: count the bands of rows that hold white pixels.
+        int bands = 0;
+        bool inBand = false;
+        for (int y = int(0.65 * size.height()) + 2; y < int(0.9 * size.height()); ++y) {
+            bool white = false;
+            for (int x = int(0.1 * size.width()); x < int(0.45 * size.width()) && !white; ++x) {
+                const QColor c = image.pixelColor(x, y); // smoothed text: light, not only white
+                white = std::min({c.red(), c.green(), c.blue()}) > 150;
+            }
+            bands += white && !inBand;
+            inBand = white;
+        }
+        EXPECT_EQ(bands, 5);
+    }
+}
+
 TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
 {
     ProjectRecord record = solvedProject();

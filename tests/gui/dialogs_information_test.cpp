@@ -44,6 +44,21 @@ TEST(LocalTime, WrittenAsTheCLibraryDoes)
     EXPECT_EQ(text[16], ':');
 }
 
+TEST_F(InformationFixture, TypingRightAfterOpeningGoesIntoTheTitle)
+{
+    record.info.designer = "A. Engineer";
+    CGeneralInformation dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_EQ(focusName(dialog), "title");
+    QTest::keyClicks(dialog.focusWidget(), QStringLiteral("Dike 2"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_EQ(text(dialog, "title"), "Dike 2");
+    pressEnter(dialog);
+    EXPECT_EQ(focusName(dialog), "projectNumber");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)
 {
     CGeneralInformation dialog(record, recorder.services());

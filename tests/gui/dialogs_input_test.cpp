@@ -9,10 +9,12 @@
 #include "app/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
+#include "post/consolidation.h"
 
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -20,6 +22,103 @@
 
 using namespace vendrix;
 using namespace vendrix::test;
+
+TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
+{
+    for (const int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        ProjectRecord record;
+        record.display.englishUnits = english;
+        RecordingServices recorder;
+        CModifyUnits dialog(record, recorder.services());
+        showActive(dialog);
+        EXPECT_EQ(focusName(dialog), english ? "englishUnits_1" : "englishUnits_0");
+        pressEnter(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), 0);
+    }
+    for (const AnalysisType type :
+         {AnalysisType::GivenStrength, AnalysisType::GivenHeight, AnalysisType::GivenPressure}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        ProjectRecord record;
+        record.input.analysisType = type;
+        RecordingServices recorder;
+        CAnalysisType dialog(record, recorder.services());
+        showActive(dialog);
+        const std::string radio = "analysisType_" + std::to_string(static_cast<int>(type));
+        EXPECT_EQ(focusName(dialog).toStdString(), radio);
+        pressEnter(dialog); // to the value of that objective
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(qobject_cast<QLineEdit *>(dialog.focusWidget()) != nullptr);
+    }
+}
+
+TEST(InputDialogs, AltOPressesOk)
+{
+    const std::vector<
+        std::pair<const char *, std::function<QDialog *(ProjectRecord &, const UiServices &)>>>
+        dialogs = {
+            {"units", [](auto &r, auto &s) { return new CModifyUnits(r, s); }},
+            {"general information", [](auto &r, auto &s) { return new CGeneralInformation(r, s); }},
+            {"slurry", [](auto &r, auto &s) { return new CModifySlurry(r, s); }},
+            {"water", [](auto &r, auto &s) { return new CUnitWeight(r, s); }},
+            {"reduction factors", [](auto &r, auto &s) { return new CGeosynParameters(r, s); }},
+            {"type of analysis", [](auto &r, auto &s) { return new CAnalysisType(r, s); }},
+        };
+    for (const auto &[name, make] : dialogs) {
+        SCOPED_TRACE(name);
+        QTemporaryDir data;
+        ProjectRecord record;
+        record.info.designer = "A. Engineer";
+        record.state.dataDirectory = data.path().toStdString();
+        RecordingServices recorder;
+        std::unique_ptr<QDialog> dialog(make(record, recorder.services()));
+        showActive(*dialog);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_O, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 2000));
+        EXPECT_TRUE(recorder.shown.empty());
+    }
+}
+
+TEST(InputDialogs, ChoosingLayersOrObjectiveKeepsTheDialogSize)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry slurry(record, recorder.services());
+    CAnalysisType analysis(record, recorder.services());
+    const std::vector<std::pair<QDialog *, std::vector<const char *>>> cases = {
+        {&slurry, {"twoSlurryLayers_0", "twoSlurryLayers_1", "twoSlurryLayers_0"}},
+        {&analysis, {"analysisType_1", "analysisType_2", "analysisType_0", "analysisType_2"}},
+    };
+    for (const auto &[dialog, radios] : cases) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        showActive(*dialog);
+        const QRect opened = dialog->geometry();
+        for (const char *radio : radios) {
+            SCOPED_TRACE(radio);
+            clickRadio(*dialog, radio);
+            QApplication::processEvents(); // the layout settles
+            EXPECT_EQ(dialog->geometry(), opened);
+        }
+    }
+}
+
+TEST(ConflictMessage, NoLineOfTheMessageIsBrokenUp)
+{
+    ProjectRecord record;
+    const auto failure = checkConsolidationData(record, 2.65, 11.0); // lighter than the slurry
+    ASSERT_TRUE(failure.has_value());
+    ASSERT_EQ(failure->errorNumberText, "Error No.401");
+    CPolicing dialog;
+    dialog.errorNumberText = failure->errorNumberText;
+    dialog.messageText = failure->messageText;
+    showActive(dialog);
+    QLabel *message = child<QLabel>(dialog, "messageText");
+    int widest = 0;
+    for (const QString &line : message->text().split('\n'))
+        widest = std::max(widest, message->fontMetrics().horizontalAdvance(line));
+    EXPECT_GE(message->contentsRect().width(), widest);
+}
 
 TEST(UnitsDialog, EnterOrderAndStoredChoices)
 {

@@ -66,6 +66,18 @@ TEST(ConsolidationDialog, EnterSwapsFieldsAndComputesNothing)
     EXPECT_TRUE(dialog.isVisible());
 }
 
+TEST(ConsolidationDialog, AltOneRunsOptionOne)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    ConsolidationCalls calls;
+    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    showActive(dialog);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_1, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls.option1 == 1; }, 2000));
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+}
+
 TEST(ConsolidationDialog, OptionsStoreRunAndShowTheCrossSection)
 {
     for (int option : {1, 2}) {

@@ -6,6 +6,7 @@
 #include "app/extreme_dialog.h"
 #include "app/general_information_dialog.h"
 #include "app/geosyn_parameters_dialog.h"
+#include "app/help_center.h"
 #include "app/modify_slurry_dialog.h"
 #include "app/modify_units_dialog.h"
 #include "app/numerical_results_dialog.h"
@@ -13,6 +14,7 @@
 #include "app/photos2_dialog.h"
 #include "app/policing_dialog.h"
 #include "app/quantities_dialog.h"
+#include "app/start_menu.h"
 #include "app/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
@@ -20,6 +22,7 @@
 #include "model/project_record.h"
 
 #include <QDir>
+#include <QPainter>
 
 #include <functional>
 #include <memory>
@@ -92,6 +95,52 @@ TEST(DialogScreenshots, InputDialogs)
         dialog.errorNumberText = failure->errorNumberText;
         dialog.messageText = failure->messageText;
         grabTo(dialog, "dialog_conflict_message.png");
+    }
+}
+
+// Help asked with F1 from a modal dialog, beside it; and controls that do
+// nothing drawn grey.
+TEST(DialogScreenshots, HelpFromADialogAndDisabledControls)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    const UiServices services = recorder.services();
+    {
+        HelpCenter help;
+        help.install();
+        CModifySlurry dialog(record, services);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.move(20, 20);
+        showActive(dialog);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_F1);
+        ASSERT_NE(help.browser(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help.browser()));
+        QApplication::processEvents();
+        // Both windows as they stand on the screen.
+        const QRect both = dialog.geometry().united(help.browser()->geometry());
+        QImage picture(both.size(), QImage::Format_RGB32);
+        picture.fill(QColor(90, 90, 90));
+        QPainter painter(&picture);
+        // The help window stands above the dialog that asked for it.
+        for (QWidget *window :
+             {static_cast<QWidget *>(&dialog), static_cast<QWidget *>(help.browser())})
+            painter.drawPixmap(window->geometry().topLeft() - both.topLeft(), window->grab());
+        painter.end();
+        const QByteArray directory = qgetenv("VENDRIX_SCREENSHOT_DIR");
+        if (!directory.isEmpty()) {
+            EXPECT_TRUE(picture.save(QString::fromLocal8Bit(directory) + "/help_from_dialog.png"));
+        }
+    }
+    {
+        ProjectRecord oneLayer;
+        oneLayer.input.twoSlurryLayers = 0;
+        oneLayer.input.slurryUnitWeightUpper = oneLayer.input.slurryUnitWeightLower;
+        CModifySlurry dialog(oneLayer, services);
+        grabTo(dialog, "dialog_slurry_data_one_layer.png");
+    }
+    {
+        CStart menu(record, services);
+        grabTo(menu, "main_menu_before_run.png");
     }
 }
 

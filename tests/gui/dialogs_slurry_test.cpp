@@ -46,6 +46,32 @@ TEST(SlurryDialog, ShowsEnglishUnitsAndStoresSiAgain)
     EXPECT_NEAR(record.input.fluidHeightLower, 2.0, 1e-12);
 }
 
+TEST(SlurryDialog, DisabledUpperLayerFieldLooksDisabled)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CModifySlurry dialog(record, recorder.services());
+    showActive(dialog);
+    QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
+    auto look = [upper] {
+        const QImage image = upper->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        // Darkest grey (the text) and the field's ground beside the text.
+        return std::pair(darkest, QColor(image.pixel(image.width() / 6, image.height() / 2)));
+    };
+    const auto [enabledText, enabledGround] = look();
+    clickRadio(dialog, "twoSlurryLayers_0");
+    ASSERT_FALSE(upper->isEnabled());
+    const auto [disabledText, disabledGround] = look();
+    EXPECT_LT(enabledText, 60);
+    EXPECT_GT(disabledText, enabledText + 60);
+    EXPECT_EQ(enabledGround, QColor(Qt::white));
+    EXPECT_NE(disabledGround, QColor(Qt::white)) << "a white ground looks editable";
+}
+
 TEST(SlurryDialog, AsianPacificLabels)
 {
     ProjectRecord record;
@@ -115,6 +141,8 @@ TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
         const char *focus;
     };
     const Case cases[] = {
+        {"negative circumference", {{"circumference", "-4"}}, "Error No.108", "circumference"},
+        {"zero circumference", {{"circumference", "0"}}, "Error No.108", "circumference"},
         {"lighter than the medium",
          {{"slurryUnitWeightLower", "9.8"}},
          "Error No.101",

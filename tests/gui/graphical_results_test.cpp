@@ -245,6 +245,19 @@ TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
     }
 }
 
+TEST(GraphicalResults, CannotBeShrunkBelowTheStandardDrawingArea)
+{
+    ProjectRecord record = solvedProject();
+    RecordingServices recorder;
+    CGraphicalResults dialog(record, recorder.services());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.resize(200, 150); // as far as the user could drag its corner
+    QApplication::processEvents();
+    EXPECT_GE(dialog.view()->width(), 628);
+    EXPECT_GE(dialog.view()->height(), 410);
+}
+
 // Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the
 // cross-section in each state and the window are saved as PNG files.
 TEST(GraphicalResultsScreenshots, EachShapeAndMode)

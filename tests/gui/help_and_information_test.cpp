@@ -25,7 +25,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QToolButton>
 
 using namespace vendrix;
 using namespace vendrix::test;
@@ -165,8 +167,8 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
     }
     {
         CModifySlurry dialog(record, recorder.services());
-        SCOPED_TRACE("slurry data has no topic of its own");
-        expectTopicAfterF1(dialog, "qrc:/help/Contents.htm");
+        SCOPED_TRACE("slurry data opens its page of the input windows");
+        expectTopicAfterF1(dialog, "qrc:/help/Working_with_Vendrix.htm#slurry");
     }
     {
         CMainFrame frame(record, recorder.services(), &help);
@@ -216,6 +218,71 @@ TEST(HelpTopics, ContextHelpModeAndCaptionButton)
     QEvent whatsThis(QEvent::EnterWhatsThisMode);
     QApplication::sendEvent(&dialog, &whatsThis);
     EXPECT_EQ(help.browser()->currentUrl().toString(), "qrc:/help/Quantities.htm");
+}
+
+TEST(HelpTopics, ContextHelpClickArrivesThroughTheWindowAsOnTheDesktop)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    HelpCenter help;
+    help.install();
+    CMainFrame frame(record, recorder.services(), &help);
+    bool ran = false;
+    frame.setDialogRunner([&ran](QDialog &) {
+        ran = true;
+        return int(QDialog::Rejected);
+    });
+    frame.show();
+    frame.newProject();
+    QWidget *menu = frame.mainMenu();
+    ASSERT_NE(menu, nullptr);
+    QWidget *window = menu->window();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(menu, Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_TRUE(help.inContextHelpMode());
+    // The press goes to the window first, as the window system delivers it.
+    QPushButton *button = child<QPushButton>(*menu, "modifyInputData");
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      button->mapTo(window, button->rect().center()));
+    EXPECT_FALSE(help.inContextHelpMode());
+    ASSERT_NE(help.browser(), nullptr);
+    EXPECT_TRUE(help.browser()->isVisible());
+    EXPECT_EQ(help.browser()->currentUrl().toString(), "qrc:/help/Working_with_Vendrix.htm");
+    EXPECT_FALSE(ran) << "the click asked for help; it must not press the button as well";
+    record.state.projectOpen = 0;
+}
+
+TEST(HelpTopics, HelpFromAModalDialogCanBeUsedBesideIt)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    HelpCenter help;
+    help.install();
+    CModifyUnits dialog(record, recorder.services());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    showActive(dialog);
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_F1);
+    HelpBrowser *browser = help.browser();
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(browser));
+    EXPECT_EQ(browser->currentUrl().toString(), "qrc:/help/Modify_Units.htm");
+    // On the screen, and beside the dialog rather than anywhere.
+    const QRect screen = dialog.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(browser->frameGeometry()))
+        << browser->frameGeometry().width() << "x" << browser->frameGeometry().height();
+    EXPECT_LT(std::abs(browser->frameGeometry().top() - dialog.frameGeometry().top()),
+              screen.height() / 2);
+    // A click in the help window works while the dialog is open.
+    QToolButton *contents = nullptr;
+    for (QToolButton *button : browser->findChildren<QToolButton *>())
+        if (button->defaultAction() && button->defaultAction()->text() == "&Contents")
+            contents = button;
+    ASSERT_NE(contents, nullptr);
+    QTest::mouseClick(browser->windowHandle(), Qt::LeftButton, {},
+                      contents->mapTo(browser, contents->rect().center()));
+    EXPECT_EQ(browser->currentUrl().toString(), "qrc:/help/Contents.htm");
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(InformationDialogs, AboutBoxTextsAndButtons)

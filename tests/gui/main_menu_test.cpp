@@ -1,12 +1,17 @@
 // The main menu and the input menu: which result buttons are usable when, what
 // the input menu opens, the refused run, the resource tags and the results text
 // file.
+#include "app/graphical_results_dialog.h"
 #include "app/input_dialog.h"
 #include "app/second_menu.h"
 #include "app/start_menu.h"
+#include "model/project_file.h"
 #include "model/project_record.h"
 #include "shell_test_support.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -124,6 +129,66 @@ TEST_F(MainMenuFixture, RefusedRunShowsError302AndKeepsTheButtons)
     EXPECT_EQ(record.state.resultsValid, 1);
 }
 
+// The darkest grey of a control as drawn: its text.
+int darkestGrey(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+TEST_F(MainMenuFixture, DisabledResultButtonsLookDisabled)
+{
+    CStart menu(record, recorder.services());
+    menu.runDialog = script.runner();
+    menu.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    expectResultButtons(menu, false);
+    std::vector<int> disabled;
+    for (const char *name : kResultButtons)
+        disabled.push_back(darkestGrey(child<QPushButton>(menu, name)));
+    QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
+    expectResultButtons(menu, true);
+    for (std::size_t i = 0; i < std::size(kResultButtons); ++i) {
+        SCOPED_TRACE(kResultButtons[i]);
+        const int enabled = darkestGrey(child<QPushButton>(menu, kResultButtons[i]));
+        EXPECT_LT(enabled, 60);
+        EXPECT_GT(disabled[i], enabled + 60);
+    }
+}
+
+TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
+{
+    // Saved by hand or by another program: the file opens, the run refuses it.
+    const QString path = QDir::temp().filePath(QStringLiteral("vendrix_no_circumference.Vdx"));
+    record.input.circumference = -4;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    std::string message;
+    ASSERT_TRUE(saveProjectFile(path.toStdString(), record, message)) << message;
+    ProjectRecord opened;
+    ASSERT_TRUE(openProjectFile(path.toStdString(), opened, message)) << message;
+    QFile::remove(path);
+    EXPECT_EQ(opened.input.circumference, -4);
+    for (const int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        opened.display.englishUnits = english;
+        recorder.shown.clear();
+        CStart menu(opened, recorder.services());
+        menu.runDialog = script.runner();
+        menu.show();
+        QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.108");
+        EXPECT_EQ(recorder.shown[0].messageText,
+                  "Circumference of tube should be greater than zero.\n\nPlease correcet");
+        expectResultButtons(menu, false);
+        EXPECT_EQ(opened.state.resultsValid, 0);
+    }
+}
+
 TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
 {
     CModifySecondMenu menu(record, recorder.services(), nullptr, script.runner());
@@ -238,6 +303,40 @@ TEST_F(MainMenuFixture, CrossSectionShowsTheFilledShapeAndRestoresTheShownOne)
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(shownDuring, ShapeAsFilled);
     EXPECT_EQ(record.state.shapeShown, ShapeOption2);
+}
+
+TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)
+{
+    QTemporaryDir projectDir, otherDir;
+    ASSERT_TRUE(projectDir.isValid() && otherDir.isValid());
+    std::vector<QString> suggested;
+    UiServices services = recorder.services();
+    services.saveFileName = [&](QWidget *, const QString &, const QString &path, const QString &) {
+        suggested.push_back(path);
+        return QString(); // cancelled
+    };
+    record.info.projectPath = projectDir.filePath("dike.Vdx").toStdString();
+    CStart menu(record, services);
+    menu.runAnalysis();
+    CGraphicalResults graphics(record, services);
+    QTest::mouseClick(child<QPushButton>(menu, "saveResultsText"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(graphics, "BITMAP_FILE"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(graphics, "exportToExcel"), Qt::LeftButton);
+    ASSERT_EQ(suggested.size(), 3u);
+    for (const QString &path : suggested)
+        EXPECT_EQ(QFileInfo(path).absolutePath(), projectDir.path()) << path.toStdString();
+
+    // A project not saved yet: the folder where the last file was saved.
+    record.info.projectPath = "Not saved, yet";
+    services.saveFileName = [&](QWidget *, const QString &, const QString &path, const QString &) {
+        suggested.push_back(path);
+        return otherDir.filePath("results.txt");
+    };
+    CStart unsaved(record, services);
+    unsaved.runAnalysis();
+    unsaved.saveResultsAsText();
+    unsaved.saveResultsAsText();
+    EXPECT_EQ(QFileInfo(suggested.back()).absolutePath(), otherDir.path());
 }
 
 TEST_F(MainMenuFixture, ResultsTextFileWrittenWithTxtAddedAndFailuresReported)

@@ -1,8 +1,11 @@
 // The main window: menus in both states, toolbar order, New / Open / Save /
 // Close with the save question, a failing file, recent files, dropped files,
 // and the application object's data directory messages.
+#include "app/desktop_hooks.h"
+#include "app/desktop_program.h"
 #include "app/help_center.h"
 #include "app/main_frame.h"
+#include "app/splash_window.h"
 #include "app/vendrix_app.h"
 #include "model/project_file.h"
 #include "shell_test_support.h"
@@ -275,6 +278,61 @@ TEST_F(MainWindowFixture, OpenReadsTheFileAndLeavesResultsInvalid)
     EXPECT_FALSE(frame->mainMenu()->resultButtonsEnabled());
     EXPECT_FALSE(frame->document().isModified());
     EXPECT_FALSE(frame->action("fileOpen")->isEnabled());
+}
+
+TEST_F(MainWindowFixture, AFailingFileOnTheCommandLineIsNotHiddenByTheSplash)
+{
+    const QString broken = writeBrokenFile();
+    auto visibleSplash = [] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<SplashWindow *>(window) && window->isVisible())
+                return true;
+        return false;
+    };
+    bool splashWhileMessage = false;
+    services.error = [&](QWidget *, const QString &text) {
+        splashWhileMessage = splashWhileMessage || visibleSplash();
+        recorder.shown.push_back({std::string(), fromQString(text), true});
+    };
+    makeFrame();
+    DesktopArguments arguments;
+    arguments.projectPath = broken;
+    openStartProject(*frame, arguments);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_FALSE(splashWhileMessage);
+    EXPECT_FALSE(visibleSplash()) << "the user has already been interrupted by the message";
+
+    // A good file (or none) still gets the splash picture, over the opened project.
+    const QString good = dir.filePath("good.Vdx");
+    std::string message;
+    ASSERT_TRUE(saveProjectFile(good.toStdString(), ProjectRecord(), message)) << message;
+    arguments.projectPath = good;
+    openStartProject(*frame, arguments);
+    EXPECT_EQ(recorder.shown.size(), 1u);
+    EXPECT_TRUE(frame->document().projectOpen());
+    EXPECT_TRUE(visibleSplash());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (qobject_cast<SplashWindow *>(window))
+            delete window;
+}
+
+TEST(MainWindow, AtItsSmallestTheInputSketchIsWhole)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks());
+    frame.show();
+    frame.newProject();
+    frame.resize(10, 10); // as far as the user could drag its corner
+    QApplication::processEvents();
+    QWidget *display = frame.inputDisplay();
+    ASSERT_NE(display, nullptr);
+    // The sketch's texts have fixed sizes: below the standard sketch they are cut.
+    EXPECT_GE(display->width(), 584);
+    EXPECT_GE(display->height(), 366);
+    EXPECT_TRUE(frame.rect().contains(
+        display->geometry().translated(display->parentWidget()->mapTo(&frame, QPoint(0, 0)))));
+    record.state.projectOpen = 0;
 }
 
 TEST_F(MainWindowFixture, AFailingFileLeavesEverythingAsItWas)

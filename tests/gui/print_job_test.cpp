@@ -4,6 +4,9 @@
 #include "graphics/report_pages.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -182,4 +185,29 @@ TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
         EXPECT_LE(m.captured(4).toDouble(), 792.5);
     }
     EXPECT_GT(words, 50);
+}
+
+TEST(PrintJob, PreviewStandsOverTheMainWindowAtAReadableZoom)
+{
+    QWidget mainWindow;
+    mainWindow.setGeometry(40, 40, 760, 700);
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, &mainWindow);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [](QPrinter *p) {
+        QPainter painter(p);
+        painter.drawText(100, 100, QStringLiteral("page"));
+    });
+    placePreviewWindow(dialog, &mainWindow);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog.isMaximized());
+    EXPECT_GE(dialog.width(), mainWindow.width());
+    EXPECT_GE(dialog.height(), mainWindow.height() - 40);
+    auto *view = dialog.findChild<QPrintPreviewWidget *>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_GT(view->zoomFactor(), 0.75) << "the page's text is readable";
+    dialog.close();
 }

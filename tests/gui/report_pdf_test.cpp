@@ -7,14 +7,17 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace vendrix;
@@ -119,6 +122,66 @@ std::string valueAfter(const std::string &layoutPage, const std::string &layoutL
     const auto last = line.find_last_not_of(' ');
     const auto first = line.find_last_of(' ', last);
     return line.substr(first + 1, last - first);
+}
+
+struct Word
+{
+    double xMin = 0, xMax = 0, yMin = 0;
+    std::string text;
+};
+
+// The words of one page with their boxes in points, as pdftotext finds them.
+std::vector<Word> pageWords(const ProjectRecord &record, int page, const QString &name)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    std::string error;
+    EXPECT_TRUE(
+        writeReportPdf(record, path.toStdString(), QPageSize(QPageSize::A4), kPrintedOn, error))
+        << error;
+    const std::string xml
+        = runTool("pdftotext",
+                  {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+    std::vector<Word> words;
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    auto match = word.globalMatch(QString::fromStdString(xml));
+    while (match.hasNext()) {
+        const auto m = match.next();
+        words.push_back({m.captured(1).toDouble(), m.captured(3).toDouble(),
+                         m.captured(2).toDouble(), m.captured(4).toStdString()});
+    }
+    return words;
+}
+
+// The page frame's sides in points, found from what every page prints: the
+// banner starts at x = 500 twips and the page number ends at x = 11100 twips;
+// the frame runs from 500 to 11200.
+std::pair<double, double> frameSides(const std::vector<Word> &words)
+{
+    if (words.empty())
+        return {0, 0};
+    const Word &banner = words.front();
+    const auto page
+        = std::find_if(words.begin(), words.end(), [](const Word &w) { return w.text == "Page"; });
+    if (page == words.end())
+        return {0, 0};
+    double footerEnd = 0; // "Page n of  m" ends at 11100
+    for (const Word &w : words)
+        if (std::abs(w.yMin - page->yMin) < 1)
+            footerEnd = std::max(footerEnd, w.xMax);
+    const double perTwip = (footerEnd - banner.xMin) / 10600.0;
+    return {banner.xMin, banner.xMin + 10700.0 * perTwip};
+}
+
+void expectInsideFrame(const std::vector<Word> &words)
+{
+    const auto [left, right] = frameSides(words);
+    ASSERT_GT(right, left + 400);
+    for (const Word &w : words) {
+        EXPECT_GE(w.xMin, left - 0.5) << w.text;
+        EXPECT_LE(w.xMax, right + 0.5) << w.text;
+    }
 }
 
 } // namespace
@@ -344,6 +407,99 @@ TEST(ReportPdf, ScaleBarLabelsFollowTheHeight)
     }
 }
 
+TEST(ReportPdf, ScaleBarOfSmallTubesStaysInsideTheFrame)
+{
+    struct Case
+    {
+        double circumference; // m
+        bool english;
+        const char *unit;
+    };
+    // Tubes of 3, 4 and 7 m and one of 20 ft, filled at 30 kPa: drawn at a large
+    // scale, so the bar for their height would run past the frame.
+    const Case cases[] = {{3, false, "[m]"},
+                          {4, false, "[m]"},
+                          {7, false, "[m]"},
+                          {20 / 3.28084, true, "[ft]"},
+                          {10, false, "[m]"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.circumference);
+        ProjectRecord r;
+        ResetProject(r, "/tmp");
+        r.input.circumference = c.circumference;
+        r.input.analysisType = AnalysisType::GivenPressure;
+        r.input.pumpingPressure = 30;
+        r.display.englishUnits = c.english ? 1 : 0;
+        ASSERT_FALSE(RunAnalysis(r).refused);
+        const std::vector<Word> words = pageWords(r, 3, "small-tube.pdf");
+        expectInsideFrame(words);
+        // The unit closes the row of tick labels below "SCALE:".
+        const auto scale = std::find_if(words.begin(), words.end(),
+                                        [](const Word &w) { return w.text == "SCALE:"; });
+        ASSERT_NE(scale, words.end());
+        int ticks = 0;
+        bool unit = false;
+        for (const Word &w : words) {
+            if (w.yMin > scale->yMin + 5 && w.yMin < scale->yMin + 25) {
+                unit = unit || w.text == c.unit;
+                ticks += w.text != c.unit;
+            }
+        }
+        EXPECT_TRUE(unit);
+        EXPECT_GE(ticks, 3);
+    }
+}
+
+TEST(ReportPdf, SmallResultsKeepTwoSignificantDigits)
+{
+    // A flat tube: 20 m around, 1 m high, by the classic searches, whose working
+    // tensions are below 1 kN/m.
+    ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
+    r.input.circumference = 20;
+    r.input.desiredMaxHeight = 1;
+    ASSERT_FALSE(RunAnalysis(r, SolutionMethod::Classic).refused);
+    const PdfText pdf = writeAndRead(r, "flat-tube.pdf");
+    const std::string &p2 = pdf.pageTexts[1];
+    const std::string label = "Tensial force at WORKING conditions, [kN/m]";
+    const auto first = squeeze(p2).find(squeeze(label));
+    ASSERT_NE(first, std::string::npos) << p2;
+    const std::string value = valueAfter(p2, label);
+    EXPECT_NE(value, "0");
+    EXPECT_GT(std::stod(value), 0.1);
+    EXPECT_LT(std::stod(value), 1);
+    EXPECT_EQ(value.size(), 4u) << value; // 0.xx
+}
+
+TEST(ReportPdf, LongTitlePageFieldsStayInsideTheFrame)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.title = std::string(40, 'W');
+    r.info.projectNumber = std::string(80, 'M');
+    r.info.projectNumberSuffix = std::string(30, 'M');
+    r.info.client = std::string(150, 'W');
+    r.info.designer = std::string(200, 'W');
+    r.info.dateTime = std::string(120, 'W');
+    r.info.companyName = std::string(100, 'W');
+    r.info.companyStreet1 = std::string(100, 'W');
+    r.info.companyStreet2 = std::string(100, 'W');
+    r.info.companyCity = std::string(30, 'W');
+    r.info.companyState = std::string(20, 'W');
+    r.info.companyZip = std::string(20, 'W');
+    r.info.companyEmail = std::string(30, 'W');
+    r.info.description = std::string(600, 'W');
+    r.info.projectPath = "/" + std::string(58, 'W') + "/" + std::string(120, 'W') + "/dike.Vdx";
+    const std::vector<Word> words = pageWords(r, 1, "long-fields.pdf");
+    expectInsideFrame(words);
+    // Cut fields say so; the file name at the end of the path stays.
+    bool elided = false, fileName = false;
+    for (const Word &w : words) {
+        elided = elided || w.text.find("...") != std::string::npos;
+        fileName = fileName || w.text.find("dike.Vdx") != std::string::npos;
+    }
+    EXPECT_TRUE(elided);
+    EXPECT_TRUE(fileName);
+}
+
 TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
@@ -414,6 +570,13 @@ TEST(ReportPdf, WritesReportForPageImages)
     full.info.companyStreet2 = "Building 4, Second Floor";
     EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
                                QPageSize(QPageSize::Letter), kPrintedOn, error));
+    // A small tube, drawn at a large scale: its scale bar is a short one.
+    ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
+    small.input.circumference = 7;
+    small.input.pumpingPressure = 30;
+    EXPECT_FALSE(RunAnalysis(small).refused);
+    EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
+                               QPageSize(QPageSize::A4), kPrintedOn, error));
     r.display.printBlackWhite = 1;
     r.solution.convergenceWarning = 1;
     EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),

@@ -195,6 +195,30 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
 }
 
+// The --set values, held to what the input dialogs would accept as typed: a text
+// no longer than its field, and with one slurry layer the upper unit weight
+// equal to the lower one (the dialog shows and stores it so).
+bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
+{
+    for (const auto &[name, value] : options.assignments) {
+        std::string error;
+        if (setRecordField(record, name, value, error)) {
+            const FieldEntry *field = findRecordField(name);
+            if (field && field->kind == FieldKind::Text) {
+                if (const auto failure = checkTextLength(name, *field->text(record)))
+                    error = failure->messageText;
+            }
+        }
+        if (!error.empty()) {
+            print(err, "vendrix run: --set " + name + "=" + value + ": " + error + "\n");
+            return false;
+        }
+    }
+    if (!options.assignments.empty() && record.input.twoSlurryLayers == 0)
+        record.input.slurryUnitWeightUpper = record.input.slurryUnitWeightLower;
+    return true;
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
@@ -216,12 +240,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             return 2;
         }
     }
-    for (const auto &[name, value] : options.assignments) {
-        if (!setRecordField(record, name, value, error)) {
-            print(err, "vendrix run: --set " + name + "=" + value + ": " + error + "\n");
-            return 2;
-        }
-    }
+    if (!applyAssignments(options, record, err))
+        return 2;
     if (!options.savePath.empty()) {
         std::string message;
         if (!saveProjectFile(options.savePath, record, message)) {
