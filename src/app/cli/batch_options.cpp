@@ -1,5 +1,10 @@
 #include "app/cli/batch_options.h"
 
+#include "model/c_format.h"
+#include "post/filling_envelope.h"
+
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -26,6 +31,26 @@ bool parseSize(std::string_view text, int &width, int &height)
         return false;
     width = static_cast<int>(wv);
     height = static_cast<int>(hv);
+    return true;
+}
+
+bool hasEnvelopeExtension(std::string_view path)
+{
+    const size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos)
+        return false;
+    std::string ext(path.substr(dot + 1));
+    for (char &c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == "csv" || ext == "png" || ext == "svg" || ext == "pdf";
+}
+
+bool parsePressure(const std::string &text, double &kPa)
+{
+    double v = 0;
+    if (!parseFieldNumber(text, v) || !std::isfinite(v) || v <= 0 || v > kEnvelopePressureCeiling)
+        return false;
+    kPa = v;
     return true;
 }
 
@@ -100,6 +125,25 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
                 error = "--method takes exact or classic, not \"" + text + "\"";
                 return false;
             }
+        } else if (arg == "--envelope") {
+            if (!value(options.envelopePath))
+                return false;
+            if (!hasEnvelopeExtension(options.envelopePath)) {
+                error = "--envelope takes a .csv, .png, .svg or .pdf file, not \""
+                    + options.envelopePath + "\"";
+                return false;
+            }
+            options.envelope = true;
+        } else if (arg == "--envelope-max-pressure") {
+            if (!value(text))
+                return false;
+            if (!parsePressure(text, options.envelopeMaxPressure)) {
+                error = "--envelope-max-pressure takes a pressure in kPa above 0 and up to 5000, "
+                        "not \""
+                    + text + "\"";
+                return false;
+            }
+            options.envelope = true;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + std::string(arg);
             return false;
@@ -134,7 +178,12 @@ const char *batchUsage()
            "                        fixed-step searches of the earlier program\n"
            "  --json                print one JSON object: \"solution\" (every result, SI),\n"
            "                        \"solver\" (method, passes, zones) and, with --consolidate,\n"
-           "                        \"consolidation\"; a refused run prints \"error\"\n"
+           "                        \"consolidation\"; a refused run prints \"error\";\n"
+           "                        with an envelope option also \"envelope\" (SI: kPa, m,\n"
+           "                        m2, kN/m): maxSafePressure, heightAtMaxSafePressure,\n"
+           "                        widthAtMaxSafePressure, areaAtMaxSafePressure,\n"
+           "                        allowableTension, points; maxSafePressure is null with\n"
+           "                        a \"reason\" when there is no safe limit\n"
            "  --profile             with --json: add the profile coordinates (361 points)\n"
            "  --consolidate 1|2     estimate the consolidated shape by Option 1 or 2\n"
            "  --results FILE.txt    write the results text file\n"
@@ -144,6 +193,16 @@ const char *batchUsage()
            "  --sketch FILE.png     draw the input data sketch\n"
            "  --size WxH            size of --image and --sketch in pixels (default 628x410)\n"
            "  --pdf FILE.pdf        write the printed report\n"
+           "  --envelope FILE       write the filling envelope: the tube solved by the\n"
+           "                        exact method from 0 to the top of the pressure range,\n"
+           "                        and the safe limit where the working tension reaches\n"
+           "                        the allowable working tension;\n"
+           "                        .csv the table (display units, header with units),\n"
+           "                        .png/.svg the chart (--size applies), .pdf the field card\n"
+           "  --envelope-max-pressure KPA\n"
+           "                        top of the envelope's range in kPa (default: where the\n"
+           "                        working tension reaches 1.5 x the allowable); with --json\n"
+           "                        alone it adds the \"envelope\" object without a file\n"
            "\n"
            "Without --json the results are printed in the project's display units.\n"
            "Exit status: 0 done, 2 refused input, file or option.\n";

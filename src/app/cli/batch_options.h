@@ -26,6 +26,9 @@ struct BatchOptions
     int imageHeight = 410;
     std::string pdfPath; // --pdf FILE.pdf
     SolutionMethod method = kDefaultSolutionMethod; // --method exact|classic
+    std::string envelopePath; // --envelope FILE.csv|png|svg|pdf
+    double envelopeMaxPressure = 0; // --envelope-max-pressure KPA; 0 = default range
+    bool envelope = false; // either envelope option was given
 };
 
 // argv[0] is "run". Returns false with a readable reason for a malformed call.
