@@ -134,7 +134,7 @@ void drawSafeNumbers(PageCanvas &canvas, const FillingEnvelope &e, const Units &
     canvas.setFont(600, 600);
     canvas.textCentred(3225, -3980, u.value(s.pumpingPressure, u.f.pumpingPressure, u.l.pressure));
     canvas.textCentred(8475, -3980, u.value(s.maxHeight, u.f.length, u.l.length));
-    canvas.line(5850, -3550, 5850, -5100);
+    canvas.line(5850, -3550, 5850, -4760);
     canvas.setFont(180);
     canvas.textCentred(5850, -4850,
                        "At the limit: width " + u.value(s.maxWidth, u.f.length, u.l.length)

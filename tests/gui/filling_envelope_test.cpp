@@ -9,6 +9,7 @@
 #include "graphics/field_card.h"
 #include "graphics/image_export.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -200,6 +201,44 @@ TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
     click(dialog, "printFieldCard");
     EXPECT_TRUE(pdfText(pdf).contains("14.38 [kPa]"));
     EXPECT_TRUE(recorder.shown.empty());
+}
+
+} // namespace
+} // namespace vendrix
+
+namespace vendrix {
+namespace {
+
+// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the window
+// and the field card (A4 at 100 dots per inch) are saved as PNG files.
+TEST(FillingEnvelopeScreenshots, WindowAndFieldCard)
+{
+    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
+    ProjectRecord record;
+    record.info.title = "Harbour dike, cell 3";
+    record.info.projectNumber = "2026-114";
+    record.info.stationNumber = "0+450";
+    RecordingServices recorder;
+    CFillingEnvelope dialog(record, recorder.services());
+    dialog.show();
+    QApplication::processEvents();
+    const QPixmap window = dialog.grab();
+    EXPECT_FALSE(window.isNull());
+
+    QImage card(827, 1169, QImage::Format_RGB32);
+    card.setDotsPerMeterX(3937);
+    card.setDotsPerMeterY(3937);
+    card.fill(Qt::white);
+    {
+        QPainter painter(&card);
+        drawFieldCard(painter, QRectF(0, 0, card.width(), card.height()), dialog.cardRecord(),
+                      dialog.envelope(), "Tue Dec  8 14:00:00 2026");
+    }
+    if (!directory.isEmpty()) {
+        QDir().mkpath(directory);
+        EXPECT_TRUE(window.save(directory + "/filling_envelope_window.png"));
+        EXPECT_TRUE(card.save(directory + "/field_card.png"));
+    }
 }
 
 } // namespace
