@@ -89,41 +89,7 @@ CFillingEnvelope::CFillingEnvelope(ProjectRecord &record, const UiServices &serv
     setObjectName(QStringLiteral("fillingEnvelope"));
     setWindowTitle(QStringLiteral("Filling Envelope"));
     setHelpTopic(QStringLiteral("::/Filling_Envelope.htm"));
-    const UnitFactors f = UnitFactors::forSettings(m_english);
-    const UnitLabels units = unitLabels(record.display);
-
-    m_circumference = new QLineEdit(this);
-    m_circumference->setObjectName(QStringLiteral("circumference"));
-    showNumber(m_circumference, record.input.circumference * f.length);
-    m_strength = new QLineEdit(this);
-    m_strength->setObjectName(QStringLiteral("ultimateStrength"));
-    showNumber(m_strength, record.input.ultimateStrength * f.forcePerLength);
-    m_maxPressure = new QLineEdit(this);
-    m_maxPressure->setObjectName(QStringLiteral("maxPressure"));
-    m_maxPressure->setPlaceholderText(QStringLiteral("automatic"));
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Circumference ") + toQString(units.length), m_circumference);
-    form->addRow(QStringLiteral("Ultimate strength ") + toQString(units.forcePerLength),
-                 m_strength);
-    form->addRow(QStringLiteral("Pressures up to ") + toQString(units.pressure), m_maxPressure);
-    setEnterSuccessor(m_circumference, m_strength);
-    setEnterSuccessor(m_strength, m_maxPressure);
-    setEnterSuccessor(m_maxPressure, m_circumference);
-
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("status"));
-    m_status->setWordWrap(true);
-    m_pressureFigure = figureLabel("maxPumpingPressure", this);
-    m_heightFigure = figureLabel("stopFillingHeight", this);
-    auto *figures = new QVBoxLayout;
-    figures->addWidget(m_pressureFigure);
-    figures->addWidget(m_heightFigure);
-    figures->addWidget(m_status);
-    auto *top = new QHBoxLayout;
-    top->addLayout(form);
-    top->addSpacing(24);
-    top->addLayout(figures, 1);
-
+    QLayout *top = createFields();
     m_chart = new EnvelopeChartView(m_envelope, m_english, this);
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("points"));
@@ -171,6 +137,46 @@ CFillingEnvelope::CFillingEnvelope(ProjectRecord &record, const UiServices &serv
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     resize(1120, 680);
     recomputeNow();
+}
+
+QLayout *CFillingEnvelope::createFields()
+{
+    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitLabels units = unitLabels(m_record.display);
+
+    m_circumference = new QLineEdit(this);
+    m_circumference->setObjectName(QStringLiteral("circumference"));
+    showNumber(m_circumference, m_record.input.circumference * f.length);
+    m_strength = new QLineEdit(this);
+    m_strength->setObjectName(QStringLiteral("ultimateStrength"));
+    showNumber(m_strength, m_record.input.ultimateStrength * f.forcePerLength);
+    m_maxPressure = new QLineEdit(this);
+    m_maxPressure->setObjectName(QStringLiteral("maxPressure"));
+    m_maxPressure->setPlaceholderText(QStringLiteral("automatic"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Circumference ") + toQString(units.length), m_circumference);
+    form->addRow(QStringLiteral("Ultimate strength ") + toQString(units.forcePerLength),
+                 m_strength);
+    form->addRow(QStringLiteral("Pressures up to ") + toQString(units.pressure), m_maxPressure);
+    setEnterSuccessor(m_circumference, m_strength);
+    setEnterSuccessor(m_strength, m_maxPressure);
+    setEnterSuccessor(m_maxPressure, m_circumference);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    m_pressureFigure = figureLabel("maxPumpingPressure", this);
+    m_heightFigure = figureLabel("stopFillingHeight", this);
+    auto *figures = new QVBoxLayout;
+    figures->addWidget(m_pressureFigure);
+    figures->addWidget(m_heightFigure);
+    figures->addWidget(m_status);
+    auto *top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addSpacing(24);
+    top->addLayout(figures, 1);
+
+    return top;
 }
 
 void CFillingEnvelope::setPrinterChooser(PrinterChooser chooser)

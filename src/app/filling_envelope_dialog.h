@@ -11,6 +11,7 @@
 #include <memory>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -45,6 +46,7 @@ public:
     QString statusText() const;
 
 private:
+    QLayout *createFields(); // the fields beside the safe-limit figures
     void scheduleRecompute();
     void showEnvelope();
     void fillTable();

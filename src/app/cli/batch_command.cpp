@@ -196,6 +196,16 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
     return ok;
 }
 
+// The envelope of the project's tube and its file, when one was asked for.
+bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
+                     const ProjectRecord &record, FillingEnvelope &envelope, std::FILE *err)
+{
+    EnvelopeRequest request;
+    request.maxPressure = options.envelopeMaxPressure;
+    envelope = computeFillingEnvelope(record.input, request);
+    return options.envelopePath.empty() || writeEnvelopeFile(options, hooks, record, envelope, err);
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
@@ -299,13 +309,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
                                       options.sketchPath, err);
 
     FillingEnvelope envelope;
-    if (options.envelope) {
-        EnvelopeRequest request;
-        request.maxPressure = options.envelopeMaxPressure;
-        envelope = computeFillingEnvelope(record.input, request);
-        if (!options.envelopePath.empty())
-            filesWritten &= writeEnvelopeFile(options, hooks, record, envelope, err);
-    }
+    if (options.envelope)
+        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
 
     if (options.json) {
         JsonWriter json;
