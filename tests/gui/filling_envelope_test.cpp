@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -128,6 +129,37 @@ TEST(FieldCard, GaugeRowsStepRoundPressuresUpToTheLimit)
         EXPECT_GT(rows[i].maxHeight, rows[i - 1].maxHeight);
         EXPECT_LT(rows[i].workingTension, e.allowableTension);
     }
+}
+
+// The executable without a display: the help names the options, and the chart
+// and the field card reach their files through the batch hooks.
+TEST(EnvelopeBatchExecutable, WritesChartAndFieldCard)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    auto run = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(VENDRIX_EXECUTABLE, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString help = run({"--help"});
+    for (const char *option : {"--envelope FILE", "--envelope-max-pressure KPA", "maxSafePressure"})
+        EXPECT_TRUE(help.contains(option)) << option;
+    const QString png = directory.filePath("chart.png");
+    run({"run", "--envelope", png, "--size", "640x400"});
+    EXPECT_EQ(QImage(png).size(), QSize(640, 400));
+    const QString pdf = directory.filePath("card.pdf");
+    const QString out = run({"run", "--set", "englishUnits=1", "--envelope", pdf});
+    EXPECT_TRUE(out.contains("Maximum pumping pressure  = 2.09 [psi]")) << out.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("2.09 [psi]"));
+    EXPECT_TRUE(text.contains("9.57 [ft]"));
 }
 
 TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
