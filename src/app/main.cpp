@@ -3,6 +3,7 @@
 #include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
 #include "graphics/batch_report.h"
+#include "graphics/envelope_export.h"
 #include "graphics/image_export.h"
 #include "graphics/locale_paper.h"
 #include "vendrix_version.h"
@@ -45,6 +46,8 @@ int main(int argc, char **argv)
         };
         hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;
         hooks.writeSketchImage = vendrix::writeSketchImage;
+        hooks.writeEnvelopeChart = vendrix::writeEnvelopeChartImage;
+        hooks.writeEnvelopeCard = vendrix::writeFieldCardInBatch;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 

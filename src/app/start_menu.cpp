@@ -1,6 +1,7 @@
 #include "app/start_menu.h"
 
 #include "app/consolidated_data_dialog.h"
+#include "app/filling_envelope_dialog.h"
 #include "app/input_dialog.h"
 #include "app/numerical_results_dialog.h"
 #include "app/quantities_dialog.h"
@@ -69,6 +70,7 @@ CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *paren
     m_results[3] = addButton(QStringLiteral("Calculate Quantity and Cost of\nGeosynthetic and "
                                             "Fill Material"),
                              "quantityAndCost", 1006);
+    QPushButton *envelope = addButton(QStringLiteral("Filling Envelope"), "fillingEnvelope", 1046);
     m_results[2] = addButton(QStringLiteral("Save Results as Text File"), "saveResultsText", 1005);
     connect(modify, &QPushButton::clicked, this, &CStart::modifyInputData);
     connect(run, &QPushButton::clicked, this, &CStart::runAnalysis);
@@ -77,6 +79,7 @@ CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *paren
     connect(m_results[2], &QPushButton::clicked, this, &CStart::saveResultsAsText);
     connect(m_results[3], &QPushButton::clicked, this, &CStart::calculateQuantities);
     connect(m_results[4], &QPushButton::clicked, this, &CStart::calculateConsolidatedShape);
+    connect(envelope, &QPushButton::clicked, this, &CStart::showFillingEnvelope);
     layout->addStretch(1);
 
     auto *bottom = new QHBoxLayout;
@@ -213,6 +216,12 @@ void CStart::calculateConsolidatedShape()
     CConsolidatedData dialog(m_record, m_services, this, consolidationHooks);
     if (showGraphicalResults)
         dialog.setCrossSectionView(showGraphicalResults);
+    runDialog(dialog);
+}
+
+void CStart::showFillingEnvelope()
+{
+    CFillingEnvelope dialog(m_record, m_services, this);
     runDialog(dialog);
 }
 

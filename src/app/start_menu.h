@@ -51,6 +51,8 @@ public slots:
     void saveResultsAsText();
     void calculateQuantities();
     void calculateConsolidatedShape();
+    // Needs no run: the envelope solves the tube itself.
+    void showFillingEnvelope();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
 

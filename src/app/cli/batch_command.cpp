@@ -6,6 +6,7 @@
 #include "engine/numerical_results.h"
 #include "engine/solution_check.h"
 #include "model/atomic_file.h"
+#include "model/c_format.h"
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
@@ -16,9 +17,13 @@
 #include "post/quantities.h"
 #include "report/cross_section_dxf.h"
 #include "report/outline_csv.h"
+#include "report/envelope_csv.h"
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 
+#include <cctype>
+#include <cmath>
+#include <cstring>
 #include <string>
 
 namespace vendrix {
@@ -219,6 +224,86 @@ bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::F
     return true;
 }
 
+void writeEnvelopeJson(JsonWriter &json, const FillingEnvelope &e)
+{
+    const bool found = e.state == SafeLimitState::Found;
+    const double none = std::nan("");
+    json.beginObject("envelope");
+    json.number("maxSafePressure", found ? e.safeLimit.pumpingPressure : none);
+    json.number("heightAtMaxSafePressure", found ? e.safeLimit.maxHeight : none);
+    json.number("widthAtMaxSafePressure", found ? e.safeLimit.maxWidth : none);
+    json.number("areaAtMaxSafePressure", found ? e.safeLimit.area : none);
+    json.number("allowableTension", e.allowableTension);
+    json.integer("points", static_cast<long>(e.points.size()));
+    if (!found)
+        json.string("reason", windows1252ToUtf8(safeLimitReason(e, false)));
+    json.endObject();
+}
+
+// The safe limit in the project's display units, under the printed results.
+void printEnvelopeSummary(std::FILE *out, const FillingEnvelope &e, const DisplaySettings &display)
+{
+    const bool english = display.englishUnits != 0;
+    if (e.state != SafeLimitState::Found) {
+        print(out, "\n" + windows1252ToUtf8(safeLimitReason(e, english)) + "\n");
+        return;
+    }
+    const UnitFactors f = UnitFactors::forSettings(english);
+    const UnitLabels labels = unitLabels(english, true);
+    print(out,
+          "\nMaximum pumping pressure  = "
+              + formatC("%.2f %s", e.safeLimit.pumpingPressure * f.pumpingPressure, labels.pressure)
+              + "\nStop-filling height       = "
+              + formatC("%.2f %s", e.safeLimit.maxHeight * f.length, labels.length) + "\n");
+}
+
+bool hasExtension(const std::string &path, const char *ext)
+{
+    const size_t n = std::strlen(ext);
+    if (path.size() < n)
+        return false;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = path[path.size() - n + i];
+        if (std::tolower(static_cast<unsigned char>(c)) != ext[i])
+            return false;
+    }
+    return true;
+}
+
+bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
+                       const ProjectRecord &record, const FillingEnvelope &e, std::FILE *err)
+{
+    const std::string &path = options.envelopePath;
+    std::string error;
+    bool ok = true;
+    if (hasExtension(path, ".csv")) {
+        ok = writeEnvelopeCsvFile(path, e, record.display.englishUnits != 0, error);
+    } else if (hasExtension(path, ".pdf")) {
+        if (!hooks.writeEnvelopeCard)
+            error = "the field card is not available in this build";
+        ok = hooks.writeEnvelopeCard && hooks.writeEnvelopeCard(record, e, path, error);
+    } else {
+        if (!hooks.writeEnvelopeChart)
+            error = "the chart is not available in this build";
+        ok = hooks.writeEnvelopeChart
+            && hooks.writeEnvelopeChart(record, e, path, options.imageWidth, options.imageHeight,
+                                        error);
+    }
+    if (!ok)
+        print(err, "vendrix run: cannot write the filling envelope: " + error + "\n");
+    return ok;
+}
+
+// The envelope of the project's tube and its file, when one was asked for.
+bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
+                     const ProjectRecord &record, FillingEnvelope &envelope, std::FILE *err)
+{
+    EnvelopeRequest request;
+    request.maxPressure = options.envelopeMaxPressure;
+    envelope = computeFillingEnvelope(record.input, request);
+    return options.envelopePath.empty() || writeEnvelopeFile(options, hooks, record, envelope, err);
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
@@ -320,12 +405,18 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         filesWritten &= writeWithHook(sized(hooks.writeSketchImage), "the input sketch", record,
                                       options.sketchPath, err);
 
+    FillingEnvelope envelope;
+    if (options.envelope)
+        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
+
     if (options.json) {
         JsonWriter json;
         json.beginObject();
         writeSolutionJson(json, record, outcome, options.profile);
         if (options.consolidate != 0)
             writeConsolidationJson(json, record.consolidation, options.profile);
+        if (options.envelope)
+            writeEnvelopeJson(json, envelope);
         json.endObject();
         print(out, json.text() + "\n");
     } else {
@@ -337,6 +428,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             print(out, notice + "\n");
         if (record.solution.convergenceWarning)
             print(out, std::string("\n") + kNonConvergenceNotice);
+        if (options.envelope)
+            printEnvelopeSummary(out, envelope, record.display);
     }
     return filesWritten ? 0 : 2;
 }

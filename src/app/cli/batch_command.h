@@ -4,6 +4,7 @@
 
 #include "app/cli/batch_options.h"
 #include "model/project_record.h"
+#include "post/filling_envelope.h"
 
 #include <cstdio>
 #include <functional>
@@ -24,6 +25,12 @@ struct BatchHooks
     std::function<bool(const ProjectRecord &, const std::string &path, ReportPaper paper,
                        std::string &error)>
         writeReportPdf;
+    std::function<bool(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
+                       int width, int height, std::string &error)>
+        writeEnvelopeChart; // png or svg by the file's extension
+    std::function<bool(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
+                       std::string &error)>
+        writeEnvelopeCard; // the field card as PDF
 };
 
 // argv[0] is "run". Returns the process exit status.

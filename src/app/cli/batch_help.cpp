@@ -227,7 +227,12 @@ const std::vector<OptionHelp> &batchOptionHelp()
         {"--json", "",
          "print one JSON object: \"solution\" (every result, SI),\n"
          "\"solver\" (method, passes, zones) and, with --consolidate,\n"
-         "\"consolidation\"; a refused run prints \"error\"",
+         "\"consolidation\"; a refused run prints \"error\";\n"
+         "with an envelope option also \"envelope\" (SI: kPa, m,\n"
+         "m2, kN/m): maxSafePressure, heightAtMaxSafePressure,\n"
+         "widthAtMaxSafePressure, areaAtMaxSafePressure,\n"
+         "allowableTension, points; maxSafePressure is null with\n"
+         "a \"reason\" when there is no safe limit",
          ""},
         {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},
         {"--consolidate", "1|2", "estimate the consolidated shape by Option 1 or 2", "1"},
@@ -244,12 +249,29 @@ const std::vector<OptionHelp> &batchOptionHelp()
         {"--quantities", "FILE.txt", "write quantities and cost", "q.txt"},
         {"--image", "FILE", "draw the cross-section (.png, .bmp or .svg)", "x.png"},
         {"--sketch", "FILE.png", "draw the input data sketch", "k.png"},
-        {"--size", "WxH", "size of --image and --sketch in pixels (default 628x410)", "800x600"},
+        {"--size", "WxH",
+         "size of --image, --sketch and --envelope pictures in\n"
+         "pixels (default 628x410; a cross-section below 600x400\n"
+         "is the 600x400 picture scaled down)",
+         "800x600"},
         {"--pdf", "FILE.pdf", "write the printed report", "r.pdf"},
         {"--paper", "a4|letter",
          "paper of --pdf (default: the paper of the locale,\n"
          "LC_PAPER)",
          "letter"},
+        {"--envelope", "FILE",
+         "write the filling envelope: the tube solved by the\n"
+         "exact method from 0 to the top of the pressure range,\n"
+         "and the safe limit where the working tension reaches\n"
+         "the allowable working tension;\n"
+         ".csv the table (display units, header with units),\n"
+         ".png/.svg the chart (--size applies), .pdf the field card",
+         "e.csv"},
+        {"--envelope-max-pressure", "KPA",
+         "top of the envelope's range in kPa (default: where the\n"
+         "working tension reaches 1.5 x the allowable); with --json\n"
+         "alone it adds the \"envelope\" object without a file",
+         "40"},
     };
     return options;
 }

@@ -1,5 +1,10 @@
 #include "app/cli/batch_options.h"
 
+#include "model/c_format.h"
+#include "post/filling_envelope.h"
+
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -32,6 +37,26 @@ bool parseSize(std::string_view text, int &width, int &height)
         return false;
     width = static_cast<int>(wv);
     height = static_cast<int>(hv);
+    return true;
+}
+
+bool hasEnvelopeExtension(std::string_view path)
+{
+    const size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos)
+        return false;
+    std::string ext(path.substr(dot + 1));
+    for (char &c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == "csv" || ext == "png" || ext == "svg" || ext == "pdf";
+}
+
+bool parsePressure(const std::string &text, double &kPa)
+{
+    double v = 0;
+    if (!parseFieldNumber(text, v) || !std::isfinite(v) || v <= 0 || v > kEnvelopePressureCeiling)
+        return false;
+    kPa = v;
     return true;
 }
 
@@ -125,6 +150,25 @@ bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string
                 error = "--method takes exact or classic, not \"" + text + "\"";
                 return false;
             }
+        } else if (arg == "--envelope") {
+            if (!value(options.envelopePath))
+                return false;
+            if (!hasEnvelopeExtension(options.envelopePath)) {
+                error = "--envelope takes a .csv, .png, .svg or .pdf file, not \""
+                    + options.envelopePath + "\"";
+                return false;
+            }
+            options.envelope = true;
+        } else if (arg == "--envelope-max-pressure") {
+            if (!value(text))
+                return false;
+            if (!parsePressure(text, options.envelopeMaxPressure)) {
+                error = "--envelope-max-pressure takes a pressure in kPa above 0 and up to 5000, "
+                        "not \""
+                    + text + "\"";
+                return false;
+            }
+            options.envelope = true;
         } else if (arg.empty()) {
             error = "the project file name is empty";
             return false;

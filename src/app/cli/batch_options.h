@@ -36,6 +36,9 @@ struct BatchOptions
     ReportPaper paper = ReportPaper::LocaleDefault; // --paper a4|letter
     std::string dxfPath; // --dxf FILE.dxf
     std::string csvPath; // --csv FILE.csv
+    std::string envelopePath; // --envelope FILE.csv|png|svg|pdf
+    double envelopeMaxPressure = 0; // --envelope-max-pressure KPA; 0 = default range
+    bool envelope = false; // either envelope option was given
 };
 
 // argv[0] is "run". Returns false with a readable reason for a malformed call.

@@ -1,0 +1,52 @@
+#pragma once
+// The filling envelope chart: working tension (left axis) and tube height
+// (right axis) against pumping pressure, the allowable tension as a
+// horizontal line, the unsafe pressures shaded and the safe limit marked. One
+// routine paints the window, saved images, the field card and printers.
+
+#include "post/filling_envelope.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+
+class QPainter;
+
+namespace vendrix {
+
+namespace envelopeChartColours {
+inline const QColor tension(0, 70, 200);
+inline const QColor height(0, 140, 60);
+inline const QColor allowable(210, 0, 0);
+inline const QColor unsafeShade(255, 222, 222);
+inline const QColor limit(230, 120, 0);
+} // namespace envelopeChartColours
+
+// Where the chart puts things, in picture pixels (96 dots per inch) of a
+// chart of the given size.
+struct EnvelopeChartLayout
+{
+    QRectF plot; // the plotting area
+    double pressureTop = 1; // display units at the right end of the x axis
+    double tensionTop = 1; // display units at the top of the left axis
+    double heightTop = 1; // display units at the top of the right axis
+    double pressureFactor = 1; // kPa -> display
+    double tensionFactor = 1; // kN/m -> display
+    double lengthFactor = 1; // m -> display
+
+    double xOf(double kPa) const;
+    double yOfTension(double kNm) const;
+    double yOfHeight(double metres) const;
+};
+
+EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, bool englishUnits,
+                                        double width, double height);
+
+// Paints the chart into `target` (the painter's coordinates).
+void drawEnvelopeChart(QPainter &painter, const QRectF &target, const FillingEnvelope &envelope,
+                       bool englishUnits);
+
+// Round steps of 1, 2 or 5 × 10^n giving about `count` intervals up to `top`.
+double niceStep(double top, int count);
+
+} // namespace vendrix

@@ -1,0 +1,42 @@
+#include "report/envelope_csv.h"
+
+#include "model/atomic_file.h"
+#include "model/c_format.h"
+#include "model/units.h"
+
+namespace vendrix {
+
+std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits)
+{
+    const UnitFactors f = UnitFactors::forSettings(englishUnits);
+    // Plain ASCII units so that any spreadsheet reads the header alike.
+    const char *pressure = englishUnits ? "psi" : "kPa";
+    const char *length = englishUnits ? "ft" : "m";
+    const char *area = englishUnits ? "ft^2" : "m^2";
+    const char *tension = englishUnits ? "lb/ft" : "kN/m";
+    std::string text = formatC("Pumping pressure [%s],Maximum height [%s],Maximum width [%s],"
+                               "Base width [%s],Storage area [%s],Working tension [%s],"
+                               "Required ultimate strength circumferential [%s],"
+                               "Required ultimate strength axial [%s],"
+                               "Tension / allowable [-],Safe limit\n",
+                               pressure, length, length, length, area, tension, tension, tension);
+    const bool found = envelope.state == SafeLimitState::Found;
+    for (const EnvelopePoint &p : envelope.points) {
+        const bool isLimit = found && p.pumpingPressure == envelope.safeLimit.pumpingPressure;
+        text += formatC(
+            "%.10g,%.10g,%.10g,%.10g,%.10g,%.10g,%.10g,%.10g,%.10g,%s\n",
+            p.pumpingPressure * f.pumpingPressure, p.maxHeight * f.length, p.maxWidth * f.length,
+            p.baseWidth * f.length, p.area * f.area, p.workingTension * f.forcePerLength,
+            p.ultimateStrengthCircumferential * f.forcePerLength,
+            p.ultimateStrengthAxial * f.forcePerLength, p.tensionRatio, isLimit ? "yes" : "");
+    }
+    return text;
+}
+
+bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
+                          bool englishUnits, std::string &error)
+{
+    return writeFileAtomically(path, envelopeCsvText(envelope, englishUnits), error);
+}
+
+} // namespace vendrix

@@ -1,0 +1,19 @@
+#pragma once
+// The filling envelope as comma-separated text: one header row with the
+// column names and their units, then one row per pressure.
+
+#include "post/filling_envelope.h"
+
+#include <string>
+
+namespace vendrix {
+
+// In the display units chosen (SI or English); numbers with '.', LF line ends.
+std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits);
+
+// False with a reason when the file could not be written; an existing file is
+// then left as it was.
+bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
+                          bool englishUnits, std::string &error);
+
+} // namespace vendrix

@@ -1,0 +1,189 @@
+// The filling envelope in the batch command: the JSON object, the CSV file,
+// the hooks for the chart and the field card, and malformed options.
+
+#include "app/cli/batch_command.h"
+#include "model/atomic_file.h"
+#include "post/filling_envelope.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vendrix {
+namespace {
+
+struct BatchResult
+{
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(std::FILE *file)
+{
+    std::rewind(file);
+    std::string text;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+BatchResult runBatch(std::vector<std::string> args, const BatchHooks &hooks = {})
+{
+    args.insert(args.begin(), "run");
+    std::vector<char *> argv;
+    for (std::string &a : args)
+        argv.push_back(a.data());
+    std::FILE *out = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    BatchResult result;
+    result.status = runBatchCommand(static_cast<int>(argv.size()), argv.data(), hooks, out, err);
+    result.out = readAll(out);
+    result.err = readAll(err);
+    return result;
+}
+
+// The number after "key": in a JSON text, NaN when the value is not a number.
+double jsonNumber(const std::string &json, const std::string &key)
+{
+    const size_t at = json.find("\"" + key + "\": ");
+    if (at == std::string::npos)
+        return -1;
+    const char *start = json.c_str() + at + key.size() + 4;
+    char *end = nullptr;
+    const double v = std::strtod(start, &end);
+    return end == start ? std::nan("") : v;
+}
+
+TEST(BatchEnvelope, JsonCarriesTheSafeLimitInSi)
+{
+    const BatchResult r = runBatch({"--json", "--envelope-max-pressure", "30"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EnvelopeRequest request;
+    request.maxPressure = 30;
+    const FillingEnvelope e = computeFillingEnvelope(TubeInput {}, request);
+    ASSERT_EQ(e.state, SafeLimitState::Found);
+    EXPECT_DOUBLE_EQ(jsonNumber(r.out, "maxSafePressure"), e.safeLimit.pumpingPressure);
+    EXPECT_DOUBLE_EQ(jsonNumber(r.out, "heightAtMaxSafePressure"), e.safeLimit.maxHeight);
+    EXPECT_DOUBLE_EQ(jsonNumber(r.out, "widthAtMaxSafePressure"), e.safeLimit.maxWidth);
+    EXPECT_DOUBLE_EQ(jsonNumber(r.out, "areaAtMaxSafePressure"), e.safeLimit.area);
+    EXPECT_DOUBLE_EQ(jsonNumber(r.out, "allowableTension"), 100 / (1.3 * 1.5 * 2.0));
+    EXPECT_EQ(jsonNumber(r.out, "points"), static_cast<double>(e.points.size()));
+    EXPECT_EQ(r.out.find("\"reason\""), std::string::npos);
+}
+
+TEST(BatchEnvelope, JsonSaysWhyThereIsNoSafeLimit)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char *reason;
+    };
+    const Case cases[] = {
+        {{"--set", "ultimateStrength=1", "--envelope-max-pressure", "20"},
+         "\"reason\": \"No safe pumping pressure: even without pumping pressure"},
+        {{"--envelope-max-pressure", "2"},
+         "\"reason\": \"No safe limit within the range: up to 2.00 [kPa]"},
+        // English display units still give SI in the JSON.
+        {{"--set", "englishUnits=1", "--envelope-max-pressure", "2"},
+         "\"reason\": \"No safe limit within the range: up to 2.00 [kPa]"},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("--json");
+        const BatchResult r = runBatch(args);
+        SCOPED_TRACE(r.out);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("\"maxSafePressure\": null"), std::string::npos);
+        EXPECT_NE(r.out.find("\"heightAtMaxSafePressure\": null"), std::string::npos);
+        EXPECT_NE(r.out.find(c.reason), std::string::npos);
+    }
+}
+
+TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vendrix_env_csv";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "envelope.CSV").string();
+    for (const char *english : {"0", "1"}) {
+        SCOPED_TRACE(english);
+        const BatchResult r
+            = runBatch({"--set", std::string("englishUnits=") + english, "--envelope", path});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::string text, error;
+        ASSERT_TRUE(readWholeFile(path, text, error)) << error;
+        EXPECT_EQ(text.rfind(english[0] == '1' ? "Pumping pressure [psi],Maximum height [ft],"
+                                               : "Pumping pressure [kPa],Maximum height [m],",
+                             0),
+                  0u);
+        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 2.09 [psi]"
+                                               : "Maximum pumping pressure  = 14.38 [kPa]"),
+                  std::string::npos)
+            << r.out;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(BatchEnvelope, ChartAndCardGoThroughTheirHooks)
+{
+    BatchHooks hooks;
+    std::string seen;
+    hooks.writeEnvelopeChart = [&](const ProjectRecord &, const FillingEnvelope &e,
+                                   const std::string &path, int w, int h, std::string &) {
+        seen = path + " " + std::to_string(w) + "x" + std::to_string(h) + " "
+            + std::to_string(e.points.size() >= 100);
+        return true;
+    };
+    hooks.writeEnvelopeCard = [&](const ProjectRecord &, const FillingEnvelope &e,
+                                  const std::string &path, std::string &error) {
+        seen = path + " " + std::to_string(e.state == SafeLimitState::Found);
+        error = "disk full";
+        return false;
+    };
+    BatchResult r = runBatch({"--envelope", "chart.svg", "--size", "700x400"}, hooks);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(seen, "chart.svg 700x400 1");
+    r = runBatch({"--envelope", "card.pdf"}, hooks);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(seen, "card.pdf 1");
+    EXPECT_NE(r.err.find("cannot write the filling envelope: disk full"), std::string::npos);
+    r = runBatch({"--envelope", "card.pdf"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("not available in this build"), std::string::npos);
+}
+
+TEST(BatchEnvelope, MalformedOptionsAreRefused)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char *message;
+    };
+    const Case cases[] = {
+        {{"--envelope", "table.txt"}, "--envelope takes a .csv, .png, .svg or .pdf file"},
+        {{"--envelope"}, "--envelope needs a value"},
+        {{"--envelope-max-pressure", "abc"}, "--envelope-max-pressure takes a pressure in kPa"},
+        {{"--envelope-max-pressure", "0"}, "--envelope-max-pressure takes a pressure in kPa"},
+        {{"--envelope-max-pressure", "-3"}, "--envelope-max-pressure takes a pressure in kPa"},
+        {{"--envelope-max-pressure", "nan"}, "--envelope-max-pressure takes a pressure in kPa"},
+        {{"--envelope-max-pressure", "1e6"}, "--envelope-max-pressure takes a pressure in kPa"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const BatchResult r = runBatch(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+} // namespace
+} // namespace vendrix

@@ -1,0 +1,249 @@
+// The filling envelope: shape of the curves, agreement with given-pressure
+// runs, the safe limit and the cases without one, and the CSV text.
+
+#include "engine/analysis_run.h"
+#include "engine/reduction_factors.h"
+#include "post/filling_envelope.h"
+#include "report/envelope_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+namespace vendrix {
+namespace {
+
+// A given-pressure run of the exact method, as the main menu would do it.
+TubeSolution givenPressureRun(const TubeInput &input, double kPa)
+{
+    ProjectRecord r;
+    r.input = input;
+    r.input.analysisType = AnalysisType::GivenPressure;
+    r.input.pumpingPressure = kPa;
+    RunAnalysis(r, SolutionMethod::Exact);
+    return r.solution;
+}
+
+struct Tube
+{
+    const char *name;
+    double circumference; // m
+    int twoLayers;
+    double fluidHeight; // m
+    double ultimateStrength; // kN/m
+};
+
+const Tube kTubes[] = {
+    {"default two layers", 10.0, 1, 2.0, 100.0},
+    {"one layer in the dry", 9.0, 0, 0.0, 80.0},
+    {"large submerged", 27.4, 0, 1.5, 300.0},
+    {"small strong", 4.6, 1, 0.3, 150.0},
+};
+
+TubeInput inputOf(const Tube &t)
+{
+    TubeInput in;
+    in.circumference = t.circumference;
+    in.twoSlurryLayers = t.twoLayers;
+    if (!t.twoLayers)
+        in.slurryUnitWeightUpper = in.slurryUnitWeightLower;
+    in.slurryHeightLower = 0.5;
+    in.fluidHeightLower = t.fluidHeight;
+    in.ultimateStrength = t.ultimateStrength;
+    return in;
+}
+
+TEST(FillingEnvelope, CurvesRiseAndFallAsPhysicsSays)
+{
+    for (const Tube &t : kTubes) {
+        SCOPED_TRACE(t.name);
+        const FillingEnvelope e = computeFillingEnvelope(inputOf(t), {});
+        ASSERT_GE(e.points.size(), 100u);
+        EXPECT_EQ(e.points.front().pumpingPressure, 0.0);
+        EXPECT_NEAR(e.points.back().pumpingPressure, e.maxPressure, 1e-12);
+        for (size_t i = 1; i < e.points.size(); ++i) {
+            const EnvelopePoint &a = e.points[i - 1];
+            const EnvelopePoint &b = e.points[i];
+            SCOPED_TRACE(b.pumpingPressure);
+            ASSERT_GT(b.pumpingPressure, a.pumpingPressure);
+            EXPECT_GE(b.maxHeight, a.maxHeight);
+            EXPECT_GE(b.area, a.area);
+            EXPECT_GE(b.workingTension, a.workingTension);
+            EXPECT_GE(b.ultimateStrengthCircumferential, a.ultimateStrengthCircumferential);
+            // A fixed circumference rounds up: the tube gets narrower as it grows taller.
+            EXPECT_LE(b.maxWidth, a.maxWidth);
+            EXPECT_LE(b.baseWidth, a.baseWidth);
+            EXPECT_EQ(b.convergenceWarning, 0);
+        }
+    }
+}
+
+TEST(FillingEnvelope, EveryPointIsAGivenPressureRun)
+{
+    for (const Tube &t : kTubes) {
+        SCOPED_TRACE(t.name);
+        const TubeInput in = inputOf(t);
+        const FillingEnvelope e = computeFillingEnvelope(in, {});
+        const double rf = reductionFactorProducts(in).circumferential;
+        for (size_t i = 0; i < e.points.size(); i += 17) {
+            const EnvelopePoint &p = e.points[i];
+            SCOPED_TRACE(p.pumpingPressure);
+            const TubeSolution s = givenPressureRun(in, p.pumpingPressure);
+            EXPECT_DOUBLE_EQ(p.maxHeight, s.maxHeight);
+            EXPECT_DOUBLE_EQ(p.maxWidth, s.maxWidth);
+            EXPECT_DOUBLE_EQ(p.baseWidth, s.baseWidth);
+            EXPECT_DOUBLE_EQ(p.area, s.totalArea);
+            EXPECT_DOUBLE_EQ(p.ultimateStrengthCircumferential, s.ultimateStrengthCircumferential);
+            EXPECT_DOUBLE_EQ(p.ultimateStrengthAxial, s.ultimateStrengthAxial);
+            EXPECT_DOUBLE_EQ(p.workingTension, s.ultimateStrengthCircumferential / rf);
+            EXPECT_DOUBLE_EQ(p.tensionRatio,
+                             s.ultimateStrengthCircumferential / in.ultimateStrength);
+        }
+    }
+}
+
+TEST(FillingEnvelope, SafeLimitTensionEqualsTheAllowable)
+{
+    for (const Tube &t : kTubes) {
+        SCOPED_TRACE(t.name);
+        const TubeInput in = inputOf(t);
+        const FillingEnvelope e = computeFillingEnvelope(in, {});
+        ASSERT_EQ(e.state, SafeLimitState::Found);
+        const double rf = reductionFactorProducts(in).circumferential;
+        const double allowable = in.ultimateStrength / rf;
+        EXPECT_DOUBLE_EQ(e.allowableTension, allowable);
+        EXPECT_GT(e.safeLimit.pumpingPressure, 0.0);
+        EXPECT_LT(e.safeLimit.pumpingPressure, e.maxPressure);
+        const TubeSolution s = givenPressureRun(in, e.safeLimit.pumpingPressure);
+        EXPECT_NEAR(s.ultimateStrengthCircumferential / rf, allowable, 1e-6 * allowable);
+        EXPECT_NEAR(s.ultimateStrengthCircumferential, in.ultimateStrength,
+                    1e-6 * in.ultimateStrength);
+        EXPECT_DOUBLE_EQ(e.safeLimit.maxHeight, s.maxHeight);
+        EXPECT_DOUBLE_EQ(e.safeLimit.area, s.totalArea);
+        EXPECT_DOUBLE_EQ(e.safeLimitShape.maxHeight, s.maxHeight);
+        EXPECT_NEAR(e.safeLimit.tensionRatio, 1.0, 1e-6);
+        // The default range ends where the tension is half as much again.
+        EXPECT_NEAR(e.points.back().workingTension, 1.5 * allowable, 2e-3 * allowable);
+        EXPECT_EQ(safeLimitReason(e, false), "");
+        // A pressure a little below the limit is safe, a little above is not.
+        EXPECT_LT(envelopePointAt(in, 0.999 * e.safeLimit.pumpingPressure).workingTension,
+                  allowable);
+        EXPECT_GT(envelopePointAt(in, 1.001 * e.safeLimit.pumpingPressure).workingTension,
+                  allowable);
+    }
+}
+
+TEST(FillingEnvelope, SweepIsDenserWhereTheCurvesBend)
+{
+    const FillingEnvelope e = computeFillingEnvelope(inputOf(kTubes[0]), {});
+    size_t lowerQuarter = 0;
+    for (const EnvelopePoint &p : e.points)
+        lowerQuarter += p.pumpingPressure < 0.25 * e.maxPressure;
+    // The height climbs fastest right after the start of pumping.
+    EXPECT_GT(lowerQuarter, e.points.size() / 4 + 5);
+}
+
+TEST(FillingEnvelope, CasesWithoutASafeLimitSaySo)
+{
+    struct Case
+    {
+        const char *name;
+        double ultimateStrength;
+        double maxPressure;
+        SafeLimitState state;
+        const char *reasonStart;
+    };
+    const Case cases[] = {
+        {"too weak even unpumped", 1.0, 0, SafeLimitState::ExceededAtZeroPressure,
+         "No safe pumping pressure: even without pumping pressure"},
+        {"no strength at all", 0.0, 0, SafeLimitState::ExceededAtZeroPressure,
+         "No safe pumping pressure"},
+        {"range ends before the limit", 100.0, 2.0, SafeLimitState::NotReachedInRange,
+         "No safe limit within the range: up to 2.00 [kPa]"},
+        {"limit beyond any pressure", 1e9, 0, SafeLimitState::NotReachedInRange,
+         "No safe limit within the range: up to 5000.00 [kPa]"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TubeInput in;
+        in.ultimateStrength = c.ultimateStrength;
+        EnvelopeRequest request;
+        request.maxPressure = c.maxPressure;
+        const FillingEnvelope e = computeFillingEnvelope(in, request);
+        EXPECT_EQ(e.state, c.state);
+        EXPECT_GE(e.points.size(), 100u);
+        EXPECT_GT(e.maxPressure, 0.0);
+        for (const EnvelopePoint &p : e.points) {
+            ASSERT_TRUE(std::isfinite(p.workingTension));
+            ASSERT_TRUE(std::isfinite(p.tensionRatio));
+        }
+        EXPECT_EQ(safeLimitReason(e, false).rfind(c.reasonStart, 0), 0u)
+            << safeLimitReason(e, false);
+    }
+}
+
+TEST(FillingEnvelope, ExplicitRangeIsKeptAndBadOnesFallBack)
+{
+    TubeInput in;
+    for (double asked : {30.0, -5.0, std::nan("")}) {
+        SCOPED_TRACE(asked);
+        EnvelopeRequest request;
+        request.maxPressure = asked;
+        const FillingEnvelope e = computeFillingEnvelope(in, request);
+        if (asked > 0)
+            EXPECT_EQ(e.maxPressure, 30.0);
+        else
+            EXPECT_NEAR(e.points.back().workingTension, 1.5 * e.allowableTension,
+                        2e-3 * e.allowableTension);
+        EXPECT_EQ(e.state, SafeLimitState::Found);
+    }
+}
+
+TEST(EnvelopeCsv, HeaderAndUnitsInBothSystems)
+{
+    const FillingEnvelope e = computeFillingEnvelope(TubeInput {}, {});
+    struct Case
+    {
+        bool english;
+        const char *header;
+        double pressureFactor;
+        double lengthFactor;
+    };
+    const Case cases[] = {
+        {false,
+         "Pumping pressure [kPa],Maximum height [m],Maximum width [m],Base width [m],"
+         "Storage area [m^2],Working tension [kN/m],"
+         "Required ultimate strength circumferential [kN/m],"
+         "Required ultimate strength axial [kN/m],Tension / allowable [-],Safe limit",
+         1.0, 1.0},
+        {true,
+         "Pumping pressure [psi],Maximum height [ft],Maximum width [ft],Base width [ft],"
+         "Storage area [ft^2],Working tension [lb/ft],"
+         "Required ultimate strength circumferential [lb/ft],"
+         "Required ultimate strength axial [lb/ft],Tension / allowable [-],Safe limit",
+         0.145, 3.28084},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.english);
+        std::istringstream text(envelopeCsvText(e, c.english));
+        std::string line;
+        std::getline(text, line);
+        EXPECT_EQ(line, c.header);
+        size_t rows = 0, limits = 0;
+        while (std::getline(text, line)) {
+            double pressure = 0, height = 0;
+            ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf", &pressure, &height), 2) << line;
+            const EnvelopePoint &p = e.points[rows];
+            EXPECT_NEAR(pressure, p.pumpingPressure * c.pressureFactor, 1e-8 * (1 + pressure));
+            EXPECT_NEAR(height, p.maxHeight * c.lengthFactor, 1e-8 * height);
+            limits += line.ends_with(",yes");
+            ++rows;
+        }
+        EXPECT_EQ(rows, e.points.size());
+        EXPECT_EQ(limits, 1u);
+    }
+}
+
+} // namespace
+} // namespace vendrix

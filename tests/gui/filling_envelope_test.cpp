@@ -1,0 +1,277 @@
+// The filling envelope on screen and on paper: the chart painted into an
+// image, the field card read back from its PDF, and the window opened from
+// the main menu without a run.
+
+#include "app/filling_envelope_dialog.h"
+#include "app/start_menu.h"
+#include "dialog_test_support.h"
+#include "graphics/envelope_chart.h"
+#include "graphics/field_card.h"
+#include "graphics/image_export.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace vendrix {
+namespace {
+
+using namespace vendrix::test;
+
+// Close enough to tell the colours of the chart apart, antialiased edges included.
+bool near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12
+        && std::abs(a.blue() - b.blue()) < 12;
+}
+
+// How many pixels of a colour lie in a small square around a point.
+int pixelsNear(const QImage &image, QPointF at, int radius, QColor colour)
+{
+    int n = 0;
+    for (int y = int(at.y()) - radius; y <= int(at.y()) + radius; ++y)
+        for (int x = int(at.x()) - radius; x <= int(at.x()) + radius; ++x)
+            if (image.rect().contains(x, y) && near(image.pixelColor(x, y), colour))
+                ++n;
+    return n;
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(10000));
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST(EnvelopeChart, ShowsTheAllowableLineAndTheMarkedLimit)
+{
+    for (bool english : {false, true}) {
+        SCOPED_TRACE(english);
+        const FillingEnvelope e = computeFillingEnvelope(TubeInput {}, {});
+        ASSERT_EQ(e.state, SafeLimitState::Found);
+        const QSize size(800, 500);
+        const QImage image = renderDrawing(
+            [&](QPainter &p, const QRectF &r) { drawEnvelopeChart(p, r, e, english); }, size);
+        const EnvelopeChartLayout l = envelopeChartLayout(e, english, 800, 500);
+        const double yAllowable = l.yOfTension(e.allowableTension);
+        // The dashed line: along its row at least a third of the plot is its colour.
+        int red = 0;
+        for (int x = int(l.plot.left()); x < int(l.plot.right()); ++x)
+            red += pixelsNear(image, QPointF(x, yAllowable), 0, envelopeChartColours::allowable)
+                > 0;
+        EXPECT_GT(red, l.plot.width() / 3);
+        // Both markers of the limit, and the shaded unsafe side right of it.
+        const double x = l.xOf(e.safeLimit.pumpingPressure);
+        EXPECT_GT(pixelsNear(image, QPointF(x, yAllowable), 3, envelopeChartColours::limit), 10);
+        EXPECT_GT(pixelsNear(image, QPointF(x, l.yOfHeight(e.safeLimit.maxHeight)), 3,
+                             envelopeChartColours::limit),
+                  10);
+        const QPointF unsafe((x + l.plot.right()) / 2, l.plot.bottom() - 0.4 * l.plot.height());
+        EXPECT_GT(pixelsNear(image, unsafe, 3, envelopeChartColours::unsafeShade), 10);
+        const QPointF safe((x + l.plot.left()) / 2, l.plot.bottom() - 0.4 * l.plot.height());
+        EXPECT_EQ(pixelsNear(image, safe, 3, envelopeChartColours::unsafeShade), 0);
+    }
+}
+
+TEST(FieldCard, PdfCarriesBothSafeNumbersWithUnits)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    struct Case
+    {
+        int english;
+        const char *pressure;
+        const char *height;
+    };
+    const Case cases[] = {{0, "14.38 [kPa]", "2.92 [m]"}, {1, "2.09 [psi]", "9.57 [ft]"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.english);
+        ProjectRecord record;
+        record.info.title = "Harbour dike";
+        record.display.englishUnits = c.english;
+        const FillingEnvelope e = computeFillingEnvelope(record.input, {});
+        const QString pdf = directory.filePath(QString("card%1.pdf").arg(c.english));
+        std::string error;
+        ASSERT_TRUE(writeFieldCardPdf(record, e, pdf.toStdString(), error)) << error;
+        const QString text = pdfText(pdf);
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_TRUE(text.contains("MAXIMUM PUMPING PRESSURE"));
+        EXPECT_TRUE(text.contains("STOP FILLING AT HEIGHT"));
+        EXPECT_TRUE(text.contains(c.pressure));
+        EXPECT_TRUE(text.contains(c.height));
+        EXPECT_TRUE(text.contains("Harbour dike"));
+        EXPECT_TRUE(text.contains("Gauge table"));
+        EXPECT_TRUE(text.contains(QRegularExpression("Page 1 of +1")));
+    }
+}
+
+TEST(FieldCard, GaugeRowsStepRoundPressuresUpToTheLimit)
+{
+    const TubeInput in;
+    const FillingEnvelope e = computeFillingEnvelope(in, {});
+    const std::vector<GaugeRow> rows = gaugeTableRows(in, e, false);
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(rows.front().pumpingPressure, 0.0);
+    EXPECT_EQ(rows.back().pumpingPressure, e.safeLimit.pumpingPressure);
+    const double step = rows[1].pumpingPressure;
+    for (size_t i = 1; i + 1 < rows.size(); ++i) {
+        EXPECT_NEAR(rows[i].pumpingPressure, i * step, 1e-12);
+        EXPECT_GT(rows[i].maxHeight, rows[i - 1].maxHeight);
+        EXPECT_LT(rows[i].workingTension, e.allowableTension);
+    }
+}
+
+// The executable without a display: the help names the options, and the chart
+// and the field card reach their files through the batch hooks.
+TEST(EnvelopeBatchExecutable, WritesChartAndFieldCard)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    auto run = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(VENDRIX_EXECUTABLE, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString help = run({"--help"});
+    for (const char *option : {"--envelope FILE", "--envelope-max-pressure KPA", "maxSafePressure"})
+        EXPECT_TRUE(help.contains(option)) << option;
+    const QString png = directory.filePath("chart.png");
+    run({"run", "--envelope", png, "--size", "640x400"});
+    EXPECT_EQ(QImage(png).size(), QSize(640, 400));
+    const QString pdf = directory.filePath("card.pdf");
+    const QString out = run({"run", "--set", "englishUnits=1", "--envelope", pdf});
+    EXPECT_TRUE(out.contains("Maximum pumping pressure  = 2.09 [psi]")) << out.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("2.09 [psi]"));
+    EXPECT_TRUE(text.contains("9.57 [ft]"));
+}
+
+TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
+{
+    ProjectRecord record;
+    record.state.projectOpen = 1;
+    RecordingServices recorder;
+    CStart menu(record, recorder.services());
+    QPushButton *button = child<QPushButton>(menu, "fillingEnvelope");
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_FALSE(menu.resultButtonsEnabled());
+    bool opened = false;
+    menu.runDialog = [&](QDialog &dialog) {
+        opened = dialog.objectName() == "fillingEnvelope";
+        return 0;
+    };
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(opened);
+
+    CFillingEnvelope dialog(record, recorder.services());
+    showActive(dialog);
+    EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
+              "Maximum pumping pressure:  14.38 [kPa]");
+    EXPECT_EQ(child<QLabel>(dialog, "stopFillingHeight")->text(),
+              "Stop filling at height:  2.92 [m]");
+    EXPECT_GE(child<QTableWidget>(dialog, "points")->rowCount(), 100);
+
+    typeInto(dialog, "ultimateStrength", "60");
+    dialog.recomputeNow();
+    EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
+              "Maximum pumping pressure:  8.01 [kPa]");
+    EXPECT_EQ(record.input.ultimateStrength, 100.0); // the project keeps its own
+
+    typeInto(dialog, "maxPressure", "5");
+    dialog.recomputeNow();
+    EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(), "No safe limit");
+    EXPECT_TRUE(dialog.statusText().startsWith("No safe limit within the range"));
+
+    typeInto(dialog, "circumference", "abc");
+    dialog.recomputeNow();
+    EXPECT_EQ(dialog.statusText(), "Please enter a number.");
+    EXPECT_EQ(dialog.envelope().maxPressure, 5.0); // the last good envelope stays
+}
+
+TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    ProjectRecord record;
+    RecordingServices recorder;
+    CFillingEnvelope dialog(record, recorder.services());
+    const QString pdf = directory.filePath("card.pdf");
+    dialog.setPrinterChooser([&](QWidget *) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
+    showActive(dialog);
+    recorder.nextFileName = directory.filePath("table");
+    click(dialog, "saveTable");
+    QFile csv(directory.filePath("table.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readLine().startsWith("Pumping pressure [kPa],"));
+    for (const char *name : {"chart.png", "chart.svg"}) {
+        recorder.nextFileName = directory.filePath(name);
+        click(dialog, "savePicture");
+        EXPECT_GT(QFileInfo(recorder.nextFileName).size(), 1000) << name;
+    }
+    click(dialog, "printFieldCard");
+    EXPECT_TRUE(pdfText(pdf).contains("14.38 [kPa]"));
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+} // namespace
+} // namespace vendrix
+
+namespace vendrix {
+namespace {
+
+// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the window
+// and the field card (A4 at 100 dots per inch) are saved as PNG files.
+TEST(FillingEnvelopeScreenshots, WindowAndFieldCard)
+{
+    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
+    ProjectRecord record;
+    record.info.title = "Harbour dike, cell 3";
+    record.info.projectNumber = "2026-114";
+    record.info.stationNumber = "0+450";
+    RecordingServices recorder;
+    CFillingEnvelope dialog(record, recorder.services());
+    dialog.show();
+    QApplication::processEvents();
+    const QPixmap window = dialog.grab();
+    EXPECT_FALSE(window.isNull());
+
+    QImage card(827, 1169, QImage::Format_RGB32);
+    card.setDotsPerMeterX(3937);
+    card.setDotsPerMeterY(3937);
+    card.fill(Qt::white);
+    {
+        QPainter painter(&card);
+        drawFieldCard(painter, QRectF(0, 0, card.width(), card.height()), dialog.cardRecord(),
+                      dialog.envelope(), "Tue Dec  8 14:00:00 2026");
+    }
+    if (!directory.isEmpty()) {
+        QDir().mkpath(directory);
+        EXPECT_TRUE(window.save(directory + "/filling_envelope_window.png"));
+        EXPECT_TRUE(card.save(directory + "/field_card.png"));
+    }
+}
+
+} // namespace
+} // namespace vendrix
