@@ -147,13 +147,6 @@ void CStart::modifyInputData()
 
 void CStart::runAnalysis()
 {
-    // An opened file may carry a circumference the Slurry Data dialog refuses.
-    const double lengthFactor = m_record.display.englishUnits ? kFeetPerMetre : 1.0;
-    if (const auto failure = checkCircumference(m_record.input.circumference * lengthFactor)) {
-        if (m_services.conflict)
-            m_services.conflict(this, failure->errorNumberText, failure->messageText);
-        return;
-    }
     RunOutcome outcome;
     {
         WaitCursor wait;

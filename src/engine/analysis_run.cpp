@@ -2,6 +2,7 @@
 
 #include "engine/reduction_factors.h"
 #include "model/c_format.h"
+#include "model/input_rules.h"
 #include "model/units.h"
 
 #include <cmath>
@@ -66,6 +67,15 @@ RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
+
+    // An opened file may carry a circumference the Slurry Data dialog refuses;
+    // no tube has one. The sign is the same in both unit systems.
+    if (const auto failure = checkCircumference(input.circumference)) {
+        outcome.refused = true;
+        outcome.errorNumberText = failure->errorNumberText;
+        outcome.messageText = failure->messageText;
+        return outcome;
+    }
 
     if (input.analysisType == AnalysisType::GivenHeight) {
         // Compared in SI so that a height equal to the ideal diameter passes in

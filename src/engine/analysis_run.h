@@ -23,9 +23,10 @@ struct RunOutcome
 // the run, the 0.0001 floor of the reduction-factor products, the 0.045 guard).
 SolverInput buildSolverInput(const TubeInput &input);
 
-// Runs the analysis by the given method. On success writes record.solution
-// and sets record.state.resultsValid = 1; when refused leaves the record
-// unchanged.
+// Runs the analysis by the given method. A circumference that is not positive
+// (Error No.108) or a desired height above the ideal diameter (Error No.302)
+// is refused and leaves the record unchanged; otherwise writes
+// record.solution and sets record.state.resultsValid = 1.
 RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 } // namespace vendrix

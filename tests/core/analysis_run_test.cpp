@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vendrix {
 namespace {
 
@@ -173,6 +175,24 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     EXPECT_EQ(r.solution.convergenceWarning, 1);
     EXPECT_EQ(r.state.resultsValid, 1);
     EXPECT_NE(r.solution.totalArea, 99);
+}
+
+// No tube has a circumference of zero or less: every caller of the run gets
+// the refusal, and the record keeps its last results.
+TEST(AnalysisRun, CircumferenceNotAboveZeroIsRefused)
+{
+    for (double circumference : {0.0, -4.0, std::nan("")}) {
+        SCOPED_TRACE(circumference);
+        ProjectRecord r;
+        ASSERT_FALSE(RunAnalysis(r).refused);
+        const TubeSolution before = r.solution;
+        r.input.circumference = circumference;
+        const RunOutcome outcome = RunAnalysis(r);
+        EXPECT_TRUE(outcome.refused);
+        EXPECT_EQ(outcome.errorNumberText, "Error No.108");
+        EXPECT_NE(outcome.messageText.find("greater than zero"), std::string::npos);
+        EXPECT_EQ(r.solution.maxHeight, before.maxHeight);
+    }
 }
 
 } // namespace
