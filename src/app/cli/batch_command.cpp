@@ -16,8 +16,8 @@
 #include "post/consolidation.h"
 #include "post/quantities.h"
 #include "report/cross_section_dxf.h"
-#include "report/outline_csv.h"
 #include "report/envelope_csv.h"
+#include "report/outline_csv.h"
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 
@@ -58,7 +58,7 @@ int refuse(const BatchOptions &options, const std::string &number, const std::st
     } else {
         print(err, windows1252ToUtf8(number.empty() ? message : number + ": " + message) + "\n");
     }
-    return 2;
+    return kBatchRefused;
 }
 
 void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
@@ -304,56 +304,46 @@ bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
     return options.envelopePath.empty() || writeEnvelopeFile(options, hooks, record, envelope, err);
 }
 
-} // namespace
-
-int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
+// Opens the project, applies --set and writes --save; false after a message.
+bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
 {
-    // Ctrl+C or a kill while a file is being written leaves no temporary file.
-    removeTemporaryFilesOnInterruption();
-    BatchOptions options;
-    std::string error;
-    if (!parseBatchOptions(argc, argv, options, error)) {
-        print(err, "vendrix run: " + error + "\nTry 'vendrix --help'.\n");
-        return 2;
-    }
-
-    ProjectRecord record;
-    if (!options.projectPath.empty()) {
-        std::string message;
-        if (!openProjectFile(options.projectPath, record, message)) {
-            print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
-            return 2;
-        }
+    std::string message;
+    if (!options.projectPath.empty() && !openProjectFile(options.projectPath, record, message)) {
+        print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+        return false;
     }
     if (!applyAssignments(options, record, err))
-        return 2;
+        return false;
     if (!options.savePath.empty()) {
-        std::string message;
         if (!saveProjectFile(options.savePath, record, message)) {
             print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
-            return 2;
+            return false;
         }
         record.info.projectPath = options.savePath;
     }
+    return true;
+}
 
+// The input checks, the run and any consolidation; a refusal as it is reported.
+std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &record,
+                                   RunOutcome &outcome)
+{
     // The run itself refuses a desired height above the ideal diameter with its
     // own Error No.302 message, so that check is left to it.
-    if (const auto failure = checkStoredInputs(record);
+    if (auto failure = checkStoredInputs(record);
         failure && failure->errorNumberText != "Error No.302")
-        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
-
-    const RunOutcome outcome = RunAnalysis(record, options.method);
+        return failure;
+    outcome = RunAnalysis(record, options.method);
     if (outcome.refused)
-        return refuse(options, outcome.errorNumberText, outcome.messageText, out, err);
+        return RuleFailure {outcome.errorNumberText, outcome.messageText, {}};
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = ShapeAsFilled;
-
     if (options.consolidate != 0) {
         const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
-        if (const auto failure
+        if (auto failure
             = checkConsolidationData(record, record.input.specificGravitySolids,
                                      record.input.consolidatedUnitWeight * factors.unitWeight))
-            return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+            return failure;
         if (options.consolidate == 1) {
             record.state.shapeShown = ShapeOption1;
             computeConsolidationOption1(record);
@@ -362,10 +352,14 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             computeConsolidationOption2(record);
         }
     }
-    if (const auto failure = checkBatchOutcome(record, options))
-        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+    return checkBatchOutcome(record, options);
+}
 
+// The text files and exports; false when one could not be written.
+bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+{
     bool filesWritten = true;
+    std::string error;
     // Written after any consolidation so that the consolidated tube is included.
     if (!options.resultsPath.empty() && !writeResultsTextFile(options.resultsPath, record, error)) {
         print(err, "vendrix run: cannot write the results text file: " + error + "\n");
@@ -386,6 +380,14 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             filesWritten = false;
         }
     }
+    return filesWritten;
+}
+
+// The report and the pictures, drawn by the hooks; false when one failed.
+bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
+                   const ProjectRecord &record, std::FILE *err)
+{
+    bool filesWritten = true;
     if (!options.pdfPath.empty())
         filesWritten &= writeReport(hooks, record, options.pdfPath, options.paper, err);
     const int width = options.imageWidth;
@@ -404,11 +406,13 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     if (!options.sketchPath.empty())
         filesWritten &= writeWithHook(sized(hooks.writeSketchImage), "the input sketch", record,
                                       options.sketchPath, err);
+    return filesWritten;
+}
 
-    FillingEnvelope envelope;
-    if (options.envelope)
-        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
-
+// The results on standard output: one JSON object, or the result lines.
+void printResults(const BatchOptions &options, const ProjectRecord &record,
+                  const RunOutcome &outcome, const FillingEnvelope &envelope, std::FILE *out)
+{
     if (options.json) {
         JsonWriter json;
         json.beginObject();
@@ -419,19 +423,46 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
             writeEnvelopeJson(json, envelope);
         json.endObject();
         print(out, json.text() + "\n");
-    } else {
-        for (const std::string &line : numericalResultsLines(record)) {
-            if (!line.empty())
-                print(out, windows1252ToUtf8(line) + "\n");
-        }
-        if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
-            print(out, notice + "\n");
-        if (record.solution.convergenceWarning)
-            print(out, std::string("\n") + kNonConvergenceNotice);
-        if (options.envelope)
-            printEnvelopeSummary(out, envelope, record.display);
+        return;
     }
-    return filesWritten ? 0 : 2;
+    for (const std::string &line : numericalResultsLines(record)) {
+        if (!line.empty())
+            print(out, windows1252ToUtf8(line) + "\n");
+    }
+    if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
+        print(out, notice + "\n");
+    if (record.solution.convergenceWarning)
+        print(out, std::string("\n") + kNonConvergenceNotice);
+    if (options.envelope)
+        printEnvelopeSummary(out, envelope, record.display);
+}
+
+} // namespace
+
+int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
+{
+    // Ctrl+C or a kill while a file is being written leaves no temporary file.
+    removeTemporaryFilesOnInterruption();
+    BatchOptions options;
+    std::string error;
+    if (!parseBatchOptions(argc, argv, options, error)) {
+        print(err, "vendrix run: " + error + "\nTry 'vendrix --help'.\n");
+        return kBatchRefused;
+    }
+    ProjectRecord record;
+    if (!prepareProject(options, record, err))
+        return kBatchRefused;
+    RunOutcome outcome;
+    if (const auto failure = analyse(options, record, outcome))
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+
+    bool filesWritten = writeTextFiles(options, record, err);
+    filesWritten &= writeDrawings(options, hooks, record, err);
+    FillingEnvelope envelope;
+    if (options.envelope)
+        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
+    printResults(options, record, outcome, envelope, out);
+    return filesWritten ? kBatchDone : kBatchRefused;
 }
 
 } // namespace vendrix

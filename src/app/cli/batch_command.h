@@ -33,6 +33,10 @@ struct BatchHooks
         writeEnvelopeCard; // the field card as PDF
 };
 
+// Exit statuses of `vendrix run` (an interruption ends with 128 + the signal).
+inline constexpr int kBatchDone = 0;
+inline constexpr int kBatchRefused = 2; // a refused input, run, option or file
+
 // argv[0] is "run". Returns the process exit status.
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err);
 
