@@ -1,4 +1,5 @@
 #include "app/cli/batch_command.h"
+#include "batch_test_support.h"
 #include "model/field_table.h"
 #include "model/project_file.h"
 
@@ -13,39 +14,8 @@
 namespace vendrix {
 namespace {
 
-struct BatchResult
-{
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(std::FILE *file)
-{
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
-BatchResult runBatch(std::vector<std::string> args, const BatchHooks &hooks = {})
-{
-    args.insert(args.begin(), "run");
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    BatchResult result;
-    result.status = runBatchCommand(static_cast<int>(argv.size()), argv.data(), hooks, out, err);
-    result.out = readAll(out);
-    result.err = readAll(err);
-    return result;
-}
+using test::BatchResult;
+using test::runBatch;
 
 TEST(BatchCommand, InitialProjectPrintsTheResultLines)
 {
@@ -263,7 +233,7 @@ TEST(BatchCommand, ConsolidationAndQuantities)
     ASSERT_EQ(r.status, 0) << r.err;
     std::FILE *file = std::fopen(path.c_str(), "rb");
     ASSERT_NE(file, nullptr);
-    const std::string text = readAll(file);
+    const std::string text = test::readAllAndClose(file);
     EXPECT_NE(text.find("Total storage capacity of tube is "), std::string::npos);
     EXPECT_NE(text.find("ft\xB2 / ft"), std::string::npos);
     std::filesystem::remove(path);
@@ -273,7 +243,7 @@ TEST(BatchCommand, ConsolidationAndQuantities)
     ASSERT_EQ(r.status, 0) << r.err;
     file = std::fopen(xls.c_str(), "rb");
     ASSERT_NE(file, nullptr);
-    const std::string rectangle = readAll(file);
+    const std::string rectangle = test::readAllAndClose(file);
     EXPECT_EQ(std::count(rectangle.begin(), rectangle.end(), '\n'), 6);
     std::filesystem::remove(xls);
     r = runBatch({"--xls", "/nonexistent-folder/a.xls"});
@@ -294,7 +264,7 @@ TEST(BatchCommand, ResultsTextFileIncludesTheConsolidatedTubeAfterConsolidating)
         ASSERT_EQ(r.status, 0) << r.err;
         std::FILE *file = std::fopen(path.c_str(), "rb");
         ASSERT_NE(file, nullptr);
-        const std::string text = readAll(file);
+        const std::string text = test::readAllAndClose(file);
         EXPECT_EQ(text.rfind("    TITLE PAGE  \r\n", 0), 0u);
         EXPECT_EQ(text.find("    CONSOLIDATED TUBE") != std::string::npos, *option != 0);
     }
@@ -381,7 +351,7 @@ TEST(BatchCommand, HostileValuesEndWithStatusTwoAndNoNonNumber)
     EXPECT_EQ(big.status, 0) << big.err;
     std::FILE *file = std::fopen(quantities.c_str(), "rb");
     ASSERT_NE(file, nullptr);
-    const std::string text = readAll(file);
+    const std::string text = test::readAllAndClose(file);
     EXPECT_EQ(text.find("inf"), std::string::npos) << text;
     std::filesystem::remove(quantities);
 }

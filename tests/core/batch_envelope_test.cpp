@@ -2,6 +2,7 @@
 // the hooks for the chart and the field card, and malformed options.
 
 #include "app/cli/batch_command.h"
+#include "batch_test_support.h"
 #include "model/atomic_file.h"
 #include "post/filling_envelope.h"
 
@@ -17,39 +18,8 @@
 namespace vendrix {
 namespace {
 
-struct BatchResult
-{
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(std::FILE *file)
-{
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
-BatchResult runBatch(std::vector<std::string> args, const BatchHooks &hooks = {})
-{
-    args.insert(args.begin(), "run");
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    BatchResult result;
-    result.status = runBatchCommand(static_cast<int>(argv.size()), argv.data(), hooks, out, err);
-    result.out = readAll(out);
-    result.err = readAll(err);
-    return result;
-}
+using test::BatchResult;
+using test::runBatch;
 
 // The number after "key": in a JSON text, NaN when the value is not a number.
 double jsonNumber(const std::string &json, const std::string &key)
