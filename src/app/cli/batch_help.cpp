@@ -113,22 +113,22 @@ std::string roffSynopsis(std::string_view synopsis)
     return out;
 }
 
+// Each paragraph in parentheses: one string made of several literals.
 const char *const kDescription[] = {
-    "Vendrix designs geosynthetic tubes filled with slurry: the equilibrium cross-section of the "
-    "tube on a rigid foundation, its working tension and required strengths, heights, widths, "
-    "areas, storage and pumping pressure, the consolidated shape, quantities and cost, reports "
-    "and drawings.",
-    "Without arguments, or with a project file, Vendrix opens its window. \"vendrix run\" "
-    "analyses a project without any window and needs no display: it prints the results and "
-    "writes the files its options ask for.",
-    "Numbers given with --set are in the stored SI units; the files are written in the "
-    "project's display units (metres or feet).",
+    ("Vendrix designs geosynthetic tubes filled with slurry: the equilibrium cross-section of the "
+     "tube on a rigid foundation, its working tension and required strengths, heights, widths, "
+     "areas, storage and pumping pressure, the consolidated shape, quantities and cost, reports "
+     "and drawings."),
+    ("Without arguments, or with a project file, Vendrix opens its window. \"vendrix run\" "
+     "analyses a project without any window and needs no display: it prints the results and "
+     "writes the files its options ask for."),
+    ("Numbers given with --set are in the stored SI units; the files are written in the "
+     "project's display units (metres or feet)."),
 };
 
 const char *const kExamples[][2] = {
     {"vendrix run examples/dike-tube-in-water.Vdx --json",
-     "Analyse a saved project and print "
-     "every result as JSON."},
+     "Analyse a saved project and print every result as JSON."},
     {"vendrix run --set circumference=12 --set analysisType=GivenHeight\n"
      "--set desiredMaxHeight=2.8 --pdf report.pdf --paper letter",
      "Analyse a 12 m tube for a height of 2.8 m and print the report on Letter paper."},
