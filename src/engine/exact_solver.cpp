@@ -15,7 +15,7 @@ namespace {
 // Relative accuracy at which a search stops: far below anything displayed.
 constexpr double kTargetAccuracy = 1e-12;
 // A result further than this from its objective is never reported as met.
-constexpr double kObjectiveTolerance = 1e-7;
+constexpr double kObjectiveTolerance = 1e-6;
 // No solve may take more passes than this; the result then carries the warning.
 constexpr long kPassLimit = 4000;
 // Bracket expansions before a search gives up.
@@ -192,12 +192,15 @@ void CircumferenceSearch::converge()
 {
     double lowerV = m_haveLower ? variableOf(m_lowerRatio) : 0;
     double lowerValue = m_lowerValue;
-    if (!m_haveLower) {
-        // Only an abandoned pass below: its sign stands for a huge circumference.
-        lowerV = std::log(std::max(m_abandonedSquare - m_floor, 0.0) + 1e-300);
-        lowerValue = 1e3;
-    }
     const double upperV = variableOf(m_upperRatio);
+    if (!m_haveLower) {
+        // No complete pass below the root yet: the smallest offset from the
+        // vanishing point that still changes q0 stands for a huge circumference.
+        lowerV = std::log(16 * std::numeric_limits<double>::epsilon() * std::max(m_floor, 1.0));
+        lowerValue = 1e3;
+        if (!(lowerV < upperV))
+            return;
+    }
     RootBracket bracket(lowerV, lowerValue, upperV, m_upperValue,
                         1e-15 * std::max(1.0, std::fabs(upperV)));
     double lastV = upperV, lastValue = m_upperValue;
