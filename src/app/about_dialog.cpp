@@ -70,7 +70,7 @@ QStringList makerContactLines()
     };
 }
 
-CContact::CContact(const UiServices &services, QWidget *parent)
+ContactDialog::ContactDialog(const UiServices &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
     , m_choosePrinter(printDialogChooser())
@@ -100,22 +100,22 @@ CContact::CContact(const UiServices &services, QWidget *parent)
     QHBoxLayout *buttons = okAndPrintButtons(this, print);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    connect(print, &QPushButton::clicked, this, &CContact::printContact);
+    connect(print, &QPushButton::clicked, this, &ContactDialog::printContact);
     setMinimumWidth(480);
 }
 
-void CContact::setPrinterChooser(OnePagePrinterChooser chooser)
+void ContactDialog::setPrinterChooser(OnePagePrinterChooser chooser)
 {
     m_choosePrinter = std::move(chooser);
 }
 
-void CContact::printContact()
+void ContactDialog::printContact()
 {
     printOnePage(m_choosePrinter, m_services, this, spacedOut(QStringLiteral("Contact")),
                  makerContactLines());
 }
 
-CAboutDlg::CAboutDlg(const UiServices &services, QWidget *parent, DialogRunner runDialog)
+AboutDialog::AboutDialog(const UiServices &services, QWidget *parent, DialogRunner runDialog)
     : QDialog(parent)
     , m_services(services)
     , m_runDialog(std::move(runDialog))
@@ -161,11 +161,11 @@ CAboutDlg::CAboutDlg(const UiServices &services, QWidget *parent, DialogRunner r
     layout->addLayout(buttons);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     connect(maker, &QPushButton::clicked, this, [this] {
-        CContact contact(m_services, this);
+        ContactDialog contact(m_services, this);
         m_runDialog(contact);
     });
     connect(disclaimer, &QPushButton::clicked, this, [this] {
-        CDisclaimer dialog(m_services, this);
+        DisclaimerDialog dialog(m_services, this);
         m_runDialog(dialog);
     });
     setFixedWidth(560);

@@ -16,12 +16,12 @@ QString spacedOut(const QString &text);
 // The lines of the contact sheet: the maker's name, web page and e-mail.
 QStringList makerContactLines();
 
-class CContact : public QDialog
+class ContactDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CContact(const UiServices &services, QWidget *parent = nullptr);
+    explicit ContactDialog(const UiServices &services, QWidget *parent = nullptr);
 
     void setPrinterChooser(OnePagePrinterChooser chooser);
 
@@ -33,13 +33,13 @@ private:
     OnePagePrinterChooser m_choosePrinter;
 };
 
-class CAboutDlg : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    CAboutDlg(const UiServices &services, QWidget *parent = nullptr,
-              DialogRunner runDialog = execRunner());
+    AboutDialog(const UiServices &services, QWidget *parent = nullptr,
+                DialogRunner runDialog = execRunner());
 
 private:
     UiServices m_services;

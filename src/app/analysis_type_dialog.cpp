@@ -15,7 +15,8 @@
 
 namespace vendrix {
 
-CAnalysisType::CAnalysisType(ProjectRecord &record, const UiServices &services, QWidget *parent)
+AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
+                                       QWidget *parent)
     : InputDialog(record, services, "IDD_ANALYSIS_TYPE", parent)
     , m_objectives(makeRadioGroup("analysisType", this))
     , m_groups {}
@@ -103,16 +104,16 @@ CAnalysisType::CAnalysisType(ProjectRecord &record, const UiServices &services, 
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &CAnalysisType::restoreDefault);
-    connect(truncateButton, &QPushButton::clicked, this, &CAnalysisType::truncate);
+    connect(defaults, &QPushButton::clicked, this, &AnalysisTypeDialog::restoreDefault);
+    connect(truncateButton, &QPushButton::clicked, this, &AnalysisTypeDialog::truncate);
 }
 
-int CAnalysisType::objective() const
+int AnalysisTypeDialog::objective() const
 {
     return std::max(0, m_objectives->checkedId());
 }
 
-void CAnalysisType::showObjective(int chosen)
+void AnalysisTypeDialog::showObjective(int chosen)
 {
     for (int i = 0; i < 3; ++i) {
         m_groups[i].label->setVisible(i == chosen);
@@ -122,12 +123,12 @@ void CAnalysisType::showObjective(int chosen)
     m_picture->setVisible(chosen == static_cast<int>(AnalysisType::GivenPressure));
 }
 
-QWidget *CAnalysisType::firstField() const
+QWidget *AnalysisTypeDialog::firstField() const
 {
     return m_objectives->checkedButton();
 }
 
-QWidget *CAnalysisType::enterSuccessor(QWidget *from) const
+QWidget *AnalysisTypeDialog::enterSuccessor(QWidget *from) const
 {
     for (const ObjectiveGroup &group : m_groups) {
         if (from == group.radio)
@@ -138,7 +139,7 @@ QWidget *CAnalysisType::enterSuccessor(QWidget *from) const
     return nullptr;
 }
 
-void CAnalysisType::restoreDefault()
+void AnalysisTypeDialog::restoreDefault()
 {
     // The default of the objective now chosen; the other values stay as typed.
     const ObjectiveDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).objectives;
@@ -147,7 +148,7 @@ void CAnalysisType::restoreDefault()
     showNumber(m_groups[chosen].field, values[chosen]);
 }
 
-void CAnalysisType::truncate()
+void AnalysisTypeDialog::truncate()
 {
     double values[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -158,7 +159,7 @@ void CAnalysisType::truncate()
     showNumber(m_groups[chosen].field, roundToThousandths(values[chosen]));
 }
 
-void CAnalysisType::accept()
+void AnalysisTypeDialog::accept()
 {
     AnalysisShownValues shown;
     shown.analysisType = static_cast<AnalysisType>(objective());

@@ -1,5 +1,5 @@
 #pragma once
-// CAnalysisType: Type of Analysis — the objective and its given value; only the
+// AnalysisTypeDialog: Type of Analysis — the objective and its given value; only the
 // chosen objective's value is shown.
 
 #include "app/input_dialog.h"
@@ -12,12 +12,13 @@ class QRadioButton;
 
 namespace vendrix {
 
-class CAnalysisType : public InputDialog
+class AnalysisTypeDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CAnalysisType(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
+                       QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

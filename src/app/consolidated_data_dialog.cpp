@@ -1,6 +1,6 @@
 #include "app/consolidated_data_dialog.h"
 
-#include "app/consolidated_explain_dialog.h"
+#include "app/consolidation_explanation_dialog.h"
 #include "app/dialog_artwork.h"
 #include "app/dialog_widgets.h"
 #include "graphics/qt_text.h"
@@ -15,8 +15,8 @@
 
 namespace vendrix {
 
-CConsolidatedData::CConsolidatedData(ProjectRecord &record, const UiServices &services,
-                                     QWidget *parent, ConsolidationHooks hooks)
+ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent, ConsolidationHooks hooks)
     : InputDialog(record, services, "IDD_CONSOLIDATED_DATA", parent)
     , m_hooks(std::move(hooks))
     , m_gs(makeNumberField("specificGravitySolids", this))
@@ -91,17 +91,17 @@ CConsolidatedData::CConsolidatedData(ProjectRecord &record, const UiServices &se
     // Option 2 does not look at the focus.
     connect(m_option2, &QPushButton::clicked, this, [this] { runOption(2); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &CConsolidatedData::restoreDefaults);
-    connect(truncateButton, &QPushButton::clicked, this, &CConsolidatedData::truncate);
-    connect(explanation, &QPushButton::clicked, this, &CConsolidatedData::explain);
+    connect(defaults, &QPushButton::clicked, this, &ConsolidatedDataDialog::restoreDefaults);
+    connect(truncateButton, &QPushButton::clicked, this, &ConsolidatedDataDialog::truncate);
+    connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
 }
 
-void CConsolidatedData::setCrossSectionView(std::function<void(QWidget *)> show)
+void ConsolidatedDataDialog::setCrossSectionView(std::function<void(QWidget *)> show)
 {
     m_crossSectionView = std::move(show);
 }
 
-void CConsolidatedData::runOption(int option)
+void ConsolidatedDataDialog::runOption(int option)
 {
     double gs = 0;
     double shownUnitWeight = 0;
@@ -132,7 +132,7 @@ void CConsolidatedData::runOption(int option)
         m_crossSectionView(parentWidget());
 }
 
-void CConsolidatedData::restoreDefaults()
+void ConsolidatedDataDialog::restoreDefaults()
 {
     const bool english = m_record.display.englishUnits != 0;
     showNumber(m_gs, dialogDefaults(english).specificGravitySolids);
@@ -141,7 +141,7 @@ void CConsolidatedData::restoreDefaults()
         defaultConsolidatedUnitWeight(m_record.input.slurryUnitWeightLower * m_unitWeightFactor));
 }
 
-void CConsolidatedData::truncate()
+void ConsolidatedDataDialog::truncate()
 {
     double gs = 0;
     double shownUnitWeight = 0;
@@ -151,9 +151,9 @@ void CConsolidatedData::truncate()
     showNumber(m_unitWeight, roundToThousandths(shownUnitWeight));
 }
 
-void CConsolidatedData::explain()
+void ConsolidatedDataDialog::explain()
 {
-    CConsolidatedExplain dialog(m_record, m_services, this);
+    ConsolidationExplanationDialog dialog(m_record, m_services, this);
     dialog.exec();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// CConsolidatedData: Consolidation data — specific gravity of solids and unit
+// ConsolidatedDataDialog: Consolidation data — specific gravity of solids and unit
 // weight of the consolidated fill; runs Option 1 or Option 2 and then shows the
 // cross-section.
 
@@ -13,13 +13,14 @@ class QPushButton;
 
 namespace vendrix {
 
-class CConsolidatedData : public InputDialog
+class ConsolidatedDataDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CConsolidatedData(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
-                      ConsolidationHooks hooks = defaultConsolidationHooks());
+    ConsolidatedDataDialog(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr,
+                           ConsolidationHooks hooks = defaultConsolidationHooks());
 
     // Shows the cross-section drawing modally once a shape has been computed
     // (the graphical results window); nothing is shown while it is empty.

@@ -1,7 +1,7 @@
 #include "app/desktop_hooks.h"
 
-#include "app/display_input_widget.h"
-#include "app/graphical_results_dialog.h"
+#include "app/graphical_results_window.h"
+#include "app/input_display.h"
 
 namespace vendrix {
 
@@ -10,7 +10,7 @@ DesktopHooks standardDesktopHooks()
     DesktopHooks hooks;
     hooks.showGraphicalResults = showGraphicalResults;
     hooks.createInputDisplay = [](ProjectRecord &record, QWidget *parent) -> QWidget * {
-        return new CDisplyInput(record, parent);
+        return new InputDisplay(record, parent);
     };
     return hooks;
 }

@@ -2,7 +2,7 @@
 // The drawings the main window shows: the cross-section window and the input
 // display.
 
-#include "app/main_frame.h"
+#include "app/main_window.h"
 
 namespace vendrix {
 

@@ -100,7 +100,7 @@ void printOnePage(const OnePagePrinterChooser &choose, const UiServices &service
         showError(services, parent, QString::fromLatin1(kPrinterFailedMessage));
 }
 
-CDisclaimer::CDisclaimer(const UiServices &services, QWidget *parent)
+DisclaimerDialog::DisclaimerDialog(const UiServices &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
     , m_choosePrinter(printDialogChooser())
@@ -139,16 +139,16 @@ CDisclaimer::CDisclaimer(const UiServices &services, QWidget *parent)
     QPushButton *print = nullptr;
     QHBoxLayout *buttons = okAndPrintButtons(this, print);
     layout->addLayout(buttons);
-    connect(print, &QPushButton::clicked, this, &CDisclaimer::printDisclaimer);
+    connect(print, &QPushButton::clicked, this, &DisclaimerDialog::printDisclaimer);
     setFixedWidth(600);
 }
 
-void CDisclaimer::setPrinterChooser(OnePagePrinterChooser chooser)
+void DisclaimerDialog::setPrinterChooser(OnePagePrinterChooser chooser)
 {
     m_choosePrinter = std::move(chooser);
 }
 
-void CDisclaimer::printDisclaimer()
+void DisclaimerDialog::printDisclaimer()
 {
     printOnePage(m_choosePrinter, m_services, this, QString::fromLatin1(kDisclaimerHeading),
                  disclaimerLines());

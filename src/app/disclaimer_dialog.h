@@ -43,12 +43,12 @@ inline constexpr const char *kPrinterFailedMessage = "The printer could not be s
 void printOnePage(const OnePagePrinterChooser &choose, const UiServices &services, QWidget *parent,
                   const QString &heading, const QStringList &lines);
 
-class CDisclaimer : public QDialog
+class DisclaimerDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CDisclaimer(const UiServices &services, QWidget *parent = nullptr);
+    explicit DisclaimerDialog(const UiServices &services, QWidget *parent = nullptr);
 
     void setPrinterChooser(OnePagePrinterChooser chooser);
 

@@ -79,8 +79,8 @@ QString shown(double value, int decimals)
 
 } // namespace
 
-CFillingEnvelope::CFillingEnvelope(ProjectRecord &record, const UiServices &services,
-                                   QWidget *parent)
+FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServices &services,
+                                             QWidget *parent)
     : InputDialog(record, services, "IDD_ENVELOPE", parent)
     , m_card(record)
     , m_pause(new QTimer(this))
@@ -128,18 +128,18 @@ CFillingEnvelope::CFillingEnvelope(ProjectRecord &record, const UiServices &serv
     };
     m_pause->setSingleShot(true);
     m_pause->setInterval(kTypingPauseMs);
-    connect(m_pause, &QTimer::timeout, this, &CFillingEnvelope::recomputeNow);
+    connect(m_pause, &QTimer::timeout, this, &FillingEnvelopeDialog::recomputeNow);
     for (QLineEdit *field : {m_circumference, m_strength, m_maxPressure})
-        connect(field, &QLineEdit::textEdited, this, &CFillingEnvelope::scheduleRecompute);
-    connect(m_saveTable, &QPushButton::clicked, this, &CFillingEnvelope::saveTable);
-    connect(m_savePicture, &QPushButton::clicked, this, &CFillingEnvelope::savePicture);
-    connect(m_print, &QPushButton::clicked, this, &CFillingEnvelope::printCard);
+        connect(field, &QLineEdit::textEdited, this, &FillingEnvelopeDialog::scheduleRecompute);
+    connect(m_saveTable, &QPushButton::clicked, this, &FillingEnvelopeDialog::saveTable);
+    connect(m_savePicture, &QPushButton::clicked, this, &FillingEnvelopeDialog::savePicture);
+    connect(m_print, &QPushButton::clicked, this, &FillingEnvelopeDialog::printCard);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     resize(1120, 680);
     recomputeNow();
 }
 
-QLayout *CFillingEnvelope::createFields()
+QLayout *FillingEnvelopeDialog::createFields()
 {
     const UnitFactors f = UnitFactors::forSettings(m_english);
     const UnitLabels units = unitLabels(m_record.display);
@@ -179,22 +179,22 @@ QLayout *CFillingEnvelope::createFields()
     return top;
 }
 
-void CFillingEnvelope::setPrinterChooser(PrinterChooser chooser)
+void FillingEnvelopeDialog::setPrinterChooser(PrinterChooser chooser)
 {
     m_choosePrinter = std::move(chooser);
 }
 
-QString CFillingEnvelope::statusText() const
+QString FillingEnvelopeDialog::statusText() const
 {
     return m_status->text();
 }
 
-void CFillingEnvelope::scheduleRecompute()
+void FillingEnvelopeDialog::scheduleRecompute()
 {
     m_pause->start();
 }
 
-void CFillingEnvelope::recomputeNow()
+void FillingEnvelopeDialog::recomputeNow()
 {
     m_pause->stop();
     const UnitFactors f = UnitFactors::forSettings(m_english);
@@ -229,7 +229,7 @@ void CFillingEnvelope::recomputeNow()
     showEnvelope();
 }
 
-void CFillingEnvelope::showEnvelope()
+void FillingEnvelopeDialog::showEnvelope()
 {
     const UnitFactors f = UnitFactors::forSettings(m_english);
     const UnitLabels units = unitLabels(m_record.display);
@@ -249,7 +249,7 @@ void CFillingEnvelope::showEnvelope()
     m_chart->update();
 }
 
-void CFillingEnvelope::fillTable()
+void FillingEnvelopeDialog::fillTable()
 {
     const std::string csv = envelopeCsvText(m_envelope, m_english);
     const QStringList lines = QString::fromLatin1(csv.c_str()).split('\n', Qt::SkipEmptyParts);
@@ -274,7 +274,7 @@ void CFillingEnvelope::fillTable()
     m_table->resizeColumnsToContents();
 }
 
-void CFillingEnvelope::saveTable()
+void FillingEnvelopeDialog::saveTable()
 {
     if (!m_services.saveFileName)
         return;
@@ -290,7 +290,7 @@ void CFillingEnvelope::saveTable()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CFillingEnvelope::savePicture()
+void FillingEnvelopeDialog::savePicture()
 {
     if (!m_services.saveFileName)
         return;
@@ -313,7 +313,7 @@ void CFillingEnvelope::savePicture()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CFillingEnvelope::printCard()
+void FillingEnvelopeDialog::printCard()
 {
     if (!m_choosePrinter)
         return;

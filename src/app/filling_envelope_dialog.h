@@ -1,5 +1,5 @@
 #pragma once
-// CFillingEnvelope: how hard the crew may pump and when to stop filling. Shows
+// FillingEnvelopeDialog: how hard the crew may pump and when to stop filling. Shows
 // the envelope chart, the safe-limit figures in large type and the table of
 // points; recomputes shortly after each change of its fields; saves the table
 // (CSV) or the chart (PNG, SVG) and prints the field card.
@@ -22,12 +22,13 @@ namespace vendrix {
 
 class EnvelopeChartView;
 
-class CFillingEnvelope : public InputDialog
+class FillingEnvelopeDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CFillingEnvelope(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    FillingEnvelopeDialog(ProjectRecord &record, const UiServices &services,
+                          QWidget *parent = nullptr);
 
     // Asks for the printer of the field card; nullptr means cancelled. The
     // default shows the print dialog.

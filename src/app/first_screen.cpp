@@ -32,8 +32,8 @@ QLabel *line(const QString &text, const char *name, int pixelHeight, bool bold, 
 
 } // namespace
 
-CFirstScreen::CFirstScreen(const UiServices &services, const std::string &updateLabel,
-                           QWidget *parent, DialogRunner runDialog)
+FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLabel,
+                         QWidget *parent, DialogRunner runDialog)
     : QDialog(parent)
     , m_services(services)
     , m_runDialog(std::move(runDialog))
@@ -113,7 +113,7 @@ CFirstScreen::CFirstScreen(const UiServices &services, const std::string &update
             m_services.openUrl(QUrl(QString::fromLatin1(kMakerHomePage)));
     });
     connect(disclaimer, &QPushButton::clicked, this, [this] {
-        CDisclaimer dialog(m_services, this);
+        DisclaimerDialog dialog(m_services, this);
         m_runDialog(dialog);
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

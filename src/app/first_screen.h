@@ -14,13 +14,13 @@ namespace vendrix {
 
 inline const QColor kFirstScreenFaceColour(222, 222, 222);
 
-class CFirstScreen : public QDialog
+class FirstScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    CFirstScreen(const UiServices &services, const std::string &updateLabel,
-                 QWidget *parent = nullptr, DialogRunner runDialog = execRunner());
+    FirstScreen(const UiServices &services, const std::string &updateLabel,
+                QWidget *parent = nullptr, DialogRunner runDialog = execRunner());
 
 private:
     UiServices m_services;

@@ -79,8 +79,8 @@ std::string localTimeText()
     return text;
 }
 
-CGeneralInformation::CGeneralInformation(ProjectRecord &record, const UiServices &services,
-                                         QWidget *parent)
+GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
+                                                   const UiServices &services, QWidget *parent)
     : InputDialog(record, services, "IDD_GENERAL_INFORMATION", parent)
     , m_description(new QPlainTextEdit(this))
     , m_includeLogo(makeRadioGroup("includeLogo", this))
@@ -208,35 +208,35 @@ CGeneralInformation::CGeneralInformation(ProjectRecord &record, const UiServices
     showLogoPath();
 
     connect(m_description, &QPlainTextEdit::textChanged, this,
-            &CGeneralInformation::limitDescription);
+            &GeneralInformationDialog::limitDescription);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         emit documentModified();
         if (hasFocusOn(m_ok))
             accept();
     });
-    connect(saveData, &QPushButton::clicked, this, &CGeneralInformation::saveCompany);
-    connect(saveLogoButton, &QPushButton::clicked, this, &CGeneralInformation::saveLogo);
-    connect(retrieve, &QPushButton::clicked, this, &CGeneralInformation::chooseLogo);
+    connect(saveData, &QPushButton::clicked, this, &GeneralInformationDialog::saveCompany);
+    connect(saveLogoButton, &QPushButton::clicked, this, &GeneralInformationDialog::saveLogo);
+    connect(retrieve, &QPushButton::clicked, this, &GeneralInformationDialog::chooseLogo);
 }
 
-QLineEdit *CGeneralInformation::field(const char *name) const
+QLineEdit *GeneralInformationDialog::field(const char *name) const
 {
     return findChild<QLineEdit *>(QString::fromLatin1(name));
 }
 
-QWidget *CGeneralInformation::firstField() const
+QWidget *GeneralInformationDialog::firstField() const
 {
     return field("title");
 }
 
-void CGeneralInformation::keyPressEvent(QKeyEvent *event)
+void GeneralInformationDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         emit documentModified();
     InputDialog::keyPressEvent(event);
 }
 
-CompanyData CGeneralInformation::companyFromFields() const
+CompanyData GeneralInformationDialog::companyFromFields() const
 {
     auto text = [this](const char *name) { return fromQString(field(name)->text()); };
     return CompanyData {text("companyName"),  text("companyStreet1"), text("companyStreet2"),
@@ -244,7 +244,7 @@ CompanyData CGeneralInformation::companyFromFields() const
                         text("companyPhone"), text("companyFax"),     text("companyEmail")};
 }
 
-void CGeneralInformation::showCompany(const CompanyData &data)
+void GeneralInformationDialog::showCompany(const CompanyData &data)
 {
     field("companyName")->setText(toQString(data.name));
     field("companyStreet1")->setText(toQString(data.street1));
@@ -257,7 +257,7 @@ void CGeneralInformation::showCompany(const CompanyData &data)
     field("companyEmail")->setText(toQString(data.email));
 }
 
-void CGeneralInformation::limitDescription()
+void GeneralInformationDialog::limitDescription()
 {
     // No more characters than the description holds (line breaks count as CR LF).
     const int maximum = maxTextLength("description");
@@ -272,19 +272,19 @@ void CGeneralInformation::limitDescription()
     m_description->moveCursor(QTextCursor::End);
 }
 
-void CGeneralInformation::saveCompany()
+void GeneralInformationDialog::saveCompany()
 {
     if (!saveCompanyData(m_record.state.dataDirectory, companyFromFields()) && m_services.message)
         m_services.message(this, QStringLiteral("Unable to save the company data."));
 }
 
-void CGeneralInformation::saveLogo()
+void GeneralInformationDialog::saveLogo()
 {
     if (!saveLogoPath(m_record.state.dataDirectory, m_record.info.logoPath) && m_services.message)
         m_services.message(this, QStringLiteral("Unable to save the logo path."));
 }
 
-void CGeneralInformation::chooseLogo()
+void GeneralInformationDialog::chooseLogo()
 {
     if (!m_services.openFileName)
         return;
@@ -297,14 +297,14 @@ void CGeneralInformation::chooseLogo()
     showLogoPath();
 }
 
-void CGeneralInformation::showLogoPath()
+void GeneralInformationDialog::showLogoPath()
 {
     m_logoPath->setText(m_record.info.logoPath.empty()
                             ? QStringLiteral("Logo: none")
                             : QStringLiteral("Logo: ") + toQString(m_record.info.logoPath));
 }
 
-void CGeneralInformation::accept()
+void GeneralInformationDialog::accept()
 {
     for (const TextField &f : kProjectFields) {
         if (const auto failure = checkTextLength(f.name, fromQString(field(f.name)->text()))) {

@@ -1,5 +1,5 @@
 #pragma once
-// CGeneralInformation: General Information — project identification, the
+// GeneralInformationDialog: General Information — project identification, the
 // designer's company (kept for future runs in the data directory) and the logo
 // bitmap of the printout.
 
@@ -23,13 +23,13 @@ struct CompanyData;
 // with English names whatever the user's locale.
 std::string localTimeText();
 
-class CGeneralInformation : public InputDialog
+class GeneralInformationDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CGeneralInformation(ProjectRecord &record, const UiServices &services,
-                        QWidget *parent = nullptr);
+    GeneralInformationDialog(ProjectRecord &record, const UiServices &services,
+                             QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

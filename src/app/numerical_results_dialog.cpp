@@ -26,8 +26,8 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 } // namespace
 
-CNumericalResults::CNumericalResults(ProjectRecord &record, const UiServices &services,
-                                     QWidget *parent)
+NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
     : InputDialog(record, services, "IDD_NUMERICAL_RESULTS", parent)
 {
     setWindowTitle(QStringLiteral("Numerical Results"));
@@ -90,7 +90,7 @@ CNumericalResults::CNumericalResults(ProjectRecord &record, const UiServices &se
     back->setFocus();
 }
 
-void CNumericalResults::ShowNumericalResults()
+void NumericalResultsDialog::ShowNumericalResults()
 {
     const auto lines = numericalResultsLines(m_record);
     for (int i = 0; i < kNumericalResultsLines; ++i)
@@ -100,7 +100,7 @@ void CNumericalResults::ShowNumericalResults()
     m_notice->setVisible(!notice.empty());
 }
 
-QString CNumericalResults::lineText(int n) const
+QString NumericalResultsDialog::lineText(int n) const
 {
     return n >= 1 && n <= kNumericalResultsLines ? m_lines[n - 1]->text() : QString();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// CNumericalResults: Numerical Results — the eighteen lines of the last run's
+// NumericalResultsDialog: Numerical Results — the eighteen lines of the last run's
 // results (and of the consolidated shape, once computed), built when it opens.
 
 #include "app/input_dialog.h"
@@ -10,12 +10,13 @@ class QLabel;
 
 namespace vendrix {
 
-class CNumericalResults : public InputDialog
+class NumericalResultsDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CNumericalResults(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    NumericalResultsDialog(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr);
 
     // Line n (1 to 18) as shown; objectName "line<n>".
     QString lineText(int n) const;

@@ -4,7 +4,7 @@
 
 namespace vendrix {
 
-CPhotos1::CPhotos1(ProjectRecord &record, const UiServices &services, QWidget *parent)
+Photos1Dialog::Photos1Dialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InformationPage(record, services, "IDD_PHOTOS1", QStringLiteral("Photos for Option #1"),
                       parent)
 {

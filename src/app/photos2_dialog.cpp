@@ -4,7 +4,7 @@
 
 namespace vendrix {
 
-CPhotos2::CPhotos2(ProjectRecord &record, const UiServices &services, QWidget *parent)
+Photos2Dialog::Photos2Dialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InformationPage(record, services, "IDD_PHOTOS2", QStringLiteral("Photos for Option #2"),
                       parent)
 {

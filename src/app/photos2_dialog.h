@@ -1,16 +1,16 @@
 #pragma once
-// CPhotos2: a tube of clayey slurry before and after consolidation (Option 2).
+// Photos2Dialog: a tube of clayey slurry before and after consolidation (Option 2).
 
 #include "app/information_page.h"
 
 namespace vendrix {
 
-class CPhotos2 : public InformationPage
+class Photos2Dialog : public InformationPage
 {
     Q_OBJECT
 
 public:
-    CPhotos2(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    Photos2Dialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
 };
 
 } // namespace vendrix

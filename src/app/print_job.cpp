@@ -26,11 +26,11 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
     const bool consolidated
         = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
     if (consolidated) {
-        CAddPage dialog(record, services, parent);
+        AddPageDialog dialog(record, services, parent);
         runDialog(dialog);
         return dialog.addConsolidationPage() ? 4 : 3;
     }
-    CDisplayGraphics dialog(record, services, parent);
+    PrintoutGraphicsDialog dialog(record, services, parent);
     runDialog(dialog);
     return 3;
 }

@@ -1,6 +1,6 @@
 #include "app/project_document.h"
 
-#include "app/vendrix_app.h"
+#include "app/vendrix_application.h"
 #include "graphics/qt_text.h"
 #include "model/project_file.h"
 
@@ -27,13 +27,13 @@ QString withProjectExtension(const QString &path)
     return path + QString::fromLatin1(kProjectFileExtension);
 }
 
-CVendrixDoc::CVendrixDoc(ProjectRecord &record, const UiServices &services, QObject *parent)
+ProjectDocument::ProjectDocument(ProjectRecord &record, const UiServices &services, QObject *parent)
     : QObject(parent)
     , m_record(record)
     , m_services(services)
 { }
 
-void CVendrixDoc::setModified(bool modified)
+void ProjectDocument::setModified(bool modified)
 {
     if (m_modified == modified)
         return;
@@ -41,13 +41,13 @@ void CVendrixDoc::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-QString CVendrixDoc::displayName() const
+QString ProjectDocument::displayName() const
 {
     return m_path.isEmpty() ? QString::fromLatin1(kUntitledProjectName)
                             : QFileInfo(m_path).fileName();
 }
 
-bool CVendrixDoc::newProject()
+bool ProjectDocument::newProject()
 {
     if (projectOpen())
         return false;
@@ -61,7 +61,7 @@ bool CVendrixDoc::newProject()
     return true;
 }
 
-bool CVendrixDoc::openProject(QWidget *parent, const QString &path)
+bool ProjectDocument::openProject(QWidget *parent, const QString &path)
 {
     // Read into a copy first so that a failing file changes nothing.
     ProjectRecord candidate = m_record;
@@ -86,7 +86,7 @@ bool CVendrixDoc::openProject(QWidget *parent, const QString &path)
     return true;
 }
 
-bool CVendrixDoc::openWithDialog(QWidget *parent)
+bool ProjectDocument::openWithDialog(QWidget *parent)
 {
     if (!m_services.openFileName)
         return false;
@@ -100,7 +100,7 @@ bool CVendrixDoc::openWithDialog(QWidget *parent)
     return openProject(parent, path);
 }
 
-bool CVendrixDoc::save(QWidget *parent)
+bool ProjectDocument::save(QWidget *parent)
 {
     if (!projectOpen())
         return false;
@@ -109,7 +109,7 @@ bool CVendrixDoc::save(QWidget *parent)
     return writeTo(parent, m_path);
 }
 
-bool CVendrixDoc::saveAs(QWidget *parent)
+bool ProjectDocument::saveAs(QWidget *parent)
 {
     if (!projectOpen() || !m_services.saveFileName)
         return false;
@@ -124,7 +124,7 @@ bool CVendrixDoc::saveAs(QWidget *parent)
     return writeTo(parent, path);
 }
 
-bool CVendrixDoc::writeTo(QWidget *parent, const QString &path)
+bool ProjectDocument::writeTo(QWidget *parent, const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::string message;
@@ -139,7 +139,7 @@ bool CVendrixDoc::writeTo(QWidget *parent, const QString &path)
     return true;
 }
 
-bool CVendrixDoc::saveModified(QWidget *parent)
+bool ProjectDocument::saveModified(QWidget *parent)
 {
     if (!projectOpen() || !m_modified)
         return true;
@@ -152,7 +152,7 @@ bool CVendrixDoc::saveModified(QWidget *parent)
     return answer == QMessageBox::No;
 }
 
-bool CVendrixDoc::closeProject(QWidget *parent)
+bool ProjectDocument::closeProject(QWidget *parent)
 {
     if (!projectOpen())
         return true;

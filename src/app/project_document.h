@@ -19,12 +19,12 @@ inline constexpr const char *kSaveChangesQuestion = "Save changes to %1?";
 inline constexpr const char *kUntitledProjectName = "Vendrix";
 inline constexpr const char *kNotSavedYet = "Not saved, yet";
 
-class CVendrixDoc : public QObject
+class ProjectDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    CVendrixDoc(ProjectRecord &record, const UiServices &services, QObject *parent = nullptr);
+    ProjectDocument(ProjectRecord &record, const UiServices &services, QObject *parent = nullptr);
 
     bool projectOpen() const { return m_record.state.projectOpen == 1; }
     bool isModified() const { return m_modified; }

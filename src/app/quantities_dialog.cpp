@@ -41,8 +41,8 @@ QString shownNumber(const char *format, double value)
 
 } // namespace
 
-CQuantities::CQuantities(ProjectRecord &record, const UiServices &services, QWidget *parent,
-                         QuantitiesHooks hooks)
+QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &services,
+                                   QWidget *parent, QuantitiesHooks hooks)
     : InputDialog(record, services, "IDD_QUANTITIES", parent)
     , m_hooks(std::move(hooks))
     , m_remarks(makeTextField("quantityRemarks", maxTextLength("quantityRemarks"), this))
@@ -134,22 +134,22 @@ CQuantities::CQuantities(ProjectRecord &record, const UiServices &services, QWid
     };
 
     recalculate();
-    connect(m_cost, &QLineEdit::textEdited, this, &CQuantities::costEdited);
-    connect(m_length, &QLineEdit::textEdited, this, &CQuantities::lengthEdited);
+    connect(m_cost, &QLineEdit::textEdited, this, &QuantitiesDialog::costEdited);
+    connect(m_length, &QLineEdit::textEdited, this, &QuantitiesDialog::lengthEdited);
     connect(m_return, &QPushButton::clicked, this, [this] {
         if (hasFocusOn(m_return))
             leave();
     });
-    connect(m_save, &QPushButton::clicked, this, &CQuantities::saveText);
-    connect(m_print, &QPushButton::clicked, this, &CQuantities::print);
+    connect(m_save, &QPushButton::clicked, this, &QuantitiesDialog::saveText);
+    connect(m_print, &QPushButton::clicked, this, &QuantitiesDialog::print);
 }
 
-void CQuantities::setPrinterChooser(PrinterChooser chooser)
+void QuantitiesDialog::setPrinterChooser(PrinterChooser chooser)
 {
     m_choosePrinter = std::move(chooser);
 }
 
-bool CQuantities::checkCostCharacters()
+bool QuantitiesDialog::checkCostCharacters()
 {
     const auto failures = costTextFailures(fromQString(m_cost->text()));
     for (const RuleFailure &failure : failures) {
@@ -159,13 +159,13 @@ bool CQuantities::checkCostCharacters()
     return !failures.empty();
 }
 
-void CQuantities::costEdited()
+void QuantitiesDialog::costEdited()
 {
     checkCostCharacters();
     recalculate();
 }
 
-void CQuantities::lengthEdited()
+void QuantitiesDialog::lengthEdited()
 {
     checkCostCharacters();
     // A length that is not (yet) a number keeps the last totals; OK reports it.
@@ -174,7 +174,7 @@ void CQuantities::lengthEdited()
     recalculate();
 }
 
-void CQuantities::recalculate()
+void QuantitiesDialog::recalculate()
 {
     if (!m_hooks.compute)
         return;
@@ -189,7 +189,7 @@ void CQuantities::recalculate()
     m_volumeUnit->setVisible(values.consolidationShown);
 }
 
-void CQuantities::leave()
+void QuantitiesDialog::leave()
 {
     double length = 0;
     if (!readNumber(m_length, length))
@@ -218,7 +218,7 @@ void CQuantities::leave()
     accept();
 }
 
-QuantitiesPage CQuantities::page() const
+QuantitiesPage QuantitiesDialog::page() const
 {
     QuantitiesPage page;
     page.remarks = m_remarks->text();
@@ -238,7 +238,7 @@ QuantitiesPage CQuantities::page() const
     return page;
 }
 
-void CQuantities::saveText()
+void QuantitiesDialog::saveText()
 {
     if (!m_hooks.writeText)
         return;
@@ -255,7 +255,7 @@ void CQuantities::saveText()
         m_services.message(this, QStringLiteral("Unable to write %1.").arg(path));
 }
 
-void CQuantities::print()
+void QuantitiesDialog::print()
 {
     if (!m_choosePrinter)
         return;

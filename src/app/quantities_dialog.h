@@ -1,5 +1,5 @@
 #pragma once
-// CQuantities: Calculated Quantities — geosynthetic area, cost, storage
+// QuantitiesDialog: Calculated Quantities — geosynthetic area, cost, storage
 // capacity and volume after consolidation for a tube of given length,
 // recalculated while typing; saved as text or printed on one page.
 
@@ -17,13 +17,13 @@ class QPushButton;
 
 namespace vendrix {
 
-class CQuantities : public InputDialog
+class QuantitiesDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CQuantities(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
-                QuantitiesHooks hooks = defaultQuantitiesHooks());
+    QuantitiesDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
+                     QuantitiesHooks hooks = defaultQuantitiesHooks());
 
     // Asks for the printer of the one-page printout; nullptr means cancelled.
     // The default shows the print dialog.

@@ -95,19 +95,19 @@ void ReportOptionDialog::accept()
     QDialog::accept();
 }
 
-CAddPage::CAddPage(ProjectRecord &record, const UiServices &services, QWidget *parent)
+AddPageDialog::AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : ReportOptionDialog(record, services, parent, true)
 {
     setWindowTitle(tr("Another page to report"));
 }
 
-bool CAddPage::addConsolidationPage() const
+bool AddPageDialog::addConsolidationPage() const
 {
     return result() == QDialog::Accepted && m_addPage->isChecked();
 }
 
-CDisplayGraphics::CDisplayGraphics(ProjectRecord &record, const UiServices &services,
-                                   QWidget *parent)
+PrintoutGraphicsDialog::PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
     : ReportOptionDialog(record, services, parent, false)
 {
     setWindowTitle(tr("Printout of Graphics"));

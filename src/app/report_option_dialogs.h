@@ -32,20 +32,21 @@ protected:
     QRadioButton *m_logoYes = nullptr;
 };
 
-class CAddPage : public ReportOptionDialog
+class AddPageDialog : public ReportOptionDialog
 {
     Q_OBJECT
 public:
-    CAddPage(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
     // After OK: true when the consolidation page is to be added.
     bool addConsolidationPage() const;
 };
 
-class CDisplayGraphics : public ReportOptionDialog
+class PrintoutGraphicsDialog : public ReportOptionDialog
 {
     Q_OBJECT
 public:
-    CDisplayGraphics(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr);
 };
 
 } // namespace vendrix

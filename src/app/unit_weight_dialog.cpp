@@ -12,7 +12,8 @@
 
 namespace vendrix {
 
-CUnitWeight::CUnitWeight(ProjectRecord &record, const UiServices &services, QWidget *parent)
+UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &services,
+                                   QWidget *parent)
     : InputDialog(record, services, "IDD_UNIT_WEIGHT", parent)
     , m_weight(makeNumberField("transportUnitWeight", this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
@@ -51,23 +52,23 @@ CUnitWeight::CUnitWeight(ProjectRecord &record, const UiServices &services, QWid
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &CUnitWeight::restoreDefault);
-    connect(truncateButton, &QPushButton::clicked, this, &CUnitWeight::truncate);
+    connect(defaults, &QPushButton::clicked, this, &UnitWeightDialog::restoreDefault);
+    connect(truncateButton, &QPushButton::clicked, this, &UnitWeightDialog::truncate);
 }
 
-void CUnitWeight::restoreDefault()
+void UnitWeightDialog::restoreDefault()
 {
     showNumber(m_weight, dialogDefaults(m_record.display.englishUnits != 0).transportUnitWeight);
 }
 
-void CUnitWeight::truncate()
+void UnitWeightDialog::truncate()
 {
     double value = 0;
     if (readNumber(m_weight, value))
         showNumber(m_weight, roundToThousandths(value));
 }
 
-void CUnitWeight::accept()
+void UnitWeightDialog::accept()
 {
     double value = 0;
     if (!readNumber(m_weight, value))

@@ -1,5 +1,5 @@
 #pragma once
-// CUnitWeight: Unit Weight of "Water" — the unit weight of the transporting
+// UnitWeightDialog: Unit Weight of "Water" — the unit weight of the transporting
 // medium, opened from the Slurry Data dialog and stored on its own OK.
 
 #include "app/input_dialog.h"
@@ -9,12 +9,12 @@ class QPushButton;
 
 namespace vendrix {
 
-class CUnitWeight : public InputDialog
+class UnitWeightDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CUnitWeight(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    UnitWeightDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

@@ -5,8 +5,8 @@
 #include "app/disclaimer_dialog.h"
 #include "app/first_screen.h"
 #include "app/help_center.h"
-#include "app/main_frame.h"
-#include "app/second_menu.h"
+#include "app/input_menu.h"
+#include "app/main_window.h"
 #include "app/splash_window.h"
 #include "shell_test_support.h"
 
@@ -66,7 +66,7 @@ TEST(ShellScreenshots, MainWindowAndMenus)
     ProjectRecord record;
     record.state.dataDirectory = dir.filePath("data").toStdString();
     RecordingServices recorder;
-    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
+    MainWindow frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
     frame.resize(1000, 680);
     grabTo(frame, "main_window_no_project.png");
     save(withMenuOpen(frame, "fileMenu"), "main_window_file_menu_no_project.png");
@@ -85,7 +85,7 @@ TEST(ShellScreenshots, StartUpAndInformationWindows)
     const UiServices services = recorder.services();
     ProjectRecord record;
     {
-        CFirstScreen first(services, record.state.updateLabel);
+        FirstScreen first(services, record.state.updateLabel);
         grabTo(first, "first_screen.png");
     }
     {
@@ -96,20 +96,20 @@ TEST(ShellScreenshots, StartUpAndInformationWindows)
         splash->close();
     }
     {
-        CAboutDlg about(services);
+        AboutDialog about(services);
         grabTo(about, "about.png");
     }
     {
-        CDisclaimer disclaimer(services);
+        DisclaimerDialog disclaimer(services);
         grabTo(disclaimer, "disclaimer.png");
     }
     {
-        CContact contact(services);
+        ContactDialog contact(services);
         grabTo(contact, "contact.png");
     }
     {
         record.state.hideDialogTags = 0;
-        CModifySecondMenu menu(record, services);
+        InputMenu menu(record, services);
         grabTo(menu, "input_menu_with_tag.png");
     }
     {

@@ -19,7 +19,7 @@ namespace vendrix::test {
 
 struct DialogScript
 {
-    // Class name without namespace ("CModifySlurry") -> what to do with the shown
+    // Class name without namespace ("SlurryDialog") -> what to do with the shown
     // dialog; it returns the dialog's result. Dialogs without a script are
     // shown and rejected.
     std::map<std::string, std::function<int(QDialog &)>> steps;

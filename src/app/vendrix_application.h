@@ -11,15 +11,15 @@
 
 namespace vendrix {
 
-class CVendrixApp
+class VendrixApplication
 {
 public:
     // Sets every field to its initial value, the start directory to the current
     // directory and the data directory to `dataDirectory`; each of its messages
     // is shown in an error box, and the program continues in every case.
-    CVendrixApp(const UiServices &services, const DataDirectoryResult &dataDirectory);
-    CVendrixApp(const CVendrixApp &) = delete;
-    CVendrixApp &operator=(const CVendrixApp &) = delete;
+    VendrixApplication(const UiServices &services, const DataDirectoryResult &dataDirectory);
+    VendrixApplication(const VendrixApplication &) = delete;
+    VendrixApplication &operator=(const VendrixApplication &) = delete;
 
     ProjectRecord &record() { return m_record; }
     const UiServices &services() const { return m_services; }

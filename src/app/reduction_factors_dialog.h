@@ -1,5 +1,5 @@
 #pragma once
-// CGeosynParameters: Geosynthetic Design Parameters — the five reduction factors.
+// ReductionFactorsDialog: Geosynthetic Design Parameters — the five reduction factors.
 
 #include "app/input_dialog.h"
 
@@ -8,12 +8,13 @@ class QPushButton;
 
 namespace vendrix {
 
-class CGeosynParameters : public InputDialog
+class ReductionFactorsDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CGeosynParameters(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    ReductionFactorsDialog(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

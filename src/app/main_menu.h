@@ -21,13 +21,13 @@ namespace vendrix {
 
 inline const QColor kMainMenuFaceColour(102, 236, 204);
 
-class CStart : public QWidget
+class MainMenu : public QWidget
 {
     Q_OBJECT
 
 public:
     // Opening the main menu clears resultsValid and disables the result buttons.
-    CStart(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    MainMenu(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
 
     // Shows the cross-section window modally for the current shape (the graphical
     // results). While unset, "View Cross-Section" has nothing to show.

@@ -1,7 +1,7 @@
-#include "app/consolidated_explain_dialog.h"
+#include "app/consolidation_explanation_dialog.h"
 
 #include "app/dialog_artwork.h"
-#include "app/extreme_dialog.h"
+#include "app/extreme_case_dialog.h"
 #include "app/photos1_dialog.h"
 #include "app/photos2_dialog.h"
 
@@ -9,8 +9,9 @@
 
 namespace vendrix {
 
-CConsolidatedExplain::CConsolidatedExplain(ProjectRecord &record, const UiServices &services,
-                                           QWidget *parent)
+ConsolidationExplanationDialog::ConsolidationExplanationDialog(ProjectRecord &record,
+                                                               const UiServices &services,
+                                                               QWidget *parent)
     : InformationPage(record, services, "IDD_CONSOLIDATED_EXPLAIN",
                       QStringLiteral("Explanation of consolidation:  Option #1 and Option #2"),
                       parent)
@@ -38,15 +39,15 @@ CConsolidatedExplain::CConsolidatedExplain(ProjectRecord &record, const UiServic
     QPushButton *extreme = addButton(QStringLiteral("Extreme case of OPTION #1"), "extreme");
     finish();
     connect(photos1, &QPushButton::clicked, this, [this] {
-        CPhotos1 dialog(m_record, m_services, this);
+        Photos1Dialog dialog(m_record, m_services, this);
         dialog.exec();
     });
     connect(photos2, &QPushButton::clicked, this, [this] {
-        CPhotos2 dialog(m_record, m_services, this);
+        Photos2Dialog dialog(m_record, m_services, this);
         dialog.exec();
     });
     connect(extreme, &QPushButton::clicked, this, [this] {
-        CExtreme dialog(m_record, m_services, this);
+        ExtremeCaseDialog dialog(m_record, m_services, this);
         dialog.exec();
     });
 }

@@ -1,5 +1,5 @@
 #pragma once
-// CPolicing: the modal conflict message with its error number ("Error No.101"),
+// ConflictDialog: the modal conflict message with its error number ("Error No.101"),
 // used by the run, the input dialogs, consolidation and quantities.
 
 #include <QDialog>
@@ -11,12 +11,12 @@ class QPushButton;
 
 namespace vendrix {
 
-class CPolicing : public QDialog
+class ConflictDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CPolicing(QWidget *parent = nullptr);
+    explicit ConflictDialog(QWidget *parent = nullptr);
 
     // Both Windows-1252; shown when the dialog opens.
     std::string messageText;

@@ -1,5 +1,5 @@
 #pragma once
-// CModifyUnits: "Units, Currency and Colors of Graphics" — unit system,
+// UnitsDialog: "Units, Currency and Colors of Graphics" — unit system,
 // currency, colour of the graphics printout and the style of unit labels.
 
 #include "app/input_dialog.h"
@@ -11,12 +11,12 @@ class QRadioButton;
 
 namespace vendrix {
 
-class CModifyUnits : public InputDialog
+class UnitsDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CModifyUnits(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    UnitsDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

@@ -1,4 +1,4 @@
-#include "app/modify_units_dialog.h"
+#include "app/units_dialog.h"
 
 #include "app/dialog_widgets.h"
 #include "graphics/qt_text.h"
@@ -14,7 +14,7 @@
 
 namespace vendrix {
 
-CModifyUnits::CModifyUnits(ProjectRecord &record, const UiServices &services, QWidget *parent)
+UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InputDialog(record, services, "IDD_MODIFY_UNITS", parent)
     , m_units(makeRadioGroup("englishUnits", this))
     , m_currency(makeTextField("currencyUnit", 0, this))
@@ -90,12 +90,12 @@ CModifyUnits::CModifyUnits(ProjectRecord &record, const UiServices &services, QW
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QWidget *CModifyUnits::firstField() const
+QWidget *UnitsDialog::firstField() const
 {
     return m_units->checkedButton();
 }
 
-void CModifyUnits::accept()
+void UnitsDialog::accept()
 {
     DisplaySettings &display = m_record.display;
     display.englishUnits = m_units->checkedId() == 1 ? 1 : 0;

@@ -1,4 +1,4 @@
-#include "app/policing_dialog.h"
+#include "app/conflict_dialog.h"
 
 #include "app/input_dialog.h"
 #include "graphics/qt_text.h"
@@ -17,7 +17,7 @@ constexpr int kMessageMinimumWidth = 354;
 
 } // namespace
 
-CPolicing::CPolicing(QWidget *parent)
+ConflictDialog::ConflictDialog(QWidget *parent)
     : QDialog(parent)
     , m_message(new QLabel(QStringLiteral("what is wrong"), this))
     , m_errorNumber(new QLabel(QStringLiteral("Error # 1001"), this))
@@ -50,7 +50,7 @@ CPolicing::CPolicing(QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void CPolicing::showEvent(QShowEvent *event)
+void ConflictDialog::showEvent(QShowEvent *event)
 {
     m_message->setText(toQString(messageText));
     // Wide enough for the longest line of the message (within reason), so that
@@ -67,7 +67,7 @@ void CPolicing::showEvent(QShowEvent *event)
 void showConflict(QWidget *parent, const std::string &errorNumberText,
                   const std::string &messageText)
 {
-    CPolicing dialog(parent);
+    ConflictDialog dialog(parent);
     dialog.errorNumberText = errorNumberText;
     dialog.messageText = messageText;
     dialog.exec();

@@ -36,11 +36,11 @@ private:
     const ProjectRecord &m_record;
 };
 
-class CDisplayBitmap : public QDialog
+class ColourChoiceDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CDisplayBitmap(ProjectRecord &record, QWidget *parent = nullptr);
+    ColourChoiceDialog(ProjectRecord &record, QWidget *parent = nullptr);
     void accept() override;
 
 private:
@@ -49,16 +49,17 @@ private:
     QRadioButton *m_blackWhite;
 };
 
-class CGraphicalResults : public QDialog
+class GraphicalResultsWindow : public QDialog
 {
     Q_OBJECT
 public:
-    CGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    GraphicalResultsWindow(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr);
 
     CrossSectionView *view() const { return m_view; }
 
     // Runs "Display of Graphics"; tests replace it to choose without a window.
-    std::function<void(CDisplayBitmap &)> runColourDialog;
+    std::function<void(ColourChoiceDialog &)> runColourDialog;
 
     void chooseColourMode();
     void saveBitmap();

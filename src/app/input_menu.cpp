@@ -1,11 +1,11 @@
-#include "app/second_menu.h"
+#include "app/input_menu.h"
 
 #include "app/analysis_type_dialog.h"
 #include "app/dialog_widgets.h"
 #include "app/general_information_dialog.h"
-#include "app/geosyn_parameters_dialog.h"
-#include "app/modify_slurry_dialog.h"
-#include "app/modify_units_dialog.h"
+#include "app/reduction_factors_dialog.h"
+#include "app/slurry_dialog.h"
+#include "app/units_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,8 +13,8 @@
 
 namespace vendrix {
 
-CModifySecondMenu::CModifySecondMenu(ProjectRecord &record, const UiServices &services,
-                                     QWidget *parent, DialogRunner runDialog)
+InputMenu::InputMenu(ProjectRecord &record, const UiServices &services, QWidget *parent,
+                     DialogRunner runDialog)
     : InputDialog(record, services, "IDD_SECOND_MENU", parent)
     , m_runDialog(std::move(runDialog))
 {
@@ -26,17 +26,16 @@ CModifySecondMenu::CModifySecondMenu(ProjectRecord &record, const UiServices &se
         const char *text;
         const char *name;
         int controlId;
-        void (CModifySecondMenu::*open)();
+        void (InputMenu::*open)();
     };
     const Entry entries[] = {
         {"Select &Units: Metric (SI) or English and Currency", "units", 1009,
-         &CModifySecondMenu::openUnits},
-        {"General &Information", "generalInformation", 1010,
-         &CModifySecondMenu::openGeneralInformation},
-        {"Slurry and &Geometry Data", "slurryData", 1011, &CModifySecondMenu::openSlurry},
+         &InputMenu::openUnits},
+        {"General &Information", "generalInformation", 1010, &InputMenu::openGeneralInformation},
+        {"Slurry and &Geometry Data", "slurryData", 1011, &InputMenu::openSlurry},
         {"Geosynthetic Reduction &Factors", "reductionFactors", 1012,
-         &CModifySecondMenu::openReductionFactors},
-        {"&Type of Analysis", "analysisType", 1013, &CModifySecondMenu::openAnalysisType},
+         &InputMenu::openReductionFactors},
+        {"&Type of Analysis", "analysisType", 1013, &InputMenu::openAnalysisType},
     };
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 12);
@@ -60,35 +59,35 @@ CModifySecondMenu::CModifySecondMenu(ProjectRecord &record, const UiServices &se
     setMinimumWidth(440);
 }
 
-void CModifySecondMenu::openUnits()
+void InputMenu::openUnits()
 {
-    CModifyUnits dialog(m_record, m_services, this);
+    UnitsDialog dialog(m_record, m_services, this);
     m_runDialog(dialog);
 }
 
-void CModifySecondMenu::openGeneralInformation()
+void InputMenu::openGeneralInformation()
 {
-    CGeneralInformation dialog(m_record, m_services, this);
-    connect(&dialog, &CGeneralInformation::documentModified, this,
-            &CModifySecondMenu::documentModified);
+    GeneralInformationDialog dialog(m_record, m_services, this);
+    connect(&dialog, &GeneralInformationDialog::documentModified, this,
+            &InputMenu::documentModified);
     m_runDialog(dialog);
 }
 
-void CModifySecondMenu::openSlurry()
+void InputMenu::openSlurry()
 {
-    CModifySlurry dialog(m_record, m_services, this);
+    SlurryDialog dialog(m_record, m_services, this);
     m_runDialog(dialog);
 }
 
-void CModifySecondMenu::openReductionFactors()
+void InputMenu::openReductionFactors()
 {
-    CGeosynParameters dialog(m_record, m_services, this);
+    ReductionFactorsDialog dialog(m_record, m_services, this);
     m_runDialog(dialog);
 }
 
-void CModifySecondMenu::openAnalysisType()
+void InputMenu::openAnalysisType()
 {
-    CAnalysisType dialog(m_record, m_services, this);
+    AnalysisTypeDialog dialog(m_record, m_services, this);
     m_runDialog(dialog);
 }
 

@@ -1,10 +1,11 @@
-#include "app/extreme_dialog.h"
+#include "app/extreme_case_dialog.h"
 
 #include "app/dialog_artwork.h"
 
 namespace vendrix {
 
-CExtreme::CExtreme(ProjectRecord &record, const UiServices &services, QWidget *parent)
+ExtremeCaseDialog::ExtremeCaseDialog(ProjectRecord &record, const UiServices &services,
+                                     QWidget *parent)
     : InformationPage(record, services, "IDD_EXTREME", QStringLiteral("Extreme case of OPTION #1"),
                       parent)
 {

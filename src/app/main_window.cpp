@@ -1,11 +1,11 @@
-#include "app/main_frame.h"
+#include "app/main_window.h"
 
 #include "app/about_dialog.h"
 #include "app/app_info.h"
 #include "app/help_center.h"
+#include "app/main_menu.h"
 #include "app/print_job.h"
 #include "app/shell_artwork.h"
-#include "app/start_menu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -93,7 +93,7 @@ QString findDesktopCalculator()
     return QString();
 }
 
-CMainFrame::CMainFrame(ProjectRecord &record, const UiServices &services, HelpCenter *help,
+MainWindow::MainWindow(ProjectRecord &record, const UiServices &services, HelpCenter *help,
                        DesktopHooks hooks, QSettings *settings, QWidget *parent)
     : QMainWindow(parent)
     , m_record(record)
@@ -118,15 +118,15 @@ CMainFrame::CMainFrame(ProjectRecord &record, const UiServices &services, HelpCe
     ready->setObjectName(QStringLiteral("readyText"));
     statusBar()->addWidget(ready, 1);
 
-    connect(&m_doc, &CVendrixDoc::projectStarted, this, &CMainFrame::createWorkspace);
-    connect(&m_doc, &CVendrixDoc::projectClosed, this, &CMainFrame::destroyWorkspace);
-    connect(&m_doc, &CVendrixDoc::modifiedChanged, this, &CMainFrame::updateTitle);
-    connect(&m_doc, &CVendrixDoc::fileUsed, this, [this](const QString &path) {
+    connect(&m_doc, &ProjectDocument::projectStarted, this, &MainWindow::createWorkspace);
+    connect(&m_doc, &ProjectDocument::projectClosed, this, &MainWindow::destroyWorkspace);
+    connect(&m_doc, &ProjectDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(&m_doc, &ProjectDocument::fileUsed, this, [this](const QString &path) {
         m_recent.add(path);
         rebuildRecentFiles();
         updateTitle();
     });
-    connect(&m_doc, &CVendrixDoc::openFailed, this, [this](const QString &path) {
+    connect(&m_doc, &ProjectDocument::openFailed, this, [this](const QString &path) {
         m_recent.remove(path);
         rebuildRecentFiles();
     });
@@ -135,24 +135,24 @@ CMainFrame::CMainFrame(ProjectRecord &record, const UiServices &services, HelpCe
     updateCommands();
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     destroyWorkspace();
 }
 
-void CMainFrame::setDialogRunner(DialogRunner runner)
+void MainWindow::setDialogRunner(DialogRunner runner)
 {
     m_runDialog = std::move(runner);
     if (m_mainMenu)
         m_mainMenu->runDialog = m_runDialog;
 }
 
-QAction *CMainFrame::action(const char *name) const
+QAction *MainWindow::action(const char *name) const
 {
     return findChild<QAction *>(QString::fromLatin1(name));
 }
 
-QAction *CMainFrame::addAction(QMenu *menu, const QString &text, const char *name,
+QAction *MainWindow::addAction(QMenu *menu, const QString &text, const char *name,
                                const QString &statusTip, const QKeySequence &shortcut)
 {
     auto *item = new QAction(text, this);
@@ -172,7 +172,7 @@ constexpr const char *kSolutionMethodKey = "solutionMethod";
 } // namespace
 
 // Options > the solution method of Run Vendrix, remembered in the settings.
-QMenu *CMainFrame::buildOptionsMenu()
+QMenu *MainWindow::buildOptionsMenu()
 {
     auto *options = new QMenu(QStringLiteral("&Options"), this);
     options->setObjectName(QStringLiteral("optionsMenu"));
@@ -200,7 +200,7 @@ QMenu *CMainFrame::buildOptionsMenu()
     return options;
 }
 
-void CMainFrame::setSolutionMethod(SolutionMethod method)
+void MainWindow::setSolutionMethod(SolutionMethod method)
 {
     m_solutionMethod = method;
     if (m_settings != nullptr)
@@ -210,7 +210,7 @@ void CMainFrame::setSolutionMethod(SolutionMethod method)
         m_mainMenu->solutionMethod = method;
 }
 
-void CMainFrame::buildMenusAndToolbar()
+void MainWindow::buildMenusAndToolbar()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
@@ -309,23 +309,23 @@ void CMainFrame::buildMenusAndToolbar()
     connect(statusToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
 
-    connect(newAction, &QAction::triggered, this, &CMainFrame::newProject);
-    connect(open, &QAction::triggered, this, &CMainFrame::openProject);
-    connect(close, &QAction::triggered, this, &CMainFrame::closeProject);
-    connect(save, &QAction::triggered, this, &CMainFrame::saveProject);
-    connect(saveAs, &QAction::triggered, this, &CMainFrame::saveProjectAs);
-    connect(print, &QAction::triggered, this, &CMainFrame::printReportPages);
-    connect(preview, &QAction::triggered, this, &CMainFrame::printPreview);
-    connect(setup, &QAction::triggered, this, &CMainFrame::printSetup);
+    connect(newAction, &QAction::triggered, this, &MainWindow::newProject);
+    connect(open, &QAction::triggered, this, &MainWindow::openProject);
+    connect(close, &QAction::triggered, this, &MainWindow::closeProject);
+    connect(save, &QAction::triggered, this, &MainWindow::saveProject);
+    connect(saveAs, &QAction::triggered, this, &MainWindow::saveProjectAs);
+    connect(print, &QAction::triggered, this, &MainWindow::printReportPages);
+    connect(preview, &QAction::triggered, this, &MainWindow::printPreview);
+    connect(setup, &QAction::triggered, this, &MainWindow::printSetup);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(topics, &QAction::triggered, this, &CMainFrame::showHelpTopics);
-    connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
-    connect(contextHelp, &QAction::triggered, this, &CMainFrame::enterContextHelp);
-    connect(calculator, &QAction::triggered, this, &CMainFrame::startCalculator);
+    connect(topics, &QAction::triggered, this, &MainWindow::showHelpTopics);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(contextHelp, &QAction::triggered, this, &MainWindow::enterContextHelp);
+    connect(calculator, &QAction::triggered, this, &MainWindow::startCalculator);
     rebuildRecentFiles();
 }
 
-void CMainFrame::rebuildRecentFiles()
+void MainWindow::rebuildRecentFiles()
 {
     for (QAction *item : std::as_const(m_recentActions)) {
         m_fileMenu->removeAction(item);
@@ -351,7 +351,7 @@ void CMainFrame::rebuildRecentFiles()
     updateCommands();
 }
 
-void CMainFrame::updateCommands()
+void MainWindow::updateCommands()
 {
     const bool open = m_doc.projectOpen();
     const bool results = printingAvailable(m_record);
@@ -382,7 +382,7 @@ void CMainFrame::updateCommands()
         item->setEnabled(!open);
 }
 
-void CMainFrame::updateTitle()
+void MainWindow::updateTitle()
 {
     if (m_doc.projectOpen())
         setWindowTitle(QStringLiteral("%1 - %2[*]")
@@ -392,7 +392,7 @@ void CMainFrame::updateTitle()
     setWindowModified(m_doc.projectOpen() && m_doc.isModified());
 }
 
-void CMainFrame::createWorkspace()
+void MainWindow::createWorkspace()
 {
     destroyWorkspace();
     auto *stack = static_cast<QStackedWidget *>(centralWidget());
@@ -401,7 +401,7 @@ void CMainFrame::createWorkspace()
     auto *layout = new QHBoxLayout(workspace);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-    auto *menu = new CStart(m_record, m_services, workspace);
+    auto *menu = new MainMenu(m_record, m_services, workspace);
     menu->runDialog = m_runDialog;
     if (m_hooks.showGraphicalResults) {
         menu->showGraphicalResults = [this](QWidget *parent) {
@@ -421,18 +421,18 @@ void CMainFrame::createWorkspace()
     m_mainMenu = menu;
     menu->solutionMethod = m_solutionMethod;
     m_inputDisplay = display;
-    connect(menu, &CStart::documentModified, this, [this] { m_doc.setModified(true); });
-    connect(menu, &CStart::inputChanged, this, [this] {
+    connect(menu, &MainMenu::documentModified, this, [this] { m_doc.setModified(true); });
+    connect(menu, &MainMenu::inputChanged, this, [this] {
         if (m_inputDisplay)
             m_inputDisplay->update();
     });
-    connect(menu, &CStart::resultsValidChanged, this, &CMainFrame::updateCommands);
+    connect(menu, &MainMenu::resultsValidChanged, this, &MainWindow::updateCommands);
     updateTitle();
     updateCommands();
     menu->setFocus();
 }
 
-void CMainFrame::destroyWorkspace()
+void MainWindow::destroyWorkspace()
 {
     if (m_workspace) {
         auto *stack = static_cast<QStackedWidget *>(centralWidget());
@@ -450,73 +450,73 @@ void CMainFrame::destroyWorkspace()
     }
 }
 
-bool CMainFrame::openFile(const QString &path)
+bool MainWindow::openFile(const QString &path)
 {
     return m_doc.openProject(this, path);
 }
 
-void CMainFrame::newProject()
+void MainWindow::newProject()
 {
     m_doc.newProject();
 }
 
-void CMainFrame::openProject()
+void MainWindow::openProject()
 {
     if (!m_doc.projectOpen())
         m_doc.openWithDialog(this);
 }
 
-void CMainFrame::saveProject()
+void MainWindow::saveProject()
 {
     m_doc.save(this);
 }
 
-void CMainFrame::saveProjectAs()
+void MainWindow::saveProjectAs()
 {
     m_doc.saveAs(this);
 }
 
-void CMainFrame::closeProject()
+void MainWindow::closeProject()
 {
     m_doc.closeProject(this);
 }
 
-void CMainFrame::printReportPages()
+void MainWindow::printReportPages()
 {
     printReport(m_record, m_services, this, false, &m_printer);
 }
 
-void CMainFrame::printPreview()
+void MainWindow::printPreview()
 {
     printReport(m_record, m_services, this, true, &m_printer);
 }
 
-void CMainFrame::printSetup()
+void MainWindow::printSetup()
 {
     QPageSetupDialog dialog(&m_printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     m_runDialog(dialog);
 }
 
-void CMainFrame::showHelpTopics()
+void MainWindow::showHelpTopics()
 {
     if (m_help != nullptr)
         m_help->showTopic(QString());
 }
 
-void CMainFrame::showAbout()
+void MainWindow::showAbout()
 {
-    CAboutDlg dialog(m_services, this, m_runDialog);
+    AboutDialog dialog(m_services, this, m_runDialog);
     m_runDialog(dialog);
 }
 
-void CMainFrame::enterContextHelp()
+void MainWindow::enterContextHelp()
 {
     if (m_help != nullptr)
         m_help->enterContextHelpMode();
 }
 
-void CMainFrame::startCalculator()
+void MainWindow::startCalculator()
 {
     // Without a calculator on the desktop the command does nothing.
     const QString calculator = findDesktopCalculator();
@@ -524,7 +524,7 @@ void CMainFrame::startCalculator()
         m_services.startProgram(calculator, {});
 }
 
-void CMainFrame::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_doc.closeProject(this)) {
         event->ignore();
@@ -533,13 +533,13 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!firstLocalFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = firstLocalFile(event->mimeData());
     if (path.isEmpty())

@@ -1,4 +1,4 @@
-#include "app/vendrix_app.h"
+#include "app/vendrix_application.h"
 
 #include "app/app_info.h"
 #include "graphics/qt_text.h"
@@ -11,7 +11,8 @@
 
 namespace vendrix {
 
-CVendrixApp::CVendrixApp(const UiServices &services, const DataDirectoryResult &dataDirectory)
+VendrixApplication::VendrixApplication(const UiServices &services,
+                                       const DataDirectoryResult &dataDirectory)
     : m_services(services)
 {
     m_record.state.startDirectory = currentDirectoryText();

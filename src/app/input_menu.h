@@ -11,13 +11,13 @@ namespace vendrix {
 
 inline const QColor kInputMenuFaceColour(255, 196, 136);
 
-class CModifySecondMenu : public InputDialog
+class InputMenu : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CModifySecondMenu(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
-                      DialogRunner runDialog = execRunner());
+    InputMenu(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
+              DialogRunner runDialog = execRunner());
 
 signals:
     // Confirming General Information marks the project modified.

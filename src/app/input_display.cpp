@@ -1,4 +1,4 @@
-#include "app/display_input_widget.h"
+#include "app/input_display.h"
 
 #include "graphics/input_sketch_drawing.h"
 #include "graphics/picture_painting.h"
@@ -8,7 +8,7 @@
 
 namespace vendrix {
 
-CDisplyInput::CDisplyInput(const ProjectRecord &record, QWidget *parent)
+InputDisplay::InputDisplay(const ProjectRecord &record, QWidget *parent)
     : QWidget(parent)
     , m_record(record)
     , m_tag(new QLabel(QStringLiteral("IDD_DISPLY_INPUT"), this))
@@ -22,7 +22,7 @@ CDisplyInput::CDisplyInput(const ProjectRecord &record, QWidget *parent)
     m_tag->move(8, 40);
 }
 
-void CDisplyInput::paintEvent(QPaintEvent *)
+void InputDisplay::paintEvent(QPaintEvent *)
 {
     // The tag follows the main menu's tag button, which may change at any time.
     m_tag->setVisible(m_record.state.hideDialogTags == 0);

@@ -1,5 +1,5 @@
 #pragma once
-// CModifySlurry: Slurry Data — circumference, one or two slurry layers, the
+// SlurryDialog: Slurry Data — circumference, one or two slurry layers, the
 // unit weights of the slurry and of the fluid outside the tube, and the heights
 // Hin-Lower and Hout-Lower. Opens the unit weight of the transporting medium.
 
@@ -12,12 +12,12 @@ class QPushButton;
 
 namespace vendrix {
 
-class CModifySlurry : public InputDialog
+class SlurryDialog : public InputDialog
 {
     Q_OBJECT
 
 public:
-    CModifySlurry(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
 
 public slots:
     void accept() override;

@@ -11,14 +11,14 @@ class QLabel;
 
 namespace vendrix {
 
-class CDisplyInput : public QWidget
+class InputDisplay : public QWidget
 {
     Q_OBJECT
 public:
     // The size of the window at the standard size.
     static constexpr QSize kStandardSize {584, 366};
 
-    explicit CDisplyInput(const ProjectRecord &record, QWidget *parent = nullptr);
+    explicit InputDisplay(const ProjectRecord &record, QWidget *parent = nullptr);
     QSize sizeHint() const override { return kStandardSize; }
 
 protected:

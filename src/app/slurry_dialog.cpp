@@ -1,4 +1,4 @@
-#include "app/modify_slurry_dialog.h"
+#include "app/slurry_dialog.h"
 
 #include "app/dialog_artwork.h"
 #include "app/dialog_widgets.h"
@@ -31,7 +31,7 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 } // namespace
 
-CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, QWidget *parent)
+SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InputDialog(record, services, "IDD_MODIFY_SLURRY", parent)
     , m_circumference(makeNumberField("circumference", this))
     , m_layers(makeRadioGroup("twoSlurryLayers", this))
@@ -156,17 +156,17 @@ CModifySlurry::CModifySlurry(ProjectRecord &record, const UiServices &services, 
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &CModifySlurry::restoreDefaults);
-    connect(truncateButton, &QPushButton::clicked, this, &CModifySlurry::truncate);
-    connect(mediumButton, &QPushButton::clicked, this, &CModifySlurry::openUnitWeight);
+    connect(defaults, &QPushButton::clicked, this, &SlurryDialog::restoreDefaults);
+    connect(truncateButton, &QPushButton::clicked, this, &SlurryDialog::truncate);
+    connect(mediumButton, &QPushButton::clicked, this, &SlurryDialog::openUnitWeight);
 }
 
-bool CModifySlurry::twoLayers() const
+bool SlurryDialog::twoLayers() const
 {
     return m_layers->checkedId() == 1;
 }
 
-void CModifySlurry::chooseLayers(bool two)
+void SlurryDialog::chooseLayers(bool two)
 {
     showNumber(m_slurryUpper, two ? m_rememberedUpper : m_rememberedLower);
     m_slurryUpper->setEnabled(two);
@@ -176,7 +176,7 @@ void CModifySlurry::chooseLayers(bool two)
     m_picture->setPixmap(slurryLayersPicture(two));
 }
 
-QWidget *CModifySlurry::enterSuccessor(QWidget *from) const
+QWidget *SlurryDialog::enterSuccessor(QWidget *from) const
 {
     if (from == m_circumference)
         return m_slurryLower;
@@ -196,7 +196,7 @@ QWidget *CModifySlurry::enterSuccessor(QWidget *from) const
     return nullptr;
 }
 
-bool CModifySlurry::eventFilter(QObject *watched, QEvent *event)
+bool SlurryDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_slurryLower)
@@ -207,7 +207,7 @@ bool CModifySlurry::eventFilter(QObject *watched, QEvent *event)
     return InputDialog::eventFilter(watched, event);
 }
 
-void CModifySlurry::rememberLower()
+void SlurryDialog::rememberLower()
 {
     // Text that is not a number is reported on OK; here it is simply not taken.
     if (const auto value = parseShownNumber(fromQString(m_slurryLower->text()))) {
@@ -217,13 +217,13 @@ void CModifySlurry::rememberLower()
     }
 }
 
-void CModifySlurry::rememberUpper()
+void SlurryDialog::rememberUpper()
 {
     if (const auto value = parseShownNumber(fromQString(m_slurryUpper->text())))
         m_rememberedUpper = *value;
 }
 
-void CModifySlurry::restoreDefaults()
+void SlurryDialog::restoreDefaults()
 {
     const SlurryDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).slurry;
     showNumber(m_circumference, d.circumference);
@@ -239,7 +239,7 @@ void CModifySlurry::restoreDefaults()
     chooseLayers(d.slurryLayers == 2); // also when two layers were already chosen
 }
 
-void CModifySlurry::truncate()
+void SlurryDialog::truncate()
 {
     QLineEdit *const fields[] = {m_circumference, m_slurryLower,  m_slurryUpper, m_fluidLower,
                                  m_fluidUpper,    m_slurryHeight, m_fluidHeight};
@@ -255,13 +255,13 @@ void CModifySlurry::truncate()
         m_rememberedUpper = roundToThousandths(values[2]);
 }
 
-void CModifySlurry::openUnitWeight()
+void SlurryDialog::openUnitWeight()
 {
-    CUnitWeight dialog(m_record, m_services, this);
+    UnitWeightDialog dialog(m_record, m_services, this);
     dialog.exec();
 }
 
-void CModifySlurry::accept()
+void SlurryDialog::accept()
 {
     SlurryShownValues shown;
     shown.twoSlurryLayers = twoLayers() ? 1 : 0;

@@ -5,9 +5,9 @@
 // input display.
 
 #include "app/dialog_runner.h"
+#include "app/main_menu.h"
 #include "app/project_document.h"
 #include "app/recent_files.h"
-#include "app/start_menu.h"
 #include "app/ui_services.h"
 #include "model/project_record.h"
 
@@ -41,18 +41,18 @@ struct DesktopHooks
 // The first desktop calculator found on the search path, or empty.
 QString findDesktopCalculator();
 
-class CMainFrame : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    CMainFrame(ProjectRecord &record, const UiServices &services, HelpCenter *help,
+    MainWindow(ProjectRecord &record, const UiServices &services, HelpCenter *help,
                DesktopHooks hooks = {}, QSettings *settings = nullptr, QWidget *parent = nullptr);
-    ~CMainFrame() override;
+    ~MainWindow() override;
 
-    CVendrixDoc &document() { return m_doc; }
+    ProjectDocument &document() { return m_doc; }
     // The main menu while a project is open, else nullptr.
-    CStart *mainMenu() const { return m_mainMenu; }
+    MainMenu *mainMenu() const { return m_mainMenu; }
     QWidget *inputDisplay() const { return m_inputDisplay; }
     const RecentFileList &recentFiles() const { return m_recent; }
     SolutionMethod solutionMethod() const { return m_solutionMethod; }
@@ -100,7 +100,7 @@ private:
     HelpCenter *m_help;
     DesktopHooks m_hooks;
     DialogRunner m_runDialog = execRunner();
-    CVendrixDoc m_doc;
+    ProjectDocument m_doc;
     RecentFileList m_recent;
     QSettings *m_settings = nullptr;
     // How Run Vendrix solves: a program preference kept in the settings, not
@@ -111,7 +111,7 @@ private:
     QToolBar *m_toolbar = nullptr;
     QAction *m_recentSeparator = nullptr;
     QList<QAction *> m_recentActions;
-    QPointer<CStart> m_mainMenu;
+    QPointer<MainMenu> m_mainMenu;
     QPointer<QWidget> m_inputDisplay;
     QPointer<QWidget> m_workspace;
     QWidget *m_backdrop = nullptr;

@@ -1,4 +1,4 @@
-#include "app/graphical_results_dialog.h"
+#include "app/graphical_results_window.h"
 
 #include "app/input_dialog.h"
 #include "graphics/bmp_file.h"
@@ -118,7 +118,7 @@ void CrossSectionView::paintEvent(QPaintEvent *)
     drawCrossSection(painter, QRectF(rect()), m_record);
 }
 
-CDisplayBitmap::CDisplayBitmap(ProjectRecord &record, QWidget *parent)
+ColourChoiceDialog::ColourChoiceDialog(ProjectRecord &record, QWidget *parent)
     : QDialog(parent)
     , m_record(record)
 {
@@ -145,14 +145,14 @@ CDisplayBitmap::CDisplayBitmap(ProjectRecord &record, QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void CDisplayBitmap::accept()
+void ColourChoiceDialog::accept()
 {
     m_record.display.screenBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
     QDialog::accept();
 }
 
-CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &services,
-                                     QWidget *parent)
+GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
     : QDialog(parent)
     , m_record(record)
     , m_services(services)
@@ -163,7 +163,7 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     setWindowTitle(tr("Graphical results"));
     setModal(true);
     applyDialogFace(this, kDrawingDialogColour);
-    runColourDialog = [](CDisplayBitmap &dialog) { dialog.exec(); };
+    runColourDialog = [](ColourChoiceDialog &dialog) { dialog.exec(); };
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
@@ -208,33 +208,33 @@ CGraphicalResults::CGraphicalResults(ProjectRecord &record, const UiServices &se
     layout->addLayout(controls);
 
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
-    connect(colour, &QPushButton::clicked, this, &CGraphicalResults::chooseColourMode);
-    connect(bitmap, &QPushButton::clicked, this, &CGraphicalResults::saveBitmap);
-    connect(excel, &QPushButton::clicked, this, &CGraphicalResults::exportToSpreadsheet);
-    connect(csv, &QPushButton::clicked, this, &CGraphicalResults::saveAsCsv);
-    connect(cad, &QPushButton::clicked, this, &CGraphicalResults::exportToCad);
+    connect(colour, &QPushButton::clicked, this, &GraphicalResultsWindow::chooseColourMode);
+    connect(bitmap, &QPushButton::clicked, this, &GraphicalResultsWindow::saveBitmap);
+    connect(excel, &QPushButton::clicked, this, &GraphicalResultsWindow::exportToSpreadsheet);
+    connect(csv, &QPushButton::clicked, this, &GraphicalResultsWindow::saveAsCsv);
+    connect(cad, &QPushButton::clicked, this, &GraphicalResultsWindow::exportToCad);
     showMatchingBanner();
     // The whole standard drawing area, also on screens where the automatic
     // first size would keep the window smaller.
     resize(sizeHint());
 }
 
-void CGraphicalResults::showMatchingBanner()
+void GraphicalResultsWindow::showMatchingBanner()
 {
     const bool blackWhite = m_record.display.screenBlackWhite == 1;
     m_colourBanner->setVisible(!blackWhite);
     m_blackWhiteBanner->setVisible(blackWhite);
 }
 
-void CGraphicalResults::chooseColourMode()
+void GraphicalResultsWindow::chooseColourMode()
 {
-    CDisplayBitmap dialog(m_record, this);
+    ColourChoiceDialog dialog(m_record, this);
     runColourDialog(dialog);
     showMatchingBanner();
     m_view->update();
 }
 
-void CGraphicalResults::saveBitmap()
+void GraphicalResultsWindow::saveBitmap()
 {
     // The picture is taken before the file dialog covers it.
     const QImage picture = m_view->picture();
@@ -249,7 +249,7 @@ void CGraphicalResults::saveBitmap()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CGraphicalResults::exportToSpreadsheet()
+void GraphicalResultsWindow::exportToSpreadsheet()
 {
     const QString path
         = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
@@ -262,7 +262,7 @@ void CGraphicalResults::exportToSpreadsheet()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CGraphicalResults::saveAsCsv()
+void GraphicalResultsWindow::saveAsCsv()
 {
     if (!m_services.saveFileName)
         return;
@@ -275,7 +275,7 @@ void CGraphicalResults::saveAsCsv()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CGraphicalResults::exportToCad()
+void GraphicalResultsWindow::exportToCad()
 {
     if (!m_services.saveFileName)
         return;
@@ -290,7 +290,7 @@ void CGraphicalResults::exportToCad()
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)
 {
-    CGraphicalResults dialog(record, services, parent);
+    GraphicalResultsWindow dialog(record, services, parent);
     dialog.exec();
 }
 

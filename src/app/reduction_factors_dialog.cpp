@@ -1,4 +1,4 @@
-#include "app/geosyn_parameters_dialog.h"
+#include "app/reduction_factors_dialog.h"
 
 #include "app/dialog_widgets.h"
 #include "model/dialog_defaults.h"
@@ -11,8 +11,8 @@
 
 namespace vendrix {
 
-CGeosynParameters::CGeosynParameters(ProjectRecord &record, const UiServices &services,
-                                     QWidget *parent)
+ReductionFactorsDialog::ReductionFactorsDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
     : InputDialog(record, services, "IDD_GEOSYN_PARAMETERS", parent)
     , m_installation(makeNumberField("rfInstallationDamage", this))
     , m_durability(makeNumberField("rfDurability", this))
@@ -70,10 +70,10 @@ CGeosynParameters::CGeosynParameters(ProjectRecord &record, const UiServices &se
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &CGeosynParameters::restoreDefaults);
+    connect(defaults, &QPushButton::clicked, this, &ReductionFactorsDialog::restoreDefaults);
 }
 
-void CGeosynParameters::restoreDefaults()
+void ReductionFactorsDialog::restoreDefaults()
 {
     const ReductionFactorDefaults &d
         = dialogDefaults(m_record.display.englishUnits != 0).reductionFactors;
@@ -84,7 +84,7 @@ void CGeosynParameters::restoreDefaults()
     showNumber(m_seamCircumferential, d.rfSeamCircumferential);
 }
 
-void CGeosynParameters::accept()
+void ReductionFactorsDialog::accept()
 {
     ReductionFactorValues shown;
     if (!readNumber(m_installation, shown.rfInstallationDamage)

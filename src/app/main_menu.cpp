@@ -1,11 +1,11 @@
-#include "app/start_menu.h"
+#include "app/main_menu.h"
 
 #include "app/consolidated_data_dialog.h"
 #include "app/filling_envelope_dialog.h"
 #include "app/input_dialog.h"
+#include "app/input_menu.h"
 #include "app/numerical_results_dialog.h"
 #include "app/quantities_dialog.h"
-#include "app/second_menu.h"
 #include "engine/analysis_run.h"
 #include "engine/solution_check.h"
 #include "graphics/qt_text.h"
@@ -36,7 +36,7 @@ struct WaitCursor
 
 } // namespace
 
-CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *parent)
+MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : QWidget(parent)
     , m_record(record)
     , m_services(services)
@@ -72,14 +72,14 @@ CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *paren
                              "quantityAndCost", 1006);
     QPushButton *envelope = addButton(QStringLiteral("Filling Envelope"), "fillingEnvelope", 1046);
     m_results[2] = addButton(QStringLiteral("Save Results as Text File"), "saveResultsText", 1005);
-    connect(modify, &QPushButton::clicked, this, &CStart::modifyInputData);
-    connect(run, &QPushButton::clicked, this, &CStart::runAnalysis);
-    connect(m_results[0], &QPushButton::clicked, this, &CStart::viewNumericalResults);
-    connect(m_results[1], &QPushButton::clicked, this, &CStart::viewCrossSection);
-    connect(m_results[2], &QPushButton::clicked, this, &CStart::saveResultsAsText);
-    connect(m_results[3], &QPushButton::clicked, this, &CStart::calculateQuantities);
-    connect(m_results[4], &QPushButton::clicked, this, &CStart::calculateConsolidatedShape);
-    connect(envelope, &QPushButton::clicked, this, &CStart::showFillingEnvelope);
+    connect(modify, &QPushButton::clicked, this, &MainMenu::modifyInputData);
+    connect(run, &QPushButton::clicked, this, &MainMenu::runAnalysis);
+    connect(m_results[0], &QPushButton::clicked, this, &MainMenu::viewNumericalResults);
+    connect(m_results[1], &QPushButton::clicked, this, &MainMenu::viewCrossSection);
+    connect(m_results[2], &QPushButton::clicked, this, &MainMenu::saveResultsAsText);
+    connect(m_results[3], &QPushButton::clicked, this, &MainMenu::calculateQuantities);
+    connect(m_results[4], &QPushButton::clicked, this, &MainMenu::calculateConsolidatedShape);
+    connect(envelope, &QPushButton::clicked, this, &MainMenu::showFillingEnvelope);
     layout->addStretch(1);
 
     auto *bottom = new QHBoxLayout;
@@ -94,7 +94,7 @@ CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *paren
     toggle->setFlat(true);
     toggle->setFocusPolicy(Qt::NoFocus);
     toggle->setAccessibleName(QStringLiteral("Show resource tags"));
-    connect(toggle, &QPushButton::clicked, this, &CStart::toggleDialogTags);
+    connect(toggle, &QPushButton::clicked, this, &MainMenu::toggleDialogTags);
     bottom->addWidget(toggle, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
@@ -103,7 +103,7 @@ CStart::CStart(ProjectRecord &record, const UiServices &services, QWidget *paren
     m_tag->setVisible(m_record.state.hideDialogTags == 0);
 }
 
-QPushButton *CStart::addButton(const QString &text, const char *name, int controlId)
+QPushButton *MainMenu::addButton(const QString &text, const char *name, int controlId)
 {
     auto *button = new QPushButton(text, this);
     button->setObjectName(QString::fromLatin1(name));
@@ -114,7 +114,7 @@ QPushButton *CStart::addButton(const QString &text, const char *name, int contro
     return button;
 }
 
-bool CStart::resultButtonsEnabled() const
+bool MainMenu::resultButtonsEnabled() const
 {
     for (const QPushButton *button : m_results) {
         if (!button->isEnabled())
@@ -123,29 +123,29 @@ bool CStart::resultButtonsEnabled() const
     return true;
 }
 
-void CStart::setResultButtonsEnabled(bool enabled)
+void MainMenu::setResultButtonsEnabled(bool enabled)
 {
     for (QPushButton *button : m_results)
         button->setEnabled(enabled);
     emit resultsValidChanged(m_record.state.resultsValid == 1);
 }
 
-void CStart::modifyInputData()
+void MainMenu::modifyInputData()
 {
     emit documentModified();
     m_record.state.resultsValid = 0;
     m_record.state.shapeShown = ShapeAsFilled;
     setResultButtonsEnabled(false);
     {
-        CModifySecondMenu menu(m_record, m_services, this, runDialog);
-        connect(&menu, &CModifySecondMenu::documentModified, this, &CStart::documentModified);
+        InputMenu menu(m_record, m_services, this, runDialog);
+        connect(&menu, &InputMenu::documentModified, this, &MainMenu::documentModified);
         runDialog(menu);
     }
     setResultButtonsEnabled(false);
     emit inputChanged();
 }
 
-void CStart::runAnalysis()
+void MainMenu::runAnalysis()
 {
     RunOutcome outcome;
     {
@@ -167,13 +167,13 @@ void CStart::runAnalysis()
     setResultButtonsEnabled(true);
 }
 
-void CStart::viewNumericalResults()
+void MainMenu::viewNumericalResults()
 {
-    CNumericalResults dialog(m_record, m_services, this);
+    NumericalResultsDialog dialog(m_record, m_services, this);
     runDialog(dialog);
 }
 
-void CStart::viewCrossSection()
+void MainMenu::viewCrossSection()
 {
     const int shown = m_record.state.shapeShown;
     m_record.state.shapeShown = ShapeAsFilled;
@@ -182,7 +182,7 @@ void CStart::viewCrossSection()
     m_record.state.shapeShown = shown;
 }
 
-void CStart::saveResultsAsText()
+void MainMenu::saveResultsAsText()
 {
     QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
                                    QStringLiteral("Save As"), QStringLiteral("*.txt"),
@@ -196,29 +196,29 @@ void CStart::saveResultsAsText()
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
-void CStart::calculateQuantities()
+void MainMenu::calculateQuantities()
 {
     emit documentModified();
-    CQuantities dialog(m_record, m_services, this, quantitiesHooks);
+    QuantitiesDialog dialog(m_record, m_services, this, quantitiesHooks);
     runDialog(dialog);
 }
 
-void CStart::calculateConsolidatedShape()
+void MainMenu::calculateConsolidatedShape()
 {
     emit documentModified();
-    CConsolidatedData dialog(m_record, m_services, this, consolidationHooks);
+    ConsolidatedDataDialog dialog(m_record, m_services, this, consolidationHooks);
     if (showGraphicalResults)
         dialog.setCrossSectionView(showGraphicalResults);
     runDialog(dialog);
 }
 
-void CStart::showFillingEnvelope()
+void MainMenu::showFillingEnvelope()
 {
-    CFillingEnvelope dialog(m_record, m_services, this);
+    FillingEnvelopeDialog dialog(m_record, m_services, this);
     runDialog(dialog);
 }
 
-void CStart::toggleDialogTags()
+void MainMenu::toggleDialogTags()
 {
     m_record.state.hideDialogTags = m_record.state.hideDialogTags == 1 ? 0 : 1;
     m_tag->setVisible(m_record.state.hideDialogTags == 0);
