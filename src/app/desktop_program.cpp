@@ -1,10 +1,10 @@
 #include "app/desktop_program.h"
 
-#include "app/first_screen.h"
-#include "app/help_center.h"
-#include "app/shell_artwork.h"
-#include "app/splash_window.h"
-#include "app/vendrix_application.h"
+#include "app/help/help_center.h"
+#include "app/window/first_screen.h"
+#include "app/window/splash_window.h"
+#include "app/window/vendrix_application.h"
+#include "graphics/shell_artwork.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // The desktop program from start to exit: first screen, main window, splash
 // picture and the project named on the command line.
 
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 
 #include <QString>
 #include <QStringList>

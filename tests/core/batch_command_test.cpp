@@ -1,4 +1,4 @@
-#include "app/cli/batch_command.h"
+#include "cli/batch_command.h"
 #include "model/field_table.h"
 #include "model/project_file.h"
 

@@ -1,7 +1,7 @@
 // General Information (company and logo files included) and the numerical
 // results, driven with key and mouse events.
-#include "app/general_information_dialog.h"
-#include "app/numerical_results_dialog.h"
+#include "app/dialogs/input/general_information_dialog.h"
+#include "app/dialogs/results/numerical_results_dialog.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"

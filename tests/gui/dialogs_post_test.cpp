@@ -1,10 +1,10 @@
 // Consolidation data, its explanation windows and the quantities dialog, with
 // stand-in computations: these tests check what the windows do with the
 // results (focus, storing, showing, saving, printing), not the formulas.
-#include "app/consolidated_data_dialog.h"
-#include "app/consolidation_explanation_dialog.h"
-#include "app/post_processing_hooks.h"
-#include "app/quantities_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/consolidation_explanation_dialog.h"
+#include "app/dialogs/results/post_processing_hooks.h"
+#include "app/dialogs/results/quantities_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 

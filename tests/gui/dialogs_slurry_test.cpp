@@ -1,7 +1,7 @@
 // Slurry Data and the unit weight of the transporting medium, driven with key
 // and mouse events.
-#include "app/slurry_dialog.h"
-#include "app/unit_weight_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 

@@ -2,8 +2,8 @@
 // image, the field card read back from its PDF, and the window opened from
 // the main menu without a run.
 
-#include "app/filling_envelope_dialog.h"
-#include "app/main_menu.h"
+#include "app/dialogs/results/filling_envelope_dialog.h"
+#include "app/window/main_menu.h"
 #include "dialog_test_support.h"
 #include "graphics/envelope_chart.h"
 #include "graphics/field_card.h"

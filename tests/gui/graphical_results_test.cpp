@@ -1,6 +1,6 @@
 // The graphical results window: colour choice, bitmap file, spreadsheet export,
 // and the bitmap files themselves read back by Qt and by the logo decoder.
-#include "app/graphical_results_window.h"
+#include "app/dialogs/results/graphical_results_window.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/bmp_file.h"

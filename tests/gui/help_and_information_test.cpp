@@ -1,20 +1,20 @@
 // Help topics by F1, Shift+F1 and the caption's help button; the About box, the
 // disclaimer and its print-out, the contact sheet, the first screen, the splash
 // picture and the desktop program's arguments.
-#include "app/about_dialog.h"
-#include "app/analysis_type_dialog.h"
-#include "app/consolidated_data_dialog.h"
 #include "app/desktop_program.h"
-#include "app/disclaimer_dialog.h"
-#include "app/first_screen.h"
-#include "app/graphical_results_window.h"
-#include "app/help_center.h"
-#include "app/main_window.h"
-#include "app/quantities_dialog.h"
-#include "app/report_option_dialogs.h"
-#include "app/slurry_dialog.h"
-#include "app/splash_window.h"
-#include "app/units_dialog.h"
+#include "app/dialogs/common/about_dialog.h"
+#include "app/dialogs/common/disclaimer_dialog.h"
+#include "app/dialogs/input/analysis_type_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/units_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/graphical_results_window.h"
+#include "app/dialogs/results/quantities_dialog.h"
+#include "app/help/help_center.h"
+#include "app/printing/report_option_dialogs.h"
+#include "app/window/first_screen.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
 #include "shell_test_support.h"
 
 #include <QFile>

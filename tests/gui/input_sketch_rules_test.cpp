@@ -2,9 +2,9 @@
 // fluid band, the dimension marks at both levels, the banner of each type of
 // analysis, and the display repainting in the main window when the input
 // menu closes.
-#include "app/desktop_hooks.h"
-#include "app/input_display.h"
-#include "app/main_window.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/input_display.h"
+#include "app/window/main_window.h"
 #include "graphics/image_export.h"
 #include "graphics/input_sketch_drawing.h"
 #include "shell_test_support.h"

@@ -1,6 +1,6 @@
 // The input display: the fixed tube outline, what is drawn for which input,
 // the labels in display units and the window that repaints from the record.
-#include "app/input_display.h"
+#include "app/window/input_display.h"
 #include "graphics/image_export.h"
 #include "graphics/input_sketch_drawing.h"
 

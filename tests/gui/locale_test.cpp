@@ -1,8 +1,8 @@
 // Numbers in files, reports and typed fields stay with '.' whatever locale the
 // user runs the program in.
-#include "app/main_window.h"
-#include "app/slurry_dialog.h"
-#include "app/vendrix_application.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/window/main_window.h"
+#include "app/window/vendrix_application.h"
 #include "graphics/qt_text.h"
 #include "shell_test_support.h"
 

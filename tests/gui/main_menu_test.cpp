@@ -1,10 +1,10 @@
 // The main menu and the input menu: which result buttons are usable when, what
 // the input menu opens, the refused run, the resource tags and the results text
 // file.
-#include "app/graphical_results_window.h"
-#include "app/input_dialog.h"
-#include "app/input_menu.h"
-#include "app/main_menu.h"
+#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/results/graphical_results_window.h"
+#include "app/window/input_menu.h"
+#include "app/window/main_menu.h"
 #include "model/project_file.h"
 #include "model/project_record.h"
 #include "shell_test_support.h"

@@ -1,12 +1,12 @@
 // The main window: menus in both states, toolbar order, New / Open / Save /
 // Close with the save question, a failing file, recent files, dropped files,
 // and the application object's data directory messages.
-#include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
-#include "app/help_center.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
-#include "app/vendrix_application.h"
+#include "app/help/help_center.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
+#include "app/window/vendrix_application.h"
 #include "model/project_file.h"
 #include "shell_test_support.h"
 

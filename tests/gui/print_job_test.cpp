@@ -1,5 +1,5 @@
-#include "app/print_job.h"
-#include "app/report_option_dialogs.h"
+#include "app/printing/print_job.h"
+#include "app/printing/report_option_dialogs.h"
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 

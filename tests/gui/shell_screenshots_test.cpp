@@ -1,13 +1,13 @@
 // Pictures of the program's frame for the documentation: with
 // VENDRIX_SCREENSHOT_DIR set, each window is shown and grabbed to a PNG file.
-#include "app/about_dialog.h"
-#include "app/desktop_hooks.h"
-#include "app/disclaimer_dialog.h"
-#include "app/first_screen.h"
-#include "app/help_center.h"
-#include "app/input_menu.h"
-#include "app/main_window.h"
-#include "app/splash_window.h"
+#include "app/dialogs/common/about_dialog.h"
+#include "app/dialogs/common/disclaimer_dialog.h"
+#include "app/help/help_center.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/first_screen.h"
+#include "app/window/input_menu.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
 #include "shell_test_support.h"
 
 #include <QAction>

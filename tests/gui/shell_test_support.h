@@ -3,7 +3,7 @@
 // dialog to a script by its class name instead of blocking in exec(), and
 // settings kept in a temporary file.
 
-#include "app/dialog_runner.h"
+#include "app/dialogs/common/dialog_runner.h"
 #include "dialog_test_support.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 // One engineer's whole session driven through the real windows: start, New,
 // every input dialog, Run, numerical results, both consolidation options,
 // quantities, Save, Close, reopen, Run again with the same results.
-#include "app/main_window.h"
-#include "app/vendrix_application.h"
+#include "app/window/main_window.h"
+#include "app/window/vendrix_application.h"
 #include "shell_test_support.h"
 
 #include <QAction>
