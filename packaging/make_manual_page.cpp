@@ -1,6 +1,6 @@
 // Writes the manual page vendrix(1) from the option table of `vendrix --help`.
 // Usage: vendrix_manual_page DATE OUTPUT
-#include "app/cli/batch_help.h"
+#include "cli/batch_help.h"
 
 #include <cstdio>
 

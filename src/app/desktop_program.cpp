@@ -1,10 +1,10 @@
 #include "app/desktop_program.h"
 
-#include "app/first_screen.h"
-#include "app/help_center.h"
-#include "app/shell_artwork.h"
-#include "app/splash_window.h"
-#include "app/vendrix_app.h"
+#include "app/help/help_center.h"
+#include "app/window/first_screen.h"
+#include "app/window/splash_window.h"
+#include "app/window/vendrix_application.h"
+#include "graphics/shell_artwork.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -54,7 +54,7 @@ bool displayAvailable()
     return false;
 }
 
-void openStartProject(CMainFrame &frame, const DesktopArguments &arguments)
+void openStartProject(MainWindow &frame, const DesktopArguments &arguments)
 {
     // The project first: a message about a file that cannot be opened would
     // otherwise lie under the splash picture, which takes every click.
@@ -102,15 +102,15 @@ int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks)
     const DesktopArguments arguments = parseDesktopArguments(QApplication::arguments());
 
     const UiServices services = defaultUiServices();
-    CVendrixApp program(services, prepareDataDirectory());
+    VendrixApplication program(services, prepareDataDirectory());
     HelpCenter help;
     help.install();
 
     {
-        CFirstScreen first(services, program.record().state.updateLabel);
+        FirstScreen first(services, program.record().state.updateLabel);
         first.exec();
     }
-    CMainFrame frame(program.record(), services, &help, hooks);
+    MainWindow frame(program.record(), services, &help, hooks);
     frame.showMaximized();
     openStartProject(frame, arguments);
     return application.exec();

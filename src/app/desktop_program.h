@@ -2,7 +2,7 @@
 // The desktop program from start to exit: first screen, main window, splash
 // picture and the project named on the command line.
 
-#include "app/main_frame.h"
+#include "app/window/main_window.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +30,7 @@ bool displayAvailable();
 
 // Opens the project named on the command line, then shows the splash picture
 // (not after a file that could not be opened: its message has been shown).
-void openStartProject(CMainFrame &frame, const DesktopArguments &arguments);
+void openStartProject(MainWindow &frame, const DesktopArguments &arguments);
 
 // Runs the desktop program; returns the exit status (2 without a display).
 int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks = {});

@@ -1,6 +1,6 @@
 #include "app/ui_services.h"
 
-#include "app/policing_dialog.h"
+#include "app/dialogs/common/conflict_dialog.h"
 #include "graphics/qt_text.h"
 
 #include <QDesktopServices>

@@ -1,5 +1,5 @@
-#include "app/cli/batch_command.h"
 #include "batch_test_support.h"
+#include "cli/batch_command.h"
 #include "model/field_table.h"
 #include "model/project_file.h"
 

@@ -1,8 +1,8 @@
 // The filling envelope in the batch command: the JSON object, the CSV file,
 // the hooks for the chart and the field card, and malformed options.
 
-#include "app/cli/batch_command.h"
 #include "batch_test_support.h"
+#include "cli/batch_command.h"
 #include "model/atomic_file.h"
 #include "post/filling_envelope.h"
 

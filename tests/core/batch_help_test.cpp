@@ -1,7 +1,7 @@
 // --help and the manual page are made from one table of options, which the
 // batch command's parser accepts.
-#include "app/cli/batch_help.h"
-#include "app/cli/batch_options.h"
+#include "cli/batch_help.h"
+#include "cli/batch_options.h"
 
 #include <gtest/gtest.h>
 

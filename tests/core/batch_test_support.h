@@ -1,7 +1,7 @@
 #pragma once
 // Runs `vendrix run ...` in the test process and captures what it prints.
 
-#include "app/cli/batch_command.h"
+#include "cli/batch_command.h"
 
 #include <cstdio>
 #include <string>

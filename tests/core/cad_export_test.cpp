@@ -1,5 +1,5 @@
 // The comma-separated outline and the CAD drawing of the cross-section.
-#include "app/cli/batch_command.h"
+#include "cli/batch_command.h"
 #include "report/cross_section_dxf.h"
 #include "report/dxf_writer.h"
 #include "report/outline_csv.h"

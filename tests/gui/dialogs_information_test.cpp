@@ -1,7 +1,7 @@
 // General Information (company and logo files included) and the numerical
 // results, driven with key and mouse events.
-#include "app/general_information_dialog.h"
-#include "app/numerical_results_dialog.h"
+#include "app/dialogs/input/general_information_dialog.h"
+#include "app/dialogs/results/numerical_results_dialog.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
@@ -47,7 +47,7 @@ TEST(LocalTime, WrittenAsTheCLibraryDoes)
 TEST_F(InformationFixture, TypingRightAfterOpeningGoesIntoTheTitle)
 {
     record.info.designer = "A. Engineer";
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(focusName(dialog), "title");
     QTest::keyClicks(dialog.focusWidget(), QStringLiteral("Dike 2"));
@@ -61,7 +61,7 @@ TEST_F(InformationFixture, TypingRightAfterOpeningGoesIntoTheTitle)
 
 TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)
 {
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
     const char *order[] = {
         "title",         "projectNumber", "projectNumberSuffix", "client",         "designer",
@@ -85,8 +85,8 @@ TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)
 
 TEST_F(InformationFixture, EmptyDesignerIsRefusedThenEverythingIsStored)
 {
-    CGeneralInformation dialog(record, recorder.services());
-    QSignalSpy modified(&dialog, &CGeneralInformation::documentModified);
+    GeneralInformationDialog dialog(record, recorder.services());
+    QSignalSpy modified(&dialog, &GeneralInformationDialog::documentModified);
     showActive(dialog);
     EXPECT_FALSE(text(dialog, "dateTime").isEmpty());
     typeInto(dialog, "title", "Harbour dike");
@@ -115,7 +115,7 @@ TEST_F(InformationFixture, EmptyDesignerIsRefusedThenEverythingIsStored)
 
 TEST_F(InformationFixture, TextLimitsWhileTyping)
 {
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
     typeInto(dialog, "title", QString(45, QLatin1Char('t')));
     EXPECT_EQ(text(dialog, "title").size(), 40);
@@ -132,7 +132,7 @@ TEST_F(InformationFixture, TextLimitsWhileTyping)
 TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
 {
     {
-        CGeneralInformation dialog(record, recorder.services());
+        GeneralInformationDialog dialog(record, recorder.services());
         showActive(dialog);
         typeInto(dialog, "companyName", "Tube Works");
         typeInto(dialog, "companyStreet1", "1 Dike Road");
@@ -148,7 +148,7 @@ TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
     // A new project: the company fields and the logo come from the files.
     ResetProject(record, "/tmp");
     record.state.dataDirectory = dataDirectory.path().toStdString();
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     EXPECT_EQ(text(dialog, "companyName"), "Tube Works");
     EXPECT_EQ(text(dialog, "companyStreet1"), "1 Dike Road");
     EXPECT_EQ(text(dialog, "companyEmail"), "office@example.com");
@@ -166,7 +166,7 @@ TEST_F(InformationFixture, StoredCompanyAndLogoAreNotReplacedFromTheFiles)
     ASSERT_TRUE(saveLogoPath(record.state.dataDirectory, "/other.bmp"));
     record.info.companyName = "Mine";
     record.info.logoPath = "/mine.bmp";
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     EXPECT_EQ(text(dialog, "companyName"), "Mine");
     EXPECT_EQ(text(dialog, "companyStreet1"), "");
     EXPECT_EQ(record.info.logoPath, "/mine.bmp");
@@ -175,7 +175,7 @@ TEST_F(InformationFixture, StoredCompanyAndLogoAreNotReplacedFromTheFiles)
 TEST_F(InformationFixture, SaveFailureIsReported)
 {
     record.state.dataDirectory = "/nonexistent/vendrix/data";
-    CGeneralInformation dialog(record, recorder.services());
+    GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
     click(dialog, "saveCompany");
     ASSERT_EQ(recorder.shown.size(), 1u);
@@ -188,7 +188,7 @@ TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
     record.display.asianPacific = 1;
     ASSERT_FALSE(RunAnalysis(record).refused);
     RecordingServices recorder;
-    CNumericalResults dialog(record, recorder.services());
+    NumericalResultsDialog dialog(record, recorder.services());
     showActive(dialog);
     const auto expected = numericalResultsLines(record);
     for (int n = 1; n <= kNumericalResultsLines; ++n) {
@@ -224,7 +224,7 @@ TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
     for (const Case &c : cases) {
         SCOPED_TRACE(solutionMethodName(c.method));
         ASSERT_FALSE(RunAnalysis(record, c.method).refused);
-        CNumericalResults dialog(record, recorder.services());
+        NumericalResultsDialog dialog(record, recorder.services());
         showActive(dialog);
         auto *notice = child<QLabel>(dialog, "solutionNotice");
         EXPECT_TRUE(notice->isVisible());
@@ -233,7 +233,7 @@ TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
     record.input.analysisType = AnalysisType::GivenStrength;
     ASSERT_FALSE(RunAnalysis(record, SolutionMethod::Classic).refused);
     ASSERT_EQ(record.solution.convergenceWarning, 0);
-    CNumericalResults dialog(record, recorder.services());
+    NumericalResultsDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_FALSE(child<QLabel>(dialog, "solutionNotice")->isVisible());
 }
@@ -248,7 +248,7 @@ TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
     for (int shape : {ShapeAsFilled, ShapeOption1, ShapeOption2}) {
         SCOPED_TRACE(shape);
         record.state.shapeShown = shape;
-        CNumericalResults dialog(record, recorder.services());
+        NumericalResultsDialog dialog(record, recorder.services());
         for (int n = 16; n <= 18; ++n)
             EXPECT_EQ(dialog.lineText(n).isEmpty(), shape == ShapeAsFilled) << n;
     }

@@ -1,12 +1,12 @@
 // Units, reduction factors, type of analysis and the conflict message, driven
 // with key and mouse events.
-#include "app/analysis_type_dialog.h"
-#include "app/general_information_dialog.h"
-#include "app/geosyn_parameters_dialog.h"
-#include "app/modify_slurry_dialog.h"
-#include "app/modify_units_dialog.h"
-#include "app/policing_dialog.h"
-#include "app/unit_weight_dialog.h"
+#include "app/dialogs/common/conflict_dialog.h"
+#include "app/dialogs/input/analysis_type_dialog.h"
+#include "app/dialogs/input/general_information_dialog.h"
+#include "app/dialogs/input/reduction_factors_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/unit_weight_dialog.h"
+#include "app/dialogs/input/units_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 #include "post/consolidation.h"
@@ -30,7 +30,7 @@ TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
         ProjectRecord record;
         record.display.englishUnits = english;
         RecordingServices recorder;
-        CModifyUnits dialog(record, recorder.services());
+        UnitsDialog dialog(record, recorder.services());
         showActive(dialog);
         EXPECT_EQ(focusName(dialog), english ? "englishUnits_1" : "englishUnits_0");
         pressEnter(dialog);
@@ -43,7 +43,7 @@ TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
         ProjectRecord record;
         record.input.analysisType = type;
         RecordingServices recorder;
-        CAnalysisType dialog(record, recorder.services());
+        AnalysisTypeDialog dialog(record, recorder.services());
         showActive(dialog);
         const std::string radio = "analysisType_" + std::to_string(static_cast<int>(type));
         EXPECT_EQ(focusName(dialog).toStdString(), radio);
@@ -58,12 +58,14 @@ TEST(InputDialogs, AltOPressesOk)
     const std::vector<
         std::pair<const char *, std::function<QDialog *(ProjectRecord &, const UiServices &)>>>
         dialogs = {
-            {"units", [](auto &r, auto &s) { return new CModifyUnits(r, s); }},
-            {"general information", [](auto &r, auto &s) { return new CGeneralInformation(r, s); }},
-            {"slurry", [](auto &r, auto &s) { return new CModifySlurry(r, s); }},
-            {"water", [](auto &r, auto &s) { return new CUnitWeight(r, s); }},
-            {"reduction factors", [](auto &r, auto &s) { return new CGeosynParameters(r, s); }},
-            {"type of analysis", [](auto &r, auto &s) { return new CAnalysisType(r, s); }},
+            {"units", [](auto &r, auto &s) { return new UnitsDialog(r, s); }},
+            {"general information",
+             [](auto &r, auto &s) { return new GeneralInformationDialog(r, s); }},
+            {"slurry", [](auto &r, auto &s) { return new SlurryDialog(r, s); }},
+            {"water", [](auto &r, auto &s) { return new UnitWeightDialog(r, s); }},
+            {"reduction factors",
+             [](auto &r, auto &s) { return new ReductionFactorsDialog(r, s); }},
+            {"type of analysis", [](auto &r, auto &s) { return new AnalysisTypeDialog(r, s); }},
         };
     for (const auto &[name, make] : dialogs) {
         SCOPED_TRACE(name);
@@ -84,8 +86,8 @@ TEST(InputDialogs, ChoosingLayersOrObjectiveKeepsTheDialogSize)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry slurry(record, recorder.services());
-    CAnalysisType analysis(record, recorder.services());
+    SlurryDialog slurry(record, recorder.services());
+    AnalysisTypeDialog analysis(record, recorder.services());
     const std::vector<std::pair<QDialog *, std::vector<const char *>>> cases = {
         {&slurry, {"twoSlurryLayers_0", "twoSlurryLayers_1", "twoSlurryLayers_0"}},
         {&analysis, {"analysisType_1", "analysisType_2", "analysisType_0", "analysisType_2"}},
@@ -109,7 +111,7 @@ TEST(ConflictMessage, NoLineOfTheMessageIsBrokenUp)
     const auto failure = checkConsolidationData(record, 2.65, 11.0); // lighter than the slurry
     ASSERT_TRUE(failure.has_value());
     ASSERT_EQ(failure->errorNumberText, "Error No.401");
-    CPolicing dialog;
+    ConflictDialog dialog;
     dialog.errorNumberText = failure->errorNumberText;
     dialog.messageText = failure->messageText;
     showActive(dialog);
@@ -124,7 +126,7 @@ TEST(UnitsDialog, EnterOrderAndStoredChoices)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifyUnits dialog(record, recorder.services());
+    UnitsDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_FALSE(child(dialog, "dialogTag")->isVisible());
     child(dialog, "englishUnits_0")->setFocus();
@@ -156,7 +158,7 @@ TEST(UnitsDialog, CancelStoresNothingAndTagsFollowTheToggle)
     ProjectRecord record;
     record.state.hideDialogTags = 0;
     RecordingServices recorder;
-    CModifyUnits dialog(record, recorder.services());
+    UnitsDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_TRUE(child(dialog, "dialogTag")->isVisible());
     clickRadio(dialog, "englishUnits_1");
@@ -170,7 +172,7 @@ TEST(ReductionFactorsDialog, EnterOrderRuleAndDefault)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CGeosynParameters dialog(record, recorder.services());
+    ReductionFactorsDialog dialog(record, recorder.services());
     showActive(dialog);
     const char *order[] = {"rfInstallationDamage", "rfDurability",          "rfCreep",
                            "rfSeamAxial",          "rfSeamCircumferential", "rfInstallationDamage"};
@@ -208,7 +210,7 @@ TEST(AnalysisTypeDialog, OnlyTheChosenObjectiveIsVisible)
     ProjectRecord record;
     record.input.analysisType = AnalysisType::GivenHeight;
     RecordingServices recorder;
-    CAnalysisType dialog(record, recorder.services());
+    AnalysisTypeDialog dialog(record, recorder.services());
     showActive(dialog);
     auto visible = [&](const char *name) { return child(dialog, name)->isVisible(); };
     EXPECT_FALSE(visible("ultimateStrength"));
@@ -232,7 +234,7 @@ TEST(AnalysisTypeDialog, F1AsksForItsHelpTopic)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CAnalysisType dialog(record, recorder.services());
+    AnalysisTypeDialog dialog(record, recorder.services());
     QSignalSpy help(&dialog, &InputDialog::helpRequested);
     showActive(dialog);
     QTest::keyClick(child(dialog, "ultimateStrength"), Qt::Key_F1);
@@ -244,7 +246,7 @@ TEST(AnalysisTypeDialog, EnterGoesFromObjectiveToValueAndBack)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CAnalysisType dialog(record, recorder.services());
+    AnalysisTypeDialog dialog(record, recorder.services());
     showActive(dialog);
     child(dialog, "analysisType_0")->setFocus();
     pressEnter(dialog);
@@ -276,7 +278,7 @@ TEST(AnalysisTypeDialog, RulesOfTheChosenObjective)
         SCOPED_TRACE(std::string(c.field) + " = " + c.value);
         ProjectRecord record;
         RecordingServices recorder;
-        CAnalysisType dialog(record, recorder.services());
+        AnalysisTypeDialog dialog(record, recorder.services());
         showActive(dialog);
         QTest::mouseClick(
             child<QRadioButton>(dialog, ("analysisType_" + std::to_string(c.objective)).c_str()),
@@ -300,7 +302,7 @@ TEST(AnalysisTypeDialog, EnglishValuesDefaultAndTruncate)
     ProjectRecord record;
     record.display.englishUnits = 1;
     RecordingServices recorder;
-    CAnalysisType dialog(record, recorder.services());
+    AnalysisTypeDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(text(dialog, "ultimateStrength"), "6851.9");
     EXPECT_EQ(child<QLabel>(dialog, "ultimateStrengthUnit")->text(), "[lb/ft]");
@@ -324,7 +326,7 @@ TEST(AnalysisTypeDialog, EnglishValuesDefaultAndTruncate)
 
 TEST(ConflictMessage, ShowsNumberAndTextAndClosesWithOk)
 {
-    CPolicing dialog;
+    ConflictDialog dialog;
     dialog.errorNumberText = "Error No.101";
     dialog.messageText = "Unit weight (9.807 kN/m \xB3).\n\nPlease correcet";
     showActive(dialog);
@@ -341,7 +343,7 @@ TEST(ConflictMessage, DefaultServicesShowItModally)
 {
     QString seenNumber;
     QTimer::singleShot(0, [&] {
-        auto *shown = qobject_cast<CPolicing *>(QApplication::activeModalWidget());
+        auto *shown = qobject_cast<ConflictDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(shown, nullptr);
         seenNumber = shown->findChild<QLabel *>("errorNumberText")->text();
         shown->accept();
@@ -365,29 +367,29 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
     };
     const Case cases[] = {
         {"units",
-         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CModifyUnits>(r, s); },
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<UnitsDialog>(r, s); },
          "currencyUnit"},
         {"general information",
          [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<CGeneralInformation>(r, s);
+             return std::make_unique<GeneralInformationDialog>(r, s);
          },
          "designer"},
         {"slurry",
-         [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<CModifySlurry>(r, s);
-         },
+         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<SlurryDialog>(r, s); },
          "circumference"},
         {"unit weight",
-         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<CUnitWeight>(r, s); },
+         [](ProjectRecord &r, const UiServices &s) {
+             return std::make_unique<UnitWeightDialog>(r, s);
+         },
          "transportUnitWeight"},
         {"reduction factors",
          [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<CGeosynParameters>(r, s);
+             return std::make_unique<ReductionFactorsDialog>(r, s);
          },
          "rfCreep"},
         {"type of analysis",
          [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<CAnalysisType>(r, s);
+             return std::make_unique<AnalysisTypeDialog>(r, s);
          },
          "ultimateStrength"},
     };

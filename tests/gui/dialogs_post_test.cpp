@@ -1,10 +1,10 @@
 // Consolidation data, its explanation windows and the quantities dialog, with
 // stand-in computations: these tests check what the windows do with the
 // results (focus, storing, showing, saving, printing), not the formulas.
-#include "app/consolidated_data_dialog.h"
-#include "app/consolidated_explain_dialog.h"
-#include "app/post_processing_hooks.h"
-#include "app/quantities_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/consolidation_explanation_dialog.h"
+#include "app/dialogs/results/post_processing_hooks.h"
+#include "app/dialogs/results/quantities_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 
@@ -54,7 +54,7 @@ TEST(ConsolidationDialog, EnterSwapsFieldsAndComputesNothing)
     ProjectRecord record;
     RecordingServices recorder;
     ConsolidationCalls calls;
-    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     child(dialog, "specificGravitySolids")->setFocus();
     pressEnter(dialog);
@@ -71,7 +71,7 @@ TEST(ConsolidationDialog, AltOneRunsOptionOne)
     ProjectRecord record;
     RecordingServices recorder;
     ConsolidationCalls calls;
-    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     QTest::keyClick(dialog.focusWidget(), Qt::Key_1, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return calls.option1 == 1; }, 2000));
@@ -86,7 +86,7 @@ TEST(ConsolidationDialog, OptionsStoreRunAndShowTheCrossSection)
         record.display.englishUnits = 1;
         RecordingServices recorder;
         ConsolidationCalls calls;
-        CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+        ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
         int crossSections = 0;
         double heightWhenShown = 0;
         dialog.setCrossSectionView([&](QWidget *) {
@@ -120,7 +120,7 @@ TEST(ConsolidationDialog, RefusedValuesKeepTheDialogAndFocusTheField)
     RecordingServices recorder;
     ConsolidationCalls calls;
     calls.failure = RuleFailure {"Error No.402", "Gs\n\nPlease correcet", "specificGravitySolids"};
-    CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+    ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     typeInto(dialog, "specificGravitySolids", "0.999");
     click(dialog, "runOption2");
@@ -141,7 +141,7 @@ TEST(ConsolidationDialog, DefaultTruncateCancelAndWithoutComputations)
     RecordingServices recorder;
     ConsolidationCalls calls;
     {
-        CConsolidatedData dialog(record, recorder.services(), nullptr, calls.hooks());
+        ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
         showActive(dialog);
         typeInto(dialog, "specificGravitySolids", "2.65432");
         click(dialog, "truncate");
@@ -153,7 +153,7 @@ TEST(ConsolidationDialog, DefaultTruncateCancelAndWithoutComputations)
         EXPECT_EQ(record.input.consolidatedUnitWeight, 13.5);
         EXPECT_TRUE(calls.checked.empty());
     }
-    CConsolidatedData without(record, recorder.services(), nullptr, ConsolidationHooks {});
+    ConsolidatedDataDialog without(record, recorder.services(), nullptr, ConsolidationHooks {});
     EXPECT_FALSE(child(without, "runOption1")->isEnabled());
     EXPECT_FALSE(child(without, "runOption2")->isEnabled());
 }
@@ -162,7 +162,7 @@ TEST(ConsolidationDialog, ExplanationOpensItsPhotosAndExtremeCase)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CConsolidatedExplain dialog(record, recorder.services());
+    ConsolidationExplanationDialog dialog(record, recorder.services());
     showActive(dialog);
     for (const char *button : {"photos1", "photos2", "extreme"}) {
         SCOPED_TRACE(button);
@@ -224,7 +224,7 @@ TEST(QuantitiesDialog, RecalculatesWhileTypingAndRefusesCharacters)
     record.state.shapeShown = ShapeAsFilled;
     RecordingServices recorder;
     QuantityCalls calls;
-    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     EXPECT_EQ(child<QLabel>(dialog, "areaPerLength")->text(), "32.81");
     EXPECT_FALSE(child(dialog, "volumeAfterConsolidation")->isVisible());
@@ -254,7 +254,7 @@ TEST(QuantitiesDialog, EnterOrderNegativeLengthAndStoring)
     record.state.shapeShown = ShapeOption2;
     RecordingServices recorder;
     QuantityCalls calls;
-    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     EXPECT_TRUE(child(dialog, "volumeAfterConsolidation")->isVisible());
     EXPECT_EQ(text(dialog, "tubeLength"), "3.28084");
@@ -292,7 +292,7 @@ TEST(QuantitiesDialog, TotalsBeyondRangeAreRefused)
     record.solution.computedCircumference = 10;
     record.solution.totalArea = 7;
     RecordingServices recorder;
-    CQuantities dialog(record, recorder.services(), nullptr, defaultQuantitiesHooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, defaultQuantitiesHooks());
     showActive(dialog);
     struct Case
     {
@@ -328,7 +328,7 @@ TEST(QuantitiesDialog, EscapeStoresNothing)
     ProjectRecord record;
     RecordingServices recorder;
     QuantityCalls calls;
-    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     typeInto(dialog, "tubeLength", "50");
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -341,7 +341,7 @@ TEST(QuantitiesDialog, SavesThroughTheFileDialogWithTxtAdded)
     ProjectRecord record;
     RecordingServices recorder;
     QuantityCalls calls;
-    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     recorder.nextFileName = QString();
     click(dialog, "saveText");
@@ -361,7 +361,7 @@ TEST(QuantitiesDialog, PrintsOnePageToPdf)
     record.state.shapeShown = ShapeOption1;
     RecordingServices recorder;
     QuantityCalls calls;
-    CQuantities dialog(record, recorder.services(), nullptr, calls.hooks());
+    QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     dialog.setPrinterChooser([&](QWidget *) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
@@ -417,7 +417,7 @@ TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
         record.display.asianPacific = c.asian;
         record.display.currencyUnit = "\x80";
         RecordingServices recorder;
-        CQuantities dialog(record, recorder.services(), nullptr, QuantitiesHooks {});
+        QuantitiesDialog dialog(record, recorder.services(), nullptr, QuantitiesHooks {});
         EXPECT_EQ(child<QLabel>(dialog, "areaUnit")->text(), QString::fromUtf8(c.area));
         EXPECT_EQ(child<QLabel>(dialog, "costUnit")->text(), QString::fromUtf8(c.cost));
         EXPECT_EQ(child<QLabel>(dialog, "storageUnit")->text(), QString::fromUtf8(c.volume));

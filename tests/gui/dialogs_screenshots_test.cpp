@@ -1,21 +1,21 @@
 // Pictures of every dialog for the documentation: with VENDRIX_SCREENSHOT_DIR
 // set, each dialog is shown with the initial project and grabbed to a PNG file.
-#include "app/analysis_type_dialog.h"
-#include "app/consolidated_data_dialog.h"
-#include "app/consolidated_explain_dialog.h"
-#include "app/extreme_dialog.h"
-#include "app/general_information_dialog.h"
-#include "app/geosyn_parameters_dialog.h"
-#include "app/help_center.h"
-#include "app/modify_slurry_dialog.h"
-#include "app/modify_units_dialog.h"
-#include "app/numerical_results_dialog.h"
-#include "app/photos1_dialog.h"
-#include "app/photos2_dialog.h"
-#include "app/policing_dialog.h"
-#include "app/quantities_dialog.h"
-#include "app/start_menu.h"
-#include "app/unit_weight_dialog.h"
+#include "app/dialogs/common/conflict_dialog.h"
+#include "app/dialogs/input/analysis_type_dialog.h"
+#include "app/dialogs/input/general_information_dialog.h"
+#include "app/dialogs/input/reduction_factors_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/unit_weight_dialog.h"
+#include "app/dialogs/input/units_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/consolidation_explanation_dialog.h"
+#include "app/dialogs/results/extreme_case_dialog.h"
+#include "app/dialogs/results/numerical_results_dialog.h"
+#include "app/dialogs/results/photos1_dialog.h"
+#include "app/dialogs/results/photos2_dialog.h"
+#include "app/dialogs/results/quantities_dialog.h"
+#include "app/help/help_center.h"
+#include "app/window/main_menu.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "model/input_rules.h"
@@ -53,37 +53,37 @@ TEST(DialogScreenshots, InputDialogs)
     RecordingServices recorder;
     const UiServices services = recorder.services();
     {
-        CModifyUnits dialog(record, services);
+        UnitsDialog dialog(record, services);
         grabTo(dialog, "dialog_units.png");
     }
     {
-        CModifySlurry dialog(record, services);
+        SlurryDialog dialog(record, services);
         grabTo(dialog, "dialog_slurry_data.png");
     }
     {
         ProjectRecord english;
         english.display.englishUnits = 1;
         english.input.twoSlurryLayers = 0;
-        CModifySlurry dialog(english, services);
+        SlurryDialog dialog(english, services);
         grabTo(dialog, "dialog_slurry_data_one_layer_english.png");
     }
     {
-        CUnitWeight dialog(record, services);
+        UnitWeightDialog dialog(record, services);
         grabTo(dialog, "dialog_unit_weight_of_water.png");
     }
     {
-        CGeosynParameters dialog(record, services);
+        ReductionFactorsDialog dialog(record, services);
         grabTo(dialog, "dialog_geosynthetic_parameters.png");
     }
     {
-        CAnalysisType dialog(record, services);
+        AnalysisTypeDialog dialog(record, services);
         grabTo(dialog, "dialog_type_of_analysis.png");
     }
     {
         ProjectRecord pressure;
         pressure.input.analysisType = AnalysisType::GivenPressure;
         pressure.state.hideDialogTags = 0;
-        CAnalysisType dialog(pressure, services);
+        AnalysisTypeDialog dialog(pressure, services);
         grabTo(dialog, "dialog_type_of_analysis_pressure_with_tag.png");
     }
     {
@@ -91,7 +91,7 @@ TEST(DialogScreenshots, InputDialogs)
         light.input.slurryUnitWeightLower = 9.8;
         const auto failure = checkStoredInputs(light);
         ASSERT_TRUE(failure.has_value());
-        CPolicing dialog;
+        ConflictDialog dialog;
         dialog.errorNumberText = failure->errorNumberText;
         dialog.messageText = failure->messageText;
         grabTo(dialog, "dialog_conflict_message.png");
@@ -108,7 +108,7 @@ TEST(DialogScreenshots, HelpFromADialogAndDisabledControls)
     {
         HelpCenter help;
         help.install();
-        CModifySlurry dialog(record, services);
+        SlurryDialog dialog(record, services);
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.move(20, 20);
         showActive(dialog);
@@ -135,11 +135,11 @@ TEST(DialogScreenshots, HelpFromADialogAndDisabledControls)
         ProjectRecord oneLayer;
         oneLayer.input.twoSlurryLayers = 0;
         oneLayer.input.slurryUnitWeightUpper = oneLayer.input.slurryUnitWeightLower;
-        CModifySlurry dialog(oneLayer, services);
+        SlurryDialog dialog(oneLayer, services);
         grabTo(dialog, "dialog_slurry_data_one_layer.png");
     }
     {
-        CStart menu(record, services);
+        MainMenu menu(record, services);
         grabTo(menu, "main_menu_before_run.png");
     }
 }
@@ -157,12 +157,12 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
     RecordingServices recorder;
     const UiServices services = recorder.services();
     {
-        CGeneralInformation dialog(record, services);
+        GeneralInformationDialog dialog(record, services);
         grabTo(dialog, "dialog_general_information.png");
     }
     ASSERT_FALSE(RunAnalysis(record).refused);
     {
-        CNumericalResults dialog(record, services);
+        NumericalResultsDialog dialog(record, services);
         grabTo(dialog, "dialog_numerical_results.png");
     }
     {
@@ -171,23 +171,23 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
             = [](const ProjectRecord &, double, double) { return std::optional<RuleFailure>(); };
         available.computeOption1 = [](ProjectRecord &) {};
         available.computeOption2 = [](ProjectRecord &) {};
-        CConsolidatedData dialog(record, services, nullptr, available);
+        ConsolidatedDataDialog dialog(record, services, nullptr, available);
         grabTo(dialog, "dialog_consolidation_data.png");
     }
     {
-        CConsolidatedExplain dialog(record, services);
+        ConsolidationExplanationDialog dialog(record, services);
         grabTo(dialog, "dialog_consolidation_explanation.png");
     }
     {
-        CExtreme dialog(record, services);
+        ExtremeCaseDialog dialog(record, services);
         grabTo(dialog, "dialog_extreme_case.png");
     }
     {
-        CPhotos1 dialog(record, services);
+        Photos1Dialog dialog(record, services);
         grabTo(dialog, "dialog_photos_option1.png");
     }
     {
-        CPhotos2 dialog(record, services);
+        Photos2Dialog dialog(record, services);
         grabTo(dialog, "dialog_photos_option2.png");
     }
     {
@@ -201,7 +201,7 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
         };
         record.input.tubeLength = 100;
         record.input.quantityRemarks = "Dike section A";
-        CQuantities dialog(record, services, nullptr, pictureValues);
+        QuantitiesDialog dialog(record, services, nullptr, pictureValues);
         grabTo(dialog, "dialog_quantities.png");
     }
 }

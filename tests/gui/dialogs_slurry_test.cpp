@@ -1,7 +1,7 @@
 // Slurry Data and the unit weight of the transporting medium, driven with key
 // and mouse events.
-#include "app/modify_slurry_dialog.h"
-#include "app/unit_weight_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/unit_weight_dialog.h"
 #include "dialog_test_support.h"
 #include "model/project_record.h"
 
@@ -29,7 +29,7 @@ TEST(SlurryDialog, ShowsEnglishUnitsAndStoresSiAgain)
 {
     ProjectRecord record = englishRecord();
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(text(dialog, "circumference"), "32.8084");
     EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "76.387524");
@@ -50,7 +50,7 @@ TEST(SlurryDialog, DisabledUpperLayerFieldLooksDisabled)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
     auto look = [upper] {
@@ -77,7 +77,7 @@ TEST(SlurryDialog, AsianPacificLabels)
     ProjectRecord record;
     record.display.asianPacific = 1;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     EXPECT_EQ(child<QLabel>(dialog, "fluidUnitWeightUpperUnit")->text(), "[kN/m^3]");
 }
 
@@ -85,7 +85,7 @@ TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     const char *twoLayerOrder[]
         = {"circumference",        "slurryUnitWeightLower", "slurryUnitWeightUpper",
@@ -118,7 +118,7 @@ TEST(SlurryDialog, OkActsOnlyWithTheFocus)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     typeInto(dialog, "circumference", "12");
     child<QPushButton>(dialog, "ok")->click(); // pressed while the field has the focus
@@ -182,7 +182,7 @@ TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
         ProjectRecord record;
         const ProjectRecord before = record;
         RecordingServices recorder;
-        CModifySlurry dialog(record, recorder.services());
+        SlurryDialog dialog(record, recorder.services());
         showActive(dialog);
         for (const auto &[field, value] : c.typed)
             typeInto(dialog, field, value);
@@ -201,7 +201,7 @@ TEST(SlurryDialog, Error101NamesTheMediumInTheShownUnit)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     typeInto(dialog, "slurryUnitWeightLower", "9.8");
     clickOk(dialog);
@@ -215,7 +215,7 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
     record.input.twoSlurryLayers = 0;
     record.input.slurryUnitWeightUpper = 12.0;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
     EXPECT_FALSE(upper->isEnabled());
@@ -254,7 +254,7 @@ TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
     record.input.twoSlurryLayers = 0;
     const TubeInput before = record.input;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     click(dialog, "default");
     EXPECT_EQ(text(dialog, "circumference"), "30");
@@ -280,7 +280,7 @@ TEST(SlurryDialog, TruncateRoundsEveryValueToThousandths)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     typeInto(dialog, "circumference", "10.23456");
     typeInto(dialog, "slurryUnitWeightLower", "12.3444");
@@ -307,7 +307,7 @@ TEST(SlurryDialog, CommaIsRefusedUnderACommaLocale)
 
     ProjectRecord record;
     RecordingServices recorder;
-    CModifySlurry dialog(record, recorder.services());
+    SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "11");
     typeInto(dialog, "fluidHeightLower", "2,5");
@@ -331,7 +331,7 @@ TEST(UnitWeightDialog, EnglishValueDefaultTruncateAndImmediateStore)
     ProjectRecord record = englishRecord();
     RecordingServices recorder;
     {
-        CUnitWeight dialog(record, recorder.services());
+        UnitWeightDialog dialog(record, recorder.services());
         showActive(dialog);
         EXPECT_EQ(text(dialog, "transportUnitWeight"), "62.4300000706589");
         click(dialog, "default");
@@ -339,7 +339,7 @@ TEST(UnitWeightDialog, EnglishValueDefaultTruncateAndImmediateStore)
         click(dialog, "cancel");
         EXPECT_EQ(record.input.transportUnitWeight, 9.8073607);
     }
-    CUnitWeight dialog(record, recorder.services());
+    UnitWeightDialog dialog(record, recorder.services());
     showActive(dialog);
     typeInto(dialog, "transportUnitWeight", "64.12345");
     pressEnter(dialog); // Enter in the only field does nothing
@@ -356,7 +356,7 @@ TEST(UnitWeightDialog, RefusesWeightsThatAreNotPositiveNormalNumbers)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CUnitWeight dialog(record, recorder.services());
+    UnitWeightDialog dialog(record, recorder.services());
     showActive(dialog);
     for (const char *typed : {"0", "-1", "4.9e-324", "-4.9e-324"}) {
         SCOPED_TRACE(typed);

@@ -2,8 +2,8 @@
 // image, the field card read back from its PDF, and the window opened from
 // the main menu without a run.
 
-#include "app/filling_envelope_dialog.h"
-#include "app/start_menu.h"
+#include "app/dialogs/results/filling_envelope_dialog.h"
+#include "app/window/main_menu.h"
 #include "dialog_test_support.h"
 #include "graphics/envelope_chart.h"
 #include "graphics/field_card.h"
@@ -167,7 +167,7 @@ TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
     ProjectRecord record;
     record.state.projectOpen = 1;
     RecordingServices recorder;
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     QPushButton *button = child<QPushButton>(menu, "fillingEnvelope");
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isEnabled());
@@ -180,7 +180,7 @@ TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(opened);
 
-    CFillingEnvelope dialog(record, recorder.services());
+    FillingEnvelopeDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
               "Maximum pumping pressure:  14.38 [kPa]");
@@ -211,7 +211,7 @@ TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
     ASSERT_TRUE(directory.isValid());
     ProjectRecord record;
     RecordingServices recorder;
-    CFillingEnvelope dialog(record, recorder.services());
+    FillingEnvelopeDialog dialog(record, recorder.services());
     const QString pdf = directory.filePath("card.pdf");
     dialog.setPrinterChooser([&](QWidget *) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -251,7 +251,7 @@ TEST(FillingEnvelopeScreenshots, WindowAndFieldCard)
     record.info.projectNumber = "2026-114";
     record.info.stationNumber = "0+450";
     RecordingServices recorder;
-    CFillingEnvelope dialog(record, recorder.services());
+    FillingEnvelopeDialog dialog(record, recorder.services());
     dialog.show();
     QApplication::processEvents();
     const QPixmap window = dialog.grab();

@@ -1,6 +1,6 @@
 // The graphical results window: colour choice, bitmap file, spreadsheet export,
 // and the bitmap files themselves read back by Qt and by the logo decoder.
-#include "app/graphical_results_dialog.h"
+#include "app/dialogs/results/graphical_results_window.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/bmp_file.h"
@@ -111,7 +111,7 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
     ProjectRecord record = solvedProject();
     RecordingServices recorder;
     const UiServices services = recorder.services();
-    CGraphicalResults dialog(record, services);
+    GraphicalResultsWindow dialog(record, services);
     dialog.show();
     dialog.view()->resize(CrossSectionView::kStandardSize);
     EXPECT_TRUE(child<QLabel>(dialog, "colourBanner")->isVisible());
@@ -121,7 +121,7 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
     // Choosing black and white, then colour again.
     for (const char *choice : {"screenBlackWhite_1", "screenBlackWhite_0"}) {
         SCOPED_TRACE(choice);
-        dialog.runColourDialog = [choice](CDisplayBitmap &colourDialog) {
+        dialog.runColourDialog = [choice](ColourChoiceDialog &colourDialog) {
             child<QRadioButton>(colourDialog, choice)->setChecked(true);
             colourDialog.accept();
         };
@@ -135,7 +135,7 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
     }
 
     // Escape in the colour dialog keeps the stored choice.
-    dialog.runColourDialog = [](CDisplayBitmap &colourDialog) {
+    dialog.runColourDialog = [](ColourChoiceDialog &colourDialog) {
         child<QRadioButton>(colourDialog, "screenBlackWhite_1")->setChecked(true);
         colourDialog.reject();
     };
@@ -150,7 +150,7 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
     ProjectRecord record = solvedProject();
     RecordingServices recorder;
     // The window keeps its own copy of the services it was given.
-    CGraphicalResults dialog(record, recorder.services());
+    GraphicalResultsWindow dialog(record, recorder.services());
     dialog.show();
     QApplication::processEvents();
     // The window opens with the drawing area at its standard size, which is
@@ -196,7 +196,7 @@ TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
     computeConsolidationOption2(record);
     record.state.shapeShown = ShapeOption2;
     RecordingServices recorder;
-    CGraphicalResults dialog(record, recorder.services());
+    GraphicalResultsWindow dialog(record, recorder.services());
     dialog.show();
     QApplication::processEvents();
     EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
@@ -236,7 +236,7 @@ TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
         record.state.hideDialogTags = hide;
         RecordingServices recorder;
         const UiServices services = recorder.services();
-        CGraphicalResults dialog(record, services);
+        GraphicalResultsWindow dialog(record, services);
         dialog.show();
         EXPECT_EQ(child<QLabel>(dialog, "dialogTag")->isVisible(), hide == 0);
         QTest::mouseClick(child<QPushButton>(dialog, "return"), Qt::LeftButton);
@@ -249,7 +249,7 @@ TEST(GraphicalResults, CannotBeShrunkBelowTheStandardDrawingArea)
 {
     ProjectRecord record = solvedProject();
     RecordingServices recorder;
-    CGraphicalResults dialog(record, recorder.services());
+    GraphicalResultsWindow dialog(record, recorder.services());
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.resize(200, 150); // as far as the user could drag its corner
@@ -290,7 +290,7 @@ TEST(GraphicalResultsScreenshots, EachShapeAndMode)
         record.solution.convergenceWarning = shot.warning;
         RecordingServices recorder;
         const UiServices services = recorder.services();
-        CGraphicalResults dialog(record, services);
+        GraphicalResultsWindow dialog(record, services);
         dialog.show();
         QApplication::processEvents();
         const QPixmap window = dialog.grab();

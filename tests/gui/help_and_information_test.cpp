@@ -1,20 +1,20 @@
 // Help topics by F1, Shift+F1 and the caption's help button; the About box, the
 // disclaimer and its print-out, the contact sheet, the first screen, the splash
 // picture and the desktop program's arguments.
-#include "app/about_dialog.h"
-#include "app/analysis_type_dialog.h"
-#include "app/consolidated_data_dialog.h"
 #include "app/desktop_program.h"
-#include "app/disclaimer_dialog.h"
-#include "app/first_screen.h"
-#include "app/graphical_results_dialog.h"
-#include "app/help_center.h"
-#include "app/main_frame.h"
-#include "app/modify_slurry_dialog.h"
-#include "app/modify_units_dialog.h"
-#include "app/quantities_dialog.h"
-#include "app/report_option_dialogs.h"
-#include "app/splash_window.h"
+#include "app/dialogs/common/about_dialog.h"
+#include "app/dialogs/common/disclaimer_dialog.h"
+#include "app/dialogs/input/analysis_type_dialog.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/dialogs/input/units_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/graphical_results_window.h"
+#include "app/dialogs/results/quantities_dialog.h"
+#include "app/help/help_center.h"
+#include "app/printing/report_option_dialogs.h"
+#include "app/window/first_screen.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
 #include "shell_test_support.h"
 
 #include <QFile>
@@ -136,42 +136,42 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         help.browser()->close();
     };
     {
-        CAnalysisType dialog(record, recorder.services());
+        AnalysisTypeDialog dialog(record, recorder.services());
         SCOPED_TRACE("type of analysis");
         expectTopicAfterF1(dialog, "qrc:/help/Analysis_Type.htm");
     }
     {
-        CModifyUnits dialog(record, recorder.services());
+        UnitsDialog dialog(record, recorder.services());
         SCOPED_TRACE("units");
         expectTopicAfterF1(dialog, "qrc:/help/Modify_Units.htm");
     }
     {
-        CConsolidatedData dialog(record, recorder.services());
+        ConsolidatedDataDialog dialog(record, recorder.services());
         SCOPED_TRACE("consolidation");
         expectTopicAfterF1(dialog, "qrc:/help/Design_Considerations.htm#p13");
     }
     {
-        CDisplayGraphics dialog(record, recorder.services());
+        PrintoutGraphicsDialog dialog(record, recorder.services());
         SCOPED_TRACE("printout of graphics");
         expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
     }
     {
-        CDisplayBitmap dialog(record);
+        ColourChoiceDialog dialog(record);
         SCOPED_TRACE("display of graphics");
         expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
     }
     {
-        CGraphicalResults dialog(record, recorder.services());
+        GraphicalResultsWindow dialog(record, recorder.services());
         SCOPED_TRACE("graphical results has no topic of its own");
         expectTopicAfterF1(dialog, "qrc:/help/Contents.htm");
     }
     {
-        CModifySlurry dialog(record, recorder.services());
+        SlurryDialog dialog(record, recorder.services());
         SCOPED_TRACE("slurry data opens its page of the input windows");
         expectTopicAfterF1(dialog, "qrc:/help/Working_with_Vendrix.htm#slurry");
     }
     {
-        CMainFrame frame(record, recorder.services(), &help);
+        MainWindow frame(record, recorder.services(), &help);
         frame.show();
         QApplication::setActiveWindow(&frame);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -193,7 +193,7 @@ TEST(HelpTopics, ContextHelpModeAndCaptionButton)
     RecordingServices recorder;
     HelpCenter help;
     help.install();
-    CQuantities dialog(record, recorder.services());
+    QuantitiesDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
 
@@ -226,7 +226,7 @@ TEST(HelpTopics, ContextHelpClickArrivesThroughTheWindowAsOnTheDesktop)
     RecordingServices recorder;
     HelpCenter help;
     help.install();
-    CMainFrame frame(record, recorder.services(), &help);
+    MainWindow frame(record, recorder.services(), &help);
     bool ran = false;
     frame.setDialogRunner([&ran](QDialog &) {
         ran = true;
@@ -259,7 +259,7 @@ TEST(HelpTopics, HelpFromAModalDialogCanBeUsedBesideIt)
     RecordingServices recorder;
     HelpCenter help;
     help.install();
-    CModifyUnits dialog(record, recorder.services());
+    UnitsDialog dialog(record, recorder.services());
     dialog.setWindowModality(Qt::ApplicationModal);
     showActive(dialog);
     QTest::keyClick(dialog.focusWidget(), Qt::Key_F1);
@@ -289,7 +289,7 @@ TEST(InformationDialogs, AboutBoxTextsAndButtons)
 {
     RecordingServices recorder;
     DialogScript script;
-    CAboutDlg about(recorder.services(), nullptr, script.runner());
+    AboutDialog about(recorder.services(), nullptr, script.runner());
     EXPECT_EQ(about.windowTitle(), "About Vendrix");
     EXPECT_EQ(child<QLabel>(about, "programLine")->text(), "P r o g r a m   V e n d r i x   3 . 0");
     EXPECT_EQ(child<QLabel>(about, "scope")->text(),
@@ -298,7 +298,7 @@ TEST(InformationDialogs, AboutBoxTextsAndButtons)
     showActive(about);
     click(about, "maker");
     click(about, "disclaimer");
-    EXPECT_EQ(script.ran, std::vector<std::string>({"CContact", "CDisclaimer"}));
+    EXPECT_EQ(script.ran, std::vector<std::string>({"ContactDialog", "DisclaimerDialog"}));
     EXPECT_EQ(child<QPushButton>(about, "ok")->text(), "&RETURN");
     click(about, "ok");
     EXPECT_FALSE(about.isVisible());
@@ -316,7 +316,7 @@ TEST(InformationDialogs, DisclaimerPrintsItsPageAndCancelPrintsNothing)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     RecordingServices recorder;
-    CDisclaimer disclaimer(recorder.services());
+    DisclaimerDialog disclaimer(recorder.services());
     EXPECT_EQ(disclaimer.windowTitle(), "DISCLAIMER");
     EXPECT_EQ(disclaimerLines().size(), 25);
     for (const QString &line : disclaimerLines())
@@ -395,7 +395,7 @@ TEST(InformationDialogs, ContactSheetPrintsTheMaker)
 {
     QTemporaryDir dir;
     RecordingServices recorder;
-    CContact contact(recorder.services());
+    ContactDialog contact(recorder.services());
     const QString pdf = dir.filePath("contact.pdf");
     contact.setPrinterChooser([&](QWidget *) { return pdfPrinter(pdf); });
     showActive(contact);
@@ -415,7 +415,7 @@ TEST(InformationDialogs, FirstScreenButtons)
         return false; // no browser: nothing is reported
     };
     DialogScript script;
-    CFirstScreen first(services, "Update #1.2", nullptr, script.runner());
+    FirstScreen first(services, "Update #1.2", nullptr, script.runner());
     showActive(first);
     EXPECT_EQ(first.palette().color(QPalette::Window), QColor(222, 222, 222));
     EXPECT_EQ(child<QLineEdit>(first, "updateLabel")->text(), "Update #1.2");
@@ -431,7 +431,7 @@ TEST(InformationDialogs, FirstScreenButtons)
     EXPECT_NE(opened[0], opened[1]);
     EXPECT_EQ(opened[1].toString(),
               child<QPushButton>(first, "homePage")->text().prepend("https://") + "/");
-    EXPECT_EQ(script.ran, std::vector<std::string>({"CDisclaimer"}));
+    EXPECT_EQ(script.ran, std::vector<std::string>({"DisclaimerDialog"}));
     EXPECT_TRUE(recorder.shown.empty());
     EXPECT_TRUE(first.isVisible());
     click(first, "ok");
@@ -439,7 +439,7 @@ TEST(InformationDialogs, FirstScreenButtons)
     EXPECT_EQ(first.result(), QDialog::Accepted);
 
     // Enter right away closes it: "&OK" has the focus.
-    CFirstScreen again(services, "Update #1.2", nullptr, script.runner());
+    FirstScreen again(services, "Update #1.2", nullptr, script.runner());
     showActive(again);
     QTest::keyClick(again.focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(again.isVisible());

@@ -2,9 +2,9 @@
 // fluid band, the dimension marks at both levels, the banner of each type of
 // analysis, and the display repainting in the main window when the input
 // menu closes.
-#include "app/desktop_hooks.h"
-#include "app/display_input_widget.h"
-#include "app/main_frame.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/input_display.h"
+#include "app/window/main_window.h"
 #include "graphics/image_export.h"
 #include "graphics/input_sketch_drawing.h"
 #include "shell_test_support.h"
@@ -150,11 +150,11 @@ TEST(InputSketchRules, MainWindowRepaintsTheDisplayWhenTheInputMenuCloses)
     ProjectRecord record;
     record.state.dataDirectory = dir.filePath("data").toStdString();
     test::RecordingServices recorder;
-    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
+    MainWindow frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
     frame.resize(1000, 600);
     frame.show();
     frame.newProject();
-    auto *display = qobject_cast<CDisplyInput *>(frame.inputDisplay());
+    auto *display = qobject_cast<InputDisplay *>(frame.inputDisplay());
     ASSERT_NE(display, nullptr);
     QApplication::processEvents();
 

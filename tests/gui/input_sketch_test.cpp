@@ -1,6 +1,6 @@
 // The input display: the fixed tube outline, what is drawn for which input,
 // the labels in display units and the window that repaints from the record.
-#include "app/display_input_widget.h"
+#include "app/window/input_display.h"
 #include "graphics/image_export.h"
 #include "graphics/input_sketch_drawing.h"
 
@@ -163,7 +163,7 @@ TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
 {
     ProjectRecord record;
     record.state.hideDialogTags = 1;
-    CDisplyInput window(record);
+    InputDisplay window(record);
     window.resize(700, 600);
     window.show();
     const QImage before = window.grab().toImage();

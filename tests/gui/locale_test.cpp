@@ -1,8 +1,8 @@
 // Numbers in files, reports and typed fields stay with '.' whatever locale the
 // user runs the program in.
-#include "app/main_frame.h"
-#include "app/modify_slurry_dialog.h"
-#include "app/vendrix_app.h"
+#include "app/dialogs/input/slurry_dialog.h"
+#include "app/window/main_window.h"
+#include "app/window/vendrix_application.h"
 #include "graphics/qt_text.h"
 #include "shell_test_support.h"
 
@@ -110,7 +110,7 @@ TEST(CommaLocale, FilesAndFieldsKeepThePoint)
 
     // A typed comma is refused, a point is taken.
     {
-        CModifySlurry dialog(record, recorder.services());
+        SlurryDialog dialog(record, recorder.services());
         showActive(dialog);
         EXPECT_EQ(text(dialog, "fluidUnitWeightLower"), "10");
         typeInto(dialog, "circumference", "12,5");
@@ -125,7 +125,7 @@ TEST(CommaLocale, FilesAndFieldsKeepThePoint)
     recorder.shown.clear();
 
     // The results text file and the project file written from the main window.
-    CMainFrame frame(record, recorder.services(), nullptr, DesktopHooks {}, &settings);
+    MainWindow frame(record, recorder.services(), nullptr, DesktopHooks {}, &settings);
     frame.show();
     frame.action("fileNew")->trigger();
     record.input.circumference = 12.5;

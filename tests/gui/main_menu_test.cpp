@@ -1,10 +1,10 @@
 // The main menu and the input menu: which result buttons are usable when, what
 // the input menu opens, the refused run, the resource tags and the results text
 // file.
-#include "app/graphical_results_dialog.h"
-#include "app/input_dialog.h"
-#include "app/second_menu.h"
-#include "app/start_menu.h"
+#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/results/graphical_results_window.h"
+#include "app/window/input_menu.h"
+#include "app/window/main_menu.h"
 #include "model/project_file.h"
 #include "model/project_record.h"
 #include "shell_test_support.h"
@@ -26,7 +26,7 @@ namespace {
 const char *const kResultButtons[] = {"viewNumericalResults", "viewCrossSection", "saveResultsText",
                                       "quantityAndCost", "consolidatedShape"};
 
-void expectResultButtons(CStart &menu, bool enabled)
+void expectResultButtons(MainMenu &menu, bool enabled)
 {
     for (const char *name : kResultButtons) {
         SCOPED_TRACE(name);
@@ -45,7 +45,7 @@ struct MainMenuFixture : ::testing::Test
 
 TEST_F(MainMenuFixture, TextsAndControlNumbers)
 {
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     const struct
     {
         const char *name;
@@ -73,10 +73,10 @@ TEST_F(MainMenuFixture, TextsAndControlNumbers)
 TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
 {
     record.state.resultsValid = 1; // left over from an earlier run
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     menu.runDialog = script.runner();
-    QSignalSpy modified(&menu, &CStart::documentModified);
-    QSignalSpy inputChanged(&menu, &CStart::inputChanged);
+    QSignalSpy modified(&menu, &MainMenu::documentModified);
+    QSignalSpy inputChanged(&menu, &MainMenu::inputChanged);
     menu.show();
     EXPECT_EQ(record.state.resultsValid, 0) << "opening the main menu clears the results";
     expectResultButtons(menu, false);
@@ -99,7 +99,7 @@ TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
     }
     // The input menu was shown each time (and closed without changes); the
     // project counts as modified and the input display is repainted.
-    EXPECT_EQ(script.count("CModifySecondMenu"), 3);
+    EXPECT_EQ(script.count("InputMenu"), 3);
     EXPECT_EQ(modified.count(), 3);
     EXPECT_EQ(inputChanged.count(), 3);
     EXPECT_EQ(record.state.shapeShown, ShapeAsFilled);
@@ -108,7 +108,7 @@ TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
 
 TEST_F(MainMenuFixture, RefusedRunShowsError302AndKeepsTheButtons)
 {
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     menu.runDialog = script.runner();
     record.input.analysisType = AnalysisType::GivenHeight;
     record.input.desiredMaxHeight = 3.19; // above the 3.183 m diameter of a 10 m circle
@@ -142,7 +142,7 @@ int darkestGrey(QWidget *widget)
 
 TEST_F(MainMenuFixture, DisabledResultButtonsLookDisabled)
 {
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     menu.runDialog = script.runner();
     menu.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
@@ -176,7 +176,7 @@ TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
         SCOPED_TRACE(english);
         opened.display.englishUnits = english;
         recorder.shown.clear();
-        CStart menu(opened, recorder.services());
+        MainMenu menu(opened, recorder.services());
         menu.runDialog = script.runner();
         menu.show();
         QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
@@ -191,7 +191,7 @@ TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
 
 TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
 {
-    CModifySecondMenu menu(record, recorder.services(), nullptr, script.runner());
+    InputMenu menu(record, recorder.services(), nullptr, script.runner());
     const struct
     {
         const char *button;
@@ -199,11 +199,11 @@ TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
         const char *text;
         const char *dialog;
     } entries[] = {
-        {"units", 1009, "Select &Units: Metric (SI) or English and Currency", "CModifyUnits"},
-        {"generalInformation", 1010, "General &Information", "CGeneralInformation"},
-        {"slurryData", 1011, "Slurry and &Geometry Data", "CModifySlurry"},
-        {"reductionFactors", 1012, "Geosynthetic Reduction &Factors", "CGeosynParameters"},
-        {"analysisType", 1013, "&Type of Analysis", "CAnalysisType"},
+        {"units", 1009, "Select &Units: Metric (SI) or English and Currency", "UnitsDialog"},
+        {"generalInformation", 1010, "General &Information", "GeneralInformationDialog"},
+        {"slurryData", 1011, "Slurry and &Geometry Data", "SlurryDialog"},
+        {"reductionFactors", 1012, "Geosynthetic Reduction &Factors", "ReductionFactorsDialog"},
+        {"analysisType", 1013, "&Type of Analysis", "AnalysisTypeDialog"},
     };
     showActive(menu);
     EXPECT_EQ(menu.windowTitle(), "Modify Input Data");
@@ -228,15 +228,15 @@ TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
 TEST_F(MainMenuFixture, GeneralInformationOkMarksTheProjectModified)
 {
     record.state.dataDirectory = "/nonexistent";
-    CStart menu(record, recorder.services());
-    QSignalSpy modified(&menu, &CStart::documentModified);
+    MainMenu menu(record, recorder.services());
+    QSignalSpy modified(&menu, &MainMenu::documentModified);
     int modifiedWhileInInformation = -1;
-    script.steps["CModifySecondMenu"] = [&](QDialog &dialog) {
+    script.steps["InputMenu"] = [&](QDialog &dialog) {
         click(dialog, "generalInformation");
         click(dialog, "ok");
         return int(QDialog::Accepted);
     };
-    script.steps["CGeneralInformation"] = [&](QDialog &dialog) {
+    script.steps["GeneralInformationDialog"] = [&](QDialog &dialog) {
         typeInto(dialog, "designer", "");
         clickOk(dialog); // refused: no designer, yet the project counts as modified
         modifiedWhileInInformation = modified.count();
@@ -252,7 +252,7 @@ TEST_F(MainMenuFixture, GeneralInformationOkMarksTheProjectModified)
 
 TEST_F(MainMenuFixture, HiddenButtonTogglesEveryResourceTag)
 {
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     menu.runDialog = script.runner();
     menu.show();
     QLabel *tag = child<QLabel>(menu, "dialogTag");
@@ -264,12 +264,12 @@ TEST_F(MainMenuFixture, HiddenButtonTogglesEveryResourceTag)
 
     bool innerTagVisible = false;
     QString innerTagText;
-    script.steps["CModifySecondMenu"] = [&](QDialog &dialog) {
+    script.steps["InputMenu"] = [&](QDialog &dialog) {
         click(dialog, "slurryData");
         click(dialog, "ok");
         return int(QDialog::Accepted);
     };
-    script.steps["CModifySlurry"] = [&](QDialog &dialog) {
+    script.steps["SlurryDialog"] = [&](QDialog &dialog) {
         QLabel *inner = child<QLabel>(dialog, "dialogTag");
         innerTagVisible = inner->isVisible();
         innerTagText = inner->text();
@@ -290,7 +290,7 @@ TEST_F(MainMenuFixture, HiddenButtonTogglesEveryResourceTag)
 
 TEST_F(MainMenuFixture, CrossSectionShowsTheFilledShapeAndRestoresTheShownOne)
 {
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     int shownDuring = -1;
     int calls = 0;
     menu.showGraphicalResults = [&](QWidget *) {
@@ -316,9 +316,9 @@ TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)
         return QString(); // cancelled
     };
     record.info.projectPath = projectDir.filePath("dike.Vdx").toStdString();
-    CStart menu(record, services);
+    MainMenu menu(record, services);
     menu.runAnalysis();
-    CGraphicalResults graphics(record, services);
+    GraphicalResultsWindow graphics(record, services);
     QTest::mouseClick(child<QPushButton>(menu, "saveResultsText"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(graphics, "BITMAP_FILE"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(graphics, "exportToExcel"), Qt::LeftButton);
@@ -332,7 +332,7 @@ TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)
         suggested.push_back(path);
         return otherDir.filePath("results.txt");
     };
-    CStart unsaved(record, services);
+    MainMenu unsaved(record, services);
     unsaved.runAnalysis();
     unsaved.saveResultsAsText();
     unsaved.saveResultsAsText();
@@ -343,7 +343,7 @@ TEST_F(MainMenuFixture, ResultsTextFileWrittenWithTxtAddedAndFailuresReported)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    CStart menu(record, recorder.services());
+    MainMenu menu(record, recorder.services());
     menu.runAnalysis();
     recorder.nextFileName = dir.filePath("results");
     QTest::mouseClick(child<QPushButton>(menu, "saveResultsText"), Qt::LeftButton);

@@ -1,12 +1,12 @@
 // The main window: menus in both states, toolbar order, New / Open / Save /
 // Close with the save question, a failing file, recent files, dropped files,
 // and the application object's data directory messages.
-#include "app/desktop_hooks.h"
 #include "app/desktop_program.h"
-#include "app/help_center.h"
-#include "app/main_frame.h"
-#include "app/splash_window.h"
-#include "app/vendrix_app.h"
+#include "app/help/help_center.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
+#include "app/window/vendrix_application.h"
 #include "model/project_file.h"
 #include "shell_test_support.h"
 
@@ -36,7 +36,7 @@ QStringList menuTexts(QMenu *menu)
     return texts;
 }
 
-QMenu *menu(CMainFrame &frame, const char *name)
+QMenu *menu(MainWindow &frame, const char *name)
 {
     return frame.menuBar()->findChild<QMenu *>(QString::fromLatin1(name));
 }
@@ -50,7 +50,7 @@ struct MainWindowFixture : ::testing::Test
     SaveQuestion question;
     UiServices services;
     DialogScript script;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 
     void SetUp() override
     {
@@ -65,7 +65,7 @@ struct MainWindowFixture : ::testing::Test
     void makeFrame()
     {
         frame.reset();
-        frame = std::make_unique<CMainFrame>(record, services, nullptr, DesktopHooks {},
+        frame = std::make_unique<MainWindow>(record, services, nullptr, DesktopHooks {},
                                              settings.get());
         frame->setDialogRunner(script.runner());
         frame->show();
@@ -320,7 +320,7 @@ TEST(MainWindow, AtItsSmallestTheInputSketchIsWhole)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks());
+    MainWindow frame(record, recorder.services(), nullptr, standardDesktopHooks());
     frame.show();
     frame.newProject();
     frame.resize(10, 10); // as far as the user could drag its corner
@@ -474,7 +474,7 @@ TEST(ApplicationObject, DataDirectoryMessagesInErrorBoxes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         RecordingServices recorder;
-        CVendrixApp app(recorder.services(), c.result);
+        VendrixApplication app(recorder.services(), c.result);
         std::vector<std::string> shown;
         for (const Shown &s : recorder.shown) {
             EXPECT_TRUE(s.errorIcon);

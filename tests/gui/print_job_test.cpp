@@ -1,5 +1,5 @@
-#include "app/print_job.h"
-#include "app/report_option_dialogs.h"
+#include "app/printing/print_job.h"
+#include "app/printing/report_option_dialogs.h"
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 
@@ -44,7 +44,7 @@ TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
 {
     ProjectRecord r = consolidatedProject();
     UiServices services;
-    CAddPage dialog(r, services, nullptr);
+    AddPageDialog dialog(r, services, nullptr);
     EXPECT_TRUE(child<QRadioButton>(dialog, "omitConsolidationPage1")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(dialog, "printBlackWhite1")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(dialog, "includeLogo0")->isChecked());
@@ -64,7 +64,7 @@ TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
     ProjectRecord r = consolidatedProject();
     r.display.omitConsolidationPage = 0;
     UiServices services;
-    CAddPage dialog(r, services, nullptr);
+    AddPageDialog dialog(r, services, nullptr);
     child<QRadioButton>(dialog, "printBlackWhite0")->setChecked(true);
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -80,8 +80,8 @@ TEST(ReportOptionDialogs, TagsShowOnlyWhileTagsAreOn)
         ProjectRecord r = consolidatedProject();
         r.state.hideDialogTags = hide;
         UiServices services;
-        CAddPage addPage(r, services, nullptr);
-        CDisplayGraphics graphics(r, services, nullptr);
+        AddPageDialog addPage(r, services, nullptr);
+        PrintoutGraphicsDialog graphics(r, services, nullptr);
         EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->text(), "IDD_ADD_PAGE");
         EXPECT_EQ(child<QLabel>(graphics, "dialogTag")->text(), "IDD_DISPLAY_GRAPHICS");
         EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->isVisibleTo(&addPage), hide == 0);

@@ -1,13 +1,13 @@
 // Pictures of the program's frame for the documentation: with
 // VENDRIX_SCREENSHOT_DIR set, each window is shown and grabbed to a PNG file.
-#include "app/about_dialog.h"
-#include "app/desktop_hooks.h"
-#include "app/disclaimer_dialog.h"
-#include "app/first_screen.h"
-#include "app/help_center.h"
-#include "app/main_frame.h"
-#include "app/second_menu.h"
-#include "app/splash_window.h"
+#include "app/dialogs/common/about_dialog.h"
+#include "app/dialogs/common/disclaimer_dialog.h"
+#include "app/help/help_center.h"
+#include "app/window/desktop_hooks.h"
+#include "app/window/first_screen.h"
+#include "app/window/input_menu.h"
+#include "app/window/main_window.h"
+#include "app/window/splash_window.h"
 #include "shell_test_support.h"
 
 #include <QAction>
@@ -66,7 +66,7 @@ TEST(ShellScreenshots, MainWindowAndMenus)
     ProjectRecord record;
     record.state.dataDirectory = dir.filePath("data").toStdString();
     RecordingServices recorder;
-    CMainFrame frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
+    MainWindow frame(record, recorder.services(), nullptr, standardDesktopHooks(), &settings);
     frame.resize(1000, 680);
     grabTo(frame, "main_window_no_project.png");
     save(withMenuOpen(frame, "fileMenu"), "main_window_file_menu_no_project.png");
@@ -85,7 +85,7 @@ TEST(ShellScreenshots, StartUpAndInformationWindows)
     const UiServices services = recorder.services();
     ProjectRecord record;
     {
-        CFirstScreen first(services, record.state.updateLabel);
+        FirstScreen first(services, record.state.updateLabel);
         grabTo(first, "first_screen.png");
     }
     {
@@ -96,20 +96,20 @@ TEST(ShellScreenshots, StartUpAndInformationWindows)
         splash->close();
     }
     {
-        CAboutDlg about(services);
+        AboutDialog about(services);
         grabTo(about, "about.png");
     }
     {
-        CDisclaimer disclaimer(services);
+        DisclaimerDialog disclaimer(services);
         grabTo(disclaimer, "disclaimer.png");
     }
     {
-        CContact contact(services);
+        ContactDialog contact(services);
         grabTo(contact, "contact.png");
     }
     {
         record.state.hideDialogTags = 0;
-        CModifySecondMenu menu(record, services);
+        InputMenu menu(record, services);
         grabTo(menu, "input_menu_with_tag.png");
     }
     {

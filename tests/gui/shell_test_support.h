@@ -3,7 +3,7 @@
 // dialog to a script by its class name instead of blocking in exec(), and
 // settings kept in a temporary file.
 
-#include "app/dialog_runner.h"
+#include "app/dialogs/common/dialog_runner.h"
 #include "dialog_test_support.h"
 
 #include <QDialog>
@@ -19,7 +19,7 @@ namespace vendrix::test {
 
 struct DialogScript
 {
-    // Class name without namespace ("CModifySlurry") -> what to do with the shown
+    // Class name without namespace ("SlurryDialog") -> what to do with the shown
     // dialog; it returns the dialog's result. Dialogs without a script are
     // shown and rejected.
     std::map<std::string, std::function<int(QDialog &)>> steps;

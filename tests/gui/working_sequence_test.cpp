@@ -1,8 +1,8 @@
 // One engineer's whole session driven through the real windows: start, New,
 // every input dialog, Run, numerical results, both consolidation options,
 // quantities, Save, Close, reopen, Run again with the same results.
-#include "app/main_frame.h"
-#include "app/vendrix_app.h"
+#include "app/window/main_window.h"
+#include "app/window/vendrix_application.h"
 #include "shell_test_support.h"
 
 #include <QAction>
@@ -49,38 +49,38 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
     UiServices services = recorder.services();
     SaveQuestion question;
     question.install(services);
-    CVendrixApp program(services, prepareDataDirectory(dir.filePath("home").toStdString()));
+    VendrixApplication program(services, prepareDataDirectory(dir.filePath("home").toStdString()));
     ProjectRecord &record = program.record();
     ASSERT_TRUE(QFileInfo(QString::fromStdString(record.state.dataDirectory)).isDir());
 
     DialogScript script;
-    CMainFrame frame(record, services, nullptr, DesktopHooks {}, &settings);
+    MainWindow frame(record, services, nullptr, DesktopHooks {}, &settings);
     frame.setDialogRunner(script.runner());
     frame.show();
 
     // New.
     frame.action("fileNew")->trigger();
-    CStart *menu = frame.mainMenu();
+    MainMenu *menu = frame.mainMenu();
     ASSERT_NE(menu, nullptr);
 
     // Every input dialog through the input menu.
-    script.steps["CModifySecondMenu"] = [](QDialog &dialog) {
+    script.steps["InputMenu"] = [](QDialog &dialog) {
         for (const char *button :
              {"units", "generalInformation", "slurryData", "reductionFactors", "analysisType"})
             click(dialog, button);
         click(dialog, "ok");
         return dialog.result();
     };
-    script.steps["CModifyUnits"] = [](QDialog &dialog) {
+    script.steps["UnitsDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "currencyUnit", "EUR");
         return confirm(dialog);
     };
-    script.steps["CGeneralInformation"] = [](QDialog &dialog) {
+    script.steps["GeneralInformationDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "title", "Harbour groin 7");
         typeInto(dialog, "designer", "R. Engineer");
         return confirm(dialog);
     };
-    script.steps["CModifySlurry"] = [](QDialog &dialog) {
+    script.steps["SlurryDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "circumference", "12");
         typeInto(dialog, "slurryUnitWeightLower", "13");
         typeInto(dialog, "slurryUnitWeightUpper", "11.5");
@@ -95,11 +95,11 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
         click(dialog, "transportMedium");
         return confirm(dialog);
     };
-    script.steps["CGeosynParameters"] = [](QDialog &dialog) {
+    script.steps["ReductionFactorsDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "rfCreep", "1.7");
         return confirm(dialog);
     };
-    script.steps["CAnalysisType"] = [](QDialog &dialog) {
+    script.steps["AnalysisTypeDialog"] = [](QDialog &dialog) {
         clickRadio(dialog, "analysisType_1");
         typeInto(dialog, "desiredMaxHeight", "2.6");
         return confirm(dialog);
@@ -122,7 +122,7 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
     EXPECT_NEAR(record.solution.maxHeight, 2.6, 0.05);
     const TubeSolution firstRun = record.solution;
     QString numericalText;
-    script.steps["CNumericalResults"] = [&](QDialog &dialog) {
+    script.steps["NumericalResultsDialog"] = [&](QDialog &dialog) {
         for (QLabel *label : dialog.findChildren<QLabel *>())
             numericalText += label->text() + "\n";
         click(dialog, "return");
@@ -134,7 +134,7 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
 
     // Both consolidation options.
     int option = 1;
-    script.steps["CConsolidatedData"] = [&](QDialog &dialog) {
+    script.steps["ConsolidatedDataDialog"] = [&](QDialog &dialog) {
         typeInto(dialog, "specificGravitySolids", "2.65");
         typeInto(dialog, "consolidatedUnitWeight", "15"); // heavier than the 13 pumped
         click(dialog, option == 1 ? "runOption1" : "runOption2");
@@ -152,7 +152,7 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
     EXPECT_TRUE(recorder.shown.empty());
 
     // Quantities for a 40 m tube.
-    script.steps["CQuantities"] = [](QDialog &dialog) {
+    script.steps["QuantitiesDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "costPerUnitArea", "8.5");
         typeInto(dialog, "tubeLength", "40");
         click(dialog, "return");

@@ -1,0 +1,84 @@
+#include "app/dialogs/common/dialog_widgets.h"
+
+#include "graphics/qt_text.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vendrix {
+
+QLineEdit *makeNumberField(const char *field, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(field));
+    edit->setMinimumWidth(110);
+    edit->setMaximumWidth(150);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(field));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QButtonGroup *makeRadioGroup(const char *field, QWidget *parent)
+{
+    auto *group = new QButtonGroup(parent);
+    group->setObjectName(QString::fromLatin1(field));
+    return group;
+}
+
+QRadioButton *makeRadio(const QString &text, QButtonGroup *group, int value, QWidget *parent)
+{
+    auto *radio = new QRadioButton(text, parent);
+    radio->setObjectName(group->objectName() + QLatin1Char('_') + QString::number(value));
+    group->addButton(radio, value);
+    return radio;
+}
+
+QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QLabel *makeLabel(const char *windows1252, QWidget *parent)
+{
+    return new QLabel(toQString(windows1252), parent);
+}
+
+void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+}
+
+QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton *ok = makeButton(QStringLiteral("&OK"), "ok", dialog);
+    print = makeButton(QStringLiteral("&PRINT"), "print", dialog);
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(print);
+    buttons->addStretch(1);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return buttons;
+}
+
+} // namespace vendrix

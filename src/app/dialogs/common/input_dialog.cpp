@@ -1,0 +1,197 @@
+#include "app/dialogs/common/input_dialog.h"
+
+#include "graphics/dialog_artwork.h"
+#include "graphics/qt_text.h"
+#include "model/c_format.h"
+#include "model/input_rules.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcutEvent>
+#include <QShowEvent>
+
+namespace vendrix {
+
+void applyDialogFace(QWidget *widget, const QColor &face)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    // A control that does nothing must look so: grey text, and a field on the
+    // face colour instead of the white of one that can be typed into.
+    const QColor greyText(128, 128, 128);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton *makeTruncateButton(QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QStringLiteral("truncate"));
+    button->setIcon(truncateIcon());
+    button->setIconSize(kTruncateIconSize);
+    button->setToolTip(QStringLiteral("TRUNCATE"));
+    button->setAccessibleName(QStringLiteral("TRUNCATE"));
+    return button;
+}
+
+InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
+                         QWidget *parent)
+    : QDialog(parent)
+    , m_record(record)
+    , m_services(services)
+    , m_tag(new QLabel(QString::fromLatin1(tagName), this))
+{
+    applyDialogFace(this, kDialogFaceColour);
+    m_tag->setObjectName(QStringLiteral("dialogTag"));
+    m_tag->setVisible(record.state.hideDialogTags == 0);
+    // The caption's help button opens the window's help topic.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+}
+
+QString InputDialog::helpTopic() const
+{
+    return property("helpTopic").toString();
+}
+
+void InputDialog::setHelpTopic(const QString &topic)
+{
+    setProperty("helpTopic", topic);
+}
+
+void InputDialog::showEvent(QShowEvent *event)
+{
+    // An underlined letter (Alt+O, Alt+1) presses its button as a click does,
+    // and buttons that act only with the focus need it first.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        button->installEventFilter(this);
+    if (QWidget *first = firstField(); first && !event->spontaneous())
+        first->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+}
+
+void InputDialog::setEnterSuccessor(QWidget *from, QWidget *to)
+{
+    m_enterOrder[from] = to;
+}
+
+QWidget *InputDialog::enterSuccessor(QWidget *from) const
+{
+    const auto it = m_enterOrder.find(from);
+    return it == m_enterOrder.end() ? nullptr : it->second;
+}
+
+void InputDialog::watchMultiLineEnter(QWidget *editor)
+{
+    editor->installEventFilter(this);
+}
+
+bool InputDialog::hasFocusOn(const QWidget *widget) const
+{
+    return focusWidget() == widget;
+}
+
+void InputDialog::moveFocusFrom(QWidget *from)
+{
+    QWidget *to = enterSuccessor(from);
+    if (to != nullptr && to->isVisibleTo(this) && to->isEnabled()) {
+        to->setFocus(Qt::TabFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(to))
+            edit->selectAll();
+    }
+}
+
+void InputDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested(helpTopic());
+        event->accept();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    QWidget *from = focusWidget();
+    if (auto *button = qobject_cast<QPushButton *>(from)) {
+        if (button->isEnabled())
+            button->click();
+    } else if (from != nullptr) {
+        moveFocusFrom(from);
+    }
+    event->accept();
+}
+
+bool InputDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button && button->isEnabled() && button->focusPolicy() != Qt::NoFocus
+            && !static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            button->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    }
+    auto *editor = qobject_cast<QPlainTextEdit *>(watched);
+    if (editor != nullptr && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))
+                editor->insertPlainText(QStringLiteral("\n"));
+            else
+                moveFocusFrom(editor);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool InputDialog::readNumber(QLineEdit *field, double &value)
+{
+    const std::string text = fromQString(field->text());
+    if (const auto failure = checkNumberField(fromQString(field->objectName()), text, value)) {
+        showFailure(*failure);
+        return false;
+    }
+    return true;
+}
+
+void InputDialog::showNumber(QLineEdit *field, double value)
+{
+    field->setText(QString::fromStdString(formatFieldNumber(value)));
+}
+
+void InputDialog::showFailure(const RuleFailure &failure)
+{
+    if (failure.errorNumberText.empty()) {
+        if (m_services.message)
+            m_services.message(this, toQString(failure.messageText));
+    } else if (m_services.conflict) {
+        m_services.conflict(this, failure.errorNumberText, failure.messageText);
+    }
+    focusField(toQString(failure.focusField));
+}
+
+void InputDialog::focusField(const QString &objectName)
+{
+    if (objectName.isEmpty())
+        return;
+    if (auto *field = findChild<QWidget *>(objectName)) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            edit->selectAll();
+    }
+}
+
+} // namespace vendrix

@@ -1,0 +1,184 @@
+#include "app/dialogs/input/analysis_type_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "graphics/dialog_artwork.h"
+#include "model/dialog_defaults.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vendrix {
+
+AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
+                                       QWidget *parent)
+    : InputDialog(record, services, "IDD_ANALYSIS_TYPE", parent)
+    , m_objectives(makeRadioGroup("analysisType", this))
+    , m_groups {}
+    , m_picture(new QLabel(this))
+    , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
+{
+    setWindowTitle(QStringLiteral("Type of Analysis"));
+    setHelpTopic(QStringLiteral("::/Analysis_Type.htm"));
+    const UnitLabels units = unitLabels(record.display);
+
+    const QString radioTexts[3] = {
+        QStringLiteral("  Given:  Ultimate strength of geosynthetic\n  Find:     Geometry of tube"),
+        QStringLiteral("  Given:  Desired maximum height\n  Find:     Required ultimate strength "
+                       "of geosynthetic"),
+        QStringLiteral("  Given:  Pumping pressure\n  Find:     Geometry of tube and required "
+                       "ultimate strength of geosynthetic"),
+    };
+    const QString labelTexts[3] = {
+        QStringLiteral("Ultimate strength of geosynthetic in circumferential direction"),
+        QStringLiteral("Desired maximum height of tube"),
+        QStringLiteral("Net pumping pressure at inlet"),
+    };
+    const char *fields[3] = {"ultimateStrength", "desiredMaxHeight", "pumpingPressure"};
+    const char *unitTexts[3] = {units.forcePerLength, units.length, units.pressure};
+
+    auto *layout = new QGridLayout(this);
+    for (int i = 0; i < 3; ++i) {
+        ObjectiveGroup &group = m_groups[i];
+        group.radio = makeRadio(radioTexts[i], m_objectives, i, this);
+        group.label = new QLabel(labelTexts[i], this);
+        group.label->setObjectName(QString::fromLatin1(fields[i]) + QStringLiteral("Label"));
+        group.field = makeNumberField(fields[i], this);
+        group.unit = makeLabel(unitTexts[i], this);
+        group.unit->setObjectName(QString::fromLatin1(fields[i]) + QStringLiteral("Unit"));
+        layout->addWidget(group.radio, i, 0, 1, 3);
+    }
+    // The value of the chosen objective: all three groups share one row.
+    for (int i = 0; i < 3; ++i) {
+        layout->addWidget(m_groups[i].label, 3, 0);
+        layout->addWidget(m_groups[i].field, 3, 1);
+        layout->addWidget(m_groups[i].unit, 3, 2);
+    }
+    m_picture->setObjectName(QStringLiteral("pressurePicture"));
+    m_picture->setPixmap(pumpingPicture());
+    layout->addWidget(m_picture, 0, 3, 4, 1, Qt::AlignCenter);
+    layout->setColumnMinimumWidth(3, 180);
+    layout->setColumnMinimumWidth(2, 50);
+    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    auto *truncateButton = makeTruncateButton(this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    buttons->addStretch();
+    buttons->addWidget(tagLabel());
+    buttons->addWidget(truncateButton);
+    layout->addLayout(buttons, 4, 0, 1, 4);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepRoomWhenHidden({m_picture});
+    for (const ObjectiveGroup &group : m_groups)
+        keepRoomWhenHidden({group.label, group.field, group.unit});
+
+    const AnalysisShownValues shown = shownAnalysisValues(record.input, record.display);
+    showNumber(m_groups[0].field, shown.ultimateStrength);
+    showNumber(m_groups[1].field, shown.desiredMaxHeight);
+    showNumber(m_groups[2].field, shown.pumpingPressure);
+    const int chosen = static_cast<int>(shown.analysisType);
+    m_objectives->button(chosen)->setChecked(true);
+    showObjective(chosen);
+
+    // Tab goes from each objective to its value, then on to the next objective.
+    for (int i = 0; i < 3; ++i) {
+        setTabOrder(m_groups[i].radio, m_groups[i].field);
+        if (i < 2)
+            setTabOrder(m_groups[i].field, m_groups[i + 1].radio);
+    }
+
+    connect(m_objectives, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showObjective(id);
+    });
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_ok))
+            accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &AnalysisTypeDialog::restoreDefault);
+    connect(truncateButton, &QPushButton::clicked, this, &AnalysisTypeDialog::truncate);
+}
+
+int AnalysisTypeDialog::objective() const
+{
+    return std::max(0, m_objectives->checkedId());
+}
+
+void AnalysisTypeDialog::showObjective(int chosen)
+{
+    for (int i = 0; i < 3; ++i) {
+        m_groups[i].label->setVisible(i == chosen);
+        m_groups[i].field->setVisible(i == chosen);
+        m_groups[i].unit->setVisible(i == chosen);
+    }
+    m_picture->setVisible(chosen == static_cast<int>(AnalysisType::GivenPressure));
+}
+
+QWidget *AnalysisTypeDialog::firstField() const
+{
+    return m_objectives->checkedButton();
+}
+
+QWidget *AnalysisTypeDialog::enterSuccessor(QWidget *from) const
+{
+    for (const ObjectiveGroup &group : m_groups) {
+        if (from == group.radio)
+            return group.field;
+        if (from == group.field)
+            return group.radio;
+    }
+    return nullptr;
+}
+
+void AnalysisTypeDialog::restoreDefault()
+{
+    // The default of the objective now chosen; the other values stay as typed.
+    const ObjectiveDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).objectives;
+    const double values[3] = {d.ultimateStrength, d.desiredMaxHeight, d.pumpingPressure};
+    const int chosen = objective();
+    showNumber(m_groups[chosen].field, values[chosen]);
+}
+
+void AnalysisTypeDialog::truncate()
+{
+    double values[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        if (!readNumber(m_groups[i].field, values[i]))
+            return;
+    }
+    const int chosen = objective();
+    showNumber(m_groups[chosen].field, roundToThousandths(values[chosen]));
+}
+
+void AnalysisTypeDialog::accept()
+{
+    AnalysisShownValues shown;
+    shown.analysisType = static_cast<AnalysisType>(objective());
+    if (!readNumber(m_groups[0].field, shown.ultimateStrength)
+        || !readNumber(m_groups[1].field, shown.desiredMaxHeight)
+        || !readNumber(m_groups[2].field, shown.pumpingPressure))
+        return;
+    if (const auto failure
+        = checkAnalysisType(shown, m_record.input.circumference, m_record.display)) {
+        showFailure(*failure);
+        return;
+    }
+    const UnitFactors f = UnitFactors::forSettings(m_record.display.englishUnits != 0);
+    TubeInput &input = m_record.input;
+    input.analysisType = shown.analysisType;
+    input.ultimateStrength = shown.ultimateStrength / f.forcePerLength;
+    input.desiredMaxHeight = shown.desiredMaxHeight / f.length;
+    input.pumpingPressure = shown.pumpingPressure / f.pumpingPressure;
+    InputDialog::accept();
+}
+
+} // namespace vendrix

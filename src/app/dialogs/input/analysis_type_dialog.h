@@ -1,0 +1,50 @@
+#pragma once
+// AnalysisTypeDialog: Type of Analysis — the objective and its given value; only the
+// chosen objective's value is shown.
+
+#include "app/dialogs/common/input_dialog.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vendrix {
+
+class AnalysisTypeDialog : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
+                       QWidget *parent = nullptr);
+
+public slots:
+    void accept() override;
+
+protected:
+    QWidget *enterSuccessor(QWidget *from) const override;
+    QWidget *firstField() const override;
+
+private:
+    struct ObjectiveGroup
+    {
+        QRadioButton *radio;
+        QLabel *label;
+        QLineEdit *field;
+        QLabel *unit;
+    };
+
+    int objective() const;
+    void showObjective(int objective);
+    void restoreDefault();
+    void truncate();
+
+    QButtonGroup *m_objectives;
+    ObjectiveGroup m_groups[3];
+    QLabel *m_picture;
+    QPushButton *m_ok;
+};
+
+} // namespace vendrix

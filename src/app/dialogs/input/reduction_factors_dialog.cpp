@@ -1,0 +1,108 @@
+#include "app/dialogs/input/reduction_factors_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "model/dialog_defaults.h"
+#include "model/input_rules.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vendrix {
+
+ReductionFactorsDialog::ReductionFactorsDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
+    : InputDialog(record, services, "IDD_GEOSYN_PARAMETERS", parent)
+    , m_installation(makeNumberField("rfInstallationDamage", this))
+    , m_durability(makeNumberField("rfDurability", this))
+    , m_creep(makeNumberField("rfCreep", this))
+    , m_seamAxial(makeNumberField("rfSeamAxial", this))
+    , m_seamCircumferential(makeNumberField("rfSeamCircumferential", this))
+    , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
+{
+    setWindowTitle(QStringLiteral("Geosynthetic Design Parameters"));
+    setHelpTopic(QStringLiteral("::/Design_Considerations.htm"));
+    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+
+    auto *layout = new QGridLayout(this);
+    int row = 0;
+    auto addRow = [&](const QString &text, QLineEdit *field) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        layout->addWidget(label, row, 0);
+        layout->addWidget(field, row, 1);
+        ++row;
+    };
+    addRow(QStringLiteral("Reduction factor for installation damage,  RFid . . ."), m_installation);
+    addRow(QStringLiteral("Reduction factor for durability,  RFd . . ."), m_durability);
+    addRow(QStringLiteral("Reduction factor for creep,  RFc . . ."), m_creep);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Reduction factor for seam strength, RFss, in tube's :"), this),
+        row++, 0, 1, 2);
+    addRow(QStringLiteral("      axial (longitudial) direction . . . . . ."), m_seamAxial);
+    addRow(QStringLiteral("      circumferential direction . . . . . ."), m_seamCircumferential);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(tagLabel());
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    layout->addLayout(buttons, row, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const ReductionFactorValues values = reductionFactorValues(record.input);
+    showNumber(m_installation, values.rfInstallationDamage);
+    showNumber(m_durability, values.rfDurability);
+    showNumber(m_creep, values.rfCreep);
+    showNumber(m_seamAxial, values.rfSeamAxial);
+    showNumber(m_seamCircumferential, values.rfSeamCircumferential);
+
+    setEnterSuccessor(m_installation, m_durability);
+    setEnterSuccessor(m_durability, m_creep);
+    setEnterSuccessor(m_creep, m_seamAxial);
+    setEnterSuccessor(m_seamAxial, m_seamCircumferential);
+    setEnterSuccessor(m_seamCircumferential, m_installation);
+
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_ok))
+            accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &ReductionFactorsDialog::restoreDefaults);
+}
+
+void ReductionFactorsDialog::restoreDefaults()
+{
+    const ReductionFactorDefaults &d
+        = dialogDefaults(m_record.display.englishUnits != 0).reductionFactors;
+    showNumber(m_installation, d.rfInstallationDamage);
+    showNumber(m_durability, d.rfDurability);
+    showNumber(m_creep, d.rfCreep);
+    showNumber(m_seamAxial, d.rfSeamAxial);
+    showNumber(m_seamCircumferential, d.rfSeamCircumferential);
+}
+
+void ReductionFactorsDialog::accept()
+{
+    ReductionFactorValues shown;
+    if (!readNumber(m_installation, shown.rfInstallationDamage)
+        || !readNumber(m_durability, shown.rfDurability) || !readNumber(m_creep, shown.rfCreep)
+        || !readNumber(m_seamAxial, shown.rfSeamAxial)
+        || !readNumber(m_seamCircumferential, shown.rfSeamCircumferential))
+        return;
+    if (const auto failure = checkReductionFactors(shown)) {
+        showFailure(*failure);
+        return;
+    }
+    TubeInput &input = m_record.input;
+    input.rfInstallationDamage = shown.rfInstallationDamage;
+    input.rfDurability = shown.rfDurability;
+    input.rfCreep = shown.rfCreep;
+    input.rfSeamAxial = shown.rfSeamAxial;
+    input.rfSeamCircumferential = shown.rfSeamCircumferential;
+    InputDialog::accept();
+}
+
+} // namespace vendrix

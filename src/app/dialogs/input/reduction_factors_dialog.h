@@ -1,0 +1,33 @@
+#pragma once
+// ReductionFactorsDialog: Geosynthetic Design Parameters — the five reduction factors.
+
+#include "app/dialogs/common/input_dialog.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vendrix {
+
+class ReductionFactorsDialog : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    ReductionFactorsDialog(ProjectRecord &record, const UiServices &services,
+                           QWidget *parent = nullptr);
+
+public slots:
+    void accept() override;
+
+private:
+    void restoreDefaults();
+
+    QLineEdit *m_installation;
+    QLineEdit *m_durability;
+    QLineEdit *m_creep;
+    QLineEdit *m_seamAxial;
+    QLineEdit *m_seamCircumferential;
+    QPushButton *m_ok;
+};
+
+} // namespace vendrix

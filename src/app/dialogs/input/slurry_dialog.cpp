@@ -1,0 +1,299 @@
+#include "app/dialogs/input/slurry_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "app/dialogs/input/unit_weight_dialog.h"
+#include "graphics/dialog_artwork.h"
+#include "graphics/qt_text.h"
+#include "model/dialog_defaults.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vendrix {
+
+namespace {
+
+QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
+    : InputDialog(record, services, "IDD_MODIFY_SLURRY", parent)
+    , m_circumference(makeNumberField("circumference", this))
+    , m_layers(makeRadioGroup("twoSlurryLayers", this))
+    , m_slurryLower(makeNumberField("slurryUnitWeightLower", this))
+    , m_slurryUpper(makeNumberField("slurryUnitWeightUpper", this))
+    , m_fluidLower(makeNumberField("fluidUnitWeightLower", this))
+    , m_fluidUpper(makeNumberField("fluidUnitWeightUpper", this))
+    , m_slurryHeight(makeNumberField("slurryHeightLower", this))
+    , m_fluidHeight(makeNumberField("fluidHeightLower", this))
+    , m_slurryHeightLabel(
+          new QLabel(QStringLiteral("Height of lower layer of slurry,   H in-Lower"), this))
+    , m_slurryHeightUnit(nullptr)
+    , m_picture(new QLabel(this))
+    , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
+{
+    setWindowTitle(QStringLiteral("Slurry Data"));
+    setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#slurry"));
+    const DisplaySettings &display = record.display;
+    const UnitLabels units = unitLabels(display);
+
+    auto *oneLayer = makeRadio(QStringLiteral("1"), m_layers, 0, this);
+    auto *twoLayersRadio = makeRadio(QStringLiteral("2"), m_layers, 1, this);
+    m_slurryHeightUnit = makeLabel(units.length, this);
+    m_slurryHeightUnit->setObjectName(QStringLiteral("slurryHeightLowerUnit"));
+    m_picture->setObjectName(QStringLiteral("layersPicture"));
+    auto *mediumButton
+        = makeButton(QStringLiteral("Unit weight of transporting medium\n(typically water)"),
+                     "transportMedium", this);
+    auto *note = new QLabel(
+        QStringLiteral(
+            "NOTE: If Hin-Lower is larger than the calculated max(H-tube), then only lower layer "
+            "will be considered in analysis (i.e.,  a single slurry layer will be used.)"),
+        this);
+    note->setWordWrap(true);
+    note->setMaximumWidth(420);
+    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    auto *truncateButton = makeTruncateButton(this);
+
+    auto *layout = new QGridLayout(this);
+    int row = 0;
+    auto addRow = [&](QWidget *label, QLineEdit *field, const char *unit, const char *unitName) {
+        layout->addWidget(label, row, 0);
+        layout->addWidget(field, row, 1);
+        QLabel *unitLabel = makeLabel(unit, this);
+        unitLabel->setObjectName(QString::fromLatin1(unitName));
+        layout->addWidget(unitLabel, row, 2);
+        ++row;
+    };
+    addRow(new QLabel(QStringLiteral("Circumference of tube"), this), m_circumference, units.length,
+           "circumferenceUnit");
+    auto *layersRow = new QHBoxLayout;
+    layersRow->addWidget(new QLabel(QStringLiteral("Total number of slurry layers :"), this));
+    layersRow->addWidget(oneLayer);
+    layersRow->addWidget(twoLayersRadio);
+    layersRow->addStretch();
+    layout->addLayout(layersRow, row++, 0, 1, 3);
+    layout->addWidget(heading(QStringLiteral("Unit weight of slurry :"), this), row++, 0);
+    addRow(new QLabel(QStringLiteral("      lower layer"), this), m_slurryLower, units.unitWeight,
+           "slurryUnitWeightLowerUnit");
+    addRow(new QLabel(QStringLiteral("      upper layer"), this), m_slurryUpper, units.unitWeight,
+           "slurryUnitWeightUpperUnit");
+    layout->addWidget(heading(QStringLiteral("Unit weight of fluid outside tube :"), this), row++,
+                      0);
+    addRow(new QLabel(QStringLiteral("      Lower fluid"), this), m_fluidLower, units.unitWeight,
+           "fluidUnitWeightLowerUnit");
+    addRow(new QLabel(QStringLiteral("      Upper fluid"), this), m_fluidUpper, units.unitWeight,
+           "fluidUnitWeightUpperUnit");
+    layout->addWidget(m_slurryHeightLabel, row, 0);
+    layout->addWidget(m_slurryHeight, row, 1);
+    layout->addWidget(m_slurryHeightUnit, row, 2);
+    ++row;
+    addRow(new QLabel(QStringLiteral("Height of outside lower fluid,   H out-Lower"), this),
+           m_fluidHeight, units.length, "fluidHeightLowerUnit");
+    layout->addWidget(mediumButton, row++, 0, 1, 3, Qt::AlignLeft);
+    layout->addWidget(note, row++, 0, 1, 3);
+    layout->addWidget(m_picture, 0, 3, row, 1, Qt::AlignCenter);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    buttons->addStretch();
+    buttons->addWidget(tagLabel());
+    buttons->addWidget(truncateButton);
+    layout->addLayout(buttons, row, 0, 1, 4);
+    layout->setColumnMinimumWidth(2, 60);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
+
+    // The fields as stored, converted for display.
+    const SlurryShownValues shown = shownSlurryValues(record.input, display);
+    m_rememberedLower = shown.slurryUnitWeightLower;
+    m_rememberedUpper = shown.slurryUnitWeightUpper;
+    showNumber(m_circumference, shown.circumference);
+    showNumber(m_slurryLower, shown.slurryUnitWeightLower);
+    showNumber(m_slurryUpper, shown.slurryUnitWeightUpper);
+    showNumber(m_fluidLower, shown.fluidUnitWeightLower);
+    showNumber(m_fluidUpper, shown.fluidUnitWeightUpper);
+    showNumber(m_slurryHeight, shown.slurryHeightLower);
+    showNumber(m_fluidHeight, shown.fluidHeightLower);
+    m_layers->button(shown.twoSlurryLayers ? 1 : 0)->setChecked(true);
+    chooseLayers(shown.twoSlurryLayers != 0);
+
+    m_slurryLower->installEventFilter(this);
+    m_slurryUpper->installEventFilter(this);
+
+    setTabOrder(m_circumference, oneLayer);
+    setTabOrder(oneLayer, twoLayersRadio);
+    setTabOrder(twoLayersRadio, m_slurryLower);
+    setTabOrder(m_slurryLower, m_slurryUpper);
+    setTabOrder(m_slurryUpper, m_fluidLower);
+    setTabOrder(m_fluidLower, m_fluidUpper);
+    setTabOrder(m_fluidUpper, m_slurryHeight);
+    setTabOrder(m_slurryHeight, m_fluidHeight);
+
+    connect(m_layers, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            chooseLayers(id == 1);
+    });
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_ok))
+            accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &SlurryDialog::restoreDefaults);
+    connect(truncateButton, &QPushButton::clicked, this, &SlurryDialog::truncate);
+    connect(mediumButton, &QPushButton::clicked, this, &SlurryDialog::openUnitWeight);
+}
+
+bool SlurryDialog::twoLayers() const
+{
+    return m_layers->checkedId() == 1;
+}
+
+void SlurryDialog::chooseLayers(bool two)
+{
+    showNumber(m_slurryUpper, two ? m_rememberedUpper : m_rememberedLower);
+    m_slurryUpper->setEnabled(two);
+    m_slurryHeightLabel->setVisible(two);
+    m_slurryHeight->setVisible(two);
+    m_slurryHeightUnit->setVisible(two);
+    m_picture->setPixmap(slurryLayersPicture(two));
+}
+
+QWidget *SlurryDialog::enterSuccessor(QWidget *from) const
+{
+    if (from == m_circumference)
+        return m_slurryLower;
+    if (from == m_slurryLower)
+        return twoLayers() ? m_slurryUpper : m_fluidLower;
+    if (from == m_slurryUpper)
+        return m_fluidLower;
+    if (from == m_fluidLower)
+        return m_fluidUpper;
+    // With one layer Hin-Lower is hidden: the order goes on to Hout-Lower.
+    if (from == m_fluidUpper)
+        return m_slurryHeight->isVisibleTo(this) ? m_slurryHeight : m_fluidHeight;
+    if (from == m_slurryHeight)
+        return m_fluidHeight;
+    if (from == m_fluidHeight)
+        return m_circumference;
+    return nullptr;
+}
+
+bool SlurryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == m_slurryLower)
+            rememberLower();
+        else if (watched == m_slurryUpper)
+            rememberUpper();
+    }
+    return InputDialog::eventFilter(watched, event);
+}
+
+void SlurryDialog::rememberLower()
+{
+    // Text that is not a number is reported on OK; here it is simply not taken.
+    if (const auto value = parseShownNumber(fromQString(m_slurryLower->text()))) {
+        m_rememberedLower = *value;
+        if (!twoLayers())
+            showNumber(m_slurryUpper, *value);
+    }
+}
+
+void SlurryDialog::rememberUpper()
+{
+    if (const auto value = parseShownNumber(fromQString(m_slurryUpper->text())))
+        m_rememberedUpper = *value;
+}
+
+void SlurryDialog::restoreDefaults()
+{
+    const SlurryDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).slurry;
+    showNumber(m_circumference, d.circumference);
+    showNumber(m_slurryLower, d.slurryUnitWeightLower);
+    showNumber(m_fluidLower, d.fluidUnitWeightLower);
+    showNumber(m_fluidUpper, d.fluidUnitWeightUpper);
+    showNumber(m_slurryHeight, d.slurryHeightLower);
+    showNumber(m_fluidHeight, d.fluidHeightLower);
+    m_rememberedLower = d.slurryUnitWeightLower;
+    m_rememberedUpper = d.slurryUnitWeightUpper;
+    // Two layers, with every control of the second layer shown.
+    m_layers->button(d.slurryLayers == 2 ? 1 : 0)->setChecked(true);
+    chooseLayers(d.slurryLayers == 2); // also when two layers were already chosen
+}
+
+void SlurryDialog::truncate()
+{
+    QLineEdit *const fields[] = {m_circumference, m_slurryLower,  m_slurryUpper, m_fluidLower,
+                                 m_fluidUpper,    m_slurryHeight, m_fluidHeight};
+    double values[7] = {};
+    for (int i = 0; i < 7; ++i) {
+        if (!readNumber(fields[i], values[i]))
+            return;
+    }
+    for (int i = 0; i < 7; ++i)
+        showNumber(fields[i], roundToThousandths(values[i]));
+    m_rememberedLower = roundToThousandths(values[1]);
+    if (twoLayers())
+        m_rememberedUpper = roundToThousandths(values[2]);
+}
+
+void SlurryDialog::openUnitWeight()
+{
+    UnitWeightDialog dialog(m_record, m_services, this);
+    dialog.exec();
+}
+
+void SlurryDialog::accept()
+{
+    SlurryShownValues shown;
+    shown.twoSlurryLayers = twoLayers() ? 1 : 0;
+    if (!readNumber(m_circumference, shown.circumference)
+        || !readNumber(m_slurryLower, shown.slurryUnitWeightLower)
+        || !readNumber(m_slurryUpper, shown.slurryUnitWeightUpper)
+        || !readNumber(m_fluidLower, shown.fluidUnitWeightLower)
+        || !readNumber(m_fluidUpper, shown.fluidUnitWeightUpper)
+        || !readNumber(m_slurryHeight, shown.slurryHeightLower)
+        || !readNumber(m_fluidHeight, shown.fluidHeightLower))
+        return;
+    // With one layer the upper slurry is the lower one, whatever the field shows.
+    if (!shown.twoSlurryLayers) {
+        shown.slurryUnitWeightUpper = shown.slurryUnitWeightLower;
+        showNumber(m_slurryUpper, shown.slurryUnitWeightLower);
+    }
+    if (const auto failure
+        = checkSlurryData(shown, m_record.input.transportUnitWeight, m_record.display)) {
+        showFailure(*failure);
+        return;
+    }
+    const UnitFactors f = UnitFactors::forSettings(m_record.display.englishUnits != 0);
+    TubeInput &input = m_record.input;
+    input.circumference = shown.circumference / f.length;
+    input.slurryHeightLower = shown.slurryHeightLower / f.length;
+    input.fluidHeightLower = shown.fluidHeightLower / f.length;
+    input.twoSlurryLayers = shown.twoSlurryLayers;
+    input.slurryUnitWeightLower = shown.slurryUnitWeightLower / f.unitWeight;
+    input.slurryUnitWeightUpper = shown.slurryUnitWeightUpper / f.unitWeight;
+    input.fluidUnitWeightLower = shown.fluidUnitWeightLower / f.unitWeight;
+    input.fluidUnitWeightUpper = shown.fluidUnitWeightUpper / f.unitWeight;
+    InputDialog::accept();
+}
+
+} // namespace vendrix

@@ -1,0 +1,56 @@
+#pragma once
+// SlurryDialog: Slurry Data — circumference, one or two slurry layers, the
+// unit weights of the slurry and of the fluid outside the tube, and the heights
+// Hin-Lower and Hout-Lower. Opens the unit weight of the transporting medium.
+
+#include "app/dialogs/common/input_dialog.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vendrix {
+
+class SlurryDialog : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+
+public slots:
+    void accept() override;
+
+protected:
+    QWidget *enterSuccessor(QWidget *from) const override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool twoLayers() const;
+    void chooseLayers(bool two);
+    void restoreDefaults();
+    void truncate();
+    void openUnitWeight();
+    void rememberLower();
+    void rememberUpper();
+
+    QLineEdit *m_circumference;
+    QButtonGroup *m_layers;
+    QLineEdit *m_slurryLower;
+    QLineEdit *m_slurryUpper;
+    QLineEdit *m_fluidLower;
+    QLineEdit *m_fluidUpper;
+    QLineEdit *m_slurryHeight;
+    QLineEdit *m_fluidHeight;
+    QLabel *m_slurryHeightLabel;
+    QLabel *m_slurryHeightUnit;
+    QLabel *m_picture;
+    QPushButton *m_ok;
+    // The lower and upper slurry unit weights as last typed (shown units): the
+    // upper field shows the lower one while one layer is chosen.
+    double m_rememberedLower;
+    double m_rememberedUpper;
+};
+
+} // namespace vendrix

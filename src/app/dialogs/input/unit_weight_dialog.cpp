@@ -1,0 +1,84 @@
+#include "app/dialogs/input/unit_weight_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "model/dialog_defaults.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vendrix {
+
+UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &services,
+                                   QWidget *parent)
+    : InputDialog(record, services, "IDD_UNIT_WEIGHT", parent)
+    , m_weight(makeNumberField("transportUnitWeight", this))
+    , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
+    , m_unitWeightFactor(UnitFactors::forSettings(record.display.englishUnits != 0).unitWeight)
+{
+    setWindowTitle(QStringLiteral("Unit Weight of \"Water\""));
+    auto *label
+        = new QLabel(QStringLiteral("Unit weight of transporting medium such as water,"), this);
+    label->setBuddy(m_weight);
+    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.englishUnits != 0,
+                                                                 record.display.asianPacific != 0)],
+                           this);
+    unit->setObjectName(QStringLiteral("unitWeightLabel"));
+    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    auto *truncateButton = makeTruncateButton(this);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(m_weight, 0, 1);
+    layout->addWidget(unit, 0, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    buttons->addStretch();
+    buttons->addWidget(truncateButton);
+    layout->addLayout(buttons, 1, 0, 1, 3);
+    layout->addWidget(tagLabel(), 2, 0, 1, 3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    showNumber(m_weight, record.input.transportUnitWeight * m_unitWeightFactor);
+
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_ok))
+            accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &UnitWeightDialog::restoreDefault);
+    connect(truncateButton, &QPushButton::clicked, this, &UnitWeightDialog::truncate);
+}
+
+void UnitWeightDialog::restoreDefault()
+{
+    showNumber(m_weight, dialogDefaults(m_record.display.englishUnits != 0).transportUnitWeight);
+}
+
+void UnitWeightDialog::truncate()
+{
+    double value = 0;
+    if (readNumber(m_weight, value))
+        showNumber(m_weight, roundToThousandths(value));
+}
+
+void UnitWeightDialog::accept()
+{
+    double value = 0;
+    if (!readNumber(m_weight, value))
+        return;
+    if (const auto failure = checkTransportUnitWeight(value / m_unitWeightFactor)) {
+        showFailure(*failure);
+        return;
+    }
+    m_record.input.transportUnitWeight = value / m_unitWeightFactor;
+    InputDialog::accept();
+}
+
+} // namespace vendrix

@@ -1,0 +1,160 @@
+#include "app/dialogs/results/consolidated_data_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "app/dialogs/results/consolidation_explanation_dialog.h"
+#include "graphics/dialog_artwork.h"
+#include "graphics/qt_text.h"
+#include "model/dialog_defaults.h"
+#include "model/units.h"
+#include "post/consolidation.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vendrix {
+
+ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent, ConsolidationHooks hooks)
+    : InputDialog(record, services, "IDD_CONSOLIDATED_DATA", parent)
+    , m_hooks(std::move(hooks))
+    , m_gs(makeNumberField("specificGravitySolids", this))
+    , m_unitWeight(makeNumberField("consolidatedUnitWeight", this))
+    , m_option1(makeButton(QStringLiteral("RUN  OPTION  &1"), "runOption1", this))
+    , m_option2(makeButton(QStringLiteral("RUN  OPTION  &2"), "runOption2", this))
+    , m_unitWeightFactor(UnitFactors::forSettings(record.display.englishUnits != 0).unitWeight)
+{
+    setWindowTitle(QStringLiteral("Consolidation data"));
+    setHelpTopic(QStringLiteral("::/Design_Considerations.htm#p13"));
+    m_option1->setDefault(true);
+
+    auto *symbol = new QLabel(QStringLiteral("\u03B3<sub>f</sub>"), this);
+    symbol->setTextFormat(Qt::RichText);
+    symbol->setObjectName(QStringLiteral("unitWeightSymbol"));
+    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.englishUnits != 0,
+                                                                 record.display.asianPacific != 0)],
+                           this);
+    unit->setObjectName(QStringLiteral("consolidatedUnitWeightUnit"));
+    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    auto *explanation = makeButton(QStringLiteral("Explanation :\n\nOption #1\nor\nOption #2"),
+                                   "explanation", this);
+    auto *truncateButton = makeTruncateButton(this);
+    auto *picture1 = new QLabel(this);
+    picture1->setPixmap(consolidationOptionPicture(1));
+    auto *picture2 = new QLabel(this);
+    picture2->setPixmap(consolidationOptionPicture(2));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Specific gravity of solids,  Gs"), this), 0, 0, 1,
+                      2);
+    layout->addWidget(m_gs, 0, 2);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Saturated unit weight of consolidated fill,"), this), 1, 0);
+    layout->addWidget(symbol, 1, 1);
+    layout->addWidget(m_unitWeight, 1, 2);
+    layout->addWidget(unit, 1, 3);
+    auto *pictures = new QHBoxLayout;
+    pictures->addWidget(picture1);
+    pictures->addWidget(picture2);
+    layout->addLayout(pictures, 2, 0, 1, 4);
+    auto *runButtons = new QHBoxLayout;
+    runButtons->addWidget(m_option1);
+    runButtons->addWidget(m_option2);
+    runButtons->addWidget(cancel);
+    runButtons->addWidget(defaults);
+    runButtons->addStretch();
+    runButtons->addWidget(truncateButton);
+    layout->addLayout(runButtons, 3, 0, 1, 4);
+    layout->addWidget(explanation, 0, 4, 3, 1, Qt::AlignTop);
+    layout->addWidget(tagLabel(), 3, 4, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    for (QPushButton *button : {m_option1, m_option2})
+        button->setMinimumSize(120, 30);
+
+    showNumber(m_gs, record.input.specificGravitySolids);
+    showNumber(m_unitWeight, record.input.consolidatedUnitWeight * m_unitWeightFactor);
+
+    // Enter in one field moves to the other; nothing is computed.
+    setEnterSuccessor(m_gs, m_unitWeight);
+    setEnterSuccessor(m_unitWeight, m_gs);
+
+    const bool available = m_hooks.check && m_hooks.computeOption1 && m_hooks.computeOption2;
+    m_option1->setEnabled(available);
+    m_option2->setEnabled(available);
+
+    connect(m_option1, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_option1))
+            runOption(1);
+    });
+    // Option 2 does not look at the focus.
+    connect(m_option2, &QPushButton::clicked, this, [this] { runOption(2); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &ConsolidatedDataDialog::restoreDefaults);
+    connect(truncateButton, &QPushButton::clicked, this, &ConsolidatedDataDialog::truncate);
+    connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
+}
+
+void ConsolidatedDataDialog::setCrossSectionView(std::function<void(QWidget *)> show)
+{
+    m_crossSectionView = std::move(show);
+}
+
+void ConsolidatedDataDialog::runOption(int option)
+{
+    double gs = 0;
+    double shownUnitWeight = 0;
+    if (!readNumber(m_gs, gs) || !readNumber(m_unitWeight, shownUnitWeight))
+        return;
+    if (!m_hooks.check)
+        return;
+    if (const auto failure = m_hooks.check(m_record, gs, shownUnitWeight)) {
+        showFailure(*failure);
+        return;
+    }
+    m_record.input.specificGravitySolids = gs;
+    m_record.input.consolidatedUnitWeight = shownUnitWeight / m_unitWeightFactor;
+    m_record.state.shapeShown = option == 1 ? ShapeOption1 : ShapeOption2;
+    accept();
+    if (option == 1)
+        m_hooks.computeOption1(m_record);
+    else
+        m_hooks.computeOption2(m_record);
+    // A shape that is not made of numbers is never drawn; the tube as filled stays.
+    if (const auto failure = checkConsolidationResult(m_record.consolidation)) {
+        m_record.state.shapeShown = ShapeAsFilled;
+        if (m_services.message)
+            m_services.message(parentWidget(), toQString(failure->messageText));
+        return;
+    }
+    if (m_crossSectionView)
+        m_crossSectionView(parentWidget());
+}
+
+void ConsolidatedDataDialog::restoreDefaults()
+{
+    const bool english = m_record.display.englishUnits != 0;
+    showNumber(m_gs, dialogDefaults(english).specificGravitySolids);
+    showNumber(
+        m_unitWeight,
+        defaultConsolidatedUnitWeight(m_record.input.slurryUnitWeightLower * m_unitWeightFactor));
+}
+
+void ConsolidatedDataDialog::truncate()
+{
+    double gs = 0;
+    double shownUnitWeight = 0;
+    if (!readNumber(m_gs, gs) || !readNumber(m_unitWeight, shownUnitWeight))
+        return;
+    showNumber(m_gs, roundToThousandths(gs));
+    showNumber(m_unitWeight, roundToThousandths(shownUnitWeight));
+}
+
+void ConsolidatedDataDialog::explain()
+{
+    ConsolidationExplanationDialog dialog(m_record, m_services, this);
+    dialog.exec();
+}
+
+} // namespace vendrix

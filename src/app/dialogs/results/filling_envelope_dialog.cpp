@@ -1,0 +1,328 @@
+#include "app/dialogs/results/filling_envelope_dialog.h"
+
+#include "graphics/envelope_chart.h"
+#include "graphics/field_card.h"
+#include "graphics/image_export.h"
+#include "graphics/qt_text.h"
+#include "graphics/report_pages.h"
+#include "model/c_format.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+#include "report/envelope_csv.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <ctime>
+
+namespace vendrix {
+
+// The chart on screen: the same painting as the saved pictures and the card.
+class EnvelopeChartView : public QWidget
+{
+public:
+    EnvelopeChartView(const FillingEnvelope &envelope, bool english, QWidget *parent)
+        : QWidget(parent)
+        , m_envelope(envelope)
+        , m_english(english)
+    {
+        setObjectName(QStringLiteral("envelopeChart"));
+        setMinimumSize(560, 340);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        drawEnvelopeChart(painter, QRectF(rect()), m_envelope, m_english);
+    }
+
+private:
+    const FillingEnvelope &m_envelope;
+    bool m_english;
+};
+
+namespace {
+
+// Pause after the last keystroke before recomputing: long enough to let a
+// number be typed, short enough to feel immediate.
+constexpr int kTypingPauseMs = 150;
+
+QLabel *figureLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.8);
+    label->setFont(font);
+    return label;
+}
+
+QString shown(double value, int decimals)
+{
+    return QString::fromStdString(formatC("%.*f", decimals, value));
+}
+
+} // namespace
+
+FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServices &services,
+                                             QWidget *parent)
+    : InputDialog(record, services, "IDD_ENVELOPE", parent)
+    , m_card(record)
+    , m_pause(new QTimer(this))
+    , m_english(record.display.englishUnits != 0)
+{
+    setObjectName(QStringLiteral("fillingEnvelope"));
+    setWindowTitle(QStringLiteral("Filling Envelope"));
+    setHelpTopic(QStringLiteral("::/Filling_Envelope.htm"));
+    QLayout *top = createFields();
+    m_chart = new EnvelopeChartView(m_envelope, m_english, this);
+    m_table = new QTableWidget(this);
+    m_table->setObjectName(QStringLiteral("points"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->setMinimumWidth(420);
+
+    m_saveTable = new QPushButton(QStringLiteral("Save Table (CSV)..."), this);
+    m_saveTable->setObjectName(QStringLiteral("saveTable"));
+    m_savePicture = new QPushButton(QStringLiteral("Save Picture..."), this);
+    m_savePicture->setObjectName(QStringLiteral("savePicture"));
+    m_print = new QPushButton(QStringLiteral("Print Field Card..."), this);
+    m_print->setObjectName(QStringLiteral("printFieldCard"));
+    auto *close = new QPushButton(QStringLiteral("Return"), this);
+    close->setObjectName(QStringLiteral("return"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(tagLabel());
+    buttons->addStretch(1);
+    for (QPushButton *b : {m_saveTable, m_savePicture, m_print, close})
+        buttons->addWidget(b);
+
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_chart, 3);
+    middle->addWidget(m_table, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    m_choosePrinter = [](QWidget *parentWidget) -> std::unique_ptr<QPrinter> {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), parentWidget);
+        if (dialog.exec() != QDialog::Accepted)
+            return nullptr;
+        return printer;
+    };
+    m_pause->setSingleShot(true);
+    m_pause->setInterval(kTypingPauseMs);
+    connect(m_pause, &QTimer::timeout, this, &FillingEnvelopeDialog::recomputeNow);
+    for (QLineEdit *field : {m_circumference, m_strength, m_maxPressure})
+        connect(field, &QLineEdit::textEdited, this, &FillingEnvelopeDialog::scheduleRecompute);
+    connect(m_saveTable, &QPushButton::clicked, this, &FillingEnvelopeDialog::saveTable);
+    connect(m_savePicture, &QPushButton::clicked, this, &FillingEnvelopeDialog::savePicture);
+    connect(m_print, &QPushButton::clicked, this, &FillingEnvelopeDialog::printCard);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    resize(1120, 680);
+    recomputeNow();
+}
+
+QLayout *FillingEnvelopeDialog::createFields()
+{
+    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitLabels units = unitLabels(m_record.display);
+
+    m_circumference = new QLineEdit(this);
+    m_circumference->setObjectName(QStringLiteral("circumference"));
+    showNumber(m_circumference, m_record.input.circumference * f.length);
+    m_strength = new QLineEdit(this);
+    m_strength->setObjectName(QStringLiteral("ultimateStrength"));
+    showNumber(m_strength, m_record.input.ultimateStrength * f.forcePerLength);
+    m_maxPressure = new QLineEdit(this);
+    m_maxPressure->setObjectName(QStringLiteral("maxPressure"));
+    m_maxPressure->setPlaceholderText(QStringLiteral("automatic"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Circumference ") + toQString(units.length), m_circumference);
+    form->addRow(QStringLiteral("Ultimate strength ") + toQString(units.forcePerLength),
+                 m_strength);
+    form->addRow(QStringLiteral("Pressures up to ") + toQString(units.pressure), m_maxPressure);
+    setEnterSuccessor(m_circumference, m_strength);
+    setEnterSuccessor(m_strength, m_maxPressure);
+    setEnterSuccessor(m_maxPressure, m_circumference);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    m_pressureFigure = figureLabel("maxPumpingPressure", this);
+    m_heightFigure = figureLabel("stopFillingHeight", this);
+    auto *figures = new QVBoxLayout;
+    figures->addWidget(m_pressureFigure);
+    figures->addWidget(m_heightFigure);
+    figures->addWidget(m_status);
+    auto *top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addSpacing(24);
+    top->addLayout(figures, 1);
+
+    return top;
+}
+
+void FillingEnvelopeDialog::setPrinterChooser(PrinterChooser chooser)
+{
+    m_choosePrinter = std::move(chooser);
+}
+
+QString FillingEnvelopeDialog::statusText() const
+{
+    return m_status->text();
+}
+
+void FillingEnvelopeDialog::scheduleRecompute()
+{
+    m_pause->start();
+}
+
+void FillingEnvelopeDialog::recomputeNow()
+{
+    m_pause->stop();
+    const UnitFactors f = UnitFactors::forSettings(m_english);
+    double circumference = 0, strength = 0, top = 0;
+    const bool automatic = m_maxPressure->text().trimmed().isEmpty();
+    if (!parseFieldNumber(fromQString(m_circumference->text()), circumference)
+        || !parseFieldNumber(fromQString(m_strength->text()), strength)
+        || (!automatic && !parseFieldNumber(fromQString(m_maxPressure->text()), top))) {
+        m_status->setText(QStringLiteral("Please enter a number."));
+        return;
+    }
+    ProjectRecord card = m_record;
+    card.input.circumference = circumference / f.length;
+    card.input.ultimateStrength = strength / f.forcePerLength;
+    // The strength rules apply whatever the project's objective.
+    card.input.analysisType = AnalysisType::GivenStrength;
+    if (const auto failure = checkStoredInputs(card)) {
+        m_status->setText(toQString(failure->messageText));
+        return;
+    }
+    if (!automatic && !(top > 0 && top / f.pumpingPressure <= kEnvelopePressureCeiling)) {
+        m_status->setText(QStringLiteral("The pressures must end above 0 and at most ")
+                          + shown(kEnvelopePressureCeiling * f.pumpingPressure, 0) + ".");
+        return;
+    }
+    card.input.analysisType = m_record.input.analysisType;
+    m_card = card;
+    EnvelopeRequest request;
+    request.maxPressure = automatic ? 0 : top / f.pumpingPressure;
+    m_envelope = computeFillingEnvelope(m_card.input, request);
+    m_status->clear();
+    showEnvelope();
+}
+
+void FillingEnvelopeDialog::showEnvelope()
+{
+    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitLabels units = unitLabels(m_record.display);
+    if (m_envelope.state == SafeLimitState::Found) {
+        const EnvelopePoint &s = m_envelope.safeLimit;
+        m_pressureFigure->setText(QStringLiteral("Maximum pumping pressure:  ")
+                                  + shown(s.pumpingPressure * f.pumpingPressure, 2) + " "
+                                  + toQString(units.pressure));
+        m_heightFigure->setText(QStringLiteral("Stop filling at height:  ")
+                                + shown(s.maxHeight * f.length, 2) + " " + toQString(units.length));
+    } else {
+        m_pressureFigure->setText(QStringLiteral("No safe limit"));
+        m_heightFigure->clear();
+        m_status->setText(toQString(safeLimitReason(m_envelope, m_english)));
+    }
+    fillTable();
+    m_chart->update();
+}
+
+void FillingEnvelopeDialog::fillTable()
+{
+    const std::string csv = envelopeCsvText(m_envelope, m_english);
+    const QStringList lines = QString::fromLatin1(csv.c_str()).split('\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty())
+        return;
+    // The table shows what the CSV file holds, with fewer digits.
+    const QStringList header = lines.front().split(',');
+    m_table->setColumnCount(static_cast<int>(header.size()) - 1);
+    m_table->setHorizontalHeaderLabels(header.mid(0, header.size() - 1));
+    m_table->setRowCount(static_cast<int>(lines.size()) - 1);
+    for (int row = 1; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(',');
+        const bool limit = cells.back() == QStringLiteral("yes");
+        for (int col = 0; col + 1 < cells.size(); ++col) {
+            auto *item = new QTableWidgetItem(shown(cells[col].toDouble(), col == 8 ? 3 : 2));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (limit)
+                item->setBackground(QColor(255, 222, 180));
+            m_table->setItem(row - 1, col, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+}
+
+void FillingEnvelopeDialog::saveTable()
+{
+    if (!m_services.saveFileName)
+        return;
+    QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
+                                           QStringLiteral("envelope.csv"),
+                                           QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    std::string error;
+    if (!writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_english, error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void FillingEnvelopeDialog::savePicture()
+{
+    if (!m_services.saveFileName)
+        return;
+    QString path = m_services.saveFileName(
+        this, QStringLiteral("Save Envelope Picture"), QStringLiteral("envelope.png"),
+        QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    const FillingEnvelope &envelope = m_envelope;
+    const bool english = m_english;
+    std::string error;
+    if (!writeDrawingImage(
+            QFile::encodeName(path).toStdString(), QSize(900, 560),
+            [&envelope, english](QPainter &painter, const QRectF &target) {
+                drawEnvelopeChart(painter, target, envelope, english);
+            },
+            error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void FillingEnvelopeDialog::printCard()
+{
+    if (!m_choosePrinter)
+        return;
+    const std::unique_ptr<QPrinter> printer = m_choosePrinter(this);
+    if (!printer)
+        return;
+    printer->setDocName(QStringLiteral("Vendrix field card"));
+    if (!paintFieldCard(*printer, m_card, m_envelope, asctimeText(std::time(nullptr))))
+        showError(m_services, this, QStringLiteral("Unable to print."));
+}
+
+} // namespace vendrix

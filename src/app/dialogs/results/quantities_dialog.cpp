@@ -1,0 +1,276 @@
+#include "app/dialogs/results/quantities_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
+#include "graphics/qt_text.h"
+#include "model/c_format.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace vendrix {
+
+namespace {
+
+QLabel *valueLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(110);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+// A total that is not a number (a length or cost beyond range while typing)
+// shows as an empty field; OK then reports it.
+QString shownNumber(const char *format, double value)
+{
+    return std::isfinite(value) ? QString::fromStdString(formatC(format, value)) : QString();
+}
+
+} // namespace
+
+QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &services,
+                                   QWidget *parent, QuantitiesHooks hooks)
+    : InputDialog(record, services, "IDD_QUANTITIES", parent)
+    , m_hooks(std::move(hooks))
+    , m_remarks(makeTextField("quantityRemarks", maxTextLength("quantityRemarks"), this))
+    , m_cost(makeTextField("costPerUnitArea", 0, this))
+    , m_length(makeNumberField("tubeLength", this))
+    , m_areaPerLength(valueLabel("areaPerLength", this))
+    , m_totalCost(valueLabel("totalCost", this))
+    , m_storage(valueLabel("storageCapacity", this))
+    , m_volume(valueLabel("volumeAfterConsolidation", this))
+    , m_volumeCaption(
+          new QLabel(QStringLiteral("Estimated total volume after consolidation"), this))
+    , m_volumeUnit(nullptr)
+    , m_return(makeButton(QStringLiteral("&RETURN"), "return", this))
+    , m_save(makeButton(QStringLiteral("&Save as text file"), "saveText", this))
+    , m_print(makeButton(QStringLiteral("&Print"), "print", this))
+    , m_lengthFactor(UnitFactors::forSettings(record.display.englishUnits != 0).length)
+    , m_shownLength(record.input.tubeLength * m_lengthFactor)
+{
+    setWindowTitle(QStringLiteral("Calculated Quantities"));
+    setHelpTopic(QStringLiteral("::/Quantities.htm"));
+    m_return->setDefault(true);
+    const bool english = record.display.englishUnits != 0;
+    const bool asian = record.display.asianPacific != 0;
+    const std::string area = std::string(english ? "ft" : "m") + squareExponent(asian);
+    const std::string volume = std::string(english ? "ft" : "m") + cubeExponent(asian);
+    const std::string currency = "[ " + record.display.currencyUnit + " ]";
+    m_areaUnit = toQString(area + (english ? " / ft" : " / m"));
+    m_costUnit = toQString(currency + " / " + area);
+    m_volumeUnitText = toQString(volume);
+
+    m_remarks->setMinimumWidth(420);
+    m_cost->setMaximumWidth(150);
+    m_cost->setAlignment(Qt::AlignRight);
+    auto unitLabel = [this](const QString &text, const char *name) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(QString::fromLatin1(name));
+        return label;
+    };
+    m_volumeUnit = unitLabel(m_volumeUnitText, "volumeUnit");
+
+    auto *layout = new QGridLayout(this);
+    int row = 0;
+    layout->addWidget(new QLabel(QStringLiteral("Remarks:"), this), row, 0);
+    layout->addWidget(m_remarks, row++, 1, 1, 2);
+    auto addRow = [&](QLabel *caption, QWidget *value, QLabel *unit) {
+        layout->addWidget(caption, row, 0);
+        layout->addWidget(value, row, 1);
+        layout->addWidget(unit, row, 2);
+        ++row;
+    };
+    auto caption = [this](const char *text) { return new QLabel(QString::fromLatin1(text), this); };
+    addRow(caption("Area of encapsulating geosynthetic per unit length of tube"), m_areaPerLength,
+           unitLabel(m_areaUnit, "areaUnit"));
+    addRow(caption("Cost per unit area"), m_cost, unitLabel(m_costUnit, "costUnit"));
+    addRow(caption("Length of tube"), m_length,
+           unitLabel(QString::fromLatin1(english ? "ft" : "m"), "lengthUnit"));
+    addRow(caption("Total  Cost"), m_totalCost, unitLabel(toQString(currency), "currencyUnit"));
+    addRow(caption("Total storage capacity of tube"), m_storage,
+           unitLabel(m_volumeUnitText, "storageUnit"));
+    addRow(m_volumeCaption, m_volume, m_volumeUnit);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(tagLabel());
+    buttons->addStretch();
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_print);
+    buttons->addWidget(m_return);
+    layout->addLayout(buttons, row, 0, 1, 3);
+    layout->setColumnMinimumWidth(2, 90);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_remarks->setText(toQString(record.input.quantityRemarks));
+    m_cost->setText(toQString(record.input.costPerUnitArea));
+    showNumber(m_length, m_shownLength);
+
+    setEnterSuccessor(m_cost, m_length);
+    setEnterSuccessor(m_length, m_remarks);
+    setEnterSuccessor(m_remarks, m_cost);
+    setTabOrder(m_remarks, m_cost);
+    setTabOrder(m_cost, m_length);
+
+    m_save->setEnabled(static_cast<bool>(m_hooks.compute) && static_cast<bool>(m_hooks.writeText));
+    m_print->setEnabled(static_cast<bool>(m_hooks.compute));
+    m_choosePrinter = [](QWidget *parent) -> std::unique_ptr<QPrinter> {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return nullptr;
+        return printer;
+    };
+
+    recalculate();
+    connect(m_cost, &QLineEdit::textEdited, this, &QuantitiesDialog::costEdited);
+    connect(m_length, &QLineEdit::textEdited, this, &QuantitiesDialog::lengthEdited);
+    connect(m_return, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_return))
+            leave();
+    });
+    connect(m_save, &QPushButton::clicked, this, &QuantitiesDialog::saveText);
+    connect(m_print, &QPushButton::clicked, this, &QuantitiesDialog::print);
+}
+
+void QuantitiesDialog::setPrinterChooser(PrinterChooser chooser)
+{
+    m_choosePrinter = std::move(chooser);
+}
+
+bool QuantitiesDialog::checkCostCharacters()
+{
+    const auto failures = costTextFailures(fromQString(m_cost->text()));
+    for (const RuleFailure &failure : failures) {
+        if (m_services.conflict)
+            m_services.conflict(this, failure.errorNumberText, failure.messageText);
+    }
+    return !failures.empty();
+}
+
+void QuantitiesDialog::costEdited()
+{
+    checkCostCharacters();
+    recalculate();
+}
+
+void QuantitiesDialog::lengthEdited()
+{
+    checkCostCharacters();
+    // A length that is not (yet) a number keeps the last totals; OK reports it.
+    if (const auto length = parseShownNumber(fromQString(m_length->text())))
+        m_shownLength = *length;
+    recalculate();
+}
+
+void QuantitiesDialog::recalculate()
+{
+    if (!m_hooks.compute)
+        return;
+    const QuantitiesValues values
+        = m_hooks.compute(m_record, fromQString(m_cost->text()), m_shownLength);
+    m_areaPerLength->setText(shownNumber("%.2f", values.areaPerLength));
+    m_totalCost->setText(shownNumber("%.2f", values.totalCost));
+    m_storage->setText(shownNumber("%.0f", values.storageCapacity));
+    m_volume->setText(shownNumber("%.0f", values.volumeAfterConsolidation));
+    m_volumeCaption->setVisible(values.consolidationShown);
+    m_volume->setVisible(values.consolidationShown);
+    m_volumeUnit->setVisible(values.consolidationShown);
+}
+
+void QuantitiesDialog::leave()
+{
+    double length = 0;
+    if (!readNumber(m_length, length))
+        return;
+    m_shownLength = length;
+    recalculate();
+    const bool refused = checkCostCharacters();
+    if (m_hooks.checkLength) {
+        if (const auto failure = m_hooks.checkLength(length)) {
+            showFailure(*failure);
+            return;
+        }
+    }
+    if (m_hooks.checkValues && !refused) {
+        if (const auto failure
+            = m_hooks.checkValues(m_record, fromQString(m_cost->text()), length)) {
+            showFailure(*failure);
+            return;
+        }
+    }
+    if (refused)
+        return;
+    m_record.input.costPerUnitArea = fromQString(m_cost->text());
+    m_record.input.quantityRemarks = fromQString(m_remarks->text());
+    m_record.input.tubeLength = length / m_lengthFactor;
+    accept();
+}
+
+QuantitiesPage QuantitiesDialog::page() const
+{
+    QuantitiesPage page;
+    page.remarks = m_remarks->text();
+    page.areaUnit = QLatin1Char(' ') + m_areaUnit;
+    page.lengthUnit = QLatin1Char(' ') + findChild<QLabel *>(QStringLiteral("lengthUnit"))->text();
+    page.costUnit = m_costUnit;
+    page.currencyUnit = findChild<QLabel *>(QStringLiteral("currencyUnit"))->text();
+    page.areaPerLength = m_areaPerLength->text();
+    page.tubeLength = shownNumber("%.0f", m_shownLength);
+    page.costText = m_cost->text();
+    page.totalCost = m_totalCost->text();
+    page.storageLine = QStringLiteral("Total storage capacity of tube is ") + m_storage->text()
+        + QStringLiteral("  ") + m_volumeUnitText;
+    if (m_volume->isVisibleTo(this))
+        page.volumeLine = QStringLiteral("Estimated total volume after consolidation is ")
+            + m_volume->text() + QStringLiteral("  ") + m_volumeUnitText;
+    return page;
+}
+
+void QuantitiesDialog::saveText()
+{
+    if (!m_hooks.writeText)
+        return;
+    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                   QStringLiteral("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    if (!m_hooks.writeText(fromQString(path), m_record, fromQString(m_cost->text()), m_shownLength,
+                           fromQString(m_remarks->text()))
+        && m_services.message)
+        m_services.message(this, QStringLiteral("Unable to write %1.").arg(path));
+}
+
+void QuantitiesDialog::print()
+{
+    if (!m_choosePrinter)
+        return;
+    const std::unique_ptr<QPrinter> printer = m_choosePrinter(this);
+    if (!printer)
+        return;
+    printer->setDocName(QStringLiteral("test"));
+    QPainter painter;
+    if (!painter.begin(printer.get())) {
+        if (m_services.message)
+            m_services.message(this, QStringLiteral("Unable to print."));
+        return;
+    }
+    drawQuantitiesPage(painter, page());
+    painter.end();
+}
+
+} // namespace vendrix

@@ -1,0 +1,105 @@
+#include "app/printing/print_job.h"
+
+#include "app/printing/report_option_dialogs.h"
+#include "graphics/qt_text.h"
+#include "graphics/report_pages.h"
+#include "vendrix_version.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include <algorithm>
+#include <ctime>
+
+namespace vendrix {
+
+bool printingAvailable(const ProjectRecord &record)
+{
+    return record.state.resultsValid == 1;
+}
+
+int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *parent,
+                    const std::function<int(QDialog &)> &runDialog)
+{
+    const bool consolidated
+        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
+    if (consolidated) {
+        AddPageDialog dialog(record, services, parent);
+        runDialog(dialog);
+        return dialog.addConsolidationPage() ? 4 : 3;
+    }
+    PrintoutGraphicsDialog dialog(record, services, parent);
+    runDialog(dialog);
+    return 3;
+}
+
+void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
+{
+    if (parent != nullptr) {
+        QWidget *window = parent->window();
+        dialog.setGeometry(window->geometry());
+        if (window->screen())
+            dialog.setScreen(window->screen());
+    }
+    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    // The dialog fits the whole page into its view when it first shows; the
+    // page width is what makes the text readable.
+    if (auto *view = dialog.findChild<QPrintPreviewWidget *>()) {
+        QObject::connect(
+            &dialog, &QPrintPreviewDialog::paintRequested, view,
+            [view] { view->setZoomMode(QPrintPreviewWidget::FitToWidth); },
+            Qt::SingleShotConnection);
+    }
+}
+
+void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
+                 const QPrinter *printerSetup)
+{
+    if (!printingAvailable(record))
+        return;
+    ReportPrintSetup setup;
+    setup.pageCount
+        = preparePrintJob(record, services, parent, [](QDialog &dialog) { return dialog.exec(); });
+    setup.printedOn = asctimeText(std::time(nullptr));
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (printerSetup != nullptr) {
+        if (printerSetup->outputFormat() == QPrinter::NativeFormat
+            && !printerSetup->printerName().isEmpty())
+            printer.setPrinterName(printerSetup->printerName());
+        printer.setPageLayout(printerSetup->pageLayout());
+    }
+    printer.setDocName(
+        toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title));
+    printer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
+    printer.setFromTo(1, setup.pageCount);
+    const ProjectRecord &data = record;
+    auto paint = [&data, &setup](QPrinter *target) {
+        int first = 1, last = setup.pageCount;
+        if (target->printRange() == QPrinter::PageRange && target->fromPage() > 0) {
+            first = std::max(1, target->fromPage());
+            last = std::min(setup.pageCount, target->toPage());
+        }
+        if (first <= last)
+            paintReport(*target, data, setup, first, last);
+    };
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QObject::tr("Print Preview"));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+        placePreviewWindow(dialog, parent);
+        dialog.exec();
+        return;
+    }
+    // The printer dialog offers "Print to File (PDF)" among its printers.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, setup.pageCount);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (dialog.exec() == QDialog::Accepted)
+        paint(&printer);
+}
+
+} // namespace vendrix

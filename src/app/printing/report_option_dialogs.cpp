@@ -1,0 +1,119 @@
+#include "app/printing/report_option_dialogs.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vendrix {
+
+namespace {
+
+QRadioButton *radio(QWidget *parent, const QString &text, const QString &name)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox *pairGroup(const QString &title, QRadioButton *first, QRadioButton *second)
+{
+    auto *box = new QGroupBox(title);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    auto *group = new QButtonGroup(box);
+    group->addButton(first);
+    group->addButton(second);
+    return box;
+}
+
+} // namespace
+
+ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &services,
+                                       QWidget *parent, bool askForConsolidationPage)
+    : QDialog(parent)
+    , m_record(record)
+    , m_services(services)
+{
+    // The option dialogs share the program's tan background with black text.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(223, 201, 159));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto *layout = new QVBoxLayout(this);
+    // The resource tag, shown only while the main menu's tag button has them on.
+    auto *tag = new QLabel(askForConsolidationPage ? QStringLiteral("IDD_ADD_PAGE")
+                                                   : QStringLiteral("IDD_DISPLAY_GRAPHICS"));
+    tag->setObjectName(QStringLiteral("dialogTag"));
+    tag->setVisible(record.state.hideDialogTags == 0);
+    layout->addWidget(tag);
+    if (askForConsolidationPage) {
+        layout->addWidget(
+            new QLabel(tr("Do you want the consolidated drawing to be part of the report?")));
+        m_addPage = radio(this, tr("YES, add consolidation page to report"),
+                          QStringLiteral("omitConsolidationPage0"));
+        m_omitPage = radio(this, tr("NO, do not add consolidation page to report"),
+                           QStringLiteral("omitConsolidationPage1"));
+        auto *box = pairGroup(QString(), m_addPage, m_omitPage);
+        layout->addWidget(box);
+        (record.display.omitConsolidationPage == 0 ? m_addPage : m_omitPage)->setChecked(true);
+    }
+    m_colour
+        = radio(this, tr("Color (ideal for color printer)"), QStringLiteral("printBlackWhite0"));
+    m_blackWhite = radio(
+        this, tr("   Black  and white (better contrast in printout and common reproduction)"),
+        QStringLiteral("printBlackWhite1"));
+    layout->addWidget(pairGroup(tr("Graphics printout:"), m_colour, m_blackWhite));
+    (record.display.printBlackWhite == 0 ? m_colour : m_blackWhite)->setChecked(true);
+
+    m_logoNo = radio(this, tr("NO"), QStringLiteral("includeLogo0"));
+    m_logoYes = radio(this, tr("YES"), QStringLiteral("includeLogo1"));
+    layout->addWidget(pairGroup(tr("Include LOGO"), m_logoNo, m_logoYes));
+    (record.info.includeLogo == 1 ? m_logoYes : m_logoNo)->setChecked(true);
+
+    // Only OK: the choice is always taken, Escape keeps the stored settings.
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+void ReportOptionDialog::accept()
+{
+    if (m_addPage)
+        m_record.display.omitConsolidationPage = m_addPage->isChecked() ? 0 : 1;
+    m_record.display.printBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
+    m_record.info.includeLogo = m_logoYes->isChecked() ? 1 : 0;
+    QDialog::accept();
+}
+
+AddPageDialog::AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
+    : ReportOptionDialog(record, services, parent, true)
+{
+    setWindowTitle(tr("Another page to report"));
+}
+
+bool AddPageDialog::addConsolidationPage() const
+{
+    return result() == QDialog::Accepted && m_addPage->isChecked();
+}
+
+PrintoutGraphicsDialog::PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
+                                               QWidget *parent)
+    : ReportOptionDialog(record, services, parent, false)
+{
+    setWindowTitle(tr("Printout of Graphics"));
+    // F1 and the caption's help button open this help topic.
+    setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+}
+
+} // namespace vendrix

@@ -1,0 +1,32 @@
+#pragma once
+// "Display of Input Data": the schematic of the problem being entered, shown
+// beside the main menu while a project is open and repainted when the input
+// menu closes.
+
+#include "model/project_record.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace vendrix {
+
+class InputDisplay : public QWidget
+{
+    Q_OBJECT
+public:
+    // The size of the window at the standard size.
+    static constexpr QSize kStandardSize {584, 366};
+
+    explicit InputDisplay(const ProjectRecord &record, QWidget *parent = nullptr);
+    QSize sizeHint() const override { return kStandardSize; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const ProjectRecord &m_record;
+    QLabel *m_tag;
+};
+
+} // namespace vendrix

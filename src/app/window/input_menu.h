@@ -1,0 +1,36 @@
+#pragma once
+// The input menu "Modify Input Data": one button per input dialog and "&Return
+// to Main Menu".
+
+#include "app/dialogs/common/dialog_runner.h"
+#include "app/dialogs/common/input_dialog.h"
+
+#include <QColor>
+
+namespace vendrix {
+
+inline const QColor kInputMenuFaceColour(255, 196, 136);
+
+class InputMenu : public InputDialog
+{
+    Q_OBJECT
+
+public:
+    InputMenu(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
+              DialogRunner runDialog = execRunner());
+
+signals:
+    // Confirming General Information marks the project modified.
+    void documentModified();
+
+private:
+    void openUnits();
+    void openGeneralInformation();
+    void openSlurry();
+    void openReductionFactors();
+    void openAnalysisType();
+
+    DialogRunner m_runDialog;
+};
+
+} // namespace vendrix

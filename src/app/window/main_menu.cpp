@@ -1,0 +1,227 @@
+#include "app/window/main_menu.h"
+
+#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/filling_envelope_dialog.h"
+#include "app/dialogs/results/numerical_results_dialog.h"
+#include "app/dialogs/results/quantities_dialog.h"
+#include "app/window/input_menu.h"
+#include "engine/analysis_run.h"
+#include "engine/solution_check.h"
+#include "graphics/qt_text.h"
+#include "model/input_rules.h"
+#include "model/units.h"
+#include "report/results_text.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vendrix {
+
+namespace {
+
+// The wait cursor for the length of the run.
+struct WaitCursor
+{
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *parent)
+    : QWidget(parent)
+    , m_record(record)
+    , m_services(services)
+    , m_tag(new QLabel(QStringLiteral("IDD_START"), this))
+{
+    setObjectName(QStringLiteral("mainMenu"));
+    setWindowTitle(QStringLiteral("Main Menu"));
+    applyDialogFace(this, kMainMenuFaceColour);
+    setProperty("helpTopic", QStringLiteral("::/Working_with_Vendrix.htm"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 12, 20, 8);
+    layout->setSpacing(10);
+    auto *caption = new QLabel(QStringLiteral("Main Menu"), this);
+    caption->setObjectName(QStringLiteral("caption"));
+    QFont captionFont = caption->font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.25);
+    caption->setFont(captionFont);
+    caption->setAlignment(Qt::AlignCenter);
+    layout->addWidget(caption);
+
+    QPushButton *modify = addButton(QStringLiteral("Modify Input Data"), "modifyInputData", 1001);
+    QPushButton *run = addButton(QStringLiteral("Run Vendrix"), "runVendrix", 1002);
+    m_results[0]
+        = addButton(QStringLiteral("View Numerical Results"), "viewNumericalResults", 1003);
+    m_results[1] = addButton(QStringLiteral("View Cross-Section\nof  Geosynthetic  Tube"),
+                             "viewCrossSection", 1004);
+    m_results[4] = addButton(QStringLiteral("Calculate Consolidated\nShape of Tube"),
+                             "consolidatedShape", 1045);
+    m_results[3] = addButton(QStringLiteral("Calculate Quantity and Cost of\nGeosynthetic and "
+                                            "Fill Material"),
+                             "quantityAndCost", 1006);
+    QPushButton *envelope = addButton(QStringLiteral("Filling Envelope"), "fillingEnvelope", 1046);
+    m_results[2] = addButton(QStringLiteral("Save Results as Text File"), "saveResultsText", 1005);
+    connect(modify, &QPushButton::clicked, this, &MainMenu::modifyInputData);
+    connect(run, &QPushButton::clicked, this, &MainMenu::runAnalysis);
+    connect(m_results[0], &QPushButton::clicked, this, &MainMenu::viewNumericalResults);
+    connect(m_results[1], &QPushButton::clicked, this, &MainMenu::viewCrossSection);
+    connect(m_results[2], &QPushButton::clicked, this, &MainMenu::saveResultsAsText);
+    connect(m_results[3], &QPushButton::clicked, this, &MainMenu::calculateQuantities);
+    connect(m_results[4], &QPushButton::clicked, this, &MainMenu::calculateConsolidatedShape);
+    connect(envelope, &QPushButton::clicked, this, &MainMenu::showFillingEnvelope);
+    layout->addStretch(1);
+
+    auto *bottom = new QHBoxLayout;
+    m_tag->setObjectName(QStringLiteral("dialogTag"));
+    bottom->addWidget(m_tag);
+    bottom->addStretch(1);
+    // Deliberately tiny and unlabelled: it is meant for support, not for users.
+    auto *toggle = new QPushButton(this);
+    toggle->setObjectName(QStringLiteral("tagToggle"));
+    toggle->setProperty("controlId", 1007);
+    toggle->setFixedSize(10, 10);
+    toggle->setFlat(true);
+    toggle->setFocusPolicy(Qt::NoFocus);
+    toggle->setAccessibleName(QStringLiteral("Show resource tags"));
+    connect(toggle, &QPushButton::clicked, this, &MainMenu::toggleDialogTags);
+    bottom->addWidget(toggle, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
+
+    m_record.state.resultsValid = 0;
+    setResultButtonsEnabled(false);
+    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+}
+
+QPushButton *MainMenu::addButton(const QString &text, const char *name, int controlId)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setProperty("controlId", controlId);
+    button->setMinimumHeight(text.contains(QLatin1Char('\n')) ? 52 : 36);
+    button->setMinimumWidth(260);
+    layout()->addWidget(button);
+    return button;
+}
+
+bool MainMenu::resultButtonsEnabled() const
+{
+    for (const QPushButton *button : m_results) {
+        if (!button->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+void MainMenu::setResultButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : m_results)
+        button->setEnabled(enabled);
+    emit resultsValidChanged(m_record.state.resultsValid == 1);
+}
+
+void MainMenu::modifyInputData()
+{
+    emit documentModified();
+    m_record.state.resultsValid = 0;
+    m_record.state.shapeShown = ShapeAsFilled;
+    setResultButtonsEnabled(false);
+    {
+        InputMenu menu(m_record, m_services, this, runDialog);
+        connect(&menu, &InputMenu::documentModified, this, &MainMenu::documentModified);
+        runDialog(menu);
+    }
+    setResultButtonsEnabled(false);
+    emit inputChanged();
+}
+
+void MainMenu::runAnalysis()
+{
+    RunOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = RunAnalysis(m_record, solutionMethod);
+    }
+    if (outcome.refused) {
+        if (m_services.conflict)
+            m_services.conflict(this, outcome.errorNumberText, outcome.messageText);
+        return;
+    }
+    // Results that are not numbers are never shown: the run counts as failed.
+    if (const auto failure = checkSolutionResult(m_record.solution)) {
+        if (m_services.message)
+            m_services.message(this, toQString(failure->messageText));
+        return;
+    }
+    m_record.state.resultsValid = 1;
+    setResultButtonsEnabled(true);
+}
+
+void MainMenu::viewNumericalResults()
+{
+    NumericalResultsDialog dialog(m_record, m_services, this);
+    runDialog(dialog);
+}
+
+void MainMenu::viewCrossSection()
+{
+    const int shown = m_record.state.shapeShown;
+    m_record.state.shapeShown = ShapeAsFilled;
+    if (showGraphicalResults)
+        showGraphicalResults(this);
+    m_record.state.shapeShown = shown;
+}
+
+void MainMenu::saveResultsAsText()
+{
+    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                   QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    std::string error;
+    if (!writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record, error))
+        showError(m_services, this, QString::fromLocal8Bit(error));
+}
+
+void MainMenu::calculateQuantities()
+{
+    emit documentModified();
+    QuantitiesDialog dialog(m_record, m_services, this, quantitiesHooks);
+    runDialog(dialog);
+}
+
+void MainMenu::calculateConsolidatedShape()
+{
+    emit documentModified();
+    ConsolidatedDataDialog dialog(m_record, m_services, this, consolidationHooks);
+    if (showGraphicalResults)
+        dialog.setCrossSectionView(showGraphicalResults);
+    runDialog(dialog);
+}
+
+void MainMenu::showFillingEnvelope()
+{
+    FillingEnvelopeDialog dialog(m_record, m_services, this);
+    runDialog(dialog);
+}
+
+void MainMenu::toggleDialogTags()
+{
+    m_record.state.hideDialogTags = m_record.state.hideDialogTags == 1 ? 0 : 1;
+    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+}
+
+} // namespace vendrix

@@ -1,0 +1,468 @@
+#include "cli/batch_command.h"
+
+#include "cli/batch_options.h"
+#include "cli/json_writer.h"
+#include "engine/analysis_run.h"
+#include "engine/numerical_results.h"
+#include "engine/solution_check.h"
+#include "model/atomic_file.h"
+#include "model/c_format.h"
+#include "model/field_table.h"
+#include "model/input_rules.h"
+#include "model/project_file.h"
+#include "model/regular_file.h"
+#include "model/units.h"
+#include "model/windows1252.h"
+#include "post/consolidation.h"
+#include "post/quantities.h"
+#include "report/cross_section_dxf.h"
+#include "report/envelope_csv.h"
+#include "report/outline_csv.h"
+#include "report/results_text.h"
+#include "report/spreadsheet_export.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace vendrix {
+
+namespace {
+
+// The notice of the cross-section display when the constraints were not met.
+const char *const kNonConvergenceNotice
+    = "Vendrix encounters numerical difficulties in converging to the\n"
+      "prescribed  constrains.  Either increase the  prescribed height\n"
+      "or decrease the prescribed  circumference to obtain a solution.\n";
+
+void print(std::FILE *stream, const std::string &utf8)
+{
+    std::fputs(utf8.c_str(), stream);
+}
+
+// A refused run or input: "Error No.302: message" on the error stream, or an
+// "error" object on standard output with --json.
+int refuse(const BatchOptions &options, const std::string &number, const std::string &message,
+           std::FILE *out, std::FILE *err)
+{
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject();
+        json.beginObject("error");
+        json.string("number", windows1252ToUtf8(number));
+        json.string("message", windows1252ToUtf8(message));
+        json.endObject();
+        json.endObject();
+        print(out, json.text() + "\n");
+    } else {
+        print(err, windows1252ToUtf8(number.empty() ? message : number + ": " + message) + "\n");
+    }
+    return kBatchRefused;
+}
+
+void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
+                       bool profile)
+{
+    const TubeSolution &s = record.solution;
+    json.beginObject("solution");
+    json.number("computedCircumference", s.computedCircumference);
+    json.number("inletPressure", s.inletPressure);
+    json.number("totalArea", s.totalArea);
+    json.number("ultimateStrengthCircumferential", s.ultimateStrengthCircumferential);
+    json.number("ultimateStrengthAxial", s.ultimateStrengthAxial);
+    json.integer("convergenceWarning", s.convergenceWarning);
+    json.number("maxHeight", s.maxHeight);
+    json.number("maxWidth", s.maxWidth);
+    json.number("heightAtMaxWidth", s.heightAtMaxWidth);
+    json.number("baseWidth", s.baseWidth);
+    json.number("areaLowerSlurry", s.areaLowerSlurry);
+    json.number("areaUpperSlurry", s.areaUpperSlurry);
+    if (profile) {
+        json.beginArray("profileX");
+        for (int i = 0; i < kProfilePoints; ++i)
+            json.arrayNumber(s.profileX[static_cast<size_t>(i)]);
+        json.endArray();
+        json.beginArray("profileY");
+        for (int i = 0; i < kProfilePoints; ++i)
+            json.arrayNumber(s.profileY[static_cast<size_t>(i)]);
+        json.endArray();
+    }
+    json.endObject();
+    json.beginObject("solver");
+    json.string("method", solutionMethodName(s.method));
+    json.integer("passes", outcome.passes);
+    json.integer("zones", outcome.zones);
+    json.endObject();
+}
+
+void writeConsolidationJson(JsonWriter &json, const ConsolidationResult &c, bool profile)
+{
+    json.beginObject("consolidation");
+    json.number("consolidatedArea", c.consolidatedArea);
+    json.number("finalHeight", c.finalHeight);
+    if (profile) {
+        // The Option 1 shape: the origin followed by the 361 settled points.
+        json.beginArray("shapeX");
+        for (double v : c.shapeX)
+            json.arrayNumber(v);
+        json.endArray();
+        json.beginArray("shapeY");
+        for (double v : c.shapeY)
+            json.arrayNumber(v);
+        json.endArray();
+    }
+    json.endObject();
+}
+
+bool writeWithHook(
+    const std::function<bool(const ProjectRecord &, const std::string &, std::string &)> &hook,
+    const char *what, const ProjectRecord &record, const std::string &path, std::FILE *err)
+{
+    if (!hook) {
+        print(err, std::string("vendrix run: ") + what + " is not available in this build\n");
+        return false;
+    }
+    std::string error;
+    if (!hook(record, path, error)) {
+        print(err, std::string("vendrix run: cannot write ") + what + ": " + error + "\n");
+        return false;
+    }
+    return true;
+}
+
+// The outline as comma-separated values and the CAD drawing, as asked.
+bool writeShapeExports(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+{
+    bool written = true;
+    std::string error;
+    if (!options.csvPath.empty() && !writeOutlineCsvFile(options.csvPath, record, error)) {
+        print(err, "vendrix run: cannot write the CSV file: " + error + "\n");
+        written = false;
+    }
+    if (!options.dxfPath.empty() && !writeCrossSectionDxfFile(options.dxfPath, record, error)) {
+        print(err, "vendrix run: cannot write the CAD drawing: " + error + "\n");
+        written = false;
+    }
+    return written;
+}
+
+// The report hook with the chosen paper bound in.
+std::function<bool(const ProjectRecord &, const std::string &, std::string &)>
+onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
+{
+    if (!hook)
+        return {};
+    return [&hook, paper](const ProjectRecord &r, const std::string &path, std::string &e) {
+        return hook(r, path, paper, e);
+    };
+}
+
+// The shown tube length, as the Quantities dialog would take it.
+double shownTubeLength(const ProjectRecord &record)
+{
+    return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+}
+
+// After the run and any consolidation, before any file is written: a result
+// that is not a number is a failure, never printed or written. The rules of the
+// Quantities dialog apply too, whether or not --quantities is given, so that a
+// project is taken only with every stored number in its domain: the cost text
+// (1100), the length (501), then totals that must stay finite.
+std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
+                                             const BatchOptions &options)
+{
+    if (auto failure = checkSolutionResult(record.solution))
+        return failure;
+    if (options.consolidate != 0) {
+        if (auto failure = checkConsolidationResult(record.consolidation))
+            return failure;
+    }
+    if (auto failure = checkCostText(record.input.costPerUnitArea))
+        return failure;
+    if (auto failure = checkTubeLength(shownTubeLength(record)))
+        return failure;
+    return checkQuantities(
+        computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record)));
+}
+
+// The printed report leaves out a logo it cannot read; a FIFO or device named
+// as the logo, though, is a mistake worth reporting rather than skipping.
+bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
+                 ReportPaper paper, std::FILE *err)
+{
+    if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
+        print(err,
+              "vendrix run: cannot write the report: the logo \""
+                  + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
+        return false;
+    }
+    return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
+}
+
+// The --set values, held to what the input dialogs would accept as typed: a text
+// no longer than its field, and with one slurry layer the upper unit weight
+// equal to the lower one (the dialog shows and stores it so).
+bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
+{
+    for (const auto &[name, value] : options.assignments) {
+        std::string error;
+        if (setRecordField(record, name, value, error)) {
+            const FieldEntry *field = findRecordField(name);
+            if (field && field->kind == FieldKind::Text) {
+                if (const auto failure = checkTextLength(name, *field->text(record)))
+                    error = failure->messageText;
+            }
+        }
+        if (!error.empty()) {
+            print(err, "vendrix run: --set " + name + "=" + value + ": " + error + "\n");
+            return false;
+        }
+    }
+    if (!options.assignments.empty() && record.input.twoSlurryLayers == 0)
+        record.input.slurryUnitWeightUpper = record.input.slurryUnitWeightLower;
+    return true;
+}
+
+void writeEnvelopeJson(JsonWriter &json, const FillingEnvelope &e)
+{
+    const bool found = e.state == SafeLimitState::Found;
+    const double none = std::nan("");
+    json.beginObject("envelope");
+    json.number("maxSafePressure", found ? e.safeLimit.pumpingPressure : none);
+    json.number("heightAtMaxSafePressure", found ? e.safeLimit.maxHeight : none);
+    json.number("widthAtMaxSafePressure", found ? e.safeLimit.maxWidth : none);
+    json.number("areaAtMaxSafePressure", found ? e.safeLimit.area : none);
+    json.number("allowableTension", e.allowableTension);
+    json.integer("points", static_cast<long>(e.points.size()));
+    if (!found)
+        json.string("reason", windows1252ToUtf8(safeLimitReason(e, false)));
+    json.endObject();
+}
+
+// The safe limit in the project's display units, under the printed results.
+void printEnvelopeSummary(std::FILE *out, const FillingEnvelope &e, const DisplaySettings &display)
+{
+    const bool english = display.englishUnits != 0;
+    if (e.state != SafeLimitState::Found) {
+        print(out, "\n" + windows1252ToUtf8(safeLimitReason(e, english)) + "\n");
+        return;
+    }
+    const UnitFactors f = UnitFactors::forSettings(english);
+    const UnitLabels labels = unitLabels(english, true);
+    print(out,
+          "\nMaximum pumping pressure  = "
+              + formatC("%.2f %s", e.safeLimit.pumpingPressure * f.pumpingPressure, labels.pressure)
+              + "\nStop-filling height       = "
+              + formatC("%.2f %s", e.safeLimit.maxHeight * f.length, labels.length) + "\n");
+}
+
+bool hasExtension(const std::string &path, const char *ext)
+{
+    const size_t n = std::strlen(ext);
+    if (path.size() < n)
+        return false;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = path[path.size() - n + i];
+        if (std::tolower(static_cast<unsigned char>(c)) != ext[i])
+            return false;
+    }
+    return true;
+}
+
+bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
+                       const ProjectRecord &record, const FillingEnvelope &e, std::FILE *err)
+{
+    const std::string &path = options.envelopePath;
+    std::string error;
+    bool ok = true;
+    if (hasExtension(path, ".csv")) {
+        ok = writeEnvelopeCsvFile(path, e, record.display.englishUnits != 0, error);
+    } else if (hasExtension(path, ".pdf")) {
+        if (!hooks.writeEnvelopeCard)
+            error = "the field card is not available in this build";
+        ok = hooks.writeEnvelopeCard && hooks.writeEnvelopeCard(record, e, path, error);
+    } else {
+        if (!hooks.writeEnvelopeChart)
+            error = "the chart is not available in this build";
+        ok = hooks.writeEnvelopeChart
+            && hooks.writeEnvelopeChart(record, e, path, options.imageWidth, options.imageHeight,
+                                        error);
+    }
+    if (!ok)
+        print(err, "vendrix run: cannot write the filling envelope: " + error + "\n");
+    return ok;
+}
+
+// The envelope of the project's tube and its file, when one was asked for.
+bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
+                     const ProjectRecord &record, FillingEnvelope &envelope, std::FILE *err)
+{
+    EnvelopeRequest request;
+    request.maxPressure = options.envelopeMaxPressure;
+    envelope = computeFillingEnvelope(record.input, request);
+    return options.envelopePath.empty() || writeEnvelopeFile(options, hooks, record, envelope, err);
+}
+
+// Opens the project, applies --set and writes --save; false after a message.
+bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
+{
+    std::string message;
+    if (!options.projectPath.empty() && !openProjectFile(options.projectPath, record, message)) {
+        print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+        return false;
+    }
+    if (!applyAssignments(options, record, err))
+        return false;
+    if (!options.savePath.empty()) {
+        if (!saveProjectFile(options.savePath, record, message)) {
+            print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+            return false;
+        }
+        record.info.projectPath = options.savePath;
+    }
+    return true;
+}
+
+// The input checks, the run and any consolidation; a refusal as it is reported.
+std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &record,
+                                   RunOutcome &outcome)
+{
+    // The run itself refuses a desired height above the ideal diameter with its
+    // own Error No.302 message, so that check is left to it.
+    if (auto failure = checkStoredInputs(record);
+        failure && failure->errorNumberText != "Error No.302")
+        return failure;
+    outcome = RunAnalysis(record, options.method);
+    if (outcome.refused)
+        return RuleFailure {outcome.errorNumberText, outcome.messageText, {}};
+    // As in the main menu: a fresh run shows the shape as filled.
+    record.state.shapeShown = ShapeAsFilled;
+    if (options.consolidate != 0) {
+        const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
+        if (auto failure
+            = checkConsolidationData(record, record.input.specificGravitySolids,
+                                     record.input.consolidatedUnitWeight * factors.unitWeight))
+            return failure;
+        if (options.consolidate == 1) {
+            record.state.shapeShown = ShapeOption1;
+            computeConsolidationOption1(record);
+        } else {
+            record.state.shapeShown = ShapeOption2;
+            computeConsolidationOption2(record);
+        }
+    }
+    return checkBatchOutcome(record, options);
+}
+
+// The text files and exports; false when one could not be written.
+bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+{
+    bool filesWritten = true;
+    std::string error;
+    // Written after any consolidation so that the consolidated tube is included.
+    if (!options.resultsPath.empty() && !writeResultsTextFile(options.resultsPath, record, error)) {
+        print(err, "vendrix run: cannot write the results text file: " + error + "\n");
+        filesWritten = false;
+    }
+    if (!options.spreadsheetPath.empty()
+        && !writeSpreadsheetFile(options.spreadsheetPath, record, error)) {
+        print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");
+        filesWritten = false;
+    }
+    filesWritten &= writeShapeExports(options, record, err);
+    if (!options.quantitiesPath.empty()) {
+        const Quantities quantities
+            = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
+        if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
+                                 record.input.quantityRemarks, error)) {
+            print(err, "vendrix run: cannot write the quantities: " + error + "\n");
+            filesWritten = false;
+        }
+    }
+    return filesWritten;
+}
+
+// The report and the pictures, drawn by the hooks; false when one failed.
+bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
+                   const ProjectRecord &record, std::FILE *err)
+{
+    bool filesWritten = true;
+    if (!options.pdfPath.empty())
+        filesWritten &= writeReport(hooks, record, options.pdfPath, options.paper, err);
+    const int width = options.imageWidth;
+    const int height = options.imageHeight;
+    auto sized = [width, height](const auto &hook) {
+        using Hook = std::function<bool(const ProjectRecord &, const std::string &, std::string &)>;
+        if (!hook)
+            return Hook();
+        return Hook(
+            [&hook, width, height](const ProjectRecord &r, const std::string &path,
+                                   std::string &e) { return hook(r, path, width, height, e); });
+    };
+    if (!options.imagePath.empty())
+        filesWritten &= writeWithHook(sized(hooks.writeCrossSectionImage),
+                                      "the cross-section image", record, options.imagePath, err);
+    if (!options.sketchPath.empty())
+        filesWritten &= writeWithHook(sized(hooks.writeSketchImage), "the input sketch", record,
+                                      options.sketchPath, err);
+    return filesWritten;
+}
+
+// The results on standard output: one JSON object, or the result lines.
+void printResults(const BatchOptions &options, const ProjectRecord &record,
+                  const RunOutcome &outcome, const FillingEnvelope &envelope, std::FILE *out)
+{
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject();
+        writeSolutionJson(json, record, outcome, options.profile);
+        if (options.consolidate != 0)
+            writeConsolidationJson(json, record.consolidation, options.profile);
+        if (options.envelope)
+            writeEnvelopeJson(json, envelope);
+        json.endObject();
+        print(out, json.text() + "\n");
+        return;
+    }
+    for (const std::string &line : numericalResultsLines(record)) {
+        if (!line.empty())
+            print(out, windows1252ToUtf8(line) + "\n");
+    }
+    if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
+        print(out, notice + "\n");
+    if (record.solution.convergenceWarning)
+        print(out, std::string("\n") + kNonConvergenceNotice);
+    if (options.envelope)
+        printEnvelopeSummary(out, envelope, record.display);
+}
+
+} // namespace
+
+int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
+{
+    // Ctrl+C or a kill while a file is being written leaves no temporary file.
+    removeTemporaryFilesOnInterruption();
+    BatchOptions options;
+    std::string error;
+    if (!parseBatchOptions(argc, argv, options, error)) {
+        print(err, "vendrix run: " + error + "\nTry 'vendrix --help'.\n");
+        return kBatchRefused;
+    }
+    ProjectRecord record;
+    if (!prepareProject(options, record, err))
+        return kBatchRefused;
+    RunOutcome outcome;
+    if (const auto failure = analyse(options, record, outcome))
+        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+
+    bool filesWritten = writeTextFiles(options, record, err);
+    filesWritten &= writeDrawings(options, hooks, record, err);
+    FillingEnvelope envelope;
+    if (options.envelope)
+        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
+    printResults(options, record, outcome, envelope, out);
+    return filesWritten ? kBatchDone : kBatchRefused;
+}
+
+} // namespace vendrix

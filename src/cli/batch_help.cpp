@@ -1,0 +1,302 @@
+#include "cli/batch_help.h"
+
+#include "cli/batch_options.h"
+#include "vendrix_version.h"
+
+#include <string_view>
+
+namespace vendrix {
+
+namespace {
+
+const char *const kRunOrder = "Options of run (applied in this order: open, --set, --save, input "
+                              "checks, run,\n--consolidate, files):";
+const char *const kResultsNote
+    = "Without --json the results are printed in the project's display units.";
+const char *const kExitStatus
+    = "Exit status: 0 done, 2 refused input, file or option, 130 or 143 interrupted\n"
+      "(Ctrl+C or kill; a file being written is removed).";
+
+constexpr size_t kFormColumn = 29; // width of the synopsis column of --help
+constexpr size_t kOptionColumn = 22; // width of the option column
+
+std::string padded(std::string text, size_t width)
+{
+    text += text.size() < width ? std::string(width - text.size(), ' ') : std::string(1, ' ');
+    return text;
+}
+
+// Continuation lines of a description start under its first line.
+std::string indented(std::string_view text, size_t column)
+{
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '\n')
+            out += std::string(column, ' ');
+    }
+    return out;
+}
+
+std::string optionTitle(const OptionHelp &option)
+{
+    return *option.argument ? std::string(option.name) + " " + option.argument : option.name;
+}
+
+std::string usageText()
+{
+    std::string text;
+    bool first = true;
+    for (const CommandForm &form : commandForms()) {
+        std::string line = std::string(first ? "Usage: " : "       ") + form.synopsis;
+        if (line.size() + 1 > 7 + kFormColumn)
+            line += "\n" + std::string(7 + kFormColumn, ' ');
+        else
+            line = padded(line, 7 + kFormColumn);
+        text += line + form.text + "\n";
+        first = false;
+    }
+    text += std::string("\n") + kRunOrder + "\n";
+    for (const OptionHelp &option : batchOptionHelp()) {
+        // A long option stands alone on its line, its description below.
+        const std::string title = optionTitle(option);
+        text += "  "
+            + (title.size() < kOptionColumn ? padded(title, kOptionColumn)
+                                            : title + "\n" + std::string(2 + kOptionColumn, ' '))
+            + indented(option.text, 2 + kOptionColumn) + "\n";
+    }
+    text += std::string("\n") + kResultsNote + "\n" + kExitStatus + "\n";
+    return text;
+}
+
+// Text for man(7): hyphens and backslashes escaped, help's line breaks joined
+// (the formatter fills the lines itself).
+std::string roff(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '-')
+            out += "\\-";
+        else if (c == '\\')
+            out += "\\e";
+        else if (c == '\n')
+            out += !out.empty() && out.back() == '/' ? "" : " ";
+        else
+            out += c;
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\''))
+        out.insert(0, "\\&");
+    return out;
+}
+
+// A synopsis with the command and options in bold and the placeholders in italics.
+std::string roffSynopsis(std::string_view synopsis)
+{
+    std::string out;
+    std::string word;
+    auto flush = [&] {
+        if (word.empty())
+            return;
+        const bool literal = word == "vendrix" || word == "run" || word.rfind("--", 0) == 0;
+        out += (literal ? "\\fB" : "\\fI") + roff(word) + "\\fR";
+        word.clear();
+    };
+    for (char c : synopsis) {
+        if (c == ' ' || c == '[' || c == ']' || c == '|') {
+            flush();
+            out += c;
+        } else {
+            word += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+// Each paragraph in parentheses: one string made of several literals.
+const char *const kDescription[] = {
+    ("Vendrix designs geosynthetic tubes filled with slurry: the equilibrium cross-section of the "
+     "tube on a rigid foundation, its working tension and required strengths, heights, widths, "
+     "areas, storage and pumping pressure, the consolidated shape, quantities and cost, reports "
+     "and drawings."),
+    ("Without arguments, or with a project file, Vendrix opens its window. \"vendrix run\" "
+     "analyses a project without any window and needs no display: it prints the results and "
+     "writes the files its options ask for."),
+    ("Numbers given with --set are in the stored SI units; the files are written in the "
+     "project's display units (metres or feet)."),
+};
+
+const char *const kExamples[][2] = {
+    {"vendrix run examples/dike-tube-in-water.Vdx --json",
+     "Analyse a saved project and print every result as JSON."},
+    {"vendrix run --set circumference=12 --set analysisType=GivenHeight\n"
+     "--set desiredMaxHeight=2.8 --pdf report.pdf --paper letter",
+     "Analyse a 12 m tube for a height of 2.8 m and print the report on Letter paper."},
+    {"vendrix run project.Vdx --consolidate 1 --dxf tube.dxf --csv tube.csv",
+     "Write the consolidated shape (Option 1) as a CAD drawing and as comma-separated "
+     "coordinates."},
+};
+
+// An example command broken over lines as a shell reads it.
+std::string commandLines(std::string_view command)
+{
+    std::string out;
+    size_t start = 0;
+    for (size_t end = command.find('\n'); end != std::string_view::npos;
+         start = end + 1, end = command.find('\n', start))
+        out += roff(command.substr(start, end - start)) + " \\e\n    ";
+    return out + roff(command.substr(start));
+}
+
+void appendSection(std::string &page, const char *title)
+{
+    page += std::string(".SH ") + title + "\n";
+}
+
+void appendOptions(std::string &page)
+{
+    appendSection(page, "OPTIONS");
+    page += ".TP\n.B \\-\\-help\nPrint the usage and the options, then exit.\n";
+    page += ".TP\n.B \\-\\-version\nPrint the version, then exit.\n";
+    page += ".SS \"Options of vendrix run\"\n" + roff(kRunOrder) + "\n";
+    for (const OptionHelp &option : batchOptionHelp()) {
+        page += ".TP\n";
+        if (*option.argument)
+            page += ".BI " + roff(option.name) + " \" " + roff(option.argument) + "\"\n";
+        else
+            page += ".B " + roff(option.name) + "\n";
+        page += roff(option.text) + "\n";
+    }
+    page += ".PP\n" + roff(kResultsNote) + "\n";
+}
+
+void appendClosingSections(std::string &page)
+{
+    appendSection(page, "EXIT STATUS");
+    page += ".TP\n.B 0\nDone.\n.TP\n.B 2\nA refused input, run, option or file: the message "
+            "says which (with \\-\\-json as an \"error\" object on standard output).\n"
+            ".TP\n.B 130, 143\nInterrupted by Ctrl+C or kill; a file being written is removed "
+            "and the file it was to replace is left as it was.\n";
+    appendSection(page, "ENVIRONMENT");
+    page += ".TP\n.B LC_PAPER\nThe paper of the printed report when \\-\\-paper is not given "
+            "(after LC_ALL and before LANG, as for every locale category): Letter in the "
+            "locales that use it, else A4.\n";
+    page += ".TP\n.B QT_QPA_PLATFORM\nThe window system of the desktop program; "
+            "\"vendrix run\" uses \"offscreen\" when it is not set.\n";
+    appendSection(page, "FILES");
+    page += ".TP\n.I *.Vdx\nVendrix project files.\n";
+    page += ".TP\n.I ~/.config/Brune Engineering, Inc. application/Vendrix.conf\nThe recently "
+            "used files of the desktop program.\n";
+    appendSection(page, "EXAMPLES");
+    for (const auto &example : kExamples)
+        page += ".PP\n" + roff(example[1]) + "\n.PP\n.RS\n.EX\n" + commandLines(example[0])
+            + "\n.EE\n.RE\n";
+    appendSection(page, "SEE ALSO");
+    page += "The help pages of the program (F1 in any of its windows).\n";
+}
+
+} // namespace
+
+const std::vector<CommandForm> &commandForms()
+{
+    static const std::vector<CommandForm> forms = {
+        {"vendrix", "open the desktop program"},
+        {"vendrix PROJECT.Vdx", "open that project in the desktop program"},
+        {"vendrix run [PROJECT.Vdx] [options]", "analyse without a window and print the results"},
+        {"vendrix --help", "this text"},
+        {"vendrix --version", "print the version"},
+    };
+    return forms;
+}
+
+const std::vector<OptionHelp> &batchOptionHelp()
+{
+    static const std::vector<OptionHelp> options = {
+        {"--set", "NAME=VALUE",
+         "set a field of the project by its name (repeatable);\n"
+         "numbers in stored SI units (m, kN/m, kPa, kN/m3);\n"
+         "analysisType takes 0/1/2 or GivenStrength/GivenHeight/\n"
+         "GivenPressure; e.g. --set circumference=12",
+         "circumference=12"},
+        {"--save", "FILE.Vdx", "save the project (after --set) before the run", "p.Vdx"},
+        {"--method", "exact|classic",
+         "solution method: exact (default) meets each objective to\n"
+         "the precision of the arithmetic; classic repeats the\n"
+         "fixed-step searches of the earlier program",
+         "classic"},
+        {"--json", "",
+         "print one JSON object: \"solution\" (every result, SI),\n"
+         "\"solver\" (method, passes, zones) and, with --consolidate,\n"
+         "\"consolidation\"; a refused run prints \"error\";\n"
+         "with an envelope option also \"envelope\" (SI: kPa, m,\n"
+         "m2, kN/m): maxSafePressure, heightAtMaxSafePressure,\n"
+         "widthAtMaxSafePressure, areaAtMaxSafePressure,\n"
+         "allowableTension, points; maxSafePressure is null with\n"
+         "a \"reason\" when there is no safe limit",
+         ""},
+        {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},
+        {"--consolidate", "1|2", "estimate the consolidated shape by Option 1 or 2", "1"},
+        {"--results", "FILE.txt", "write the results text file", "r.txt"},
+        {"--xls", "FILE.xls", "write the profile coordinates for a spreadsheet", "s.xls"},
+        {"--csv", "FILE.csv",
+         "write the outline of the shape as comma-separated x, y\n"
+         "in the project's length unit (both halves)",
+         "s.csv"},
+        {"--dxf", "FILE.dxf",
+         "write the cross-section as a CAD drawing at true scale\n"
+         "in the project's length unit (m or ft)",
+         "s.dxf"},
+        {"--quantities", "FILE.txt", "write quantities and cost", "q.txt"},
+        {"--image", "FILE", "draw the cross-section (.png, .bmp or .svg)", "x.png"},
+        {"--sketch", "FILE.png", "draw the input data sketch", "k.png"},
+        {"--size", "WxH",
+         "size of --image, --sketch and --envelope pictures in\n"
+         "pixels (default 628x410; a cross-section below 600x400\n"
+         "is the 600x400 picture scaled down)",
+         "800x600"},
+        {"--pdf", "FILE.pdf", "write the printed report", "r.pdf"},
+        {"--paper", "a4|letter",
+         "paper of --pdf (default: the paper of the locale,\n"
+         "LC_PAPER)",
+         "letter"},
+        {"--envelope", "FILE",
+         "write the filling envelope: the tube solved by the\n"
+         "exact method from 0 to the top of the pressure range,\n"
+         "and the safe limit where the working tension reaches\n"
+         "the allowable working tension;\n"
+         ".csv the table (display units, header with units),\n"
+         ".png/.svg the chart (--size applies), .pdf the field card",
+         "e.csv"},
+        {"--envelope-max-pressure", "KPA",
+         "top of the envelope's range in kPa (default: where the\n"
+         "working tension reaches 1.5 x the allowable); with --json\n"
+         "alone it adds the \"envelope\" object without a file",
+         "40"},
+    };
+    return options;
+}
+
+const char *batchUsage()
+{
+    static const std::string text = usageText();
+    return text.c_str();
+}
+
+std::string manualPage(const std::string &date)
+{
+    std::string page
+        = ".TH VENDRIX 1 \"" + date + "\" \"Vendrix " VENDRIX_VERSION "\" \"User Commands\"\n";
+    appendSection(page, "NAME");
+    page += "vendrix \\- design geosynthetic tubes filled with slurry\n";
+    appendSection(page, "SYNOPSIS");
+    for (const CommandForm &form : commandForms())
+        page += roffSynopsis(form.synopsis) + "\n.br\n";
+    appendSection(page, "DESCRIPTION");
+    for (const char *paragraph : kDescription)
+        page += ".PP\n" + roff(paragraph) + "\n";
+    appendOptions(page);
+    appendClosingSections(page);
+    return page;
+}
+
+} // namespace vendrix
