@@ -13,20 +13,20 @@ namespace {
 constexpr std::size_t kLargestLogoFileBytes = 200u * 1024 * 1024;
 } // namespace
 
-bool DibImage::LoadFromFile(const std::string &path)
+bool DibImage::loadFromFile(const std::string &path)
 {
-    Clear();
+    clear();
     // A FIFO or device named as the logo is refused instead of waited for.
     std::string bytes;
     std::string error;
     if (!readRegularFile(path, bytes, kLargestLogoFileBytes, error))
         return false;
-    return LoadFromBytes(bytes);
+    return loadFromBytes(bytes);
 }
 
-bool DibImage::LoadFromBytes(std::string_view bytes)
+bool DibImage::loadFromBytes(std::string_view bytes)
 {
-    Clear();
+    clear();
     DibPicture picture;
     if (!decodeDib(bytes, picture))
         return false;
@@ -42,7 +42,7 @@ bool DibImage::LoadFromBytes(std::string_view bytes)
     return true;
 }
 
-bool DibImage::Draw(PageCanvas &canvas, double x, double y, double width, double height) const
+bool DibImage::draw(PageCanvas &canvas, double x, double y, double width, double height) const
 {
     if (m_image.isNull())
         return false;
@@ -50,7 +50,7 @@ bool DibImage::Draw(PageCanvas &canvas, double x, double y, double width, double
     return true;
 }
 
-void DibImage::Clear()
+void DibImage::clear()
 {
     m_image = QImage();
     m_colourCount = 0;

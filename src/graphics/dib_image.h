@@ -14,11 +14,11 @@ class DibImage
 {
 public:
     // True when the file was read and decoded; on any failure the image is empty.
-    bool LoadFromFile(const std::string &path);
-    bool LoadFromBytes(std::string_view bytes);
+    bool loadFromFile(const std::string &path);
+    bool loadFromBytes(std::string_view bytes);
     // Stretches the whole image into the rectangle (twips, top-left corner, y up).
-    bool Draw(PageCanvas &canvas, double x, double y, double width, double height) const;
-    void Clear();
+    bool draw(PageCanvas &canvas, double x, double y, double width, double height) const;
+    void clear();
 
     bool isEmpty() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }

@@ -116,7 +116,7 @@ void centreLine(PageCanvas &canvas, double limit)
 
 } // namespace
 
-void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind)
+void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind)
 {
     const TubeInput &in = record.input;
     const TubeSolution &sol = record.solution;

@@ -100,10 +100,10 @@ void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &
         drawInputResultsPage(canvas, record);
         break;
     case 3:
-        DrawCrossSectionPage(canvas, record, 1);
+        drawCrossSectionPage(canvas, record, 1);
         break;
     case 4:
-        DrawCrossSectionPage(canvas, record, record.state.shapeShown);
+        drawCrossSectionPage(canvas, record, record.state.shapeShown);
         break;
     default:
         break;

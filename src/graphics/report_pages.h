@@ -58,7 +58,7 @@ bool paintReport(QPagedPaintDevice &device, const ProjectRecord &record,
 void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record);
 void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record);
 // kind 1: as filled; 2: consolidated Option 1; 3: consolidated Option 2.
-void DrawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind);
+void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind);
 void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const ReportPrintSetup &setup);
 void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
                     const ReportPrintSetup &setup);

@@ -170,8 +170,8 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
     if (info.includeLogo == 1) {
         // A logo that cannot be read leaves the space empty without a message.
         DibImage logo;
-        if (logo.LoadFromFile(info.logoPath))
-            logo.Draw(canvas, 600, -700, 10500, 2100);
+        if (logo.loadFromFile(info.logoPath))
+            logo.draw(canvas, 600, -700, 10500, 2100);
     }
 
     canvas.setFont(200, 600);

@@ -2,7 +2,7 @@
 
 namespace vendrix {
 
-void ResetProject(ProjectRecord &record, const std::string &currentDirectory)
+void resetProject(ProjectRecord &record, const std::string &currentDirectory)
 {
     DisplaySettings &display = record.display;
     display.printBlackWhite = 0;

@@ -153,6 +153,6 @@ struct ProjectRecord
 // Restores the initial values of a new project; keeps englishUnits,
 // currencyUnit, asianPacific and dataDirectory. startDirectory is set to
 // currentDirectory.
-void ResetProject(ProjectRecord &record, const std::string &currentDirectory);
+void resetProject(ProjectRecord &record, const std::string &currentDirectory);
 
 } // namespace vendrix

@@ -66,7 +66,7 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
     record.state.shapeShown = ShapeOption1;
     record.solution.maxHeight = 2;
     record.consolidation.shapeY[5] = 1;
-    ResetProject(record, "/start");
+    resetProject(record, "/start");
     EXPECT_EQ(record.display.englishUnits, 1);
     EXPECT_EQ(record.display.currencyUnit, "\x80");
     EXPECT_EQ(record.display.asianPacific, 1);

@@ -146,7 +146,7 @@ TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
         EXPECT_TRUE(record.info.companyName.empty());
     }
     // A new project: the company fields and the logo come from the files.
-    ResetProject(record, "/tmp");
+    resetProject(record, "/tmp");
     record.state.dataDirectory = dataDirectory.path().toStdString();
     GeneralInformationDialog dialog(record, recorder.services());
     EXPECT_EQ(text(dialog, "companyName"), "Tube Works");

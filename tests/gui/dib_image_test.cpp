@@ -49,7 +49,7 @@ TEST(DibImage, LoadsFromFileAndDrawsStretched)
     std::fclose(f);
 
     DibImage logo;
-    ASSERT_TRUE(logo.LoadFromFile(path));
+    ASSERT_TRUE(logo.loadFromFile(path));
     EXPECT_EQ(logo.image().size(), QSize(2, 1));
 
     // A 2000 by 2000 twips area at 144 dpi: 200 by 200 pixels, true scale 0.1.
@@ -60,7 +60,7 @@ TEST(DibImage, LoadsFromFileAndDrawsStretched)
     {
         QPainter painter(&page);
         PageCanvas canvas(painter, QRectF(0, 0, 1200, 1600));
-        EXPECT_TRUE(logo.Draw(canvas, 1000, -1000, 4000, 1000));
+        EXPECT_TRUE(logo.draw(canvas, 1000, -1000, 4000, 1000));
         const QPointF left = canvas.toDevice(1500, -1500);
         const QPointF right = canvas.toDevice(4500, -1500);
         painter.end();
@@ -72,17 +72,17 @@ TEST(DibImage, LoadsFromFileAndDrawsStretched)
 TEST(DibImage, FailedLoadsLeaveItEmptyAndDrawNothing)
 {
     DibImage logo;
-    EXPECT_FALSE(logo.LoadFromFile("/nonexistent/logo.bmp"));
+    EXPECT_FALSE(logo.loadFromFile("/nonexistent/logo.bmp"));
     EXPECT_TRUE(logo.isEmpty());
-    ASSERT_TRUE(logo.LoadFromBytes(twoPixelBmp()));
+    ASSERT_TRUE(logo.loadFromBytes(twoPixelBmp()));
     std::string bad = twoPixelBmp();
     bad[0] = 'X';
-    EXPECT_FALSE(logo.LoadFromBytes(bad)); // a failed load also drops the old image
+    EXPECT_FALSE(logo.loadFromBytes(bad)); // a failed load also drops the old image
     EXPECT_TRUE(logo.isEmpty());
     QImage page(100, 100, QImage::Format_RGB32);
     QPainter painter(&page);
     PageCanvas canvas(painter, QRectF(0, 0, 100, 100));
-    EXPECT_FALSE(logo.Draw(canvas, 0, 0, 100, 100));
+    EXPECT_FALSE(logo.draw(canvas, 0, 0, 100, 100));
 }
 
 TEST(PageCanvas, TwipsMapAtTrueScaleAndRightAlignByWidth)

@@ -141,7 +141,7 @@ TEST(PrintJob, AvailableOnlyWithValidResults)
 TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
 {
     ProjectRecord r;
-    ResetProject(r, "/tmp");
+    resetProject(r, "/tmp");
     ASSERT_FALSE(RunAnalysis(r).refused);
     r.state.shapeShown = ShapeAsFilled;
     r.info.title = "Printer check";

@@ -29,7 +29,7 @@ constexpr const char *kPrintedOn = "Tue Dec  8 07:01:11 2026";
 ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = false)
 {
     ProjectRecord r;
-    ResetProject(r, "/tmp");
+    resetProject(r, "/tmp");
     r.input.analysisType = type;
     r.input.twoSlurryLayers = twoLayers ? 1 : 0;
     if (!twoLayers)
@@ -425,7 +425,7 @@ TEST(ReportPdf, ScaleBarOfSmallTubesStaysInsideTheFrame)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.circumference);
         ProjectRecord r;
-        ResetProject(r, "/tmp");
+        resetProject(r, "/tmp");
         r.input.circumference = c.circumference;
         r.input.analysisType = AnalysisType::GivenPressure;
         r.input.pumpingPressure = 30;

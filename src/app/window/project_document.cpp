@@ -51,7 +51,7 @@ bool ProjectDocument::newProject()
 {
     if (projectOpen())
         return false;
-    ResetProject(m_record, currentDirectoryText());
+    resetProject(m_record, currentDirectoryText());
     m_record.info.projectPath = kNotSavedYet;
     m_path.clear();
     m_record.state.resultsValid = 0;

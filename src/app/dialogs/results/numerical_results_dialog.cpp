@@ -86,11 +86,11 @@ NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiSe
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
-    ShowNumericalResults();
+    showNumericalResults();
     back->setFocus();
 }
 
-void NumericalResultsDialog::ShowNumericalResults()
+void NumericalResultsDialog::showNumericalResults()
 {
     const auto lines = numericalResultsLines(m_record);
     for (int i = 0; i < kNumericalResultsLines; ++i)

@@ -22,7 +22,7 @@ public:
     QString lineText(int n) const;
 
 private:
-    void ShowNumericalResults();
+    void showNumericalResults();
 
     std::array<QLabel *, 18> m_lines {};
     QLabel *m_notice = nullptr; // solution method and convergence notice
