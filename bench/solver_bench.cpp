@@ -81,7 +81,7 @@ void BM_SolveTubeInitialProject(benchmark::State &state)
     input.method = methodOf(state);
     SolverOutput out;
     for (auto _ : state) {
-        SolveTube(input, out);
+        solveTube(input, out);
         benchmark::DoNotOptimize(out.totalArea);
     }
     reportPasses(state, out.passes, 1);
@@ -98,7 +98,7 @@ void BM_SolveTubeSweep(benchmark::State &state)
     for (auto _ : state) {
         passes = 0;
         for (const SolverInput &input : inputs) {
-            SolveTube(input, out);
+            solveTube(input, out);
             benchmark::DoNotOptimize(out.totalArea);
             passes += out.passes;
             slowest = std::max(slowest, out.passes);
@@ -120,14 +120,14 @@ void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
     SolverInput slowest = inputs.front();
     long most = 0;
     for (const SolverInput &input : inputs) {
-        SolveTube(input, out);
+        solveTube(input, out);
         if (out.passes > most) {
             most = out.passes;
             slowest = input;
         }
     }
     for (auto _ : state) {
-        SolveTube(slowest, out);
+        solveTube(slowest, out);
         benchmark::DoNotOptimize(out.totalArea);
     }
     reportPasses(state, out.passes, 1);
@@ -149,7 +149,7 @@ void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
             in.pumpingPressure = pressure;
             SolverInput input = buildSolverInput(in);
             input.method = methodOf(state);
-            SolveTube(input, out);
+            solveTube(input, out);
             if (out.passes > most) {
                 most = out.passes;
                 slowest = input;
@@ -157,7 +157,7 @@ void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
         }
     }
     for (auto _ : state) {
-        SolveTube(slowest, out);
+        solveTube(slowest, out);
         benchmark::DoNotOptimize(out.totalArea);
     }
     reportPasses(state, out.passes, 1);

@@ -333,7 +333,7 @@ std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &r
     if (auto failure = checkStoredInputs(record);
         failure && failure->errorNumberText != "Error No.302")
         return failure;
-    outcome = RunAnalysis(record, options.method);
+    outcome = runAnalysis(record, options.method);
     if (outcome.refused)
         return RuleFailure {outcome.errorNumberText, outcome.messageText, {}};
     // As in the main menu: a fresh run shows the shape as filled.

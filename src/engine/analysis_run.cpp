@@ -63,7 +63,7 @@ SolverInput buildSolverInput(const TubeInput &input)
     return s;
 }
 
-RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method)
+RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
@@ -99,7 +99,7 @@ RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method)
     SolverInput solverInput = buildSolverInput(input);
     solverInput.method = method;
     SolverOutput out;
-    SolveTube(solverInput, out);
+    solveTube(solverInput, out);
 
     const ReductionFactorProducts rf = reductionFactorProducts(input);
     TubeSolution &s = record.solution;

@@ -27,6 +27,6 @@ SolverInput buildSolverInput(const TubeInput &input);
 // (Error No.108) or a desired height above the ideal diameter (Error No.302)
 // is refused and leaves the record unchanged; otherwise writes
 // record.solution and sets record.state.resultsValid = 1.
-RunOutcome RunAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
+RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 } // namespace vendrix

@@ -677,7 +677,7 @@ void solveTubeClassic(const SolverInput &input, SolverOutput &output)
 
 } // namespace
 
-void SolveTube(const SolverInput &input, SolverOutput &output)
+void solveTube(const SolverInput &input, SolverOutput &output)
 {
     if (input.method == SolutionMethod::Classic)
         solveTubeClassic(input, output);

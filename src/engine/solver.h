@@ -51,7 +51,7 @@ struct SolverOutput
 // input.method. Never allocates, always terminates, and never returns a NaN or
 // an infinity; a result that does not meet the objective carries
 // convergenceWarning = 1.
-void SolveTube(const SolverInput &input, SolverOutput &output);
+void solveTube(const SolverInput &input, SolverOutput &output);
 
 // Starting tension and its step (lb/in) of the given-pressure search, chosen
 // by the circumference (ft) and the target inlet pressure (psi).

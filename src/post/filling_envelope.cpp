@@ -158,7 +158,7 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     record.input = input;
     record.input.analysisType = AnalysisType::GivenPressure;
     record.input.pumpingPressure = pumpingPressure;
-    RunAnalysis(record, SolutionMethod::Exact);
+    runAnalysis(record, SolutionMethod::Exact);
     const TubeSolution &s = record.solution;
     const double rf = reductionFactorProducts(input).circumferential;
     const double allowable = allowableWorkingTension(input);

@@ -35,7 +35,7 @@ TEST(AnalysisRun, RefusesAHeightAboveTheIdealDiameter)
         r.input.desiredMaxHeight = 3.19;
         r.solution.maxHeight = 1.25; // an earlier run's result stays
         r.state.resultsValid = 0;
-        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
         EXPECT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.errorNumberText, "Error No.302");
         EXPECT_EQ(outcome.messageText, c.message);
@@ -65,7 +65,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
         r.display.englishUnits = c.englishUnits;
         r.input.analysisType = AnalysisType::GivenHeight;
         r.input.desiredMaxHeight = c.height;
-        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
         EXPECT_FALSE(outcome.refused);
         EXPECT_TRUE(outcome.messageText.empty());
         EXPECT_GT(outcome.passes, 0);
@@ -74,7 +74,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
     // Only the given-height objective checks the height.
     ProjectRecord r;
     r.input.desiredMaxHeight = 5.0;
-    EXPECT_FALSE(RunAnalysis(r, SolutionMethod::Classic).refused);
+    EXPECT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
 }
 
 TEST(AnalysisRun, SolverInputOfTheInitialProject)
@@ -147,7 +147,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     r.input.rfInstallationDamage = 0.001;
     r.input.rfCreep = 0.01;
     r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
-    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(r.state.resultsValid, 1);
     // The given strength comes back as the required strength, with the
@@ -156,7 +156,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     EXPECT_GT(r.solution.ultimateStrengthAxial, 0);
 
     ProjectRecord plain;
-    RunAnalysis(plain, SolutionMethod::Classic);
+    runAnalysis(plain, SolutionMethod::Classic);
     const TubeSolution &s = plain.solution;
     EXPECT_NEAR(s.ultimateStrengthCircumferential, 100.0, 1e-9);
     EXPECT_GT(s.ultimateStrengthAxial, 0);
@@ -170,7 +170,7 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     ProjectRecord r;
     r.input.ultimateStrength = 2;
     r.solution.totalArea = 99;
-    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
     EXPECT_EQ(r.state.resultsValid, 1);
@@ -184,10 +184,10 @@ TEST(AnalysisRun, CircumferenceNotAboveZeroIsRefused)
     for (double circumference : {0.0, -4.0, std::nan("")}) {
         SCOPED_TRACE(circumference);
         ProjectRecord r;
-        ASSERT_FALSE(RunAnalysis(r).refused);
+        ASSERT_FALSE(runAnalysis(r).refused);
         const TubeSolution before = r.solution;
         r.input.circumference = circumference;
-        const RunOutcome outcome = RunAnalysis(r);
+        const RunOutcome outcome = runAnalysis(r);
         EXPECT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.errorNumberText, "Error No.108");
         EXPECT_NE(outcome.messageText.find("greater than zero"), std::string::npos);

@@ -12,7 +12,7 @@ namespace {
 ProjectRecord solvedInitialProject()
 {
     ProjectRecord record;
-    RunAnalysis(record);
+    runAnalysis(record);
     return record;
 }
 

@@ -66,7 +66,7 @@ SolverOutput checkAgainstReference(const TubeInput &in)
     SolverInput si = buildSolverInput(in);
     si.method = SolutionMethod::Exact;
     SolverOutput o;
-    SolveTube(si, o);
+    solveTube(si, o);
     EXPECT_EQ(o.convergenceWarning, 0);
     if (o.convergenceWarning != 0)
         return o;
@@ -147,7 +147,7 @@ TEST(ExactSolver, MeetsEveryObjectiveAndMatchesTheMembraneEquations)
             in.pumpingPressure = r.value;
             checkAgainstReference(in);
             // The run stores what the solver found, in SI.
-            const RunOutcome outcome = RunAnalysis(record);
+            const RunOutcome outcome = runAnalysis(record);
             EXPECT_FALSE(outcome.refused);
             EXPECT_EQ(record.solution.method, SolutionMethod::Exact);
             EXPECT_EQ(record.solution.convergenceWarning, 0);
@@ -198,13 +198,13 @@ TEST(ExactSolver, InitialProjectWithADesiredHeightOfThreeMetres)
     ProjectRecord record;
     record.input.analysisType = AnalysisType::GivenHeight;
     record.input.desiredMaxHeight = 3.0;
-    RunAnalysis(record);
+    runAnalysis(record);
     EXPECT_EQ(record.solution.convergenceWarning, 0);
     EXPECT_NEAR(record.solution.maxHeight, 3.0, 5e-4);
     EXPECT_NEAR(record.solution.computedCircumference, 10.0, 5e-3);
     // The classic searches, kept as they were, miss this design.
     ProjectRecord classic = record;
-    RunAnalysis(classic, SolutionMethod::Classic);
+    runAnalysis(classic, SolutionMethod::Classic);
     EXPECT_EQ(classic.solution.convergenceWarning, 1);
 }
 
@@ -218,7 +218,7 @@ TEST(ExactSolver, NoShapeWithoutPositiveNetUnitWeight)
         record.input.analysisType = type;
         record.input.slurryUnitWeightUpper = 9.0; // lighter than the water around it
         record.input.fluidHeightLower = 4.0;
-        RunAnalysis(record);
+        runAnalysis(record);
         if (type == AnalysisType::GivenPressure)
             continue; // one slurry (the lower one) for this objective
         EXPECT_EQ(record.solution.convergenceWarning, 1);

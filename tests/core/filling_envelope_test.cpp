@@ -21,7 +21,7 @@ TubeSolution givenPressureRun(const TubeInput &input, double kPa)
     r.input = input;
     r.input.analysisType = AnalysisType::GivenPressure;
     r.input.pumpingPressure = kPa;
-    RunAnalysis(r, SolutionMethod::Exact);
+    runAnalysis(r, SolutionMethod::Exact);
     return r.solution;
 }
 

@@ -282,7 +282,7 @@ TEST(HostileProjects, TransportUnitWeightMustBePositiveAndNormal)
 TEST(HostileProjects, PostProcessingNeverPassesOnANonFiniteValue)
 {
     ProjectRecord record;
-    ASSERT_FALSE(RunAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused);
     computeConsolidationOption1(record);
     EXPECT_FALSE(checkConsolidationResult(record.consolidation).has_value());
     record.consolidation.shapeY[200] = kNaN;

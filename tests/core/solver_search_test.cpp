@@ -108,7 +108,7 @@ TEST(SolverSearch, NoEquilibriumShapeGivesZerosAndTheWarning)
         SCOPED_TRACE(c.name);
         ProjectRecord r;
         c.change(r.input);
-        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
         EXPECT_EQ(outcome.passes, 1);
         EXPECT_EQ(r.state.resultsValid, 1);
         EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -127,7 +127,7 @@ TEST(SolverSearch, GivenPressureLoweringTheTensionToZeroKeepsTheLastCircumferenc
     SolverInput si = buildSolverInput(in);
     si.method = SolutionMethod::Classic;
     SolverOutput out;
-    SolveTube(si, out);
+    solveTube(si, out);
     EXPECT_GT(out.passes, 1);
     EXPECT_LT(out.passes, kPassLimit);
     EXPECT_EQ(out.convergenceWarning, 1);
@@ -140,7 +140,7 @@ TEST(SolverSearch, GivenStrengthTooLowStopsAfterElevenAbandonedPasses)
 {
     ProjectRecord r;
     r.input.ultimateStrength = 2; // far too weak for a 10 m tube
-    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     const TubeSolution &s = r.solution;
     EXPECT_EQ(s.convergenceWarning, 1);
     EXPECT_LT(outcome.passes, 100);
@@ -166,7 +166,7 @@ TEST(SolverSearch, EndlessSearchesStopAtThePassLimit)
         SolverInput si = buildSolverInput(*in);
         si.method = SolutionMethod::Classic;
         SolverOutput out;
-        SolveTube(si, out);
+        solveTube(si, out);
         EXPECT_EQ(out.passes, kPassLimit);
         EXPECT_EQ(out.convergenceWarning, 1);
         for (double v : {out.computedCircumference, out.totalArea, out.maxHeight, out.maxWidth,
@@ -183,7 +183,7 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
     r.input.analysisType = AnalysisType::GivenHeight;
     r.input.twoSlurryLayers = 0;
     r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     EXPECT_LT(outcome.passes, kPassLimit);
     EXPECT_GT(std::fabs(r.solution.computedCircumference - 10.0), 0.1);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -193,13 +193,13 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
 TEST(SolverSearch, SolverStartsFreshOnEveryCall)
 {
     ProjectRecord r;
-    RunAnalysis(r, SolutionMethod::Classic);
+    runAnalysis(r, SolutionMethod::Classic);
     const TubeSolution first = r.solution;
     ProjectRecord other;
     other.input.analysisType = AnalysisType::GivenPressure;
     other.input.circumference = 25;
-    RunAnalysis(other, SolutionMethod::Classic);
-    RunAnalysis(r, SolutionMethod::Classic);
+    runAnalysis(other, SolutionMethod::Classic);
+    runAnalysis(r, SolutionMethod::Classic);
     EXPECT_EQ(r.solution.profileY, first.profileY);
     EXPECT_EQ(r.solution.totalArea, first.totalArea);
 }
@@ -241,7 +241,7 @@ TEST(SolverSearch, ExtremeInputsGiveFiniteResults)
                 ProjectRecord r;
                 r.input.analysisType = static_cast<AnalysisType>(objective);
                 r.input.*f.field = v;
-                const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+                const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
                 EXPECT_TRUE(allFinite(r.solution));
                 EXPECT_LE(outcome.passes, kPassLimit);
                 EXPECT_TRUE(r.solution.convergenceWarning == 0
@@ -276,7 +276,7 @@ TEST(SolverSearch, RandomInputsTerminateWithFiniteResults)
         in.rfInstallationDamage = uniform(0, 3);
         in.transportUnitWeight = uniform(0.5, 20);
         SCOPED_TRACE(n);
-        const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
         if (outcome.refused) // a negative circumference has no ideal diameter
             continue;
         const TubeSolution &s = r.solution;

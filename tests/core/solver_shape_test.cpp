@@ -113,7 +113,7 @@ TEST(SolverShape, AgreesWithTheExactMembraneSolution)
     for (const ShapeCase &c : cases) {
         SCOPED_TRACE(c.name);
         ProjectRecord r = recordFor(c);
-        RunAnalysis(r, SolutionMethod::Classic);
+        runAnalysis(r, SolutionMethod::Classic);
         const TubeSolution &s = r.solution;
         ASSERT_GT(s.computedCircumference, 0);
         const test::MembraneShape exact = test::solveMembrane(modelFor(r), s.computedCircumference);
@@ -152,7 +152,7 @@ TEST(SolverShape, AgreesWithTheExactMembraneSolution)
 TEST(SolverShape, InitialProjectGivenStrength)
 {
     ProjectRecord r;
-    const RunOutcome outcome = RunAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     const TubeSolution &s = r.solution;
     expectConvergedProfile(s, 10.0, 0.005);
     EXPECT_NEAR(s.maxHeight, 2.68, 0.01);
@@ -172,7 +172,7 @@ TEST(SolverShape, OneLayerHasNoUpperSlurryInEveryObjective)
         r.input.analysisType = objective;
         r.input.twoSlurryLayers = 0;
         r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-        RunAnalysis(r, SolutionMethod::Classic);
+        runAnalysis(r, SolutionMethod::Classic);
         EXPECT_GT(r.solution.totalArea, 0);
         EXPECT_EQ(r.solution.areaUpperSlurry, 0.0);
         EXPECT_EQ(r.solution.areaLowerSlurry, r.solution.totalArea);
@@ -183,7 +183,7 @@ TEST(SolverShape, SlurryInterfaceAboveTheCrestLeavesOneLayer)
 {
     ProjectRecord r;
     r.input.slurryHeightLower = 5.0; // above any crest of a 10 m tube
-    RunAnalysis(r, SolutionMethod::Classic);
+    runAnalysis(r, SolutionMethod::Classic);
     EXPECT_EQ(r.solution.convergenceWarning, 0);
     EXPECT_EQ(r.solution.areaUpperSlurry, 0.0);
     EXPECT_EQ(r.solution.areaLowerSlurry, r.solution.totalArea);

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (const auto failure = checkStoredInputs(record);
         failure && failure->errorNumberText != "Error No.302")
         return 0;
-    if (RunAnalysis(record).refused || checkSolutionResult(record.solution))
+    if (runAnalysis(record).refused || checkSolutionResult(record.solution))
         return 0;
     record.state.shapeShown = ShapeAsFilled;
     checkShownResults(record);

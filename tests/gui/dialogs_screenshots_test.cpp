@@ -160,7 +160,7 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
         GeneralInformationDialog dialog(record, services);
         grabTo(dialog, "dialog_general_information.png");
     }
-    ASSERT_FALSE(RunAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused);
     {
         NumericalResultsDialog dialog(record, services);
         grabTo(dialog, "dialog_numerical_results.png");

@@ -24,7 +24,7 @@ namespace {
 ProjectRecord solvedProject()
 {
     ProjectRecord record;
-    EXPECT_FALSE(RunAnalysis(record).refused);
+    EXPECT_FALSE(runAnalysis(record).refused);
     record.state.shapeShown = ShapeAsFilled;
     return record;
 }

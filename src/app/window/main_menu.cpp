@@ -150,7 +150,7 @@ void MainMenu::runAnalysis()
     RunOutcome outcome;
     {
         WaitCursor wait;
-        outcome = RunAnalysis(m_record, solutionMethod);
+        outcome = vendrix::runAnalysis(m_record, solutionMethod);
     }
     if (outcome.refused) {
         if (m_services.conflict)
