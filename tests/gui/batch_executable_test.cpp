@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "program_run_support.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -18,28 +20,8 @@
 
 namespace {
 
-struct Finished
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Finished runProgram(const QString &program, const QStringList &arguments,
-                    const QProcessEnvironment &environment
-                    = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Finished result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.status = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
+using vendrix::test::Finished;
+using vendrix::test::runProgram;
 
 TEST(BatchExecutable, HelpNeedsNoDisplay)
 {

@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "program_run_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,28 +22,8 @@
 
 namespace {
 
-struct Finished
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Finished runProgram(const QString &program, const QStringList &arguments,
-                    const QProcessEnvironment &environment
-                    = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Finished result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.status = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
+using vendrix::test::Finished;
+using vendrix::test::runProgram;
 
 QString sourceFile(const char *path)
 {
@@ -112,12 +94,13 @@ TEST(BatchExports, CadDrawingReadBackByEzdxfSpansTheReportedShape)
                                             + QStringList {"--json", "--profile", "--dxf", dxf});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         double width = 0, height = 0;
-        expectedExtent(QJsonDocument::fromJson(run.out).object(), c.consolidate, width, height);
+        expectedExtent(QJsonDocument::fromJson(run.out.toUtf8()).object(), c.consolidate, width,
+                       height);
         const double unit = c.english ? 3.28084 : 1.0;
 
         const Finished read = runProgram(kPython, {sourceFile("tests/tools/read_dxf.py"), dxf});
         ASSERT_EQ(read.status, 0) << read.err.toStdString();
-        const QJsonObject facts = QJsonDocument::fromJson(read.out).object();
+        const QJsonObject facts = QJsonDocument::fromJson(read.out.toUtf8()).object();
         EXPECT_TRUE(facts["auditErrors"].toArray().isEmpty()) << read.out.toStdString();
         EXPECT_EQ(facts["insunits"].toInt(), c.english ? 2 : 6);
         const QJsonArray layers = facts["layers"].toArray();
@@ -177,7 +160,7 @@ TEST(BatchExports, CsvHoldsTheOutlineInTheProjectsUnit)
             = runProgram(VENDRIX_EXECUTABLE,
                          QStringList {"run"} + c.arguments + QStringList {"--json", "--csv", csv});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
-        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
         const double halfWidth = json["solution"]["maxWidth"].toDouble() / 2 * c.unit;
         const double height = c.rows == 4 ? json["consolidation"]["finalHeight"].toDouble()
                                           : json["solution"]["maxHeight"].toDouble();
@@ -233,7 +216,7 @@ TEST(BatchExports, ReportPaperFromTheOptionOrTheLocale)
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const Finished info = runProgram("pdfinfo", {pdf});
         const QRegularExpression size("Page size:\\s+([0-9.]+) x ([0-9.]+) pts");
-        const QRegularExpressionMatch m = size.match(QString::fromUtf8(info.out));
+        const QRegularExpressionMatch m = size.match(info.out);
         ASSERT_TRUE(m.hasMatch()) << info.out.toStdString();
         const QString rounded = QString("%1 x %2")
                                     .arg(std::lround(m.captured(1).toDouble()))
