@@ -5,6 +5,7 @@
 #include "model/solution_method.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -86,6 +87,13 @@ struct DisplaySettings
     int omitConsolidationPage = 0; // reset by a new project
 };
 
+// How values are shown; everything is stored in SI whatever the choice.
+enum class UnitSystem { SI, English };
+
+// A shape the drawings, reports and printout can show: the tube as filled or
+// the consolidated estimate of Option 1 or 2.
+enum class Shape { AsFilled, Option1, Option2 };
+
 // Which shape the cross-section drawing, reports and printout treat as current.
 enum ShapeShown : int {
     ShapeNone = 0,
@@ -149,6 +157,30 @@ struct ProjectRecord
     TubeSolution solution;
     ConsolidationResult consolidation;
 };
+
+// The shape currently shown; none before a run.
+inline std::optional<Shape> shownShape(const AppState &state)
+{
+    switch (state.shapeShown) {
+    case ShapeAsFilled:
+        return Shape::AsFilled;
+    case ShapeOption1:
+        return Shape::Option1;
+    case ShapeOption2:
+        return Shape::Option2;
+    default:
+        return std::nullopt;
+    }
+}
+
+// True when a consolidated estimate (Option 1 or 2) is the current shape.
+inline bool showsConsolidatedShape(const AppState &state)
+{
+    const std::optional<Shape> shape = shownShape(state);
+    return shape == Shape::Option1 || shape == Shape::Option2;
+}
+
+inline bool isEnglish(const DisplaySettings &display) { return display.englishUnits != 0; }
 
 // Restores the initial values of a new project; keeps englishUnits,
 // currencyUnit, asianPacific and dataDirectory. startDirectory is set to
