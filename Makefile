@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench package format clean
+.PHONY: all deps configure build run test test-asan fuzz bench screenshots package format clean
 
 all: build
 
@@ -45,6 +45,10 @@ package: build
 
 bench: build
 	@./$(BUILD_DIR)/bench/vendrix_bench
+
+# Writes every picture the README shows into docs/screenshots (no display needed).
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tests/vendrix_screenshots docs/screenshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -25,10 +25,7 @@ using vendrix::test::runProgram;
 
 TEST(BatchExecutable, HelpNeedsNoDisplay)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
+    const QProcessEnvironment environment = vendrix::test::withoutDisplay();
     const Finished help = runProgram(VENDRIX_EXECUTABLE, {"--help"}, environment);
     EXPECT_EQ(help.status, 0);
     for (const char *option : {"vendrix run", "--set NAME=VALUE", "--json", "--profile", "--save",
@@ -44,9 +41,7 @@ TEST(BatchExecutable, WritesThePrintedReportWithoutADisplay)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pdf = dir.filePath("report.pdf");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
+    const QProcessEnvironment environment = vendrix::test::withoutDisplay();
     const Finished run = runProgram(
         VENDRIX_EXECUTABLE, {"run", "--set", "title=Harbour groin", "--pdf", pdf}, environment);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
@@ -60,13 +55,9 @@ TEST(BatchExecutable, WritesThePrintedReportWithoutADisplay)
     EXPECT_FALSE(refused.err.isEmpty());
 }
 
-TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
+// PNG and BMP pictures of the cross-section and the sketch in their sizes.
+void expectPicturesInTheirSizes(const QTemporaryDir &dir, const QProcessEnvironment &environment)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
     struct Case
     {
         const char *file;
@@ -95,9 +86,12 @@ TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
                   .status,
               0);
     EXPECT_EQ(QImage(sketch).size(), QSize(584, 366));
+}
 
-    // The picture shows the shape that is current after the run: as filled, or
-    // the consolidated shape once --consolidate computed it.
+// The picture shows the shape that is current after the run: as filled, or
+// the consolidated shape once --consolidate computed it.
+void expectSvgOfTheCurrentShape(const QTemporaryDir &dir, const QProcessEnvironment &environment)
+{
     struct SvgCase
     {
         QStringList extra;
@@ -127,7 +121,15 @@ TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
         EXPECT_TRUE(text.contains(c.shown));
         EXPECT_FALSE(text.contains(c.absent));
     }
+}
 
+TEST(BatchExecutable, WritesCrossSectionPicturesWithoutADisplay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QProcessEnvironment environment = vendrix::test::withoutDisplay();
+    expectPicturesInTheirSizes(dir, environment);
+    expectSvgOfTheCurrentShape(dir, environment);
     for (const QString &bad : {dir.filePath("section.gif"), dir.filePath("missing/a.png")}) {
         const Finished refused = runProgram(VENDRIX_EXECUTABLE, {"run", "--image", bad});
         EXPECT_EQ(refused.status, 2);

@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -81,6 +84,26 @@ inline QString text(QWidget &parent, const char *name)
     return edit ? edit->text() : QString();
 }
 
+// A printer that writes the PDF file `path`, for the dialogs' printer choosers.
+inline std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+// Each named field shows its text: {"circumference=30", ...}.
+inline void expectTexts(QWidget &parent, std::initializer_list<const char *> shown)
+{
+    for (const char *field : shown) {
+        const QString named = QString::fromUtf8(field);
+        const qsizetype equals = named.indexOf('=');
+        EXPECT_EQ(text(parent, named.left(equals).toUtf8().constData()), named.mid(equals + 1))
+            << field;
+    }
+}
+
 inline void typeInto(QWidget &parent, const char *name, const QString &value)
 {
     QLineEdit *edit = child<QLineEdit>(parent, name);
@@ -116,6 +139,18 @@ inline void clickOk(QWidget &dialog)
 }
 
 // Clicks a radio button on its indicator (a click beside a short text misses it).
+// From the first field, Enter moves the focus through the fields in this order.
+inline void expectEnterOrder(QWidget &dialog, std::initializer_list<const char *> order)
+{
+    child(dialog, *order.begin())->setFocus();
+    for (const char *const *expected = order.begin(); expected != order.end(); ++expected) {
+        SCOPED_TRACE(*expected);
+        EXPECT_EQ(focusName(dialog), *expected);
+        if (expected + 1 != order.end())
+            pressEnter(dialog);
+    }
+}
+
 inline void clickRadio(QWidget &dialog, const char *name)
 {
     QWidget *radio = child(dialog, name);

@@ -8,6 +8,7 @@
 #include "graphics/envelope_chart.h"
 #include "graphics/field_card.h"
 #include "graphics/image_export.h"
+#include "program_run_support.h"
 
 #include <QDir>
 #include <QImage>
@@ -137,16 +138,11 @@ TEST(EnvelopeBatchExecutable, WritesChartAndFieldCard)
 {
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
-    auto run = [&](const QStringList &arguments) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(VENDRIX_EXECUTABLE, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
+    auto run = [](const QStringList &arguments) {
+        const test::Finished finished
+            = test::runProgram(VENDRIX_EXECUTABLE, arguments, test::withoutDisplay());
+        EXPECT_EQ(finished.status, 0) << finished.err.toStdString();
+        return finished.out;
     };
     const QString help = run({"--help"});
     for (const char *option : {"--envelope FILE", "--envelope-max-pressure KPA", "maxSafePressure"})
@@ -213,12 +209,7 @@ TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
     RecordingServices recorder;
     FillingEnvelopeDialog dialog(record, recorder.services());
     const QString pdf = directory.filePath("card.pdf");
-    dialog.setPrinterChooser([&](QWidget *) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
+    dialog.setPrinterChooser([&](QWidget *) { return pdfPrinter(pdf); });
     showActive(dialog);
     recorder.nextFileName = directory.filePath("table");
     click(dialog, "saveTable");
@@ -233,44 +224,6 @@ TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
     click(dialog, "printFieldCard");
     EXPECT_TRUE(pdfText(pdf).contains("14.38 [kPa]"));
     EXPECT_TRUE(recorder.shown.empty());
-}
-
-} // namespace
-} // namespace vendrix
-
-namespace vendrix {
-namespace {
-
-// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the window
-// and the field card (A4 at 100 dots per inch) are saved as PNG files.
-TEST(FillingEnvelopeScreenshots, WindowAndFieldCard)
-{
-    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
-    ProjectRecord record;
-    record.info.title = "Harbour dike, cell 3";
-    record.info.projectNumber = "2026-114";
-    record.info.stationNumber = "0+450";
-    RecordingServices recorder;
-    FillingEnvelopeDialog dialog(record, recorder.services());
-    dialog.show();
-    QApplication::processEvents();
-    const QPixmap window = dialog.grab();
-    EXPECT_FALSE(window.isNull());
-
-    QImage card(827, 1169, QImage::Format_RGB32);
-    card.setDotsPerMeterX(3937);
-    card.setDotsPerMeterY(3937);
-    card.fill(Qt::white);
-    {
-        QPainter painter(&card);
-        drawFieldCard(painter, QRectF(0, 0, card.width(), card.height()), dialog.cardRecord(),
-                      dialog.envelope(), "Tue Dec  8 14:00:00 2026");
-    }
-    if (!directory.isEmpty()) {
-        QDir().mkpath(directory);
-        EXPECT_TRUE(window.save(directory + "/filling_envelope_window.png"));
-        EXPECT_TRUE(card.save(directory + "/field_card.png"));
-    }
 }
 
 } // namespace

@@ -15,8 +15,11 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 using namespace vendrix;
+using vendrix::test::child;
 using vendrix::test::RecordingServices;
 
 namespace {
@@ -50,11 +53,24 @@ std::string fileBytes(const QString &path)
     return bytes;
 }
 
-template<typename T> T *child(QWidget &parent, const char *name)
+// Cancelled file dialogs write nothing; unwritable places are reported with
+// the error icon. The folder keeps the two files written before.
+void expectCancelledAndUnwritableWriteNothing(
+    QWidget &dialog, RecordingServices &recorder, const QTemporaryDir &dir,
+    std::initializer_list<std::pair<const char *, const char *>> buttonsAndFiles)
 {
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    recorder.nextFileName.clear();
+    for (const auto &[button, file] : buttonsAndFiles)
+        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    EXPECT_TRUE(recorder.shown.empty());
+    for (const auto &[button, file] : buttonsAndFiles) {
+        recorder.nextFileName = dir.filePath(QString("missing/") + file);
+        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+    ASSERT_EQ(recorder.shown.size(), buttonsAndFiles.size());
+    for (const auto &shown : recorder.shown)
+        EXPECT_TRUE(shown.errorIcon) << shown.messageText;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
 
 } // namespace
@@ -173,18 +189,8 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
     EXPECT_EQ(std::count(xls.begin(), xls.end(), '\n'), 2 + 722);
     EXPECT_TRUE(recorder.shown.empty());
 
-    // Cancelled dialogs write nothing; unwritable places are reported.
-    recorder.nextFileName.clear();
-    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
-    EXPECT_TRUE(recorder.shown.empty());
-    recorder.nextFileName = dir.filePath("missing/section.bmp");
-    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
-    recorder.nextFileName = dir.filePath("missing/shape.xls");
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
-    ASSERT_EQ(recorder.shown.size(), 2u);
-    EXPECT_TRUE(recorder.shown[0].errorIcon);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    expectCancelledAndUnwritableWriteNothing(
+        dialog, recorder, dir, {{"BITMAP_FILE", "section.bmp"}, {"exportToExcel", "shape.xls"}});
 }
 
 TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
@@ -214,18 +220,8 @@ TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
     EXPECT_NE(dxf.find("TUBE_AS_FILLED"), std::string::npos);
     EXPECT_TRUE(recorder.shown.empty());
 
-    // Cancelled dialogs write nothing; unwritable places are reported.
-    recorder.nextFileName.clear();
-    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
-    EXPECT_TRUE(recorder.shown.empty());
-    recorder.nextFileName = dir.filePath("missing/shape.csv");
-    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
-    recorder.nextFileName = dir.filePath("missing/shape.dxf");
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
-    ASSERT_EQ(recorder.shown.size(), 2u);
-    EXPECT_TRUE(recorder.shown[1].errorIcon);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    expectCancelledAndUnwritableWriteNothing(
+        dialog, recorder, dir, {{"saveAsCsv", "shape.csv"}, {"exportToCad", "shape.dxf"}});
 }
 
 TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
@@ -256,51 +252,4 @@ TEST(GraphicalResults, CannotBeShrunkBelowTheStandardDrawingArea)
     QApplication::processEvents();
     EXPECT_GE(dialog.view()->width(), 628);
     EXPECT_GE(dialog.view()->height(), 410);
-}
-
-// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the
-// cross-section in each state and the window are saved as PNG files.
-TEST(GraphicalResultsScreenshots, EachShapeAndMode)
-{
-    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
-    struct Shot
-    {
-        const char *file;
-        int shape;
-        int blackWhite;
-        int warning;
-    };
-    const Shot shots[] = {
-        {"cross-section-as-filled.png", ShapeAsFilled, 0, 0},
-        {"cross-section-option1.png", ShapeOption1, 0, 0},
-        {"cross-section-option2.png", ShapeOption2, 0, 0},
-        {"cross-section-bw.png", ShapeAsFilled, 1, 0},
-        {"cross-section-not-converged.png", ShapeAsFilled, 0, 1},
-    };
-    for (const Shot &shot : shots) {
-        SCOPED_TRACE(shot.file);
-        ProjectRecord record = solvedProject();
-        record.input.consolidatedUnitWeight = 14;
-        if (shot.shape == ShapeOption1)
-            computeConsolidationOption1(record);
-        if (shot.shape == ShapeOption2)
-            computeConsolidationOption2(record);
-        record.state.shapeShown = shot.shape;
-        record.display.screenBlackWhite = shot.blackWhite;
-        record.solution.convergenceWarning = shot.warning;
-        RecordingServices recorder;
-        const UiServices services = recorder.services();
-        GraphicalResultsWindow dialog(record, services);
-        dialog.show();
-        QApplication::processEvents();
-        const QPixmap window = dialog.grab();
-        EXPECT_FALSE(window.isNull());
-        if (directory.isEmpty())
-            continue;
-        QDir().mkpath(directory);
-        EXPECT_TRUE(dialog.view()->picture().save(directory + "/" + shot.file));
-        if (shot.shape == ShapeAsFilled && shot.blackWhite == 0 && shot.warning == 0) {
-            EXPECT_TRUE(window.save(directory + "/dialog_graphical_results.png"));
-        }
-    }
 }

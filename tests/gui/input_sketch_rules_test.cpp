@@ -5,8 +5,7 @@
 #include "app/window/desktop_hooks.h"
 #include "app/window/input_display.h"
 #include "app/window/main_window.h"
-#include "graphics/image_export.h"
-#include "graphics/input_sketch_drawing.h"
+#include "input_sketch_support.h"
 #include "shell_test_support.h"
 
 #include <QDir>
@@ -17,19 +16,9 @@
 #include <cmath>
 
 using namespace vendrix;
+using namespace vendrix::test;
 
 namespace {
-
-constexpr int kW = 584;
-constexpr int kH = 366;
-const QColor kSky(47, 177, 255);
-const QColor kPaleBlue(204, 236, 255);
-
-QImage sketch(const ProjectRecord &record, QSize size = QSize(kW, kH))
-{
-    return renderDrawing(
-        [&record](QPainter &p, const QRectF &target) { drawInputSketch(p, target, record); }, size);
-}
 
 bool dark(const QImage &image, int x, int y)
 {
@@ -179,27 +168,6 @@ TEST(InputSketchRules, MainWindowRepaintsTheDisplayWhenTheInputMenuCloses)
     record.state.projectOpen = 0;
 }
 
-// With VENDRIX_SCREENSHOT_DIR set: the sketch with one slurry and without
-// outside water, beside the three types of analysis.
-TEST(InputSketchRules, ScreenshotsOfTheVariants)
-{
-    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
-    ProjectRecord oneLayer;
-    oneLayer.input.slurryUnitWeightUpper = oneLayer.input.slurryUnitWeightLower;
-    ProjectRecord noWater;
-    noWater.input.analysisType = AnalysisType::GivenHeight;
-    noWater.input.fluidHeightLower = 0;
-    const std::pair<const ProjectRecord *, const char *> shots[]
-        = {{&oneLayer, "sketch-one-layer.png"}, {&noWater, "sketch-no-water.png"}};
-    for (const auto &[record, file] : shots) {
-        const QImage image = sketch(*record);
-        EXPECT_FALSE(image.isNull());
-        if (!directory.isEmpty()) {
-            EXPECT_TRUE(image.save(directory + "/" + file)) << file;
-        }
-    }
-}
-
 TEST(InputSketchRules, OutlineHasNoKinksOrBumps)
 {
     const auto &outline = schematicOutline();
@@ -218,8 +186,8 @@ TEST(InputSketchRules, OutlineHasNoKinksOrBumps)
         }
         if (i >= 2 && i != 359 && i != 360) {
             const QPointF before = outline[i - 1] - outline[i - 2];
-            double turn = std::fabs(std::atan2(step.y(), step.x())
-                                    - std::atan2(before.y(), before.x()));
+            double turn
+                = std::fabs(std::atan2(step.y(), step.x()) - std::atan2(before.y(), before.x()));
             turn = std::min(turn, 2 * M_PI - turn);
             if (turn > largestTurn) {
                 largestTurn = turn;

@@ -1,8 +1,7 @@
 // The input display: the fixed tube outline, what is drawn for which input,
 // the labels in display units and the window that repaints from the record.
 #include "app/window/input_display.h"
-#include "graphics/image_export.h"
-#include "graphics/input_sketch_drawing.h"
+#include "input_sketch_support.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -13,22 +12,9 @@
 #include <cmath>
 
 using namespace vendrix;
+using namespace vendrix::test;
 
 namespace {
-
-constexpr int kW = 584;
-constexpr int kH = 366;
-const QColor kSky(47, 177, 255);
-const QColor kPaleBlue(204, 236, 255);
-const QColor kAmber(255, 204, 51);
-const QColor kPaleYellow(255, 234, 168);
-
-QImage sketch(const ProjectRecord &record)
-{
-    return renderDrawing(
-        [&record](QPainter &p, const QRectF &target) { drawInputSketch(p, target, record); },
-        QSize(kW, kH));
-}
 
 QColor at(const QImage &image, double x, double y)
 {
@@ -68,6 +54,12 @@ TEST(InputSketch, OutlinePassesThroughItsFixedPointsSmoothly)
     EXPECT_NEAR(highest, 19.847, 1e-9);
 }
 
+// The heights and unit weights the sketch depends on.
+constexpr double TubeInput::*kSketchInputs[]
+    = {&TubeInput::fluidHeightLower,      &TubeInput::fluidUnitWeightLower,
+       &TubeInput::fluidUnitWeightUpper,  &TubeInput::slurryHeightLower,
+       &TubeInput::slurryUnitWeightLower, &TubeInput::slurryUnitWeightUpper};
+
 TEST(InputSketch, WhatIsDrawnFollowsTheInput)
 {
     struct Case
@@ -96,12 +88,10 @@ TEST(InputSketch, WhatIsDrawnFollowsTheInput)
         ProjectRecord record;
         TubeInput &in = record.input;
         in.analysisType = c.type;
-        in.fluidHeightLower = c.fluidHeight;
-        in.fluidUnitWeightLower = c.fluidLower;
-        in.fluidUnitWeightUpper = c.fluidUpper;
-        in.slurryHeightLower = c.slurryHeight;
-        in.slurryUnitWeightLower = c.slurryLower;
-        in.slurryUnitWeightUpper = c.slurryUpper;
+        const double inputs[] = {c.fluidHeight,  c.fluidLower,  c.fluidUpper,
+                                 c.slurryHeight, c.slurryLower, c.slurryUpper};
+        for (std::size_t i = 0; i < std::size(kSketchInputs); ++i)
+            in.*kSketchInputs[i] = inputs[i];
         const SketchContent content = sketchContent(in, kH);
         EXPECT_EQ(content.fluidDrawn, c.fluidDrawn);
         EXPECT_EQ(content.fluidDrawn && content.fluidToTop, c.fluidDrawn && c.fluidToTop);
@@ -178,25 +168,4 @@ TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
     EXPECT_NE(before, after);
     EXPECT_EQ(after.pixelColor(after.width() - 3, 5), kSky);
     EXPECT_TRUE(window.findChild<QLabel *>("dialogTag")->isVisible());
-}
-
-// Pictures for the documentation: with VENDRIX_SCREENSHOT_DIR set, the sketch
-// for each type of analysis.
-TEST(InputSketchScreenshots, EachTypeOfAnalysis)
-{
-    const QString directory = QString::fromLocal8Bit(qgetenv("VENDRIX_SCREENSHOT_DIR"));
-    const std::pair<AnalysisType, const char *> shots[] = {
-        {AnalysisType::GivenStrength, "sketch-given-strength.png"},
-        {AnalysisType::GivenHeight, "sketch-given-height.png"},
-        {AnalysisType::GivenPressure, "sketch-given-pressure.png"},
-    };
-    for (const auto &[type, file] : shots) {
-        ProjectRecord record;
-        record.input.analysisType = type;
-        const QImage image = sketch(record);
-        EXPECT_FALSE(image.isNull());
-        if (!directory.isEmpty()) {
-            EXPECT_TRUE(image.save(directory + "/" + file)) << file;
-        }
-    }
 }

@@ -16,6 +16,17 @@ struct Finished
     QString err;
 };
 
+// The environment of this process without a display (neither X11 nor
+// Wayland) and without a chosen platform.
+inline QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    return environment;
+}
+
 inline Finished runProgram(const QString &program, const QStringList &arguments,
                            const QProcessEnvironment &environment
                            = QProcessEnvironment::systemEnvironment())

@@ -3,6 +3,7 @@
 #include "graphics/report_pdf.h"
 #include "model/c_format.h"
 #include "model/project_record.h"
+#include "report_project.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,28 +29,7 @@ constexpr const char *kPrintedOn = "Tue Dec  8 07:01:11 2026";
 
 ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = false)
 {
-    ProjectRecord r;
-    resetProject(r, "/tmp");
-    r.input.analysisType = type;
-    r.input.twoSlurryLayers = twoLayers ? 1 : 0;
-    if (!twoLayers)
-        r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-    r.display.englishUnits = english ? 1 : 0;
-    r.info.title = "Harbour basin dewatering";
-    r.info.projectNumber = "2026-117";
-    r.info.projectNumberSuffix = "B";
-    r.info.client = "Port Works Ltd.";
-    r.info.designer = "A. Engineer";
-    r.info.dateTime = "12/08/2026 07:00";
-    r.info.companyName = "Example Geotechnics";
-    r.info.companyStreet1 = "1 Quay Road";
-    r.info.companyCity = "Harbourtown";
-    r.info.companyState = "ST";
-    r.info.companyZip = "12345";
-    r.info.companyPhone = "555-0100";
-    r.info.companyFax = "555-0101";
-    r.info.companyEmail = "office@example.com";
-    r.info.projectPath = "/home/user/projects/harbour.gtb";
+    ProjectRecord r = test::reportProject(type, twoLayers, english);
     const RunOutcome outcome = runAnalysis(r);
     EXPECT_FALSE(outcome.refused);
     r.state.shapeShown = ShapeAsFilled;
@@ -217,6 +197,36 @@ TEST(ReportPdf, PageCountsHeaderAndFooterOnEveryPage)
     EXPECT_FALSE(contains(pdf.pageTexts[1], "CONSOLIDATED TUBE:"));
 }
 
+namespace {
+
+// Labels every objective prints on the input-and-results page, with their values.
+void expectCommonInputAndResults(const std::string &p2, const ProjectRecord &r)
+{
+    const TubeSolution &s = r.solution;
+    const std::pair<const char *, std::string> values[] = {
+        {"Circumference of tube,   [m]", "10.0"},
+        {"Hout-L,   [m]", "2.0"},
+        {"installation damage,  RFid", "1.30"},
+        {"durability,  RFd", "1.00"},
+        {"creep,  RFc", "1.50"},
+        {"axial (longitudial) direction", "2.00"},
+        {"circumferential direction", "2.00"},
+        {"Maximum height of tube,  H  [m]", formatC("%.1f", s.maxHeight)},
+        {"Maximum width of tube,  W  [m]", formatC("%.1f", s.maxWidth)},
+        {"Ratio    H / W", formatC("%.3f", s.maxHeight / s.maxWidth)},
+        {"Net pumping pressure within tube at inlet,   [kPa]", formatC("%.1f", s.inletPressure)},
+    };
+    for (const auto &[label, value] : values)
+        EXPECT_EQ(valueAfter(p2, label), value) << label;
+    for (const char *label :
+         {"Tensial force at WORKING conditions,   [kN/m]", "Required ULTIMATE strength,   [kN/m]",
+          "Geosynthetic in CIRCUMFERENTIAL direction:", "Geosynthetic in AXIAL direction:",
+          "(max. width is at height", "Width of base of tube resting on foundation soil,   [m]"})
+        EXPECT_TRUE(contains(p2, label)) << label;
+}
+
+} // namespace
+
 TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
 {
     struct Row
@@ -260,35 +270,11 @@ TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
             EXPECT_TRUE(contains(p2, s)) << s << "\n" << p2;
         for (const std::string &s : row.absent)
             EXPECT_FALSE(contains(p2, s)) << s;
-        // Labels common to every objective, with their values.
-        EXPECT_EQ(valueAfter(p2, "Circumference of tube,   [m]"), "10.0");
-        EXPECT_EQ(valueAfter(p2, "Hout-L,   [m]"), "2.0");
-        EXPECT_EQ(valueAfter(p2, "installation damage,  RFid"), "1.30");
-        EXPECT_EQ(valueAfter(p2, "durability,  RFd"), "1.00");
-        EXPECT_EQ(valueAfter(p2, "creep,  RFc"), "1.50");
-        EXPECT_EQ(valueAfter(p2, "axial (longitudial) direction"), "2.00");
-        EXPECT_EQ(valueAfter(p2, "circumferential direction"), "2.00");
-        EXPECT_EQ(valueAfter(p2, "Maximum height of tube,  H  [m]"),
-                  formatC("%.1f", r.solution.maxHeight));
-        EXPECT_EQ(valueAfter(p2, "Maximum width of tube,  W  [m]"),
-                  formatC("%.1f", r.solution.maxWidth));
-        EXPECT_EQ(valueAfter(p2, "Ratio    H / W"),
-                  formatC("%.3f", r.solution.maxHeight / r.solution.maxWidth));
-        EXPECT_EQ(valueAfter(p2, "Net pumping pressure within tube at inlet,   [kPa]"),
-                  formatC("%.1f", r.solution.inletPressure));
-        EXPECT_TRUE(contains(p2, "Tensial force at WORKING conditions,   [kN/m]"));
-        EXPECT_TRUE(contains(p2, "Required ULTIMATE strength,   [kN/m]"));
-        EXPECT_TRUE(contains(p2, "Geosynthetic in CIRCUMFERENTIAL direction:"));
-        EXPECT_TRUE(contains(p2, "Geosynthetic in AXIAL direction:"));
-        EXPECT_TRUE(contains(p2, "(max. width is at height"));
-        EXPECT_TRUE(contains(p2, "Width of base of tube resting on foundation soil,   [m]"));
+        expectCommonInputAndResults(p2, r);
         // Title page identification.
-        const std::string &p1 = pdf.pageTexts[0];
-        EXPECT_TRUE(contains(p1, "PROJECT IDENTIFICATION"));
-        EXPECT_TRUE(contains(p1, "2026-117 -- B"));
-        EXPECT_TRUE(contains(p1, "Port Works Ltd."));
-        EXPECT_TRUE(contains(p1, "Harbourtown, ST  12345"));
-        EXPECT_TRUE(contains(p1, "E-Mail :"));
+        for (const char *text : {"PROJECT IDENTIFICATION", "2026-117 -- B", "Port Works Ltd.",
+                                 "Harbourtown, ST  12345", "E-Mail :"})
+            EXPECT_TRUE(contains(pdf.pageTexts[0], text)) << text;
     }
 }
 
@@ -540,49 +526,6 @@ TEST(ReportPdf, UnwritableTargetIsReported)
 
 // Writes the page images of the README when VENDRIX_WRITE_REPORT_IMAGES names a
 // folder: the PDF of a two-layer project with its consolidation page.
-TEST(ReportPdf, WritesReportForPageImages)
-{
-    const char *folder = std::getenv("VENDRIX_WRITE_REPORT_IMAGES");
-    if (!folder)
-        GTEST_SKIP() << "set VENDRIX_WRITE_REPORT_IMAGES to a folder";
-    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
-    r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
-                         "on the prepared platform next to the eastern basin; two layers of "
-                         "slurry, outside water up to two metres.";
-    r.state.shapeShown = ShapeOption2;
-    r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
-    r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
-    if (const char *logo = std::getenv("VENDRIX_REPORT_LOGO")) {
-        r.info.logoPath = logo;
-        r.info.includeLogo = 1;
-    }
-    std::string error;
-    for (const auto &[name, paper] :
-         {std::pair {"a4", QPageSize::A4}, std::pair {"letter", QPageSize::Letter}}) {
-        const std::string path = std::string(folder) + "/report-" + name + ".pdf";
-        EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
-    }
-    ProjectRecord full = r;
-    full.info.description.clear();
-    for (int i = 0; i < 60; ++i)
-        full.info.description += "word" + std::to_string(i % 10) + "xxxx ";
-    full.info.projectPath = "/" + std::string(120, 'p');
-    full.info.companyStreet2 = "Building 4, Second Floor";
-    EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
-                               QPageSize(QPageSize::Letter), kPrintedOn, error));
-    // A small tube, drawn at a large scale: its scale bar is a short one.
-    ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
-    small.input.circumference = 7;
-    small.input.pumpingPressure = 30;
-    EXPECT_FALSE(runAnalysis(small).refused);
-    EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
-                               QPageSize(QPageSize::A4), kPrintedOn, error));
-    r.display.printBlackWhite = 1;
-    r.solution.convergenceWarning = 1;
-    EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
-                               kPrintedOn, error));
-}
-
 // Page 2 names the exact method under the results and carries the notice of
 // a missed objective.
 TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
