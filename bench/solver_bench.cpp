@@ -111,11 +111,9 @@ void BM_SolveTubeSweep(benchmark::State &state)
 }
 BENCHMARK(BM_SolveTubeSweep)->Apply(objectivesAndMethods)->Unit(benchmark::kMillisecond);
 
-// The sweep's tube that needs the most passes, solved on its own.
-void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
+// The input that needs the most passes.
+SolverInput slowestOf(const std::vector<SolverInput> &inputs)
 {
-    const std::vector<SolverInput> inputs
-        = realisticSweep(static_cast<AnalysisType>(state.range(0)), methodOf(state));
     SolverOutput out;
     SolverInput slowest = inputs.front();
     long most = 0;
@@ -126,11 +124,26 @@ void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
             slowest = input;
         }
     }
+    return slowest;
+}
+
+// Times one input solved again and again.
+void solveRepeatedly(benchmark::State &state, const SolverInput &input)
+{
+    SolverOutput out;
     for (auto _ : state) {
-        solveTube(slowest, out);
+        solveTube(input, out);
         benchmark::DoNotOptimize(out.totalArea);
     }
     reportPasses(state, out.passes, 1);
+}
+
+// The sweep's tube that needs the most passes, solved on its own.
+void BM_SolveTubeSlowestOfSweep(benchmark::State &state)
+{
+    solveRepeatedly(
+        state,
+        slowestOf(realisticSweep(static_cast<AnalysisType>(state.range(0)), methodOf(state))));
 }
 BENCHMARK(BM_SolveTubeSlowestOfSweep)->Apply(objectivesAndMethods)->Unit(benchmark::kMillisecond);
 
@@ -138,29 +151,19 @@ BENCHMARK(BM_SolveTubeSlowestOfSweep)->Apply(objectivesAndMethods)->Unit(benchma
 // by 1 m) and pumping pressure (0-60 kPa by 1 kPa).
 void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
 {
-    SolverOutput out;
-    SolverInput slowest;
-    long most = 0;
+    std::vector<SolverInput> grid;
     for (int circumference = 3; circumference <= 60; ++circumference) {
         for (int pressure = 0; pressure <= 60; ++pressure) {
             TubeInput in;
             in.analysisType = AnalysisType::GivenPressure;
             in.circumference = circumference;
             in.pumpingPressure = pressure;
-            SolverInput input = buildSolverInput(in);
-            input.method = methodOf(state);
-            solveTube(input, out);
-            if (out.passes > most) {
-                most = out.passes;
-                slowest = input;
-            }
+            grid.push_back(buildSolverInput(in));
+            grid.back().method = methodOf(state);
         }
     }
-    for (auto _ : state) {
-        solveTube(slowest, out);
-        benchmark::DoNotOptimize(out.totalArea);
-    }
-    reportPasses(state, out.passes, 1);
+    const SolverInput slowest = slowestOf(grid);
+    solveRepeatedly(state, slowest);
     state.counters["circumference_m"] = slowest.circumference / 3.28084;
     state.counters["pressure_kPa"] = (slowest.inletPressure - 0.04) / 0.145;
 }

@@ -1,4 +1,5 @@
 // The comma-separated outline and the CAD drawing of the cross-section.
+#include "batch_test_support.h"
 #include "cli/batch_command.h"
 #include "report/cross_section_dxf.h"
 #include "report/dxf_writer.h"
@@ -254,41 +255,21 @@ TEST(DxfWriter, TextsStayOnOneLineAndAnEmptyDrawingHasFiniteExtents)
 namespace vendrix {
 namespace {
 
-int runBatch(std::vector<std::string> args, std::string &errors)
-{
-    args.insert(args.begin(), "run");
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
-    const int status
-        = runBatchCommand(static_cast<int>(argv.size()), argv.data(), BatchHooks {}, out, err);
-    std::rewind(err);
-    char buffer[4096] = {};
-    errors.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, err));
-    std::fclose(out);
-    std::fclose(err);
-    return status;
-}
-
 TEST(BatchExports, FilesThatCannotBeWrittenAreReportedWithStatusTwo)
 {
     const std::filesystem::path dir
         = std::filesystem::temp_directory_path() / ("vendrix-exports-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::string errors;
-    EXPECT_EQ(
-        runBatch({"--csv", (dir / "a.csv").string(), "--dxf", (dir / "a.dxf").string()}, errors), 0)
-        << errors;
+    const test::BatchResult written
+        = test::runBatch({"--csv", (dir / "a.csv").string(), "--dxf", (dir / "a.dxf").string()});
+    EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_TRUE(std::filesystem::exists(dir / "a.csv"));
     EXPECT_TRUE(std::filesystem::exists(dir / "a.dxf"));
-    EXPECT_EQ(runBatch({"--csv", (dir / "missing/a.csv").string(), "--dxf",
-                        (dir / "missing/a.dxf").string()},
-                       errors),
-              2);
-    EXPECT_NE(errors.find("cannot write the CSV file"), std::string::npos) << errors;
-    EXPECT_NE(errors.find("cannot write the CAD drawing"), std::string::npos) << errors;
+    const test::BatchResult refused = test::runBatch(
+        {"--csv", (dir / "missing/a.csv").string(), "--dxf", (dir / "missing/a.dxf").string()});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("cannot write the CSV file"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("cannot write the CAD drawing"), std::string::npos) << refused.err;
     std::filesystem::remove_all(dir);
 }
 

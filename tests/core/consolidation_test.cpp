@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace vendrix {
 namespace {
@@ -103,31 +104,26 @@ TEST(Consolidation, ChecksInTheirOrder)
 {
     struct Case
     {
-        int english;
-        int asian;
-        double gs;
-        double shownFill;
-        const char *number;
-        const char *focus;
-        const char *message;
+        int english, asian;
+        double gs, shownFill;
+        const char *number, *focus;
+        std::string message;
+    };
+    const auto tooLight = [](const char *starting) {
+        return std::string("Final saturated unit weight of slurry should not be smaller than\n"
+                           "that of starting slurry unit weight (")
+            + starting + ").\n\nPlease correcet";
     };
     const Case cases[] = {
-        {0, 0, 1.0, 12.0, nullptr, nullptr, nullptr},
+        {0, 0, 1.0, 12.0, nullptr, nullptr, ""},
         {0, 0, 0.999, 12.0, "Error No.402", "specificGravitySolids",
          "Specific gravity of solids, Gs, cannot be smaller than 1.0.\n\nPlease correcet"},
         {0, 0, 0.5, 11.9999, "Error No.401", "consolidatedUnitWeight",
-         "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
-         "slurry unit weight (12.000 kN/m \xB3).\n\nPlease correcet"},
-        {0, 1, 2.7, 11, "Error No.401", "consolidatedUnitWeight",
-         "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
-         "slurry unit weight (12.000 kN/m^3).\n\nPlease correcet"},
-        {1, 0, 2.7, 76, "Error No.401", "consolidatedUnitWeight",
-         "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
-         "slurry unit weight (76.388 lb/ft \xB3).\n\nPlease correcet"},
-        {1, 1, 2.7, 76, "Error No.401", "consolidatedUnitWeight",
-         "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
-         "slurry unit weight (76.388 lb/ft^3).\n\nPlease correcet"},
-        {1, 0, 2.7, 12 * 6.365627, nullptr, nullptr, nullptr},
+         tooLight("12.000 kN/m \xB3")},
+        {0, 1, 2.7, 11, "Error No.401", "consolidatedUnitWeight", tooLight("12.000 kN/m^3")},
+        {1, 0, 2.7, 76, "Error No.401", "consolidatedUnitWeight", tooLight("76.388 lb/ft \xB3")},
+        {1, 1, 2.7, 76, "Error No.401", "consolidatedUnitWeight", tooLight("76.388 lb/ft^3")},
+        {1, 0, 2.7, 12 * 6.365627, nullptr, nullptr, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.gs);

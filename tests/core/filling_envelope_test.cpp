@@ -67,13 +67,14 @@ TEST(FillingEnvelope, CurvesRiseAndFallAsPhysicsSays)
             const EnvelopePoint &b = e.points[i];
             SCOPED_TRACE(b.pumpingPressure);
             ASSERT_GT(b.pumpingPressure, a.pumpingPressure);
-            EXPECT_GE(b.maxHeight, a.maxHeight);
-            EXPECT_GE(b.area, a.area);
-            EXPECT_GE(b.workingTension, a.workingTension);
-            EXPECT_GE(b.ultimateStrengthCircumferential, a.ultimateStrengthCircumferential);
+            for (double EnvelopePoint::*grows :
+                 {&EnvelopePoint::maxHeight, &EnvelopePoint::area, &EnvelopePoint::workingTension,
+                  &EnvelopePoint::ultimateStrengthCircumferential})
+                EXPECT_GE(b.*grows, a.*grows);
             // A fixed circumference rounds up: the tube gets narrower as it grows taller.
-            EXPECT_LE(b.maxWidth, a.maxWidth);
-            EXPECT_LE(b.baseWidth, a.baseWidth);
+            for (double EnvelopePoint::*shrinks :
+                 {&EnvelopePoint::maxWidth, &EnvelopePoint::baseWidth})
+                EXPECT_LE(b.*shrinks, a.*shrinks);
             EXPECT_EQ(b.convergenceWarning, 0);
         }
     }

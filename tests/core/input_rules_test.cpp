@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace vendrix {
 namespace {
@@ -28,21 +29,25 @@ void expectFailure(const std::optional<RuleFailure> &failure, const char *number
     EXPECT_EQ(failure->focusField, focus);
 }
 
-TEST(InputRules, SlurryDataRulesInOrder)
+struct SlurryCase
 {
-    struct Case
-    {
-        const char *name;
-        SlurryShownValues shown;
-        const char *number; // nullptr = accepted
-        const char *focus;
-    };
-    auto with = [](auto change) {
-        SlurryShownValues v = initialSlurry();
-        change(v);
-        return v;
-    };
-    const Case cases[] = {
+    const char *name;
+    SlurryShownValues shown;
+    const char *number, *focus; // no number: accepted
+};
+
+// The initial values with one change.
+template<typename Change> SlurryShownValues with(Change change)
+{
+    SlurryShownValues v = initialSlurry();
+    change(v);
+    return v;
+}
+
+// The slurry rules in the order they are checked, each with its focus field.
+std::vector<SlurryCase> slurryCases()
+{
+    return {
         {"initial values", initialSlurry(), nullptr, ""},
         {"negative circumference", with([](auto &v) { v.circumference = -4; }), "Error No.108",
          "circumference"},
@@ -93,7 +98,10 @@ TEST(InputRules, SlurryDataRulesInOrder)
          }),
          nullptr, ""},
     };
-    for (const Case &c : cases) {
+}
+TEST(InputRules, SlurryDataRulesInOrder)
+{
+    for (const SlurryCase &c : slurryCases()) {
         SCOPED_TRACE(c.name);
         const auto failure = checkSlurryData(c.shown, kTransportUnitWeightInitial, {});
         if (!c.number)
@@ -176,8 +184,7 @@ TEST(InputRules, TypeOfAnalysisAppliesOnlyTheSelectedObjective)
     {
         const char *name;
         AnalysisShownValues shown;
-        const char *number; // nullptr = accepted
-        const char *focus;
+        const char *number, *focus; // no number: accepted
     };
     using enum AnalysisType;
     const Case cases[] = {

@@ -39,74 +39,72 @@ void expectLines(const Lines &actual, const Lines &expected)
         EXPECT_EQ(actual[n], expected[n]) << "line " << n + 1;
 }
 
+struct Summary
+{
+    const char *name;
+    int englishUnits, asianPacific;
+    AnalysisType objective;
+    int twoLayers, shapeShown;
+    Lines expected;
+};
+
+// The whole summary for each unit system, objective and shape.
+const Summary kSummaries[] = {
+    {"SI, Western, given strength, two layers, as filled",
+     0,
+     0,
+     AnalysisType::GivenStrength,
+     1,
+     ShapeAsFilled,
+     {"Results correspond to a circumference of tube of 10.0 [m] and",
+      "ULTIMATE geosynthetic strength of 100 [kN/m].",
+      "Tensial force at WORKING conditions = 26 [kN/m]", "Required ULTIMATE strength = 100 [kN/m]",
+      "Tensial force at WORKING conditions = 15 [kN/m]", "Required ULTIMATE strength = 59 [kN/m]",
+      "Maximum height of tube,  H = 2.7 [m]", "Maximum width of tube,  W = 3.5 [m]",
+      "(max. width is at height 1.2 [m] from base)", "Ratio    H / W  = 0.768",
+      "Width of base of tube resting on foundation soil = 1.1 [m]",
+      "Cross-sectional area of lower layer of slurry = 2.9 [m \xB2]",
+      "Cross-sectional area of upper layer of slurry = 4.8 [m \xB2]",
+      "Total storage capacity of tube per unit length = 7.7 [m \xB3/m]",
+      "Net pumping pressure within tube at inlet = 11.7 [kPa]", "", "", ""}},
+    {"English, Asian Pacific, given height, one layer, Option 2",
+     1,
+     1,
+     AnalysisType::GivenHeight,
+     0,
+     ShapeOption2,
+     {"Results correspond to a circumference of tube of 32.7 [ft] and",
+      "maximum tube height of 8.8 [ft].", "Tensial force at WORKING conditions = 1757 [lb/ft]",
+      "Required ULTIMATE strength = 6852 [lb/ft]",
+      "Tensial force at WORKING conditions = 1029 [lb/ft]",
+      "Required ULTIMATE strength = 4013 [lb/ft]", "Maximum height of tube,  H = 8.8 [ft]",
+      "Maximum width of tube,  W = 11.4 [ft]", "(max. width is at height 4.0 [ft] from base)",
+      "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 3.7 [ft]",
+      "Cross-sectional area of layer of slurry = 31.0 [ft^2]", "",
+      "Total storage capacity of tube per unit length = 82.5 [ft^3/ft]",
+      "Net pumping pressure within tube at inlet = 1.7 [psi]",
+      "Unit weight of consolidated (saturated) fill = 76.4 [lb/ft^3]",
+      "Consolidated cross-section area = 70.0 [ft^2]", "Final height,  H = 6.9 [ft]"}},
+    {"SI, Western, given pressure, Option 1",
+     0,
+     0,
+     AnalysisType::GivenPressure,
+     1,
+     ShapeOption1,
+     {"Results correspond to a circumference of tube of 10.0 [m] and",
+      "pumping pressure of 11.7 [kPa].", "Tensial force at WORKING conditions = 26 [kN/m]",
+      "Required ULTIMATE strength = 100 [kN/m]", "Tensial force at WORKING conditions = 15 [kN/m]",
+      "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
+      "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
+      "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
+      "Cross-sectional area of slurry = 7.7 [m \xB2]", "", "",
+      "Net pumping pressure within tube at inlet = 11.7 [kPa]",
+      "Unit weight of consolidated (saturated) fill = 12.0 [kN/m \xB3]",
+      "Consolidated cross-section area = 6.5 [m \xB2]", "Final height,  H = 2.1 [m]"}},
+};
 TEST(NumericalResults, WholeSummaries)
 {
-    struct Case
-    {
-        const char *name;
-        int englishUnits;
-        int asianPacific;
-        AnalysisType objective;
-        int twoLayers;
-        int shapeShown;
-        Lines expected;
-    };
-    const Case cases[] = {
-        {"SI, Western, given strength, two layers, as filled",
-         0,
-         0,
-         AnalysisType::GivenStrength,
-         1,
-         ShapeAsFilled,
-         {"Results correspond to a circumference of tube of 10.0 [m] and",
-          "ULTIMATE geosynthetic strength of 100 [kN/m].",
-          "Tensial force at WORKING conditions = 26 [kN/m]",
-          "Required ULTIMATE strength = 100 [kN/m]",
-          "Tensial force at WORKING conditions = 15 [kN/m]",
-          "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
-          "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
-          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
-          "Cross-sectional area of lower layer of slurry = 2.9 [m \xB2]",
-          "Cross-sectional area of upper layer of slurry = 4.8 [m \xB2]",
-          "Total storage capacity of tube per unit length = 7.7 [m \xB3/m]",
-          "Net pumping pressure within tube at inlet = 11.7 [kPa]", "", "", ""}},
-        {"English, Asian Pacific, given height, one layer, Option 2",
-         1,
-         1,
-         AnalysisType::GivenHeight,
-         0,
-         ShapeOption2,
-         {"Results correspond to a circumference of tube of 32.7 [ft] and",
-          "maximum tube height of 8.8 [ft].", "Tensial force at WORKING conditions = 1757 [lb/ft]",
-          "Required ULTIMATE strength = 6852 [lb/ft]",
-          "Tensial force at WORKING conditions = 1029 [lb/ft]",
-          "Required ULTIMATE strength = 4013 [lb/ft]", "Maximum height of tube,  H = 8.8 [ft]",
-          "Maximum width of tube,  W = 11.4 [ft]", "(max. width is at height 4.0 [ft] from base)",
-          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 3.7 [ft]",
-          "Cross-sectional area of layer of slurry = 31.0 [ft^2]", "",
-          "Total storage capacity of tube per unit length = 82.5 [ft^3/ft]",
-          "Net pumping pressure within tube at inlet = 1.7 [psi]",
-          "Unit weight of consolidated (saturated) fill = 76.4 [lb/ft^3]",
-          "Consolidated cross-section area = 70.0 [ft^2]", "Final height,  H = 6.9 [ft]"}},
-        {"SI, Western, given pressure, Option 1",
-         0,
-         0,
-         AnalysisType::GivenPressure,
-         1,
-         ShapeOption1,
-         {"Results correspond to a circumference of tube of 10.0 [m] and",
-          "pumping pressure of 11.7 [kPa].", "Tensial force at WORKING conditions = 26 [kN/m]",
-          "Required ULTIMATE strength = 100 [kN/m]",
-          "Tensial force at WORKING conditions = 15 [kN/m]",
-          "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
-          "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
-          "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
-          "Cross-sectional area of slurry = 7.7 [m \xB2]", "", "",
-          "Net pumping pressure within tube at inlet = 11.7 [kPa]",
-          "Unit weight of consolidated (saturated) fill = 12.0 [kN/m \xB3]",
-          "Consolidated cross-section area = 6.5 [m \xB2]", "Final height,  H = 2.1 [m]"}},
-    };
-    for (const Case &c : cases) {
+    for (const Summary &c : kSummaries) {
         SCOPED_TRACE(c.name);
         ProjectRecord r = recordWithResults();
         r.display.englishUnits = c.englishUnits;

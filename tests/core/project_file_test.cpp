@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -112,58 +113,99 @@ std::string bits(double value)
     return std::to_string(raw);
 }
 
-// Every saved field, by name, doubles by their bits.
-std::vector<std::string> savedFields(const ProjectRecord &r)
+// The saved texts, flags and reals of a record, each in file order.
+std::array<std::string *, 21> textFields(ProjectRecord &r)
 {
-    const TubeInput &in = r.input;
-    const ProjectInfo &info = r.info;
-    const DisplaySettings &d = r.display;
-    return {"englishUnits=" + std::to_string(d.englishUnits),
-            "currencyUnit=" + d.currencyUnit,
-            "printBlackWhite=" + std::to_string(d.printBlackWhite),
-            "asianPacific=" + std::to_string(d.asianPacific),
-            "dateTime=" + info.dateTime,
-            "description=" + info.description,
-            "designer=" + info.designer,
-            "projectNumber=" + info.projectNumber,
-            "title=" + info.title,
-            "client=" + info.client,
-            "companyName=" + info.companyName,
-            "companyState=" + info.companyState,
-            "companyStreet1=" + info.companyStreet1,
-            "companyStreet2=" + info.companyStreet2,
-            "companyCity=" + info.companyCity,
-            "companyZip=" + info.companyZip,
-            "projectNumberSuffix=" + info.projectNumberSuffix,
-            "companyEmail=" + info.companyEmail,
-            "companyFax=" + info.companyFax,
-            "companyPhone=" + info.companyPhone,
-            "stationNumber=" + info.stationNumber,
-            "logoPath=" + info.logoPath,
-            "includeLogo=" + std::to_string(info.includeLogo),
-            "circumference=" + bits(in.circumference),
-            "twoSlurryLayers=" + std::to_string(in.twoSlurryLayers),
-            "slurryUnitWeightLower=" + bits(in.slurryUnitWeightLower),
-            "slurryUnitWeightUpper=" + bits(in.slurryUnitWeightUpper),
-            "fluidUnitWeightLower=" + bits(in.fluidUnitWeightLower),
-            "fluidUnitWeightUpper=" + bits(in.fluidUnitWeightUpper),
-            "slurryHeightLower=" + bits(in.slurryHeightLower),
-            "fluidHeightLower=" + bits(in.fluidHeightLower),
-            "rfInstallationDamage=" + bits(in.rfInstallationDamage),
-            "rfDurability=" + bits(in.rfDurability),
-            "rfCreep=" + bits(in.rfCreep),
-            "rfSeamCircumferential=" + bits(in.rfSeamCircumferential),
-            "rfSeamAxial=" + bits(in.rfSeamAxial),
-            "analysisType=" + std::to_string(static_cast<int>(in.analysisType)),
-            "ultimateStrength=" + bits(in.ultimateStrength),
-            "desiredMaxHeight=" + bits(in.desiredMaxHeight),
-            "pumpingPressure=" + bits(in.pumpingPressure),
-            "transportUnitWeight=" + bits(in.transportUnitWeight),
-            "specificGravitySolids=" + bits(in.specificGravitySolids),
-            "consolidatedUnitWeight=" + bits(in.consolidatedUnitWeight),
-            "costPerUnitArea=" + in.costPerUnitArea,
-            "quantityRemarks=" + in.quantityRemarks,
-            "tubeLength=" + bits(in.tubeLength)};
+    return {&r.display.currencyUnit, &r.info.dateTime,
+            &r.info.description,     &r.info.designer,
+            &r.info.projectNumber,   &r.info.title,
+            &r.info.client,          &r.info.companyName,
+            &r.info.companyState,    &r.info.companyStreet1,
+            &r.info.companyStreet2,  &r.info.companyCity,
+            &r.info.companyZip,      &r.info.projectNumberSuffix,
+            &r.info.companyEmail,    &r.info.companyFax,
+            &r.info.companyPhone,    &r.info.stationNumber,
+            &r.info.logoPath,        &r.input.costPerUnitArea,
+            &r.input.quantityRemarks};
+}
+
+std::array<int *, 5> flagFields(ProjectRecord &r)
+{
+    return {&r.display.englishUnits, &r.display.printBlackWhite, &r.info.includeLogo,
+            &r.display.asianPacific, &r.input.twoSlurryLayers};
+}
+
+std::array<double *, 19> realFields(ProjectRecord &r)
+{
+    TubeInput &in = r.input;
+    return {&in.circumference,
+            &in.slurryUnitWeightLower,
+            &in.slurryUnitWeightUpper,
+            &in.fluidUnitWeightLower,
+            &in.fluidUnitWeightUpper,
+            &in.slurryHeightLower,
+            &in.fluidHeightLower,
+            &in.rfInstallationDamage,
+            &in.rfDurability,
+            &in.rfCreep,
+            &in.rfSeamCircumferential,
+            &in.rfSeamAxial,
+            &in.ultimateStrength,
+            &in.desiredMaxHeight,
+            &in.pumpingPressure,
+            &in.transportUnitWeight,
+            &in.specificGravitySolids,
+            &in.consolidatedUnitWeight,
+            &in.tubeLength};
+}
+
+// Names for the failure messages, in the order of the lists above.
+constexpr const char *kTextNames[] = {"currencyUnit",   "dateTime",
+                                      "description",    "designer",
+                                      "projectNumber",  "title",
+                                      "client",         "companyName",
+                                      "companyState",   "companyStreet1",
+                                      "companyStreet2", "companyCity",
+                                      "companyZip",     "projectNumberSuffix",
+                                      "companyEmail",   "companyFax",
+                                      "companyPhone",   "stationNumber",
+                                      "logoPath",       "costPerUnitArea",
+                                      "quantityRemarks"};
+constexpr const char *kFlagNames[]
+    = {"englishUnits", "printBlackWhite", "includeLogo", "asianPacific", "twoSlurryLayers"};
+constexpr const char *kRealNames[] = {"circumference",
+                                      "slurryUnitWeightLower",
+                                      "slurryUnitWeightUpper",
+                                      "fluidUnitWeightLower",
+                                      "fluidUnitWeightUpper",
+                                      "slurryHeightLower",
+                                      "fluidHeightLower",
+                                      "rfInstallationDamage",
+                                      "rfDurability",
+                                      "rfCreep",
+                                      "rfSeamCircumferential",
+                                      "rfSeamAxial",
+                                      "ultimateStrength",
+                                      "desiredMaxHeight",
+                                      "pumpingPressure",
+                                      "transportUnitWeight",
+                                      "specificGravitySolids",
+                                      "consolidatedUnitWeight",
+                                      "tubeLength"};
+
+// Every saved field, by name, doubles by their bits.
+std::vector<std::string> savedFields(const ProjectRecord &record)
+{
+    ProjectRecord r = record;
+    std::vector<std::string> fields;
+    for (std::size_t i = 0; i < std::size(kTextNames); ++i)
+        fields.push_back(std::string(kTextNames[i]) + "=" + *textFields(r)[i]);
+    for (std::size_t i = 0; i < std::size(kFlagNames); ++i)
+        fields.push_back(std::string(kFlagNames[i]) + "=" + std::to_string(*flagFields(r)[i]));
+    for (std::size_t i = 0; i < std::size(kRealNames); ++i)
+        fields.push_back(std::string(kRealNames[i]) + "=" + bits(*realFields(r)[i]));
+    fields.push_back("analysisType=" + std::to_string(static_cast<int>(r.input.analysisType)));
+    return fields;
 }
 
 // The saved fields and the fields the file must never touch.
@@ -207,29 +249,11 @@ public:
     ProjectRecord record()
     {
         ProjectRecord r;
-        for (std::string *s : {&r.display.currencyUnit, &r.info.dateTime,
-                               &r.info.description,     &r.info.designer,
-                               &r.info.projectNumber,   &r.info.title,
-                               &r.info.client,          &r.info.companyName,
-                               &r.info.companyState,    &r.info.companyStreet1,
-                               &r.info.companyStreet2,  &r.info.companyCity,
-                               &r.info.companyZip,      &r.info.projectNumberSuffix,
-                               &r.info.companyEmail,    &r.info.companyFax,
-                               &r.info.companyPhone,    &r.info.stationNumber,
-                               &r.info.logoPath,        &r.input.costPerUnitArea,
-                               &r.input.quantityRemarks})
+        for (std::string *s : textFields(r))
             *s = text();
-        for (int *i : {&r.display.englishUnits, &r.display.printBlackWhite, &r.info.includeLogo,
-                       &r.display.asianPacific, &r.input.twoSlurryLayers})
+        for (int *i : flagFields(r))
             *i = integer();
-        for (double *d :
-             {&r.input.circumference, &r.input.slurryUnitWeightLower,
-              &r.input.slurryUnitWeightUpper, &r.input.fluidUnitWeightLower,
-              &r.input.fluidUnitWeightUpper, &r.input.slurryHeightLower, &r.input.fluidHeightLower,
-              &r.input.rfInstallationDamage, &r.input.rfDurability, &r.input.rfCreep,
-              &r.input.rfSeamCircumferential, &r.input.rfSeamAxial, &r.input.ultimateStrength,
-              &r.input.desiredMaxHeight, &r.input.pumpingPressure, &r.input.transportUnitWeight,
-              &r.input.specificGravitySolids, &r.input.consolidatedUnitWeight, &r.input.tubeLength})
+        for (double *d : realFields(r))
             *d = real();
         r.input.analysisType = static_cast<AnalysisType>(m_random() % 3);
         return r;
@@ -275,39 +299,11 @@ TEST(ProjectFile, EveryFieldHasItsPlaceInTheFile)
     // order cannot go unnoticed.
     ProjectRecord r;
     FileValues v;
-    std::string *texts[] = {&r.display.currencyUnit, &r.info.dateTime,
-                            &r.info.description,     &r.info.designer,
-                            &r.info.projectNumber,   &r.info.title,
-                            &r.info.client,          &r.info.companyName,
-                            &r.info.companyState,    &r.info.companyStreet1,
-                            &r.info.companyStreet2,  &r.info.companyCity,
-                            &r.info.companyZip,      &r.info.projectNumberSuffix,
-                            &r.info.companyEmail,    &r.info.companyFax,
-                            &r.info.companyPhone,    &r.info.stationNumber,
-                            &r.info.logoPath,        &r.input.costPerUnitArea,
-                            &r.input.quantityRemarks};
-    for (std::size_t i = 0; i < std::size(texts); ++i)
+    const auto texts = textFields(r);
+    for (std::size_t i = 0; i < texts.size(); ++i)
         *texts[i] = v.texts[i] = "text " + std::to_string(i);
-    double *reals[] = {&r.input.circumference,
-                       &r.input.slurryUnitWeightLower,
-                       &r.input.slurryUnitWeightUpper,
-                       &r.input.fluidUnitWeightLower,
-                       &r.input.fluidUnitWeightUpper,
-                       &r.input.slurryHeightLower,
-                       &r.input.fluidHeightLower,
-                       &r.input.rfInstallationDamage,
-                       &r.input.rfDurability,
-                       &r.input.rfCreep,
-                       &r.input.rfSeamCircumferential,
-                       &r.input.rfSeamAxial,
-                       &r.input.ultimateStrength,
-                       &r.input.desiredMaxHeight,
-                       &r.input.pumpingPressure,
-                       &r.input.transportUnitWeight,
-                       &r.input.specificGravitySolids,
-                       &r.input.consolidatedUnitWeight,
-                       &r.input.tubeLength};
-    for (std::size_t i = 0; i < std::size(reals); ++i)
+    const auto reals = realFields(r);
+    for (std::size_t i = 0; i < reals.size(); ++i)
         *reals[i] = v.reals[i] = 100.5 + static_cast<double>(i);
     r.display.englishUnits = v.englishUnits = 1;
     r.display.printBlackWhite = v.printBlackWhite = 2;

@@ -68,12 +68,8 @@ TEST(Quantities, TextFileForEachUnitVariant)
 {
     struct Case
     {
-        int english;
-        int asian;
-        int shape;
-        const char *unitLine;
-        const char *q1;
-        const char *storage;
+        int english, asian, shape;
+        const char *unitLine, *q1, *storage;
     };
     const Case cases[] = {
         {0, 0, ShapeOption2, "        m\xB2 / m                 m           [$]/ m\xB2        [$]",

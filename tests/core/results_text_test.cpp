@@ -86,11 +86,9 @@ bool hasLineStartingWith(const std::string &text, const std::string &prefix)
 
 const std::string kSectionEnd = "  \r\n\r\n\r\n\r\n";
 
-TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
+// The title page with its four credit lines, up to the section end.
+void expectTitlePage(const std::string &text)
 {
-    ProjectRecord record = solvedRecord();
-    record.state.shapeShown = ShapeOption1;
-    const std::string text = resultsText(record);
 
     const std::string title
         = crLf({"    TITLE PAGE  ",
@@ -109,7 +107,14 @@ TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
     const size_t inputStart = text.find("    INPUT DATA\r\n");
     ASSERT_NE(inputStart, std::string::npos);
     EXPECT_EQ(text.substr(inputStart - kSectionEnd.size(), kSectionEnd.size()), kSectionEnd);
+}
 
+// Everything from the input data on, for two layers, a given strength and the
+// tube consolidated by Option 1.
+void expectInputResultsAndConsolidatedTube(const std::string &text)
+{
+    const size_t inputStart = text.find("    INPUT DATA\r\n");
+    ASSERT_NE(inputStart, std::string::npos);
     const std::string rest
         = crLf({"    INPUT DATA", "  ================", " ",
                 "Circumference of tube                                10.00 [m]",
@@ -156,6 +161,15 @@ TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
                 "Final height,  H                                       1.8 [m]"})
         + kSectionEnd;
     EXPECT_EQ(text.substr(inputStart), rest);
+}
+
+TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
+{
+    ProjectRecord record = solvedRecord();
+    record.state.shapeShown = ShapeOption1;
+    const std::string text = resultsText(record);
+    expectTitlePage(text);
+    expectInputResultsAndConsolidatedTube(text);
 }
 
 TEST(ResultsText, OneLayerGivenPressureEnglishAsianPacific)

@@ -11,13 +11,14 @@ namespace {
 
 TEST(Units, RoundToThousandths)
 {
-    struct Case {
+    struct Case
+    {
         double in;
         double out;
     };
     const Case cases[] = {
-        {2.34567, 2.346}, {2.3444, 2.344}, {-1.2344, -1.233}, {0.0004, 0.0}, {0.0005, 0.001},
-        {10.0, 10.0},
+        {2.34567, 2.346}, {2.3444, 2.344}, {-1.2344, -1.233},
+        {0.0004, 0.0},    {0.0005, 0.001}, {10.0, 10.0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.in);
@@ -55,11 +56,10 @@ TEST(Units, ConsolidatedUnitWeightDefault)
 TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
 {
     ProjectRecord record;
-    record.display.englishUnits = 1;
-    record.display.currencyUnit = "\x80";
-    record.display.asianPacific = 1;
-    record.display.printBlackWhite = 1;
-    record.display.omitConsolidationPage = 1;
+    DisplaySettings &display = record.display;
+    display.englishUnits = display.asianPacific = display.printBlackWhite = 1;
+    display.omitConsolidationPage = 1;
+    display.currencyUnit = "\x80";
     record.input.circumference = 30;
     record.info.companyName = "Acme";
     record.state.dataDirectory = "/data";
