@@ -63,17 +63,11 @@ TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)
 {
     GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
-    const char *order[] = {
-        "title",         "projectNumber", "projectNumberSuffix", "client",         "designer",
-        "stationNumber", "companyName",   "companyStreet1",      "companyStreet2", "companyCity",
-        "companyState",  "companyZip",    "companyPhone",        "companyFax",     "companyEmail",
-        "description",   "title"};
-    child(dialog, "title")->setFocus();
-    for (const char *expected : order) {
-        SCOPED_TRACE(expected);
-        EXPECT_EQ(focusName(dialog), expected);
-        pressEnter(dialog);
-    }
+    expectEnterOrder(dialog,
+                     {"title", "projectNumber", "projectNumberSuffix", "client", "designer",
+                      "stationNumber", "companyName", "companyStreet1", "companyStreet2",
+                      "companyCity", "companyState", "companyZip", "companyPhone", "companyFax",
+                      "companyEmail", "description", "title"});
     EXPECT_TRUE(dialog.isVisible());
     // Ctrl+Enter breaks the line inside the description.
     child(dialog, "description")->setFocus();
@@ -149,9 +143,9 @@ TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
     resetProject(record, "/tmp");
     record.state.dataDirectory = dataDirectory.path().toStdString();
     GeneralInformationDialog dialog(record, recorder.services());
-    EXPECT_EQ(text(dialog, "companyName"), "Tube Works");
-    EXPECT_EQ(text(dialog, "companyStreet1"), "1 Dike Road");
-    EXPECT_EQ(text(dialog, "companyEmail"), "office@example.com");
+    expectTexts(dialog,
+                {"companyName=Tube Works", "companyStreet1=1 Dike Road",
+                 "companyEmail=office@example.com"});
     EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp");
     EXPECT_TRUE(record.info.companyName.empty()); // only on OK
     EXPECT_TRUE(recorder.shown.empty());

@@ -129,11 +129,7 @@ TEST(UnitsDialog, EnterOrderAndStoredChoices)
     UnitsDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_FALSE(child(dialog, "dialogTag")->isVisible());
-    child(dialog, "englishUnits_0")->setFocus();
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "currencyUnit");
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "englishUnits_1");
+    expectEnterOrder(dialog, {"englishUnits_0", "currencyUnit", "englishUnits_1"});
     pressEnter(dialog); // no successor: nothing happens
     EXPECT_EQ(focusName(dialog), "englishUnits_1");
     EXPECT_TRUE(dialog.isVisible());
@@ -174,14 +170,9 @@ TEST(ReductionFactorsDialog, EnterOrderRuleAndDefault)
     RecordingServices recorder;
     ReductionFactorsDialog dialog(record, recorder.services());
     showActive(dialog);
-    const char *order[] = {"rfInstallationDamage", "rfDurability",          "rfCreep",
-                           "rfSeamAxial",          "rfSeamCircumferential", "rfInstallationDamage"};
-    child(dialog, "rfInstallationDamage")->setFocus();
-    for (const char *expected : order) {
-        SCOPED_TRACE(expected);
-        EXPECT_EQ(focusName(dialog), expected);
-        pressEnter(dialog);
-    }
+    expectEnterOrder(dialog,
+                     {"rfInstallationDamage", "rfDurability", "rfCreep", "rfSeamAxial",
+                      "rfSeamCircumferential", "rfInstallationDamage"});
 
     typeInto(dialog, "rfDurability", "0.9");
     typeInto(dialog, "rfCreep", "0.8");
@@ -195,9 +186,7 @@ TEST(ReductionFactorsDialog, EnterOrderRuleAndDefault)
 
     typeInto(dialog, "rfSeamAxial", "3");
     click(dialog, "default");
-    EXPECT_EQ(text(dialog, "rfDurability"), "1");
-    EXPECT_EQ(text(dialog, "rfCreep"), "1.5");
-    EXPECT_EQ(text(dialog, "rfSeamAxial"), "2");
+    expectTexts(dialog, {"rfDurability=1", "rfCreep=1.5", "rfSeamAxial=2"});
     typeInto(dialog, "rfSeamAxial", "2.5");
     clickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -248,11 +237,7 @@ TEST(AnalysisTypeDialog, EnterGoesFromObjectiveToValueAndBack)
     RecordingServices recorder;
     AnalysisTypeDialog dialog(record, recorder.services());
     showActive(dialog);
-    child(dialog, "analysisType_0")->setFocus();
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "ultimateStrength");
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "analysisType_0");
+    expectEnterOrder(dialog, {"analysisType_0", "ultimateStrength", "analysisType_0"});
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -352,46 +337,32 @@ TEST(ConflictMessage, DefaultServicesShowItModally)
     EXPECT_EQ(seenNumber, "Error No.302");
 }
 
+namespace {
+
+template<typename D> std::unique_ptr<InputDialog> inputDialog(ProjectRecord &r, const UiServices &s)
+{
+    return std::make_unique<D>(r, s);
+}
+
+} // namespace
+
 // Every input dialog: OK pressed while a field has the focus does nothing;
 // "&Default" (where present) followed by Cancel leaves the record as it was.
-
 TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
 {
-    using Factory
-        = std::function<std::unique_ptr<InputDialog>(ProjectRecord &, const UiServices &)>;
     struct Case
     {
         const char *name;
-        Factory make;
+        std::unique_ptr<InputDialog> (*make)(ProjectRecord &, const UiServices &);
         const char *field;
     };
     const Case cases[] = {
-        {"units",
-         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<UnitsDialog>(r, s); },
-         "currencyUnit"},
-        {"general information",
-         [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<GeneralInformationDialog>(r, s);
-         },
-         "designer"},
-        {"slurry",
-         [](ProjectRecord &r, const UiServices &s) { return std::make_unique<SlurryDialog>(r, s); },
-         "circumference"},
-        {"unit weight",
-         [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<UnitWeightDialog>(r, s);
-         },
-         "transportUnitWeight"},
-        {"reduction factors",
-         [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<ReductionFactorsDialog>(r, s);
-         },
-         "rfCreep"},
-        {"type of analysis",
-         [](ProjectRecord &r, const UiServices &s) {
-             return std::make_unique<AnalysisTypeDialog>(r, s);
-         },
-         "ultimateStrength"},
+        {"units", inputDialog<UnitsDialog>, "currencyUnit"},
+        {"general information", inputDialog<GeneralInformationDialog>, "designer"},
+        {"slurry", inputDialog<SlurryDialog>, "circumference"},
+        {"unit weight", inputDialog<UnitWeightDialog>, "transportUnitWeight"},
+        {"reduction factors", inputDialog<ReductionFactorsDialog>, "rfCreep"},
+        {"type of analysis", inputDialog<AnalysisTypeDialog>, "ultimateStrength"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

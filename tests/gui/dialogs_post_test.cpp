@@ -56,11 +56,8 @@ TEST(ConsolidationDialog, EnterSwapsFieldsAndComputesNothing)
     ConsolidationCalls calls;
     ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
-    child(dialog, "specificGravitySolids")->setFocus();
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "consolidatedUnitWeight");
-    pressEnter(dialog);
-    EXPECT_EQ(focusName(dialog), "specificGravitySolids");
+    expectEnterOrder(dialog,
+                     {"specificGravitySolids", "consolidatedUnitWeight", "specificGravitySolids"});
     child<QPushButton>(dialog, "runOption1")->click(); // the focus is in a field
     EXPECT_TRUE(calls.checked.empty());
     EXPECT_TRUE(dialog.isVisible());
@@ -362,12 +359,7 @@ TEST(QuantitiesDialog, PrintsOnePageToPdf)
     RecordingServices recorder;
     QuantityCalls calls;
     QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
-    dialog.setPrinterChooser([&](QWidget *) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    });
+    dialog.setPrinterChooser([&](QWidget *) { return pdfPrinter(pdf); });
     showActive(dialog);
     typeInto(dialog, "quantityRemarks", "Remark line");
     click(dialog, "print");

@@ -87,29 +87,17 @@ TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
     RecordingServices recorder;
     SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
-    const char *twoLayerOrder[]
-        = {"circumference",        "slurryUnitWeightLower", "slurryUnitWeightUpper",
-           "fluidUnitWeightLower", "fluidUnitWeightUpper",  "slurryHeightLower",
-           "fluidHeightLower",     "circumference"};
-    child(dialog, "circumference")->setFocus();
-    for (const char *expected : twoLayerOrder) {
-        SCOPED_TRACE(expected);
-        EXPECT_EQ(focusName(dialog), expected);
-        pressEnter(dialog);
-    }
+    expectEnterOrder(dialog,
+                     {"circumference", "slurryUnitWeightLower", "slurryUnitWeightUpper",
+                      "fluidUnitWeightLower", "fluidUnitWeightUpper", "slurryHeightLower",
+                      "fluidHeightLower", "circumference"});
     EXPECT_TRUE(dialog.isVisible());
 
     // One layer: the upper slurry and the hidden Hin-Lower are passed over.
     clickRadio(dialog, "twoSlurryLayers_0");
-    const char *oneLayerOrder[]
-        = {"circumference",        "slurryUnitWeightLower", "fluidUnitWeightLower",
-           "fluidUnitWeightUpper", "fluidHeightLower",      "circumference"};
-    child(dialog, "circumference")->setFocus();
-    for (const char *expected : oneLayerOrder) {
-        SCOPED_TRACE(expected);
-        EXPECT_EQ(focusName(dialog), expected);
-        pressEnter(dialog);
-    }
+    expectEnterOrder(dialog,
+                     {"circumference", "slurryUnitWeightLower", "fluidUnitWeightLower",
+                      "fluidUnitWeightUpper", "fluidHeightLower", "circumference"});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(recorder.shown.empty());
 }
@@ -133,63 +121,34 @@ TEST(SlurryDialog, OkActsOnlyWithTheFocus)
 
 TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
 {
-    struct Case
-    {
-        const char *name;
-        std::vector<std::pair<const char *, const char *>> typed;
-        const char *errorNumber;
-        const char *focus;
-    };
-    const Case cases[] = {
-        {"negative circumference", {{"circumference", "-4"}}, "Error No.108", "circumference"},
-        {"zero circumference", {{"circumference", "0"}}, "Error No.108", "circumference"},
-        {"lighter than the medium",
-         {{"slurryUnitWeightLower", "9.8"}},
-         "Error No.101",
-         "slurryUnitWeightLower"},
-        {"upper lighter than the medium",
-         {{"slurryUnitWeightUpper", "9.8"}},
-         "Error No.102",
-         "slurryUnitWeightUpper"},
-        {"upper heavier than lower",
-         {{"slurryUnitWeightUpper", "12.5"}},
-         "Error No.103",
-         "slurryUnitWeightUpper"},
-        {"negative upper fluid",
-         {{"fluidUnitWeightUpper", "-1"}},
-         "Error No.104",
-         "fluidUnitWeightUpper"},
-        {"negative lower fluid",
-         {{"fluidUnitWeightLower", "-1"}},
-         "Error No.104",
-         "fluidUnitWeightLower"},
-        {"fluid heavier than slurry",
-         {{"fluidUnitWeightLower", "11.5"}},
-         "Error No.105",
-         "fluidUnitWeightLower"},
-        {"upper fluid heavier",
-         {{"fluidUnitWeightLower", "0"}, {"fluidUnitWeightUpper", "1"}},
-         "Error No.106",
-         "fluidUnitWeightUpper"},
-        {"negative Hin-Lower",
-         {{"slurryHeightLower", "-0.1"}},
-         "Error No.107",
-         "slurryHeightLower"},
-        {"negative Hout-Lower", {{"fluidHeightLower", "-0.1"}}, "Error No.107", "fluidHeightLower"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    // What is typed, and the error it brings; the last field typed gets the focus.
+    const char *cases[] = {"circumference=-4 -> Error No.108",
+                           "circumference=0 -> Error No.108",
+                           "slurryUnitWeightLower=9.8 -> Error No.101",
+                           "slurryUnitWeightUpper=9.8 -> Error No.102",
+                           "slurryUnitWeightUpper=12.5 -> Error No.103",
+                           "fluidUnitWeightUpper=-1 -> Error No.104",
+                           "fluidUnitWeightLower=-1 -> Error No.104",
+                           "fluidUnitWeightLower=11.5 -> Error No.105",
+                           "fluidUnitWeightLower=0 fluidUnitWeightUpper=1 -> Error No.106",
+                           "slurryHeightLower=-0.1 -> Error No.107",
+                           "fluidHeightLower=-0.1 -> Error No.107"};
+    for (const char *c : cases) {
+        SCOPED_TRACE(c);
+        const QStringList typedAndError = QString::fromLatin1(c).split(" -> ");
+        const QStringList typed = typedAndError.front().split(' ');
         ProjectRecord record;
         const ProjectRecord before = record;
         RecordingServices recorder;
         SlurryDialog dialog(record, recorder.services());
         showActive(dialog);
-        for (const auto &[field, value] : c.typed)
-            typeInto(dialog, field, value);
+        for (const QString &field : typed)
+            typeInto(dialog, field.section('=', 0, 0).toLatin1().constData(),
+                     field.section('=', 1));
         clickOk(dialog);
         ASSERT_EQ(recorder.shown.size(), 1u);
-        EXPECT_EQ(recorder.shown[0].errorNumberText, c.errorNumber);
-        EXPECT_EQ(focusName(dialog), c.focus);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, typedAndError.back().toStdString());
+        EXPECT_EQ(focusName(dialog), typed.back().section('=', 0, 0));
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(record.input.slurryUnitWeightLower, before.input.slurryUnitWeightLower);
         EXPECT_EQ(record.input.fluidUnitWeightLower, before.input.fluidUnitWeightLower);
@@ -257,13 +216,10 @@ TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
     SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     click(dialog, "default");
-    EXPECT_EQ(text(dialog, "circumference"), "30");
-    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "75");
-    EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "70");
-    EXPECT_EQ(text(dialog, "fluidUnitWeightLower"), "62.43");
-    EXPECT_EQ(text(dialog, "fluidUnitWeightUpper"), "0");
-    EXPECT_EQ(text(dialog, "slurryHeightLower"), "3");
-    EXPECT_EQ(text(dialog, "fluidHeightLower"), "5");
+    expectTexts(dialog,
+                {"circumference=30", "slurryUnitWeightLower=75", "slurryUnitWeightUpper=70",
+                 "fluidUnitWeightLower=62.43", "fluidUnitWeightUpper=0", "slurryHeightLower=3",
+                 "fluidHeightLower=5"});
     EXPECT_TRUE(child<QRadioButton>(dialog, "twoSlurryLayers_1")->isChecked());
     EXPECT_TRUE(child(dialog, "slurryUnitWeightUpper")->isEnabled());
     EXPECT_TRUE(child(dialog, "slurryHeightLower")->isVisible());
@@ -287,10 +243,9 @@ TEST(SlurryDialog, TruncateRoundsEveryValueToThousandths)
     typeInto(dialog, "fluidUnitWeightUpper", "0.0004");
     typeInto(dialog, "fluidHeightLower", "0.0005");
     click(dialog, "truncate");
-    EXPECT_EQ(text(dialog, "circumference"), "10.235");
-    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "12.344");
-    EXPECT_EQ(text(dialog, "fluidUnitWeightUpper"), "0");
-    EXPECT_EQ(text(dialog, "fluidHeightLower"), "0.001");
+    expectTexts(dialog,
+                {"circumference=10.235", "slurryUnitWeightLower=12.344", "fluidUnitWeightUpper=0",
+                 "fluidHeightLower=0.001"});
     EXPECT_EQ(record.input.circumference, 10.0);
 }
 

@@ -29,6 +29,9 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include <functional>
+#include <memory>
+
 using namespace vendrix;
 using namespace vendrix::test;
 
@@ -50,12 +53,12 @@ QString withoutBlanks(QString text)
     return text.remove(QRegularExpression(QStringLiteral("\\s+")));
 }
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+using DialogMaker = std::function<std::unique_ptr<QDialog>()>;
+
+// Makes a dialog of type D on the record when called.
+template<typename D> DialogMaker dialogOf(ProjectRecord &record, const UiServices &services)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
+    return [&record, &services] { return std::make_unique<D>(record, services); };
 }
 
 } // namespace
@@ -135,40 +138,25 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         EXPECT_TRUE(help.browser()->isVisible());
         help.browser()->close();
     };
-    {
-        AnalysisTypeDialog dialog(record, recorder.services());
-        SCOPED_TRACE("type of analysis");
-        expectTopicAfterF1(dialog, "qrc:/help/Analysis_Type.htm");
-    }
-    {
-        UnitsDialog dialog(record, recorder.services());
-        SCOPED_TRACE("units");
-        expectTopicAfterF1(dialog, "qrc:/help/Modify_Units.htm");
-    }
-    {
-        ConsolidatedDataDialog dialog(record, recorder.services());
-        SCOPED_TRACE("consolidation");
-        expectTopicAfterF1(dialog, "qrc:/help/Design_Considerations.htm#p13");
-    }
-    {
-        PrintoutGraphicsDialog dialog(record, recorder.services());
-        SCOPED_TRACE("printout of graphics");
-        expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
-    }
-    {
-        ColourChoiceDialog dialog(record);
-        SCOPED_TRACE("display of graphics");
-        expectTopicAfterF1(dialog, "qrc:/help/General_Information.htm");
-    }
-    {
-        GraphicalResultsWindow dialog(record, recorder.services());
-        SCOPED_TRACE("graphical results has no topic of its own");
-        expectTopicAfterF1(dialog, "qrc:/help/Contents.htm");
-    }
-    {
-        SlurryDialog dialog(record, recorder.services());
-        SCOPED_TRACE("slurry data opens its page of the input windows");
-        expectTopicAfterF1(dialog, "qrc:/help/Working_with_Vendrix.htm#slurry");
+    const UiServices services = recorder.services();
+    const std::pair<DialogMaker, const char *> rows[] = {
+        {dialogOf<AnalysisTypeDialog>(record, services), "qrc:/help/Analysis_Type.htm"},
+        {dialogOf<UnitsDialog>(record, services), "qrc:/help/Modify_Units.htm"},
+        {dialogOf<ConsolidatedDataDialog>(record, services),
+         "qrc:/help/Design_Considerations.htm#p13"},
+        // The two report option dialogs share the page on printing.
+        {dialogOf<PrintoutGraphicsDialog>(record, services), "qrc:/help/General_Information.htm"},
+        {[&] { return std::make_unique<ColourChoiceDialog>(record); },
+         "qrc:/help/General_Information.htm"},
+        // The graphical results have no topic of their own.
+        {dialogOf<GraphicalResultsWindow>(record, services), "qrc:/help/Contents.htm"},
+        // Slurry data opens its page of the input windows.
+        {dialogOf<SlurryDialog>(record, services), "qrc:/help/Working_with_Vendrix.htm#slurry"},
+    };
+    for (const auto &[make, url] : rows) {
+        SCOPED_TRACE(url);
+        const std::unique_ptr<QDialog> dialog = make();
+        expectTopicAfterF1(*dialog, url);
     }
     {
         MainWindow frame(record, recorder.services(), &help);

@@ -1,5 +1,6 @@
 #include "app/printing/print_job.h"
 #include "app/printing/report_option_dialogs.h"
+#include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 
@@ -17,15 +18,9 @@
 #include <gtest/gtest.h>
 
 using namespace vendrix;
+using vendrix::test::child;
 
 namespace {
-
-template<typename T> T *child(QWidget &parent, const char *name)
-{
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 ProjectRecord consolidatedProject()
 {

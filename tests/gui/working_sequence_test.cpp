@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <memory>
 
 using namespace vendrix;
 using namespace vendrix::test;
@@ -40,30 +41,49 @@ bool sameSolution(const TubeSolution &a, const TubeSolution &b)
 
 } // namespace
 
-TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
+// The session's windows and what they would have shown, kept from step to step.
+class WorkingSequence : public ::testing::Test
 {
+protected:
+    WorkingSequence()
+        : settings(dir.filePath("settings.ini"), QSettings::IniFormat)
+        , services(recorder.services())
+    {
+        question.install(services);
+        program = std::make_unique<VendrixApplication>(
+            services, prepareDataDirectory(dir.filePath("home").toStdString()));
+        frame = std::make_unique<MainWindow>(program->record(), services, nullptr, DesktopHooks {},
+                                             &settings);
+        frame->setDialogRunner(script.runner());
+        frame->show();
+    }
+
+    ProjectRecord &record() { return program->record(); }
+    void press(const char *button)
+    {
+        QTest::mouseClick(child<QPushButton>(*frame->mainMenu(), button), Qt::LeftButton);
+    }
+
+    void scriptEveryInputDialog();
+    void enterEveryInput();
+    void runAndReadTheResults();
+    void consolidateByBothOptions();
+    void enterQuantities();
+    void saveCloseAndReopen();
+
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    QSettings settings;
     RecordingServices recorder;
-    UiServices services = recorder.services();
+    UiServices services;
     SaveQuestion question;
-    question.install(services);
-    VendrixApplication program(services, prepareDataDirectory(dir.filePath("home").toStdString()));
-    ProjectRecord &record = program.record();
-    ASSERT_TRUE(QFileInfo(QString::fromStdString(record.state.dataDirectory)).isDir());
-
     DialogScript script;
-    MainWindow frame(record, services, nullptr, DesktopHooks {}, &settings);
-    frame.setDialogRunner(script.runner());
-    frame.show();
+    std::unique_ptr<VendrixApplication> program;
+    std::unique_ptr<MainWindow> frame;
+    TubeSolution firstRun;
+};
 
-    // New.
-    frame.action("fileNew")->trigger();
-    MainMenu *menu = frame.mainMenu();
-    ASSERT_NE(menu, nullptr);
-
-    // Every input dialog through the input menu.
+void WorkingSequence::scriptEveryInputDialog()
+{
     script.steps["InputMenu"] = [](QDialog &dialog) {
         for (const char *button :
              {"units", "generalInformation", "slurryData", "reductionFactors", "analysisType"})
@@ -104,23 +124,34 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
         typeInto(dialog, "desiredMaxHeight", "2.6");
         return confirm(dialog);
     };
-    QTest::mouseClick(child<QPushButton>(*menu, "modifyInputData"), Qt::LeftButton);
-    EXPECT_TRUE(recorder.shown.empty());
-    EXPECT_EQ(record.display.currencyUnit, "EUR");
-    EXPECT_EQ(record.info.designer, "R. Engineer");
-    EXPECT_EQ(record.input.circumference, 12);
-    EXPECT_EQ(record.input.transportUnitWeight, 10);
-    EXPECT_EQ(record.input.rfCreep, 1.7);
-    EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
-    EXPECT_EQ(record.input.desiredMaxHeight, 2.6);
-    EXPECT_TRUE(frame.document().isModified());
+}
 
-    // Run, then the numerical results.
-    QTest::mouseClick(child<QPushButton>(*menu, "runVendrix"), Qt::LeftButton);
-    ASSERT_TRUE(menu->resultButtonsEnabled());
-    EXPECT_EQ(record.solution.convergenceWarning, 0);
-    EXPECT_NEAR(record.solution.maxHeight, 2.6, 0.05);
-    const TubeSolution firstRun = record.solution;
+// New, then every input dialog through the input menu.
+void WorkingSequence::enterEveryInput()
+{
+    frame->action("fileNew")->trigger();
+    ASSERT_NE(frame->mainMenu(), nullptr);
+    scriptEveryInputDialog();
+    press("modifyInputData");
+    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_EQ(record().display.currencyUnit, "EUR");
+    EXPECT_EQ(record().info.designer, "R. Engineer");
+    EXPECT_EQ(record().input.circumference, 12);
+    EXPECT_EQ(record().input.transportUnitWeight, 10);
+    EXPECT_EQ(record().input.rfCreep, 1.7);
+    EXPECT_EQ(record().input.analysisType, AnalysisType::GivenHeight);
+    EXPECT_EQ(record().input.desiredMaxHeight, 2.6);
+    EXPECT_TRUE(frame->document().isModified());
+}
+
+// Run, then the numerical results.
+void WorkingSequence::runAndReadTheResults()
+{
+    press("runVendrix");
+    ASSERT_TRUE(frame->mainMenu()->resultButtonsEnabled());
+    EXPECT_EQ(record().solution.convergenceWarning, 0);
+    EXPECT_NEAR(record().solution.maxHeight, 2.6, 0.05);
+    firstRun = record().solution;
     QString numericalText;
     script.steps["NumericalResultsDialog"] = [&](QDialog &dialog) {
         for (QLabel *label : dialog.findChildren<QLabel *>())
@@ -128,11 +159,13 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
         click(dialog, "return");
         return dialog.result();
     };
-    QTest::mouseClick(child<QPushButton>(*menu, "viewNumericalResults"), Qt::LeftButton);
+    press("viewNumericalResults");
     EXPECT_TRUE(numericalText.contains("Maximum height of tube,  H = 2.6 [m]"))
         << numericalText.toStdString();
+}
 
-    // Both consolidation options.
+void WorkingSequence::consolidateByBothOptions()
+{
     int option = 1;
     script.steps["ConsolidatedDataDialog"] = [&](QDialog &dialog) {
         typeInto(dialog, "specificGravitySolids", "2.65");
@@ -140,50 +173,65 @@ TEST(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
         click(dialog, option == 1 ? "runOption1" : "runOption2");
         return dialog.result();
     };
-    double area[3] = {};
     for (option = 1; option <= 2; ++option) {
         SCOPED_TRACE(option);
-        QTest::mouseClick(child<QPushButton>(*menu, "consolidatedShape"), Qt::LeftButton);
-        EXPECT_EQ(record.state.shapeShown, option == 1 ? ShapeOption1 : ShapeOption2);
-        area[option] = record.consolidation.consolidatedArea;
-        EXPECT_GT(area[option], 0);
-        EXPECT_LT(area[option], record.solution.totalArea);
+        press("consolidatedShape");
+        EXPECT_EQ(record().state.shapeShown, option == 1 ? ShapeOption1 : ShapeOption2);
+        const double area = record().consolidation.consolidatedArea;
+        EXPECT_GT(area, 0);
+        EXPECT_LT(area, record().solution.totalArea);
     }
     EXPECT_TRUE(recorder.shown.empty());
+}
 
-    // Quantities for a 40 m tube.
+// Quantities for a 40 m tube.
+void WorkingSequence::enterQuantities()
+{
     script.steps["QuantitiesDialog"] = [](QDialog &dialog) {
         typeInto(dialog, "costPerUnitArea", "8.5");
         typeInto(dialog, "tubeLength", "40");
         click(dialog, "return");
         return dialog.result();
     };
-    QTest::mouseClick(child<QPushButton>(*menu, "quantityAndCost"), Qt::LeftButton);
-    EXPECT_EQ(record.input.tubeLength, 40);
-    EXPECT_EQ(record.input.costPerUnitArea, "8.5");
+    press("quantityAndCost");
+    EXPECT_EQ(record().input.tubeLength, 40);
+    EXPECT_EQ(record().input.costPerUnitArea, "8.5");
+}
 
-    // Save (a new project asks for its name), Close without a question.
+// Save (a new project asks for its name), Close without a question; something
+// else in memory, then reopen from the recent-file list.
+void WorkingSequence::saveCloseAndReopen()
+{
     recorder.nextFileName = dir.filePath("groin7.Vdx");
-    frame.action("fileSave")->trigger();
-    EXPECT_FALSE(frame.document().isModified());
-    frame.action("fileClose")->trigger();
+    frame->action("fileSave")->trigger();
+    EXPECT_FALSE(frame->document().isModified());
+    frame->action("fileClose")->trigger();
     EXPECT_TRUE(question.asked.empty());
-    EXPECT_EQ(frame.mainMenu(), nullptr);
+    EXPECT_EQ(frame->mainMenu(), nullptr);
 
-    // Something else in memory, then reopen from the recent-file list.
-    record.input = TubeInput();
-    frame.action("fileRecent1")->trigger();
-    menu = frame.mainMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_FALSE(menu->resultButtonsEnabled());
-    EXPECT_EQ(record.input.circumference, 12);
-    EXPECT_EQ(record.input.tubeLength, 40);
-    EXPECT_EQ(record.info.title, "Harbour groin 7");
+    record().input = TubeInput();
+    frame->action("fileRecent1")->trigger();
+    ASSERT_NE(frame->mainMenu(), nullptr);
+    EXPECT_FALSE(frame->mainMenu()->resultButtonsEnabled());
+    EXPECT_EQ(record().input.circumference, 12);
+    EXPECT_EQ(record().input.tubeLength, 40);
+    EXPECT_EQ(record().info.title, "Harbour groin 7");
+}
+
+TEST_F(WorkingSequence, FromStartToReopenedProjectWithIdenticalResults)
+{
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QFileInfo(QString::fromStdString(record().state.dataDirectory)).isDir());
+    ASSERT_NO_FATAL_FAILURE(enterEveryInput());
+    ASSERT_NO_FATAL_FAILURE(runAndReadTheResults());
+    consolidateByBothOptions();
+    enterQuantities();
+    ASSERT_NO_FATAL_FAILURE(saveCloseAndReopen());
 
     // Run again: the same results to the last bit.
-    record.solution = TubeSolution();
-    QTest::mouseClick(child<QPushButton>(*menu, "runVendrix"), Qt::LeftButton);
-    EXPECT_TRUE(sameSolution(record.solution, firstRun));
+    record().solution = TubeSolution();
+    press("runVendrix");
+    EXPECT_TRUE(sameSolution(record().solution, firstRun));
     EXPECT_TRUE(recorder.shown.empty());
-    frame.action("fileClose")->trigger();
+    frame->action("fileClose")->trigger();
 }
