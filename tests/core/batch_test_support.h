@@ -3,6 +3,8 @@
 
 #include "cli/batch_command.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -42,6 +44,31 @@ inline BatchResult runBatch(std::vector<std::string> args, const BatchHooks &hoo
     result.out = readAllAndClose(out);
     result.err = readAllAndClose(err);
     return result;
+}
+
+// A call (without the leading "run") and a part of what it prints.
+struct CallAndText
+{
+    std::vector<std::string> args;
+    const char *text;
+};
+
+// Each call ends with status 2 and says why on the error stream; with
+// `quietOutput` it prints nothing else.
+inline void expectRefused(const std::vector<CallAndText> &calls, bool quietOutput = false)
+{
+    for (const CallAndText &call : calls) {
+        std::string shown;
+        for (const std::string &arg : call.args)
+            shown += arg + " ";
+        SCOPED_TRACE(shown);
+        const BatchResult r = runBatch(call.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(call.text), std::string::npos) << r.err;
+        if (quietOutput) {
+            EXPECT_EQ(r.out, "");
+        }
+    }
 }
 
 } // namespace vendrix::test

@@ -1,5 +1,6 @@
 #include "model/company_files.h"
 #include "model/data_directory.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,6 @@ namespace {
 class DataFiles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_root = std::filesystem::temp_directory_path()
-            / ("vendrix_data_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_root);
-        std::filesystem::create_directories(m_root);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_root); }
-
     std::string root() const { return m_root.string(); }
     std::string fileText(const std::string &path) const
     {
@@ -37,7 +29,8 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
     }
 
-    std::filesystem::path m_root;
+    test::ScratchFolder m_scratch {"data"};
+    const std::filesystem::path &m_root = m_scratch.path();
 };
 
 CompanyData sampleCompany()

@@ -10,6 +10,7 @@
 #include "model/project_file.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,21 +32,13 @@ constexpr double kDenormal = std::numeric_limits<double>::denorm_min();
 class HostileFiles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path()
-            / ("vendrix_hostile_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_started = std::chrono::steady_clock::now();
-    }
+    void SetUp() override { m_started = std::chrono::steady_clock::now(); }
     void TearDown() override
     {
         // Nothing here may wait for a writer that never comes.
         EXPECT_LT(std::chrono::steady_clock::now() - m_started, std::chrono::seconds(5));
-        std::filesystem::remove_all(m_dir);
     }
-    std::string path(const char *name) const { return (m_dir / name).string(); }
+    std::string path(const char *name) const { return m_scratch.file(name); }
     std::string fifo(const char *name) const
     {
         const std::string p = path(name);
@@ -62,7 +55,8 @@ protected:
         return n;
     }
 
-    std::filesystem::path m_dir;
+    test::ScratchFolder m_scratch {"hostile"};
+    const std::filesystem::path &m_dir = m_scratch.path();
     std::chrono::steady_clock::time_point m_started;
 };
 

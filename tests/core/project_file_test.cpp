@@ -1,4 +1,5 @@
 #include "model/project_file.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,12 +52,8 @@ struct Image
 // The values of a file in file order, initially those of a new project.
 struct FileValues
 {
-    int englishUnits = 0;
-    int printBlackWhite = 0;
-    int includeLogo = 0;
-    int asianPacific = 0;
-    int twoSlurryLayers = 1;
-    int analysisType = 0;
+    int englishUnits = 0, printBlackWhite = 0, includeLogo = 0, asianPacific = 0;
+    int twoSlurryLayers = 1, analysisType = 0;
     // currencyUnit; dateTime, description, designer, projectNumber, title;
     // client, companyName, companyState, companyStreet1, companyStreet2,
     // companyCity, companyZip, projectNumberSuffix, companyEmail, companyFax,
@@ -549,16 +546,10 @@ TEST(ProjectFile, RandomMutationsAreReadOrRefusedSafely)
 class ProjectFileOnDisk : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path()
-            / ("vendrix_project_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string path(const char *name) const { return (m_dir / name).string(); }
+    std::string path(const char *name) const { return m_scratch.file(name); }
 
-    std::filesystem::path m_dir;
+    test::ScratchFolder m_scratch {"project"};
+    const std::filesystem::path &m_dir = m_scratch.path();
 };
 
 TEST_F(ProjectFileOnDisk, SaveAndOpen)
