@@ -66,6 +66,40 @@ void expectedExtent(const QJsonObject &json, int consolidate, double &width, dou
     }
 }
 
+// One closed outline on the TUBE layer, standing on y = 0, symmetric about
+// x = 0 and as wide and high as the reported shape.
+void expectOneClosedOutline(const QJsonObject &facts, double width, double height)
+{
+    QJsonObject outline;
+    int outlines = 0;
+    for (const QJsonValue p : facts["polylines"].toArray()) {
+        if (p["layer"].toString() == "TUBE") {
+            outline = p.toObject();
+            ++outlines;
+        }
+    }
+    ASSERT_EQ(outlines, 1);
+    EXPECT_TRUE(outline["closed"].toBool());
+    const double spanX = outline["maxX"].toDouble() - outline["minX"].toDouble();
+    EXPECT_NEAR(spanX, width, 0.005 * width);
+    EXPECT_NEAR(outline["maxY"].toDouble(), height, 0.005 * height);
+    EXPECT_NEAR(outline["minY"].toDouble(), 0, 1e-6);
+    EXPECT_NEAR(outline["minX"].toDouble(), -outline["maxX"].toDouble(), 1e-6);
+}
+
+// The foundation lies on y = 0 and the centre line on x = 0, one line each.
+void expectFoundationAndCentreLineThroughTheOrigin(const QJsonObject &lines)
+{
+    const QJsonArray foundation = lines["FOUNDATION"].toArray();
+    ASSERT_EQ(foundation.size(), 1);
+    EXPECT_EQ(foundation[0].toArray()[1].toDouble(), 0.0);
+    EXPECT_EQ(foundation[0].toArray()[3].toDouble(), 0.0);
+    const QJsonArray centre = lines["CENTRE_LINE"].toArray();
+    ASSERT_EQ(centre.size(), 1);
+    EXPECT_EQ(centre[0].toArray()[0].toDouble(), 0.0);
+    EXPECT_EQ(centre[0].toArray()[2].toDouble(), 0.0);
+}
+
 TEST(BatchExports, CadDrawingReadBackByEzdxfSpansTheReportedShape)
 {
     if (!ezdxfAvailable())
@@ -108,31 +142,9 @@ TEST(BatchExports, CadDrawingReadBackByEzdxfSpansTheReportedShape)
                                   "FOUNDATION", "CENTRE_LINE", "DIMENSIONS", "TEXT"})
             EXPECT_TRUE(layers.contains(QString::fromLatin1(layer))) << layer;
 
-        QJsonObject outline;
-        int outlines = 0;
-        for (const QJsonValue p : facts["polylines"].toArray()) {
-            if (p["layer"].toString() == "TUBE") {
-                outline = p.toObject();
-                ++outlines;
-            }
-        }
-        ASSERT_EQ(outlines, 1);
-        EXPECT_TRUE(outline["closed"].toBool());
-        const double spanX = outline["maxX"].toDouble() - outline["minX"].toDouble();
-        EXPECT_NEAR(spanX, width * unit, 0.005 * width * unit);
-        EXPECT_NEAR(outline["maxY"].toDouble(), height * unit, 0.005 * height * unit);
-        EXPECT_NEAR(outline["minY"].toDouble(), 0, 1e-6);
-        EXPECT_NEAR(outline["minX"].toDouble(), -outline["maxX"].toDouble(), 1e-6);
-
+        expectOneClosedOutline(facts, width * unit, height * unit);
         const QJsonObject lines = facts["lines"].toObject();
-        const QJsonArray foundation = lines["FOUNDATION"].toArray();
-        ASSERT_EQ(foundation.size(), 1);
-        EXPECT_EQ(foundation[0].toArray()[1].toDouble(), 0.0);
-        EXPECT_EQ(foundation[0].toArray()[3].toDouble(), 0.0);
-        const QJsonArray centre = lines["CENTRE_LINE"].toArray();
-        ASSERT_EQ(centre.size(), 1);
-        EXPECT_EQ(centre[0].toArray()[0].toDouble(), 0.0);
-        EXPECT_EQ(centre[0].toArray()[2].toDouble(), 0.0);
+        expectFoundationAndCentreLineThroughTheOrigin(lines);
         EXPECT_EQ(lines.contains("SLURRY_INTERFACE"), c.slurryInterface);
         EXPECT_GE(facts["texts"].toArray().size(), 6);
     }
