@@ -162,4 +162,24 @@ inline void click(QWidget &dialog, const char *name)
     QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
 }
 
+// With a comma locale in effect: `value` typed with a comma is refused with
+// "Please enter a number." and the focus on the field, the stored value kept;
+// typed with a point it is stored.
+inline void expectCommaRefusedAndPointTaken(QDialog &dialog, RecordingServices &recorder,
+                                            const char *field, const double &stored, double value)
+{
+    const double before = stored;
+    const QString point = QString::number(value);
+    typeInto(dialog, field, QString(point).replace('.', ','));
+    clickOk(dialog);
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0].errorNumberText, "");
+    EXPECT_EQ(recorder.shown[0].messageText, "Please enter a number.");
+    EXPECT_EQ(focusName(dialog), field);
+    EXPECT_EQ(stored, before);
+    typeInto(dialog, field, point);
+    clickOk(dialog);
+    EXPECT_EQ(stored, value);
+}
+
 } // namespace vendrix::test

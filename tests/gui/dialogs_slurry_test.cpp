@@ -265,17 +265,8 @@ TEST(SlurryDialog, CommaIsRefusedUnderACommaLocale)
     SlurryDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "11");
-    typeInto(dialog, "fluidHeightLower", "2,5");
-    clickOk(dialog);
-    ASSERT_EQ(recorder.shown.size(), 1u);
-    EXPECT_EQ(recorder.shown[0].errorNumberText, "");
-    EXPECT_EQ(recorder.shown[0].messageText, "Please enter a number.");
-    EXPECT_EQ(focusName(dialog), "fluidHeightLower");
-    EXPECT_EQ(record.input.fluidHeightLower, 2.0);
-
-    typeInto(dialog, "fluidHeightLower", "2.5");
-    clickOk(dialog);
-    EXPECT_EQ(record.input.fluidHeightLower, 2.5);
+    expectCommaRefusedAndPointTaken(dialog, recorder, "fluidHeightLower",
+                                    record.input.fluidHeightLower, 2.5);
 
     std::locale::global(previous);
     QLocale::setDefault(previousQt);
