@@ -53,6 +53,16 @@ std::string fileBytes(const QString &path)
     return bytes;
 }
 
+// Saves through the button, the file dialog answering the bare name; returns
+// what was written under the name with the default extension added.
+std::string savedThrough(QWidget &dialog, RecordingServices &recorder, const QTemporaryDir &dir,
+                         const char *button, const QString &fileName)
+{
+    recorder.nextFileName = dir.filePath(fileName.section('.', 0, 0));
+    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    return fileBytes(dir.filePath(fileName));
+}
+
 // Cancelled file dialogs write nothing; unwritable places are reported with
 // the error icon. The folder keeps the two files written before.
 void expectCancelledAndUnwritableWriteNothing(
@@ -174,18 +184,14 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
     EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
 
     // The default extensions are added to a bare name.
-    recorder.nextFileName = dir.filePath("section");
-    QTest::mouseClick(child<QPushButton>(dialog, "BITMAP_FILE"), Qt::LeftButton);
-    const std::string bmp = fileBytes(dir.filePath("section.bmp"));
+    const std::string bmp = savedThrough(dialog, recorder, dir, "BITMAP_FILE", "section.bmp");
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(read32(bmp, 18), 628u);
     EXPECT_EQ(read32(bmp, 22), 410u);
     QImage saved(dir.filePath("section.bmp"));
     EXPECT_EQ(saved.pixelColor(5, 5), crossSectionColours::paleBlue);
 
-    recorder.nextFileName = dir.filePath("shape");
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToExcel"), Qt::LeftButton);
-    const std::string xls = fileBytes(dir.filePath("shape.xls"));
+    const std::string xls = savedThrough(dialog, recorder, dir, "exportToExcel", "shape.xls");
     EXPECT_EQ(std::count(xls.begin(), xls.end(), '\n'), 2 + 722);
     EXPECT_TRUE(recorder.shown.empty());
 
@@ -207,15 +213,11 @@ TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
     QApplication::processEvents();
     EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
 
-    recorder.nextFileName = dir.filePath("rectangle");
-    QTest::mouseClick(child<QPushButton>(dialog, "saveAsCsv"), Qt::LeftButton);
-    const std::string csv = fileBytes(dir.filePath("rectangle.csv"));
+    const std::string csv = savedThrough(dialog, recorder, dir, "saveAsCsv", "rectangle.csv");
     EXPECT_EQ(csv.rfind("x [m],y [m]\n", 0), 0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 4);
 
-    recorder.nextFileName = dir.filePath("rectangle");
-    QTest::mouseClick(child<QPushButton>(dialog, "exportToCad"), Qt::LeftButton);
-    const std::string dxf = fileBytes(dir.filePath("rectangle.dxf"));
+    const std::string dxf = savedThrough(dialog, recorder, dir, "exportToCad", "rectangle.dxf");
     EXPECT_NE(dxf.find("Consolidated shape, Option 2"), std::string::npos);
     EXPECT_NE(dxf.find("TUBE_AS_FILLED"), std::string::npos);
     EXPECT_TRUE(recorder.shown.empty());
@@ -231,8 +233,7 @@ TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
         ProjectRecord record = solvedProject();
         record.state.hideDialogTags = hide;
         RecordingServices recorder;
-        const UiServices services = recorder.services();
-        GraphicalResultsWindow dialog(record, services);
+        GraphicalResultsWindow dialog(record, recorder.services());
         dialog.show();
         EXPECT_EQ(child<QLabel>(dialog, "dialogTag")->isVisible(), hide == 0);
         QTest::mouseClick(child<QPushButton>(dialog, "return"), Qt::LeftButton);
