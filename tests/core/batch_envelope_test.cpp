@@ -127,17 +127,14 @@ TEST(BatchEnvelope, ChartAndCardGoThroughTheirHooks)
 
 TEST(BatchEnvelope, MalformedOptionsAreRefused)
 {
-    test::expectRefused(
-        {
-            {{"--envelope", "table.txt"}, "--envelope takes a .csv, .png, .svg or .pdf file"},
-            {{"--envelope"}, "--envelope needs a value"},
-            {{"--envelope-max-pressure", "abc"}, "--envelope-max-pressure takes a pressure in kPa"},
-            {{"--envelope-max-pressure", "0"}, "--envelope-max-pressure takes a pressure in kPa"},
-            {{"--envelope-max-pressure", "-3"}, "--envelope-max-pressure takes a pressure in kPa"},
-            {{"--envelope-max-pressure", "nan"}, "--envelope-max-pressure takes a pressure in kPa"},
-            {{"--envelope-max-pressure", "1e6"}, "--envelope-max-pressure takes a pressure in kPa"},
-        },
-        true);
+    std::vector<test::CallAndText> calls = {
+        {{"--envelope", "table.txt"}, "--envelope takes a .csv, .png, .svg or .pdf file"},
+        {{"--envelope"}, "--envelope needs a value"},
+    };
+    for (const char *pressure : {"abc", "0", "-3", "nan", "1e6"})
+        calls.push_back({{"--envelope-max-pressure", pressure},
+                         "--envelope-max-pressure takes a pressure in kPa"});
+    test::expectRefused(calls, true);
 }
 
 } // namespace
