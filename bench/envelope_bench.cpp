@@ -39,7 +39,7 @@ void BM_EnvelopeLargeTube(benchmark::State &state)
 {
     TubeInput in;
     in.circumference = 40;
-    in.twoSlurryLayers = 0;
+    in.twoSlurryLayers = false;
     in.slurryUnitWeightUpper = in.slurryUnitWeightLower;
     in.fluidHeightLower = 3;
     in.ultimateStrength = 1600;

@@ -161,7 +161,7 @@ onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
 // The shown tube length, as the Quantities dialog would take it.
 double shownTubeLength(const ProjectRecord &record)
 {
-    return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+    return record.input.tubeLength * (isEnglish(record.display) ? kFeetPerMetre : 1.0);
 }
 
 // After the run and any consolidation, before any file is written: a result
@@ -191,7 +191,7 @@ std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
 bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
                  ReportPaper paper, std::FILE *err)
 {
-    if (record.info.includeLogo == 1 && isSpecialFile(record.info.logoPath)) {
+    if (record.info.includeLogo && isSpecialFile(record.info.logoPath)) {
         print(err,
               "vendrix run: cannot write the report: the logo \""
                   + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
@@ -219,7 +219,7 @@ bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::F
             return false;
         }
     }
-    if (!options.assignments.empty() && record.input.twoSlurryLayers == 0)
+    if (!options.assignments.empty() && !record.input.twoSlurryLayers)
         record.input.slurryUnitWeightUpper = record.input.slurryUnitWeightLower;
     return true;
 }
@@ -236,20 +236,19 @@ void writeEnvelopeJson(JsonWriter &json, const FillingEnvelope &e)
     json.number("allowableTension", e.allowableTension);
     json.integer("points", static_cast<long>(e.points.size()));
     if (!found)
-        json.string("reason", windows1252ToUtf8(safeLimitReason(e, false)));
+        json.string("reason", windows1252ToUtf8(safeLimitReason(e, UnitSystem::SI)));
     json.endObject();
 }
 
 // The safe limit in the project's display units, under the printed results.
 void printEnvelopeSummary(std::FILE *out, const FillingEnvelope &e, const DisplaySettings &display)
 {
-    const bool english = display.englishUnits != 0;
     if (e.state != SafeLimitState::Found) {
-        print(out, "\n" + windows1252ToUtf8(safeLimitReason(e, english)) + "\n");
+        print(out, "\n" + windows1252ToUtf8(safeLimitReason(e, display.unitSystem)) + "\n");
         return;
     }
-    const UnitFactors f = UnitFactors::forSettings(english);
-    const UnitLabels labels = unitLabels(english, true);
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
+    const UnitLabels labels = unitLabels(display.unitSystem, true);
     print(out,
           "\nMaximum pumping pressure  = "
               + formatC("%.2f %s", e.safeLimit.pumpingPressure * f.pumpingPressure, labels.pressure)
@@ -277,7 +276,7 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
     std::string error;
     bool ok = true;
     if (hasExtension(path, ".csv")) {
-        ok = writeEnvelopeCsvFile(path, e, record.display.englishUnits != 0, error);
+        ok = writeEnvelopeCsvFile(path, e, record.display.unitSystem, error);
     } else if (hasExtension(path, ".pdf")) {
         if (!hooks.writeEnvelopeCard)
             error = "the field card is not available in this build";
@@ -337,18 +336,18 @@ std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &r
     if (outcome.refused)
         return RuleFailure {outcome.errorNumberText, outcome.messageText, {}};
     // As in the main menu: a fresh run shows the shape as filled.
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     if (options.consolidate != 0) {
-        const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
+        const UnitFactors factors = UnitFactors::forSettings(record.display.unitSystem);
         if (auto failure
             = checkConsolidationData(record, record.input.specificGravitySolids,
                                      record.input.consolidatedUnitWeight * factors.unitWeight))
             return failure;
         if (options.consolidate == 1) {
-            record.state.shapeShown = ShapeOption1;
+            record.state.shapeShown = Shape::Option1;
             computeConsolidationOption1(record);
         } else {
-            record.state.shapeShown = ShapeOption2;
+            record.state.shapeShown = Shape::Option2;
             computeConsolidationOption2(record);
         }
     }

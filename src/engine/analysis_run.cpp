@@ -40,7 +40,7 @@ SolverInput buildSolverInput(const TubeInput &input)
 {
     const ReductionFactorProducts rf = reductionFactorProducts(input);
     SolverInput s;
-    s.analysisCode = static_cast<int>(input.analysisType) + 1;
+    s.analysisType = input.analysisType;
     s.circumference = input.circumference * kFeetPerMetre;
     s.slurrySpecificGravityLower = input.slurryUnitWeightLower * kSpecificGravityPerUnitWeight;
     s.slurrySpecificGravityUpper = input.slurryUnitWeightUpper * kSpecificGravityPerUnitWeight;
@@ -81,7 +81,7 @@ RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
         // Compared in SI so that a height equal to the ideal diameter passes in
         // both unit systems; the message shows display units.
         if (input.desiredMaxHeight > input.circumference * kOneOverPi) {
-            const bool english = record.display.englishUnits != 0;
+            const bool english = isEnglish(record.display);
             const double f = english ? kFeetPerMetre : 1.0;
             const double diameter = input.circumference * f * kOneOverPi;
             outcome.refused = true;
@@ -127,7 +127,7 @@ RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
     s.convergenceWarning = out.convergenceWarning;
     s.method = method;
 
-    record.state.resultsValid = 1;
+    record.state.resultsValid = true;
     outcome.passes = out.passes;
     outcome.zones = out.zones;
     return outcome;

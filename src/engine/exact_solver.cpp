@@ -467,9 +467,9 @@ bool objectiveMet(const SolverProblem &problem, const SolverInput &input, const 
     };
     if (!close(pass.circumference, problem.circumference))
         return false;
-    if (problem.code == 2)
+    if (problem.objective == AnalysisType::GivenHeight)
         return close(pass.maxHeight, input.desiredMaxHeight);
-    if (problem.code == 3)
+    if (problem.objective == AnalysisType::GivenPressure)
         return close(pass.crestPressure, input.inletPressure);
     return true;
 }
@@ -483,11 +483,11 @@ void solveTubeExact(const SolverInput &input, SolverOutput &output)
     PassCounter counter;
     ExactPass pass;
     SearchEnd end = SearchEnd::Failed;
-    if (problem.code == 2) {
+    if (problem.objective == AnalysisType::GivenHeight) {
         WarmStart warm;
         const double start = heightStartTension(problem, input.desiredMaxHeight, counter, warm);
         end = HeightSearch(problem, input.desiredMaxHeight, counter).solve(start, warm, pass);
-    } else if (problem.code == 3) {
+    } else if (problem.objective == AnalysisType::GivenPressure) {
         end = PressureSearch(problem, input.inletPressure, counter).solve(pass);
     } else {
         WarmStart cold;
@@ -496,7 +496,7 @@ void solveTubeExact(const SolverInput &input, SolverOutput &output)
     output.passes = counter.passes;
     if (end == SearchEnd::Failed || pass.pieceCount == 0 || !(pass.circumference > 0)) {
         // No equilibrium shape: every result zero.
-        output.convergenceWarning = 1;
+        output.convergenceWarning = true;
         return;
     }
     writeExactResults(problem, pass, output);

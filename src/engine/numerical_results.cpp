@@ -19,16 +19,15 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
 {
     const TubeInput &in = record.input;
     const TubeSolution &s = record.solution;
-    const bool english = record.display.englishUnits != 0;
-    const bool asianPacific = record.display.asianPacific != 0;
-    const UnitFactors f = UnitFactors::forSettings(english);
+    const bool english = isEnglish(record.display);
+    const UnitFactors f = UnitFactors::forSettings(record.display.unitSystem);
     const double length = f.length;
     const double area = length * length;
 
     const std::string lengthUnit = english ? " [ft]" : " [m]";
     const std::string forceUnit = english ? " [lb/ft]" : " [kN/m]";
     const std::string pressureUnit = english ? " [psi]" : " [kPa]";
-    const UnitLabels labels = unitLabels(english, asianPacific);
+    const UnitLabels labels = unitLabels(record.display);
     const std::string areaUnit = std::string(" ") + labels.area;
     const std::string volumeUnit = std::string(" ") + labels.volumePerLength;
     const std::string unitWeightUnit = std::string(" ") + labels.unitWeight;
@@ -87,7 +86,7 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
     }
     lines[14] = "Net pumping pressure within tube at inlet = "
         + formatResult(1, s.inletPressure * f.pumpingPressure) + pressureUnit;
-    if (record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2) {
+    if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2) {
         lines[15] = "Unit weight of consolidated (saturated) fill = "
             + formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight) + unitWeightUnit;
         lines[16] = "Consolidated cross-section area = "
@@ -103,7 +102,7 @@ std::string solutionNoticeLine(const TubeSolution &solution)
     std::string line;
     if (solution.method == SolutionMethod::Exact)
         line = "Solution method: exact.";
-    if (solution.convergenceWarning != 0)
+    if (solution.convergenceWarning)
         line += std::string(line.empty() ? "" : "  ")
             + "NOT CONVERGED: the results may not correspond to input data.";
     return line;

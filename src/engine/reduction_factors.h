@@ -19,7 +19,7 @@ ReductionFactorProducts reductionFactorProducts(const TubeInput &input);
 // The run and the results treat a stored flag of exactly 1 as two layers.
 inline bool hasTwoSlurryLayers(const TubeInput &input)
 {
-    return input.twoSlurryLayers == 1;
+    return input.twoSlurryLayers;
 }
 
 } // namespace vendrix

@@ -468,9 +468,9 @@ ClassicSearch startClassicSearch(const SolverInput &input)
     ClassicSearch s;
     s.circumference = input.circumference;
     s.tension = input.workingTension;
-    if (input.analysisCode == 2) {
+    if (input.analysisType == AnalysisType::GivenHeight) {
         s.tension = kStartTensionHeight;
-    } else if (input.analysisCode == 3) {
+    } else if (input.analysisType == AnalysisType::GivenPressure) {
         const TensionStart start
             = givenPressureStartingTension(input.circumference, input.inletPressure);
         s.startTension = start.tension;
@@ -482,14 +482,14 @@ ClassicSearch startClassicSearch(const SolverInput &input)
 }
 
 // The pressure vanished before the crest: back by the step, then half of it.
-Step afterAbandonedPass(ClassicSearch &s, int code)
+Step afterAbandonedPass(ClassicSearch &s, AnalysisType objective)
 {
     s.q0 += s.dq;
     s.dq /= 2;
-    if (code == 2 && s.dq < kSmallestStepAfterAbandon)
+    if (objective == AnalysisType::GivenHeight && s.dq < kSmallestStepAfterAbandon)
         return Step::Limit;
     ++s.abandoned;
-    if (code == 1 && s.abandoned >= kAbandonLimitStrength)
+    if (objective == AnalysisType::GivenStrength && s.abandoned >= kAbandonLimitStrength)
         return Step::Limit;
     return Step::NextPass;
 }
@@ -602,13 +602,13 @@ void writeClassicOutcome(const Problem &problem, Stop stop, const Pass *lastComp
     switch (stop) {
     case Stop::Converged:
         writeResults(problem, *lastComplete, output);
-        output.convergenceWarning = 0;
+        output.convergenceWarning = false;
         break;
     case Stop::Limit:
         // Exactly the last complete pass, or nothing when there was none.
         if (lastComplete != nullptr)
             writeResults(problem, *lastComplete, output);
-        output.convergenceWarning = 1;
+        output.convergenceWarning = true;
         break;
     case Stop::Failed:
         // No equilibrium shape: every result zero except the circumference
@@ -616,17 +616,17 @@ void writeClassicOutcome(const Problem &problem, Stop stop, const Pass *lastComp
         zeroResults(output);
         if (lastComplete != nullptr)
             output.computedCircumference = lastComplete->circumference;
-        output.convergenceWarning = 1;
+        output.convergenceWarning = true;
         break;
     }
     if (!allFinite(output)) {
         zeroResults(output);
-        output.convergenceWarning = 1;
+        output.convergenceWarning = true;
     }
     // A tube of another size is never reported as a converged design.
     if (!(std::fabs(output.computedCircumference - circumference)
           <= kCircumferenceWarning * std::fabs(circumference)))
-        output.convergenceWarning = 1;
+        output.convergenceWarning = true;
 }
 
 // The fixed-step searches on the half-degree grid.
@@ -635,7 +635,7 @@ void solveTubeClassic(const SolverInput &input, SolverOutput &output)
     output = SolverOutput {};
     Problem problem = setUpProblem(input);
     problem.wideVectors = hasWideVectors();
-    const int code = input.analysisCode;
+    const AnalysisType objective = input.analysisType;
     ClassicSearch s = startClassicSearch(input);
 
     // Two pass buffers: the one of the last complete pass stays untouched while
@@ -657,13 +657,15 @@ void solveTubeClassic(const SolverInput &input, SolverOutput &output)
         }
         Step step;
         if (result == PassResult::Abandoned) {
-            step = afterAbandonedPass(s, code);
+            step = afterAbandonedPass(s, objective);
         } else {
             lastComplete = current;
             current = 1 - current;
-            step = code == 2 ? givenHeightStep(s, pass, input.desiredMaxHeight)
-                : code == 3  ? givenPressureStep(s, pass, input.inletPressure)
-                             : givenStrengthStep(s, pass);
+            step = objective == AnalysisType::GivenHeight
+                ? givenHeightStep(s, pass, input.desiredMaxHeight)
+                : objective == AnalysisType::GivenPressure
+                ? givenPressureStep(s, pass, input.inletPressure)
+                : givenStrengthStep(s, pass);
         }
         if (step == Step::Converged || step == Step::Limit) {
             stop = step == Step::Converged ? Stop::Converged : Stop::Limit;

@@ -12,7 +12,7 @@ namespace vendrix {
 
 struct SolverInput
 {
-    int analysisCode = 1; // 1 given strength, 2 given maximum height, 3 given pumping pressure
+    AnalysisType analysisType = AnalysisType::GivenStrength;
     double circumference = 0; // ft
     double slurrySpecificGravityLower = 0;
     double slurrySpecificGravityUpper = 0;
@@ -20,9 +20,9 @@ struct SolverInput
     double fluidSpecificGravityUpper = 0;
     double slurryHeightLower = 0; // ft
     double fluidHeightLower = 0; // ft
-    double workingTension = 0; // lb/in; used by code 1
-    double desiredMaxHeight = 0; // ft; code 2
-    double inletPressure = 0; // psi; code 3
+    double workingTension = 0; // lb/in; given strength
+    double desiredMaxHeight = 0; // ft; given height
+    double inletPressure = 0; // psi; given pressure
     double transportUnitWeight = 0; // lb/ft3
     SolutionMethod method = kDefaultSolutionMethod;
 };
@@ -37,7 +37,7 @@ struct SolverOutput
     double totalArea = 0; // ft2
     double workingTension = 0; // lb/in
     double axialForce = 0; // lb
-    int convergenceWarning = 0;
+    bool convergenceWarning = false;
     double maxHeight = 0; // ft
     double maxWidth = 0; // ft
     double heightAtMaxWidth = 0; // ft
@@ -47,10 +47,10 @@ struct SolverOutput
     long passes = 0; // integration passes run (complete or abandoned)
 };
 
-// Solves for the shape that meets the objective of input.analysisCode by
+// Solves for the shape that meets the objective of input.analysisType by
 // input.method. Never allocates, always terminates, and never returns a NaN or
 // an infinity; a result that does not meet the objective carries
-// convergenceWarning = 1.
+// convergenceWarning set.
 void solveTube(const SolverInput &input, SolverOutput &output);
 
 // Starting tension and its step (lb/in) of the given-pressure search, chosen

@@ -15,7 +15,7 @@ constexpr double kInterfaceSentinel = 1e10; // ft, above any crest
 SolverProblem setUpProblem(const SolverInput &in)
 {
     SolverProblem p;
-    p.code = in.analysisCode;
+    p.objective = in.analysisType;
     p.circumference = in.circumference;
     const double gw = in.transportUnitWeight;
     const double slurryLower = in.slurrySpecificGravityLower * gw;
@@ -24,7 +24,7 @@ SolverProblem setUpProblem(const SolverInput &in)
     double fluidUpper = in.fluidSpecificGravityUpper * gw;
     double slurryHeight = in.slurryHeightLower;
     const double fluidHeight = in.fluidHeightLower;
-    if (p.code == 3) {
+    if (p.objective == AnalysisType::GivenPressure) {
         // The given-pressure search works with one slurry and one outside fluid.
         slurryHeight = 1000 * in.circumference / kSinglePrecisionPi;
         slurryUpper = slurryLower;

@@ -8,7 +8,7 @@ namespace vendrix {
 
 struct SolverProblem
 {
-    int code = 1; // 1 given strength, 2 given maximum height, 3 given pumping pressure
+    AnalysisType objective = AnalysisType::GivenStrength;
     double circumference = 0; // ft
     double insideUnitWeight[3] {}; // lb/ft3, per zone from the base up
     double outsideUnitWeight[3] {};

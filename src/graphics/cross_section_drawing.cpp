@@ -62,8 +62,8 @@ public:
         : m_p(painter)
         , m_record(record)
         , m_l(layout)
-        , m_palette(paletteFor(record.display.screenBlackWhite != 0))
-        , m_factors(UnitFactors::forSettings(record.display.englishUnits != 0))
+        , m_palette(paletteFor(record.display.screenBlackWhite))
+        , m_factors(UnitFactors::forSettings(record.display.unitSystem))
         , m_labels(unitLabels(record.display))
         , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
     { }
@@ -163,7 +163,7 @@ private:
 void Picture::paint()
 {
     const double W = m_l.width, H = m_l.height, A = m_l.baseY;
-    const int shape = m_record.state.shapeShown;
+    const std::optional<Shape> shape = m_record.state.shapeShown;
     const TubeInput &in = m_record.input;
 
     m_p.fillRect(QRectF(0, 0, W, H), m_palette.background);
@@ -175,17 +175,17 @@ void Picture::paint()
     const QColor tubeFill = m_typeC ? m_palette.lowerFill : m_palette.tubeFill;
     for (int side : {1, -1}) {
         const QPolygonF half = tubeHalf(side);
-        if (shape == ShapeAsFilled) {
+        if (shape == Shape::AsFilled) {
             fill(half, tubeFill, colours::amber);
         } else {
             m_p.setPen(QPen(colours::amber, 1));
             m_p.drawPolyline(half);
         }
     }
-    if (shape == ShapeAsFilled && !m_typeC) {
+    if (shape == Shape::AsFilled && !m_typeC) {
         // With one layer the circumference lies above every point: the whole
         // tube is the lower layer.
-        const double boundary = in.twoSlurryLayers == 1 ? in.slurryHeightLower : in.circumference;
+        const double boundary = in.twoSlurryLayers ? in.slurryHeightLower : in.circumference;
         for (int side : {1, -1})
             fill(tubeHalf(side, boundary), m_palette.lowerFill, colours::amber);
     }
@@ -195,11 +195,11 @@ void Picture::paint()
     centreSymbol();
     title();
     resultLines();
-    if (m_record.solution.convergenceWarning == 1)
+    if (m_record.solution.convergenceWarning)
         convergenceNotice();
-    if (shape == ShapeAsFilled)
+    if (shape == Shape::AsFilled)
         legend();
-    if (shape == ShapeOption1 || shape == ShapeOption2) {
+    if (shape == Shape::Option1 || shape == Shape::Option2) {
         consolidatedShape();
         finalHeightDimension();
         centreLine();
@@ -273,7 +273,7 @@ void Picture::centreSymbol()
 void Picture::title()
 {
     QString value;
-    if (m_record.state.shapeShown == ShapeAsFilled) {
+    if (m_record.state.shapeShown == Shape::AsFilled) {
         static const char *const types[] = {" A.", " B.", " C."};
         const int type = std::clamp(static_cast<int>(m_record.input.analysisType), 0, 2);
         value = QStringLiteral("Results of Analysis Type:") + QString::fromLatin1(types[type]);
@@ -297,7 +297,7 @@ void Picture::resultLines()
         const char *unit;
     };
     std::vector<Line> lines;
-    if (m_record.state.shapeShown == ShapeAsFilled)
+    if (m_record.state.shapeShown == Shape::AsFilled)
         lines
             = {{"Circumference = ", s.computedCircumference * f.length, u.length},
                {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure},
@@ -341,7 +341,7 @@ void Picture::legend()
 {
     using namespace colours;
     const TubeInput &in = m_record.input;
-    const bool twoLayers = in.twoSlurryLayers == 1;
+    const bool twoLayers = in.twoSlurryLayers;
     const double x0 = px(0.55 * m_l.width);
     const double k = m_factors.unitWeight;
     const QColor swatches[] = {amber, paleYellow, skyBlue, paleBlue};
@@ -379,7 +379,7 @@ void Picture::consolidatedShape()
     m_p.drawPolyline(outline);
 
     const ConsolidationResult &c = m_record.consolidation;
-    if (m_record.state.shapeShown == ShapeOption1) {
+    if (m_record.state.shapeShown == Shape::Option1) {
         for (int side : {1, -1}) {
             QPolygonF half;
             half.reserve(kProfileArraySize);
@@ -440,7 +440,7 @@ CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width
         s *= 0.37 * width / (l.halfWidth * s);
     if (l.crestHeight * s > 0.52 * height)
         s *= 0.52 * height / (l.crestHeight * s);
-    if (solution.convergenceWarning == 1) {
+    if (solution.convergenceWarning) {
         // The notice covers the top of the picture; a crest under it would hide
         // the width label (its top 40 pixels above the crest) and its dimension.
         const double room = l.baseY - noticeBottom(height, l.lineStep) - 41;

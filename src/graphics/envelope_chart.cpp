@@ -178,10 +178,10 @@ double niceStep(double top, int count)
     return 10 * decade;
 }
 
-EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, bool englishUnits,
+EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, UnitSystem units,
                                         double width, double height)
 {
-    const UnitFactors f = UnitFactors::forSettings(englishUnits);
+    const UnitFactors f = UnitFactors::forSettings(units);
     EnvelopeChartLayout l;
     l.pressureFactor = f.pumpingPressure;
     l.tensionFactor = f.forcePerLength;
@@ -202,15 +202,15 @@ EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, bool en
 }
 
 void drawEnvelopeChart(QPainter &painter, const QRectF &target, const FillingEnvelope &envelope,
-                       bool englishUnits)
+                       UnitSystem unitSystem)
 {
     const QSizeF size = beginPicture(painter, target);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     painter.setFont(pictureFont(kPictureSmallFontPixels));
     const EnvelopeChartLayout l
-        = envelopeChartLayout(envelope, englishUnits, size.width(), size.height());
-    const UnitLabels units = unitLabels(englishUnits, true);
+        = envelopeChartLayout(envelope, unitSystem, size.width(), size.height());
+    const UnitLabels units = unitLabels(unitSystem, true);
 
     // Pressures above the safe limit (all of them when there is none below the allowable).
     if (envelope.state != SafeLimitState::NotReachedInRange && !envelope.points.empty()) {
@@ -237,7 +237,7 @@ void drawEnvelopeChart(QPainter &painter, const QRectF &target, const FillingEnv
         painter.drawText(
             QRectF(l.plot.left() + 4, l.plot.top() + 4, l.plot.width() - 8, l.plot.height() / 2),
             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-            toQString(safeLimitReason(envelope, englishUnits)));
+            toQString(safeLimitReason(envelope, unitSystem)));
     }
     painter.restore();
 }

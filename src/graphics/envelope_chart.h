@@ -39,12 +39,12 @@ struct EnvelopeChartLayout
     double yOfHeight(double metres) const;
 };
 
-EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, bool englishUnits,
+EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, UnitSystem units,
                                         double width, double height);
 
 // Paints the chart into `target` (the painter's coordinates).
 void drawEnvelopeChart(QPainter &painter, const QRectF &target, const FillingEnvelope &envelope,
-                       bool englishUnits);
+                       UnitSystem units);
 
 // Round steps of 1, 2 or 5 × 10^n giving about `count` intervals up to `top`.
 double niceStep(double top, int count);

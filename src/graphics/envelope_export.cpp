@@ -13,11 +13,11 @@ bool writeEnvelopeChartImage(const ProjectRecord &record, const FillingEnvelope 
 {
     if (!ensureGraphicsApplication(error))
         return false;
-    const bool english = record.display.englishUnits != 0;
+    const UnitSystem units = record.display.unitSystem;
     return writeDrawingImage(
         path, QSize(width, height),
-        [&envelope, english](QPainter &painter, const QRectF &target) {
-            drawEnvelopeChart(painter, target, envelope, english);
+        [&envelope, units](QPainter &painter, const QRectF &target) {
+            drawEnvelopeChart(painter, target, envelope, units);
         },
         error);
 }

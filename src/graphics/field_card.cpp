@@ -112,7 +112,8 @@ void drawProjectData(PageCanvas &canvas, const ProjectRecord &record, const Unit
         u.value(in.ultimateStrength / rf.circumferential, u.f.forcePerLength, u.l.forcePerLength));
 }
 
-void drawSafeNumbers(PageCanvas &canvas, const FillingEnvelope &e, const Units &u, bool english)
+void drawSafeNumbers(PageCanvas &canvas, const FillingEnvelope &e, const Units &u,
+                     UnitSystem unitSystem)
 {
     canvas.setPen(Qt::black, 20);
     canvas.setNoBrush();
@@ -123,7 +124,7 @@ void drawSafeNumbers(PageCanvas &canvas, const FillingEnvelope &e, const Units &
         canvas.text(800, -3650, "NO SAFE PUMPING LIMIT");
         canvas.setFont(200);
         double y = -4150;
-        for (const std::string &line : wrapped(safeLimitReason(e, english), 95))
+        for (const std::string &line : wrapped(safeLimitReason(e, unitSystem), 95))
             canvas.text(800, y, line), y -= 250;
         return;
     }
@@ -211,9 +212,9 @@ void drawTubeAtLimit(PageCanvas &canvas, const ProjectRecord &record, const Fill
 } // namespace
 
 std::vector<GaugeRow> gaugeTableRows(const TubeInput &input, const FillingEnvelope &envelope,
-                                     bool englishUnits)
+                                     UnitSystem units)
 {
-    const UnitFactors f = UnitFactors::forSettings(englishUnits);
+    const UnitFactors f = UnitFactors::forSettings(units);
     const bool found = envelope.state == SafeLimitState::Found;
     const double top = found ? envelope.safeLimit.pumpingPressure : envelope.maxPressure;
     const double step = niceStep(top * f.pumpingPressure, kMaxGaugeSteps - 2) / f.pumpingPressure;
@@ -231,8 +232,8 @@ std::vector<GaugeRow> gaugeTableRows(const TubeInput &input, const FillingEnvelo
 void drawFieldCard(QPainter &painter, const QRectF &area, const ProjectRecord &record,
                    const FillingEnvelope &envelope, const std::string &printedOn)
 {
-    const bool english = record.display.englishUnits != 0;
-    const Units u {UnitFactors::forSettings(english), unitLabels(record.display)};
+    const UnitSystem unitSystem = record.display.unitSystem;
+    const Units u {UnitFactors::forSettings(unitSystem), unitLabels(record.display)};
     ReportPrintSetup setup;
     setup.pageCount = 1;
     setup.printedOn = printedOn;
@@ -241,13 +242,13 @@ void drawFieldCard(QPainter &painter, const QRectF &area, const ProjectRecord &r
     canvas.setFont(280, 600);
     canvas.text(600, -760, "FIELD CARD:  FILLING LIMITS");
     drawProjectData(canvas, record, u);
-    drawSafeNumbers(canvas, envelope, u, english);
-    drawGaugeTable(canvas, gaugeTableRows(record.input, envelope, english), u,
+    drawSafeNumbers(canvas, envelope, u, unitSystem);
+    drawGaugeTable(canvas, gaugeTableRows(record.input, envelope, unitSystem), u,
                    envelope.allowableTension);
     drawTubeAtLimit(canvas, record, envelope, u);
 
     const QRectF chart(canvas.toDevice(600, -8500), canvas.toDevice(11100, -13850));
-    drawEnvelopeChart(painter, chart.normalized(), envelope, english);
+    drawEnvelopeChart(painter, chart.normalized(), envelope, unitSystem);
     canvas.setPen(Qt::black, 1);
     canvas.setNoBrush();
     canvas.rectangle(600, -8500, 11100, -13850);

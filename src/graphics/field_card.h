@@ -28,7 +28,7 @@ struct GaugeRow
 // Round display-unit pressure steps from 0 up to (not including) the safe
 // limit, then the limit itself; up to the top of the range when there is none.
 std::vector<GaugeRow> gaugeTableRows(const TubeInput &input, const FillingEnvelope &envelope,
-                                     bool englishUnits);
+                                     UnitSystem units);
 
 // Paints the card into `area` (the drawing area in the painter's coordinates).
 void drawFieldCard(QPainter &painter, const QRectF &area, const ProjectRecord &record,

@@ -174,8 +174,8 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
     const TubeInput &in = record.input;
     const double u = 0.03 * H, centreX = 0.6 * W, baseY = 0.8 * H;
     const SketchContent content = sketchContent(in, H);
-    const double lengthFactor = UnitFactors::forSettings(record.display.englishUnits != 0).length;
-    const char *unit = record.display.englishUnits ? "  [ft]" : "  [m]";
+    const double lengthFactor = UnitFactors::forSettings(record.display.unitSystem).length;
+    const char *unit = isEnglish(record.display) ? "  [ft]" : "  [m]";
     auto point = [&](const QPointF &schematic) {
         return QPointF(std::trunc(centreX + u * schematic.x()),
                        std::trunc(baseY - u * schematic.y()));

@@ -120,11 +120,11 @@ void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
 {
     const TubeInput &in = record.input;
     const TubeSolution &sol = record.solution;
-    const bool english = record.display.englishUnits != 0;
-    const UnitFactors factors = UnitFactors::forSettings(english);
+    const bool english = isEnglish(record.display);
+    const UnitFactors factors = UnitFactors::forSettings(record.display.unitSystem);
     const UnitLabels units = unitLabels(record.display);
     const std::string lengthUnit = std::string(" ") + units.length;
-    const PageColours c = coloursFor(record.display.printBlackWhite != 0);
+    const PageColours c = coloursFor(record.display.printBlackWhite);
     const bool typeC = in.analysisType == AnalysisType::GivenPressure;
 
     canvas.setFont(220, 600);
@@ -186,7 +186,7 @@ void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
 
     // Lower slurry layer: points above its boundary are moved down to it.
     if (kind == 1 && !typeC) {
-        const double boundary = in.twoSlurryLayers == 1 ? in.slurryHeightLower : in.circumference;
+        const double boundary = in.twoSlurryLayers ? in.slurryHeightLower : in.circumference;
         std::vector<QPointF> layer = profile;
         bool first = true;
         for (QPointF &p : layer) {
@@ -272,7 +272,7 @@ void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int k
                         + areaUnit);
     }
 
-    if (sol.convergenceWarning == 1) {
+    if (sol.convergenceWarning) {
         canvas.setPen(Qt::black, 1);
         canvas.setBrush(QColor(241, 163, 202));
         canvas.rectangle(2400, -3000, 9400, -4500);

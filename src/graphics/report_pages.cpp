@@ -34,8 +34,8 @@ void doubleRule(PageCanvas &canvas, double y)
 int reportPageCount(const ProjectRecord &record)
 {
     const bool consolidated
-        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
-    return consolidated && record.display.omitConsolidationPage == 0 ? 4 : 3;
+        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
+    return consolidated && !record.display.omitConsolidationPage ? 4 : 3;
 }
 
 std::string asctimeText(std::time_t when)
@@ -103,7 +103,7 @@ void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &
         drawCrossSectionPage(canvas, record, 1);
         break;
     case 4:
-        drawCrossSectionPage(canvas, record, record.state.shapeShown);
+        drawCrossSectionPage(canvas, record, record.state.shapeShown == Shape::Option1 ? 2 : 3);
         break;
     default:
         break;

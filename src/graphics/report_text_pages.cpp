@@ -167,7 +167,7 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
     for (double x : {right, right - 10, right - 20, 500.0, 510.0, 520.0})
         canvas.line(x, 0, x, -15100);
 
-    if (info.includeLogo == 1) {
+    if (info.includeLogo) {
         // A logo that cannot be read leaves the space empty without a message.
         DibImage logo;
         if (logo.loadFromFile(info.logoPath))
@@ -234,8 +234,8 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
 {
     const TubeInput &in = record.input;
     const TubeSolution &out = record.solution;
-    const bool english = record.display.englishUnits != 0;
-    const UnitFactors f = UnitFactors::forSettings(english);
+    const bool english = isEnglish(record.display);
+    const UnitFactors f = UnitFactors::forSettings(record.display.unitSystem);
     const UnitLabels units = unitLabels(record.display);
     const auto unit = [](const char *label) { return std::string(" ") + label; };
     const bool pressureType = in.analysisType == AnalysisType::GivenPressure;
@@ -395,8 +395,8 @@ void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
         row(p + 1, 700, notice);
 
     const bool consolidated
-        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
-    if (consolidated && record.display.omitConsolidationPage == 0) {
+        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
+    if (consolidated && !record.display.omitConsolidationPage) {
         heading(-270.0 * p - 740, "CONSOLIDATED TUBE:");
         row(p + 4, 700, "Unit weight of consolidated (saturated) fill,  " + weightUnit,
             formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight));

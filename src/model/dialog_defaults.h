@@ -2,6 +2,8 @@
 // Values that each input dialog's "&Default" button puts into its own fields,
 // in the unit system the dialog shows. The project record changes only on OK.
 
+#include "model/units.h"
+
 namespace vendrix {
 
 struct SlurryDefaults
@@ -57,9 +59,9 @@ inline constexpr DialogDefaults kEnglishDialogDefaults {
     2.7,
 };
 
-inline const DialogDefaults &dialogDefaults(bool englishUnits)
+inline const DialogDefaults &dialogDefaults(UnitSystem units)
 {
-    return englishUnits ? kEnglishDialogDefaults : kSiDialogDefaults;
+    return units == UnitSystem::English ? kEnglishDialogDefaults : kSiDialogDefaults;
 }
 
 // Consolidation dialog default of the consolidated unit weight: the whole part of

@@ -13,11 +13,10 @@ namespace {
 #field, FieldKind::Number, [](ProjectRecord & r) { return &r.part.field; }, nullptr, \
                                                                                  nullptr \
     }
-#define VENDRIX_INTEGER(part, field) \
+#define VENDRIX_FLAG(part, field) \
     FieldEntry \
     { \
-#field, FieldKind::Integer, nullptr, [](ProjectRecord & r) { return &r.part.field; }, \
-                                                                                           nullptr \
+#field, FieldKind::Flag, nullptr, [](ProjectRecord & r) { return &r.part.field; }, nullptr \
     }
 #define VENDRIX_TEXT(part, field) \
     FieldEntry \
@@ -25,8 +24,9 @@ namespace {
 #field, FieldKind::Text, nullptr, nullptr, [](ProjectRecord & r) { return &r.part.field; } \
     }
 
-// analysisType is an enumeration stored as an int; it is handled separately.
-const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Integer, nullptr, nullptr, nullptr};
+// analysisType and the unit system are enumerations; they are handled separately.
+const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Flag, nullptr, nullptr, nullptr};
+const FieldEntry kUnitSystemEntry {"englishUnits", FieldKind::Flag, nullptr, nullptr, nullptr};
 
 } // namespace
 
@@ -34,7 +34,7 @@ const std::vector<FieldEntry> &recordFields()
 {
     static const std::vector<FieldEntry> fields = {
         VENDRIX_NUMBER(input, circumference),
-        VENDRIX_INTEGER(input, twoSlurryLayers),
+        VENDRIX_FLAG(input, twoSlurryLayers),
         VENDRIX_NUMBER(input, slurryUnitWeightLower),
         VENDRIX_NUMBER(input, slurryUnitWeightUpper),
         VENDRIX_NUMBER(input, fluidUnitWeightLower),
@@ -74,19 +74,19 @@ const std::vector<FieldEntry> &recordFields()
         VENDRIX_TEXT(info, companyFax),
         VENDRIX_TEXT(info, companyEmail),
         VENDRIX_TEXT(info, logoPath),
-        VENDRIX_INTEGER(info, includeLogo),
-        VENDRIX_INTEGER(display, englishUnits),
+        VENDRIX_FLAG(info, includeLogo),
+        kUnitSystemEntry,
         VENDRIX_TEXT(display, currencyUnit),
-        VENDRIX_INTEGER(display, printBlackWhite),
-        VENDRIX_INTEGER(display, screenBlackWhite),
-        VENDRIX_INTEGER(display, asianPacific),
-        VENDRIX_INTEGER(display, omitConsolidationPage),
+        VENDRIX_FLAG(display, printBlackWhite),
+        VENDRIX_FLAG(display, screenBlackWhite),
+        VENDRIX_FLAG(display, asianPacific),
+        VENDRIX_FLAG(display, omitConsolidationPage),
     };
     return fields;
 }
 
 #undef VENDRIX_NUMBER
-#undef VENDRIX_INTEGER
+#undef VENDRIX_FLAG
 #undef VENDRIX_TEXT
 
 const FieldEntry *findRecordField(std::string_view name)
@@ -122,13 +122,15 @@ bool setRecordField(ProjectRecord &record, std::string_view name, std::string_vi
             + std::string(value) + "\"";
         return false;
     }
-    if (entry->kind == FieldKind::Integer) {
-        // Every whole-number field is an on/off switch.
+    if (entry->kind == FieldKind::Flag) {
         if (value != "0" && value != "1") {
             error = std::string(name) + " takes 0 or 1, not \"" + std::string(value) + "\"";
             return false;
         }
-        *entry->integer(record) = value == "1" ? 1 : 0;
+        if (name == kUnitSystemEntry.name)
+            record.display.unitSystem = value == "1" ? UnitSystem::English : UnitSystem::SI;
+        else
+            *entry->flag(record) = value == "1";
         return true;
     }
     double number = 0;

@@ -28,8 +28,8 @@ RuleFailure correctable(int number, const std::string &sentence, std::string foc
 // leading blank: " kN/m ³", " kN/m^3", " lb/ft ³" or " lb/ft^3".
 std::string unitWeightUnitInMessage(const DisplaySettings &display)
 {
-    return std::string(display.englishUnits ? " lb/ft" : " kN/m")
-        + cubeExponent(display.asianPacific != 0);
+    return std::string(isEnglish(display) ? " lb/ft" : " kN/m")
+        + cubeExponent(display.asianPacific);
 }
 
 } // namespace
@@ -91,7 +91,7 @@ std::optional<RuleFailure> checkCircumference(double circumference)
 
 SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
     SlurryShownValues shown;
     shown.circumference = input.circumference * f.length;
     shown.twoSlurryLayers = input.twoSlurryLayers;
@@ -108,7 +108,7 @@ std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
                                            double transportUnitWeight,
                                            const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
 
     if (auto failure = checkCircumference(shown.circumference))
         return failure;
@@ -196,7 +196,7 @@ std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &sh
 
 AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
     AnalysisShownValues shown;
     shown.analysisType = input.analysisType;
     shown.ultimateStrength = input.ultimateStrength * f.forcePerLength;
@@ -208,7 +208,7 @@ AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySet
 std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
                                              const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
     switch (shown.analysisType) {
     case AnalysisType::GivenStrength:
         if (!(shown.ultimateStrength > 0))
@@ -219,7 +219,7 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
         const double shownCircumference = circumference * f.length;
         const double diameter = shownCircumference * kDiameterPerCircumference;
         if (!(shown.desiredMaxHeight <= diameter)) {
-            const char *unit = display.englishUnits ? " [ft]" : " [m]";
+            const char *unit = isEnglish(display) ? " [ft]" : " [m]";
             // The diameter is lowered by 0.005 so that the printed limit is never
             // rounded up above the true one.
             const std::string message = "Maximum value should not exceed "

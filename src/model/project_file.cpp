@@ -104,6 +104,22 @@ public:
         value = utf16 ? utf16ToWindows1252(raw) : std::string(raw);
     }
 
+    // An on/off switch, stored as 0 or 1; any other stored value reads as on.
+    void flag(bool &value)
+    {
+        int stored = value ? 1 : 0;
+        int32(stored);
+        if (m_loading && !failed())
+            value = stored != 0;
+    }
+
+    void unitSystem(UnitSystem &value)
+    {
+        bool english = value == UnitSystem::English;
+        flag(english);
+        value = english ? UnitSystem::English : UnitSystem::SI;
+    }
+
     // A value that cannot belong to a project file.
     void refuse() { fail(Failure::BadFormat); }
     // A layout this program does not know yet.
@@ -250,9 +266,9 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
     // would silently put values into the wrong fields.
     if (version > kProjectFormatVersion)
         ar.refuseNewer();
-    ar.int32(display.englishUnits);
+    ar.unitSystem(display.unitSystem);
     ar.text(display.currencyUnit);
-    ar.int32(display.printBlackWhite);
+    ar.flag(display.printBlackWhite);
     ar.text(info.dateTime);
     ar.text(info.description);
     ar.text(info.designer);
@@ -272,11 +288,11 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
         ar.text(info.companyPhone);
         ar.text(info.stationNumber);
         ar.text(info.logoPath);
-        ar.int32(info.includeLogo);
-        ar.int32(display.asianPacific);
+        ar.flag(info.includeLogo);
+        ar.flag(display.asianPacific);
     }
     ar.real(in.circumference);
-    ar.int32(in.twoSlurryLayers);
+    ar.flag(in.twoSlurryLayers);
     ar.real(in.slurryUnitWeightLower);
     ar.real(in.slurryUnitWeightUpper);
     ar.real(in.fluidUnitWeightLower);
@@ -397,7 +413,7 @@ bool openProjectFile(const std::string &path, ProjectRecord &record, std::string
     if (!deserializeProject(bytes, opened, message, path))
         return false;
     opened.info.projectPath = path;
-    opened.state.resultsValid = 0;
+    opened.state.resultsValid = false;
     record = std::move(opened);
     return true;
 }

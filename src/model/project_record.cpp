@@ -5,14 +5,14 @@ namespace vendrix {
 void resetProject(ProjectRecord &record, const std::string &currentDirectory)
 {
     DisplaySettings &display = record.display;
-    display.printBlackWhite = 0;
-    display.screenBlackWhite = 0;
-    display.omitConsolidationPage = 0;
+    display.printBlackWhite = false;
+    display.screenBlackWhite = false;
+    display.omitConsolidationPage = false;
 
     AppState &state = record.state;
-    state.projectOpen = 0;
-    state.resultsValid = 0;
-    state.shapeShown = ShapeNone;
+    state.projectOpen = false;
+    state.resultsValid = false;
+    state.shapeShown = std::nullopt;
     state.startDirectory = currentDirectory;
 
     // Every identification and company text is emptied; the General Information

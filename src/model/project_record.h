@@ -3,6 +3,7 @@
 // run-time state and the latest results. All physical values are stored in SI.
 
 #include "model/solution_method.h"
+#include "model/units.h"
 
 #include <array>
 #include <optional>
@@ -21,10 +22,14 @@ using ProfileArray = std::array<double, kProfileArraySize>;
 // Objective of the analysis; stored as 0, 1, 2 (the radio-button index).
 enum class AnalysisType : int { GivenStrength = 0, GivenHeight = 1, GivenPressure = 2 };
 
+// A shape the drawings, reports and printout can show: the tube as filled or
+// the consolidated estimate of Option 1 or 2.
+enum class Shape { AsFilled, Option1, Option2 };
+
 struct TubeInput
 {
     double circumference = 10.0; // m
-    int twoSlurryLayers = 1; // 0 = one slurry layer, 1 = two
+    bool twoSlurryLayers = true; // false: one slurry layer
     double slurryUnitWeightLower = 12.0; // kN/m3
     double slurryUnitWeightUpper = 11.0; // kN/m3; equals the lower one with one layer
     double fluidUnitWeightLower = 10.0; // kN/m3, outside fluid up to fluidHeightLower
@@ -70,7 +75,7 @@ struct ProjectInfo
     std::string companyFax; // 30
     std::string companyEmail; // 30
     std::string logoPath; // full path of the logo bitmap
-    int includeLogo = 0; // 1 = print the logo
+    bool includeLogo = false; // print the logo
     std::string projectPath = "Not saved, yet";
 };
 
@@ -79,37 +84,22 @@ inline constexpr const char *kProjectNotSaved = "Not saved, yet";
 // How values and graphics are shown; survives a new project except where noted.
 struct DisplaySettings
 {
-    int englishUnits = 0; // 0 = SI, 1 = English (display only)
+    UnitSystem unitSystem = UnitSystem::SI; // display only
     std::string currencyUnit = "$";
-    int printBlackWhite = 0; // reset by a new project
-    int screenBlackWhite = 0; // reset by a new project
-    int asianPacific = 0; // 1 = write exponents as "^2" and "^3"
-    int omitConsolidationPage = 0; // reset by a new project
-};
-
-// How values are shown; everything is stored in SI whatever the choice.
-enum class UnitSystem { SI, English };
-
-// A shape the drawings, reports and printout can show: the tube as filled or
-// the consolidated estimate of Option 1 or 2.
-enum class Shape { AsFilled, Option1, Option2 };
-
-// Which shape the cross-section drawing, reports and printout treat as current.
-enum ShapeShown : int {
-    ShapeNone = 0,
-    ShapeAsFilled = 1,
-    ShapeOption1 = 2,
-    ShapeOption2 = 3,
+    bool printBlackWhite = false; // reset by a new project
+    bool screenBlackWhite = false; // reset by a new project
+    bool asianPacific = false; // write exponents as "^2" and "^3"
+    bool omitConsolidationPage = false; // reset by a new project
 };
 
 // Run-time state; never saved. The desktop program keeps the main menu and
 // input display windows itself.
 struct AppState
 {
-    int projectOpen = 0;
-    int resultsValid = 0;
-    int shapeShown = ShapeNone;
-    int hideDialogTags = 1;
+    bool projectOpen = false;
+    bool resultsValid = false;
+    std::optional<Shape> shapeShown; // none before a run
+    bool hideDialogTags = true;
     std::string startDirectory;
     std::string dataDirectory;
     std::string updateLabel = "Update #1.2";
@@ -125,7 +115,7 @@ struct TubeSolution
     double totalArea = 0; // m2, also storage capacity in m3/m
     double ultimateStrengthCircumferential = 0; // kN/m
     double ultimateStrengthAxial = 0; // kN/m
-    int convergenceWarning = 0; // 1 = constraints not met
+    bool convergenceWarning = false; // constraints not met
     double maxHeight = 0; // m
     double maxWidth = 0; // m
     double heightAtMaxWidth = 0; // m
@@ -161,16 +151,7 @@ struct ProjectRecord
 // The shape currently shown; none before a run.
 inline std::optional<Shape> shownShape(const AppState &state)
 {
-    switch (state.shapeShown) {
-    case ShapeAsFilled:
-        return Shape::AsFilled;
-    case ShapeOption1:
-        return Shape::Option1;
-    case ShapeOption2:
-        return Shape::Option2;
-    default:
-        return std::nullopt;
-    }
+    return state.shapeShown;
 }
 
 // True when a consolidated estimate (Option 1 or 2) is the current shape.
@@ -180,9 +161,12 @@ inline bool showsConsolidatedShape(const AppState &state)
     return shape == Shape::Option1 || shape == Shape::Option2;
 }
 
-inline bool isEnglish(const DisplaySettings &display) { return display.englishUnits != 0; }
+inline bool isEnglish(const DisplaySettings &display)
+{
+    return display.unitSystem == UnitSystem::English;
+}
 
-// Restores the initial values of a new project; keeps englishUnits,
+// Restores the initial values of a new project; keeps unitSystem,
 // currencyUnit, asianPacific and dataDirectory. startDirectory is set to
 // currentDirectory.
 void resetProject(ProjectRecord &record, const std::string &currentDirectory);

@@ -32,13 +32,14 @@ const char *const UnitWeightLabels[4] = {
     "[kN/m \xB3]",
 };
 
-UnitLabels unitLabels(bool englishUnits, bool asianPacific)
+UnitLabels unitLabels(UnitSystem units, bool asianPacific)
 {
+    const bool englishUnits = units == UnitSystem::English;
     UnitLabels labels {};
     labels.length = englishUnits ? "[ft]" : "[m]";
     labels.forcePerLength = englishUnits ? "[lb/ft]" : "[kN/m]";
     labels.pressure = englishUnits ? "[psi]" : "[kPa]";
-    labels.unitWeight = UnitWeightLabels[unitWeightLabelIndex(englishUnits, asianPacific)];
+    labels.unitWeight = UnitWeightLabels[unitWeightLabelIndex(units, asianPacific)];
     if (englishUnits) {
         labels.area = asianPacific ? "[ft^2]" : "[ft \xB2]";
         labels.volumePerLength = asianPacific ? "[ft^3/ft]" : "[ft \xB3/ft]";
@@ -51,7 +52,7 @@ UnitLabels unitLabels(bool englishUnits, bool asianPacific)
 
 UnitLabels unitLabels(const DisplaySettings &display)
 {
-    return unitLabels(display.englishUnits != 0, display.asianPacific != 0);
+    return unitLabels(display.unitSystem, display.asianPacific);
 }
 
 const char *squareExponent(bool asianPacific) { return asianPacific ? "^2" : " \xB2"; }

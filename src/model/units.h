@@ -8,6 +8,9 @@ namespace vendrix {
 
 struct DisplaySettings;
 
+// How values are shown; everything is stored in SI whatever the choice.
+enum class UnitSystem { SI, English };
+
 inline constexpr double kFeetPerMetre = 3.28084;
 inline constexpr double kPoundsPerFootPerKilonewtonPerMetre = 68.519;
 inline constexpr double kPcfPerKilonewtonPerCubicMetre = 6.365627;
@@ -32,9 +35,9 @@ struct UnitFactors
 
     static UnitFactors si() { return {}; }
     static UnitFactors english();
-    static UnitFactors forSettings(bool englishUnits)
+    static UnitFactors forSettings(UnitSystem units)
     {
-        return englishUnits ? english() : si();
+        return units == UnitSystem::English ? english() : si();
     }
 };
 
@@ -54,12 +57,12 @@ struct UnitLabels
 extern const char *const UnitWeightLabels[4];
 
 // Index into UnitWeightLabels: 2 × (SI ? 1 : 0) + (Western ? 1 : 0).
-inline int unitWeightLabelIndex(bool englishUnits, bool asianPacific)
+inline int unitWeightLabelIndex(UnitSystem units, bool asianPacific)
 {
-    return 2 * (englishUnits ? 0 : 1) + (asianPacific ? 0 : 1);
+    return 2 * (units == UnitSystem::English ? 0 : 1) + (asianPacific ? 0 : 1);
 }
 
-UnitLabels unitLabels(bool englishUnits, bool asianPacific);
+UnitLabels unitLabels(UnitSystem units, bool asianPacific);
 UnitLabels unitLabels(const DisplaySettings &display);
 
 // "²" / "³" as the single Windows-1252 bytes preceded by a blank, or "^2" / "^3".

@@ -38,8 +38,8 @@ std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
                                                   double specificGravitySolids,
                                                   double shownConsolidatedUnitWeight)
 {
-    const bool english = record.display.englishUnits != 0;
-    const bool asian = record.display.asianPacific != 0;
+    const bool english = isEnglish(record.display);
+    const bool asian = record.display.asianPacific;
     const double factor = english ? kPcfPerKilonewtonPerCubicMetre : 1.0;
     const double slurry = record.input.slurryUnitWeightLower;
     // Written so that a NaN fails the rules.

@@ -203,10 +203,10 @@ FillingEnvelope computeFillingEnvelope(const TubeInput &input, const EnvelopeReq
     return envelope;
 }
 
-std::string safeLimitReason(const FillingEnvelope &envelope, bool englishUnits)
+std::string safeLimitReason(const FillingEnvelope &envelope, UnitSystem units)
 {
-    const UnitFactors f = UnitFactors::forSettings(englishUnits);
-    const UnitLabels labels = unitLabels(englishUnits, true);
+    const UnitFactors f = UnitFactors::forSettings(units);
+    const UnitLabels labels = unitLabels(units, true);
     const auto tension = [&](double kNm) {
         return formatC("%.2f", kNm * f.forcePerLength) + " " + labels.forcePerLength;
     };

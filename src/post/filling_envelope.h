@@ -65,6 +65,6 @@ FillingEnvelope computeFillingEnvelope(const TubeInput &input, const EnvelopeReq
 
 // A plain sentence (Windows-1252, display units) saying why there is no safe
 // limit; empty when there is one.
-std::string safeLimitReason(const FillingEnvelope &envelope, bool englishUnits);
+std::string safeLimitReason(const FillingEnvelope &envelope, UnitSystem units);
 
 } // namespace vendrix

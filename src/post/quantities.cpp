@@ -28,7 +28,7 @@ double readCostText(std::string_view costText)
 Quantities computeQuantities(const ProjectRecord &record, std::string_view costText,
                              double shownTubeLength)
 {
-    const double length = record.display.englishUnits ? kFeetPerMetre : 1.0;
+    const double length = isEnglish(record.display) ? kFeetPerMetre : 1.0;
     Quantities q;
     q.areaPerLength = record.solution.computedCircumference * length;
     q.tubeLength = shownTubeLength;
@@ -36,7 +36,7 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
     q.totalCost = q.cost * shownTubeLength * q.areaPerLength;
     q.storageCapacity = length * (record.solution.totalArea * shownTubeLength * length);
     q.consolidationShown
-        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
+        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
     q.volumeAfterConsolidation
         = length * (record.consolidation.consolidatedArea * shownTubeLength * length);
     return q;
@@ -72,8 +72,8 @@ std::optional<RuleFailure> checkQuantities(const Quantities &q)
 std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
                            std::string_view remarks)
 {
-    const bool english = record.display.englishUnits != 0;
-    const bool asian = record.display.asianPacific != 0;
+    const bool english = isEnglish(record.display);
+    const bool asian = record.display.asianPacific;
     const std::string currency = "[" + record.display.currencyUnit + "]";
     const std::string rule(65, '=');
     const char *prefix = nullptr;

@@ -142,7 +142,7 @@ void surroundings(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
             dxf.line(layers::kFluidLevel, {-f.reach, level}, {f.reach, level});
         }
     }
-    if (record.state.shapeShown == ShapeAsFilled && !givenPressure && hasTwoSlurryLayers(in)) {
+    if (record.state.shapeShown == Shape::AsFilled && !givenPressure && hasTwoSlurryLayers(in)) {
         if (const auto x = halfWidthAtLevel(s, in.slurryHeightLower)) {
             const double level = in.slurryHeightLower * f.factor;
             dxf.line(layers::kSlurryInterface, {-*x * f.factor, level}, {*x * f.factor, level});
@@ -152,8 +152,7 @@ void surroundings(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
 
 void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
 {
-    const bool english = record.display.englishUnits != 0;
-    const UnitFactors factors = UnitFactors::forSettings(english);
+    const UnitFactors factors = UnitFactors::forSettings(record.display.unitSystem);
     const UnitLabels units = unitLabels(record.display);
     const TubeSolution &s = record.solution;
     const ReductionFactorProducts rf = reductionFactorProducts(record.input);
@@ -163,11 +162,11 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     std::vector<std::string> lines;
     if (!record.info.title.empty())
         lines.push_back(record.info.title);
-    switch (record.state.shapeShown) {
-    case ShapeOption1:
+    switch (record.state.shapeShown.value_or(Shape::AsFilled)) {
+    case Shape::Option1:
         lines.push_back("Consolidated shape, Option 1");
         break;
-    case ShapeOption2:
+    case Shape::Option2:
         lines.push_back("Consolidated shape, Option 2");
         break;
     default:
@@ -182,7 +181,7 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     lines.push_back("Required ultimate strength = "
                     + formatC("%.1f ", s.ultimateStrengthCircumferential * factors.forcePerLength)
                     + units.forcePerLength);
-    lines.push_back(english ? "Lengths in feet" : "Lengths in metres");
+    lines.push_back(isEnglish(record.display) ? "Lengths in feet" : "Lengths in metres");
 
     double y = -f.gap - 1.5 * f.textHeight;
     for (const std::string &line : lines) {
@@ -195,7 +194,7 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
 
 std::string crossSectionDxf(const ProjectRecord &record)
 {
-    const bool english = record.display.englishUnits != 0;
+    const bool english = isEnglish(record.display);
     const double factor = english ? kFeetPerMetre : 1.0;
     DxfWriter dxf(english ? DxfUnit::Feet : DxfUnit::Metres);
     dxf.addLayer(layers::kTube, 30);
@@ -213,7 +212,7 @@ std::string crossSectionDxf(const ProjectRecord &record)
     const UnitLabels units = unitLabels(record.display);
 
     dxf.polyline(layers::kTube, shown, true);
-    if (record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2)
+    if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2)
         dxf.polyline(layers::kAsFilled, asFilled, true);
     surroundings(dxf, record, frame);
     dimensions(dxf, frame, units);

@@ -6,14 +6,14 @@
 
 namespace vendrix {
 
-std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits)
+std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units)
 {
-    const UnitFactors f = UnitFactors::forSettings(englishUnits);
+    const UnitFactors f = UnitFactors::forSettings(units);
     // Plain ASCII units so that any spreadsheet reads the header alike.
-    const char *pressure = englishUnits ? "psi" : "kPa";
-    const char *length = englishUnits ? "ft" : "m";
-    const char *area = englishUnits ? "ft^2" : "m^2";
-    const char *tension = englishUnits ? "lb/ft" : "kN/m";
+    const char *pressure = units == UnitSystem::English ? "psi" : "kPa";
+    const char *length = units == UnitSystem::English ? "ft" : "m";
+    const char *area = units == UnitSystem::English ? "ft^2" : "m^2";
+    const char *tension = units == UnitSystem::English ? "lb/ft" : "kN/m";
     std::string text = formatC("Pumping pressure [%s],Maximum height [%s],Maximum width [%s],"
                                "Base width [%s],Storage area [%s],Working tension [%s],"
                                "Required ultimate strength circumferential [%s],"
@@ -34,9 +34,9 @@ std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits)
 }
 
 bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
-                          bool englishUnits, std::string &error)
+                          UnitSystem units, std::string &error)
 {
-    return writeFileAtomically(path, envelopeCsvText(envelope, englishUnits), error);
+    return writeFileAtomically(path, envelopeCsvText(envelope, units), error);
 }
 
 } // namespace vendrix

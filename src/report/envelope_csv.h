@@ -9,11 +9,11 @@
 namespace vendrix {
 
 // In the display units chosen (SI or English); numbers with '.', LF line ends.
-std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits);
+std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units);
 
 // False with a reason when the file could not be written; an existing file is
 // then left as it was.
 bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
-                          bool englishUnits, std::string &error);
+                          UnitSystem units, std::string &error);
 
 } // namespace vendrix

@@ -9,7 +9,7 @@ namespace vendrix {
 
 std::string outlineCsvText(const ProjectRecord &record)
 {
-    const bool english = record.display.englishUnits != 0;
+    const bool english = isEnglish(record.display);
     const double factor = english ? kFeetPerMetre : 1.0;
     std::string text = english ? "x [ft],y [ft]\n" : "x [m],y [m]\n";
     for (const OutlinePoint &p : shownOutline(record))

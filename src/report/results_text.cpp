@@ -21,9 +21,9 @@ class TextBuilder
 {
 public:
     explicit TextBuilder(const DisplaySettings &display)
-        : m_factors(UnitFactors::forSettings(display.englishUnits != 0))
+        : m_factors(UnitFactors::forSettings(display.unitSystem))
         , m_labels(unitLabels(display))
-        , m_english(display.englishUnits != 0)
+        , m_english(isEnglish(display))
     { }
 
     void line(const std::string &text) { m_text += text + "\n"; }
@@ -241,7 +241,7 @@ std::string resultsText(const ProjectRecord &record)
     titlePage(out, record.info);
     inputData(out, record.input);
     results(out, record.input, record.solution);
-    if (record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2)
+    if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2)
         consolidatedTube(out, record.input, record.consolidation);
     return withCrLf(out.text());
 }

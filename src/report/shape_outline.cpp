@@ -21,17 +21,18 @@ std::vector<OutlinePoint> bothHalves(const ProfileArray &x, const ProfileArray &
 
 std::vector<OutlinePoint> shownOutline(const ProjectRecord &record)
 {
-    switch (record.state.shapeShown) {
-    case ShapeOption1:
+    switch (record.state.shapeShown.value_or(Shape::AsFilled)) {
+    case Shape::Option1:
         return bothHalves(record.consolidation.shapeX, record.consolidation.shapeY);
-    case ShapeOption2: {
+    case Shape::Option2: {
         const double halfWidth = record.solution.maxWidth / 2;
         const double height = record.consolidation.finalHeight;
         return {{halfWidth, 0}, {halfWidth, height}, {-halfWidth, height}, {-halfWidth, 0}};
     }
-    default:
-        return asFilledOutline(record);
+    case Shape::AsFilled:
+        break;
     }
+    return asFilledOutline(record);
 }
 
 std::vector<OutlinePoint> asFilledOutline(const ProjectRecord &record)

@@ -9,7 +9,7 @@ namespace vendrix {
 
 std::string spreadsheetText(const ProjectRecord &record)
 {
-    const bool english = record.display.englishUnits != 0;
+    const bool english = isEnglish(record.display);
     const double factor = english ? kFeetPerMetre : 1.0;
     const char *unit = english ? " [ft]" : " [m]";
     std::string text = std::string("\tX") + unit + "\tY" + unit + "\r\n\r\n";

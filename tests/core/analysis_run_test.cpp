@@ -30,11 +30,11 @@ TEST(AnalysisRun, RefusesAHeightAboveTheIdealDiameter)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.englishUnits);
         ProjectRecord r;
-        r.display.englishUnits = c.englishUnits;
+        r.display.unitSystem = c.englishUnits ? UnitSystem::English : UnitSystem::SI;
         r.input.analysisType = AnalysisType::GivenHeight;
         r.input.desiredMaxHeight = 3.19;
         r.solution.maxHeight = 1.25; // an earlier run's result stays
-        r.state.resultsValid = 0;
+        r.state.resultsValid = false;
         const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
         EXPECT_TRUE(outcome.refused);
         EXPECT_EQ(outcome.errorNumberText, "Error No.302");
@@ -62,7 +62,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.height);
         ProjectRecord r;
-        r.display.englishUnits = c.englishUnits;
+        r.display.unitSystem = c.englishUnits ? UnitSystem::English : UnitSystem::SI;
         r.input.analysisType = AnalysisType::GivenHeight;
         r.input.desiredMaxHeight = c.height;
         const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
@@ -80,7 +80,7 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
 TEST(AnalysisRun, SolverInputOfTheInitialProject)
 {
     const SolverInput s = buildSolverInput(TubeInput {});
-    EXPECT_EQ(s.analysisCode, 1);
+    EXPECT_EQ(s.analysisType, AnalysisType::GivenStrength);
     EXPECT_DOUBLE_EQ(s.circumference, 32.8084);
     EXPECT_DOUBLE_EQ(s.slurrySpecificGravityLower, 12.0 / 9.80736);
     EXPECT_DOUBLE_EQ(s.slurrySpecificGravityUpper, 11.0 / 9.80736);
@@ -103,13 +103,13 @@ TEST(AnalysisRun, SolverInputEdgeCases)
         in.analysisType = AnalysisType::GivenPressure;
         in.pumpingPressure = 0;
         const SolverInput s = buildSolverInput(in);
-        EXPECT_EQ(s.analysisCode, 3);
+        EXPECT_EQ(s.analysisType, AnalysisType::GivenPressure);
         EXPECT_DOUBLE_EQ(s.inletPressure, 0.04);
     }
     {
         SCOPED_TRACE("one slurry layer");
         TubeInput in;
-        in.twoSlurryLayers = 0;
+        in.twoSlurryLayers = false;
         const SolverInput s = buildSolverInput(in);
         EXPECT_EQ(s.slurryHeightLower, s.circumference);
     }

@@ -28,11 +28,11 @@ double profileX(double s)
     return (0.6 + 0.4 * std::sin(M_PI * s)) * (1 - s * s * s * s);
 }
 
-ProjectRecord sampleRecord(int shapeShown, int englishUnits)
+ProjectRecord sampleRecord(std::optional<Shape> shapeShown, int englishUnits)
 {
     ProjectRecord record;
     record.state.shapeShown = shapeShown;
-    record.display.englishUnits = englishUnits;
+    record.display.unitSystem = englishUnits ? UnitSystem::English : UnitSystem::SI;
     for (size_t i = 0; i < kProfilePoints; ++i) {
         const double s = static_cast<double>(i) / 360.0;
         record.solution.profileX[i] = profileX(s);
@@ -68,20 +68,20 @@ TEST(OutlineCsv, HeaderRowAndOnePointPerRowInDisplayUnits)
 {
     struct Case
     {
-        int shape;
+        Shape shape;
         int english;
         const char *header;
         size_t rows;
         const char *firstRow;
     };
     const Case cases[] = {
-        {ShapeAsFilled, 0, "x [m],y [m]", 722, "0.6000,0.0000"},
-        {ShapeAsFilled, 1, "x [ft],y [ft]", 722, "1.9685,0.0000"},
-        {ShapeOption1, 0, "x [m],y [m]", 722, "0.0000,0.0000"},
-        {ShapeOption2, 1, "x [ft],y [ft]", 4, "3.2808,0.0000"},
+        {Shape::AsFilled, 0, "x [m],y [m]", 722, "0.6000,0.0000"},
+        {Shape::AsFilled, 1, "x [ft],y [ft]", 722, "1.9685,0.0000"},
+        {Shape::Option1, 0, "x [m],y [m]", 722, "0.0000,0.0000"},
+        {Shape::Option2, 1, "x [ft],y [ft]", 4, "3.2808,0.0000"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.header + std::to_string(c.shape));
+        SCOPED_TRACE(c.header + std::to_string(static_cast<int>(c.shape)));
         const ProjectRecord record = sampleRecord(c.shape, c.english);
         const std::string text = outlineCsvText(record);
         ASSERT_EQ(text.find('\r'), std::string::npos);
@@ -125,7 +125,7 @@ TEST(CrossSectionDxf, UnitsHeaderAndFramingOfTheFile)
 {
     for (int english : {0, 1}) {
         SCOPED_TRACE(english);
-        const std::string dxf = crossSectionDxf(sampleRecord(ShapeAsFilled, english));
+        const std::string dxf = crossSectionDxf(sampleRecord(Shape::AsFilled, english));
         const auto pairs = groups(dxf);
         ASSERT_GE(pairs.size(), 4u);
         EXPECT_EQ(pairs.front(), (std::pair<int, std::string>(0, "SECTION")));
@@ -171,18 +171,18 @@ TEST(CrossSectionDxf, ClosedOutlineAtTrueScaleWithTheBaseOnTheFoundation)
 {
     struct Case
     {
-        int shape;
+        Shape shape;
         int english;
         double halfWidth, height; // m
         size_t points;
     };
     const Case cases[] = {
-        {ShapeAsFilled, 0, 0, 1.5, 721},
-        {ShapeOption1, 1, 1.4, 0.9, 721},
-        {ShapeOption2, 0, 1.0, 0.8, 4},
+        {Shape::AsFilled, 0, 0, 1.5, 721},
+        {Shape::Option1, 1, 1.4, 0.9, 721},
+        {Shape::Option2, 0, 1.0, 0.8, 4},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.shape);
+        SCOPED_TRACE(static_cast<int>(c.shape));
         const double factor = c.english ? 3.28084 : 1.0;
         const std::string dxf = crossSectionDxf(sampleRecord(c.shape, c.english));
         int closed = -1;
@@ -197,20 +197,20 @@ TEST(CrossSectionDxf, ClosedOutlineAtTrueScaleWithTheBaseOnTheFoundation)
         EXPECT_NEAR(minX, -maxX, 1e-6);
         EXPECT_NEAR(minY, 0, 1e-6);
         EXPECT_NEAR(maxY, c.height * factor, 1e-4);
-        if (c.shape != ShapeAsFilled) {
+        if (c.shape != Shape::AsFilled) {
             EXPECT_NEAR(maxX, c.halfWidth * factor, 1e-4);
         }
         int asFilledClosed = -1;
         EXPECT_EQ(vertices(dxf, dxfLayers::kAsFilled, asFilledClosed).empty(),
-                  c.shape == ShapeAsFilled);
+                  c.shape == Shape::AsFilled);
     }
 }
 
 TEST(CrossSectionDxf, FluidLevelStopsAtTheTubeAndSlurryInterfaceSpansIt)
 {
-    ProjectRecord record = sampleRecord(ShapeAsFilled, 0);
+    ProjectRecord record = sampleRecord(Shape::AsFilled, 0);
     record.input.analysisType = AnalysisType::GivenStrength;
-    record.input.twoSlurryLayers = 1;
+    record.input.twoSlurryLayers = true;
     record.input.slurryHeightLower = 0.75; // mid-height, where the half width is 0.9375 m
     record.input.fluidHeightLower = 0.75;
     const std::string dxf = crossSectionDxf(record);

@@ -128,7 +128,7 @@ TEST(Consolidation, ChecksInTheirOrder)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.gs);
         ProjectRecord record;
-        record.display.englishUnits = c.english;
+        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         record.display.asianPacific = c.asian;
         const auto failure = checkConsolidationData(record, c.gs, c.shownFill);
         ASSERT_EQ(failure.has_value(), c.number != nullptr);

@@ -126,7 +126,7 @@ TEST(FillingEnvelope, SafeLimitTensionEqualsTheAllowable)
         EXPECT_NEAR(e.safeLimit.tensionRatio, 1.0, 1e-6);
         // The default range ends where the tension is half as much again.
         EXPECT_NEAR(e.points.back().workingTension, 1.5 * allowable, 2e-3 * allowable);
-        EXPECT_EQ(safeLimitReason(e, false), "");
+        EXPECT_EQ(safeLimitReason(e, UnitSystem::SI), "");
         // A pressure a little below the limit is safe, a little above is not.
         EXPECT_LT(envelopePointAt(in, 0.999 * e.safeLimit.pumpingPressure).workingTension,
                   allowable);
@@ -179,8 +179,8 @@ TEST(FillingEnvelope, CasesWithoutASafeLimitSaySo)
             ASSERT_TRUE(std::isfinite(p.workingTension));
             ASSERT_TRUE(std::isfinite(p.tensionRatio));
         }
-        EXPECT_EQ(safeLimitReason(e, false).rfind(c.reasonStart, 0), 0u)
-            << safeLimitReason(e, false);
+        EXPECT_EQ(safeLimitReason(e, UnitSystem::SI).rfind(c.reasonStart, 0), 0u)
+            << safeLimitReason(e, UnitSystem::SI);
     }
 }
 
@@ -227,7 +227,8 @@ TEST(EnvelopeCsv, HeaderAndUnitsInBothSystems)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.english);
-        std::istringstream text(envelopeCsvText(e, c.english));
+        std::istringstream text(
+            envelopeCsvText(e, c.english ? UnitSystem::English : UnitSystem::SI));
         std::string line;
         std::getline(text, line);
         EXPECT_EQ(line, c.header);

@@ -235,7 +235,7 @@ TEST(HostileProjects, RulesFailOnNaN)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.field);
         ProjectRecord record;
-        record.input.twoSlurryLayers = 1;
+        record.input.twoSlurryLayers = true;
         *findRecordField(c.field)->number(record) = kNaN;
         const auto failure = checkStoredInputs(record);
         ASSERT_TRUE(failure.has_value());

@@ -12,7 +12,7 @@ namespace {
 DisplaySettings settings(int englishUnits, int asianPacific)
 {
     DisplaySettings display;
-    display.englishUnits = englishUnits;
+    display.unitSystem = englishUnits ? UnitSystem::English : UnitSystem::SI;
     display.asianPacific = asianPacific;
     return display;
 }
@@ -81,7 +81,7 @@ std::vector<SlurryCase> slurryCases()
          with([](auto &v) { v.fluidUnitWeightLower = 11.5; }), "Error No.105",
          "fluidUnitWeightLower"},
         {"negative Hin-Lower with one layer", with([](auto &v) {
-             v.twoSlurryLayers = 0;
+             v.twoSlurryLayers = false;
              v.slurryUnitWeightUpper = v.slurryUnitWeightLower;
              v.slurryHeightLower = -0.1;
              v.fluidHeightLower = -1;
@@ -238,7 +238,9 @@ TEST(InputRules, StoredInputsAreCheckedDialogByDialog)
     };
     const Case cases[] = {
         {"new project", [](ProjectRecord &) {}, nullptr},
-        {"new project in English", [](ProjectRecord &r) { r.display.englishUnits = 1; }, nullptr},
+        {"new project in English",
+         [](ProjectRecord &r) { r.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI; },
+         nullptr},
         {"slurry before factors",
          [](ProjectRecord &r) {
              r.input.fluidHeightLower = -1;

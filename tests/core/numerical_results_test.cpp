@@ -28,8 +28,8 @@ ProjectRecord recordWithResults()
     s.areaUpperSlurry = 4.7829;
     r.consolidation.consolidatedArea = 6.5;
     r.consolidation.finalHeight = 2.1;
-    r.state.resultsValid = 1;
-    r.state.shapeShown = ShapeAsFilled;
+    r.state.resultsValid = true;
+    r.state.shapeShown = Shape::AsFilled;
     return r;
 }
 
@@ -44,7 +44,8 @@ struct Summary
     const char *name;
     int englishUnits, asianPacific;
     AnalysisType objective;
-    int twoLayers, shapeShown;
+    int twoLayers;
+    Shape shapeShown;
     Lines expected;
 };
 
@@ -55,7 +56,7 @@ const Summary kSummaries[] = {
      0,
      AnalysisType::GivenStrength,
      1,
-     ShapeAsFilled,
+     Shape::AsFilled,
      {"Results correspond to a circumference of tube of 10.0 [m] and",
       "ULTIMATE geosynthetic strength of 100 [kN/m].",
       "Tensial force at WORKING conditions = 26 [kN/m]", "Required ULTIMATE strength = 100 [kN/m]",
@@ -72,7 +73,7 @@ const Summary kSummaries[] = {
      1,
      AnalysisType::GivenHeight,
      0,
-     ShapeOption2,
+     Shape::Option2,
      {"Results correspond to a circumference of tube of 32.7 [ft] and",
       "maximum tube height of 8.8 [ft].", "Tensial force at WORKING conditions = 1757 [lb/ft]",
       "Required ULTIMATE strength = 6852 [lb/ft]",
@@ -90,7 +91,7 @@ const Summary kSummaries[] = {
      0,
      AnalysisType::GivenPressure,
      1,
-     ShapeOption1,
+     Shape::Option1,
      {"Results correspond to a circumference of tube of 10.0 [m] and",
       "pumping pressure of 11.7 [kPa].", "Tensial force at WORKING conditions = 26 [kN/m]",
       "Required ULTIMATE strength = 100 [kN/m]", "Tensial force at WORKING conditions = 15 [kN/m]",
@@ -107,7 +108,7 @@ TEST(NumericalResults, WholeSummaries)
     for (const Summary &c : kSummaries) {
         SCOPED_TRACE(c.name);
         ProjectRecord r = recordWithResults();
-        r.display.englishUnits = c.englishUnits;
+        r.display.unitSystem = c.englishUnits ? UnitSystem::English : UnitSystem::SI;
         r.display.asianPacific = c.asianPacific;
         r.input.analysisType = c.objective;
         r.input.twoSlurryLayers = c.twoLayers;
@@ -135,9 +136,9 @@ TEST(NumericalResults, LabelsFollowUnitsAndExponentStyle)
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.englishUnits) + std::to_string(c.asianPacific));
         ProjectRecord r = recordWithResults();
-        r.display.englishUnits = c.englishUnits;
+        r.display.unitSystem = c.englishUnits ? UnitSystem::English : UnitSystem::SI;
         r.display.asianPacific = c.asianPacific;
-        r.state.shapeShown = ShapeOption1;
+        r.state.shapeShown = Shape::Option1;
         const Lines lines = numericalResultsLines(r);
         EXPECT_EQ(lines[12],
                   std::string("Cross-sectional area of upper layer of slurry = ") + c.area);
@@ -150,12 +151,14 @@ TEST(NumericalResults, LabelsFollowUnitsAndExponentStyle)
 
 TEST(NumericalResults, ConsolidationLinesOnlyForAConsolidatedShape)
 {
-    for (int shown : {ShapeNone, ShapeAsFilled, ShapeOption1, ShapeOption2}) {
-        SCOPED_TRACE(shown);
+    const std::optional<Shape> shapes[]
+        = {std::nullopt, Shape::AsFilled, Shape::Option1, Shape::Option2};
+    for (const std::optional<Shape> shown : shapes) {
+        SCOPED_TRACE(shown ? static_cast<int>(*shown) : -1);
         ProjectRecord r = recordWithResults();
         r.state.shapeShown = shown;
         const Lines lines = numericalResultsLines(r);
-        const bool consolidated = shown == ShapeOption1 || shown == ShapeOption2;
+        const bool consolidated = shown == Shape::Option1 || shown == Shape::Option2;
         for (int n = 15; n < 18; ++n)
             EXPECT_EQ(lines[n].empty(), !consolidated) << "line " << n + 1;
     }
@@ -164,8 +167,8 @@ TEST(NumericalResults, ConsolidationLinesOnlyForAConsolidatedShape)
 TEST(NumericalResults, FailedRunShowsZeros)
 {
     ProjectRecord r;
-    r.state.resultsValid = 1;
-    r.solution.convergenceWarning = 1;
+    r.state.resultsValid = true;
+    r.solution.convergenceWarning = true;
     // Reduction factors that multiply to 0 are used as 0.0001, as in the run.
     r.input.rfCreep = 0;
     const Lines lines = numericalResultsLines(r);

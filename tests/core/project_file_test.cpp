@@ -126,10 +126,10 @@ std::array<std::string *, 21> textFields(ProjectRecord &r)
             &r.input.quantityRemarks};
 }
 
-std::array<int *, 5> flagFields(ProjectRecord &r)
+std::array<bool *, 4> flagFields(ProjectRecord &r)
 {
-    return {&r.display.englishUnits, &r.display.printBlackWhite, &r.info.includeLogo,
-            &r.display.asianPacific, &r.input.twoSlurryLayers};
+    return {&r.display.printBlackWhite, &r.info.includeLogo, &r.display.asianPacific,
+            &r.input.twoSlurryLayers};
 }
 
 std::array<double *, 19> realFields(ProjectRecord &r)
@@ -169,7 +169,7 @@ constexpr const char *kTextNames[] = {"currencyUnit",   "dateTime",
                                       "logoPath",       "costPerUnitArea",
                                       "quantityRemarks"};
 constexpr const char *kFlagNames[]
-    = {"englishUnits", "printBlackWhite", "includeLogo", "asianPacific", "twoSlurryLayers"};
+    = {"printBlackWhite", "includeLogo", "asianPacific", "twoSlurryLayers"};
 constexpr const char *kRealNames[] = {"circumference",
                                       "slurryUnitWeightLower",
                                       "slurryUnitWeightUpper",
@@ -202,6 +202,7 @@ std::vector<std::string> savedFields(const ProjectRecord &record)
     for (std::size_t i = 0; i < std::size(kRealNames); ++i)
         fields.push_back(std::string(kRealNames[i]) + "=" + bits(*realFields(r)[i]));
     fields.push_back("analysisType=" + std::to_string(static_cast<int>(r.input.analysisType)));
+    fields.push_back("englishUnits=" + std::to_string(isEnglish(r.display)));
     return fields;
 }
 
@@ -248,8 +249,9 @@ public:
         ProjectRecord r;
         for (std::string *s : textFields(r))
             *s = text();
-        for (int *i : flagFields(r))
-            *i = integer();
+        for (bool *flag : flagFields(r))
+            *flag = (integer() & 1) != 0;
+        r.display.unitSystem = (integer() & 1) != 0 ? UnitSystem::English : UnitSystem::SI;
         for (double *d : realFields(r))
             *d = real();
         r.input.analysisType = static_cast<AnalysisType>(m_random() % 3);
@@ -264,20 +266,20 @@ private:
 ProjectRecord sampleRecord()
 {
     ProjectRecord r;
-    r.display.englishUnits = 1;
+    r.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
     r.display.currencyUnit = "\x80";
     r.info.title = "Dike at \xC5rhus";
     r.info.designer = "Designer";
     r.info.description = std::string(300, 'd');
     r.info.companyName = "Company";
     r.info.logoPath = "/tmp/logo.bmp";
-    r.info.includeLogo = 1;
-    r.display.asianPacific = 1;
+    r.info.includeLogo = true;
+    r.display.asianPacific = true;
     r.input.circumference = 12.5;
     r.input.analysisType = AnalysisType::GivenPressure;
     r.input.quantityRemarks = "remarks";
-    r.display.screenBlackWhite = 1;
-    r.display.omitConsolidationPage = 1;
+    r.display.screenBlackWhite = true;
+    r.display.omitConsolidationPage = true;
     r.info.projectPath = "/somewhere/else.Vdx";
     r.solution.maxHeight = 1.75;
     return r;
@@ -302,11 +304,11 @@ TEST(ProjectFile, EveryFieldHasItsPlaceInTheFile)
     const auto reals = realFields(r);
     for (std::size_t i = 0; i < reals.size(); ++i)
         *reals[i] = v.reals[i] = 100.5 + static_cast<double>(i);
-    r.display.englishUnits = v.englishUnits = 1;
-    r.display.printBlackWhite = v.printBlackWhite = 2;
-    r.info.includeLogo = v.includeLogo = 3;
-    r.display.asianPacific = v.asianPacific = 4;
-    r.input.twoSlurryLayers = v.twoSlurryLayers = 5;
+    r.display.unitSystem = UnitSystem::English;
+    r.display.printBlackWhite = r.info.includeLogo = r.display.asianPacific = true;
+    r.input.twoSlurryLayers = false;
+    v.englishUnits = v.printBlackWhite = v.includeLogo = v.asianPacific = 1;
+    v.twoSlurryLayers = 0;
     r.input.analysisType = AnalysisType::GivenHeight;
     v.analysisType = 1;
 
@@ -330,8 +332,8 @@ TEST(ProjectFile, RandomRecordsRoundTripBitForBit)
         // Fields outside the file keep their values; the saved ones match.
         ProjectRecord expected = saved;
         expected.info.projectPath = "/somewhere/else.Vdx";
-        expected.display.screenBlackWhite = 1;
-        expected.display.omitConsolidationPage = 1;
+        expected.display.screenBlackWhite = true;
+        expected.display.omitConsolidationPage = true;
         expected.solution.maxHeight = 1.75;
         expectSameRecord(reopened, expected);
     }
@@ -412,7 +414,7 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
     EXPECT_EQ(r.info.designer, "");
     EXPECT_EQ(r.input.circumference, 10.0);
     EXPECT_EQ(r.input.analysisType, AnalysisType::GivenStrength);
-    EXPECT_EQ(r.display.englishUnits, 0);
+    EXPECT_EQ(r.display.unitSystem, UnitSystem::SI);
     // Not in a version 10 file: kept as they were in memory.
     EXPECT_EQ(r.info.client, "Client");
     EXPECT_EQ(r.info.companyName, "Company");
@@ -433,7 +435,7 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
 TEST(ProjectFile, EnglishProjectHoldsSiValues)
 {
     ProjectRecord r;
-    r.display.englishUnits = 1;
+    r.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
     const std::string bytes = serializeProject(r);
     EXPECT_EQ(bytes, [] {
         std::string image = initialImage(11);
@@ -559,7 +561,7 @@ TEST_F(ProjectFileOnDisk, SaveAndOpen)
     ASSERT_TRUE(saveProjectFile(path("dike.Vdx"), saved, message)) << message;
 
     ProjectRecord opened;
-    opened.state.resultsValid = 1;
+    opened.state.resultsValid = true;
     ASSERT_TRUE(openProjectFile(path("dike.Vdx"), opened, message)) << message;
     EXPECT_EQ(serializeProject(opened), serializeProject(saved));
     EXPECT_EQ(opened.info.projectPath, path("dike.Vdx"));

@@ -14,10 +14,10 @@ std::string formatQ(double v)
     return formatC("%.2f", v);
 }
 
-ProjectRecord solvedRecord(int englishUnits, int asianPacific, int shapeShown)
+ProjectRecord solvedRecord(int englishUnits, int asianPacific, std::optional<Shape> shapeShown)
 {
     ProjectRecord record;
-    record.display.englishUnits = englishUnits;
+    record.display.unitSystem = englishUnits ? UnitSystem::English : UnitSystem::SI;
     record.display.asianPacific = asianPacific;
     record.state.shapeShown = shapeShown;
     record.solution.computedCircumference = 10.0;
@@ -45,7 +45,7 @@ TEST(Quantities, CostTextIsReadAsADouble)
 
 TEST(Quantities, EnglishUnitsUseTheUnroundedAreaPerLength)
 {
-    const ProjectRecord record = solvedRecord(1, 0, ShapeAsFilled);
+    const ProjectRecord record = solvedRecord(1, 0, Shape::AsFilled);
     const Quantities q = computeQuantities(record, "2", 100);
     EXPECT_EQ(formatQ(q.areaPerLength), "32.81");
     EXPECT_EQ(formatQ(q.totalCost), "6561.68");
@@ -53,7 +53,7 @@ TEST(Quantities, EnglishUnitsUseTheUnroundedAreaPerLength)
 
 TEST(Quantities, LengthZeroGivesZeroTotalsAndNegativeLengthIsError501)
 {
-    const Quantities q = computeQuantities(solvedRecord(0, 0, ShapeOption1), "5", 0);
+    const Quantities q = computeQuantities(solvedRecord(0, 0, Shape::Option1), "5", 0);
     EXPECT_EQ(q.totalCost, 0);
     EXPECT_EQ(q.storageCapacity, 0);
     EXPECT_FALSE(checkTubeLength(0));
@@ -68,17 +68,20 @@ TEST(Quantities, TextFileForEachUnitVariant)
 {
     struct Case
     {
-        int english, asian, shape;
+        int english, asian;
+        Shape shape;
         const char *unitLine, *q1, *storage;
     };
     const Case cases[] = {
-        {0, 0, ShapeOption2, "        m\xB2 / m                 m           [$]/ m\xB2        [$]",
-         "10.00", "Total storage capacity of tube is 15  m \xB3"},
-        {0, 1, ShapeAsFilled, "        m^2/ m                 m           [$]/ m^2       [$]",
+        {0, 0, Shape::Option2,
+         "        m\xB2 / m                 m           [$]/ m\xB2        [$]", "10.00",
+         "Total storage capacity of tube is 15  m \xB3"},
+        {0, 1, Shape::AsFilled, "        m^2/ m                 m           [$]/ m^2       [$]",
          "10.00", "Total storage capacity of tube is 15  m^3"},
-        {1, 0, ShapeAsFilled, "       ft\xB2 / ft                ft          [$] / ft\xB2      [$]",
-         "32.81", "Total storage capacity of tube is 530  ft \xB3"},
-        {1, 1, ShapeOption1, "       ft^2/ ft                ft          [$] / ft^2     [$]",
+        {1, 0, Shape::AsFilled,
+         "       ft\xB2 / ft                ft          [$] / ft\xB2      [$]", "32.81",
+         "Total storage capacity of tube is 530  ft \xB3"},
+        {1, 1, Shape::Option1, "       ft^2/ ft                ft          [$] / ft^2     [$]",
          "32.81", "Total storage capacity of tube is 530  ft^3"},
     };
     for (const Case &c : cases) {
@@ -95,7 +98,7 @@ TEST(Quantities, TextFileForEachUnitVariant)
         std::snprintf(values, sizeof values, " %11s%21.0f%15.2f%17.2f", c.q1, shownLength, 1.5,
                       1.5 * shownLength * q.areaPerLength);
         expected += std::string(values) + "\r\n" + rule + "\r\n \r\n\r\n\r\n" + c.storage + "\r\n";
-        if (c.shape != ShapeAsFilled) {
+        if (c.shape != Shape::AsFilled) {
             const bool english = c.english;
             const char *unit
                 = english ? (c.asian ? "  ft^3" : "  ft \xB3") : (c.asian ? "  m^3" : "  m \xB3");

@@ -23,7 +23,7 @@ ProjectRecord solvedRecord()
     TubeInput &in = record.input;
     in.analysisType = AnalysisType::GivenStrength;
     in.circumference = 10.0;
-    in.twoSlurryLayers = 1;
+    in.twoSlurryLayers = true;
     in.slurryUnitWeightLower = 12.0;
     in.slurryUnitWeightUpper = 11.0;
     in.fluidUnitWeightLower = 10.0;
@@ -52,7 +52,7 @@ ProjectRecord solvedRecord()
     s.inletPressure = 20.0;
     record.consolidation.consolidatedArea = 5.25;
     record.consolidation.finalHeight = 1.75;
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     return record;
 }
 
@@ -166,7 +166,7 @@ void expectInputResultsAndConsolidatedTube(const std::string &text)
 TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
 {
     ProjectRecord record = solvedRecord();
-    record.state.shapeShown = ShapeOption1;
+    record.state.shapeShown = Shape::Option1;
     const std::string text = resultsText(record);
     expectTitlePage(text);
     expectInputResultsAndConsolidatedTube(text);
@@ -175,11 +175,11 @@ TEST(ResultsText, TwoLayersGivenStrengthWithConsolidatedTubeByteForByte)
 TEST(ResultsText, OneLayerGivenPressureEnglishAsianPacific)
 {
     ProjectRecord record = solvedRecord();
-    record.input.twoSlurryLayers = 0;
+    record.input.twoSlurryLayers = false;
     record.input.analysisType = AnalysisType::GivenPressure;
     record.input.pumpingPressure = 20.0;
-    record.display.englishUnits = 1;
-    record.display.asianPacific = 1;
+    record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
+    record.display.asianPacific = true;
     const std::string text = resultsText(record);
     const std::string input = crLf({
         "Circumference of tube                                32.81 [ft]",
@@ -246,7 +246,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
         ProjectRecord record = solvedRecord();
         record.input.analysisType = c.type;
         record.input.twoSlurryLayers = c.twoLayers;
-        record.display.englishUnits = c.english ? 1 : 0;
+        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         const std::string text = resultsText(record);
         for (const std::string &piece : c.present)
             EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
@@ -316,12 +316,13 @@ TEST(ResultsText, DescriptionIsCutIntoPiecesOfSeventy)
 
 TEST(ResultsText, ConsolidatedSectionOnlyWhileAConsolidatedShapeIsShown)
 {
-    const int shapes[] = {ShapeNone, ShapeAsFilled, ShapeOption1, ShapeOption2};
-    for (int shape : shapes) {
-        SCOPED_TRACE(shape);
+    const std::optional<Shape> shapes[]
+        = {std::nullopt, Shape::AsFilled, Shape::Option1, Shape::Option2};
+    for (const std::optional<Shape> shape : shapes) {
+        SCOPED_TRACE(shape ? static_cast<int>(*shape) : -1);
         ProjectRecord record = solvedRecord();
         record.state.shapeShown = shape;
-        const bool shown = shape == ShapeOption1 || shape == ShapeOption2;
+        const bool shown = shape == Shape::Option1 || shape == Shape::Option2;
         EXPECT_EQ(hasLineStartingWith(resultsText(record), "    CONSOLIDATED TUBE"), shown);
     }
 }

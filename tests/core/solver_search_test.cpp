@@ -181,7 +181,7 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
     // too long.
     ProjectRecord r;
     r.input.analysisType = AnalysisType::GivenHeight;
-    r.input.twoSlurryLayers = 0;
+    r.input.twoSlurryLayers = false;
     r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
     const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
     EXPECT_LT(outcome.passes, kPassLimit);
@@ -244,8 +244,7 @@ TEST(SolverSearch, ExtremeInputsGiveFiniteResults)
                 const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
                 EXPECT_TRUE(allFinite(r.solution));
                 EXPECT_LE(outcome.passes, kPassLimit);
-                EXPECT_TRUE(r.solution.convergenceWarning == 0
-                            || r.solution.convergenceWarning == 1);
+                EXPECT_TRUE(!r.solution.convergenceWarning || r.solution.convergenceWarning);
             }
         }
     }
@@ -282,7 +281,7 @@ TEST(SolverSearch, RandomInputsTerminateWithFiniteResults)
         const TubeSolution &s = r.solution;
         ASSERT_TRUE(allFinite(s));
         ASSERT_LE(outcome.passes, kPassLimit);
-        if (s.convergenceWarning == 0) {
+        if (!s.convergenceWarning) {
             ++converged;
             EXPECT_LE(std::fabs(s.computedCircumference - in.circumference),
                       0.01 * in.circumference);

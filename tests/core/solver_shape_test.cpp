@@ -59,7 +59,7 @@ test::MembraneModel modelFor(const ProjectRecord &r)
     m.slurryUpper = in.slurryUnitWeightUpper * scale;
     m.fluidLower = in.fluidUnitWeightLower * scale;
     m.fluidUpper = in.fluidUnitWeightUpper * scale;
-    m.slurryInterface = in.twoSlurryLayers == 1 ? in.slurryHeightLower : 1e9;
+    m.slurryInterface = in.twoSlurryLayers ? in.slurryHeightLower : 1e9;
     m.fluidInterface = in.fluidHeightLower;
     if (in.analysisType == AnalysisType::GivenPressure) {
         // One slurry and one outside fluid up to any height.
@@ -135,7 +135,7 @@ TEST(SolverShape, AgreesWithTheExactMembraneSolution)
             EXPECT_EQ(s.areaUpperSlurry, 0.0);
             EXPECT_DOUBLE_EQ(s.areaLowerSlurry, s.totalArea);
         }
-        if (s.convergenceWarning == 0) {
+        if (!s.convergenceWarning) {
             const double tolerance = c.objective == AnalysisType::GivenStrength ? 0.005 : 0.01;
             expectConvergedProfile(s, r.input.circumference, tolerance);
         }
@@ -170,7 +170,7 @@ TEST(SolverShape, OneLayerHasNoUpperSlurryInEveryObjective)
         SCOPED_TRACE(static_cast<int>(objective));
         ProjectRecord r;
         r.input.analysisType = objective;
-        r.input.twoSlurryLayers = 0;
+        r.input.twoSlurryLayers = false;
         r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
         runAnalysis(r, SolutionMethod::Classic);
         EXPECT_GT(r.solution.totalArea, 0);

@@ -7,11 +7,11 @@
 namespace vendrix {
 namespace {
 
-ProjectRecord recordWithShapes(int shapeShown, int englishUnits)
+ProjectRecord recordWithShapes(std::optional<Shape> shapeShown, int englishUnits)
 {
     ProjectRecord record;
     record.state.shapeShown = shapeShown;
-    record.display.englishUnits = englishUnits;
+    record.display.unitSystem = englishUnits ? UnitSystem::English : UnitSystem::SI;
     for (int i = 0; i < kProfilePoints; ++i) {
         record.solution.profileX[static_cast<size_t>(i)] = 1.0 + i * 0.001;
         record.solution.profileY[static_cast<size_t>(i)] = i * 0.01;
@@ -41,7 +41,7 @@ std::vector<std::string> linesOf(const std::string &text)
 
 TEST(SpreadsheetExport, AsFilledOutlineInEnglishUnits)
 {
-    const auto lines = linesOf(spreadsheetText(recordWithShapes(ShapeAsFilled, 1)));
+    const auto lines = linesOf(spreadsheetText(recordWithShapes(Shape::AsFilled, 1)));
     ASSERT_EQ(lines.size(), 2u + 722u);
     EXPECT_EQ(lines[0], "\tX [ft]\tY [ft]");
     EXPECT_EQ(lines[1], "");
@@ -52,7 +52,7 @@ TEST(SpreadsheetExport, AsFilledOutlineInEnglishUnits)
 
 TEST(SpreadsheetExport, OptionOneSkipsTheTopCentrePoint)
 {
-    const std::string text = spreadsheetText(recordWithShapes(ShapeOption1, 0));
+    const std::string text = spreadsheetText(recordWithShapes(Shape::Option1, 0));
     const auto lines = linesOf(text);
     ASSERT_EQ(lines.size(), 2u + 722u);
     EXPECT_EQ(lines[0], "\tX [m]\tY [m]");
@@ -62,7 +62,7 @@ TEST(SpreadsheetExport, OptionOneSkipsTheTopCentrePoint)
 
 TEST(SpreadsheetExport, OptionTwoIsTheRectangle)
 {
-    const auto lines = linesOf(spreadsheetText(recordWithShapes(ShapeOption2, 0)));
+    const auto lines = linesOf(spreadsheetText(recordWithShapes(Shape::Option2, 0)));
     const std::vector<std::string> expected = {
         "\tX [m]\tY [m]",
         "",

@@ -29,12 +29,13 @@ TEST(Units, RoundToThousandths)
 
 TEST(Units, UnitWeightLabelsFollowTheFixedTable)
 {
-    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(false, false)], "[kN/m \xB3]");
-    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(false, true)], "[kN/m^3]");
-    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(true, false)], "[lb/ft \xB3]");
-    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(true, true)], "[lb/ft^3]");
-    EXPECT_STREQ(unitLabels(false, true).area, "[m^2]");
-    EXPECT_STREQ(unitLabels(true, false).volumePerLength, "[ft \xB3/ft]");
+    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::SI, false)], "[kN/m \xB3]");
+    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::SI, true)], "[kN/m^3]");
+    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::English, false)],
+                 "[lb/ft \xB3]");
+    EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::English, true)], "[lb/ft^3]");
+    EXPECT_STREQ(unitLabels(UnitSystem::SI, true).area, "[m^2]");
+    EXPECT_STREQ(unitLabels(UnitSystem::English, false).volumePerLength, "[ft \xB3/ft]");
 }
 
 TEST(Units, EnglishFactors)
@@ -57,17 +58,18 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
 {
     ProjectRecord record;
     DisplaySettings &display = record.display;
-    display.englishUnits = display.asianPacific = display.printBlackWhite = 1;
-    display.omitConsolidationPage = 1;
+    display.unitSystem = UnitSystem::English;
+    display.asianPacific = display.printBlackWhite = true;
+    display.omitConsolidationPage = true;
     display.currencyUnit = "\x80";
     record.input.circumference = 30;
     record.info.companyName = "Acme";
     record.state.dataDirectory = "/data";
-    record.state.shapeShown = ShapeOption1;
+    record.state.shapeShown = Shape::Option1;
     record.solution.maxHeight = 2;
     record.consolidation.shapeY[5] = 1;
     resetProject(record, "/start");
-    EXPECT_EQ(record.display.englishUnits, 1);
+    EXPECT_EQ(record.display.unitSystem, UnitSystem::English);
     EXPECT_EQ(record.display.currencyUnit, "\x80");
     EXPECT_EQ(record.display.asianPacific, 1);
     EXPECT_EQ(record.display.printBlackWhite, 0);
@@ -78,7 +80,7 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
     EXPECT_EQ(record.info.projectPath, "Not saved, yet");
     EXPECT_EQ(record.state.dataDirectory, "/data");
     EXPECT_EQ(record.state.startDirectory, "/start");
-    EXPECT_EQ(record.state.shapeShown, ShapeNone);
+    EXPECT_EQ(record.state.shapeShown, std::nullopt);
     EXPECT_EQ(record.solution.maxHeight, 0.0);
     EXPECT_EQ(record.consolidation.shapeY[5], 0.0);
 }

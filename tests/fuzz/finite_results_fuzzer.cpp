@@ -42,7 +42,7 @@ void checkShownResults(const ProjectRecord &record)
 void checkQuantities(const ProjectRecord &record)
 {
     const double shownLength
-        = record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+        = record.input.tubeLength * (isEnglish(record.display) ? kFeetPerMetre : 1.0);
     if (checkCostText(record.input.costPerUnitArea) || checkTubeLength(shownLength))
         return;
     const Quantities q = computeQuantities(record, record.input.costPerUnitArea, shownLength);
@@ -53,15 +53,15 @@ void checkQuantities(const ProjectRecord &record)
 
 void checkConsolidation(ProjectRecord record, int option)
 {
-    const double factor = record.display.englishUnits ? kPcfPerKilonewtonPerCubicMetre : 1.0;
+    const double factor = isEnglish(record.display) ? kPcfPerKilonewtonPerCubicMetre : 1.0;
     if (checkConsolidationData(record, record.input.specificGravitySolids,
                                record.input.consolidatedUnitWeight * factor))
         return;
     if (option == 1) {
-        record.state.shapeShown = ShapeOption1;
+        record.state.shapeShown = Shape::Option1;
         computeConsolidationOption1(record);
     } else {
-        record.state.shapeShown = ShapeOption2;
+        record.state.shapeShown = Shape::Option2;
         computeConsolidationOption2(record);
     }
     if (checkConsolidationResult(record.consolidation))
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     if (runAnalysis(record).refused || checkSolutionResult(record.solution))
         return 0;
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     checkShownResults(record);
     checkQuantities(record);
     checkConsolidation(record, 1);

@@ -25,7 +25,7 @@ ProjectRecord solvedProject()
 {
     ProjectRecord record;
     EXPECT_FALSE(runAnalysis(record).refused);
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     return record;
 }
 
@@ -248,8 +248,8 @@ TEST(CrossSection, NonConvergenceNoticeLeavesTheWidthDimensionVisible)
     record.input.analysisType = AnalysisType::GivenHeight;
     record.input.desiredMaxHeight = 3.0;
     ASSERT_FALSE(runAnalysis(record).refused);
-    record.state.shapeShown = ShapeAsFilled;
-    record.solution.convergenceWarning = 1;
+    record.state.shapeShown = Shape::AsFilled;
+    record.solution.convergenceWarning = true;
     for (const QSize size : {QSize(kW, kH), QSize(900, 600)}) {
         SCOPED_TRACE(size.width());
         const QImage image = picture(record, size);
@@ -307,14 +307,14 @@ TEST(CrossSection, ConsolidatedShapesFillOverTheAsFilledOutline)
     computeConsolidationOption1(record);
     const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
 
-    record.state.shapeShown = ShapeOption1;
+    record.state.shapeShown = Shape::Option1;
     QImage image = picture(record);
     EXPECT_EQ(at(image, l.centreX + 20, l.baseY - 5), colours::amber);
     // Above the consolidated top the as-filled tube is only an outline.
     EXPECT_EQ(at(image, l.centreX + 20, l.baseY - l.scale * l.crestHeight + 8), colours::paleBlue);
 
     computeConsolidationOption2(record);
-    record.state.shapeShown = ShapeOption2;
+    record.state.shapeShown = Shape::Option2;
     image = picture(record);
     const int row = static_cast<int>(l.baseY - 0.5 * l.scale * record.consolidation.finalHeight);
     // The rectangle's outline is pale yellow around the amber fill.
@@ -358,22 +358,22 @@ TEST(CrossSection, ConsolidatedShapesInColourAndBlackAndWhite)
 {
     struct Case
     {
-        int shape;
+        Shape shape;
         int blackWhite;
         QColor fill;
         QColor foundation;
     };
     const Case cases[] = {
-        {ShapeOption1, 0, colours::amber, colours::rust},
-        {ShapeOption1, 1, Qt::white, Qt::white},
-        {ShapeOption2, 0, colours::amber, colours::rust},
-        {ShapeOption2, 1, Qt::white, Qt::white},
+        {Shape::Option1, 0, colours::amber, colours::rust},
+        {Shape::Option1, 1, Qt::white, Qt::white},
+        {Shape::Option2, 0, colours::amber, colours::rust},
+        {Shape::Option2, 1, Qt::white, Qt::white},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.shape * 10 + c.blackWhite);
+        SCOPED_TRACE(static_cast<int>(c.shape) * 10 + c.blackWhite);
         ProjectRecord record = solvedProject();
         record.input.consolidatedUnitWeight = 14;
-        if (c.shape == ShapeOption1)
+        if (c.shape == Shape::Option1)
             computeConsolidationOption1(record);
         else
             computeConsolidationOption2(record);

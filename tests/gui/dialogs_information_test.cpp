@@ -179,7 +179,7 @@ TEST_F(InformationFixture, SaveFailureIsReported)
 TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
 {
     ProjectRecord record;
-    record.display.asianPacific = 1;
+    record.display.asianPacific = true;
     ASSERT_FALSE(runAnalysis(record).refused);
     RecordingServices recorder;
     NumericalResultsDialog dialog(record, recorder.services());
@@ -239,11 +239,11 @@ TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
     record.consolidation.consolidatedArea = 2.5;
     record.consolidation.finalHeight = 1.25;
     RecordingServices recorder;
-    for (int shape : {ShapeAsFilled, ShapeOption1, ShapeOption2}) {
-        SCOPED_TRACE(shape);
+    for (Shape shape : {Shape::AsFilled, Shape::Option1, Shape::Option2}) {
+        SCOPED_TRACE(static_cast<int>(shape));
         record.state.shapeShown = shape;
         NumericalResultsDialog dialog(record, recorder.services());
         for (int n = 16; n <= 18; ++n)
-            EXPECT_EQ(dialog.lineText(n).isEmpty(), shape == ShapeAsFilled) << n;
+            EXPECT_EQ(dialog.lineText(n).isEmpty(), shape == Shape::AsFilled) << n;
     }
 }

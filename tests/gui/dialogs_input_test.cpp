@@ -28,7 +28,7 @@ TEST(InputDialogs, OpenWithTheFocusOnTheChosenRadioAndEnterNeverCloses)
     for (const int english : {0, 1}) {
         SCOPED_TRACE(english);
         ProjectRecord record;
-        record.display.englishUnits = english;
+        record.display.unitSystem = english ? UnitSystem::English : UnitSystem::SI;
         RecordingServices recorder;
         UnitsDialog dialog(record, recorder.services());
         showActive(dialog);
@@ -139,11 +139,11 @@ TEST(UnitsDialog, EnterOrderAndStoredChoices)
     clickRadio(dialog, "asianPacific_1");
     typeInto(dialog, "currencyUnit", QString::fromUtf8("\u20AC"));
     child<QPushButton>(dialog, "ok")->click(); // focus is in the currency field
-    EXPECT_EQ(record.display.englishUnits, 0);
+    EXPECT_EQ(record.display.unitSystem, UnitSystem::SI);
     EXPECT_TRUE(child<QRadioButton>(dialog, "englishUnits_1")->isChecked());
     clickOk(dialog);
     EXPECT_FALSE(dialog.isVisible()) << focusName(dialog).toStdString();
-    EXPECT_EQ(record.display.englishUnits, 1);
+    EXPECT_EQ(record.display.unitSystem, UnitSystem::English);
     EXPECT_EQ(record.display.printBlackWhite, 1);
     EXPECT_EQ(record.display.asianPacific, 1);
     EXPECT_EQ(record.display.currencyUnit, "\x80");
@@ -152,7 +152,7 @@ TEST(UnitsDialog, EnterOrderAndStoredChoices)
 TEST(UnitsDialog, CancelStoresNothingAndTagsFollowTheToggle)
 {
     ProjectRecord record;
-    record.state.hideDialogTags = 0;
+    record.state.hideDialogTags = false;
     RecordingServices recorder;
     UnitsDialog dialog(record, recorder.services());
     showActive(dialog);
@@ -160,7 +160,7 @@ TEST(UnitsDialog, CancelStoresNothingAndTagsFollowTheToggle)
     clickRadio(dialog, "englishUnits_1");
     typeInto(dialog, "currencyUnit", "EUR");
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_EQ(record.display.englishUnits, 0);
+    EXPECT_EQ(record.display.unitSystem, UnitSystem::SI);
     EXPECT_EQ(record.display.currencyUnit, "$");
 }
 
@@ -285,7 +285,7 @@ TEST(AnalysisTypeDialog, RulesOfTheChosenObjective)
 TEST(AnalysisTypeDialog, EnglishValuesDefaultAndTruncate)
 {
     ProjectRecord record;
-    record.display.englishUnits = 1;
+    record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
     RecordingServices recorder;
     AnalysisTypeDialog dialog(record, recorder.services());
     showActive(dialog);
@@ -367,7 +367,7 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         ProjectRecord record;
-        record.display.englishUnits = 1;
+        record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
         record.info.designer = "D";
         record.input.rfCreep = 1.7;
         record.input.ultimateStrength = 120;

@@ -80,7 +80,7 @@ TEST(ConsolidationDialog, OptionsStoreRunAndShowTheCrossSection)
     for (int option : {1, 2}) {
         SCOPED_TRACE(option);
         ProjectRecord record;
-        record.display.englishUnits = 1;
+        record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
         RecordingServices recorder;
         ConsolidationCalls calls;
         ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
@@ -102,7 +102,7 @@ TEST(ConsolidationDialog, OptionsStoreRunAndShowTheCrossSection)
         EXPECT_EQ(calls.checked[0], std::make_pair(2.65, 89.118778));
         EXPECT_EQ(calls.option1, option == 1 ? 1 : 0);
         EXPECT_EQ(calls.option2, option == 2 ? 1 : 0);
-        EXPECT_EQ(record.state.shapeShown, option == 1 ? ShapeOption1 : ShapeOption2);
+        EXPECT_EQ(record.state.shapeShown, option == 1 ? Shape::Option1 : Shape::Option2);
         EXPECT_EQ(record.input.specificGravitySolids, 2.65);
         EXPECT_NEAR(record.input.consolidatedUnitWeight, 14.0, 1e-12);
         EXPECT_EQ(crossSections, 1);
@@ -125,7 +125,7 @@ TEST(ConsolidationDialog, RefusedValuesKeepTheDialogAndFocusTheField)
     EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.402");
     EXPECT_EQ(focusName(dialog), "specificGravitySolids");
     EXPECT_EQ(calls.option2, 0);
-    EXPECT_EQ(record.state.shapeShown, ShapeNone);
+    EXPECT_EQ(record.state.shapeShown, std::nullopt);
     EXPECT_EQ(record.input.specificGravitySolids, 2.7);
     EXPECT_TRUE(dialog.isVisible());
 }
@@ -194,7 +194,7 @@ struct QuantityCalls
             v.totalCost = length * 2;
             v.storageCapacity = length * 10;
             v.volumeAfterConsolidation = length * 5;
-            v.consolidationShown = r.state.shapeShown >= ShapeOption1;
+            v.consolidationShown = r.state.shapeShown >= Shape::Option1;
             return v;
         };
         h.checkLength = [](double length) -> std::optional<RuleFailure> {
@@ -218,7 +218,7 @@ struct QuantityCalls
 TEST(QuantitiesDialog, RecalculatesWhileTypingAndRefusesCharacters)
 {
     ProjectRecord record;
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     RecordingServices recorder;
     QuantityCalls calls;
     QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
@@ -247,8 +247,8 @@ TEST(QuantitiesDialog, RecalculatesWhileTypingAndRefusesCharacters)
 TEST(QuantitiesDialog, EnterOrderNegativeLengthAndStoring)
 {
     ProjectRecord record;
-    record.display.englishUnits = 1;
-    record.state.shapeShown = ShapeOption2;
+    record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
+    record.state.shapeShown = Shape::Option2;
     RecordingServices recorder;
     QuantityCalls calls;
     QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
@@ -355,7 +355,7 @@ TEST(QuantitiesDialog, PrintsOnePageToPdf)
     ASSERT_TRUE(directory.isValid());
     const QString pdf = directory.filePath("quantities.pdf");
     ProjectRecord record;
-    record.state.shapeShown = ShapeOption1;
+    record.state.shapeShown = Shape::Option1;
     RecordingServices recorder;
     QuantityCalls calls;
     QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
@@ -405,7 +405,7 @@ TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.area);
         ProjectRecord record;
-        record.display.englishUnits = c.english;
+        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         record.display.asianPacific = c.asian;
         record.display.currencyUnit = "\x80";
         RecordingServices recorder;

@@ -19,7 +19,7 @@ namespace {
 ProjectRecord englishRecord()
 {
     ProjectRecord record;
-    record.display.englishUnits = 1;
+    record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
     return record;
 }
 
@@ -75,7 +75,7 @@ TEST(SlurryDialog, DisabledUpperLayerFieldLooksDisabled)
 TEST(SlurryDialog, AsianPacificLabels)
 {
     ProjectRecord record;
-    record.display.asianPacific = 1;
+    record.display.asianPacific = true;
     RecordingServices recorder;
     SlurryDialog dialog(record, recorder.services());
     EXPECT_EQ(child<QLabel>(dialog, "fluidUnitWeightUpperUnit")->text(), "[kN/m^3]");
@@ -171,7 +171,7 @@ TEST(SlurryDialog, Error101NamesTheMediumInTheShownUnit)
 TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
 {
     ProjectRecord record;
-    record.input.twoSlurryLayers = 0;
+    record.input.twoSlurryLayers = false;
     record.input.slurryUnitWeightUpper = 12.0;
     RecordingServices recorder;
     SlurryDialog dialog(record, recorder.services());
@@ -210,7 +210,7 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
 TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
 {
     ProjectRecord record = englishRecord();
-    record.input.twoSlurryLayers = 0;
+    record.input.twoSlurryLayers = false;
     const TubeInput before = record.input;
     RecordingServices recorder;
     SlurryDialog dialog(record, recorder.services());

@@ -56,14 +56,14 @@ QString pdfText(const QString &pdf)
 
 TEST(EnvelopeChart, ShowsTheAllowableLineAndTheMarkedLimit)
 {
-    for (bool english : {false, true}) {
-        SCOPED_TRACE(english);
+    for (UnitSystem units : {UnitSystem::SI, UnitSystem::English}) {
+        SCOPED_TRACE(static_cast<int>(units));
         const FillingEnvelope e = computeFillingEnvelope(TubeInput {}, {});
         ASSERT_EQ(e.state, SafeLimitState::Found);
         const QSize size(800, 500);
         const QImage image = renderDrawing(
-            [&](QPainter &p, const QRectF &r) { drawEnvelopeChart(p, r, e, english); }, size);
-        const EnvelopeChartLayout l = envelopeChartLayout(e, english, 800, 500);
+            [&](QPainter &p, const QRectF &r) { drawEnvelopeChart(p, r, e, units); }, size);
+        const EnvelopeChartLayout l = envelopeChartLayout(e, units, 800, 500);
         const double yAllowable = l.yOfTension(e.allowableTension);
         // The dashed line: along its row at least a third of the plot is its colour.
         int red = 0;
@@ -99,7 +99,7 @@ TEST(FieldCard, PdfCarriesBothSafeNumbersWithUnits)
         SCOPED_TRACE(c.english);
         ProjectRecord record;
         record.info.title = "Harbour dike";
-        record.display.englishUnits = c.english;
+        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         const FillingEnvelope e = computeFillingEnvelope(record.input, {});
         const QString pdf = directory.filePath(QString("card%1.pdf").arg(c.english));
         std::string error;
@@ -120,7 +120,7 @@ TEST(FieldCard, GaugeRowsStepRoundPressuresUpToTheLimit)
 {
     const TubeInput in;
     const FillingEnvelope e = computeFillingEnvelope(in, {});
-    const std::vector<GaugeRow> rows = gaugeTableRows(in, e, false);
+    const std::vector<GaugeRow> rows = gaugeTableRows(in, e, UnitSystem::SI);
     ASSERT_GE(rows.size(), 3u);
     EXPECT_EQ(rows.front().pumpingPressure, 0.0);
     EXPECT_EQ(rows.back().pumpingPressure, e.safeLimit.pumpingPressure);
@@ -161,7 +161,7 @@ TEST(EnvelopeBatchExecutable, WritesChartAndFieldCard)
 TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
 {
     ProjectRecord record;
-    record.state.projectOpen = 1;
+    record.state.projectOpen = true;
     RecordingServices recorder;
     MainMenu menu(record, recorder.services());
     QPushButton *button = child<QPushButton>(menu, "fillingEnvelope");

@@ -28,7 +28,7 @@ ProjectRecord solvedProject()
 {
     ProjectRecord record;
     EXPECT_FALSE(runAnalysis(record).refused);
-    record.state.shapeShown = ShapeAsFilled;
+    record.state.shapeShown = Shape::AsFilled;
     return record;
 }
 
@@ -206,7 +206,7 @@ TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
     ProjectRecord record = solvedProject();
     record.input.consolidatedUnitWeight = 14;
     computeConsolidationOption2(record);
-    record.state.shapeShown = ShapeOption2;
+    record.state.shapeShown = Shape::Option2;
     RecordingServices recorder;
     GraphicalResultsWindow dialog(record, recorder.services());
     dialog.show();

@@ -168,7 +168,7 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         EXPECT_EQ(help.browser()->currentUrl().toString(), "qrc:/help/Working_with_Vendrix.htm");
         frame.showHelpTopics();
         EXPECT_EQ(help.browser()->currentUrl().toString(), "qrc:/help/Contents.htm");
-        record.state.projectOpen = 0;
+        record.state.projectOpen = false;
     }
     // The text really is the page.
     auto *text = help.browser()->findChild<QTextBrowser *>("helpText");
@@ -238,7 +238,7 @@ TEST(HelpTopics, ContextHelpClickArrivesThroughTheWindowAsOnTheDesktop)
     EXPECT_TRUE(help.browser()->isVisible());
     EXPECT_EQ(help.browser()->currentUrl().toString(), "qrc:/help/Working_with_Vendrix.htm");
     EXPECT_FALSE(ran) << "the click asked for help; it must not press the button as well";
-    record.state.projectOpen = 0;
+    record.state.projectOpen = false;
 }
 
 TEST(HelpTopics, HelpFromAModalDialogCanBeUsedBesideIt)

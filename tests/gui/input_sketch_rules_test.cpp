@@ -165,7 +165,7 @@ TEST(InputSketchRules, MainWindowRepaintsTheDisplayWhenTheInputMenuCloses)
     EXPECT_GT(counter.paints, 0) << "the display is repainted without being asked";
     EXPECT_NE(display->grab().toImage(), before);
     display->removeEventFilter(&counter);
-    record.state.projectOpen = 0;
+    record.state.projectOpen = false;
 }
 
 TEST(InputSketchRules, OutlineHasNoKinksOrBumps)

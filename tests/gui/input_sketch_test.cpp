@@ -131,7 +131,7 @@ TEST(InputSketch, LabelsShowTwoDecimalsInDisplayUnitsAndTheRequestedType)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.outside);
         ProjectRecord record;
-        record.display.englishUnits = c.english;
+        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         record.input.analysisType = c.type;
         const std::string path = dir.filePath("sketch.svg").toStdString();
         std::string error;
@@ -152,7 +152,7 @@ TEST(InputSketch, LabelsShowTwoDecimalsInDisplayUnitsAndTheRequestedType)
 TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
 {
     ProjectRecord record;
-    record.state.hideDialogTags = 1;
+    record.state.hideDialogTags = true;
     InputDisplay window(record);
     window.resize(700, 600);
     window.show();
@@ -162,7 +162,7 @@ TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
     EXPECT_FALSE(window.findChild<QLabel *>("dialogTag")->isVisible());
 
     record.input.analysisType = AnalysisType::GivenPressure;
-    record.state.hideDialogTags = 0;
+    record.state.hideDialogTags = false;
     window.update();
     const QImage after = window.grab().toImage();
     EXPECT_NE(before, after);

@@ -72,7 +72,7 @@ TEST_F(MainMenuFixture, TextsAndControlNumbers)
 
 TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
 {
-    record.state.resultsValid = 1; // left over from an earlier run
+    record.state.resultsValid = true; // left over from an earlier run
     MainMenu menu(record, recorder.services());
     menu.runDialog = script.runner();
     QSignalSpy modified(&menu, &MainMenu::documentModified);
@@ -102,7 +102,7 @@ TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
     EXPECT_EQ(script.count("InputMenu"), 3);
     EXPECT_EQ(modified.count(), 3);
     EXPECT_EQ(inputChanged.count(), 3);
-    EXPECT_EQ(record.state.shapeShown, ShapeAsFilled);
+    EXPECT_EQ(record.state.shapeShown, Shape::AsFilled);
     EXPECT_TRUE(recorder.shown.empty());
 }
 
@@ -174,7 +174,7 @@ TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
     EXPECT_EQ(opened.input.circumference, -4);
     for (const int english : {0, 1}) {
         SCOPED_TRACE(english);
-        opened.display.englishUnits = english;
+        opened.display.unitSystem = english ? UnitSystem::English : UnitSystem::SI;
         recorder.shown.clear();
         MainMenu menu(opened, recorder.services());
         menu.runDialog = script.runner();
@@ -291,18 +291,18 @@ TEST_F(MainMenuFixture, HiddenButtonTogglesEveryResourceTag)
 TEST_F(MainMenuFixture, CrossSectionShowsTheFilledShapeAndRestoresTheShownOne)
 {
     MainMenu menu(record, recorder.services());
-    int shownDuring = -1;
+    std::optional<Shape> shownDuring;
     int calls = 0;
     menu.showGraphicalResults = [&](QWidget *) {
         ++calls;
         shownDuring = record.state.shapeShown;
     };
     menu.runAnalysis();
-    record.state.shapeShown = ShapeOption2;
+    record.state.shapeShown = Shape::Option2;
     QTest::mouseClick(child<QPushButton>(menu, "viewCrossSection"), Qt::LeftButton);
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(shownDuring, ShapeAsFilled);
-    EXPECT_EQ(record.state.shapeShown, ShapeOption2);
+    EXPECT_EQ(shownDuring, Shape::AsFilled);
+    EXPECT_EQ(record.state.shapeShown, Shape::Option2);
 }
 
 TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)

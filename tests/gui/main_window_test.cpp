@@ -170,7 +170,7 @@ TEST_F(MainWindowFixture, ToolbarOrderAndCalculator)
 TEST_F(MainWindowFixture, NewCreatesTheMainMenuAndCloseRemovesIt)
 {
     record.info.designer = "kept until New";
-    record.display.englishUnits = 1;
+    record.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
     EXPECT_EQ(frame->mainMenu(), nullptr);
     trigger("fileNew");
     ASSERT_NE(frame->mainMenu(), nullptr);
@@ -178,7 +178,7 @@ TEST_F(MainWindowFixture, NewCreatesTheMainMenuAndCloseRemovesIt)
     EXPECT_TRUE(frame->mainMenu()->isVisible());
     EXPECT_EQ(record.state.projectOpen, 1);
     EXPECT_EQ(record.info.designer, "");
-    EXPECT_EQ(record.display.englishUnits, 1);
+    EXPECT_EQ(record.display.unitSystem, UnitSystem::English);
     EXPECT_FALSE(frame->document().isModified());
 
     trigger("fileClose");
@@ -205,7 +205,7 @@ TEST_F(MainWindowFixture, CloseOfAModifiedProjectAsksToSave)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QStringLiteral("modified-%1.Vdx").arg(c.answer));
-        record.state.projectOpen = 0;
+        record.state.projectOpen = false;
         makeFrame();
         trigger("fileNew");
         recorder.nextFileName = path;
@@ -332,7 +332,7 @@ TEST(MainWindow, AtItsSmallestTheInputSketchIsWhole)
     EXPECT_GE(display->height(), 366);
     EXPECT_TRUE(frame.rect().contains(
         display->geometry().translated(display->parentWidget()->mapTo(&frame, QPoint(0, 0)))));
-    record.state.projectOpen = 0;
+    record.state.projectOpen = false;
 }
 
 TEST_F(MainWindowFixture, AFailingFileLeavesEverythingAsItWas)

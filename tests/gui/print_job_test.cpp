@@ -25,11 +25,11 @@ namespace {
 ProjectRecord consolidatedProject()
 {
     ProjectRecord r;
-    r.state.resultsValid = 1;
-    r.state.shapeShown = ShapeOption1;
-    r.display.omitConsolidationPage = 1;
-    r.display.printBlackWhite = 1;
-    r.info.includeLogo = 0;
+    r.state.resultsValid = true;
+    r.state.shapeShown = Shape::Option1;
+    r.display.omitConsolidationPage = true;
+    r.display.printBlackWhite = true;
+    r.info.includeLogo = false;
     return r;
 }
 
@@ -57,7 +57,7 @@ TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
 TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
 {
     ProjectRecord r = consolidatedProject();
-    r.display.omitConsolidationPage = 0;
+    r.display.omitConsolidationPage = false;
     UiServices services;
     AddPageDialog dialog(r, services, nullptr);
     child<QRadioButton>(dialog, "printBlackWhite0")->setChecked(true);
@@ -88,20 +88,20 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
 {
     struct Row
     {
-        int shapeShown;
+        std::optional<Shape> shapeShown;
         bool pressOk;
         bool choosePage;
         int pages;
         const char *dialogTitle;
     };
     const Row rows[] = {
-        {ShapeAsFilled, true, false, 3, "Printout of Graphics"},
-        {ShapeOption1, true, true, 4, "Another page to report"},
-        {ShapeOption2, true, false, 3, "Another page to report"},
-        {ShapeOption2, false, true, 3, "Another page to report"}, // Escape: 3 pages
+        {Shape::AsFilled, true, false, 3, "Printout of Graphics"},
+        {Shape::Option1, true, true, 4, "Another page to report"},
+        {Shape::Option2, true, false, 3, "Another page to report"},
+        {Shape::Option2, false, true, 3, "Another page to report"}, // Escape: 3 pages
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(row.shapeShown * 10 + row.pressOk);
+        SCOPED_TRACE(static_cast<int>(row.shapeShown.value_or(Shape::AsFilled)) * 10 + row.pressOk);
         ProjectRecord r = consolidatedProject();
         r.state.shapeShown = row.shapeShown;
         UiServices services;
@@ -127,7 +127,7 @@ TEST(PrintJob, AvailableOnlyWithValidResults)
 {
     ProjectRecord r;
     EXPECT_FALSE(printingAvailable(r));
-    r.state.resultsValid = 1;
+    r.state.resultsValid = true;
     EXPECT_TRUE(printingAvailable(r));
 }
 
@@ -138,7 +138,7 @@ TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
     ProjectRecord r;
     resetProject(r, "/tmp");
     ASSERT_FALSE(runAnalysis(r).refused);
-    r.state.shapeShown = ShapeAsFilled;
+    r.state.shapeShown = Shape::AsFilled;
     r.info.title = "Printer check";
     QTemporaryDir dir;
     const QString path = dir.filePath("printed.pdf");

@@ -32,7 +32,7 @@ ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = fa
     ProjectRecord r = test::reportProject(type, twoLayers, english);
     const RunOutcome outcome = runAnalysis(r);
     EXPECT_FALSE(outcome.refused);
-    r.state.shapeShown = ShapeAsFilled;
+    r.state.shapeShown = Shape::AsFilled;
     return r;
 }
 
@@ -183,7 +183,7 @@ TEST(ReportPdf, PageCountsHeaderAndFooterOnEveryPage)
     }
 
     // A consolidation that is shown adds page 4 unless it is to be omitted.
-    r.state.shapeShown = ShapeOption2;
+    r.state.shapeShown = Shape::Option2;
     r.consolidation.finalHeight = r.solution.maxHeight * 0.7;
     r.consolidation.consolidatedArea = r.solution.totalArea * 0.6;
     pdf = writeAndRead(r, "four.pdf");
@@ -191,7 +191,7 @@ TEST(ReportPdf, PageCountsHeaderAndFooterOnEveryPage)
     EXPECT_TRUE(contains(pdf.pageTexts[3], "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #2"));
     EXPECT_TRUE(contains(pdf.pageTexts[3], "Page 4 of  4"));
     EXPECT_TRUE(contains(pdf.pageTexts[1], "CONSOLIDATED TUBE:"));
-    r.display.omitConsolidationPage = 1;
+    r.display.omitConsolidationPage = true;
     pdf = writeAndRead(r, "omitted.pdf");
     EXPECT_EQ(pdf.pages, 3);
     EXPECT_FALSE(contains(pdf.pageTexts[1], "CONSOLIDATED TUBE:"));
@@ -415,7 +415,7 @@ TEST(ReportPdf, ScaleBarOfSmallTubesStaysInsideTheFrame)
         r.input.circumference = c.circumference;
         r.input.analysisType = AnalysisType::GivenPressure;
         r.input.pumpingPressure = 30;
-        r.display.englishUnits = c.english ? 1 : 0;
+        r.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         ASSERT_FALSE(runAnalysis(r).refused);
         const std::vector<Word> words = pageWords(r, 3, "small-tube.pdf");
         expectInsideFrame(words);
@@ -509,7 +509,7 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
         file.write(bmp.data(), qint64(bmp.size()));
         file.close();
         r.info.logoPath = logo.toStdString();
-        r.info.includeLogo = 1;
+        r.info.includeLogo = true;
         pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
         EXPECT_EQ(pdf.pages, 3);
         EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;

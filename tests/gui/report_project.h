@@ -14,7 +14,7 @@ inline ProjectRecord reportProject(AnalysisType type, bool twoLayers, bool engli
     r.input.twoSlurryLayers = twoLayers ? 1 : 0;
     if (!twoLayers)
         r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-    r.display.englishUnits = english ? 1 : 0;
+    r.display.unitSystem = english ? UnitSystem::English : UnitSystem::SI;
     r.info.title = "Harbour basin dewatering";
     r.info.projectNumber = "2026-117";
     r.info.projectNumberSuffix = "B";

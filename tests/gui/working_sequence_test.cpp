@@ -176,7 +176,7 @@ void WorkingSequence::consolidateByBothOptions()
     for (option = 1; option <= 2; ++option) {
         SCOPED_TRACE(option);
         press("consolidatedShape");
-        EXPECT_EQ(record().state.shapeShown, option == 1 ? ShapeOption1 : ShapeOption2);
+        EXPECT_EQ(record().state.shapeShown, option == 1 ? Shape::Option1 : Shape::Option2);
         const double area = record().consolidation.consolidatedArea;
         EXPECT_GT(area, 0);
         EXPECT_LT(area, record().solution.totalArea);

@@ -39,14 +39,14 @@ void takeSlurryPictures(ScreenshotFolder &folder, const UiServices &services)
     }
     {
         ProjectRecord english;
-        english.display.englishUnits = 1;
-        english.input.twoSlurryLayers = 0;
+        english.display.unitSystem = 1 ? UnitSystem::English : UnitSystem::SI;
+        english.input.twoSlurryLayers = false;
         SlurryDialog dialog(english, services);
         folder.grab(dialog, "dialog_slurry_data_one_layer_english.png");
     }
     {
         ProjectRecord oneLayer;
-        oneLayer.input.twoSlurryLayers = 0;
+        oneLayer.input.twoSlurryLayers = false;
         oneLayer.input.slurryUnitWeightUpper = oneLayer.input.slurryUnitWeightLower;
         SlurryDialog dialog(oneLayer, services);
         folder.grab(dialog, "dialog_slurry_data_one_layer.png");
@@ -63,7 +63,7 @@ void takeAnalysisTypePictures(ScreenshotFolder &folder, const UiServices &servic
     {
         ProjectRecord pressure;
         pressure.input.analysisType = AnalysisType::GivenPressure;
-        pressure.state.hideDialogTags = 0;
+        pressure.state.hideDialogTags = false;
         AnalysisTypeDialog dialog(pressure, services);
         folder.grab(dialog, "dialog_type_of_analysis_pressure_with_tag.png");
     }

@@ -19,7 +19,7 @@ namespace {
 struct CrossSectionShot
 {
     const char *file;
-    int shape;
+    Shape shape;
     int blackWhite;
     int warning;
 };
@@ -32,9 +32,9 @@ void takeCrossSectionPicture(ScreenshotFolder &folder, const CrossSectionShot &s
         return;
     }
     record.input.consolidatedUnitWeight = 14;
-    if (shot.shape == ShapeOption1)
+    if (shot.shape == Shape::Option1)
         computeConsolidationOption1(record);
-    if (shot.shape == ShapeOption2)
+    if (shot.shape == Shape::Option2)
         computeConsolidationOption2(record);
     record.state.shapeShown = shot.shape;
     record.display.screenBlackWhite = shot.blackWhite;
@@ -44,18 +44,18 @@ void takeCrossSectionPicture(ScreenshotFolder &folder, const CrossSectionShot &s
     QApplication::processEvents();
     const QPixmap window = dialog.grab();
     folder.save(dialog.view()->picture(), shot.file);
-    if (shot.shape == ShapeAsFilled && shot.blackWhite == 0 && shot.warning == 0)
+    if (shot.shape == Shape::AsFilled && shot.blackWhite == 0 && shot.warning == 0)
         folder.save(window, "dialog_graphical_results.png");
 }
 
 void takeCrossSectionPictures(ScreenshotFolder &folder)
 {
     const CrossSectionShot shots[] = {
-        {"cross-section-as-filled.png", ShapeAsFilled, 0, 0},
-        {"cross-section-option1.png", ShapeOption1, 0, 0},
-        {"cross-section-option2.png", ShapeOption2, 0, 0},
-        {"cross-section-bw.png", ShapeAsFilled, 1, 0},
-        {"cross-section-not-converged.png", ShapeAsFilled, 0, 1},
+        {"cross-section-as-filled.png", Shape::AsFilled, 0, 0},
+        {"cross-section-option1.png", Shape::Option1, 0, 0},
+        {"cross-section-option2.png", Shape::Option2, 0, 0},
+        {"cross-section-bw.png", Shape::AsFilled, 1, 0},
+        {"cross-section-not-converged.png", Shape::AsFilled, 0, 1},
     };
     for (const CrossSectionShot &shot : shots)
         takeCrossSectionPicture(folder, shot);

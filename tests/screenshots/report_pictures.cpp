@@ -79,20 +79,20 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
         folder.fail("a report project was refused");
         return false;
     }
-    small.state.shapeShown = ShapeAsFilled;
+    small.state.shapeShown = Shape::AsFilled;
     r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
                          "on the prepared platform next to the eastern basin; two layers of "
                          "slurry, outside water up to two metres.";
     r.info.logoPath = writeLogo(dir).toStdString();
-    r.info.includeLogo = 1;
-    r.state.shapeShown = ShapeOption2;
+    r.info.includeLogo = true;
+    r.state.shapeShown = Shape::Option2;
     r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
     r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
     bool written = writeReport(folder, r, dir.filePath("a4.pdf"), QPageSize::A4)
         && writeReport(folder, r, dir.filePath("letter.pdf"), QPageSize::Letter)
         && writeReport(folder, small, dir.filePath("small.pdf"), QPageSize::A4);
-    r.display.printBlackWhite = 1;
-    r.solution.convergenceWarning = 1;
+    r.display.printBlackWhite = true;
+    r.solution.convergenceWarning = true;
     return written && writeReport(folder, r, dir.filePath("bw.pdf"), QPageSize::A4);
 }
 

@@ -60,7 +60,7 @@ void takeMainWindowPictures(ScreenshotFolder &folder)
     folder.grab(frame, "main_window_project.png");
     folder.save(withMenuOpen(frame, "fileMenu"), "main_window_file_menu_project.png");
     // Closed without the question whether to save the project.
-    record.state.projectOpen = 0;
+    record.state.projectOpen = false;
 }
 
 void takeStartUpPictures(ScreenshotFolder &folder)
@@ -97,7 +97,7 @@ void takeInformationPictures(ScreenshotFolder &folder)
     }
     {
         ProjectRecord record;
-        record.state.hideDialogTags = 0;
+        record.state.hideDialogTags = false;
         InputMenu menu(record, services);
         folder.grab(menu, "input_menu_with_tag.png");
     }

@@ -17,14 +17,14 @@ namespace vendrix {
 
 bool printingAvailable(const ProjectRecord &record)
 {
-    return record.state.resultsValid == 1;
+    return record.state.resultsValid;
 }
 
 int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *parent,
                     const std::function<int(QDialog &)> &runDialog)
 {
     const bool consolidated
-        = record.state.shapeShown == ShapeOption1 || record.state.shapeShown == ShapeOption2;
+        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
     if (consolidated) {
         AddPageDialog dialog(record, services, parent);
         runDialog(dialog);

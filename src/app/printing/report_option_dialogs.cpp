@@ -51,7 +51,7 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
     auto *tag = new QLabel(askForConsolidationPage ? QStringLiteral("IDD_ADD_PAGE")
                                                    : QStringLiteral("IDD_DISPLAY_GRAPHICS"));
     tag->setObjectName(QStringLiteral("dialogTag"));
-    tag->setVisible(record.state.hideDialogTags == 0);
+    tag->setVisible(!record.state.hideDialogTags);
     layout->addWidget(tag);
     if (askForConsolidationPage) {
         layout->addWidget(
@@ -62,7 +62,7 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
                            QStringLiteral("omitConsolidationPage1"));
         auto *box = pairGroup(QString(), m_addPage, m_omitPage);
         layout->addWidget(box);
-        (record.display.omitConsolidationPage == 0 ? m_addPage : m_omitPage)->setChecked(true);
+        (!record.display.omitConsolidationPage ? m_addPage : m_omitPage)->setChecked(true);
     }
     m_colour
         = radio(this, tr("Color (ideal for color printer)"), QStringLiteral("printBlackWhite0"));
@@ -70,12 +70,12 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
         this, tr("   Black  and white (better contrast in printout and common reproduction)"),
         QStringLiteral("printBlackWhite1"));
     layout->addWidget(pairGroup(tr("Graphics printout:"), m_colour, m_blackWhite));
-    (record.display.printBlackWhite == 0 ? m_colour : m_blackWhite)->setChecked(true);
+    (!record.display.printBlackWhite ? m_colour : m_blackWhite)->setChecked(true);
 
     m_logoNo = radio(this, tr("NO"), QStringLiteral("includeLogo0"));
     m_logoYes = radio(this, tr("YES"), QStringLiteral("includeLogo1"));
     layout->addWidget(pairGroup(tr("Include LOGO"), m_logoNo, m_logoYes));
-    (record.info.includeLogo == 1 ? m_logoYes : m_logoNo)->setChecked(true);
+    (record.info.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
 
     // Only OK: the choice is always taken, Escape keeps the stored settings.
     auto *buttons = new QDialogButtonBox(this);

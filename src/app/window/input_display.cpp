@@ -25,7 +25,7 @@ InputDisplay::InputDisplay(const ProjectRecord &record, QWidget *parent)
 void InputDisplay::paintEvent(QPaintEvent *)
 {
     // The tag follows the main menu's tag button, which may change at any time.
-    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+    m_tag->setVisible(!m_record.state.hideDialogTags);
     // The sketch keeps the proportions of the standard window whatever room the
     // main window gives it, so the tube is never cut off at the sides.
     // It stands in the middle of the window: above it the sky (or the fluid, when

@@ -98,9 +98,9 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
     bottom->addWidget(toggle, 0, Qt::AlignBottom);
     layout->addLayout(bottom);
 
-    m_record.state.resultsValid = 0;
+    m_record.state.resultsValid = false;
     setResultButtonsEnabled(false);
-    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+    m_tag->setVisible(!m_record.state.hideDialogTags);
 }
 
 QPushButton *MainMenu::addButton(const QString &text, const char *name, int controlId)
@@ -127,14 +127,14 @@ void MainMenu::setResultButtonsEnabled(bool enabled)
 {
     for (QPushButton *button : m_results)
         button->setEnabled(enabled);
-    emit resultsValidChanged(m_record.state.resultsValid == 1);
+    emit resultsValidChanged(m_record.state.resultsValid);
 }
 
 void MainMenu::modifyInputData()
 {
     emit documentModified();
-    m_record.state.resultsValid = 0;
-    m_record.state.shapeShown = ShapeAsFilled;
+    m_record.state.resultsValid = false;
+    m_record.state.shapeShown = Shape::AsFilled;
     setResultButtonsEnabled(false);
     {
         InputMenu menu(m_record, m_services, this, runDialog);
@@ -163,7 +163,7 @@ void MainMenu::runAnalysis()
             m_services.message(this, toQString(failure->messageText));
         return;
     }
-    m_record.state.resultsValid = 1;
+    m_record.state.resultsValid = true;
     setResultButtonsEnabled(true);
 }
 
@@ -175,8 +175,8 @@ void MainMenu::viewNumericalResults()
 
 void MainMenu::viewCrossSection()
 {
-    const int shown = m_record.state.shapeShown;
-    m_record.state.shapeShown = ShapeAsFilled;
+    const std::optional<Shape> shown = m_record.state.shapeShown;
+    m_record.state.shapeShown = Shape::AsFilled;
     if (showGraphicalResults)
         showGraphicalResults(this);
     m_record.state.shapeShown = shown;
@@ -220,8 +220,8 @@ void MainMenu::showFillingEnvelope()
 
 void MainMenu::toggleDialogTags()
 {
-    m_record.state.hideDialogTags = m_record.state.hideDialogTags == 1 ? 0 : 1;
-    m_tag->setVisible(m_record.state.hideDialogTags == 0);
+    m_record.state.hideDialogTags = m_record.state.hideDialogTags ? 0 : 1;
+    m_tag->setVisible(!m_record.state.hideDialogTags);
 }
 
 } // namespace vendrix

@@ -54,8 +54,8 @@ bool ProjectDocument::newProject()
     resetProject(m_record, currentDirectoryText());
     m_record.info.projectPath = kNotSavedYet;
     m_path.clear();
-    m_record.state.resultsValid = 0;
-    m_record.state.projectOpen = 1;
+    m_record.state.resultsValid = false;
+    m_record.state.projectOpen = true;
     setModified(false);
     emit projectStarted();
     return true;
@@ -78,8 +78,8 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
     m_record.display = candidate.display;
     m_record.info.projectPath = fromQString(QFileInfo(path).absoluteFilePath());
     m_path = QFileInfo(path).absoluteFilePath();
-    m_record.state.resultsValid = 0;
-    m_record.state.projectOpen = 1;
+    m_record.state.resultsValid = false;
+    m_record.state.projectOpen = true;
     setModified(false);
     emit fileUsed(m_path);
     emit projectStarted();
@@ -158,8 +158,8 @@ bool ProjectDocument::closeProject(QWidget *parent)
         return true;
     if (!saveModified(parent))
         return false;
-    m_record.state.projectOpen = 0;
-    m_record.state.resultsValid = 0;
+    m_record.state.projectOpen = false;
+    m_record.state.resultsValid = false;
     setModified(false);
     emit projectClosed();
     return true;

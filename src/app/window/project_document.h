@@ -26,7 +26,7 @@ class ProjectDocument : public QObject
 public:
     ProjectDocument(ProjectRecord &record, const UiServices &services, QObject *parent = nullptr);
 
-    bool projectOpen() const { return m_record.state.projectOpen == 1; }
+    bool projectOpen() const { return m_record.state.projectOpen; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);
     // The file the project was opened from or last saved to; empty before that.

@@ -55,7 +55,7 @@ InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, cons
 {
     applyDialogFace(this, kDialogFaceColour);
     m_tag->setObjectName(QStringLiteral("dialogTag"));
-    m_tag->setVisible(record.state.hideDialogTags == 0);
+    m_tag->setVisible(!record.state.hideDialogTags);
     // The caption's help button opens the window's help topic.
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }

@@ -142,7 +142,7 @@ QWidget *AnalysisTypeDialog::enterSuccessor(QWidget *from) const
 void AnalysisTypeDialog::restoreDefault()
 {
     // The default of the objective now chosen; the other values stay as typed.
-    const ObjectiveDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).objectives;
+    const ObjectiveDefaults &d = dialogDefaults(m_record.display.unitSystem).objectives;
     const double values[3] = {d.ultimateStrength, d.desiredMaxHeight, d.pumpingPressure};
     const int chosen = objective();
     showNumber(m_groups[chosen].field, values[chosen]);
@@ -172,7 +172,7 @@ void AnalysisTypeDialog::accept()
         showFailure(*failure);
         return;
     }
-    const UnitFactors f = UnitFactors::forSettings(m_record.display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(m_record.display.unitSystem);
     TubeInput &input = m_record.input;
     input.analysisType = shown.analysisType;
     input.ultimateStrength = shown.ultimateStrength / f.forcePerLength;

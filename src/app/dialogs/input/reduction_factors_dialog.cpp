@@ -75,8 +75,7 @@ ReductionFactorsDialog::ReductionFactorsDialog(ProjectRecord &record, const UiSe
 
 void ReductionFactorsDialog::restoreDefaults()
 {
-    const ReductionFactorDefaults &d
-        = dialogDefaults(m_record.display.englishUnits != 0).reductionFactors;
+    const ReductionFactorDefaults &d = dialogDefaults(m_record.display.unitSystem).reductionFactors;
     showNumber(m_installation, d.rfInstallationDamage);
     showNumber(m_durability, d.rfDurability);
     showNumber(m_creep, d.rfCreep);

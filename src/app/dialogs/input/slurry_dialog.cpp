@@ -133,7 +133,7 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
     showNumber(m_slurryHeight, shown.slurryHeightLower);
     showNumber(m_fluidHeight, shown.fluidHeightLower);
     m_layers->button(shown.twoSlurryLayers ? 1 : 0)->setChecked(true);
-    chooseLayers(shown.twoSlurryLayers != 0);
+    chooseLayers(shown.twoSlurryLayers);
 
     m_slurryLower->installEventFilter(this);
     m_slurryUpper->installEventFilter(this);
@@ -225,7 +225,7 @@ void SlurryDialog::rememberUpper()
 
 void SlurryDialog::restoreDefaults()
 {
-    const SlurryDefaults &d = dialogDefaults(m_record.display.englishUnits != 0).slurry;
+    const SlurryDefaults &d = dialogDefaults(m_record.display.unitSystem).slurry;
     showNumber(m_circumference, d.circumference);
     showNumber(m_slurryLower, d.slurryUnitWeightLower);
     showNumber(m_fluidLower, d.fluidUnitWeightLower);
@@ -283,7 +283,7 @@ void SlurryDialog::accept()
         showFailure(*failure);
         return;
     }
-    const UnitFactors f = UnitFactors::forSettings(m_record.display.englishUnits != 0);
+    const UnitFactors f = UnitFactors::forSettings(m_record.display.unitSystem);
     TubeInput &input = m_record.input;
     input.circumference = shown.circumference / f.length;
     input.slurryHeightLower = shown.slurryHeightLower / f.length;

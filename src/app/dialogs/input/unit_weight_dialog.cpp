@@ -17,14 +17,14 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
     : InputDialog(record, services, "IDD_UNIT_WEIGHT", parent)
     , m_weight(makeNumberField("transportUnitWeight", this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
-    , m_unitWeightFactor(UnitFactors::forSettings(record.display.englishUnits != 0).unitWeight)
+    , m_unitWeightFactor(UnitFactors::forSettings(record.display.unitSystem).unitWeight)
 {
     setWindowTitle(QStringLiteral("Unit Weight of \"Water\""));
     auto *label
         = new QLabel(QStringLiteral("Unit weight of transporting medium such as water,"), this);
     label->setBuddy(m_weight);
-    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.englishUnits != 0,
-                                                                 record.display.asianPacific != 0)],
+    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.unitSystem,
+                                                                 record.display.asianPacific)],
                            this);
     unit->setObjectName(QStringLiteral("unitWeightLabel"));
     auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
@@ -58,7 +58,7 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
 
 void UnitWeightDialog::restoreDefault()
 {
-    showNumber(m_weight, dialogDefaults(m_record.display.englishUnits != 0).transportUnitWeight);
+    showNumber(m_weight, dialogDefaults(m_record.display.unitSystem).transportUnitWeight);
 }
 
 void UnitWeightDialog::truncate()

@@ -78,7 +78,7 @@ UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWid
     setTabOrder(english, m_currency);
     setTabOrder(m_currency, colour);
 
-    m_units->button(record.display.englishUnits ? 1 : 0)->setChecked(true);
+    m_units->button(isEnglish(record.display) ? 1 : 0)->setChecked(true);
     m_currency->setText(toQString(record.display.currencyUnit));
     m_printColour->button(record.display.printBlackWhite ? 1 : 0)->setChecked(true);
     m_labels->button(record.display.asianPacific ? 1 : 0)->setChecked(true);
@@ -98,7 +98,7 @@ QWidget *UnitsDialog::firstField() const
 void UnitsDialog::accept()
 {
     DisplaySettings &display = m_record.display;
-    display.englishUnits = m_units->checkedId() == 1 ? 1 : 0;
+    display.unitSystem = m_units->checkedId() == 1 ? UnitSystem::English : UnitSystem::SI;
     display.currencyUnit = fromQString(m_currency->text());
     display.printBlackWhite = m_printColour->checkedId() == 1 ? 1 : 0;
     display.asianPacific = m_labels->checkedId() == 1 ? 1 : 0;

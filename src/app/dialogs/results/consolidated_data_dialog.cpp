@@ -23,7 +23,7 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     , m_unitWeight(makeNumberField("consolidatedUnitWeight", this))
     , m_option1(makeButton(QStringLiteral("RUN  OPTION  &1"), "runOption1", this))
     , m_option2(makeButton(QStringLiteral("RUN  OPTION  &2"), "runOption2", this))
-    , m_unitWeightFactor(UnitFactors::forSettings(record.display.englishUnits != 0).unitWeight)
+    , m_unitWeightFactor(UnitFactors::forSettings(record.display.unitSystem).unitWeight)
 {
     setWindowTitle(QStringLiteral("Consolidation data"));
     setHelpTopic(QStringLiteral("::/Design_Considerations.htm#p13"));
@@ -32,8 +32,8 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     auto *symbol = new QLabel(QStringLiteral("\u03B3<sub>f</sub>"), this);
     symbol->setTextFormat(Qt::RichText);
     symbol->setObjectName(QStringLiteral("unitWeightSymbol"));
-    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.englishUnits != 0,
-                                                                 record.display.asianPacific != 0)],
+    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.unitSystem,
+                                                                 record.display.asianPacific)],
                            this);
     unit->setObjectName(QStringLiteral("consolidatedUnitWeightUnit"));
     auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
@@ -115,7 +115,7 @@ void ConsolidatedDataDialog::runOption(int option)
     }
     m_record.input.specificGravitySolids = gs;
     m_record.input.consolidatedUnitWeight = shownUnitWeight / m_unitWeightFactor;
-    m_record.state.shapeShown = option == 1 ? ShapeOption1 : ShapeOption2;
+    m_record.state.shapeShown = option == 1 ? Shape::Option1 : Shape::Option2;
     accept();
     if (option == 1)
         m_hooks.computeOption1(m_record);
@@ -123,7 +123,7 @@ void ConsolidatedDataDialog::runOption(int option)
         m_hooks.computeOption2(m_record);
     // A shape that is not made of numbers is never drawn; the tube as filled stays.
     if (const auto failure = checkConsolidationResult(m_record.consolidation)) {
-        m_record.state.shapeShown = ShapeAsFilled;
+        m_record.state.shapeShown = Shape::AsFilled;
         if (m_services.message)
             m_services.message(parentWidget(), toQString(failure->messageText));
         return;
@@ -134,8 +134,7 @@ void ConsolidatedDataDialog::runOption(int option)
 
 void ConsolidatedDataDialog::restoreDefaults()
 {
-    const bool english = m_record.display.englishUnits != 0;
-    showNumber(m_gs, dialogDefaults(english).specificGravitySolids);
+    showNumber(m_gs, dialogDefaults(m_record.display.unitSystem).specificGravitySolids);
     showNumber(
         m_unitWeight,
         defaultConsolidatedUnitWeight(m_record.input.slurryUnitWeightLower * m_unitWeightFactor));

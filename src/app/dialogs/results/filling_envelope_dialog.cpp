@@ -34,10 +34,10 @@ namespace vendrix {
 class EnvelopeChartView : public QWidget
 {
 public:
-    EnvelopeChartView(const FillingEnvelope &envelope, bool english, QWidget *parent)
+    EnvelopeChartView(const FillingEnvelope &envelope, UnitSystem units, QWidget *parent)
         : QWidget(parent)
         , m_envelope(envelope)
-        , m_english(english)
+        , m_units(units)
     {
         setObjectName(QStringLiteral("envelopeChart"));
         setMinimumSize(560, 340);
@@ -47,12 +47,12 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        drawEnvelopeChart(painter, QRectF(rect()), m_envelope, m_english);
+        drawEnvelopeChart(painter, QRectF(rect()), m_envelope, m_units);
     }
 
 private:
     const FillingEnvelope &m_envelope;
-    bool m_english;
+    UnitSystem m_units;
 };
 
 namespace {
@@ -84,13 +84,13 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
     : InputDialog(record, services, "IDD_ENVELOPE", parent)
     , m_card(record)
     , m_pause(new QTimer(this))
-    , m_english(record.display.englishUnits != 0)
+    , m_units(record.display.unitSystem)
 {
     setObjectName(QStringLiteral("fillingEnvelope"));
     setWindowTitle(QStringLiteral("Filling Envelope"));
     setHelpTopic(QStringLiteral("::/Filling_Envelope.htm"));
     QLayout *top = createFields();
-    m_chart = new EnvelopeChartView(m_envelope, m_english, this);
+    m_chart = new EnvelopeChartView(m_envelope, m_units, this);
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("points"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,7 +141,7 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
 
 QLayout *FillingEnvelopeDialog::createFields()
 {
-    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitFactors f = UnitFactors::forSettings(m_units);
     const UnitLabels units = unitLabels(m_record.display);
 
     m_circumference = new QLineEdit(this);
@@ -197,7 +197,7 @@ void FillingEnvelopeDialog::scheduleRecompute()
 void FillingEnvelopeDialog::recomputeNow()
 {
     m_pause->stop();
-    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitFactors f = UnitFactors::forSettings(m_units);
     double circumference = 0, strength = 0, top = 0;
     const bool automatic = m_maxPressure->text().trimmed().isEmpty();
     if (!parseFieldNumber(fromQString(m_circumference->text()), circumference)
@@ -231,7 +231,7 @@ void FillingEnvelopeDialog::recomputeNow()
 
 void FillingEnvelopeDialog::showEnvelope()
 {
-    const UnitFactors f = UnitFactors::forSettings(m_english);
+    const UnitFactors f = UnitFactors::forSettings(m_units);
     const UnitLabels units = unitLabels(m_record.display);
     if (m_envelope.state == SafeLimitState::Found) {
         const EnvelopePoint &s = m_envelope.safeLimit;
@@ -243,7 +243,7 @@ void FillingEnvelopeDialog::showEnvelope()
     } else {
         m_pressureFigure->setText(QStringLiteral("No safe limit"));
         m_heightFigure->clear();
-        m_status->setText(toQString(safeLimitReason(m_envelope, m_english)));
+        m_status->setText(toQString(safeLimitReason(m_envelope, m_units)));
     }
     fillTable();
     m_chart->update();
@@ -251,7 +251,7 @@ void FillingEnvelopeDialog::showEnvelope()
 
 void FillingEnvelopeDialog::fillTable()
 {
-    const std::string csv = envelopeCsvText(m_envelope, m_english);
+    const std::string csv = envelopeCsvText(m_envelope, m_units);
     const QStringList lines = QString::fromLatin1(csv.c_str()).split('\n', Qt::SkipEmptyParts);
     if (lines.isEmpty())
         return;
@@ -286,7 +286,7 @@ void FillingEnvelopeDialog::saveTable()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     std::string error;
-    if (!writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_english, error))
+    if (!writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_units, error))
         showError(m_services, this, QString::fromLocal8Bit(error));
 }
 
@@ -302,12 +302,12 @@ void FillingEnvelopeDialog::savePicture()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     const FillingEnvelope &envelope = m_envelope;
-    const bool english = m_english;
+    const UnitSystem units = m_units;
     std::string error;
     if (!writeDrawingImage(
             QFile::encodeName(path).toStdString(), QSize(900, 560),
-            [&envelope, english](QPainter &painter, const QRectF &target) {
-                drawEnvelopeChart(painter, target, envelope, english);
+            [&envelope, units](QPainter &painter, const QRectF &target) {
+                drawEnvelopeChart(painter, target, envelope, units);
             },
             error))
         showError(m_services, this, QString::fromLocal8Bit(error));

@@ -70,7 +70,7 @@ private:
     QPushButton *m_saveTable;
     QPushButton *m_savePicture;
     QPushButton *m_print;
-    bool m_english;
+    UnitSystem m_units;
 };
 
 } // namespace vendrix

@@ -136,7 +136,7 @@ ColourChoiceDialog::ColourChoiceDialog(ProjectRecord &record, QWidget *parent)
     m_blackWhite->setObjectName(QStringLiteral("screenBlackWhite_1"));
     layout->addWidget(m_colour);
     layout->addWidget(m_blackWhite);
-    (record.display.screenBlackWhite == 1 ? m_blackWhite : m_colour)->setChecked(true);
+    (record.display.screenBlackWhite ? m_blackWhite : m_colour)->setChecked(true);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
@@ -203,7 +203,7 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     controls->addWidget(back, 1, 4);
     auto *tag = new QLabel(QStringLiteral("IDD_GRAPHICAL_RESULTS"), this);
     tag->setObjectName(QStringLiteral("dialogTag"));
-    tag->setVisible(record.state.hideDialogTags == 0);
+    tag->setVisible(!record.state.hideDialogTags);
     controls->addWidget(tag, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
     layout->addLayout(controls);
 
@@ -221,7 +221,7 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
 
 void GraphicalResultsWindow::showMatchingBanner()
 {
-    const bool blackWhite = m_record.display.screenBlackWhite == 1;
+    const bool blackWhite = m_record.display.screenBlackWhite;
     m_colourBanner->setVisible(!blackWhite);
     m_blackWhiteBanner->setVisible(blackWhite);
 }

@@ -58,14 +58,14 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
     , m_return(makeButton(QStringLiteral("&RETURN"), "return", this))
     , m_save(makeButton(QStringLiteral("&Save as text file"), "saveText", this))
     , m_print(makeButton(QStringLiteral("&Print"), "print", this))
-    , m_lengthFactor(UnitFactors::forSettings(record.display.englishUnits != 0).length)
+    , m_lengthFactor(UnitFactors::forSettings(record.display.unitSystem).length)
     , m_shownLength(record.input.tubeLength * m_lengthFactor)
 {
     setWindowTitle(QStringLiteral("Calculated Quantities"));
     setHelpTopic(QStringLiteral("::/Quantities.htm"));
     m_return->setDefault(true);
-    const bool english = record.display.englishUnits != 0;
-    const bool asian = record.display.asianPacific != 0;
+    const bool english = isEnglish(record.display);
+    const bool asian = record.display.asianPacific;
     const std::string area = std::string(english ? "ft" : "m") + squareExponent(asian);
     const std::string volume = std::string(english ? "ft" : "m") + cubeExponent(asian);
     const std::string currency = "[ " + record.display.currencyUnit + " ]";
