@@ -121,8 +121,7 @@ bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data)
     for (const std::string *value : {&data.name, &data.street1, &data.street2, &data.city,
                                      &data.state, &data.zip, &data.phone, &data.fax, &data.email})
         appendLine(text, *value);
-    std::string error;
-    return writeFileAtomically(path, text, error);
+    return !writeFileAtomically(path, text);
 }
 
 bool loadCompanyData(const std::string &dataDirectory, CompanyData &data, std::FILE *diagnostics)
@@ -145,8 +144,7 @@ bool saveLogoPath(const std::string &dataDirectory, const std::string &logoPath)
         return false;
     std::string text;
     appendLine(text, logoPath);
-    std::string error;
-    return writeFileAtomically(path, text, error);
+    return !writeFileAtomically(path, text);
 }
 
 bool loadLogoPath(const std::string &dataDirectory, std::string &logoPath)

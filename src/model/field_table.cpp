@@ -1,61 +1,58 @@
 #include "model/field_table.h"
 
 #include "model/c_format.h"
+#include "model/units.h"
 #include "model/windows1252.h"
 
 namespace vendrix {
 
 namespace {
 
-#define VENDRIX_NUMBER(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Number, [](ProjectRecord & r) { return &r.part.field; }, nullptr, \
-                                                                                 nullptr \
-    }
-#define VENDRIX_INTEGER(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Integer, nullptr, [](ProjectRecord & r) { return &r.part.field; }, \
-                                                                                           nullptr \
-    }
+// clang-format off
+#define VENDRIX_NUMBER(part, field, quantity) \
+    FieldEntry {#field, FieldKind::Number, Quantity::quantity, true, \
+                [](ProjectRecord &r) { return &r.part.field; }, nullptr, nullptr}
+#define VENDRIX_INTEGER_SAVED(part, field, saved) \
+    FieldEntry {#field, FieldKind::Integer, Quantity::None, saved, \
+                nullptr, [](ProjectRecord &r) { return &r.part.field; }, nullptr}
+#define VENDRIX_INTEGER(part, field) VENDRIX_INTEGER_SAVED(part, field, true)
 #define VENDRIX_TEXT(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Text, nullptr, nullptr, [](ProjectRecord & r) { return &r.part.field; } \
-    }
+    FieldEntry {#field, FieldKind::Text, Quantity::None, true, \
+                nullptr, nullptr, [](ProjectRecord &r) { return &r.part.field; }}
+// clang-format on
 
 // analysisType is an enumeration stored as an int; it is handled separately.
-const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Integer, nullptr, nullptr, nullptr};
+const FieldEntry kAnalysisTypeEntry {
+    "analysisType", FieldKind::Integer, Quantity::None, true, nullptr, nullptr, nullptr};
 
 } // namespace
 
 const std::vector<FieldEntry> &recordFields()
 {
     static const std::vector<FieldEntry> fields = {
-        VENDRIX_NUMBER(input, circumference),
+        VENDRIX_NUMBER(input, circumference, Length),
         VENDRIX_INTEGER(input, twoSlurryLayers),
-        VENDRIX_NUMBER(input, slurryUnitWeightLower),
-        VENDRIX_NUMBER(input, slurryUnitWeightUpper),
-        VENDRIX_NUMBER(input, fluidUnitWeightLower),
-        VENDRIX_NUMBER(input, fluidUnitWeightUpper),
-        VENDRIX_NUMBER(input, slurryHeightLower),
-        VENDRIX_NUMBER(input, fluidHeightLower),
+        VENDRIX_NUMBER(input, slurryUnitWeightLower, UnitWeight),
+        VENDRIX_NUMBER(input, slurryUnitWeightUpper, UnitWeight),
+        VENDRIX_NUMBER(input, fluidUnitWeightLower, UnitWeight),
+        VENDRIX_NUMBER(input, fluidUnitWeightUpper, UnitWeight),
+        VENDRIX_NUMBER(input, slurryHeightLower, Length),
+        VENDRIX_NUMBER(input, fluidHeightLower, Length),
         kAnalysisTypeEntry,
-        VENDRIX_NUMBER(input, ultimateStrength),
-        VENDRIX_NUMBER(input, desiredMaxHeight),
-        VENDRIX_NUMBER(input, pumpingPressure),
-        VENDRIX_NUMBER(input, rfInstallationDamage),
-        VENDRIX_NUMBER(input, rfDurability),
-        VENDRIX_NUMBER(input, rfCreep),
-        VENDRIX_NUMBER(input, rfSeamCircumferential),
-        VENDRIX_NUMBER(input, rfSeamAxial),
-        VENDRIX_NUMBER(input, transportUnitWeight),
-        VENDRIX_NUMBER(input, specificGravitySolids),
-        VENDRIX_NUMBER(input, consolidatedUnitWeight),
+        VENDRIX_NUMBER(input, ultimateStrength, ForcePerLength),
+        VENDRIX_NUMBER(input, desiredMaxHeight, Length),
+        VENDRIX_NUMBER(input, pumpingPressure, Pressure),
+        VENDRIX_NUMBER(input, rfInstallationDamage, None),
+        VENDRIX_NUMBER(input, rfDurability, None),
+        VENDRIX_NUMBER(input, rfCreep, None),
+        VENDRIX_NUMBER(input, rfSeamCircumferential, None),
+        VENDRIX_NUMBER(input, rfSeamAxial, None),
+        VENDRIX_NUMBER(input, transportUnitWeight, UnitWeight),
+        VENDRIX_NUMBER(input, specificGravitySolids, None),
+        VENDRIX_NUMBER(input, consolidatedUnitWeight, UnitWeight),
         VENDRIX_TEXT(input, costPerUnitArea),
         VENDRIX_TEXT(input, quantityRemarks),
-        VENDRIX_NUMBER(input, tubeLength),
+        VENDRIX_NUMBER(input, tubeLength, Length),
         VENDRIX_TEXT(info, title),
         VENDRIX_TEXT(info, projectNumber),
         VENDRIX_TEXT(info, projectNumberSuffix),
@@ -78,15 +75,16 @@ const std::vector<FieldEntry> &recordFields()
         VENDRIX_INTEGER(display, englishUnits),
         VENDRIX_TEXT(display, currencyUnit),
         VENDRIX_INTEGER(display, printBlackWhite),
-        VENDRIX_INTEGER(display, screenBlackWhite),
+        VENDRIX_INTEGER_SAVED(display, screenBlackWhite, false),
         VENDRIX_INTEGER(display, asianPacific),
-        VENDRIX_INTEGER(display, omitConsolidationPage),
+        VENDRIX_INTEGER_SAVED(display, omitConsolidationPage, false),
     };
     return fields;
 }
 
 #undef VENDRIX_NUMBER
 #undef VENDRIX_INTEGER
+#undef VENDRIX_INTEGER_SAVED
 #undef VENDRIX_TEXT
 
 const FieldEntry *findRecordField(std::string_view name)
@@ -96,6 +94,48 @@ const FieldEntry *findRecordField(std::string_view name)
             return &entry;
     }
     return nullptr;
+}
+
+double displayFactor(Quantity quantity, const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(isEnglish(display));
+    switch (quantity) {
+    case Quantity::Length:
+        return f.length;
+    case Quantity::Area:
+        return f.area;
+    case Quantity::ForcePerLength:
+        return f.forcePerLength;
+    case Quantity::Pressure:
+        return f.pumpingPressure;
+    case Quantity::UnitWeight:
+        return f.unitWeight;
+    case Quantity::None:
+        break;
+    }
+    return 1.0;
+}
+
+namespace {
+
+Quantity fieldQuantity(std::string_view name)
+{
+    const FieldEntry *entry = findRecordField(name);
+    return entry ? entry->quantity : Quantity::None;
+}
+
+} // namespace
+
+double shownFieldValue(std::string_view name, double stored, const DisplaySettings &display)
+{
+    const Quantity quantity = fieldQuantity(name);
+    return quantity == Quantity::None ? stored : stored * displayFactor(quantity, display);
+}
+
+double storedFieldValue(std::string_view name, double shown, const DisplaySettings &display)
+{
+    const Quantity quantity = fieldQuantity(name);
+    return quantity == Quantity::None ? shown : shown / displayFactor(quantity, display);
 }
 
 bool setRecordField(ProjectRecord &record, std::string_view name, std::string_view value,

@@ -17,6 +17,24 @@ inline constexpr double kPsiPerKilopascal = 0.145;
 inline constexpr double kWaterUnitWeightPcf = 62.43;
 inline constexpr double kTransportUnitWeightInitial = 9.8073607;
 
+// The solver works in feet, pounds and psi. Into its units (with the display
+// factors above):
+inline constexpr double kSpecificGravityPerUnitWeight = 0.10196423910206213; // 1 / 9.80736 kN/m3
+inline constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
+// and its results back into SI:
+inline constexpr double kMetresPerFoot = 0.3047999902464003;
+inline constexpr double kSquareMetresPerSquareFoot = 0.09290303405420572;
+inline constexpr double kKilopascalPerPsi = 6.8965517241379315;
+inline constexpr double kKilonewtonPerMetrePerPoundPerInch = 0.1751339044644551;
+inline constexpr double kKilonewtonPerMetrePerPoundPerFoot = 0.014594492038704592;
+
+// 1/pi, the diameter of a circle per unit of circumference. The input rule and
+// the run's own check have always used these two neighbouring doubles (one
+// apart in the last bit); a desired height exactly at the limit is judged as
+// before only if each keeps its own.
+inline constexpr double kRuleDiameterPerCircumference = 0.318309886142228;
+inline constexpr double kRunDiameterPerCircumference = 0.31830988614222805;
+
 struct UnitFactors
 {
     double length = 1.0; // m -> ft
@@ -32,10 +50,7 @@ struct UnitFactors
 
     static UnitFactors si() { return {}; }
     static UnitFactors english();
-    static UnitFactors forSettings(bool englishUnits)
-    {
-        return englishUnits ? english() : si();
-    }
+    static UnitFactors forSettings(bool englishUnits) { return englishUnits ? english() : si(); }
 };
 
 // Labels shown next to inputs and in messages, without a leading blank.

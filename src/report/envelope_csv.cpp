@@ -33,10 +33,10 @@ std::string envelopeCsvText(const FillingEnvelope &envelope, bool englishUnits)
     return text;
 }
 
-bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
-                          bool englishUnits, std::string &error)
+std::optional<Failure> writeEnvelopeCsvFile(const std::string &path,
+                                            const FillingEnvelope &envelope, bool englishUnits)
 {
-    return writeFileAtomically(path, envelopeCsvText(envelope, englishUnits), error);
+    return writeFileAtomically(path, envelopeCsvText(envelope, englishUnits));
 }
 
 } // namespace vendrix

@@ -246,9 +246,9 @@ std::string resultsText(const ProjectRecord &record)
     return withCrLf(out.text());
 }
 
-bool writeResultsTextFile(const std::string &path, const ProjectRecord &record, std::string &error)
+std::optional<Failure> writeResultsTextFile(const std::string &path, const ProjectRecord &record)
 {
-    return writeFileAtomically(path, resultsText(record), error);
+    return writeFileAtomically(path, resultsText(record));
 }
 
 } // namespace vendrix

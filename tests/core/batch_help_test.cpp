@@ -18,7 +18,10 @@ bool parses(std::vector<std::string> args, BatchOptions &options, std::string &e
     std::vector<char *> argv;
     for (std::string &a : args)
         argv.push_back(a.data());
-    return parseBatchOptions(static_cast<int>(argv.size()), argv.data(), options, error);
+    const auto failure = parseBatchOptions(static_cast<int>(argv.size()), argv.data(), options);
+    if (failure)
+        error = failure->messageText;
+    return !failure;
 }
 
 // The man(7) spelling of an option: every hyphen escaped.

@@ -11,13 +11,14 @@ namespace {
 
 TEST(Units, RoundToThousandths)
 {
-    struct Case {
+    struct Case
+    {
         double in;
         double out;
     };
     const Case cases[] = {
-        {2.34567, 2.346}, {2.3444, 2.344}, {-1.2344, -1.233}, {0.0004, 0.0}, {0.0005, 0.001},
-        {10.0, 10.0},
+        {2.34567, 2.346}, {2.3444, 2.344}, {-1.2344, -1.233},
+        {0.0004, 0.0},    {0.0005, 0.001}, {10.0, 10.0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.in);

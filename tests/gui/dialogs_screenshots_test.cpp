@@ -92,7 +92,7 @@ TEST(DialogScreenshots, InputDialogs)
         const auto failure = checkStoredInputs(light);
         ASSERT_TRUE(failure.has_value());
         ConflictDialog dialog;
-        dialog.errorNumberText = failure->errorNumberText;
+        dialog.errorNumberText = failure->errorNumberText();
         dialog.messageText = failure->messageText;
         grabTo(dialog, "dialog_conflict_message.png");
     }
@@ -160,7 +160,7 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
         GeneralInformationDialog dialog(record, services);
         grabTo(dialog, "dialog_general_information.png");
     }
-    ASSERT_FALSE(runAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused());
     {
         NumericalResultsDialog dialog(record, services);
         grabTo(dialog, "dialog_numerical_results.png");
@@ -168,7 +168,7 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
     {
         ConsolidationHooks available;
         available.check
-            = [](const ProjectRecord &, double, double) { return std::optional<RuleFailure>(); };
+            = [](const ProjectRecord &, double, double) { return std::optional<Failure>(); };
         available.computeOption1 = [](ProjectRecord &) {};
         available.computeOption2 = [](ProjectRecord &) {};
         ConsolidatedDataDialog dialog(record, services, nullptr, available);

@@ -142,7 +142,7 @@ TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
 {
     ProjectRecord r;
     resetProject(r, "/tmp");
-    ASSERT_FALSE(runAnalysis(r).refused);
+    ASSERT_FALSE(runAnalysis(r).refused());
     r.state.shapeShown = ShapeAsFilled;
     r.info.title = "Printer check";
     QTemporaryDir dir;

@@ -51,7 +51,7 @@ ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = fa
     r.info.companyEmail = "office@example.com";
     r.info.projectPath = "/home/user/projects/harbour.gtb";
     const RunOutcome outcome = runAnalysis(r);
-    EXPECT_FALSE(outcome.refused);
+    EXPECT_FALSE(outcome.refused());
     r.state.shapeShown = ShapeAsFilled;
     return r;
 }
@@ -430,7 +430,7 @@ TEST(ReportPdf, ScaleBarOfSmallTubesStaysInsideTheFrame)
         r.input.analysisType = AnalysisType::GivenPressure;
         r.input.pumpingPressure = 30;
         r.display.englishUnits = c.english ? 1 : 0;
-        ASSERT_FALSE(runAnalysis(r).refused);
+        ASSERT_FALSE(runAnalysis(r).refused());
         const std::vector<Word> words = pageWords(r, 3, "small-tube.pdf");
         expectInsideFrame(words);
         // The unit closes the row of tick labels below "SCALE:".
@@ -457,7 +457,7 @@ TEST(ReportPdf, SmallResultsKeepTwoSignificantDigits)
     ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
     r.input.circumference = 20;
     r.input.desiredMaxHeight = 1;
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused());
     const PdfText pdf = writeAndRead(r, "flat-tube.pdf");
     const std::string &p2 = pdf.pageTexts[1];
     const std::string label = "Tensial force at WORKING conditions, [kN/m]";
@@ -574,7 +574,7 @@ TEST(ReportPdf, WritesReportForPageImages)
     ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
     small.input.circumference = 7;
     small.input.pumpingPressure = 30;
-    EXPECT_FALSE(runAnalysis(small).refused);
+    EXPECT_FALSE(runAnalysis(small).refused());
     EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
                                QPageSize(QPageSize::A4), kPrintedOn, error));
     r.display.printBlackWhite = 1;
@@ -589,13 +589,13 @@ TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
     r.input.desiredMaxHeight = 3.0;
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Exact).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Exact).refused());
     PdfText pdf = writeAndRead(r, "exact.pdf");
     ASSERT_GE(pdf.pages, 2);
     EXPECT_TRUE(contains(pdf.pageTexts[1], "Solution method: exact.")) << pdf.pageTexts[1];
     EXPECT_FALSE(contains(pdf.pageTexts[1], "NOT CONVERGED"));
 
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused());
     pdf = writeAndRead(r, "classic.pdf");
     EXPECT_FALSE(contains(pdf.pageTexts[1], "Solution method"));
     EXPECT_TRUE(

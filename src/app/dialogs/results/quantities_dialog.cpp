@@ -152,9 +152,9 @@ void QuantitiesDialog::setPrinterChooser(PrinterChooser chooser)
 bool QuantitiesDialog::checkCostCharacters()
 {
     const auto failures = costTextFailures(fromQString(m_cost->text()));
-    for (const RuleFailure &failure : failures) {
+    for (const Failure &failure : failures) {
         if (m_services.conflict)
-            m_services.conflict(this, failure.errorNumberText, failure.messageText);
+            m_services.conflict(this, failure.errorNumberText(), failure.messageText);
     }
     return !failures.empty();
 }
