@@ -64,23 +64,40 @@ int refuse(const BatchOptions &options, const Failure &failure, std::FILE *out, 
     return kBatchRefused;
 }
 
+// The results under "solution", in their order; each key is the field's name.
+struct SolutionKey
+{
+    const char *name;
+    double TubeSolution::*number;
+    decltype(TubeSolution::convergenceWarning) TubeSolution::*flag; // when number is null
+};
+
+const SolutionKey kSolutionKeys[] = {
+    {"computedCircumference", &TubeSolution::computedCircumference, nullptr},
+    {"inletPressure", &TubeSolution::inletPressure, nullptr},
+    {"totalArea", &TubeSolution::totalArea, nullptr},
+    {"ultimateStrengthCircumferential", &TubeSolution::ultimateStrengthCircumferential, nullptr},
+    {"ultimateStrengthAxial", &TubeSolution::ultimateStrengthAxial, nullptr},
+    {"convergenceWarning", nullptr, &TubeSolution::convergenceWarning},
+    {"maxHeight", &TubeSolution::maxHeight, nullptr},
+    {"maxWidth", &TubeSolution::maxWidth, nullptr},
+    {"heightAtMaxWidth", &TubeSolution::heightAtMaxWidth, nullptr},
+    {"baseWidth", &TubeSolution::baseWidth, nullptr},
+    {"areaLowerSlurry", &TubeSolution::areaLowerSlurry, nullptr},
+    {"areaUpperSlurry", &TubeSolution::areaUpperSlurry, nullptr},
+};
+
 void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
                        bool profile)
 {
     const TubeSolution &s = record.solution;
     json.beginObject("solution");
-    json.number("computedCircumference", s.computedCircumference);
-    json.number("inletPressure", s.inletPressure);
-    json.number("totalArea", s.totalArea);
-    json.number("ultimateStrengthCircumferential", s.ultimateStrengthCircumferential);
-    json.number("ultimateStrengthAxial", s.ultimateStrengthAxial);
-    json.integer("convergenceWarning", s.convergenceWarning);
-    json.number("maxHeight", s.maxHeight);
-    json.number("maxWidth", s.maxWidth);
-    json.number("heightAtMaxWidth", s.heightAtMaxWidth);
-    json.number("baseWidth", s.baseWidth);
-    json.number("areaLowerSlurry", s.areaLowerSlurry);
-    json.number("areaUpperSlurry", s.areaUpperSlurry);
+    for (const SolutionKey &key : kSolutionKeys) {
+        if (key.number)
+            json.number(key.name, s.*key.number);
+        else
+            json.integer(key.name, s.*key.flag);
+    }
     if (profile) {
         json.beginArray("profileX");
         for (int i = 0; i < kProfilePoints; ++i)

@@ -31,16 +31,20 @@ SolverInput buildSolverInput(const TubeInput &input)
     SolverInput s;
     s.analysisCode = static_cast<int>(input.analysisType) + 1;
     s.circumference = input.circumference * kFeetPerMetre;
-    s.slurrySpecificGravityLower = input.slurryUnitWeightLower * kSpecificGravityPerUnitWeight;
-    s.slurrySpecificGravityUpper = input.slurryUnitWeightUpper * kSpecificGravityPerUnitWeight;
-    s.fluidSpecificGravityLower = input.fluidUnitWeightLower * kSpecificGravityPerUnitWeight;
-    s.fluidSpecificGravityUpper = input.fluidUnitWeightUpper * kSpecificGravityPerUnitWeight;
+    s.slurrySpecificGravityLower
+        = input.slurryUnitWeightLower * SolverUnits::specificGravityPerUnitWeight;
+    s.slurrySpecificGravityUpper
+        = input.slurryUnitWeightUpper * SolverUnits::specificGravityPerUnitWeight;
+    s.fluidSpecificGravityLower
+        = input.fluidUnitWeightLower * SolverUnits::specificGravityPerUnitWeight;
+    s.fluidSpecificGravityUpper
+        = input.fluidUnitWeightUpper * SolverUnits::specificGravityPerUnitWeight;
     // With one layer the slurry interface lies far above any crest.
     s.slurryHeightLower
         = hasTwoSlurryLayers(input) ? input.slurryHeightLower * kFeetPerMetre : s.circumference;
     s.fluidHeightLower = input.fluidHeightLower * kFeetPerMetre;
-    s.workingTension
-        = input.ultimateStrength / rf.circumferential * kPoundsPerInchPerKilonewtonPerMetre;
+    s.workingTension = input.ultimateStrength / rf.circumferential
+        * SolverUnits::poundsPerInchPerKilonewtonPerMetre;
     s.desiredMaxHeight = input.desiredMaxHeight * kFeetPerMetre;
     s.inletPressure = input.pumpingPressure * kPsiPerKilopascal + kInletPressureOffset;
     s.transportUnitWeight = input.transportUnitWeight * kPcfPerKilonewtonPerCubicMetre;
@@ -82,24 +86,24 @@ void storeSolution(const SolverOutput &out, const TubeInput &input, SolutionMeth
     const ReductionFactorProducts rf = reductionFactorProducts(input);
     s = TubeSolution {};
     for (int k = 0; k < kProfilePoints; ++k) {
-        s.profileX[k] = out.profileX[k] * kMetresPerFoot;
-        s.profileY[k] = out.profileY[k] * kMetresPerFoot;
+        s.profileX[k] = out.profileX[k] * SolverUnits::metresPerFoot;
+        s.profileY[k] = out.profileY[k] * SolverUnits::metresPerFoot;
     }
-    s.computedCircumference = out.computedCircumference * kMetresPerFoot;
-    s.maxHeight = out.maxHeight * kMetresPerFoot;
-    s.maxWidth = out.maxWidth * kMetresPerFoot;
-    s.heightAtMaxWidth = out.heightAtMaxWidth * kMetresPerFoot;
-    s.baseWidth = out.baseWidth * kMetresPerFoot;
-    s.totalArea = out.totalArea * kSquareMetresPerSquareFoot;
-    s.areaLowerSlurry = out.areaLowerSlurry * kSquareMetresPerSquareFoot;
-    s.areaUpperSlurry = out.areaUpperSlurry * kSquareMetresPerSquareFoot;
-    s.inletPressure = out.crestPressure * kKilopascalPerPsi;
-    s.ultimateStrengthCircumferential = finiteOrZero(out.workingTension * rf.circumferential
-                                                     * kKilonewtonPerMetrePerPoundPerInch);
+    s.computedCircumference = out.computedCircumference * SolverUnits::metresPerFoot;
+    s.maxHeight = out.maxHeight * SolverUnits::metresPerFoot;
+    s.maxWidth = out.maxWidth * SolverUnits::metresPerFoot;
+    s.heightAtMaxWidth = out.heightAtMaxWidth * SolverUnits::metresPerFoot;
+    s.baseWidth = out.baseWidth * SolverUnits::metresPerFoot;
+    s.totalArea = out.totalArea * SolverUnits::squareMetresPerSquareFoot;
+    s.areaLowerSlurry = out.areaLowerSlurry * SolverUnits::squareMetresPerSquareFoot;
+    s.areaUpperSlurry = out.areaUpperSlurry * SolverUnits::squareMetresPerSquareFoot;
+    s.inletPressure = out.crestPressure * SolverUnits::kilopascalPerPsi;
+    s.ultimateStrengthCircumferential = finiteOrZero(
+        out.workingTension * rf.circumferential * SolverUnits::kilonewtonPerMetrePerPoundPerInch);
     // A failed run has no circumference to spread the axial force over.
     s.ultimateStrengthAxial = out.computedCircumference != 0
         ? finiteOrZero(out.axialForce / out.computedCircumference * rf.axial
-                       * kKilonewtonPerMetrePerPoundPerFoot)
+                       * SolverUnits::kilonewtonPerMetrePerPoundPerFoot)
         : 0.0;
     s.convergenceWarning = out.convergenceWarning;
     s.method = method;

@@ -12,14 +12,16 @@ namespace {
 #define VENDRIX_NUMBER(part, field, quantity) \
     FieldEntry {#field, FieldKind::Number, Quantity::quantity, true, \
                 [](ProjectRecord &r) { return &r.part.field; }, nullptr, nullptr}
-#define VENDRIX_INTEGER_SAVED(part, field, saved) \
-    FieldEntry {#field, FieldKind::Integer, Quantity::None, saved, \
+#define VENDRIX_INTEGER(part, field, saved) \
+    FieldEntry {#field, FieldKind::Integer, Quantity::None, saved == Saved, \
                 nullptr, [](ProjectRecord &r) { return &r.part.field; }, nullptr}
-#define VENDRIX_INTEGER(part, field) VENDRIX_INTEGER_SAVED(part, field, true)
-#define VENDRIX_TEXT(part, field) \
-    FieldEntry {#field, FieldKind::Text, Quantity::None, true, \
+#define VENDRIX_TEXT(part, field, saved) \
+    FieldEntry {#field, FieldKind::Text, Quantity::None, saved == Saved, \
                 nullptr, nullptr, [](ProjectRecord &r) { return &r.part.field; }}
 // clang-format on
+
+// Whether the project file holds a field, or only the program's settings.
+enum Storage { Saved, NotSaved };
 
 // analysisType is an enumeration stored as an int; it is handled separately.
 const FieldEntry kAnalysisTypeEntry {
@@ -31,7 +33,7 @@ const std::vector<FieldEntry> &recordFields()
 {
     static const std::vector<FieldEntry> fields = {
         VENDRIX_NUMBER(input, circumference, Length),
-        VENDRIX_INTEGER(input, twoSlurryLayers),
+        VENDRIX_INTEGER(input, twoSlurryLayers, Saved),
         VENDRIX_NUMBER(input, slurryUnitWeightLower, UnitWeight),
         VENDRIX_NUMBER(input, slurryUnitWeightUpper, UnitWeight),
         VENDRIX_NUMBER(input, fluidUnitWeightLower, UnitWeight),
@@ -50,41 +52,40 @@ const std::vector<FieldEntry> &recordFields()
         VENDRIX_NUMBER(input, transportUnitWeight, UnitWeight),
         VENDRIX_NUMBER(input, specificGravitySolids, None),
         VENDRIX_NUMBER(input, consolidatedUnitWeight, UnitWeight),
-        VENDRIX_TEXT(input, costPerUnitArea),
-        VENDRIX_TEXT(input, quantityRemarks),
+        VENDRIX_TEXT(input, costPerUnitArea, Saved),
+        VENDRIX_TEXT(input, quantityRemarks, Saved),
         VENDRIX_NUMBER(input, tubeLength, Length),
-        VENDRIX_TEXT(info, title),
-        VENDRIX_TEXT(info, projectNumber),
-        VENDRIX_TEXT(info, projectNumberSuffix),
-        VENDRIX_TEXT(info, client),
-        VENDRIX_TEXT(info, dateTime),
-        VENDRIX_TEXT(info, designer),
-        VENDRIX_TEXT(info, stationNumber),
-        VENDRIX_TEXT(info, description),
-        VENDRIX_TEXT(info, companyName),
-        VENDRIX_TEXT(info, companyStreet1),
-        VENDRIX_TEXT(info, companyStreet2),
-        VENDRIX_TEXT(info, companyCity),
-        VENDRIX_TEXT(info, companyState),
-        VENDRIX_TEXT(info, companyZip),
-        VENDRIX_TEXT(info, companyPhone),
-        VENDRIX_TEXT(info, companyFax),
-        VENDRIX_TEXT(info, companyEmail),
-        VENDRIX_TEXT(info, logoPath),
-        VENDRIX_INTEGER(info, includeLogo),
-        VENDRIX_INTEGER(display, englishUnits),
-        VENDRIX_TEXT(display, currencyUnit),
-        VENDRIX_INTEGER(display, printBlackWhite),
-        VENDRIX_INTEGER_SAVED(display, screenBlackWhite, false),
-        VENDRIX_INTEGER(display, asianPacific),
-        VENDRIX_INTEGER_SAVED(display, omitConsolidationPage, false),
+        VENDRIX_TEXT(info, title, Saved),
+        VENDRIX_TEXT(info, projectNumber, Saved),
+        VENDRIX_TEXT(info, projectNumberSuffix, Saved),
+        VENDRIX_TEXT(info, client, Saved),
+        VENDRIX_TEXT(info, dateTime, Saved),
+        VENDRIX_TEXT(info, designer, Saved),
+        VENDRIX_TEXT(info, stationNumber, Saved),
+        VENDRIX_TEXT(info, description, Saved),
+        VENDRIX_TEXT(info, companyName, Saved),
+        VENDRIX_TEXT(info, companyStreet1, Saved),
+        VENDRIX_TEXT(info, companyStreet2, Saved),
+        VENDRIX_TEXT(info, companyCity, Saved),
+        VENDRIX_TEXT(info, companyState, Saved),
+        VENDRIX_TEXT(info, companyZip, Saved),
+        VENDRIX_TEXT(info, companyPhone, Saved),
+        VENDRIX_TEXT(info, companyFax, Saved),
+        VENDRIX_TEXT(info, companyEmail, Saved),
+        VENDRIX_TEXT(info, logoPath, Saved),
+        VENDRIX_INTEGER(info, includeLogo, Saved),
+        VENDRIX_INTEGER(display, englishUnits, Saved),
+        VENDRIX_TEXT(display, currencyUnit, Saved),
+        VENDRIX_INTEGER(display, printBlackWhite, Saved),
+        VENDRIX_INTEGER(display, screenBlackWhite, NotSaved),
+        VENDRIX_INTEGER(display, asianPacific, Saved),
+        VENDRIX_INTEGER(display, omitConsolidationPage, NotSaved),
     };
     return fields;
 }
 
 #undef VENDRIX_NUMBER
 #undef VENDRIX_INTEGER
-#undef VENDRIX_INTEGER_SAVED
 #undef VENDRIX_TEXT
 
 const FieldEntry *findRecordField(std::string_view name)

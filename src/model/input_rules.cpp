@@ -239,8 +239,7 @@ std::optional<Failure> checkReductionFactors(const ReductionFactorValues &shown)
 
 AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display)
 {
-    AnalysisShownValues shown;
-    shown.analysisType = input.analysisType;
+    AnalysisShownValues shown {input.analysisType};
     showNumbers(kAnalysisNumbers, input, display, shown);
     return shown;
 }
@@ -248,8 +247,8 @@ AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySet
 void storeAnalysisValues(const AnalysisShownValues &shown, const DisplaySettings &display,
                          TubeInput &input)
 {
-    input.analysisType = shown.analysisType;
     storeNumbers(kAnalysisNumbers, shown, display, input);
+    input.analysisType = shown.analysisType;
 }
 
 std::optional<Failure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,

@@ -156,23 +156,25 @@ private:
         }
     }
 
-    bool takeLength(std::uint64_t &length, bool &utf16)
+    // One byte, or 0xFF and the 16 bits after it.
+    bool takeShortLength(std::uint64_t &length)
     {
-        utf16 = false;
         if (!takeUnsigned(length, 1))
             return false;
         if (length < kLongerLength8)
             return true;
-        if (!takeUnsigned(length, 2))
+        return takeUnsigned(length, 2);
+    }
+
+    bool takeLength(std::uint64_t &length, bool &utf16)
+    {
+        utf16 = false;
+        if (!takeShortLength(length))
             return false;
         if (length == kUtf16Marker) {
             // UTF-16 text: its own length prefix follows, counting 2-byte units.
             utf16 = true;
-            if (!takeUnsigned(length, 1))
-                return false;
-            if (length < kLongerLength8)
-                return true;
-            if (!takeUnsigned(length, 2))
+            if (!takeShortLength(length))
                 return false;
         }
         if (length < kLongerLength16)
@@ -384,11 +386,9 @@ std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &r
         return openingFailure(path, errno);
     std::string bytes;
     bool truncated = false;
-    const bool read = readOpenFile(file, bytes, kLargestProjectBytes, truncated);
-    const int readError = read ? 0 : errno;
-    std::fclose(file);
-    if (!read)
-        return Failure::plain("Cannot read \"" + path + "\": " + std::strerror(readError));
+    std::string error;
+    if (!readAndClose(file, path, bytes, kLargestProjectBytes, truncated, error))
+        return Failure::plain(std::move(error));
     if (truncated)
         return Failure::plain(kUnexpectedFileFormat);
 

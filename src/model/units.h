@@ -17,16 +17,21 @@ inline constexpr double kPsiPerKilopascal = 0.145;
 inline constexpr double kWaterUnitWeightPcf = 62.43;
 inline constexpr double kTransportUnitWeightInitial = 9.8073607;
 
-// The solver works in feet, pounds and psi. Into its units (with the display
-// factors above):
-inline constexpr double kSpecificGravityPerUnitWeight = 0.10196423910206213; // 1 / 9.80736 kN/m3
-inline constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
-// and its results back into SI:
-inline constexpr double kMetresPerFoot = 0.3047999902464003;
-inline constexpr double kSquareMetresPerSquareFoot = 0.09290303405420572;
-inline constexpr double kKilopascalPerPsi = 6.8965517241379315;
-inline constexpr double kKilonewtonPerMetrePerPoundPerInch = 0.1751339044644551;
-inline constexpr double kKilonewtonPerMetrePerPoundPerFoot = 0.014594492038704592;
+// The solver works in feet, pounds and psi; these factors (with the display
+// factors above) take the run's input into its units and its results back.
+struct SolverUnits
+{
+    static constexpr double specificGravityPerUnitWeight = 1 / 9.80736; // per kN/m3
+    // Not 68.519 / 12, which rounds one bit differently.
+    static constexpr double poundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
+    static constexpr double metresPerFoot = 1 / kFeetPerMetre;
+    static constexpr double squareMetresPerSquareFoot = metresPerFoot * metresPerFoot;
+    static constexpr double kilopascalPerPsi = 1 / kPsiPerKilopascal;
+    static constexpr double kilonewtonPerMetrePerPoundPerInch
+        = 12 / kPoundsPerFootPerKilonewtonPerMetre;
+    static constexpr double kilonewtonPerMetrePerPoundPerFoot
+        = 1 / kPoundsPerFootPerKilonewtonPerMetre;
+};
 
 // 1/pi, the diameter of a circle per unit of circumference. The input rule and
 // the run's own check have always used these two neighbouring doubles (one
