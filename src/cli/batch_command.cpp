@@ -181,7 +181,7 @@ onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
 // The shown tube length, as the Quantities dialog would take it.
 double shownTubeLength(const ProjectRecord &record)
 {
-    return record.input.tubeLength * (record.display.englishUnits ? kFeetPerMetre : 1.0);
+    return shownFieldValue("tubeLength", record.input.tubeLength, record.display);
 }
 
 // After the run and any consolidation, before any file is written: a result
@@ -359,10 +359,10 @@ std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &recor
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = ShapeAsFilled;
     if (options.consolidate != 0) {
-        const UnitFactors factors = UnitFactors::forSettings(record.display.englishUnits != 0);
-        if (auto failure
-            = checkConsolidationData(record, record.input.specificGravitySolids,
-                                     record.input.consolidatedUnitWeight * factors.unitWeight))
+        if (auto failure = checkConsolidationData(
+                record, record.input.specificGravitySolids,
+                shownFieldValue("consolidatedUnitWeight", record.input.consolidatedUnitWeight,
+                                record.display)))
             return failure;
         if (options.consolidate == 1) {
             record.state.shapeShown = ShapeOption1;

@@ -105,5 +105,29 @@ TEST(BatchHelp, PaperAndExportOptions)
     EXPECT_EQ(options.csvPath, "b.csv");
 }
 
+// Each file option fills its own file name and no other.
+TEST(BatchHelp, EachFileOptionNamesItsOwnFile)
+{
+    const struct
+    {
+        const char *option;
+        std::string BatchOptions::*path;
+    } cases[] = {
+        {"--save", &BatchOptions::savePath},       {"--results", &BatchOptions::resultsPath},
+        {"--xls", &BatchOptions::spreadsheetPath}, {"--quantities", &BatchOptions::quantitiesPath},
+        {"--image", &BatchOptions::imagePath},     {"--sketch", &BatchOptions::sketchPath},
+        {"--pdf", &BatchOptions::pdfPath},         {"--dxf", &BatchOptions::dxfPath},
+        {"--csv", &BatchOptions::csvPath},         {"--envelope", &BatchOptions::envelopePath},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.option);
+        BatchOptions options;
+        std::string error;
+        ASSERT_TRUE(parses({c.option, "f.csv"}, options, error)) << error;
+        for (const auto &other : cases)
+            EXPECT_EQ(options.*other.path, other.path == c.path ? "f.csv" : "") << other.option;
+    }
+}
+
 } // namespace
 } // namespace vendrix
