@@ -379,16 +379,17 @@ std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &recor
 bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
 {
     // Written after any consolidation so that the consolidated tube is included.
-    auto of = [&record](auto write) {
+    auto forRecord = [&record](auto write) {
         return [&record, write](const std::string &path) { return write(path, record); };
     };
-    bool filesWritten
-        = writeIfAsked(options.resultsPath, "the results text file", of(writeResultsTextFile), err);
+    bool filesWritten = writeIfAsked(options.resultsPath, "the results text file",
+                                     forRecord(writeResultsTextFile), err);
     filesWritten &= writeIfAsked(options.spreadsheetPath, "the spreadsheet file",
-                                 of(writeSpreadsheetFile), err);
-    filesWritten &= writeIfAsked(options.csvPath, "the CSV file", of(writeOutlineCsvFile), err);
+                                 forRecord(writeSpreadsheetFile), err);
     filesWritten
-        &= writeIfAsked(options.dxfPath, "the CAD drawing", of(writeCrossSectionDxfFile), err);
+        &= writeIfAsked(options.csvPath, "the CSV file", forRecord(writeOutlineCsvFile), err);
+    filesWritten &= writeIfAsked(options.dxfPath, "the CAD drawing",
+                                 forRecord(writeCrossSectionDxfFile), err);
     filesWritten &= writeIfAsked(
         options.quantitiesPath, "the quantities",
         [&record](const std::string &path) {
