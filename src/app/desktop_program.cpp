@@ -28,7 +28,7 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
     if (type == QtFatalMsg) {
         std::fputs(kNoDisplayMessage, stderr);
         std::fflush(stderr);
-        _exit(2);
+        _exit(kNoDisplayExitStatus);
     }
     if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
         return;
@@ -91,7 +91,7 @@ int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks)
 {
     if (!displayAvailable()) {
         std::fputs(kNoDisplayMessage, stderr);
-        return 2;
+        return kNoDisplayExitStatus;
     }
     g_previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);

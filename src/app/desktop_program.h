@@ -20,6 +20,8 @@ struct DesktopArguments
 DesktopArguments parseDesktopArguments(const QStringList &arguments);
 
 // Said instead of starting when there is no display to show windows on.
+// The exit status when no display can be used.
+inline constexpr int kNoDisplayExitStatus = 2;
 inline constexpr const char *kNoDisplayMessage
     = "vendrix: no display found; 'vendrix run' analyses a project without a window, "
       "'vendrix --help' lists the options.\n";

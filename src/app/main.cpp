@@ -31,11 +31,11 @@ int main(int argc, char **argv)
 {
     if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(vendrix::batchUsage(), stdout);
-        return 0;
+        return vendrix::kBatchDone;
     }
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::fputs("vendrix " VENDRIX_VERSION "\n", stdout);
-        return 0;
+        return vendrix::kBatchDone;
     }
     if (argc > 1 && std::strcmp(argv[1], "run") == 0) {
         vendrix::BatchHooks hooks;

@@ -24,6 +24,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -43,9 +45,10 @@ void print(std::FILE *stream, const std::string &utf8)
 
 // A refused run or input: "Error No.302: message" on the error stream, or an
 // "error" object on standard output with --json.
-int refuse(const BatchOptions &options, const std::string &number, const std::string &message,
-           std::FILE *out, std::FILE *err)
+int refuse(const BatchOptions &options, const Failure &failure, std::FILE *out, std::FILE *err)
 {
+    const std::string number = failure.errorNumberText();
+    const std::string &message = failure.messageText;
     if (options.json) {
         JsonWriter json;
         json.beginObject();
@@ -61,23 +64,40 @@ int refuse(const BatchOptions &options, const std::string &number, const std::st
     return kBatchRefused;
 }
 
+// The results under "solution", in their order; each key is the field's name.
+struct SolutionKey
+{
+    const char *name;
+    double TubeSolution::*number;
+    decltype(TubeSolution::convergenceWarning) TubeSolution::*flag; // when number is null
+};
+
+const SolutionKey kSolutionKeys[] = {
+    {"computedCircumference", &TubeSolution::computedCircumference, nullptr},
+    {"inletPressure", &TubeSolution::inletPressure, nullptr},
+    {"totalArea", &TubeSolution::totalArea, nullptr},
+    {"ultimateStrengthCircumferential", &TubeSolution::ultimateStrengthCircumferential, nullptr},
+    {"ultimateStrengthAxial", &TubeSolution::ultimateStrengthAxial, nullptr},
+    {"convergenceWarning", nullptr, &TubeSolution::convergenceWarning},
+    {"maxHeight", &TubeSolution::maxHeight, nullptr},
+    {"maxWidth", &TubeSolution::maxWidth, nullptr},
+    {"heightAtMaxWidth", &TubeSolution::heightAtMaxWidth, nullptr},
+    {"baseWidth", &TubeSolution::baseWidth, nullptr},
+    {"areaLowerSlurry", &TubeSolution::areaLowerSlurry, nullptr},
+    {"areaUpperSlurry", &TubeSolution::areaUpperSlurry, nullptr},
+};
+
 void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
                        bool profile)
 {
     const TubeSolution &s = record.solution;
     json.beginObject("solution");
-    json.number("computedCircumference", s.computedCircumference);
-    json.number("inletPressure", s.inletPressure);
-    json.number("totalArea", s.totalArea);
-    json.number("ultimateStrengthCircumferential", s.ultimateStrengthCircumferential);
-    json.number("ultimateStrengthAxial", s.ultimateStrengthAxial);
-    json.integer("convergenceWarning", s.convergenceWarning);
-    json.number("maxHeight", s.maxHeight);
-    json.number("maxWidth", s.maxWidth);
-    json.number("heightAtMaxWidth", s.heightAtMaxWidth);
-    json.number("baseWidth", s.baseWidth);
-    json.number("areaLowerSlurry", s.areaLowerSlurry);
-    json.number("areaUpperSlurry", s.areaUpperSlurry);
+    for (const SolutionKey &key : kSolutionKeys) {
+        if (key.number)
+            json.number(key.name, s.*key.number);
+        else
+            json.integer(key.name, s.*key.flag);
+    }
     if (profile) {
         json.beginArray("profileX");
         for (int i = 0; i < kProfilePoints; ++i)
@@ -131,20 +151,20 @@ bool writeWithHook(
     return true;
 }
 
-// The outline as comma-separated values and the CAD drawing, as asked.
-bool writeShapeExports(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+// Writes one file when its option was given; false after a message when it
+// could not be written.
+bool writeIfAsked(const std::string &path, const char *what,
+                  const std::function<std::optional<Failure>(const std::string &)> &write,
+                  std::FILE *err)
 {
-    bool written = true;
-    std::string error;
-    if (!options.csvPath.empty() && !writeOutlineCsvFile(options.csvPath, record, error)) {
-        print(err, "vendrix run: cannot write the CSV file: " + error + "\n");
-        written = false;
-    }
-    if (!options.dxfPath.empty() && !writeCrossSectionDxfFile(options.dxfPath, record, error)) {
-        print(err, "vendrix run: cannot write the CAD drawing: " + error + "\n");
-        written = false;
-    }
-    return written;
+    if (path.empty())
+        return true;
+    const std::optional<Failure> failure = write(path);
+    if (failure)
+        print(err,
+              std::string("vendrix run: cannot write ") + what + ": " + failure->messageText
+                  + "\n");
+    return !failure;
 }
 
 // The report hook with the chosen paper bound in.
@@ -161,7 +181,7 @@ onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
 // The shown tube length, as the Quantities dialog would take it.
 double shownTubeLength(const ProjectRecord &record)
 {
-    return record.input.tubeLength * (isEnglish(record.display) ? kFeetPerMetre : 1.0);
+    return shownFieldValue("tubeLength", record.input.tubeLength, record.display);
 }
 
 // After the run and any consolidation, before any file is written: a result
@@ -169,8 +189,7 @@ double shownTubeLength(const ProjectRecord &record)
 // Quantities dialog apply too, whether or not --quantities is given, so that a
 // project is taken only with every stored number in its domain: the cost text
 // (1100), the length (501), then totals that must stay finite.
-std::optional<RuleFailure> checkBatchOutcome(const ProjectRecord &record,
-                                             const BatchOptions &options)
+std::optional<Failure> checkBatchOutcome(const ProjectRecord &record, const BatchOptions &options)
 {
     if (auto failure = checkSolutionResult(record.solution))
         return failure;
@@ -276,7 +295,10 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
     std::string error;
     bool ok = true;
     if (hasExtension(path, ".csv")) {
-        ok = writeEnvelopeCsvFile(path, e, record.display.unitSystem, error);
+        const auto failure = writeEnvelopeCsvFile(path, e, record.display.unitSystem);
+        ok = !failure;
+        if (failure)
+            error = failure->messageText;
     } else if (hasExtension(path, ".pdf")) {
         if (!hooks.writeEnvelopeCard)
             error = "the field card is not available in this build";
@@ -306,42 +328,40 @@ bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
 // Opens the project, applies --set and writes --save; false after a message.
 bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
 {
-    std::string message;
-    if (!options.projectPath.empty() && !openProjectFile(options.projectPath, record, message)) {
-        print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
+    std::optional<Failure> failure;
+    if (!options.projectPath.empty())
+        failure = openProjectFile(options.projectPath, record);
+    if (!failure && !applyAssignments(options, record, err))
         return false;
+    if (!failure && !options.savePath.empty()) {
+        failure = saveProjectFile(options.savePath, record);
+        if (!failure)
+            record.info.projectPath = options.savePath;
     }
-    if (!applyAssignments(options, record, err))
-        return false;
-    if (!options.savePath.empty()) {
-        if (!saveProjectFile(options.savePath, record, message)) {
-            print(err, "vendrix run: " + windows1252ToUtf8(message) + "\n");
-            return false;
-        }
-        record.info.projectPath = options.savePath;
-    }
-    return true;
+    if (failure)
+        print(err, "vendrix run: " + windows1252ToUtf8(failure->messageText) + "\n");
+    return !failure;
 }
 
 // The input checks, the run and any consolidation; a refusal as it is reported.
-std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &record,
-                                   RunOutcome &outcome)
+std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &record,
+                               RunOutcome &outcome)
 {
     // The run itself refuses a desired height above the ideal diameter with its
     // own Error No.302 message, so that check is left to it.
     if (auto failure = checkStoredInputs(record);
-        failure && failure->errorNumberText != "Error No.302")
+        failure && failure->number != kDesiredHeightAboveDiameter)
         return failure;
     outcome = runAnalysis(record, options.method);
-    if (outcome.refused)
-        return RuleFailure {outcome.errorNumberText, outcome.messageText, {}};
+    if (outcome.refused())
+        return outcome.failure;
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = Shape::AsFilled;
     if (options.consolidate != 0) {
-        const UnitFactors factors = UnitFactors::forSettings(record.display.unitSystem);
-        if (auto failure
-            = checkConsolidationData(record, record.input.specificGravitySolids,
-                                     record.input.consolidatedUnitWeight * factors.unitWeight))
+        if (auto failure = checkConsolidationData(
+                record, record.input.specificGravitySolids,
+                shownFieldValue("consolidatedUnitWeight", record.input.consolidatedUnitWeight,
+                                record.display)))
             return failure;
         if (options.consolidate == 1) {
             record.state.shapeShown = Shape::Option1;
@@ -357,28 +377,26 @@ std::optional<RuleFailure> analyse(const BatchOptions &options, ProjectRecord &r
 // The text files and exports; false when one could not be written.
 bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
 {
-    bool filesWritten = true;
-    std::string error;
     // Written after any consolidation so that the consolidated tube is included.
-    if (!options.resultsPath.empty() && !writeResultsTextFile(options.resultsPath, record, error)) {
-        print(err, "vendrix run: cannot write the results text file: " + error + "\n");
-        filesWritten = false;
-    }
-    if (!options.spreadsheetPath.empty()
-        && !writeSpreadsheetFile(options.spreadsheetPath, record, error)) {
-        print(err, "vendrix run: cannot write the spreadsheet file: " + error + "\n");
-        filesWritten = false;
-    }
-    filesWritten &= writeShapeExports(options, record, err);
-    if (!options.quantitiesPath.empty()) {
-        const Quantities quantities
-            = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
-        if (!writeQuantitiesFile(options.quantitiesPath, record, quantities,
-                                 record.input.quantityRemarks, error)) {
-            print(err, "vendrix run: cannot write the quantities: " + error + "\n");
-            filesWritten = false;
-        }
-    }
+    auto forRecord = [&record](auto write) {
+        return [&record, write](const std::string &path) { return write(path, record); };
+    };
+    bool filesWritten = writeIfAsked(options.resultsPath, "the results text file",
+                                     forRecord(writeResultsTextFile), err);
+    filesWritten &= writeIfAsked(options.spreadsheetPath, "the spreadsheet file",
+                                 forRecord(writeSpreadsheetFile), err);
+    filesWritten
+        &= writeIfAsked(options.csvPath, "the CSV file", forRecord(writeOutlineCsvFile), err);
+    filesWritten &= writeIfAsked(options.dxfPath, "the CAD drawing",
+                                 forRecord(writeCrossSectionDxfFile), err);
+    filesWritten &= writeIfAsked(
+        options.quantitiesPath, "the quantities",
+        [&record](const std::string &path) {
+            const Quantities quantities
+                = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
+            return writeQuantitiesFile(path, record, quantities, record.input.quantityRemarks);
+        },
+        err);
     return filesWritten;
 }
 
@@ -443,9 +461,8 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
     // Ctrl+C or a kill while a file is being written leaves no temporary file.
     removeTemporaryFilesOnInterruption();
     BatchOptions options;
-    std::string error;
-    if (!parseBatchOptions(argc, argv, options, error)) {
-        print(err, "vendrix run: " + error + "\nTry 'vendrix --help'.\n");
+    if (const auto failure = parseBatchOptions(argc, argv, options)) {
+        print(err, "vendrix run: " + failure->messageText + "\nTry 'vendrix --help'.\n");
         return kBatchRefused;
     }
     ProjectRecord record;
@@ -453,7 +470,7 @@ int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *o
         return kBatchRefused;
     RunOutcome outcome;
     if (const auto failure = analyse(options, record, outcome))
-        return refuse(options, failure->errorNumberText, failure->messageText, out, err);
+        return refuse(options, *failure, out, err);
 
     bool filesWritten = writeTextFiles(options, record, err);
     filesWritten &= writeDrawings(options, hooks, record, err);

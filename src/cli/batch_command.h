@@ -3,9 +3,11 @@
 // printing are supplied by the executable through BatchHooks.
 
 #include "cli/batch_options.h"
+#include "model/atomic_file.h"
 #include "model/project_record.h"
 #include "post/filling_envelope.h"
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -36,6 +38,8 @@ struct BatchHooks
 // Exit statuses of `vendrix run` (an interruption ends with 128 + the signal).
 inline constexpr int kBatchDone = 0;
 inline constexpr int kBatchRefused = 2; // a refused input, run, option or file
+inline constexpr int kBatchInterrupted = kSignalExitStatusBase + SIGINT; // 130, Ctrl+C
+inline constexpr int kBatchTerminated = kSignalExitStatusBase + SIGTERM; // 143, kill
 
 // argv[0] is "run". Returns the process exit status.
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err);

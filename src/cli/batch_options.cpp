@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace vendrix {
@@ -60,129 +61,149 @@ bool parsePressure(const std::string &text, double &kPa)
     return true;
 }
 
+// Options that take a value: a file to write, or a setting checked by `apply`,
+// which returns the reason when the value is not one the option takes.
+struct ValueOption
+{
+    const char *name;
+    std::string BatchOptions::*path; // the value is this file name, when set
+    std::optional<std::string> (*apply)(BatchOptions &, const std::string &value);
+};
+
+std::optional<std::string> setAssignment(BatchOptions &options, const std::string &text)
+{
+    const size_t eq = text.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return "--set takes NAME=VALUE, not \"" + text + "\"";
+    options.assignments.emplace_back(text.substr(0, eq), text.substr(eq + 1));
+    return std::nullopt;
+}
+
+std::optional<std::string> setConsolidation(BatchOptions &options, const std::string &text)
+{
+    if (text != "1" && text != "2")
+        return "--consolidate takes 1 or 2, not \"" + text + "\"";
+    options.consolidate = text[0] - '0';
+    return std::nullopt;
+}
+
+std::optional<std::string> setSize(BatchOptions &options, const std::string &text)
+{
+    if (!parseSize(text, options.imageWidth, options.imageHeight))
+        return "--size takes WIDTHxHEIGHT in pixels (16 to 10000), not \"" + text + "\"";
+    return std::nullopt;
+}
+
+std::optional<std::string> setPaper(BatchOptions &options, const std::string &text)
+{
+    if (text != "a4" && text != "letter")
+        return "--paper takes a4 or letter, not \"" + text + "\"";
+    options.paper = text == "a4" ? ReportPaper::A4 : ReportPaper::Letter;
+    return std::nullopt;
+}
+
+std::optional<std::string> setMethod(BatchOptions &options, const std::string &text)
+{
+    if (!parseSolutionMethod(text, options.method))
+        return "--method takes exact or classic, not \"" + text + "\"";
+    return std::nullopt;
+}
+
+std::optional<std::string> setEnvelopeFile(BatchOptions &options, const std::string &text)
+{
+    if (!hasEnvelopeExtension(text))
+        return "--envelope takes a .csv, .png, .svg or .pdf file, not \"" + text + "\"";
+    options.envelopePath = text;
+    options.envelope = true;
+    return std::nullopt;
+}
+
+std::optional<std::string> setEnvelopePressure(BatchOptions &options, const std::string &text)
+{
+    if (!parsePressure(text, options.envelopeMaxPressure))
+        return "--envelope-max-pressure takes a pressure in kPa above 0 and up to 5000, not \""
+            + text + "\"";
+    options.envelope = true;
+    return std::nullopt;
+}
+
+const ValueOption kValueOptions[] = {
+    {"--set", nullptr, setAssignment},
+    {"--save", &BatchOptions::savePath, nullptr},
+    {"--consolidate", nullptr, setConsolidation},
+    {"--results", &BatchOptions::resultsPath, nullptr},
+    {"--xls", &BatchOptions::spreadsheetPath, nullptr},
+    {"--quantities", &BatchOptions::quantitiesPath, nullptr},
+    {"--image", &BatchOptions::imagePath, nullptr},
+    {"--sketch", &BatchOptions::sketchPath, nullptr},
+    {"--size", nullptr, setSize},
+    {"--pdf", &BatchOptions::pdfPath, nullptr},
+    {"--paper", nullptr, setPaper},
+    {"--dxf", &BatchOptions::dxfPath, nullptr},
+    {"--csv", &BatchOptions::csvPath, nullptr},
+    {"--method", nullptr, setMethod},
+    {"--envelope", nullptr, setEnvelopeFile},
+    {"--envelope-max-pressure", nullptr, setEnvelopePressure},
+};
+
+const ValueOption *findValueOption(std::string_view name)
+{
+    for (const ValueOption &option : kValueOptions) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+// The value after `option` at argv[i + 1]; every value is a file name or a
+// setting, so none may be missing or empty.
+std::optional<std::string> applyValueOption(const ValueOption &option, int argc, char **argv,
+                                            int &i, BatchOptions &options)
+{
+    if (i + 1 >= argc)
+        return std::string(option.name) + " needs a value";
+    const std::string value = argv[++i];
+    if (value.empty())
+        return std::string(option.name) + " needs a value, not an empty text";
+    if (option.path) {
+        options.*option.path = value;
+        return std::nullopt;
+    }
+    return option.apply(options, value);
+}
+
+// An argument that is neither a flag nor an option with a value.
+std::optional<std::string> applyOperand(std::string_view arg, BatchOptions &options)
+{
+    if (arg.empty())
+        return "the project file name is empty";
+    if (arg[0] == '-')
+        return "unknown option " + std::string(arg);
+    if (!options.projectPath.empty())
+        return "only one project file can be given";
+    options.projectPath = std::string(arg);
+    return std::nullopt;
+}
+
 } // namespace
 
-bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string &error)
+std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        auto value = [&](std::string &target) {
-            if (i + 1 >= argc) {
-                error = std::string(arg) + " needs a value";
-                return false;
-            }
-            target = argv[++i];
-            // Every value is a file name or a setting; none may be empty.
-            if (target.empty()) {
-                error = std::string(arg) + " needs a value, not an empty text";
-                return false;
-            }
-            return true;
-        };
-        std::string text;
-        if (arg == "--json") {
+        std::optional<std::string> refusal;
+        if (arg == "--json")
             options.json = true;
-        } else if (arg == "--profile") {
+        else if (arg == "--profile")
             options.profile = true;
-        } else if (arg == "--set") {
-            if (!value(text))
-                return false;
-            const size_t eq = text.find('=');
-            if (eq == std::string::npos || eq == 0) {
-                error = "--set takes NAME=VALUE, not \"" + text + "\"";
-                return false;
-            }
-            options.assignments.emplace_back(text.substr(0, eq), text.substr(eq + 1));
-        } else if (arg == "--save") {
-            if (!value(options.savePath))
-                return false;
-        } else if (arg == "--consolidate") {
-            if (!value(text))
-                return false;
-            if (text != "1" && text != "2") {
-                error = "--consolidate takes 1 or 2, not \"" + text + "\"";
-                return false;
-            }
-            options.consolidate = text[0] - '0';
-        } else if (arg == "--results") {
-            if (!value(options.resultsPath))
-                return false;
-        } else if (arg == "--xls") {
-            if (!value(options.spreadsheetPath))
-                return false;
-        } else if (arg == "--quantities") {
-            if (!value(options.quantitiesPath))
-                return false;
-        } else if (arg == "--image") {
-            if (!value(options.imagePath))
-                return false;
-        } else if (arg == "--sketch") {
-            if (!value(options.sketchPath))
-                return false;
-        } else if (arg == "--size") {
-            if (!value(text))
-                return false;
-            if (!parseSize(text, options.imageWidth, options.imageHeight)) {
-                error = "--size takes WIDTHxHEIGHT in pixels (16 to 10000), not \"" + text + "\"";
-                return false;
-            }
-        } else if (arg == "--pdf") {
-            if (!value(options.pdfPath))
-                return false;
-        } else if (arg == "--paper") {
-            if (!value(text))
-                return false;
-            if (text != "a4" && text != "letter") {
-                error = "--paper takes a4 or letter, not \"" + text + "\"";
-                return false;
-            }
-            options.paper = text == "a4" ? ReportPaper::A4 : ReportPaper::Letter;
-        } else if (arg == "--dxf") {
-            if (!value(options.dxfPath))
-                return false;
-        } else if (arg == "--csv") {
-            if (!value(options.csvPath))
-                return false;
-        } else if (arg == "--method") {
-            if (!value(text))
-                return false;
-            if (!parseSolutionMethod(text, options.method)) {
-                error = "--method takes exact or classic, not \"" + text + "\"";
-                return false;
-            }
-        } else if (arg == "--envelope") {
-            if (!value(options.envelopePath))
-                return false;
-            if (!hasEnvelopeExtension(options.envelopePath)) {
-                error = "--envelope takes a .csv, .png, .svg or .pdf file, not \""
-                    + options.envelopePath + "\"";
-                return false;
-            }
-            options.envelope = true;
-        } else if (arg == "--envelope-max-pressure") {
-            if (!value(text))
-                return false;
-            if (!parsePressure(text, options.envelopeMaxPressure)) {
-                error = "--envelope-max-pressure takes a pressure in kPa above 0 and up to 5000, "
-                        "not \""
-                    + text + "\"";
-                return false;
-            }
-            options.envelope = true;
-        } else if (arg.empty()) {
-            error = "the project file name is empty";
-            return false;
-        } else if (arg[0] == '-') {
-            error = "unknown option " + std::string(arg);
-            return false;
-        } else if (options.projectPath.empty()) {
-            options.projectPath = std::string(arg);
-        } else {
-            error = "only one project file can be given";
-            return false;
-        }
+        else if (const ValueOption *option = findValueOption(arg))
+            refusal = applyValueOption(*option, argc, argv, i, options);
+        else
+            refusal = applyOperand(arg, options);
+        if (refusal)
+            return Failure::plain(std::move(*refusal));
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace vendrix

@@ -1,8 +1,10 @@
 #pragma once
 // The options of `vendrix run`.
 
+#include "model/failure.h"
 #include "model/solution_method.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,8 +43,9 @@ struct BatchOptions
     bool envelope = false; // either envelope option was given
 };
 
-// argv[0] is "run". Returns false with a readable reason for a malformed call.
-bool parseBatchOptions(int argc, char **argv, BatchOptions &options, std::string &error);
+// argv[0] is "run". Returns the readable reason (no error number) for a
+// malformed call.
+std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &options);
 
 // The help text of the whole program, batch options included (batch_help.cpp).
 const char *batchUsage();

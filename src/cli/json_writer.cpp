@@ -52,30 +52,37 @@ void JsonWriter::key(std::string_view name)
         m_text += quoted(name) + ": ";
 }
 
-void JsonWriter::beginObject(std::string_view name)
+void JsonWriter::open(std::string_view name, char bracket)
 {
     key(name);
-    m_text += '{';
+    m_text += bracket;
     m_first = true;
+}
+
+void JsonWriter::close(char bracket)
+{
+    m_text += bracket;
+    m_first = false;
+}
+
+void JsonWriter::beginObject(std::string_view name)
+{
+    open(name, '{');
 }
 
 void JsonWriter::endObject()
 {
-    m_text += '}';
-    m_first = false;
+    close('}');
 }
 
 void JsonWriter::beginArray(std::string_view name)
 {
-    key(name);
-    m_text += '[';
-    m_first = true;
+    open(name, '[');
 }
 
 void JsonWriter::endArray()
 {
-    m_text += ']';
-    m_first = false;
+    close(']');
 }
 
 void JsonWriter::number(std::string_view name, double value)

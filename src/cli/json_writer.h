@@ -26,6 +26,8 @@ public:
 private:
     void separate();
     void key(std::string_view key);
+    void open(std::string_view name, char bracket);
+    void close(char bracket);
 
     std::string m_text;
     bool m_first = true;

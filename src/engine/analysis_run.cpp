@@ -11,19 +11,8 @@ namespace vendrix {
 
 namespace {
 
-// Into the solver's units (with the display factors of units.h).
-constexpr double kSpecificGravityPerUnitWeight = 0.10196423910206213; // 1 / 9.80736 kN/m3
-constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
 constexpr double kInletPressureOffset = 0.04; // psi
 
-// Back into SI.
-constexpr double kMetresPerFoot = 0.3047999902464003;
-constexpr double kSquareMetresPerSquareFoot = 0.09290303405420572;
-constexpr double kKilopascalPerPsi = 6.8965517241379315;
-constexpr double kKilonewtonPerMetrePerPoundPerInch = 0.1751339044644551;
-constexpr double kKilonewtonPerMetrePerPoundPerFoot = 0.014594492038704592;
-
-constexpr double kOneOverPi = 0.31830988614222805;
 // Slurry and outside fluid closer than this in specific gravity leave almost
 // no net unit weight; both slurries are then made heavier by the bump.
 constexpr double kNearlyEqualSpecificGravity = 0.05;
@@ -42,16 +31,20 @@ SolverInput buildSolverInput(const TubeInput &input)
     SolverInput s;
     s.analysisType = input.analysisType;
     s.circumference = input.circumference * kFeetPerMetre;
-    s.slurrySpecificGravityLower = input.slurryUnitWeightLower * kSpecificGravityPerUnitWeight;
-    s.slurrySpecificGravityUpper = input.slurryUnitWeightUpper * kSpecificGravityPerUnitWeight;
-    s.fluidSpecificGravityLower = input.fluidUnitWeightLower * kSpecificGravityPerUnitWeight;
-    s.fluidSpecificGravityUpper = input.fluidUnitWeightUpper * kSpecificGravityPerUnitWeight;
+    s.slurrySpecificGravityLower
+        = input.slurryUnitWeightLower * SolverUnits::specificGravityPerUnitWeight;
+    s.slurrySpecificGravityUpper
+        = input.slurryUnitWeightUpper * SolverUnits::specificGravityPerUnitWeight;
+    s.fluidSpecificGravityLower
+        = input.fluidUnitWeightLower * SolverUnits::specificGravityPerUnitWeight;
+    s.fluidSpecificGravityUpper
+        = input.fluidUnitWeightUpper * SolverUnits::specificGravityPerUnitWeight;
     // With one layer the slurry interface lies far above any crest.
     s.slurryHeightLower
         = hasTwoSlurryLayers(input) ? input.slurryHeightLower * kFeetPerMetre : s.circumference;
     s.fluidHeightLower = input.fluidHeightLower * kFeetPerMetre;
-    s.workingTension
-        = input.ultimateStrength / rf.circumferential * kPoundsPerInchPerKilonewtonPerMetre;
+    s.workingTension = input.ultimateStrength / rf.circumferential
+        * SolverUnits::poundsPerInchPerKilonewtonPerMetre;
     s.desiredMaxHeight = input.desiredMaxHeight * kFeetPerMetre;
     s.inletPressure = input.pumpingPressure * kPsiPerKilopascal + kInletPressureOffset;
     s.transportUnitWeight = input.transportUnitWeight * kPcfPerKilonewtonPerCubicMetre;
@@ -63,70 +56,78 @@ SolverInput buildSolverInput(const TubeInput &input)
     return s;
 }
 
+namespace {
+
+// A desired height above the ideal diameter, compared in SI so that a height
+// equal to the ideal diameter passes in both unit systems; the message shows
+// display units.
+std::optional<Failure> checkDesiredHeight(const TubeInput &input, const DisplaySettings &display)
+{
+    if (input.analysisType != AnalysisType::GivenHeight
+        || !(input.desiredMaxHeight > input.circumference * kRunDiameterPerCircumference))
+        return std::nullopt;
+    const bool english = isEnglish(display);
+    const double f = english ? kFeetPerMetre : 1.0;
+    const double diameter = input.circumference * f * kRunDiameterPerCircumference;
+    return Failure {kDesiredHeightAboveDiameter,
+                    "Maximum desired height of tube should not exceed "
+                        + formatC("%.2f", diameter - 0.005) + (english ? " [ft]\n" : " [m]\n")
+                        + "i.e., the diameter of an ideal circular tube having the given\n"
+                          "circumference of "
+                        + formatC("%.2f", input.circumference * f) + (english ? " [ft]." : " [m].")
+                        + "\n\nPlease correcet",
+                    {}};
+}
+
+// The solver's results in SI, with the strengths the reduction factors ask for.
+void storeSolution(const SolverOutput &out, const TubeInput &input, SolutionMethod method,
+                   TubeSolution &s)
+{
+    const ReductionFactorProducts rf = reductionFactorProducts(input);
+    s = TubeSolution {};
+    for (int k = 0; k < kProfilePoints; ++k) {
+        s.profileX[k] = out.profileX[k] * SolverUnits::metresPerFoot;
+        s.profileY[k] = out.profileY[k] * SolverUnits::metresPerFoot;
+    }
+    s.computedCircumference = out.computedCircumference * SolverUnits::metresPerFoot;
+    s.maxHeight = out.maxHeight * SolverUnits::metresPerFoot;
+    s.maxWidth = out.maxWidth * SolverUnits::metresPerFoot;
+    s.heightAtMaxWidth = out.heightAtMaxWidth * SolverUnits::metresPerFoot;
+    s.baseWidth = out.baseWidth * SolverUnits::metresPerFoot;
+    s.totalArea = out.totalArea * SolverUnits::squareMetresPerSquareFoot;
+    s.areaLowerSlurry = out.areaLowerSlurry * SolverUnits::squareMetresPerSquareFoot;
+    s.areaUpperSlurry = out.areaUpperSlurry * SolverUnits::squareMetresPerSquareFoot;
+    s.inletPressure = out.crestPressure * SolverUnits::kilopascalPerPsi;
+    s.ultimateStrengthCircumferential = finiteOrZero(
+        out.workingTension * rf.circumferential * SolverUnits::kilonewtonPerMetrePerPoundPerInch);
+    // A failed run has no circumference to spread the axial force over.
+    s.ultimateStrengthAxial = out.computedCircumference != 0
+        ? finiteOrZero(out.axialForce / out.computedCircumference * rf.axial
+                       * SolverUnits::kilonewtonPerMetrePerPoundPerFoot)
+        : 0.0;
+    s.convergenceWarning = out.convergenceWarning;
+    s.method = method;
+}
+
+} // namespace
+
 RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
-
     // An opened file may carry a circumference the Slurry Data dialog refuses;
     // no tube has one. The sign is the same in both unit systems.
-    if (const auto failure = checkCircumference(input.circumference)) {
-        outcome.refused = true;
-        outcome.errorNumberText = failure->errorNumberText;
-        outcome.messageText = failure->messageText;
+    outcome.failure = checkCircumference(input.circumference);
+    if (!outcome.failure)
+        outcome.failure = checkDesiredHeight(input, record.display);
+    if (outcome.failure)
         return outcome;
-    }
-
-    if (input.analysisType == AnalysisType::GivenHeight) {
-        // Compared in SI so that a height equal to the ideal diameter passes in
-        // both unit systems; the message shows display units.
-        if (input.desiredMaxHeight > input.circumference * kOneOverPi) {
-            const bool english = isEnglish(record.display);
-            const double f = english ? kFeetPerMetre : 1.0;
-            const double diameter = input.circumference * f * kOneOverPi;
-            outcome.refused = true;
-            outcome.errorNumberText = "Error No.302";
-            outcome.messageText = "Maximum desired height of tube should not exceed "
-                + formatC("%.2f", diameter - 0.005) + (english ? " [ft]\n" : " [m]\n")
-                + "i.e., the diameter of an ideal circular tube having the given\n"
-                  "circumference of "
-                + formatC("%.2f", input.circumference * f) + (english ? " [ft]." : " [m].")
-                + "\n\nPlease correcet";
-            return outcome;
-        }
-    }
 
     SolverInput solverInput = buildSolverInput(input);
     solverInput.method = method;
     SolverOutput out;
     solveTube(solverInput, out);
-
-    const ReductionFactorProducts rf = reductionFactorProducts(input);
-    TubeSolution &s = record.solution;
-    s = TubeSolution {};
-    for (int k = 0; k < kProfilePoints; ++k) {
-        s.profileX[k] = out.profileX[k] * kMetresPerFoot;
-        s.profileY[k] = out.profileY[k] * kMetresPerFoot;
-    }
-    s.computedCircumference = out.computedCircumference * kMetresPerFoot;
-    s.maxHeight = out.maxHeight * kMetresPerFoot;
-    s.maxWidth = out.maxWidth * kMetresPerFoot;
-    s.heightAtMaxWidth = out.heightAtMaxWidth * kMetresPerFoot;
-    s.baseWidth = out.baseWidth * kMetresPerFoot;
-    s.totalArea = out.totalArea * kSquareMetresPerSquareFoot;
-    s.areaLowerSlurry = out.areaLowerSlurry * kSquareMetresPerSquareFoot;
-    s.areaUpperSlurry = out.areaUpperSlurry * kSquareMetresPerSquareFoot;
-    s.inletPressure = out.crestPressure * kKilopascalPerPsi;
-    s.ultimateStrengthCircumferential = finiteOrZero(out.workingTension * rf.circumferential
-                                                     * kKilonewtonPerMetrePerPoundPerInch);
-    // A failed run has no circumference to spread the axial force over.
-    s.ultimateStrengthAxial = out.computedCircumference != 0
-        ? finiteOrZero(out.axialForce / out.computedCircumference * rf.axial
-                       * kKilonewtonPerMetrePerPoundPerFoot)
-        : 0.0;
-    s.convergenceWarning = out.convergenceWarning;
-    s.method = method;
-
+    storeSolution(out, input, method, record.solution);
     record.state.resultsValid = true;
     outcome.passes = out.passes;
     outcome.zones = out.zones;

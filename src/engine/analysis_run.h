@@ -4,19 +4,20 @@
 // results in SI.
 
 #include "engine/solver.h"
+#include "model/failure.h"
 #include "model/project_record.h"
 
-#include <string>
+#include <optional>
 
 namespace vendrix {
 
 struct RunOutcome
 {
-    bool refused = false; // true: the conflict below was found and nothing was computed
-    std::string errorNumberText; // "Error No.302"
-    std::string messageText; // Windows-1252 text for the conflict dialog
+    std::optional<Failure> failure; // set: the run was refused and nothing was computed
     long passes = 0; // integration passes of the solver
     int zones = 0; // pressure zones used by the final pass
+
+    bool refused() const { return failure.has_value(); }
 };
 
 // Builds the solver input from the stored inputs (every conversion constant of

@@ -4,7 +4,7 @@
 
 namespace vendrix {
 
-std::optional<RuleFailure> checkSolutionResult(const TubeSolution &s)
+std::optional<Failure> checkSolutionResult(const TubeSolution &s)
 {
     bool finite = true;
     for (const double value :
@@ -16,7 +16,7 @@ std::optional<RuleFailure> checkSolutionResult(const TubeSolution &s)
         finite = std::isfinite(s.profileX[i]) && std::isfinite(s.profileY[i]);
     if (finite)
         return std::nullopt;
-    return RuleFailure {std::string(), kNoFiniteSolution, std::string()};
+    return Failure {0, kNoFiniteSolution, std::string()};
 }
 
 } // namespace vendrix

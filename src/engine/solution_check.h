@@ -3,7 +3,7 @@
 // a finite number, since no output may print nan or inf where a number belongs.
 
 #include "model/project_record.h"
-#include "model/rule_failure.h"
+#include "model/failure.h"
 
 #include <optional>
 
@@ -14,6 +14,6 @@ inline constexpr const char *kNoFiniteSolution
 
 // A failure (no error number, no focus) when any value of `solution` is NaN or
 // infinite.
-std::optional<RuleFailure> checkSolutionResult(const TubeSolution &solution);
+std::optional<Failure> checkSolutionResult(const TubeSolution &solution);
 
 } // namespace vendrix

@@ -195,54 +195,81 @@ enum class PassResult { Complete, Abandoned, Failed };
 
 using Problem = SolverProblem;
 
-// Integrates the membrane from the contact edge to the crest for tension T
-// (lb/in) and base pressure ratio q0.
-PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass)
+// The pressure zones of a pass for the tension tf (lb/ft). A zone with a net
+// unit weight that is not positive, or a tension that is not positive, has no
+// equilibrium shape, even if the membrane never reaches that zone.
+bool setUpZones(const Problem &problem, double tf, Pass &pass)
 {
-    const AngleTables &t = angleTables();
-    const double tf = 12 * tension; // lb/ft
-    pass.tension = tension;
-
-    // A zone with a net unit weight that is not positive, or a tension that is
-    // not positive, has no equilibrium shape, even if the membrane never
-    // reaches that zone.
     for (int k = 0; k < 3; ++k) {
         PressureZone &z = pass.zones[k];
         z.netUnitWeight = problem.insideUnitWeight[k] - problem.outsideUnitWeight[k];
         if (!(tf > 0) || !(z.netUnitWeight > 0))
-            return PassResult::Failed;
+            return false;
         z.radiusSquared = tf / z.netUnitWeight;
         z.lambda = std::sqrt(z.radiusSquared);
         z.pressureScale = std::sqrt(tf * z.netUnitWeight);
         if (!std::isfinite(z.radiusSquared) || !(z.radiusSquared > 0)
             || !std::isfinite(z.pressureScale) || !(z.pressureScale > 0))
-            return PassResult::Failed;
+            return false;
     }
+    return true;
+}
 
+// Where the height integration stands: the zone being crossed and the values
+// of its pressure curve that every point of the zone uses.
+struct ZoneCursor
+{
+    int k = 0;
+    PressureZone *zone = nullptr;
+    double ratio = 0;
+    double ratioSquared = 0;
+    double sinHalfSquaredRef = 0;
+    double lambda = 0;
+    double baseHeight = 0;
     // The interfaces start at their input heights on every pass; within the
     // pass each is moved up to the grid point at or just above it.
-    double interfaceHeight[3]
-        = {problem.interfaceHeight[0], problem.interfaceHeight[1], problem.interfaceHeight[2]};
+    double interfaceHeight[3] = {};
+};
 
-    int k = 0;
-    PressureZone *z = &pass.zones[0];
-    z->baseRatio = q0;
-    z->referenceIndex = 1;
-    z->baseHeight = 0;
-    z->first = 1;
-    z->basePressure = q0 * z->pressureScale;
-    pass.q[1] = q0;
-    pass.y[1] = 0;
+void enterZone(ZoneCursor &c, PressureZone &z, const AngleTables &t)
+{
+    c.zone = &z;
+    c.ratio = z.baseRatio;
+    c.ratioSquared = c.ratio * c.ratio;
+    c.sinHalfSquaredRef = t.sinHalfSquared[z.referenceIndex];
+    c.lambda = z.lambda;
+    c.baseHeight = z.baseHeight;
+}
 
-    double ratio = z->baseRatio;
-    double ratioSquared = ratio * ratio;
-    double sinHalfSquaredRef = t.sinHalfSquared[z->referenceIndex];
-    double lambda = z->lambda;
-    double baseHeight = z->baseHeight;
-    // Points are taken in chunks: the square roots of a chunk are independent
-    // of each other and are computed together, then the chunk is scanned in
-    // order for a vanishing pressure and for a zone change. After a zone
-    // change the rest of the chunk is computed again for the new zone.
+// The membrane reaches interface k at point i (height yi, fine index j2): the
+// zone ends there and the next one starts from its top pressure.
+void crossInterface(ZoneCursor &c, Pass &pass, const AngleTables &t, int i, int j2, double yi)
+{
+    PressureZone *z = c.zone;
+    c.interfaceHeight[c.k] = yi;
+    z->topPressure = z->basePressure - z->netUnitWeight * (yi - c.baseHeight);
+    const double nominal
+        = c.k == 0 ? c.interfaceHeight[0] : c.interfaceHeight[1] - c.interfaceHeight[0];
+    z->thickness = std::max(nominal, yi - c.baseHeight);
+    z->last = i;
+    const double pressure = z->topPressure;
+    ++c.k;
+    PressureZone &next = pass.zones[c.k];
+    next.first = i;
+    next.referenceIndex = j2;
+    next.baseHeight = yi;
+    next.basePressure = pressure;
+    next.baseRatio = pressure / next.pressureScale;
+    enterZone(c, next, t);
+}
+
+// The pressure ratios and heights of points 2..kPoints. Points are taken in
+// chunks: the square roots of a chunk are independent of each other and are
+// computed together, then the chunk is scanned in order for a vanishing
+// pressure and for a zone change. After a zone change the rest of the chunk is
+// computed again for the new zone.
+PassResult integrateHeights(const Problem &problem, const AngleTables &t, ZoneCursor &c, Pass &pass)
+{
     double pressureSquared[kFineIndices + 1];
     int i = 2;
     while (i <= kPoints) {
@@ -250,8 +277,12 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
         const int jFirst = 2 * i - 2;
         const int jLast = 2 * chunkLast - 1;
         for (int j = jFirst; j <= jLast; ++j)
-            pressureSquared[j] = ratioSquared - 4 * (t.sinHalfSquared[j] - sinHalfSquaredRef);
+            pressureSquared[j] = c.ratioSquared - 4 * (t.sinHalfSquared[j] - c.sinHalfSquaredRef);
         squareRoots(problem.wideVectors, pressureSquared, pass.q, jFirst, jLast);
+        // Constant until the zone changes, which ends the chunk's scan.
+        const double ratio = c.ratio;
+        const double lambda = c.lambda;
+        const double baseHeight = c.baseHeight;
         for (; i <= chunkLast; ++i) {
             const int j1 = 2 * i - 2;
             const int j2 = 2 * i - 1;
@@ -259,40 +290,28 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
                 return PassResult::Abandoned; // the pressure vanishes before the crest
             const double yi = (ratio - pass.q[j2]) * lambda + baseHeight;
             pass.y[i] = yi;
-            if (k < 2 && i < kPoints && yi >= interfaceHeight[k]) {
-                interfaceHeight[k] = yi;
-                z->topPressure = z->basePressure - z->netUnitWeight * (yi - baseHeight);
-                const double nominal
-                    = k == 0 ? interfaceHeight[0] : interfaceHeight[1] - interfaceHeight[0];
-                z->thickness = std::max(nominal, yi - baseHeight);
-                z->last = i;
-                const double pressure = z->topPressure;
-                ++k;
-                z = &pass.zones[k];
-                z->first = i;
-                z->referenceIndex = j2;
-                z->baseHeight = yi;
-                z->basePressure = pressure;
-                z->baseRatio = pressure / z->pressureScale;
-                ratio = z->baseRatio;
-                ratioSquared = ratio * ratio;
-                sinHalfSquaredRef = t.sinHalfSquared[j2];
-                lambda = z->lambda;
-                baseHeight = yi;
+            if (c.k < 2 && i < kPoints && yi >= c.interfaceHeight[c.k]) {
+                crossInterface(c, pass, t, i, j2, yi);
                 ++i;
                 break;
             }
         }
     }
+    // The crest closes the last zone reached.
+    PressureZone *z = c.zone;
     const double h = pass.y[kPoints];
-    interfaceHeight[k] = h;
     z->thickness = h - z->baseHeight;
     z->topPressure = z->basePressure - z->netUnitWeight * (h - z->baseHeight);
     z->last = kPoints;
-    pass.zoneCount = k + 1;
+    pass.zoneCount = c.k + 1;
+    return PassResult::Complete;
+}
 
-    // x = integral of lambda cos(theta) / q and arc length = integral of
-    // lambda / q over theta, by Simpson's rule over each pair of fine steps.
+// x = integral of lambda cos(theta) / q and arc length = integral of lambda / q
+// over theta, by Simpson's rule over each pair of fine steps; then the totals
+// of the pass.
+PassResult integrateWidths(const Problem &problem, const AngleTables &t, Pass &pass)
+{
     const double *inverse = pass.inverseQ;
     const double *cosOverQ = pass.cosOverQ;
     quotients(problem.wideVectors, t.cosTheta, pass.q, pass.inverseQ, pass.cosOverQ, 1,
@@ -300,7 +319,7 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
     double x = 0;
     double arc = 0;
     pass.x[1] = 0;
-    i = 2;
+    int i = 2;
     for (int zone = 0; zone < pass.zoneCount; ++zone) {
         const double lam = pass.zones[zone].lambda;
         for (; i <= pass.zones[zone].last; ++i) {
@@ -314,12 +333,40 @@ PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass
     // contact edge.
     const double baseWidth = -2 * pass.x[kPoints];
     pass.circumference = 2 * (arc + baseWidth / 2);
-    pass.maxHeight = h;
+    pass.maxHeight = pass.y[kPoints];
     pass.crestPressure = pass.zones[pass.zoneCount - 1].topPressure / kPsfPerPsi;
     if (!std::isfinite(pass.circumference) || !std::isfinite(pass.maxHeight)
         || !std::isfinite(pass.crestPressure))
         return PassResult::Failed;
     return PassResult::Complete;
+}
+
+// Integrates the membrane from the contact edge to the crest for tension T
+// (lb/in) and base pressure ratio q0.
+PassResult runPass(const Problem &problem, double tension, double q0, Pass &pass)
+{
+    const AngleTables &t = angleTables();
+    pass.tension = tension;
+    if (!setUpZones(problem, 12 * tension, pass))
+        return PassResult::Failed;
+
+    ZoneCursor cursor;
+    for (int k = 0; k < 3; ++k)
+        cursor.interfaceHeight[k] = problem.interfaceHeight[k];
+    PressureZone &first = pass.zones[0];
+    first.baseRatio = q0;
+    first.referenceIndex = 1;
+    first.baseHeight = 0;
+    first.first = 1;
+    first.basePressure = q0 * first.pressureScale;
+    pass.q[1] = q0;
+    pass.y[1] = 0;
+    enterZone(cursor, first, t);
+
+    const PassResult heights = integrateHeights(problem, t, cursor, pass);
+    if (heights != PassResult::Complete)
+        return heights;
+    return integrateWidths(problem, t, pass);
 }
 
 void zeroResults(SolverOutput &out)

@@ -75,7 +75,10 @@ bool writeBmpFile(const std::string &path, const QImage &image, std::string &err
         error = "There is no picture to save.";
         return false;
     }
-    return writeFileAtomically(path, bmpFileBytes(image), error);
+    const auto failure = writeFileAtomically(path, bmpFileBytes(image));
+    if (failure)
+        error = failure->messageText;
+    return !failure;
 }
 
 } // namespace vendrix

@@ -82,7 +82,11 @@ bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine
         error = "Unknown picture type \"" + extension + "\": use .png, .bmp or .svg.";
         return false;
     }
-    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
+    const auto failure
+        = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (failure)
+        error = failure->messageText;
+    return !failure;
 }
 
 bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,

@@ -49,7 +49,11 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, const 
         }
     }
     file.close();
-    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
+    const auto failure
+        = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (failure)
+        error = failure->messageText;
+    return !failure;
 }
 
 } // namespace vendrix

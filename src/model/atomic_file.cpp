@@ -31,7 +31,7 @@ extern "C" void removeTemporaryAndExit(int signalNumber)
 {
     if (g_temporaryPending)
         ::unlink(g_temporary);
-    ::_exit(128 + signalNumber);
+    ::_exit(kSignalExitStatusBase + signalNumber);
 }
 
 void registerTemporary(const std::string &path)
@@ -132,20 +132,7 @@ void discard(const std::string &temporary)
     errno = error;
 }
 
-} // namespace
-
-void removeTemporaryFilesOnInterruption()
-{
-    struct sigaction action
-    {
-    };
-    action.sa_handler = removeTemporaryAndExit;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
-bool writeFileAtomically(const std::string &path, std::string_view bytes, std::string &error)
+bool writeAtomically(const std::string &path, std::string_view bytes, std::string &error)
 {
     if (path.empty()) {
         error = "No file name was given.";
@@ -198,9 +185,33 @@ bool writeFileAtomically(const std::string &path, std::string_view bytes, std::s
     return true;
 }
 
-bool readWholeFile(const std::string &path, std::string &bytes, std::string &error)
+} // namespace
+
+void removeTemporaryFilesOnInterruption()
 {
-    return readRegularFile(path, bytes, std::string().max_size(), error);
+    struct sigaction action
+    {
+    };
+    action.sa_handler = removeTemporaryAndExit;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+std::optional<Failure> writeFileAtomically(const std::string &path, std::string_view bytes)
+{
+    std::string error;
+    if (writeAtomically(path, bytes, error))
+        return std::nullopt;
+    return Failure::plain(std::move(error));
+}
+
+std::optional<Failure> readWholeFile(const std::string &path, std::string &bytes)
+{
+    std::string error;
+    if (readRegularFile(path, bytes, std::string().max_size(), error))
+        return std::nullopt;
+    return Failure::plain(std::move(error));
 }
 
 } // namespace vendrix

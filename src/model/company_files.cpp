@@ -69,37 +69,53 @@ bool readDataLine(std::string_view &bytes, int capacity, std::string &line)
     return true;
 }
 
+namespace {
+
+// Each line of the company file and the project field it fills, in file order.
+struct CompanyField
+{
+    std::string CompanyData::*line;
+    std::string ProjectInfo::*field;
+};
+
+const CompanyField kCompanyFields[] = {
+    {&CompanyData::name, &ProjectInfo::companyName},
+    {&CompanyData::street1, &ProjectInfo::companyStreet1},
+    {&CompanyData::street2, &ProjectInfo::companyStreet2},
+    {&CompanyData::city, &ProjectInfo::companyCity},
+    {&CompanyData::state, &ProjectInfo::companyState},
+    {&CompanyData::zip, &ProjectInfo::companyZip},
+    {&CompanyData::phone, &ProjectInfo::companyPhone},
+    {&CompanyData::fax, &ProjectInfo::companyFax},
+    {&CompanyData::email, &ProjectInfo::companyEmail},
+};
+
+} // namespace
+
 void parseCompanyData(std::string_view bytes, CompanyData &data)
 {
-    std::string *fields[] = {&data.name, &data.street1, &data.street2, &data.city, &data.state,
-                             &data.zip,  &data.phone,   &data.fax,     &data.email};
     std::string line;
     for (int i = 0; i < 9; ++i) {
+        std::string &field = data.*kCompanyFields[i].line;
         if (readDataLine(bytes, kCompanyLineCapacities[i], line))
-            *fields[i] = line;
+            field = line;
         else
-            fields[i]->clear();
+            field.clear();
     }
 }
 
 CompanyData companyDataOf(const ProjectInfo &info)
 {
-    return {info.companyName,  info.companyStreet1, info.companyStreet2,
-            info.companyCity,  info.companyState,   info.companyZip,
-            info.companyPhone, info.companyFax,     info.companyEmail};
+    CompanyData data;
+    for (const CompanyField &f : kCompanyFields)
+        data.*f.line = info.*f.field;
+    return data;
 }
 
 void applyCompanyData(const CompanyData &data, ProjectInfo &info)
 {
-    info.companyName = data.name;
-    info.companyStreet1 = data.street1;
-    info.companyStreet2 = data.street2;
-    info.companyCity = data.city;
-    info.companyState = data.state;
-    info.companyZip = data.zip;
-    info.companyPhone = data.phone;
-    info.companyFax = data.fax;
-    info.companyEmail = data.email;
+    for (const CompanyField &f : kCompanyFields)
+        info.*f.field = data.*f.line;
 }
 
 std::string companyFilePath(const std::string &dataDirectory)
@@ -118,11 +134,9 @@ bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data)
     if (path.empty())
         return false;
     std::string text;
-    for (const std::string *value : {&data.name, &data.street1, &data.street2, &data.city,
-                                     &data.state, &data.zip, &data.phone, &data.fax, &data.email})
-        appendLine(text, *value);
-    std::string error;
-    return writeFileAtomically(path, text, error);
+    for (const CompanyField &f : kCompanyFields)
+        appendLine(text, data.*f.line);
+    return !writeFileAtomically(path, text);
 }
 
 bool loadCompanyData(const std::string &dataDirectory, CompanyData &data, std::FILE *diagnostics)
@@ -145,8 +159,7 @@ bool saveLogoPath(const std::string &dataDirectory, const std::string &logoPath)
         return false;
     std::string text;
     appendLine(text, logoPath);
-    std::string error;
-    return writeFileAtomically(path, text, error);
+    return !writeFileAtomically(path, text);
 }
 
 bool loadLogoPath(const std::string &dataDirectory, std::string &logoPath)

@@ -116,9 +116,24 @@ std::vector<std::uint32_t> defaultDibPalette(int count)
     return {all.begin(), all.end()};
 }
 
-bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixels)
+namespace {
+
+// What the two headers say about the pixels, once they have been checked.
+struct DibLayout
 {
-    picture = DibPicture {};
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    int bits = 0;
+    int colours = 0; // colour-table entries
+    bool bitFields = false; // 16 or 32 bits with their own channel masks
+    std::int64_t rowBytes = 0;
+    std::string_view data; // the pixel block, as far as the file holds it
+};
+
+// False when the headers do not describe a bottom-up bitmap with a plain pixel
+// layout whose colour table and pixel block lie within the bytes.
+bool readLayout(std::string_view bytes, std::int64_t maxPixels, DibLayout &layout)
+{
     if (bytes.size() < kFileHeaderBytes + kInfoHeaderBytes)
         return false;
     if (bytes[0] != 'B' || bytes[1] != 'M')
@@ -132,11 +147,8 @@ bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixe
     const std::int32_t height = std::int32_t(readU32(bytes, h + 8));
     const int bits = readU16(bytes, h + 14);
     const std::uint32_t compression = readU32(bytes, h + 16);
-    const std::uint32_t usedColours = readU32(bytes, h + 32);
-
-    const int colours = dibColourCount(bits, compression, usedColours);
-    const std::size_t tableEnd = h + kInfoHeaderBytes + std::size_t(colours) * 4;
-    if (tableEnd > bytes.size())
+    const int colours = dibColourCount(bits, compression, readU32(bytes, h + 32));
+    if (h + kInfoHeaderBytes + std::size_t(colours) * 4 > bytes.size())
         return false; // short colour table
 
     // A top-down image (negative height) or an empty one has no positive size.
@@ -158,80 +170,127 @@ bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixe
         return false;
     if (std::uint64_t(pixelOffset) + std::uint64_t(toRead) > bytes.size())
         return false; // short pixel block
-    const std::string_view data = bytes.substr(pixelOffset, std::size_t(toRead));
+    layout = DibLayout {width,
+                        height,
+                        bits,
+                        colours,
+                        bitFields,
+                        rowBytes,
+                        bytes.substr(pixelOffset, std::size_t(toRead))};
+    return true;
+}
 
+std::vector<std::uint32_t> readColourTable(std::string_view bytes, int colours)
+{
     std::vector<std::uint32_t> table;
     table.reserve(std::size_t(colours));
     for (int i = 0; i < colours; ++i) {
-        const std::size_t at = h + kInfoHeaderBytes + std::size_t(i) * 4;
+        const std::size_t at = kFileHeaderBytes + kInfoHeaderBytes + std::size_t(i) * 4;
         const auto *p = reinterpret_cast<const unsigned char *>(bytes.data() + at);
         table.push_back(rgb(p[2], p[1], p[0]));
     }
-    std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
-    if (bits == 32)
+    return table;
+}
+
+// The red, green and blue masks of 16- and 32-bit pixels; false when the
+// file's own masks are cut off.
+bool readMasks(std::string_view bytes, const DibLayout &layout, std::uint32_t masks[3])
+{
+    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
+    if (layout.bits == 32)
         masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
-    if (bitFields) {
-        // The three masks stand where the colour table would, even when the
-        // used-colour count claims fewer entries.
-        if (h + kInfoHeaderBytes + 12 > bytes.size())
-            return false;
-        for (int i = 0; i < 3; ++i)
-            masks[i] = readU32(bytes, h + kInfoHeaderBytes + std::size_t(i) * 4);
+    if (!layout.bitFields)
+        return true;
+    // The three masks stand where the colour table would, even when the
+    // used-colour count claims fewer entries.
+    const std::size_t at = kFileHeaderBytes + kInfoHeaderBytes;
+    if (at + 12 > bytes.size())
+        return false;
+    for (int i = 0; i < 3; ++i)
+        masks[i] = readU32(bytes, at + std::size_t(i) * 4);
+    return true;
+}
+
+// Reads the pixels of one bitmap; bytes beyond what the file holds stay zero,
+// as in a freshly created bitmap.
+struct PixelReader
+{
+    const DibLayout &layout;
+    const std::vector<std::uint32_t> &table;
+    const std::uint32_t *masks;
+
+    unsigned byteAt(std::int64_t offset) const
+    {
+        return offset < std::int64_t(layout.data.size())
+            ? unsigned(static_cast<unsigned char>(layout.data[std::size_t(offset)]))
+            : 0u;
     }
 
-    // Bytes beyond what the file holds stay zero, as in a freshly created bitmap.
-    auto byteAt = [&](std::int64_t offset) -> unsigned {
-        return offset < std::int64_t(data.size())
-            ? unsigned(static_cast<unsigned char>(data[std::size_t(offset)]))
-            : 0u;
-    };
-    auto indexColour = [&](unsigned index) -> std::uint32_t {
+    std::uint32_t indexColour(unsigned index) const
+    {
         return index < table.size() ? table[index] : rgb(0, 0, 0);
-    };
+    }
 
+    std::uint32_t masked(std::uint32_t v) const
+    {
+        return rgb(maskedChannel(v, masks[0]), maskedChannel(v, masks[1]),
+                   maskedChannel(v, masks[2]));
+    }
+
+    // Pixel x of the row that starts at rowStart in the pixel block.
+    std::uint32_t pixel(std::int64_t rowStart, std::int32_t x) const
+    {
+        switch (layout.bits) {
+        case 1:
+            return indexColour((byteAt(rowStart + x / 8) >> (7 - x % 8)) & 1u);
+        case 4:
+            return indexColour((byteAt(rowStart + x / 2) >> (x % 2 ? 0 : 4)) & 0xFu);
+        case 8:
+            return indexColour(byteAt(rowStart + x));
+        case 16:
+            return masked(byteAt(rowStart + 2 * x) | byteAt(rowStart + 2 * x + 1) << 8);
+        case 24: {
+            const std::int64_t at = rowStart + 3 * std::int64_t(x);
+            return rgb(int(byteAt(at + 2)), int(byteAt(at + 1)), int(byteAt(at)));
+        }
+        default: {
+            const std::int64_t at = rowStart + 4 * std::int64_t(x);
+            return masked(byteAt(at) | byteAt(at + 1) << 8 | byteAt(at + 2) << 16
+                          | std::uint32_t(byteAt(at + 3)) << 24);
+        }
+        }
+    }
+};
+
+} // namespace
+
+bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixels)
+{
+    picture = DibPicture {};
+    DibLayout layout;
+    if (!readLayout(bytes, maxPixels, layout))
+        return false;
+    std::vector<std::uint32_t> table = readColourTable(bytes, layout.colours);
+    std::uint32_t masks[3];
+    if (!readMasks(bytes, layout, masks))
+        return false;
+
+    const PixelReader reader {layout, table, masks};
+    const std::int32_t width = layout.width;
+    const std::int32_t height = layout.height;
     picture.pixels.resize(std::size_t(width) * std::size_t(height));
     for (std::int32_t row = 0; row < height; ++row) {
-        const std::int64_t rowStart = std::int64_t(height - 1 - row) * rowBytes;
+        // The file stores rows bottom-up.
+        const std::int64_t rowStart = std::int64_t(height - 1 - row) * layout.rowBytes;
         std::uint32_t *out = picture.pixels.data() + std::size_t(row) * std::size_t(width);
-        for (std::int32_t x = 0; x < width; ++x) {
-            switch (bits) {
-            case 1:
-                out[x] = indexColour((byteAt(rowStart + x / 8) >> (7 - x % 8)) & 1u);
-                break;
-            case 4:
-                out[x] = indexColour((byteAt(rowStart + x / 2) >> (x % 2 ? 0 : 4)) & 0xFu);
-                break;
-            case 8:
-                out[x] = indexColour(byteAt(rowStart + x));
-                break;
-            case 16: {
-                const std::uint32_t v
-                    = byteAt(rowStart + 2 * x) | byteAt(rowStart + 2 * x + 1) << 8;
-                out[x] = rgb(maskedChannel(v, masks[0]), maskedChannel(v, masks[1]),
-                             maskedChannel(v, masks[2]));
-                break;
-            }
-            case 24: {
-                const std::int64_t at = rowStart + 3 * std::int64_t(x);
-                out[x] = rgb(int(byteAt(at + 2)), int(byteAt(at + 1)), int(byteAt(at)));
-                break;
-            }
-            case 32: {
-                const std::int64_t at = rowStart + 4 * std::int64_t(x);
-                const std::uint32_t v = byteAt(at) | byteAt(at + 1) << 8 | byteAt(at + 2) << 16
-                    | std::uint32_t(byteAt(at + 3)) << 24;
-                out[x] = rgb(maskedChannel(v, masks[0]), maskedChannel(v, masks[1]),
-                             maskedChannel(v, masks[2]));
-                break;
-            }
-            }
-        }
+        for (std::int32_t x = 0; x < width; ++x)
+            out[x] = reader.pixel(rowStart, x);
     }
     picture.width = width;
     picture.height = height;
-    picture.bitsPerPixel = bits;
-    picture.colourCount = colours;
-    picture.pixelBytesRead = toRead;
+    picture.bitsPerPixel = layout.bits;
+    picture.colourCount = layout.colours;
+    picture.pixelBytesRead = std::int64_t(layout.data.size());
     picture.colourTable = std::move(table);
     return true;
 }

@@ -1,86 +1,87 @@
 #include "model/field_table.h"
 
 #include "model/c_format.h"
+#include "model/units.h"
 #include "model/windows1252.h"
 
 namespace vendrix {
 
 namespace {
 
-#define VENDRIX_NUMBER(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Number, [](ProjectRecord & r) { return &r.part.field; }, nullptr, \
-                                                                                 nullptr \
-    }
-#define VENDRIX_FLAG(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Flag, nullptr, [](ProjectRecord & r) { return &r.part.field; }, nullptr \
-    }
-#define VENDRIX_TEXT(part, field) \
-    FieldEntry \
-    { \
-#field, FieldKind::Text, nullptr, nullptr, [](ProjectRecord & r) { return &r.part.field; } \
-    }
+// clang-format off
+#define VENDRIX_NUMBER(part, field, quantity) \
+    FieldEntry {#field, FieldKind::Number, Quantity::quantity, true, \
+                [](ProjectRecord &r) { return &r.part.field; }, nullptr, nullptr}
+#define VENDRIX_FLAG(part, field, saved) \
+    FieldEntry {#field, FieldKind::Flag, Quantity::None, saved == Saved, \
+                nullptr, [](ProjectRecord &r) { return &r.part.field; }, nullptr}
+#define VENDRIX_TEXT(part, field, saved) \
+    FieldEntry {#field, FieldKind::Text, Quantity::None, saved == Saved, \
+                nullptr, nullptr, [](ProjectRecord &r) { return &r.part.field; }}
+// clang-format on
+
+// Whether the project file holds a field, or only the program's settings.
+enum Storage { Saved, NotSaved };
 
 // analysisType and the unit system are enumerations; they are handled separately.
-const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Flag, nullptr, nullptr, nullptr};
-const FieldEntry kUnitSystemEntry {"englishUnits", FieldKind::Flag, nullptr, nullptr, nullptr};
+const FieldEntry kAnalysisTypeEntry {
+    "analysisType", FieldKind::Flag, Quantity::None, true, nullptr, nullptr, nullptr};
+const FieldEntry kUnitSystemEntry {
+    "englishUnits", FieldKind::Flag, Quantity::None, true, nullptr, nullptr, nullptr};
 
 } // namespace
 
 const std::vector<FieldEntry> &recordFields()
 {
     static const std::vector<FieldEntry> fields = {
-        VENDRIX_NUMBER(input, circumference),
-        VENDRIX_FLAG(input, twoSlurryLayers),
-        VENDRIX_NUMBER(input, slurryUnitWeightLower),
-        VENDRIX_NUMBER(input, slurryUnitWeightUpper),
-        VENDRIX_NUMBER(input, fluidUnitWeightLower),
-        VENDRIX_NUMBER(input, fluidUnitWeightUpper),
-        VENDRIX_NUMBER(input, slurryHeightLower),
-        VENDRIX_NUMBER(input, fluidHeightLower),
+        VENDRIX_NUMBER(input, circumference, Length),
+        VENDRIX_FLAG(input, twoSlurryLayers, Saved),
+        VENDRIX_NUMBER(input, slurryUnitWeightLower, UnitWeight),
+        VENDRIX_NUMBER(input, slurryUnitWeightUpper, UnitWeight),
+        VENDRIX_NUMBER(input, fluidUnitWeightLower, UnitWeight),
+        VENDRIX_NUMBER(input, fluidUnitWeightUpper, UnitWeight),
+        VENDRIX_NUMBER(input, slurryHeightLower, Length),
+        VENDRIX_NUMBER(input, fluidHeightLower, Length),
         kAnalysisTypeEntry,
-        VENDRIX_NUMBER(input, ultimateStrength),
-        VENDRIX_NUMBER(input, desiredMaxHeight),
-        VENDRIX_NUMBER(input, pumpingPressure),
-        VENDRIX_NUMBER(input, rfInstallationDamage),
-        VENDRIX_NUMBER(input, rfDurability),
-        VENDRIX_NUMBER(input, rfCreep),
-        VENDRIX_NUMBER(input, rfSeamCircumferential),
-        VENDRIX_NUMBER(input, rfSeamAxial),
-        VENDRIX_NUMBER(input, transportUnitWeight),
-        VENDRIX_NUMBER(input, specificGravitySolids),
-        VENDRIX_NUMBER(input, consolidatedUnitWeight),
-        VENDRIX_TEXT(input, costPerUnitArea),
-        VENDRIX_TEXT(input, quantityRemarks),
-        VENDRIX_NUMBER(input, tubeLength),
-        VENDRIX_TEXT(info, title),
-        VENDRIX_TEXT(info, projectNumber),
-        VENDRIX_TEXT(info, projectNumberSuffix),
-        VENDRIX_TEXT(info, client),
-        VENDRIX_TEXT(info, dateTime),
-        VENDRIX_TEXT(info, designer),
-        VENDRIX_TEXT(info, stationNumber),
-        VENDRIX_TEXT(info, description),
-        VENDRIX_TEXT(info, companyName),
-        VENDRIX_TEXT(info, companyStreet1),
-        VENDRIX_TEXT(info, companyStreet2),
-        VENDRIX_TEXT(info, companyCity),
-        VENDRIX_TEXT(info, companyState),
-        VENDRIX_TEXT(info, companyZip),
-        VENDRIX_TEXT(info, companyPhone),
-        VENDRIX_TEXT(info, companyFax),
-        VENDRIX_TEXT(info, companyEmail),
-        VENDRIX_TEXT(info, logoPath),
-        VENDRIX_FLAG(info, includeLogo),
+        VENDRIX_NUMBER(input, ultimateStrength, ForcePerLength),
+        VENDRIX_NUMBER(input, desiredMaxHeight, Length),
+        VENDRIX_NUMBER(input, pumpingPressure, Pressure),
+        VENDRIX_NUMBER(input, rfInstallationDamage, None),
+        VENDRIX_NUMBER(input, rfDurability, None),
+        VENDRIX_NUMBER(input, rfCreep, None),
+        VENDRIX_NUMBER(input, rfSeamCircumferential, None),
+        VENDRIX_NUMBER(input, rfSeamAxial, None),
+        VENDRIX_NUMBER(input, transportUnitWeight, UnitWeight),
+        VENDRIX_NUMBER(input, specificGravitySolids, None),
+        VENDRIX_NUMBER(input, consolidatedUnitWeight, UnitWeight),
+        VENDRIX_TEXT(input, costPerUnitArea, Saved),
+        VENDRIX_TEXT(input, quantityRemarks, Saved),
+        VENDRIX_NUMBER(input, tubeLength, Length),
+        VENDRIX_TEXT(info, title, Saved),
+        VENDRIX_TEXT(info, projectNumber, Saved),
+        VENDRIX_TEXT(info, projectNumberSuffix, Saved),
+        VENDRIX_TEXT(info, client, Saved),
+        VENDRIX_TEXT(info, dateTime, Saved),
+        VENDRIX_TEXT(info, designer, Saved),
+        VENDRIX_TEXT(info, stationNumber, Saved),
+        VENDRIX_TEXT(info, description, Saved),
+        VENDRIX_TEXT(info, companyName, Saved),
+        VENDRIX_TEXT(info, companyStreet1, Saved),
+        VENDRIX_TEXT(info, companyStreet2, Saved),
+        VENDRIX_TEXT(info, companyCity, Saved),
+        VENDRIX_TEXT(info, companyState, Saved),
+        VENDRIX_TEXT(info, companyZip, Saved),
+        VENDRIX_TEXT(info, companyPhone, Saved),
+        VENDRIX_TEXT(info, companyFax, Saved),
+        VENDRIX_TEXT(info, companyEmail, Saved),
+        VENDRIX_TEXT(info, logoPath, Saved),
+        VENDRIX_FLAG(info, includeLogo, Saved),
         kUnitSystemEntry,
-        VENDRIX_TEXT(display, currencyUnit),
-        VENDRIX_FLAG(display, printBlackWhite),
-        VENDRIX_FLAG(display, screenBlackWhite),
-        VENDRIX_FLAG(display, asianPacific),
-        VENDRIX_FLAG(display, omitConsolidationPage),
+        VENDRIX_TEXT(display, currencyUnit, Saved),
+        VENDRIX_FLAG(display, printBlackWhite, Saved),
+        VENDRIX_FLAG(display, screenBlackWhite, NotSaved),
+        VENDRIX_FLAG(display, asianPacific, Saved),
+        VENDRIX_FLAG(display, omitConsolidationPage, NotSaved),
     };
     return fields;
 }
@@ -96,6 +97,48 @@ const FieldEntry *findRecordField(std::string_view name)
             return &entry;
     }
     return nullptr;
+}
+
+double displayFactor(Quantity quantity, const DisplaySettings &display)
+{
+    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
+    switch (quantity) {
+    case Quantity::Length:
+        return f.length;
+    case Quantity::Area:
+        return f.area;
+    case Quantity::ForcePerLength:
+        return f.forcePerLength;
+    case Quantity::Pressure:
+        return f.pumpingPressure;
+    case Quantity::UnitWeight:
+        return f.unitWeight;
+    case Quantity::None:
+        break;
+    }
+    return 1.0;
+}
+
+namespace {
+
+Quantity fieldQuantity(std::string_view name)
+{
+    const FieldEntry *entry = findRecordField(name);
+    return entry ? entry->quantity : Quantity::None;
+}
+
+} // namespace
+
+double shownFieldValue(std::string_view name, double stored, const DisplaySettings &display)
+{
+    const Quantity quantity = fieldQuantity(name);
+    return quantity == Quantity::None ? stored : stored * displayFactor(quantity, display);
+}
+
+double storedFieldValue(std::string_view name, double shown, const DisplaySettings &display)
+{
+    const Quantity quantity = fieldQuantity(name);
+    return quantity == Quantity::None ? shown : shown / displayFactor(quantity, display);
 }
 
 bool setRecordField(ProjectRecord &record, std::string_view name, std::string_view value,

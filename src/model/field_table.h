@@ -1,6 +1,8 @@
 #pragma once
-// Every saved field of the project record by its name, for setting fields from
-// the command line and for listing them in machine-readable output.
+// Every saved field of the project record, described once: its name (the
+// --set name, the JSON key, the dialog widget's objectName), what it holds, the
+// physical quantity of a number (which display factor converts it), and whether
+// the project file stores it.
 
 #include "model/project_record.h"
 
@@ -12,10 +14,15 @@ namespace vendrix {
 
 enum class FieldKind { Number, Flag, Text };
 
+// What a number field measures; the display factor of units.h that belongs to it.
+enum class Quantity { None, Length, Area, ForcePerLength, Pressure, UnitWeight };
+
 struct FieldEntry
 {
     const char *name; // the record field name, e.g. "circumference"
     FieldKind kind;
+    Quantity quantity; // None for everything but a physical number
+    bool inProjectFile; // false: kept with the program's settings only
     double *(*number)(ProjectRecord &);
     bool *(*flag)(ProjectRecord &);
     std::string *(*text)(ProjectRecord &);
@@ -25,6 +32,14 @@ struct FieldEntry
 const std::vector<FieldEntry> &recordFields();
 
 const FieldEntry *findRecordField(std::string_view name);
+
+// The factor from the stored SI value of `quantity` to the displayed one.
+double displayFactor(Quantity quantity, const DisplaySettings &display);
+
+// A number field's stored SI value as displayed, and a displayed value as
+// stored. An unknown name or a field without a quantity is not converted.
+double shownFieldValue(std::string_view name, double stored, const DisplaySettings &display);
+double storedFieldValue(std::string_view name, double shown, const DisplaySettings &display);
 
 // Sets a field from command-line text (UTF-8). Numbers are read in the stored
 // SI units, in plain decimal notation only; on/off fields take 0 or 1

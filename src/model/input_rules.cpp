@@ -1,6 +1,7 @@
 #include "model/input_rules.h"
 
 #include "model/c_format.h"
+#include "model/field_table.h"
 #include "model/units.h"
 
 #include <cmath>
@@ -9,17 +10,15 @@ namespace vendrix {
 
 namespace {
 
-// 1/pi: the diameter of a circle per unit of circumference.
-constexpr double kDiameterPerCircumference = 0.318309886142228;
 // Only the first characters of the cost text are examined.
 constexpr std::size_t kCostCharactersChecked = 15;
 
-RuleFailure failure(int number, std::string message, std::string focusField)
+Failure failure(int number, std::string message, std::string focusField)
 {
-    return RuleFailure {formatC("Error No.%d", number), std::move(message), std::move(focusField)};
+    return Failure {number, std::move(message), std::move(focusField)};
 }
 
-RuleFailure correctable(int number, const std::string &sentence, std::string focusField)
+Failure correctable(int number, const std::string &sentence, std::string focusField)
 {
     return failure(number, sentence + kPleaseCorrect, std::move(focusField));
 }
@@ -30,6 +29,51 @@ std::string unitWeightUnitInMessage(const DisplaySettings &display)
 {
     return std::string(isEnglish(display) ? " lb/ft" : " kN/m")
         + cubeExponent(display.asianPacific);
+}
+
+// A number input and its displayed value in a dialog's values; the field table
+// knows its quantity and so its display factor.
+template<typename Shown> struct ShownNumber
+{
+    const char *field;
+    double TubeInput::*stored;
+    double Shown::*shown;
+};
+
+const ShownNumber<SlurryShownValues> kSlurryNumbers[] = {
+    {"circumference", &TubeInput::circumference, &SlurryShownValues::circumference},
+    {"slurryUnitWeightLower", &TubeInput::slurryUnitWeightLower,
+     &SlurryShownValues::slurryUnitWeightLower},
+    {"slurryUnitWeightUpper", &TubeInput::slurryUnitWeightUpper,
+     &SlurryShownValues::slurryUnitWeightUpper},
+    {"fluidUnitWeightLower", &TubeInput::fluidUnitWeightLower,
+     &SlurryShownValues::fluidUnitWeightLower},
+    {"fluidUnitWeightUpper", &TubeInput::fluidUnitWeightUpper,
+     &SlurryShownValues::fluidUnitWeightUpper},
+    {"slurryHeightLower", &TubeInput::slurryHeightLower, &SlurryShownValues::slurryHeightLower},
+    {"fluidHeightLower", &TubeInput::fluidHeightLower, &SlurryShownValues::fluidHeightLower},
+};
+
+const ShownNumber<AnalysisShownValues> kAnalysisNumbers[] = {
+    {"ultimateStrength", &TubeInput::ultimateStrength, &AnalysisShownValues::ultimateStrength},
+    {"desiredMaxHeight", &TubeInput::desiredMaxHeight, &AnalysisShownValues::desiredMaxHeight},
+    {"pumpingPressure", &TubeInput::pumpingPressure, &AnalysisShownValues::pumpingPressure},
+};
+
+template<typename Shown, std::size_t N>
+void showNumbers(const ShownNumber<Shown> (&numbers)[N], const TubeInput &input,
+                 const DisplaySettings &display, Shown &shown)
+{
+    for (const ShownNumber<Shown> &n : numbers)
+        shown.*n.shown = shownFieldValue(n.field, input.*n.stored, display);
+}
+
+template<typename Shown, std::size_t N>
+void storeNumbers(const ShownNumber<Shown> (&numbers)[N], const Shown &shown,
+                  const DisplaySettings &display, TubeInput &input)
+{
+    for (const ShownNumber<Shown> &n : numbers)
+        input.*n.stored = storedFieldValue(n.field, shown.*n.shown, display);
 }
 
 } // namespace
@@ -47,12 +91,12 @@ std::optional<double> parseShownNumber(std::string_view text)
     return value;
 }
 
-std::optional<RuleFailure> checkNumberField(std::string_view field, std::string_view text,
-                                            double &value)
+std::optional<Failure> checkNumberField(std::string_view field, std::string_view text,
+                                        double &value)
 {
     const std::optional<double> parsed = parseShownNumber(text);
     if (!parsed)
-        return RuleFailure {std::string(), kPleaseEnterNumber, std::string(field)};
+        return Failure {0, kPleaseEnterNumber, std::string(field)};
     value = *parsed;
     return std::nullopt;
 }
@@ -72,15 +116,15 @@ int maxTextLength(std::string_view field)
     return 0;
 }
 
-std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_view text)
+std::optional<Failure> checkTextLength(std::string_view field, std::string_view text)
 {
     const int maximum = maxTextLength(field);
     if (maximum > 0 && text.size() > static_cast<std::size_t>(maximum))
-        return RuleFailure {std::string(), tooManyCharactersMessage(maximum), std::string(field)};
+        return Failure {0, tooManyCharactersMessage(maximum), std::string(field)};
     return std::nullopt;
 }
 
-std::optional<RuleFailure> checkCircumference(double circumference)
+std::optional<Failure> checkCircumference(double circumference)
 {
     // Written so that a value that is not a number fails as well.
     if (!(circumference > 0))
@@ -91,22 +135,21 @@ std::optional<RuleFailure> checkCircumference(double circumference)
 
 SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
     SlurryShownValues shown;
-    shown.circumference = input.circumference * f.length;
     shown.twoSlurryLayers = input.twoSlurryLayers;
-    shown.slurryUnitWeightLower = input.slurryUnitWeightLower * f.unitWeight;
-    shown.slurryUnitWeightUpper = input.slurryUnitWeightUpper * f.unitWeight;
-    shown.fluidUnitWeightLower = input.fluidUnitWeightLower * f.unitWeight;
-    shown.fluidUnitWeightUpper = input.fluidUnitWeightUpper * f.unitWeight;
-    shown.slurryHeightLower = input.slurryHeightLower * f.length;
-    shown.fluidHeightLower = input.fluidHeightLower * f.length;
+    showNumbers(kSlurryNumbers, input, display, shown);
     return shown;
 }
 
-std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
-                                           double transportUnitWeight,
-                                           const DisplaySettings &display)
+void storeSlurryValues(const SlurryShownValues &shown, const DisplaySettings &display,
+                       TubeInput &input)
+{
+    input.twoSlurryLayers = shown.twoSlurryLayers;
+    storeNumbers(kSlurryNumbers, shown, display, input);
+}
+
+std::optional<Failure> checkSlurryData(const SlurryShownValues &shown, double transportUnitWeight,
+                                       const DisplaySettings &display)
 {
     const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
 
@@ -157,14 +200,14 @@ std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
     return std::nullopt;
 }
 
-std::optional<RuleFailure> checkTransportUnitWeight(double transportUnitWeight)
+std::optional<Failure> checkTransportUnitWeight(double transportUnitWeight)
 {
     if (!std::isnormal(transportUnitWeight) || !(transportUnitWeight > 0))
-        return RuleFailure {std::string(),
-                            std::string("Unit weight of transporting medium should be greater "
-                                        "than zero.")
-                                + kPleaseCorrect,
-                            "transportUnitWeight"};
+        return Failure {0,
+                        std::string("Unit weight of transporting medium should be greater "
+                                    "than zero.")
+                            + kPleaseCorrect,
+                        "transportUnitWeight"};
     return std::nullopt;
 }
 
@@ -174,7 +217,7 @@ ReductionFactorValues reductionFactorValues(const TubeInput &input)
             input.rfSeamCircumferential, input.rfSeamAxial};
 }
 
-std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &shown)
+std::optional<Failure> checkReductionFactors(const ReductionFactorValues &shown)
 {
     const struct
     {
@@ -196,17 +239,20 @@ std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &sh
 
 AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display)
 {
-    const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
-    AnalysisShownValues shown;
-    shown.analysisType = input.analysisType;
-    shown.ultimateStrength = input.ultimateStrength * f.forcePerLength;
-    shown.desiredMaxHeight = input.desiredMaxHeight * f.length;
-    shown.pumpingPressure = input.pumpingPressure * f.pumpingPressure;
+    AnalysisShownValues shown {input.analysisType};
+    showNumbers(kAnalysisNumbers, input, display, shown);
     return shown;
 }
 
-std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
-                                             const DisplaySettings &display)
+void storeAnalysisValues(const AnalysisShownValues &shown, const DisplaySettings &display,
+                         TubeInput &input)
+{
+    storeNumbers(kAnalysisNumbers, shown, display, input);
+    input.analysisType = shown.analysisType;
+}
+
+std::optional<Failure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
+                                         const DisplaySettings &display)
 {
     const UnitFactors f = UnitFactors::forSettings(display.unitSystem);
     switch (shown.analysisType) {
@@ -217,7 +263,7 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
     case AnalysisType::GivenHeight: {
         // No tube of this circumference can stand higher than its ideal circle.
         const double shownCircumference = circumference * f.length;
-        const double diameter = shownCircumference * kDiameterPerCircumference;
+        const double diameter = shownCircumference * kRuleDiameterPerCircumference;
         if (!(shown.desiredMaxHeight <= diameter)) {
             const char *unit = isEnglish(display) ? " [ft]" : " [m]";
             // The diameter is lowered by 0.005 so that the printed limit is never
@@ -227,7 +273,7 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
                 + "i.e., the diameter of an ideal circular tube having the given circumference "
                   "of "
                 + formatC("%.2f", shownCircumference) + unit + "." + kPleaseCorrect;
-            return failure(302, message, "desiredMaxHeight");
+            return failure(kDesiredHeightAboveDiameter, message, "desiredMaxHeight");
         }
         if (!(shown.desiredMaxHeight > 0))
             return correctable(303, "Height should be greater than zero.", "desiredMaxHeight");
@@ -241,7 +287,7 @@ std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, d
     return std::nullopt;
 }
 
-std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record)
+std::optional<Failure> checkStoredInputs(const ProjectRecord &record)
 {
     const TubeInput &input = record.input;
     if (auto failure = checkTransportUnitWeight(input.transportUnitWeight))
@@ -255,16 +301,16 @@ std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record)
                              record.display);
 }
 
-std::optional<RuleFailure> checkGeneralInformation(std::string_view designer)
+std::optional<Failure> checkGeneralInformation(std::string_view designer)
 {
     if (designer.empty())
         return failure(1120, "\n Designer name must be input.", "designer");
     return std::nullopt;
 }
 
-std::vector<RuleFailure> costTextFailures(std::string_view costText)
+std::vector<Failure> costTextFailures(std::string_view costText)
 {
-    std::vector<RuleFailure> failures;
+    std::vector<Failure> failures;
     const std::string_view examined = costText.substr(0, kCostCharactersChecked);
     for (const char c : examined) {
         if ((c < '0' || c > '9') && c != '.')
@@ -274,9 +320,9 @@ std::vector<RuleFailure> costTextFailures(std::string_view costText)
     return failures;
 }
 
-std::optional<RuleFailure> checkCostText(std::string_view costText)
+std::optional<Failure> checkCostText(std::string_view costText)
 {
-    std::vector<RuleFailure> failures = costTextFailures(costText);
+    std::vector<Failure> failures = costTextFailures(costText);
     if (failures.empty())
         return std::nullopt;
     return failures.front();

@@ -5,8 +5,8 @@
 // and the record field name of the input that gets the focus. No value means
 // every rule passed.
 
+#include "model/failure.h"
 #include "model/project_record.h"
-#include "model/rule_failure.h"
 
 #include <optional>
 #include <string>
@@ -31,8 +31,8 @@ std::optional<double> parseShownNumber(std::string_view text);
 
 // The same as a rule: on failure the message is "Please enter a number.", the
 // error number text is empty (plain message box) and the focus goes to `field`.
-std::optional<RuleFailure> checkNumberField(std::string_view field, std::string_view text,
-                                            double &value);
+std::optional<Failure> checkNumberField(std::string_view field, std::string_view text,
+                                        double &value);
 
 struct TextLimit
 {
@@ -48,13 +48,13 @@ int maxTextLength(std::string_view field);
 
 // "Please enter no more than %1 characters." when `text` is longer than the
 // field allows; error number text empty (plain message box), focus on `field`.
-std::optional<RuleFailure> checkTextLength(std::string_view field, std::string_view text);
+std::optional<Failure> checkTextLength(std::string_view field, std::string_view text);
 
 // ---- Slurry Data (Errors 101 to 108) ----------------------------------------
 
 // Error 108: no tube without a circumference. The first rule of Slurry Data, and
 // checked again before a run, since a project file may carry any value.
-std::optional<RuleFailure> checkCircumference(double circumference);
+std::optional<Failure> checkCircumference(double circumference);
 
 struct SlurryShownValues
 {
@@ -70,18 +70,20 @@ struct SlurryShownValues
 
 // The record's values converted for display.
 SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display);
+// The displayed values converted back to SI and stored in the record's inputs.
+void storeSlurryValues(const SlurryShownValues &shown, const DisplaySettings &display,
+                       TubeInput &input);
 
 // `transportUnitWeight` is the stored value in kN/m3.
-std::optional<RuleFailure> checkSlurryData(const SlurryShownValues &shown,
-                                           double transportUnitWeight,
-                                           const DisplaySettings &display);
+std::optional<Failure> checkSlurryData(const SlurryShownValues &shown, double transportUnitWeight,
+                                       const DisplaySettings &display);
 
 // ---- Unit Weight of Water ------------------------------------------------------
 
 // The transporting medium divides the consolidation ratios and weighs the
 // slurry: its unit weight (stored, kN/m3) must be a positive normal number.
 // The failure has no error number (plain message box), focus on the field.
-std::optional<RuleFailure> checkTransportUnitWeight(double transportUnitWeight);
+std::optional<Failure> checkTransportUnitWeight(double transportUnitWeight);
 
 // ---- Geosynthetic Design Parameters (Error 201) -------------------------------
 
@@ -96,9 +98,12 @@ struct ReductionFactorValues
 
 ReductionFactorValues reductionFactorValues(const TubeInput &input);
 
-std::optional<RuleFailure> checkReductionFactors(const ReductionFactorValues &shown);
+std::optional<Failure> checkReductionFactors(const ReductionFactorValues &shown);
 
 // ---- Type of Analysis (Errors 301 to 304) ------------------------------------
+
+// A desired height above the ideal circular diameter; the run refuses it too.
+inline constexpr int kDesiredHeightAboveDiameter = 302;
 
 struct AnalysisShownValues
 {
@@ -109,31 +114,33 @@ struct AnalysisShownValues
 };
 
 AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display);
+void storeAnalysisValues(const AnalysisShownValues &shown, const DisplaySettings &display,
+                         TubeInput &input);
 
 // Only the rules of the selected objective apply. `circumference` is the stored
 // value in m (the desired height may not exceed the ideal circular diameter).
-std::optional<RuleFailure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
-                                             const DisplaySettings &display);
+std::optional<Failure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
+                                         const DisplaySettings &display);
 
 // ---- All analysis inputs of a record -----------------------------------------
 
 // The rules of Unit Weight of Water, Slurry Data, Geosynthetic Design Parameters
 // and Type of Analysis, in that order, applied to the stored values as those dialogs would show
 // them: what pressing OK in each of them without a change would report.
-std::optional<RuleFailure> checkStoredInputs(const ProjectRecord &record);
+std::optional<Failure> checkStoredInputs(const ProjectRecord &record);
 
 // ---- General Information (Error 1120) ----------------------------------------
 
-std::optional<RuleFailure> checkGeneralInformation(std::string_view designer);
+std::optional<Failure> checkGeneralInformation(std::string_view designer);
 
 // ---- Quantities: cost per unit area (Error 1100) ----------------------------
 
 // One failure per character among the first 15 of the cost text that is neither
 // a digit nor a point (two bad characters give two messages); later characters
 // are not examined. focusField is empty: the focus stays where it is.
-std::vector<RuleFailure> costTextFailures(std::string_view costText);
+std::vector<Failure> costTextFailures(std::string_view costText);
 
 // The first of costTextFailures, for callers that show a single message.
-std::optional<RuleFailure> checkCostText(std::string_view costText);
+std::optional<Failure> checkCostText(std::string_view costText);
 
 } // namespace vendrix

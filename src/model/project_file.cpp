@@ -44,7 +44,7 @@ std::string replaceFileName(const char *text, const std::string &fileName)
 class ProjectArchive
 {
 public:
-    enum class Failure { None, PastEnd, BadFormat, NewerVersion };
+    enum class Fault { None, PastEnd, BadFormat, NewerVersion };
 
     ProjectArchive() = default; // storing
     explicit ProjectArchive(std::string_view image) // loading
@@ -53,8 +53,8 @@ public:
     { }
 
     bool isLoading() const { return m_loading; }
-    bool failed() const { return m_failure != Failure::None; }
-    Failure failure() const { return m_failure; }
+    bool failed() const { return m_fault != Fault::None; }
+    Fault fault() const { return m_fault; }
     const std::string &stored() const { return m_stored; }
 
     void int32(int &value)
@@ -95,7 +95,7 @@ public:
         // Refuse a length beyond the end of the image before allocating anything.
         const std::size_t left = m_image.size() - m_position;
         if (length > left || (utf16 && length * 2 > left)) {
-            fail(Failure::PastEnd);
+            fail(Fault::PastEnd);
             return;
         }
         const auto bytes = static_cast<std::size_t>(utf16 ? length * 2 : length);
@@ -121,15 +121,15 @@ public:
     }
 
     // A value that cannot belong to a project file.
-    void refuse() { fail(Failure::BadFormat); }
+    void refuse() { fail(Fault::BadFormat); }
     // A layout this program does not know yet.
-    void refuseNewer() { fail(Failure::NewerVersion); }
+    void refuseNewer() { fail(Fault::NewerVersion); }
 
 private:
-    void fail(Failure failure)
+    void fail(Fault fault)
     {
-        if (m_failure == Failure::None)
-            m_failure = failure;
+        if (m_fault == Fault::None)
+            m_fault = fault;
     }
 
     void putUnsigned(std::uint64_t value, int bytes)
@@ -143,7 +143,7 @@ private:
         if (failed())
             return false;
         if (m_image.size() - m_position < static_cast<std::size_t>(bytes)) {
-            fail(Failure::PastEnd);
+            fail(Fault::PastEnd);
             return false;
         }
         value = 0;
@@ -172,23 +172,25 @@ private:
         }
     }
 
-    bool takeLength(std::uint64_t &length, bool &utf16)
+    // One byte, or 0xFF and the 16 bits after it.
+    bool takeShortLength(std::uint64_t &length)
     {
-        utf16 = false;
         if (!takeUnsigned(length, 1))
             return false;
         if (length < kLongerLength8)
             return true;
-        if (!takeUnsigned(length, 2))
+        return takeUnsigned(length, 2);
+    }
+
+    bool takeLength(std::uint64_t &length, bool &utf16)
+    {
+        utf16 = false;
+        if (!takeShortLength(length))
             return false;
         if (length == kUtf16Marker) {
             // UTF-16 text: its own length prefix follows, counting 2-byte units.
             utf16 = true;
-            if (!takeUnsigned(length, 1))
-                return false;
-            if (length < kLongerLength8)
-                return true;
-            if (!takeUnsigned(length, 2))
+            if (!takeShortLength(length))
                 return false;
         }
         if (length < kLongerLength16)
@@ -230,7 +232,7 @@ private:
     std::string_view m_image;
     std::size_t m_position = 0;
     std::string m_stored;
-    Failure m_failure = Failure::None;
+    Fault m_fault = Fault::None;
 };
 
 void reservedBlocks(ProjectArchive &ar, int version)
@@ -253,19 +255,12 @@ void reservedBlocks(ProjectArchive &ar, int version)
     }
 }
 
-// The one field order of the project file, used for storing and loading.
-void serializeFields(ProjectArchive &ar, ProjectRecord &record)
+// The display settings and the project's identification, at the head of the
+// file; a version 10 file stops after the title.
+void serializeIdentification(ProjectArchive &ar, ProjectRecord &record, int version)
 {
-    TubeInput &in = record.input;
     ProjectInfo &info = record.info;
     DisplaySettings &display = record.display;
-
-    int version = kProjectFormatVersion;
-    ar.int32(version);
-    // A later version may have added or moved fields: reading it as this one
-    // would silently put values into the wrong fields.
-    if (version > kProjectFormatVersion)
-        ar.refuseNewer();
     ar.unitSystem(display.unitSystem);
     ar.text(display.currencyUnit);
     ar.flag(display.printBlackWhite);
@@ -274,37 +269,21 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
     ar.text(info.designer);
     ar.text(info.projectNumber);
     ar.text(info.title);
-    if (version > 10) {
-        ar.text(info.client);
-        ar.text(info.companyName);
-        ar.text(info.companyState);
-        ar.text(info.companyStreet1);
-        ar.text(info.companyStreet2);
-        ar.text(info.companyCity);
-        ar.text(info.companyZip);
-        ar.text(info.projectNumberSuffix);
-        ar.text(info.companyEmail);
-        ar.text(info.companyFax);
-        ar.text(info.companyPhone);
-        ar.text(info.stationNumber);
-        ar.text(info.logoPath);
-        ar.flag(info.includeLogo);
-        ar.flag(display.asianPacific);
-    }
-    ar.real(in.circumference);
-    ar.flag(in.twoSlurryLayers);
-    ar.real(in.slurryUnitWeightLower);
-    ar.real(in.slurryUnitWeightUpper);
-    ar.real(in.fluidUnitWeightLower);
-    ar.real(in.fluidUnitWeightUpper);
-    ar.real(in.slurryHeightLower);
-    ar.real(in.fluidHeightLower);
-    ar.real(in.rfInstallationDamage);
-    ar.real(in.rfDurability);
-    ar.real(in.rfCreep);
-    ar.real(in.rfSeamCircumferential);
-    ar.real(in.rfSeamAxial);
+    if (version <= 10)
+        return;
+    for (std::string *text :
+         {&info.client, &info.companyName, &info.companyState, &info.companyStreet1,
+          &info.companyStreet2, &info.companyCity, &info.companyZip, &info.projectNumberSuffix,
+          &info.companyEmail, &info.companyFax, &info.companyPhone, &info.stationNumber,
+          &info.logoPath})
+        ar.text(*text);
+    ar.flag(info.includeLogo);
+    ar.flag(display.asianPacific);
+}
 
+// The objective, stored as 0, 1 or 2.
+void serializeAnalysisType(ProjectArchive &ar, TubeInput &in)
+{
     int analysisType = static_cast<int>(in.analysisType);
     ar.int32(analysisType);
     if (ar.isLoading() && !ar.failed()) {
@@ -315,16 +294,39 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
         else
             in.analysisType = static_cast<AnalysisType>(analysisType);
     }
+}
 
-    ar.real(in.ultimateStrength);
-    ar.real(in.desiredMaxHeight);
-    ar.real(in.pumpingPressure);
-    ar.real(in.transportUnitWeight);
-    ar.real(in.specificGravitySolids);
-    ar.real(in.consolidatedUnitWeight);
+void serializeInputs(ProjectArchive &ar, TubeInput &in)
+{
+    ar.real(in.circumference);
+    ar.flag(in.twoSlurryLayers);
+    for (double *number :
+         {&in.slurryUnitWeightLower, &in.slurryUnitWeightUpper, &in.fluidUnitWeightLower,
+          &in.fluidUnitWeightUpper, &in.slurryHeightLower, &in.fluidHeightLower,
+          &in.rfInstallationDamage, &in.rfDurability, &in.rfCreep, &in.rfSeamCircumferential,
+          &in.rfSeamAxial})
+        ar.real(*number);
+    serializeAnalysisType(ar, in);
+    for (double *number :
+         {&in.ultimateStrength, &in.desiredMaxHeight, &in.pumpingPressure, &in.transportUnitWeight,
+          &in.specificGravitySolids, &in.consolidatedUnitWeight})
+        ar.real(*number);
     ar.text(in.costPerUnitArea);
     ar.text(in.quantityRemarks);
     ar.real(in.tubeLength);
+}
+
+// The one field order of the project file, used for storing and loading.
+void serializeFields(ProjectArchive &ar, ProjectRecord &record)
+{
+    int version = kProjectFormatVersion;
+    ar.int32(version);
+    // A later version may have added or moved fields: reading it as this one
+    // would silently put values into the wrong fields.
+    if (version > kProjectFormatVersion)
+        ar.refuseNewer();
+    serializeIdentification(ar, record, version);
+    serializeInputs(ar, record.input);
     reservedBlocks(ar, version);
 }
 
@@ -349,78 +351,75 @@ std::string serializeProject(const ProjectRecord &record)
     return ar.stored();
 }
 
-bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::string &message,
-                        const std::string &fileName)
+namespace {
+
+// Why a file could not be opened, from the error number of the attempt.
+Failure openingFailure(const std::string &path, int error)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        return Failure::plain(replaceFileName(kCannotFindFileMessage, path));
+    if (error == EACCES || error == EPERM)
+        return Failure::plain(replaceFileName(kAccessDeniedMessage, path));
+    if (error == EISDIR || error == EINVAL)
+        return Failure::plain(replaceFileName(kNotRegularFileMessage, path));
+    return Failure::plain("Cannot open \"" + path + "\": " + std::strerror(error));
+}
+
+} // namespace
+
+std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord &record,
+                                          const std::string &fileName)
 {
     // Read into a copy so that a refused file changes nothing.
     ProjectRecord loaded = record;
     ProjectArchive ar(bytes);
     serializeFields(ar, loaded);
-    switch (ar.failure()) {
-    case ProjectArchive::Failure::None:
+    switch (ar.fault()) {
+    case ProjectArchive::Fault::None:
         if (const char *field = nonFiniteField(loaded)) {
-            message = replaceFileName(kNotFiniteMessage, fileName);
+            std::string message = replaceFileName(kNotFiniteMessage, fileName);
             message.replace(message.find("%2"), 2, field);
-            return false;
+            return Failure::plain(std::move(message));
         }
         record = std::move(loaded);
-        return true;
-    case ProjectArchive::Failure::NewerVersion:
-        message = replaceFileName(kNewerVersionMessage, fileName);
-        return false;
-    case ProjectArchive::Failure::PastEnd:
-        message = replaceFileName(kPastEndMessage, fileName);
-        return false;
-    case ProjectArchive::Failure::BadFormat:
-        message = kUnexpectedFileFormat;
-        return false;
+        return std::nullopt;
+    case ProjectArchive::Fault::NewerVersion:
+        return Failure::plain(replaceFileName(kNewerVersionMessage, fileName));
+    case ProjectArchive::Fault::PastEnd:
+        return Failure::plain(replaceFileName(kPastEndMessage, fileName));
+    case ProjectArchive::Fault::BadFormat:
+        break;
     }
-    return false;
+    return Failure::plain(kUnexpectedFileFormat);
 }
 
-bool openProjectFile(const std::string &path, ProjectRecord &record, std::string &message)
+std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &record)
 {
     // Only a regular file has an end: a directory, FIFO or device is no project,
     // and it is refused without waiting for it.
     std::FILE *file = openRegularFile(path);
-    if (!file) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            message = replaceFileName(kCannotFindFileMessage, path);
-        else if (error == EACCES || error == EPERM)
-            message = replaceFileName(kAccessDeniedMessage, path);
-        else if (error == EISDIR || error == EINVAL)
-            message = replaceFileName(kNotRegularFileMessage, path);
-        else
-            message = "Cannot open \"" + path + "\": " + std::strerror(error);
-        return false;
-    }
+    if (!file)
+        return openingFailure(path, errno);
     std::string bytes;
     bool truncated = false;
-    const bool read = readOpenFile(file, bytes, kLargestProjectBytes, truncated);
-    const int readError = read ? 0 : errno;
-    std::fclose(file);
-    if (!read) {
-        message = "Cannot read \"" + path + "\": " + std::strerror(readError);
-        return false;
-    }
-    if (truncated) {
-        message = kUnexpectedFileFormat;
-        return false;
-    }
+    std::string error;
+    if (!readAndClose(file, path, bytes, kLargestProjectBytes, truncated, error))
+        return Failure::plain(std::move(error));
+    if (truncated)
+        return Failure::plain(kUnexpectedFileFormat);
 
     ProjectRecord opened = record;
-    if (!deserializeProject(bytes, opened, message, path))
-        return false;
+    if (auto failure = deserializeProject(bytes, opened, path))
+        return failure;
     opened.info.projectPath = path;
     opened.state.resultsValid = false;
     record = std::move(opened);
-    return true;
+    return std::nullopt;
 }
 
-bool saveProjectFile(const std::string &path, const ProjectRecord &record, std::string &message)
+std::optional<Failure> saveProjectFile(const std::string &path, const ProjectRecord &record)
 {
-    return writeFileAtomically(path, serializeProject(record), message);
+    return writeFileAtomically(path, serializeProject(record));
 }
 
 } // namespace vendrix

@@ -6,8 +6,10 @@
 // their values in memory) and refuses later ones, and any file holding a number
 // that is not finite. Results are never saved.
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,19 +38,19 @@ std::string serializeProject(const ProjectRecord &record);
 
 // Reads a whole file image. On success the saved fields of `record` are replaced
 // (fields a short file lacks keep their values; nothing else changes). A short,
-// truncated or corrupt image is refused with a message in `message` and leaves
+// truncated or corrupt image is refused with the message why and leaves
 // `record` untouched. `fileName` is named in the "past its end" message.
-bool deserializeProject(std::string_view bytes, ProjectRecord &record, std::string &message,
-                        const std::string &fileName = std::string());
+std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord &record,
+                                          const std::string &fileName = std::string());
 
 // Opens a project file as deserializeProject does; on success also sets
 // info.projectPath to `path` and clears state.resultsValid (the file holds no
-// results). On failure `record` is unchanged and `message` says why.
-bool openProjectFile(const std::string &path, ProjectRecord &record, std::string &message);
+// results). On failure `record` is unchanged and the failure says why.
+std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &record);
 
 // Writes the project to `path` through a temporary file that replaces the target
 // only when complete, so a failed save leaves any previous file intact. The
 // caller sets info.projectPath to `path` after a successful save.
-bool saveProjectFile(const std::string &path, const ProjectRecord &record, std::string &message);
+std::optional<Failure> saveProjectFile(const std::string &path, const ProjectRecord &record);
 
 } // namespace vendrix

@@ -45,7 +45,7 @@ struct TubeInput
     double rfCreep = 1.5; // RFc
     double rfSeamCircumferential = 2.0; // RFss, circumferential direction
     double rfSeamAxial = 2.0; // RFss, axial direction
-    double transportUnitWeight = 9.8073607; // kN/m3; 62.43 lb/ft3
+    double transportUnitWeight = kTransportUnitWeightInitial; // kN/m3; 62.43 lb/ft3
     double specificGravitySolids = 2.7; // Gs
     double consolidatedUnitWeight = 12.0; // kN/m3, saturated consolidated fill
     std::string costPerUnitArea = "0.00"; // as typed: currency per display area unit
@@ -55,6 +55,9 @@ struct TubeInput
 
 // Identification of the project and of the designer's company. Texts are
 // Windows-1252 bytes, as in the files.
+// The path of a project that was never saved.
+inline constexpr const char *kProjectNotSaved = "Not saved, yet";
+
 struct ProjectInfo
 {
     std::string title; // at most 40 characters
@@ -76,10 +79,8 @@ struct ProjectInfo
     std::string companyEmail; // 30
     std::string logoPath; // full path of the logo bitmap
     bool includeLogo = false; // print the logo
-    std::string projectPath = "Not saved, yet";
+    std::string projectPath = kProjectNotSaved;
 };
-
-inline constexpr const char *kProjectNotSaved = "Not saved, yet";
 
 // How values and graphics are shown; survives a new project except where noted.
 struct DisplaySettings

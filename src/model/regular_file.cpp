@@ -65,6 +65,17 @@ bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, boo
     return std::ferror(file) == 0;
 }
 
+bool readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
+                  std::size_t maxBytes, bool &truncated, std::string &error)
+{
+    const bool read = readOpenFile(file, bytes, maxBytes, truncated);
+    const int readError = read ? 0 : errno;
+    std::fclose(file);
+    if (!read)
+        error = "Cannot read \"" + path + "\": " + std::strerror(readError);
+    return read;
+}
+
 bool readRegularFile(const std::string &path, std::string &bytes, std::size_t maxBytes,
                      std::string &error)
 {
@@ -75,13 +86,8 @@ bool readRegularFile(const std::string &path, std::string &bytes, std::size_t ma
         return false;
     }
     bool truncated = false;
-    const bool read = readOpenFile(file, bytes, maxBytes, truncated);
-    const int readError = read ? 0 : errno;
-    std::fclose(file);
-    if (!read) {
-        error = "Cannot read \"" + path + "\": " + std::strerror(readError);
+    if (!readAndClose(file, path, bytes, maxBytes, truncated, error))
         return false;
-    }
     if (truncated) {
         error = "\"" + path + "\" is too large";
         return false;

@@ -21,6 +21,11 @@ bool isSpecialFile(const std::string &path);
 // tells whether there was more. False on a read error.
 bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, bool &truncated);
 
+// Reads `file`, opened from `path`, as readOpenFile does and closes it. False
+// with "Cannot read ..." in `error` on a read error.
+bool readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
+                  std::size_t maxBytes, bool &truncated, std::string &error);
+
 // Reads a whole regular file of at most `maxBytes` bytes. False with a
 // readable reason in `error` when it cannot be opened, is not a regular file,
 // is larger or cannot be read.

@@ -20,6 +20,29 @@ inline constexpr double kPsiPerKilopascal = 0.145;
 inline constexpr double kWaterUnitWeightPcf = 62.43;
 inline constexpr double kTransportUnitWeightInitial = 9.8073607;
 
+// The solver works in feet, pounds and psi; these factors (with the display
+// factors above) take the run's input into its units and its results back.
+struct SolverUnits
+{
+    static constexpr double specificGravityPerUnitWeight = 1 / 9.80736; // per kN/m3
+    // Not 68.519 / 12, which rounds one bit differently.
+    static constexpr double poundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
+    static constexpr double metresPerFoot = 1 / kFeetPerMetre;
+    static constexpr double squareMetresPerSquareFoot = metresPerFoot * metresPerFoot;
+    static constexpr double kilopascalPerPsi = 1 / kPsiPerKilopascal;
+    static constexpr double kilonewtonPerMetrePerPoundPerInch
+        = 12 / kPoundsPerFootPerKilonewtonPerMetre;
+    static constexpr double kilonewtonPerMetrePerPoundPerFoot
+        = 1 / kPoundsPerFootPerKilonewtonPerMetre;
+};
+
+// 1/pi, the diameter of a circle per unit of circumference. The input rule and
+// the run's own check have always used these two neighbouring doubles (one
+// apart in the last bit); a desired height exactly at the limit is judged as
+// before only if each keeps its own.
+inline constexpr double kRuleDiameterPerCircumference = 0.318309886142228;
+inline constexpr double kRunDiameterPerCircumference = 0.31830988614222805;
+
 struct UnitFactors
 {
     double length = 1.0; // m -> ft

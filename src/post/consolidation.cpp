@@ -34,9 +34,9 @@ ConsolidationRatios consolidationRatios(const TubeInput &input)
     return ratios;
 }
 
-std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
-                                                  double specificGravitySolids,
-                                                  double shownConsolidatedUnitWeight)
+std::optional<Failure> checkConsolidationData(const ProjectRecord &record,
+                                              double specificGravitySolids,
+                                              double shownConsolidatedUnitWeight)
 {
     const bool english = isEnglish(record.display);
     const bool asian = record.display.asianPacific;
@@ -46,32 +46,86 @@ std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
     if (!(shownConsolidatedUnitWeight / factor >= slurry)) {
         const char *unit = english ? (asian ? " lb/ft^3)." : " lb/ft \xB3).")
                                    : (asian ? " kN/m^3)." : " kN/m \xB3).");
-        return RuleFailure {
-            "Error No.401",
+        return Failure {
+            401,
             "Final saturated unit weight of slurry should not be smaller than\nthat of starting "
             "slurry unit weight ("
                 + formatC("%.3f", slurry * factor) + unit + kPleaseCorrect,
             "consolidatedUnitWeight"};
     }
     if (!(specificGravitySolids >= 1.0))
-        return RuleFailure {
-            "Error No.402",
-            std::string("Specific gravity of solids, Gs, cannot be smaller than 1.0.")
-                + kPleaseCorrect,
-            "specificGravitySolids"};
+        return Failure {402,
+                        std::string("Specific gravity of solids, Gs, cannot be smaller than 1.0.")
+                            + kPleaseCorrect,
+                        "specificGravitySolids"};
     // The unit weight of the medium divides the water contents.
     return checkTransportUnitWeight(record.input.transportUnitWeight);
 }
 
-std::optional<RuleFailure> checkConsolidationResult(const ConsolidationResult &result)
+std::optional<Failure> checkConsolidationResult(const ConsolidationResult &result)
 {
     bool finite = std::isfinite(result.consolidatedArea) && std::isfinite(result.finalHeight);
     for (std::size_t i = 0; finite && i < result.shapeX.size(); ++i)
         finite = std::isfinite(result.shapeX[i]) && std::isfinite(result.shapeY[i]);
     if (finite)
         return std::nullopt;
-    return RuleFailure {std::string(), kNoFiniteConsolidation, std::string()};
+    return Failure {0, kNoFiniteConsolidation, std::string()};
 }
+
+namespace {
+
+constexpr int kLastPoint = kProfileArraySize - 1; // 361
+
+// Every point of the top branch (from m, the widest point, on) settles by r
+// times the thickness of fill beneath it; points above the flat base settle by
+// r times their height.
+void settleTopBranch(const ProfileArray &x, ProfileArray &y, int m, double r)
+{
+    double h = 0;
+    for (int k = m; k <= kLastPoint; ++k) {
+        for (int j = m; j >= 1; --j) {
+            if (x[j] < x[k]) {
+                h = y[k] - (y[j] + y[j + 1]) / 2;
+                break;
+            }
+        }
+        if (x[k] < x[1])
+            h = y[k];
+        y[k] -= r * h;
+    }
+}
+
+// A settled top lower than its sides is flattened at the lowest level and the
+// bottom beneath sags instead.
+void flattenSunkenTop(const ProfileArray &x, ProfileArray &y, int m)
+{
+    int n = m;
+    double yMin = 1.0e9;
+    for (int k = kLastPoint; k >= m; --k) {
+        if (y[k] < yMin) {
+            yMin = y[k];
+            n = k;
+        }
+    }
+    if (n - 1 <= m)
+        return;
+    for (int t = n - 1; t >= m + 1; --t) {
+        for (int i = 1; i <= m - 1; ++i) {
+            if (!(x[i] > x[t]))
+                continue;
+            const double d = y[t] - y[n];
+            y[t] = y[n];
+            if (x[i] < x[t - 1])
+                y[i] -= d;
+            if (x[i + 1] <= x[t - 1])
+                y[i + 1] -= d;
+            else
+                break;
+        }
+    }
+}
+
+} // namespace
 
 void computeConsolidationOption1(ProjectRecord &record)
 {
@@ -79,7 +133,8 @@ void computeConsolidationOption1(ProjectRecord &record)
     const TubeSolution &solution = record.solution;
     ConsolidationResult &result = record.consolidation;
 
-    // Working profile with the origin in front of the as-filled points.
+    // Working profile with the origin in front of the as-filled points; m is
+    // the widest point.
     ProfileArray x {};
     ProfileArray y {};
     int m = 0;
@@ -94,51 +149,10 @@ void computeConsolidationOption1(ProjectRecord &record)
         }
         yMax = std::max(yMax, y[i]);
     }
-    constexpr int kLast = kProfileArraySize - 1; // 361
-
-    // Every point of the top branch settles by r times the thickness of fill
-    // beneath it; points above the flat base settle by r times their height.
-    double h = 0;
-    for (int k = m; k <= kLast; ++k) {
-        for (int j = m; j >= 1; --j) {
-            if (x[j] < x[k]) {
-                h = y[k] - (y[j] + y[j + 1]) / 2;
-                break;
-            }
-        }
-        if (x[k] < x[1])
-            h = y[k];
-        y[k] -= r * h;
-    }
+    settleTopBranch(x, y, m, r);
     result.rawShapeX = x;
     result.rawShapeY = y;
-
-    // A settled top lower than its sides is flattened at the lowest level and the
-    // bottom beneath sags instead.
-    int n = m;
-    double yMin = 1.0e9;
-    for (int k = kLast; k >= m; --k) {
-        if (y[k] < yMin) {
-            yMin = y[k];
-            n = k;
-        }
-    }
-    if (n - 1 > m) {
-        for (int t = n - 1; t >= m + 1; --t) {
-            for (int i = 1; i <= m - 1; ++i) {
-                if (!(x[i] > x[t]))
-                    continue;
-                const double d = y[t] - y[n];
-                y[t] = y[n];
-                if (x[i] < x[t - 1])
-                    y[i] -= d;
-                if (x[i + 1] <= x[t - 1])
-                    y[i + 1] -= d;
-                else
-                    break;
-            }
-        }
-    }
+    flattenSunkenTop(x, y, m);
     result.shapeX = x;
     result.shapeY = y;
     result.finalHeight = (1 - r) * yMax;

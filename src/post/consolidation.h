@@ -4,7 +4,7 @@
 // tube), and the checks of the consolidation data.
 
 #include "model/project_record.h"
-#include "model/rule_failure.h"
+#include "model/failure.h"
 
 #include <optional>
 
@@ -24,7 +24,7 @@ ConsolidationRatios consolidationRatios(const TubeInput &input);
 // Errors 401 (consolidated unit weight below the slurry's, compared in SI) and
 // 402 (Gs below 1.0), in that order, for the values as shown in the dialog;
 // then the unit weight of the transporting medium, a divisor of the ratios.
-std::optional<RuleFailure> checkConsolidationData(const ProjectRecord &record,
+std::optional<Failure> checkConsolidationData(const ProjectRecord &record,
                                                   double specificGravitySolids,
                                                   double shownConsolidatedUnitWeight);
 
@@ -34,7 +34,7 @@ inline constexpr const char *kNoFiniteConsolidation
 
 // A failure (no error number) when a computed area, height or shape point is not
 // a finite number; such a shape is never shown.
-std::optional<RuleFailure> checkConsolidationResult(const ConsolidationResult &result);
+std::optional<Failure> checkConsolidationResult(const ConsolidationResult &result);
 
 // Writes every field of record.consolidation from the as-filled solution.
 void computeConsolidationOption1(ProjectRecord &record);

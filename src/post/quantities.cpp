@@ -42,26 +42,24 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
     return q;
 }
 
-std::optional<RuleFailure> checkTubeLength(double shownTubeLength)
+std::optional<Failure> checkTubeLength(double shownTubeLength)
 {
     if (!(shownTubeLength >= 0))
-        return RuleFailure {"Error No.501",
-                            std::string("Length should not be negative") + kPleaseCorrect,
-                            "tubeLength"};
+        return Failure {501, std::string("Length should not be negative") + kPleaseCorrect,
+                        "tubeLength"};
     return std::nullopt;
 }
 
-std::optional<RuleFailure> checkQuantities(const Quantities &q)
+std::optional<Failure> checkQuantities(const Quantities &q)
 {
     if (!std::isfinite(q.cost))
-        return RuleFailure {std::string(),
-                            std::string("Cost per unit area is too large.") + kPleaseCorrect,
-                            "costPerUnitArea"};
+        return Failure {0, std::string("Cost per unit area is too large.") + kPleaseCorrect,
+                        "costPerUnitArea"};
     for (const double value : {q.areaPerLength, q.tubeLength, q.totalCost, q.storageCapacity,
                                q.volumeAfterConsolidation}) {
         if (!std::isfinite(value))
-            return RuleFailure {
-                std::string(),
+            return Failure {
+                0,
                 std::string("Length of tube is too large for the quantities to be computed.")
                     + kPleaseCorrect,
                 "tubeLength"};
@@ -113,10 +111,10 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
     return withCrLf(text);
 }
 
-bool writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
-                         const Quantities &quantities, std::string_view remarks, std::string &error)
+std::optional<Failure> writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
+                                           const Quantities &quantities, std::string_view remarks)
 {
-    return writeFileAtomically(path, quantitiesText(record, quantities, remarks), error);
+    return writeFileAtomically(path, quantitiesText(record, quantities, remarks));
 }
 
 } // namespace vendrix

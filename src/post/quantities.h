@@ -3,8 +3,8 @@
 // length, total cost, storage capacity and volume after consolidation, in the
 // display units of the record's settings.
 
+#include "model/failure.h"
 #include "model/project_record.h"
-#include "model/rule_failure.h"
 
 #include <optional>
 #include <string>
@@ -33,20 +33,19 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
                              double shownTubeLength);
 
 // Error 501: a negative tube length (or one that is not a number).
-std::optional<RuleFailure> checkTubeLength(double shownTubeLength);
+std::optional<Failure> checkTubeLength(double shownTubeLength);
 
 // Refuses quantities that are not all finite: a cost text beyond the range of
 // numbers, or a length so large that storage or cost overflow. No error number
 // (plain message box); the focus goes to the field to correct.
-std::optional<RuleFailure> checkQuantities(const Quantities &quantities);
+std::optional<Failure> checkQuantities(const Quantities &quantities);
 
 // The quantities text (Windows-1252, CR LF line ends).
 std::string quantitiesText(const ProjectRecord &record, const Quantities &quantities,
                            std::string_view remarks);
 
-// Writes the quantities text; false with a reason when it could not be written.
-bool writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
-                         const Quantities &quantities, std::string_view remarks,
-                         std::string &error);
+// Writes the quantities text; the reason when it could not be written.
+std::optional<Failure> writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
+                                           const Quantities &quantities, std::string_view remarks);
 
 } // namespace vendrix

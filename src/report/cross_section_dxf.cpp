@@ -220,10 +220,10 @@ std::string crossSectionDxf(const ProjectRecord &record)
     return dxf.document();
 }
 
-bool writeCrossSectionDxfFile(const std::string &path, const ProjectRecord &record,
-                              std::string &error)
+std::optional<Failure> writeCrossSectionDxfFile(const std::string &path,
+                                                const ProjectRecord &record)
 {
-    return writeFileAtomically(path, crossSectionDxf(record), error);
+    return writeFileAtomically(path, crossSectionDxf(record));
 }
 
 } // namespace vendrix

@@ -2,8 +2,10 @@
 // The cross-section being shown (as filled, Option 1 or Option 2) as a CAD
 // drawing at true scale in the project's length unit (metres or feet).
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -23,9 +25,9 @@ inline constexpr const char *kText = "TEXT";
 // The base lies on y = 0 and the centre line on x = 0.
 std::string crossSectionDxf(const ProjectRecord &record);
 
-// False with a reason when the file could not be written; an existing file is
-// then left as it was.
-bool writeCrossSectionDxfFile(const std::string &path, const ProjectRecord &record,
-                              std::string &error);
+// The reason when the file could not be written; an existing file is then
+// left as it was.
+std::optional<Failure> writeCrossSectionDxfFile(const std::string &path,
+                                                const ProjectRecord &record);
 
 } // namespace vendrix

@@ -170,19 +170,22 @@ std::string DxfWriter::header() const
     return out;
 }
 
-std::string DxfWriter::tables() const
-{
-    const DxfPoint low = lowest(), high = highest();
-    const double width = high.x - low.x, height = high.y - low.y;
-    std::string out;
-    appendPair(out, 0, "SECTION");
-    appendPair(out, 2, "TABLES");
+namespace {
 
-    // The view the drawing opens with: everything, with a margin.
-    beginTable(out, "VPORT", 1);
-    appendPair(out, 0, "VPORT");
-    appendPair(out, 2, "*ACTIVE");
+// The first pairs of every table entry: its kind, its name and no flags.
+void beginEntry(std::string &out, const char *kind, const std::string &name)
+{
+    appendPair(out, 0, kind);
+    appendPair(out, 2, name);
     appendInteger(out, 70, 0);
+}
+
+// The view the drawing opens with: everything, with a margin.
+void appendViewportTable(std::string &out, DxfPoint low, DxfPoint high)
+{
+    const double width = high.x - low.x, height = high.y - low.y;
+    beginTable(out, "VPORT", 1);
+    beginEntry(out, "VPORT", "*ACTIVE");
     appendNumber(out, 10, 0);
     appendNumber(out, 20, 0);
     appendNumber(out, 11, 1);
@@ -194,20 +197,19 @@ std::string DxfWriter::tables() const
     appendNumber(out, 42, 50);
     appendInteger(out, 71, 0);
     appendPair(out, 0, "ENDTAB");
+}
 
-    // Dashes of the centre line in proportion to the drawing.
+// The solid line and the centre line, its dashes in proportion to the drawing.
+void appendLineTypeTable(std::string &out, double height)
+{
     const double dash = std::max(height, 1e-3) / 40;
     beginTable(out, "LTYPE", 2);
-    appendPair(out, 0, "LTYPE");
-    appendPair(out, 2, "CONTINUOUS");
-    appendInteger(out, 70, 0);
+    beginEntry(out, "LTYPE", "CONTINUOUS");
     appendPair(out, 3, "Solid line");
     appendInteger(out, 72, 65);
     appendInteger(out, 73, 0);
     appendNumber(out, 40, 0);
-    appendPair(out, 0, "LTYPE");
-    appendPair(out, 2, "CENTER");
-    appendInteger(out, 70, 0);
+    beginEntry(out, "LTYPE", "CENTER");
     appendPair(out, 3, "Center ____ _ ____ _ ____");
     appendInteger(out, 72, 65);
     appendInteger(out, 73, 4);
@@ -215,21 +217,12 @@ std::string DxfWriter::tables() const
     for (double element : {4.0, -0.5, 0.5, -0.5})
         appendNumber(out, 49, element * dash);
     appendPair(out, 0, "ENDTAB");
+}
 
-    beginTable(out, "LAYER", static_cast<int>(m_layers.size()));
-    for (const Layer &layer : m_layers) {
-        appendPair(out, 0, "LAYER");
-        appendPair(out, 2, layer.name);
-        appendInteger(out, 70, 0);
-        appendInteger(out, 62, layer.colour);
-        appendPair(out, 6, layer.centreLine ? "CENTER" : "CONTINUOUS");
-    }
-    appendPair(out, 0, "ENDTAB");
-
+void appendStyleTable(std::string &out)
+{
     beginTable(out, "STYLE", 1);
-    appendPair(out, 0, "STYLE");
-    appendPair(out, 2, "STANDARD");
-    appendInteger(out, 70, 0);
+    beginEntry(out, "STYLE", "STANDARD");
     appendNumber(out, 40, 0);
     appendNumber(out, 41, 1);
     appendNumber(out, 50, 0);
@@ -238,6 +231,26 @@ std::string DxfWriter::tables() const
     appendPair(out, 3, "txt");
     appendPair(out, 4, "");
     appendPair(out, 0, "ENDTAB");
+}
+
+} // namespace
+
+std::string DxfWriter::tables() const
+{
+    const DxfPoint low = lowest(), high = highest();
+    std::string out;
+    appendPair(out, 0, "SECTION");
+    appendPair(out, 2, "TABLES");
+    appendViewportTable(out, low, high);
+    appendLineTypeTable(out, high.y - low.y);
+    beginTable(out, "LAYER", static_cast<int>(m_layers.size()));
+    for (const Layer &layer : m_layers) {
+        beginEntry(out, "LAYER", layer.name);
+        appendInteger(out, 62, layer.colour);
+        appendPair(out, 6, layer.centreLine ? "CENTER" : "CONTINUOUS");
+    }
+    appendPair(out, 0, "ENDTAB");
+    appendStyleTable(out);
     appendPair(out, 0, "ENDSEC");
     return out;
 }

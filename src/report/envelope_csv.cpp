@@ -33,10 +33,10 @@ std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units)
     return text;
 }
 
-bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
-                          UnitSystem units, std::string &error)
+std::optional<Failure> writeEnvelopeCsvFile(const std::string &path,
+                                            const FillingEnvelope &envelope, UnitSystem units)
 {
-    return writeFileAtomically(path, envelopeCsvText(envelope, units), error);
+    return writeFileAtomically(path, envelopeCsvText(envelope, units));
 }
 
 } // namespace vendrix

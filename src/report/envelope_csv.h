@@ -2,8 +2,10 @@
 // The filling envelope as comma-separated text: one header row with the
 // column names and their units, then one row per pressure.
 
+#include "model/failure.h"
 #include "post/filling_envelope.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -11,9 +13,9 @@ namespace vendrix {
 // In the display units chosen (SI or English); numbers with '.', LF line ends.
 std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units);
 
-// False with a reason when the file could not be written; an existing file is
-// then left as it was.
-bool writeEnvelopeCsvFile(const std::string &path, const FillingEnvelope &envelope,
-                          UnitSystem units, std::string &error);
+// The reason when the file could not be written; an existing file is then
+// left as it was.
+std::optional<Failure> writeEnvelopeCsvFile(const std::string &path,
+                                            const FillingEnvelope &envelope, UnitSystem units);
 
 } // namespace vendrix

@@ -17,9 +17,9 @@ std::string outlineCsvText(const ProjectRecord &record)
     return text;
 }
 
-bool writeOutlineCsvFile(const std::string &path, const ProjectRecord &record, std::string &error)
+std::optional<Failure> writeOutlineCsvFile(const std::string &path, const ProjectRecord &record)
 {
-    return writeFileAtomically(path, outlineCsvText(record), error);
+    return writeFileAtomically(path, outlineCsvText(record));
 }
 
 } // namespace vendrix

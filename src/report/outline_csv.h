@@ -2,8 +2,10 @@
 // The outline of the shape that the cross-section shows as comma-separated
 // values for spreadsheets and plotting tools.
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -13,8 +15,8 @@ namespace vendrix {
 // (the text is plain ASCII).
 std::string outlineCsvText(const ProjectRecord &record);
 
-// False with a reason when the file could not be written; an existing file is
-// then left as it was.
-bool writeOutlineCsvFile(const std::string &path, const ProjectRecord &record, std::string &error);
+// The reason when the file could not be written; an existing file is then
+// left as it was.
+std::optional<Failure> writeOutlineCsvFile(const std::string &path, const ProjectRecord &record);
 
 } // namespace vendrix

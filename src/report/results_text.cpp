@@ -149,16 +149,12 @@ void inputData(TextBuilder &out, const TubeInput &in)
     out.raw(kSectionEnd);
 }
 
-void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
+// What the results were computed for.
+void resultsObjective(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
 {
     const UnitFactors &f = out.factors();
-    const UnitLabels &u = out.labels();
     const int g = static_cast<int>(in.analysisType);
     const bool english = out.english();
-    const bool twoLayers = hasTwoSlurryLayers(in);
-    // Working tensions divide by the same floored products as the run, so a
-    // zero reduction factor never prints an infinite tension.
-    const ReductionFactorProducts rf = reductionFactorProducts(in);
     out.line("    RESULTS");
     out.line("  ==============");
     out.line(" ");
@@ -176,6 +172,16 @@ void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
         out.line("     pumping pressure of " + formatResult(1, s.inletPressure * f.pumpingPressure)
                  + (english ? " [psi]." : " [kPa]."));
     out.line(" ");
+}
+
+// The forces in the fabric and the size of the tube.
+void resultsForcesAndSize(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
+{
+    const UnitFactors &f = out.factors();
+    const UnitLabels &u = out.labels();
+    // Working tensions divide by the same floored products as the run, so a
+    // zero reduction factor never prints an infinite tension.
+    const ReductionFactorProducts rf = reductionFactorProducts(in);
     out.line("Geosynthetic in CIRCUMFERENTIAL direction:");
     out.result("     Tensial force at WORKING conditions        ", 0,
                s.ultimateStrengthCircumferential / rf.circumferential * f.forcePerLength,
@@ -192,12 +198,21 @@ void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
     out.result("Maximum width of tube,  W                       ", 1, s.maxWidth * f.length,
                u.length);
     out.line("(max. width is at height " + formatResult(1, s.heightAtMaxWidth * f.length)
-             + (english ? " [ft] from base)" : " [m] from base)"));
+             + (out.english() ? " [ft] from base)" : " [m] from base)"));
     out.result("Ratio    H / W                                  ", 3,
                s.maxHeight / std::max(s.maxWidth, 0.0001));
     out.result("Width of base of tube resting on foundation soil", 1, s.baseWidth * f.length,
                u.length);
-    if (g == 2) {
+}
+
+void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
+{
+    const UnitFactors &f = out.factors();
+    const UnitLabels &u = out.labels();
+    const bool twoLayers = hasTwoSlurryLayers(in);
+    resultsObjective(out, in, s);
+    resultsForcesAndSize(out, in, s);
+    if (in.analysisType == AnalysisType::GivenPressure) {
         out.result("Cross-sectional area of slurry                  ", 1, s.totalArea * f.area,
                    u.area);
     } else {
@@ -246,9 +261,9 @@ std::string resultsText(const ProjectRecord &record)
     return withCrLf(out.text());
 }
 
-bool writeResultsTextFile(const std::string &path, const ProjectRecord &record, std::string &error)
+std::optional<Failure> writeResultsTextFile(const std::string &path, const ProjectRecord &record)
 {
-    return writeFileAtomically(path, resultsText(record), error);
+    return writeFileAtomically(path, resultsText(record));
 }
 
 } // namespace vendrix

@@ -2,8 +2,10 @@
 // The results text file: project identification, input data, results and, when
 // a consolidated shape is current, the consolidated tube, in display units.
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -11,8 +13,8 @@ namespace vendrix {
 // Windows-1252 text with CR LF line ends.
 std::string resultsText(const ProjectRecord &record);
 
-// False with a reason when the file could not be written; an existing file is
-// then left as it was.
-bool writeResultsTextFile(const std::string &path, const ProjectRecord &record, std::string &error);
+// The reason when the file could not be written; an existing file is then
+// left as it was.
+std::optional<Failure> writeResultsTextFile(const std::string &path, const ProjectRecord &record);
 
 } // namespace vendrix

@@ -19,9 +19,9 @@ std::string spreadsheetText(const ProjectRecord &record)
     return text;
 }
 
-bool writeSpreadsheetFile(const std::string &path, const ProjectRecord &record, std::string &error)
+std::optional<Failure> writeSpreadsheetFile(const std::string &path, const ProjectRecord &record)
 {
-    return writeFileAtomically(path, spreadsheetText(record), error);
+    return writeFileAtomically(path, spreadsheetText(record));
 }
 
 } // namespace vendrix

@@ -2,8 +2,10 @@
 // The profile coordinates of the current shape as tab-separated text that
 // spreadsheet programs open as a two-column table (".xls").
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -12,8 +14,8 @@ namespace vendrix {
 // Option 1 or the Option 2 rectangle), in display units; CR LF line ends.
 std::string spreadsheetText(const ProjectRecord &record);
 
-// False with a reason when the file could not be written; an existing file is
-// then left as it was.
-bool writeSpreadsheetFile(const std::string &path, const ProjectRecord &record, std::string &error);
+// The reason when the file could not be written; an existing file is then
+// left as it was.
+std::optional<Failure> writeSpreadsheetFile(const std::string &path, const ProjectRecord &record);
 
 } // namespace vendrix

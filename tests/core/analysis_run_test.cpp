@@ -36,9 +36,9 @@ TEST(AnalysisRun, RefusesAHeightAboveTheIdealDiameter)
         r.solution.maxHeight = 1.25; // an earlier run's result stays
         r.state.resultsValid = false;
         const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
-        EXPECT_TRUE(outcome.refused);
-        EXPECT_EQ(outcome.errorNumberText, "Error No.302");
-        EXPECT_EQ(outcome.messageText, c.message);
+        EXPECT_TRUE(outcome.refused());
+        EXPECT_EQ(outcome.failure->errorNumberText(), "Error No.302");
+        EXPECT_EQ(outcome.failure->messageText, c.message);
         EXPECT_EQ(outcome.passes, 0);
         EXPECT_EQ(r.state.resultsValid, 0);
         EXPECT_EQ(r.solution.maxHeight, 1.25);
@@ -66,15 +66,14 @@ TEST(AnalysisRun, HeightUpToTheIdealDiameterRuns)
         r.input.analysisType = AnalysisType::GivenHeight;
         r.input.desiredMaxHeight = c.height;
         const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
-        EXPECT_FALSE(outcome.refused);
-        EXPECT_TRUE(outcome.messageText.empty());
+        EXPECT_FALSE(outcome.refused());
         EXPECT_GT(outcome.passes, 0);
         EXPECT_EQ(r.state.resultsValid, 1);
     }
     // Only the given-height objective checks the height.
     ProjectRecord r;
     r.input.desiredMaxHeight = 5.0;
-    EXPECT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
+    EXPECT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused());
 }
 
 TEST(AnalysisRun, SolverInputOfTheInitialProject)
@@ -148,7 +147,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     r.input.rfCreep = 0.01;
     r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
     const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
-    EXPECT_FALSE(outcome.refused);
+    EXPECT_FALSE(outcome.refused());
     EXPECT_EQ(r.state.resultsValid, 1);
     // The given strength comes back as the required strength, with the
     // product of reduction factors raised to 0.0001 both ways.
@@ -171,7 +170,7 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     r.input.ultimateStrength = 2;
     r.solution.totalArea = 99;
     const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
-    EXPECT_FALSE(outcome.refused);
+    EXPECT_FALSE(outcome.refused());
     EXPECT_EQ(r.solution.convergenceWarning, 1);
     EXPECT_EQ(r.state.resultsValid, 1);
     EXPECT_NE(r.solution.totalArea, 99);
@@ -184,13 +183,13 @@ TEST(AnalysisRun, CircumferenceNotAboveZeroIsRefused)
     for (double circumference : {0.0, -4.0, std::nan("")}) {
         SCOPED_TRACE(circumference);
         ProjectRecord r;
-        ASSERT_FALSE(runAnalysis(r).refused);
+        ASSERT_FALSE(runAnalysis(r).refused());
         const TubeSolution before = r.solution;
         r.input.circumference = circumference;
         const RunOutcome outcome = runAnalysis(r);
-        EXPECT_TRUE(outcome.refused);
-        EXPECT_EQ(outcome.errorNumberText, "Error No.108");
-        EXPECT_NE(outcome.messageText.find("greater than zero"), std::string::npos);
+        EXPECT_TRUE(outcome.refused());
+        EXPECT_EQ(outcome.failure->errorNumberText(), "Error No.108");
+        EXPECT_NE(outcome.failure->messageText.find("greater than zero"), std::string::npos);
         EXPECT_EQ(r.solution.maxHeight, before.maxHeight);
     }
 }

@@ -1,5 +1,6 @@
 #include "batch_test_support.h"
 #include "cli/batch_command.h"
+#include "failure_test_support.h"
 #include "model/field_table.h"
 #include "model/project_file.h"
 
@@ -124,7 +125,7 @@ TEST(BatchCommand, SavesTheProjectAfterSetAndOpensItAgain)
     ASSERT_EQ(r.status, 0) << r.err;
     ProjectRecord record;
     std::string message;
-    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    ASSERT_TRUE(succeeds(openProjectFile(path, record), message)) << message;
     EXPECT_EQ(record.input.circumference, 12.5);
     EXPECT_EQ(record.info.title, "D\xFCne"); // Windows-1252 in the file
     r = runBatch({path, "--json"});
@@ -144,12 +145,12 @@ TEST(BatchCommand, SetAppliesTheDialogsLayerAndLengthRules)
     ASSERT_EQ(r.status, 0) << r.err;
     ProjectRecord record;
     std::string message;
-    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    ASSERT_TRUE(succeeds(openProjectFile(path, record), message)) << message;
     EXPECT_EQ(record.input.slurryUnitWeightUpper, 13);
     // Two layers keep both.
     r = runBatch({"--set", "slurryUnitWeightUpper=11.5", "--save", path});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_TRUE(openProjectFile(path, record, message)) << message;
+    ASSERT_TRUE(succeeds(openProjectFile(path, record), message)) << message;
     EXPECT_EQ(record.input.slurryUnitWeightUpper, 11.5);
 
     struct Case

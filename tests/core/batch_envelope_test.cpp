@@ -1,3 +1,4 @@
+#include "failure_test_support.h"
 // The filling envelope in the batch command: the JSON object, the CSV file,
 // the hooks for the chart and the field card, and malformed options.
 
@@ -84,7 +85,7 @@ TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
             = runBatch({"--set", std::string("englishUnits=") + english, "--envelope", path});
         ASSERT_EQ(r.status, 0) << r.err;
         std::string text, error;
-        ASSERT_TRUE(readWholeFile(path, text, error)) << error;
+        ASSERT_TRUE(succeeds(readWholeFile(path, text), error)) << error;
         EXPECT_EQ(text.rfind(english[0] == '1' ? "Pumping pressure [psi],Maximum height [ft],"
                                                : "Pumping pressure [kPa],Maximum height [m],",
                              0),

@@ -18,7 +18,10 @@ bool parses(std::vector<std::string> args, BatchOptions &options, std::string &e
     std::vector<char *> argv;
     for (std::string &a : args)
         argv.push_back(a.data());
-    return parseBatchOptions(static_cast<int>(argv.size()), argv.data(), options, error);
+    const auto failure = parseBatchOptions(static_cast<int>(argv.size()), argv.data(), options);
+    if (failure)
+        error = failure->messageText;
+    return !failure;
 }
 
 // The man(7) spelling of an option: every hyphen escaped.
@@ -100,6 +103,30 @@ TEST(BatchHelp, PaperAndExportOptions)
     ASSERT_TRUE(parses({"--dxf", "a.dxf", "--csv", "b.csv"}, options, error));
     EXPECT_EQ(options.dxfPath, "a.dxf");
     EXPECT_EQ(options.csvPath, "b.csv");
+}
+
+// Each file option fills its own file name and no other.
+TEST(BatchHelp, EachFileOptionNamesItsOwnFile)
+{
+    const struct
+    {
+        const char *option;
+        std::string BatchOptions::*path;
+    } cases[] = {
+        {"--save", &BatchOptions::savePath},       {"--results", &BatchOptions::resultsPath},
+        {"--xls", &BatchOptions::spreadsheetPath}, {"--quantities", &BatchOptions::quantitiesPath},
+        {"--image", &BatchOptions::imagePath},     {"--sketch", &BatchOptions::sketchPath},
+        {"--pdf", &BatchOptions::pdfPath},         {"--dxf", &BatchOptions::dxfPath},
+        {"--csv", &BatchOptions::csvPath},         {"--envelope", &BatchOptions::envelopePath},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.option);
+        BatchOptions options;
+        std::string error;
+        ASSERT_TRUE(parses({c.option, "f.csv"}, options, error)) << error;
+        for (const auto &other : cases)
+            EXPECT_EQ(options.*other.path, other.path == c.path ? "f.csv" : "") << other.option;
+    }
 }
 
 } // namespace

@@ -133,7 +133,7 @@ TEST(Consolidation, ChecksInTheirOrder)
         const auto failure = checkConsolidationData(record, c.gs, c.shownFill);
         ASSERT_EQ(failure.has_value(), c.number != nullptr);
         if (failure) {
-            EXPECT_EQ(failure->errorNumberText, c.number);
+            EXPECT_EQ(failure->errorNumberText(), c.number);
             EXPECT_EQ(failure->focusField, c.focus);
             EXPECT_EQ(failure->messageText, c.message);
         }

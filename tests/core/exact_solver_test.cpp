@@ -150,7 +150,7 @@ TEST(ExactSolver, MeetsEveryObjectiveAndMatchesTheMembraneEquations)
             checkAgainstReference(in);
             // The run stores what the solver found, in SI.
             const RunOutcome outcome = runAnalysis(record);
-            EXPECT_FALSE(outcome.refused);
+            EXPECT_FALSE(outcome.refused());
             EXPECT_EQ(record.solution.method, SolutionMethod::Exact);
             EXPECT_EQ(record.solution.convergenceWarning, 0);
             if (r.type == AnalysisType::GivenHeight) {

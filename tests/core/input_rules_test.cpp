@@ -22,10 +22,10 @@ SlurryShownValues initialSlurry()
     return shownSlurryValues(TubeInput {}, DisplaySettings {});
 }
 
-void expectFailure(const std::optional<RuleFailure> &failure, const char *number, const char *focus)
+void expectFailure(const std::optional<Failure> &failure, const char *number, const char *focus)
 {
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->errorNumberText, number);
+    EXPECT_EQ(failure->errorNumberText(), number);
     EXPECT_EQ(failure->focusField, focus);
 }
 
@@ -267,7 +267,7 @@ TEST(InputRules, StoredInputsAreCheckedDialogByDialog)
         const auto failure = checkStoredInputs(record);
         ASSERT_EQ(failure.has_value(), c.number != nullptr);
         if (failure) {
-            EXPECT_EQ(failure->errorNumberText, c.number);
+            EXPECT_EQ(failure->errorNumberText(), c.number);
         }
     }
 }
@@ -300,11 +300,11 @@ TEST(InputRules, CostTextCharacters)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        const std::vector<RuleFailure> failures = costTextFailures(c.text);
+        const std::vector<Failure> failures = costTextFailures(c.text);
         EXPECT_EQ(failures.size(), c.messages);
         EXPECT_EQ(checkCostText(c.text).has_value(), c.messages > 0);
-        for (const RuleFailure &f : failures) {
-            EXPECT_EQ(f.errorNumberText, "Error No.1100");
+        for (const Failure &f : failures) {
+            EXPECT_EQ(f.errorNumberText(), "Error No.1100");
             EXPECT_EQ(f.messageText, "Please insert a number and not a character.");
         }
     }
@@ -327,7 +327,7 @@ TEST(InputRules, FieldFormat)
         EXPECT_EQ(!failure.has_value(), c.number);
         if (failure) {
             EXPECT_EQ(failure->messageText, "Please enter a number.");
-            EXPECT_EQ(failure->errorNumberText, "");
+            EXPECT_EQ(failure->errorNumberText(), "");
             EXPECT_EQ(failure->focusField, "circumference");
             EXPECT_EQ(value, -7);
         }

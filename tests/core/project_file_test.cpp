@@ -1,3 +1,4 @@
+#include "failure_test_support.h"
 #include "model/project_file.h"
 #include "scratch_folder.h"
 
@@ -307,15 +308,15 @@ TEST(ProjectFile, EveryFieldHasItsPlaceInTheFile)
     r.display.unitSystem = UnitSystem::English;
     r.display.printBlackWhite = r.info.includeLogo = r.display.asianPacific = true;
     r.input.twoSlurryLayers = false;
-    v.englishUnits = v.printBlackWhite = v.includeLogo = v.asianPacific = 1;
-    v.twoSlurryLayers = 0;
+    v.englishUnits = v.printBlackWhite = v.includeLogo = v.asianPacific = true;
+    v.twoSlurryLayers = false;
     r.input.analysisType = AnalysisType::GivenHeight;
     v.analysisType = 1;
 
     EXPECT_EQ(serializeProject(r), handImage(11, v));
     ProjectRecord back;
     std::string message;
-    ASSERT_TRUE(deserializeProject(handImage(11, v), back, message)) << message;
+    ASSERT_TRUE(succeeds(deserializeProject(handImage(11, v), back), message)) << message;
     EXPECT_EQ(savedFields(back), savedFields(r));
 }
 
@@ -328,7 +329,7 @@ TEST(ProjectFile, RandomRecordsRoundTripBitForBit)
         const std::string bytes = serializeProject(saved);
         ProjectRecord reopened = sampleRecord();
         std::string message;
-        ASSERT_TRUE(deserializeProject(bytes, reopened, message)) << message;
+        ASSERT_TRUE(succeeds(deserializeProject(bytes, reopened), message)) << message;
         // Fields outside the file keep their values; the saved ones match.
         ProjectRecord expected = saved;
         expected.info.projectPath = "/somewhere/else.Vdx";
@@ -364,7 +365,7 @@ TEST(ProjectFile, TextLengthPrefixes)
         EXPECT_EQ(bytes.substr(8, c.prefix.size()), c.prefix);
         ProjectRecord back;
         std::string message;
-        ASSERT_TRUE(deserializeProject(bytes, back, message));
+        ASSERT_TRUE(succeeds(deserializeProject(bytes, back), message));
         EXPECT_EQ(back.display.currencyUnit, r.display.currencyUnit);
     }
 }
@@ -395,7 +396,7 @@ TEST(ProjectFile, Utf16TextsAreReadAsWindows1252)
         const std::string bytes = image.substr(0, 8) + c.encoded + image.substr(10);
         ProjectRecord r;
         std::string message;
-        ASSERT_TRUE(deserializeProject(bytes, r, message)) << message;
+        ASSERT_TRUE(succeeds(deserializeProject(bytes, r), message)) << message;
         EXPECT_EQ(r.display.currencyUnit, c.expected);
         EXPECT_EQ(r.input.circumference, 10.0);
     }
@@ -409,7 +410,7 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
     std::string message;
     FileValues oldFile;
     oldFile.texts[5] = "Old title";
-    ASSERT_TRUE(deserializeProject(handImage(10, oldFile), r, message)) << message;
+    ASSERT_TRUE(succeeds(deserializeProject(handImage(10, oldFile), r), message)) << message;
     EXPECT_EQ(r.info.title, "Old title");
     EXPECT_EQ(r.info.designer, "");
     EXPECT_EQ(r.input.circumference, 10.0);
@@ -425,11 +426,11 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
 
     // Version 11 is read as the full form, any lower one as the short one; a
     // later version is refused (see NewerVersionsAreRefused).
-    EXPECT_TRUE(deserializeProject(initialImage(11), r, message));
+    EXPECT_TRUE(succeeds(deserializeProject(initialImage(11), r), message));
     EXPECT_EQ(r.info.companyName, "");
     std::string v0 = initialImage(10);
     v0[0] = 0;
-    EXPECT_TRUE(deserializeProject(v0, r, message));
+    EXPECT_TRUE(succeeds(deserializeProject(v0, r), message));
 }
 
 TEST(ProjectFile, EnglishProjectHoldsSiValues)
@@ -455,8 +456,8 @@ TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing)
         SCOPED_TRACE(length);
         ProjectRecord r = before;
         std::string message;
-        ASSERT_FALSE(
-            deserializeProject(std::string_view(bytes).substr(0, length), r, message, "p.Vdx"));
+        ASSERT_FALSE(succeeds(
+            deserializeProject(std::string_view(bytes).substr(0, length), r, "p.Vdx"), message));
         EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
         ASSERT_EQ(serializeProject(r), beforeBytes);
     }
@@ -474,8 +475,9 @@ TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
     for (const std::string &prefix : prefixes) {
         ProjectRecord r;
         std::string message;
-        EXPECT_FALSE(deserializeProject(image.substr(0, 8) + prefix + image.substr(10), r, message,
-                                        "p.Vdx"));
+        EXPECT_FALSE(
+            succeeds(deserializeProject(image.substr(0, 8) + prefix + image.substr(10), r, "p.Vdx"),
+                     message));
         EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
     }
 }
@@ -497,7 +499,7 @@ TEST(ProjectFile, UnknownObjectiveIsRefused)
             bad.replace(at, 4, "\xFF\xFF\xFF\xFF");
         ProjectRecord r = sampleRecord();
         std::string message;
-        EXPECT_FALSE(deserializeProject(bad, r, message));
+        EXPECT_FALSE(succeeds(deserializeProject(bad, r), message));
         EXPECT_EQ(message, "Unexpected file format.");
         EXPECT_EQ(r.input.analysisType, AnalysisType::GivenPressure);
     }
@@ -536,7 +538,7 @@ TEST(ProjectFile, RandomMutationsAreReadOrRefusedSafely)
         }
         ProjectRecord r = before;
         std::string message;
-        if (!deserializeProject(mutated, r, message)) {
+        if (!succeeds(deserializeProject(mutated, r), message)) {
             ++refused;
             EXPECT_FALSE(message.empty());
             ASSERT_EQ(serializeProject(r), beforeBytes) << "mutation " << i;
@@ -558,11 +560,11 @@ TEST_F(ProjectFileOnDisk, SaveAndOpen)
 {
     ProjectRecord saved = sampleRecord();
     std::string message;
-    ASSERT_TRUE(saveProjectFile(path("dike.Vdx"), saved, message)) << message;
+    ASSERT_TRUE(succeeds(saveProjectFile(path("dike.Vdx"), saved), message)) << message;
 
     ProjectRecord opened;
     opened.state.resultsValid = true;
-    ASSERT_TRUE(openProjectFile(path("dike.Vdx"), opened, message)) << message;
+    ASSERT_TRUE(succeeds(openProjectFile(path("dike.Vdx"), opened), message)) << message;
     EXPECT_EQ(serializeProject(opened), serializeProject(saved));
     EXPECT_EQ(opened.info.projectPath, path("dike.Vdx"));
     EXPECT_EQ(opened.state.resultsValid, 0);
@@ -573,27 +575,27 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
 {
     std::string message;
     ProjectRecord r = sampleRecord();
-    EXPECT_FALSE(openProjectFile(path("missing.Vdx"), r, message));
+    EXPECT_FALSE(succeeds(openProjectFile(path("missing.Vdx"), r), message));
     EXPECT_EQ(message,
               path("missing.Vdx")
                   + "\nCannot find this file.\nPlease verify that the correct path and file name "
                     "are given.");
 
     std::ofstream(path("short.Vdx"), std::ios::binary) << std::string("\x0B\x00\x00", 3);
-    EXPECT_FALSE(openProjectFile(path("short.Vdx"), r, message));
+    EXPECT_FALSE(succeeds(openProjectFile(path("short.Vdx"), r), message));
     EXPECT_EQ(message, "An attempt was made to access " + path("short.Vdx") + " past its end.");
     EXPECT_EQ(r.info.projectPath, "/somewhere/else.Vdx");
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 
     // A directory or a device never ends up being read.
     for (const std::string &notAFile : {m_dir.string(), std::string("/dev/zero")}) {
-        EXPECT_FALSE(openProjectFile(notAFile, r, message));
+        EXPECT_FALSE(succeeds(openProjectFile(notAFile, r), message));
         EXPECT_EQ(message,
                   notAFile + "\nThis is not a regular file and cannot be opened as a project.");
     }
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 
-    EXPECT_FALSE(saveProjectFile(path("no/such/dir.Vdx"), r, message));
+    EXPECT_FALSE(succeeds(saveProjectFile(path("no/such/dir.Vdx"), r), message));
     EXPECT_FALSE(message.empty());
 }
 

@@ -59,7 +59,7 @@ TEST(Quantities, LengthZeroGivesZeroTotalsAndNegativeLengthIsError501)
     EXPECT_FALSE(checkTubeLength(0));
     const auto failure = checkTubeLength(-1);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->errorNumberText, "Error No.501");
+    EXPECT_EQ(failure->errorNumberText(), "Error No.501");
     EXPECT_EQ(failure->messageText, "Length should not be negative\n\nPlease correcet");
     EXPECT_EQ(failure->focusField, "tubeLength");
 }

@@ -1,3 +1,4 @@
+#include "failure_test_support.h"
 #include "report/results_text.h"
 
 #include <gtest/gtest.h>
@@ -389,13 +390,14 @@ TEST(ResultsText, FileIsWrittenAndAFailedWriteIsReported)
     const std::string path = (dir / "results.txt").string();
     const ProjectRecord record = solvedRecord();
     std::string error;
-    ASSERT_TRUE(writeResultsTextFile(path, record, error)) << error;
+    ASSERT_TRUE(succeeds(writeResultsTextFile(path, record), error)) << error;
     std::ifstream in(path, std::ios::binary);
     std::stringstream contents;
     contents << in.rdbuf();
     EXPECT_EQ(contents.str(), resultsText(record));
 
-    EXPECT_FALSE(writeResultsTextFile((dir / "missing" / "results.txt").string(), record, error));
+    EXPECT_FALSE(
+        succeeds(writeResultsTextFile((dir / "missing" / "results.txt").string(), record), error));
     EXPECT_FALSE(error.empty());
     std::filesystem::remove_all(dir);
 }

@@ -276,7 +276,7 @@ TEST(SolverSearch, RandomInputsTerminateWithFiniteResults)
         in.transportUnitWeight = uniform(0.5, 20);
         SCOPED_TRACE(n);
         const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
-        if (outcome.refused) // a negative circumference has no ideal diameter
+        if (outcome.refused()) // a negative circumference has no ideal diameter
             continue;
         const TubeSolution &s = r.solution;
         ASSERT_TRUE(allFinite(s));

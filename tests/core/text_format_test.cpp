@@ -10,7 +10,8 @@ namespace vendrix {
 namespace {
 
 // A comma-decimal locale installed globally, as a user's environment might.
-struct CommaDecimal : std::numpunct<char> {
+struct CommaDecimal : std::numpunct<char>
+{
     char do_decimal_point() const override { return ','; }
 };
 
@@ -38,14 +39,15 @@ TEST(CFormat, NumbersUseADotWhateverTheLocale)
 
 TEST(CFormat, FieldNumbers)
 {
-    struct Case {
+    struct Case
+    {
         const char *text;
         bool ok;
         double value;
     };
     const Case cases[] = {
-        {"10", true, 10}, {"  -3.5", true, -3.5}, {"1e2", true, 100}, {"abc", false, 0},
-        {"12,5", false, 0}, {"1.2.3", false, 0}, {"", false, 0}, {"   ", false, 0},
+        {"10", true, 10},   {"  -3.5", true, -3.5}, {"1e2", true, 100}, {"abc", false, 0},
+        {"12,5", false, 0}, {"1.2.3", false, 0},    {"", false, 0},     {"   ", false, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);

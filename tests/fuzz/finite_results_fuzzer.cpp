@@ -75,9 +75,7 @@ void checkConsolidation(ProjectRecord record, int option)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     ProjectRecord record;
-    std::string message;
-    if (!deserializeProject(std::string_view(reinterpret_cast<const char *>(data), size), record,
-                            message))
+    if (deserializeProject(std::string_view(reinterpret_cast<const char *>(data), size), record))
         return 0;
     // Texts the user typed are printed as they are; only the numbers matter here.
     for (const FieldEntry &entry : recordFields()) {
@@ -85,9 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             entry.text(record)->clear();
     }
     if (const auto failure = checkStoredInputs(record);
-        failure && failure->errorNumberText != "Error No.302")
+        failure && failure->number != kDesiredHeightAboveDiameter)
         return 0;
-    if (runAnalysis(record).refused || checkSolutionResult(record.solution))
+    if (runAnalysis(record).refused() || checkSolutionResult(record.solution))
         return 0;
     record.state.shapeShown = Shape::AsFilled;
     checkShownResults(record);

@@ -24,7 +24,7 @@ constexpr int kH = 410;
 ProjectRecord solvedProject()
 {
     ProjectRecord record;
-    EXPECT_FALSE(runAnalysis(record).refused);
+    EXPECT_FALSE(runAnalysis(record).refused());
     record.state.shapeShown = Shape::AsFilled;
     return record;
 }
@@ -247,7 +247,7 @@ TEST(CrossSection, NonConvergenceNoticeLeavesTheWidthDimensionVisible)
     ProjectRecord record;
     record.input.analysisType = AnalysisType::GivenHeight;
     record.input.desiredMaxHeight = 3.0;
-    ASSERT_FALSE(runAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused());
     record.state.shapeShown = Shape::AsFilled;
     record.solution.convergenceWarning = true;
     for (const QSize size : {QSize(kW, kH), QSize(900, 600)}) {

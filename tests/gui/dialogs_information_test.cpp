@@ -180,7 +180,7 @@ TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)
 {
     ProjectRecord record;
     record.display.asianPacific = true;
-    ASSERT_FALSE(runAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused());
     RecordingServices recorder;
     NumericalResultsDialog dialog(record, recorder.services());
     showActive(dialog);
@@ -217,7 +217,7 @@ TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(solutionMethodName(c.method));
-        ASSERT_FALSE(runAnalysis(record, c.method).refused);
+        ASSERT_FALSE(runAnalysis(record, c.method).refused());
         NumericalResultsDialog dialog(record, recorder.services());
         showActive(dialog);
         auto *notice = child<QLabel>(dialog, "solutionNotice");
@@ -225,7 +225,7 @@ TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
         EXPECT_EQ(notice->text(), QString::fromLatin1(c.notice));
     }
     record.input.analysisType = AnalysisType::GivenStrength;
-    ASSERT_FALSE(runAnalysis(record, SolutionMethod::Classic).refused);
+    ASSERT_FALSE(runAnalysis(record, SolutionMethod::Classic).refused());
     ASSERT_EQ(record.solution.convergenceWarning, 0);
     NumericalResultsDialog dialog(record, recorder.services());
     showActive(dialog);
@@ -235,7 +235,7 @@ TEST(NumericalResultsDialog, SolutionMethodAndConvergenceNotice)
 TEST(NumericalResultsDialog, ConsolidationLinesOnlyForAConsolidatedShape)
 {
     ProjectRecord record;
-    ASSERT_FALSE(runAnalysis(record).refused);
+    ASSERT_FALSE(runAnalysis(record).refused());
     record.consolidation.consolidatedArea = 2.5;
     record.consolidation.finalHeight = 1.25;
     RecordingServices recorder;

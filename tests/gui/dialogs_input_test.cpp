@@ -110,9 +110,9 @@ TEST(ConflictMessage, NoLineOfTheMessageIsBrokenUp)
     ProjectRecord record;
     const auto failure = checkConsolidationData(record, 2.65, 11.0); // lighter than the slurry
     ASSERT_TRUE(failure.has_value());
-    ASSERT_EQ(failure->errorNumberText, "Error No.401");
+    ASSERT_EQ(failure->errorNumberText(), "Error No.401");
     ConflictDialog dialog;
-    dialog.errorNumberText = failure->errorNumberText;
+    dialog.errorNumberText = failure->errorNumberText();
     dialog.messageText = failure->messageText;
     showActive(dialog);
     QLabel *message = child<QLabel>(dialog, "messageText");

@@ -26,7 +26,7 @@ struct ConsolidationCalls
     std::vector<std::pair<double, double>> checked; // Gs, shown unit weight
     int option1 = 0;
     int option2 = 0;
-    std::optional<RuleFailure> failure;
+    std::optional<Failure> failure;
 
     ConsolidationHooks hooks()
     {
@@ -116,7 +116,7 @@ TEST(ConsolidationDialog, RefusedValuesKeepTheDialogAndFocusTheField)
     ProjectRecord record;
     RecordingServices recorder;
     ConsolidationCalls calls;
-    calls.failure = RuleFailure {"Error No.402", "Gs\n\nPlease correcet", "specificGravitySolids"};
+    calls.failure = Failure {402, "Gs\n\nPlease correcet", "specificGravitySolids"};
     ConsolidatedDataDialog dialog(record, recorder.services(), nullptr, calls.hooks());
     showActive(dialog);
     typeInto(dialog, "specificGravitySolids", "0.999");
@@ -197,9 +197,9 @@ struct QuantityCalls
             v.consolidationShown = r.state.shapeShown >= Shape::Option1;
             return v;
         };
-        h.checkLength = [](double length) -> std::optional<RuleFailure> {
+        h.checkLength = [](double length) -> std::optional<Failure> {
             if (length < 0)
-                return RuleFailure {"Error No.501",
+                return Failure {501,
                                     "Length should not be negative\n\nPlease correcet",
                                     "tubeLength"};
             return std::nullopt;

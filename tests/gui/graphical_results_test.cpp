@@ -27,7 +27,7 @@ namespace {
 ProjectRecord solvedProject()
 {
     ProjectRecord record;
-    EXPECT_FALSE(runAnalysis(record).refused);
+    EXPECT_FALSE(runAnalysis(record).refused());
     record.state.shapeShown = Shape::AsFilled;
     return record;
 }
@@ -48,8 +48,9 @@ std::uint16_t read16(const std::string &bytes, size_t at)
 
 std::string fileBytes(const QString &path)
 {
-    std::string bytes, error;
-    EXPECT_TRUE(readWholeFile(path.toStdString(), bytes, error)) << error;
+    std::string bytes;
+    const auto failure = readWholeFile(path.toStdString(), bytes);
+    EXPECT_FALSE(failure) << failure->messageText;
     return bytes;
 }
 

@@ -166,10 +166,11 @@ TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
     const QString path = QDir::temp().filePath(QStringLiteral("vendrix_no_circumference.Vdx"));
     record.input.circumference = -4;
     record.input.analysisType = AnalysisType::GivenHeight;
-    std::string message;
-    ASSERT_TRUE(saveProjectFile(path.toStdString(), record, message)) << message;
+    const auto saveFailure = saveProjectFile(path.toStdString(), record);
+    ASSERT_FALSE(saveFailure) << saveFailure->messageText;
     ProjectRecord opened;
-    ASSERT_TRUE(openProjectFile(path.toStdString(), opened, message)) << message;
+    const auto openFailure = openProjectFile(path.toStdString(), opened);
+    ASSERT_FALSE(openFailure) << openFailure->messageText;
     QFile::remove(path);
     EXPECT_EQ(opened.input.circumference, -4);
     for (const int english : {0, 1}) {

@@ -247,8 +247,8 @@ TEST_F(MainWindowFixture, SaveOfANewProjectAsksForANameAndAddsTheExtension)
     trigger("fileSave");
     EXPECT_EQ(recorder.fileDialogCaptions.size(), 2u);
     ProjectRecord reread;
-    std::string message;
-    ASSERT_TRUE(openProjectFile(path.toStdString(), reread, message)) << message;
+    const auto failure = openProjectFile(path.toStdString(), reread);
+    ASSERT_FALSE(failure) << failure->messageText;
     EXPECT_EQ(reread.input.circumference, 11);
 
     // A save that fails is reported and the project keeps its file.
@@ -304,8 +304,8 @@ TEST_F(MainWindowFixture, AFailingFileOnTheCommandLineIsNotHiddenByTheSplash)
 
     // A good file (or none) still gets the splash picture, over the opened project.
     const QString good = dir.filePath("good.Vdx");
-    std::string message;
-    ASSERT_TRUE(saveProjectFile(good.toStdString(), ProjectRecord(), message)) << message;
+    const auto failure = saveProjectFile(good.toStdString(), ProjectRecord());
+    ASSERT_FALSE(failure) << failure->messageText;
     arguments.projectPath = good;
     openStartProject(*frame, arguments);
     EXPECT_EQ(recorder.shown.size(), 1u);

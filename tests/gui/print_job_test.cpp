@@ -137,7 +137,7 @@ TEST(PrintJob, PrinterReceivesEveryPageInsideItsPrintableArea)
 {
     ProjectRecord r;
     resetProject(r, "/tmp");
-    ASSERT_FALSE(runAnalysis(r).refused);
+    ASSERT_FALSE(runAnalysis(r).refused());
     r.state.shapeShown = Shape::AsFilled;
     r.info.title = "Printer check";
     QTemporaryDir dir;

@@ -31,7 +31,7 @@ ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = fa
 {
     ProjectRecord r = test::reportProject(type, twoLayers, english);
     const RunOutcome outcome = runAnalysis(r);
-    EXPECT_FALSE(outcome.refused);
+    EXPECT_FALSE(outcome.refused());
     r.state.shapeShown = Shape::AsFilled;
     return r;
 }
@@ -416,7 +416,7 @@ TEST(ReportPdf, ScaleBarOfSmallTubesStaysInsideTheFrame)
         r.input.analysisType = AnalysisType::GivenPressure;
         r.input.pumpingPressure = 30;
         r.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
-        ASSERT_FALSE(runAnalysis(r).refused);
+        ASSERT_FALSE(runAnalysis(r).refused());
         const std::vector<Word> words = pageWords(r, 3, "small-tube.pdf");
         expectInsideFrame(words);
         // The unit closes the row of tick labels below "SCALE:".
@@ -443,7 +443,7 @@ TEST(ReportPdf, SmallResultsKeepTwoSignificantDigits)
     ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
     r.input.circumference = 20;
     r.input.desiredMaxHeight = 1;
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused());
     const PdfText pdf = writeAndRead(r, "flat-tube.pdf");
     const std::string &p2 = pdf.pageTexts[1];
     const std::string label = "Tensial force at WORKING conditions, [kN/m]";
@@ -526,19 +526,62 @@ TEST(ReportPdf, UnwritableTargetIsReported)
 
 // Writes the page images of the README when VENDRIX_WRITE_REPORT_IMAGES names a
 // folder: the PDF of a two-layer project with its consolidation page.
+TEST(ReportPdf, WritesReportForPageImages)
+{
+    const char *folder = std::getenv("VENDRIX_WRITE_REPORT_IMAGES");
+    if (!folder)
+        GTEST_SKIP() << "set VENDRIX_WRITE_REPORT_IMAGES to a folder";
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
+                         "on the prepared platform next to the eastern basin; two layers of "
+                         "slurry, outside water up to two metres.";
+    r.state.shapeShown = Shape::Option2;
+    r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
+    r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
+    if (const char *logo = std::getenv("VENDRIX_REPORT_LOGO")) {
+        r.info.logoPath = logo;
+        r.info.includeLogo = true;
+    }
+    std::string error;
+    for (const auto &[name, paper] :
+         {std::pair {"a4", QPageSize::A4}, std::pair {"letter", QPageSize::Letter}}) {
+        const std::string path = std::string(folder) + "/report-" + name + ".pdf";
+        EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
+    }
+    ProjectRecord full = r;
+    full.info.description.clear();
+    for (int i = 0; i < 60; ++i)
+        full.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+    full.info.projectPath = "/" + std::string(120, 'p');
+    full.info.companyStreet2 = "Building 4, Second Floor";
+    EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
+                               QPageSize(QPageSize::Letter), kPrintedOn, error));
+    // A small tube, drawn at a large scale: its scale bar is a short one.
+    ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
+    small.input.circumference = 7;
+    small.input.pumpingPressure = 30;
+    EXPECT_FALSE(runAnalysis(small).refused());
+    EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
+                               QPageSize(QPageSize::A4), kPrintedOn, error));
+    r.display.printBlackWhite = true;
+    r.solution.convergenceWarning = true;
+    EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
+                               kPrintedOn, error));
+}
+
 // Page 2 names the exact method under the results and carries the notice of
 // a missed objective.
 TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
     r.input.desiredMaxHeight = 3.0;
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Exact).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Exact).refused());
     PdfText pdf = writeAndRead(r, "exact.pdf");
     ASSERT_GE(pdf.pages, 2);
     EXPECT_TRUE(contains(pdf.pageTexts[1], "Solution method: exact.")) << pdf.pageTexts[1];
     EXPECT_FALSE(contains(pdf.pageTexts[1], "NOT CONVERGED"));
 
-    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused);
+    ASSERT_FALSE(runAnalysis(r, SolutionMethod::Classic).refused());
     pdf = writeAndRead(r, "classic.pdf");
     EXPECT_FALSE(contains(pdf.pageTexts[1], "Solution method"));
     EXPECT_TRUE(

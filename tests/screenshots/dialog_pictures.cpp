@@ -80,7 +80,7 @@ void takeConflictPicture(ScreenshotFolder &folder)
         return;
     }
     ConflictDialog dialog;
-    dialog.errorNumberText = failure->errorNumberText;
+    dialog.errorNumberText = failure->errorNumberText();
     dialog.messageText = failure->messageText;
     folder.grab(dialog, "dialog_conflict_message.png");
 }
@@ -133,7 +133,7 @@ void takeConsolidationPictures(ScreenshotFolder &folder, ProjectRecord &record,
     {
         ConsolidationHooks available;
         available.check
-            = [](const ProjectRecord &, double, double) { return std::optional<RuleFailure>(); };
+            = [](const ProjectRecord &, double, double) { return std::optional<Failure>(); };
         available.computeOption1 = [](ProjectRecord &) {};
         available.computeOption2 = [](ProjectRecord &) {};
         ConsolidatedDataDialog dialog(record, services, nullptr, available);
@@ -214,7 +214,7 @@ void takeResultDialogPictures(ScreenshotFolder &folder)
         GeneralInformationDialog dialog(record, services);
         folder.grab(dialog, "dialog_general_information.png");
     }
-    if (runAnalysis(record).refused) {
+    if (runAnalysis(record).refused()) {
         folder.fail("the initial project was refused");
         return;
     }

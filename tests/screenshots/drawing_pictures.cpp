@@ -27,7 +27,7 @@ struct CrossSectionShot
 void takeCrossSectionPicture(ScreenshotFolder &folder, const CrossSectionShot &shot)
 {
     ProjectRecord record;
-    if (runAnalysis(record).refused) {
+    if (runAnalysis(record).refused()) {
         folder.fail("the initial project was refused");
         return;
     }

@@ -72,10 +72,10 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
     ProjectRecord r = test::reportProject(AnalysisType::GivenStrength, true);
     ProjectRecord small = test::reportProject(AnalysisType::GivenPressure, true);
     // Run as filled first, as the user would before shrinking the tube.
-    bool refused = runAnalysis(r).refused || runAnalysis(small).refused;
+    bool refused = runAnalysis(r).refused() || runAnalysis(small).refused();
     small.input.circumference = 7;
     small.input.pumpingPressure = 30;
-    if (refused || runAnalysis(small).refused) {
+    if (refused || runAnalysis(small).refused()) {
         folder.fail("a report project was refused");
         return false;
     }

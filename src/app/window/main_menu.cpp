@@ -152,9 +152,9 @@ void MainMenu::runAnalysis()
         WaitCursor wait;
         outcome = vendrix::runAnalysis(m_record, solutionMethod);
     }
-    if (outcome.refused) {
+    if (const auto &failure = outcome.failure) {
         if (m_services.conflict)
-            m_services.conflict(this, outcome.errorNumberText, outcome.messageText);
+            m_services.conflict(this, failure->errorNumberText(), failure->messageText);
         return;
     }
     // Results that are not numbers are never shown: the run counts as failed.
@@ -191,9 +191,8 @@ void MainMenu::saveResultsAsText()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
-    std::string error;
-    if (!writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    if (const auto failure = writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record))
+        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
 }
 
 void MainMenu::calculateQuantities()

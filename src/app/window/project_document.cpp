@@ -52,7 +52,7 @@ bool ProjectDocument::newProject()
     if (projectOpen())
         return false;
     resetProject(m_record, currentDirectoryText());
-    m_record.info.projectPath = kNotSavedYet;
+    m_record.info.projectPath = kProjectNotSaved;
     m_path.clear();
     m_record.state.resultsValid = false;
     m_record.state.projectOpen = true;
@@ -65,9 +65,8 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
 {
     // Read into a copy first so that a failing file changes nothing.
     ProjectRecord candidate = m_record;
-    std::string message;
-    if (!openProjectFile(nativePath(path), candidate, message)) {
-        showError(m_services, parent, QString::fromLocal8Bit(message));
+    if (const auto failure = openProjectFile(nativePath(path), candidate)) {
+        showError(m_services, parent, QString::fromLocal8Bit(failure->messageText));
         emit openFailed(path);
         return false;
     }
@@ -127,9 +126,8 @@ bool ProjectDocument::saveAs(QWidget *parent)
 bool ProjectDocument::writeTo(QWidget *parent, const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    std::string message;
-    if (!saveProjectFile(nativePath(absolute), m_record, message)) {
-        showError(m_services, parent, QString::fromLocal8Bit(message));
+    if (const auto failure = saveProjectFile(nativePath(absolute), m_record)) {
+        showError(m_services, parent, QString::fromLocal8Bit(failure->messageText));
         return false;
     }
     m_path = absolute;

@@ -17,7 +17,6 @@ namespace vendrix {
 inline constexpr const char *kSaveChangesQuestion = "Save changes to %1?";
 // The name of a project that was never saved.
 inline constexpr const char *kUntitledProjectName = "Vendrix";
-inline constexpr const char *kNotSavedYet = "Not saved, yet";
 
 class ProjectDocument : public QObject
 {

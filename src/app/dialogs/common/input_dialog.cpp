@@ -172,13 +172,13 @@ void InputDialog::showNumber(QLineEdit *field, double value)
     field->setText(QString::fromStdString(formatFieldNumber(value)));
 }
 
-void InputDialog::showFailure(const RuleFailure &failure)
+void InputDialog::showFailure(const Failure &failure)
 {
-    if (failure.errorNumberText.empty()) {
+    if (failure.number == 0) {
         if (m_services.message)
             m_services.message(this, toQString(failure.messageText));
     } else if (m_services.conflict) {
-        m_services.conflict(this, failure.errorNumberText, failure.messageText);
+        m_services.conflict(this, failure.errorNumberText(), failure.messageText);
     }
     focusField(toQString(failure.focusField));
 }

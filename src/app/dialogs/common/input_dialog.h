@@ -6,7 +6,7 @@
 
 #include "app/ui_services.h"
 #include "model/project_record.h"
-#include "model/rule_failure.h"
+#include "model/failure.h"
 
 #include <QColor>
 #include <QDialog>
@@ -77,7 +77,7 @@ protected:
     static void showNumber(QLineEdit *field, double value);
     // Shows a failed rule (the conflict message, or the plain message box for
     // field-format failures) and puts the focus on its field.
-    void showFailure(const RuleFailure &failure);
+    void showFailure(const Failure &failure);
     void focusField(const QString &objectName);
 
     // The tag label with the resource name; hidden while tags are hidden.

@@ -172,12 +172,7 @@ void AnalysisTypeDialog::accept()
         showFailure(*failure);
         return;
     }
-    const UnitFactors f = UnitFactors::forSettings(m_record.display.unitSystem);
-    TubeInput &input = m_record.input;
-    input.analysisType = shown.analysisType;
-    input.ultimateStrength = shown.ultimateStrength / f.forcePerLength;
-    input.desiredMaxHeight = shown.desiredMaxHeight / f.length;
-    input.pumpingPressure = shown.pumpingPressure / f.pumpingPressure;
+    storeAnalysisValues(shown, m_record.display, m_record.input);
     InputDialog::accept();
 }
 

@@ -283,16 +283,7 @@ void SlurryDialog::accept()
         showFailure(*failure);
         return;
     }
-    const UnitFactors f = UnitFactors::forSettings(m_record.display.unitSystem);
-    TubeInput &input = m_record.input;
-    input.circumference = shown.circumference / f.length;
-    input.slurryHeightLower = shown.slurryHeightLower / f.length;
-    input.fluidHeightLower = shown.fluidHeightLower / f.length;
-    input.twoSlurryLayers = shown.twoSlurryLayers;
-    input.slurryUnitWeightLower = shown.slurryUnitWeightLower / f.unitWeight;
-    input.slurryUnitWeightUpper = shown.slurryUnitWeightUpper / f.unitWeight;
-    input.fluidUnitWeightLower = shown.fluidUnitWeightLower / f.unitWeight;
-    input.fluidUnitWeightUpper = shown.fluidUnitWeightUpper / f.unitWeight;
+    storeSlurryValues(shown, m_record.display, m_record.input);
     InputDialog::accept();
 }
 

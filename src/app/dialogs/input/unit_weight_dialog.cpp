@@ -2,6 +2,7 @@
 
 #include "app/dialogs/common/dialog_widgets.h"
 #include "model/dialog_defaults.h"
+#include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -17,7 +18,6 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
     : InputDialog(record, services, "IDD_UNIT_WEIGHT", parent)
     , m_weight(makeNumberField("transportUnitWeight", this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
-    , m_unitWeightFactor(UnitFactors::forSettings(record.display.unitSystem).unitWeight)
 {
     setWindowTitle(QStringLiteral("Unit Weight of \"Water\""));
     auto *label
@@ -45,7 +45,9 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
     layout->addWidget(tagLabel(), 2, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    showNumber(m_weight, record.input.transportUnitWeight * m_unitWeightFactor);
+    showNumber(
+        m_weight,
+        shownFieldValue("transportUnitWeight", record.input.transportUnitWeight, record.display));
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
         if (hasFocusOn(m_ok))
@@ -73,11 +75,12 @@ void UnitWeightDialog::accept()
     double value = 0;
     if (!readNumber(m_weight, value))
         return;
-    if (const auto failure = checkTransportUnitWeight(value / m_unitWeightFactor)) {
+    const double stored = storedFieldValue("transportUnitWeight", value, m_record.display);
+    if (const auto failure = checkTransportUnitWeight(stored)) {
         showFailure(*failure);
         return;
     }
-    m_record.input.transportUnitWeight = value / m_unitWeightFactor;
+    m_record.input.transportUnitWeight = stored;
     InputDialog::accept();
 }
 

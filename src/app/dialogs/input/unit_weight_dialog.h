@@ -25,7 +25,6 @@ private:
 
     QLineEdit *m_weight;
     QPushButton *m_ok;
-    double m_unitWeightFactor;
 };
 
 } // namespace vendrix

@@ -5,6 +5,7 @@
 #include "graphics/dialog_artwork.h"
 #include "graphics/qt_text.h"
 #include "model/dialog_defaults.h"
+#include "model/field_table.h"
 #include "model/units.h"
 #include "post/consolidation.h"
 
@@ -114,7 +115,8 @@ void ConsolidatedDataDialog::runOption(int option)
         return;
     }
     m_record.input.specificGravitySolids = gs;
-    m_record.input.consolidatedUnitWeight = shownUnitWeight / m_unitWeightFactor;
+    m_record.input.consolidatedUnitWeight
+        = storedFieldValue("consolidatedUnitWeight", shownUnitWeight, m_record.display);
     m_record.state.shapeShown = option == 1 ? Shape::Option1 : Shape::Option2;
     accept();
     if (option == 1)

@@ -285,9 +285,9 @@ void FillingEnvelopeDialog::saveTable()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    std::string error;
-    if (!writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_units, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    if (const auto failure
+        = writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_units))
+        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
 }
 
 void FillingEnvelopeDialog::savePicture()

@@ -257,9 +257,8 @@ void GraphicalResultsWindow::exportToSpreadsheet()
                      "xls");
     if (path.isEmpty())
         return;
-    std::string error;
-    if (!writeSpreadsheetFile(QFile::encodeName(path).toStdString(), m_record, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    if (const auto failure = writeSpreadsheetFile(QFile::encodeName(path).toStdString(), m_record))
+        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
 }
 
 void GraphicalResultsWindow::saveAsCsv()
@@ -270,9 +269,8 @@ void GraphicalResultsWindow::saveAsCsv()
         m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.csv"), QString()), "csv");
     if (path.isEmpty())
         return;
-    std::string error;
-    if (!writeOutlineCsvFile(QFile::encodeName(path).toStdString(), m_record, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    if (const auto failure = writeOutlineCsvFile(QFile::encodeName(path).toStdString(), m_record))
+        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
 }
 
 void GraphicalResultsWindow::exportToCad()
@@ -283,9 +281,9 @@ void GraphicalResultsWindow::exportToCad()
         m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.dxf"), QString()), "dxf");
     if (path.isEmpty())
         return;
-    std::string error;
-    if (!writeCrossSectionDxfFile(QFile::encodeName(path).toStdString(), m_record, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    if (const auto failure
+        = writeCrossSectionDxfFile(QFile::encodeName(path).toStdString(), m_record))
+        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
 }
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)

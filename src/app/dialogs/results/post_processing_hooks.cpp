@@ -36,9 +36,8 @@ QuantitiesHooks defaultQuantitiesHooks()
     hooks.writeText = [](const std::string &path, const ProjectRecord &record,
                          const std::string &costText, double shownTubeLength,
                          const std::string &remarks) {
-        std::string error;
-        return writeQuantitiesFile(
-            path, record, computeQuantities(record, costText, shownTubeLength), remarks, error);
+        return !writeQuantitiesFile(path, record,
+                                    computeQuantities(record, costText, shownTubeLength), remarks);
     };
     return hooks;
 }

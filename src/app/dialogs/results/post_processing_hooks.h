@@ -5,7 +5,7 @@
 // rule or a formula. A hook left empty makes its command unavailable.
 
 #include "model/project_record.h"
-#include "model/rule_failure.h"
+#include "model/failure.h"
 
 #include <functional>
 #include <optional>
@@ -17,7 +17,7 @@ struct ConsolidationHooks
 {
     // Errors 401 and 402 for the typed values: Gs and the consolidated unit
     // weight as shown (display units).
-    std::function<std::optional<RuleFailure>(const ProjectRecord &record, double gs,
+    std::function<std::optional<Failure>(const ProjectRecord &record, double gs,
                                              double shownConsolidatedUnitWeight)>
         check;
     // Compute from the stored inputs into record.consolidation.
@@ -42,9 +42,9 @@ struct QuantitiesHooks
                                    double shownTubeLength)>
         compute;
     // Error 501 for the typed tube length.
-    std::function<std::optional<RuleFailure>(double shownTubeLength)> checkLength;
+    std::function<std::optional<Failure>(double shownTubeLength)> checkLength;
     // Refuses a cost and length whose quantities would not be finite numbers.
-    std::function<std::optional<RuleFailure>(const ProjectRecord &record,
+    std::function<std::optional<Failure>(const ProjectRecord &record,
                                              const std::string &costText, double shownTubeLength)>
         checkValues;
     // Writes the quantities text file; false when it could not be written.

@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/qt_text.h"
 #include "model/c_format.h"
+#include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -152,9 +153,9 @@ void QuantitiesDialog::setPrinterChooser(PrinterChooser chooser)
 bool QuantitiesDialog::checkCostCharacters()
 {
     const auto failures = costTextFailures(fromQString(m_cost->text()));
-    for (const RuleFailure &failure : failures) {
+    for (const Failure &failure : failures) {
         if (m_services.conflict)
-            m_services.conflict(this, failure.errorNumberText, failure.messageText);
+            m_services.conflict(this, failure.errorNumberText(), failure.messageText);
     }
     return !failures.empty();
 }
@@ -214,7 +215,7 @@ void QuantitiesDialog::leave()
         return;
     m_record.input.costPerUnitArea = fromQString(m_cost->text());
     m_record.input.quantityRemarks = fromQString(m_remarks->text());
-    m_record.input.tubeLength = length / m_lengthFactor;
+    m_record.input.tubeLength = storedFieldValue("tubeLength", length, m_record.display);
     accept();
 }
 
