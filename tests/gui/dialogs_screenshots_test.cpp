@@ -11,8 +11,7 @@
 #include "app/dialogs/results/consolidation_explanation_dialog.h"
 #include "app/dialogs/results/extreme_case_dialog.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
-#include "app/dialogs/results/photos1_dialog.h"
-#include "app/dialogs/results/photos2_dialog.h"
+#include "app/dialogs/results/option_photos_dialog.h"
 #include "app/dialogs/results/quantities_dialog.h"
 #include "app/help/help_center.h"
 #include "app/window/main_menu.h"
@@ -183,11 +182,11 @@ TEST(DialogScreenshots, InformationAndResultDialogs)
         grabTo(dialog, "dialog_extreme_case.png");
     }
     {
-        Photos1Dialog dialog(record, services);
+        OptionPhotosDialog dialog(record, services, 1);
         grabTo(dialog, "dialog_photos_option1.png");
     }
     {
-        Photos2Dialog dialog(record, services);
+        OptionPhotosDialog dialog(record, services, 2);
         grabTo(dialog, "dialog_photos_option2.png");
     }
     {

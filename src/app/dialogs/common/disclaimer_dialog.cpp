@@ -1,5 +1,6 @@
 #include "app/dialogs/common/disclaimer_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/input_dialog.h"
 
@@ -53,7 +54,7 @@ OnePagePrinterChooser printDialogChooser()
         QPrintDialog dialog(printer.get(), parent);
         dialog.setMinMax(1, 1);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        if (dialog.exec() != QDialog::Accepted)
+        if (runModal(dialog) != QDialog::Accepted)
             return nullptr;
         return printer;
     };

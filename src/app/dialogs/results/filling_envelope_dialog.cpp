@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -119,13 +118,7 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 
-    m_choosePrinter = [](QWidget *parentWidget) -> std::unique_ptr<QPrinter> {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        QPrintDialog dialog(printer.get(), parentWidget);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return printer;
-    };
+    m_choosePrinter = printerDialogChooser();
     m_pause->setSingleShot(true);
     m_pause->setInterval(kTypingPauseMs);
     connect(m_pause, &QTimer::timeout, this, &FillingEnvelopeDialog::recomputeNow);
