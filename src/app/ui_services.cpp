@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -88,6 +89,23 @@ void showError(const UiServices &services, QWidget *parent, const QString &text)
         services.error(parent, text);
     else if (services.message)
         services.message(parent, text);
+}
+
+QString withDefaultSuffix(QString path, const char *suffix)
+{
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(suffix);
+    return path;
+}
+
+void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
+                     const FileWriter &write)
+{
+    if (path.isEmpty())
+        return;
+    std::string error;
+    if (!write(QFile::encodeName(path).toStdString(), error))
+        showError(services, parent, QString::fromLocal8Bit(error));
 }
 
 } // namespace vendrix

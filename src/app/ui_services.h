@@ -57,4 +57,14 @@ QString askSaveFileName(const UiServices &services, QWidget *parent, const std::
 // Shows `text` through `error`, or through `message` when no error box is set.
 void showError(const UiServices &services, QWidget *parent, const QString &text);
 
+// `path` with "." + `suffix` added when it has none; an empty path stays empty.
+QString withDefaultSuffix(QString path, const char *suffix);
+
+// Writes the file at `path` through `write` (the path in the file system's
+// encoding, the error text); an empty path means cancelled. A failure is shown
+// with showError.
+using FileWriter = std::function<bool(const std::string &path, std::string &error)>;
+void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
+                     const FileWriter &write);
+
 } // namespace vendrix

@@ -197,16 +197,13 @@ void MainMenu::viewCrossSection()
 
 void MainMenu::saveResultsAsText()
 {
-    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
-                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                   QStringLiteral("Text Files (*.txt);;All Files (*)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
-    std::string error;
-    if (!writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                         QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                         QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "txt"),
+                    [this](const std::string &file, std::string &error) {
+                        return writeResultsTextFile(file, m_record, error);
+                    });
 }
 
 void MainMenu::calculateQuantities()

@@ -271,39 +271,33 @@ void FillingEnvelopeDialog::saveTable()
 {
     if (!m_services.saveFileName)
         return;
-    QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
-                                           QStringLiteral("envelope.csv"),
-                                           QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    std::string error;
-    if (!writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_english, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    const QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
+                                                 QStringLiteral("envelope.csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "csv"),
+                    [this](const std::string &file, std::string &error) {
+                        return writeEnvelopeCsvFile(file, m_envelope, m_english, error);
+                    });
 }
 
 void FillingEnvelopeDialog::savePicture()
 {
     if (!m_services.saveFileName)
         return;
-    QString path = m_services.saveFileName(
+    const QString path = m_services.saveFileName(
         this, QStringLiteral("Save Envelope Picture"), QStringLiteral("envelope.png"),
         QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".png");
     const FillingEnvelope &envelope = m_envelope;
     const bool english = m_english;
-    std::string error;
-    if (!writeDrawingImage(
-            QFile::encodeName(path).toStdString(), QSize(900, 560),
-            [&envelope, english](QPainter &painter, const QRectF &target) {
-                drawEnvelopeChart(painter, target, envelope, english);
-            },
-            error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
+                    [&envelope, english](const std::string &file, std::string &error) {
+                        return writeDrawingImage(
+                            file, QSize(900, 560),
+                            [&envelope, english](QPainter &painter, const QRectF &target) {
+                                drawEnvelopeChart(painter, target, envelope, english);
+                            },
+                            error);
+                    });
 }
 
 void FillingEnvelopeDialog::printCard()

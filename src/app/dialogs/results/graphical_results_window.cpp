@@ -83,13 +83,6 @@ QPushButton *textButton(const char *text, const char *name, const QString &tip, 
     return button;
 }
 
-QString withSuffix(QString path, const char *suffix)
-{
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(suffix);
-    return path;
-}
-
 } // namespace
 
 GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiServices &services,
@@ -175,59 +168,56 @@ void GraphicalResultsWindow::chooseColourMode()
     m_view->update();
 }
 
-void GraphicalResultsWindow::writeChosenFile(const QString &path, const FileWriter &write)
-{
-    if (path.isEmpty())
-        return;
-    std::string error;
-    if (!write(QFile::encodeName(path).toStdString(), error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
-}
-
 void GraphicalResultsWindow::saveBitmap()
 {
     // The picture is taken before the file dialog covers it.
     const QImage picture = m_view->picture();
-    writeChosenFile(withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
-                                               tr("Save As"), QStringLiteral("*.bmp"), QString()),
-                               "bmp"),
-                    [&picture](const std::string &path, std::string &error) {
-                        return writeBmpFile(path, picture, error);
-                    });
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                          tr("Save As"), QStringLiteral("*.bmp"), QString()),
+                          "bmp"),
+        [&picture](const std::string &path, std::string &error) {
+            return writeBmpFile(path, picture, error);
+        });
 }
 
 void GraphicalResultsWindow::exportToSpreadsheet()
 {
-    writeChosenFile(withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
-                                               tr("Save As"), QStringLiteral(".xls"), QString()),
-                               "xls"),
-                    [this](const std::string &path, std::string &error) {
-                        return writeSpreadsheetFile(path, m_record, error);
-                    });
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                          tr("Save As"), QStringLiteral(".xls"), QString()),
+                          "xls"),
+        [this](const std::string &path, std::string &error) {
+            return writeSpreadsheetFile(path, m_record, error);
+        });
 }
 
 void GraphicalResultsWindow::saveAsCsv()
 {
     if (!m_services.saveFileName)
         return;
-    writeChosenFile(
-        withSuffix(m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.csv"), QString()),
-                   "csv"),
-        [this](const std::string &path, std::string &error) {
-            return writeOutlineCsvFile(path, m_record, error);
-        });
+    writeChosenFile(m_services, this,
+                    withDefaultSuffix(m_services.saveFileName(this, tr("Save As"),
+                                                              QStringLiteral("*.csv"), QString()),
+                                      "csv"),
+                    [this](const std::string &path, std::string &error) {
+                        return writeOutlineCsvFile(path, m_record, error);
+                    });
 }
 
 void GraphicalResultsWindow::exportToCad()
 {
     if (!m_services.saveFileName)
         return;
-    writeChosenFile(
-        withSuffix(m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.dxf"), QString()),
-                   "dxf"),
-        [this](const std::string &path, std::string &error) {
-            return writeCrossSectionDxfFile(path, m_record, error);
-        });
+    writeChosenFile(m_services, this,
+                    withDefaultSuffix(m_services.saveFileName(this, tr("Save As"),
+                                                              QStringLiteral("*.dxf"), QString()),
+                                      "dxf"),
+                    [this](const std::string &path, std::string &error) {
+                        return writeCrossSectionDxfFile(path, m_record, error);
+                    });
 }
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)

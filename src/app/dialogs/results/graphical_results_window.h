@@ -39,10 +39,6 @@ public:
     void exportToCad();
 
 private:
-    // Writes the chosen file with `write` (path in the file system's encoding,
-    // error text); an empty path means cancelled. A failure is shown.
-    using FileWriter = std::function<bool(const std::string &path, std::string &error)>;
-    void writeChosenFile(const QString &path, const FileWriter &write);
     QGridLayout *createControls();
     void showMatchingBanner();
 

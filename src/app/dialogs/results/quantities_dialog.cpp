@@ -255,13 +255,13 @@ void QuantitiesDialog::saveText()
 {
     if (!m_hooks.writeText)
         return;
-    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
-                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                   QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path
+        = withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                            QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                            QStringLiteral("Text files (*.txt);;All files (*)")),
+                            "txt");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
     if (!m_hooks.writeText(fromQString(path), m_record, fromQString(m_cost->text()), m_shownLength,
                            fromQString(m_remarks->text()))
         && m_services.message)
