@@ -194,30 +194,30 @@ void GraphicalResultsWindow::exportToSpreadsheet()
         });
 }
 
-void GraphicalResultsWindow::saveAsCsv()
+void GraphicalResultsWindow::saveRecordAs(const char *suffix,
+                                          bool (*write)(const std::string &, const ProjectRecord &,
+                                                        std::string &))
 {
+    // Asked without the project's folder, unlike the bitmap and the spreadsheet.
     if (!m_services.saveFileName)
         return;
-    writeChosenFile(m_services, this,
-                    withDefaultSuffix(m_services.saveFileName(this, tr("Save As"),
-                                                              QStringLiteral("*.csv"), QString()),
-                                      "csv"),
-                    [this](const std::string &path, std::string &error) {
-                        return writeOutlineCsvFile(path, m_record, error);
-                    });
+    const QString pattern = QStringLiteral("*.") + QLatin1String(suffix);
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(m_services.saveFileName(this, tr("Save As"), pattern, QString()), suffix),
+        [this, write](const std::string &path, std::string &error) {
+            return write(path, m_record, error);
+        });
+}
+
+void GraphicalResultsWindow::saveAsCsv()
+{
+    saveRecordAs("csv", writeOutlineCsvFile);
 }
 
 void GraphicalResultsWindow::exportToCad()
 {
-    if (!m_services.saveFileName)
-        return;
-    writeChosenFile(m_services, this,
-                    withDefaultSuffix(m_services.saveFileName(this, tr("Save As"),
-                                                              QStringLiteral("*.dxf"), QString()),
-                                      "dxf"),
-                    [this](const std::string &path, std::string &error) {
-                        return writeCrossSectionDxfFile(path, m_record, error);
-                    });
+    saveRecordAs("dxf", writeCrossSectionDxfFile);
 }
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)

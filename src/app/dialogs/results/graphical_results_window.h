@@ -40,6 +40,9 @@ public:
 
 private:
     QGridLayout *createControls();
+    // Asks for a "*.suffix" file (no start folder) and writes the record into it.
+    void saveRecordAs(const char *suffix,
+                      bool (*write)(const std::string &, const ProjectRecord &, std::string &));
     void showMatchingBanner();
 
     ProjectRecord &m_record;
