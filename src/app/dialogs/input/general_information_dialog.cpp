@@ -78,7 +78,7 @@ std::size_t projectFieldIndex(std::string ProjectInfo::*member)
     return 0;
 }
 
-QLabel *makeLabel(const char *text, QWidget *buddy, QWidget *parent)
+QLabel *buddyLabel(const char *text, QWidget *buddy, QWidget *parent)
 {
     auto *label = new QLabel(QString::fromLatin1(text), parent);
     label->setBuddy(buddy);
@@ -161,15 +161,15 @@ QWidget *GeneralInformationDialog::createProjectBox()
     for (std::size_t i = 0; i < kProjectFieldCount; ++i) {
         const ProjectField &f = kProjectFields[i];
         QLineEdit *edit = m_projectFields[i];
-        grid->addWidget(makeLabel(f.label, edit, this), f.row, f.column - 1);
+        grid->addWidget(buddyLabel(f.label, edit, this), f.row, f.column - 1);
         grid->addWidget(edit, f.row, f.column, 1, f.span);
         edit->setMinimumWidth(f.minimumWidth);
         if (i == kDateTimeAfter) {
-            grid->addWidget(makeLabel("Date / Time", m_dateTime, this), kDateTimeRow, 0);
+            grid->addWidget(buddyLabel("Date / Time", m_dateTime, this), kDateTimeRow, 0);
             grid->addWidget(m_dateTime, kDateTimeRow, 1, 1, 3);
         }
     }
-    grid->addWidget(makeLabel("Description :", m_description, this), 6, 0, 1, 4);
+    grid->addWidget(buddyLabel("Description :", m_description, this), 6, 0, 1, 4);
     grid->addWidget(m_description, 7, 0, 1, 4);
     return project;
 }
@@ -181,7 +181,7 @@ QWidget *GeneralInformationDialog::createCompanyBox()
     int row = 0;
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i, ++row) {
         if (*kCompanyFields[i].label != 0)
-            grid->addWidget(makeLabel(kCompanyFields[i].label, m_companyFields[i], this), row, 0);
+            grid->addWidget(buddyLabel(kCompanyFields[i].label, m_companyFields[i], this), row, 0);
         grid->addWidget(m_companyFields[i], row, 1);
     }
     m_saveCompany = makeButton(QStringLiteral("Save &Data for Future Runs"), "saveCompany", this);
