@@ -43,13 +43,10 @@ QStringList makerContactLines()
 }
 
 ContactDialog::ContactDialog(const UiServices &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_choosePrinter(printDialogChooser())
+    : OnePageDialog(services, parent)
 {
     setObjectName(QStringLiteral("contact"));
     setWindowTitle(QStringLiteral("Contact ") + QString::fromLatin1(kMakerName));
-    applyDialogFace(this, kDialogFaceColour);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 20, 28, 16);
     const QStringList lines = makerContactLines();
@@ -68,23 +65,15 @@ ContactDialog::ContactDialog(const UiServices &services, QWidget *parent)
     layout->addWidget(centredTextLabel(lines[3], "email", this));
     layout->addSpacing(6);
     layout->addWidget(centredTextLabel(lines[5] + QLatin1Char(' ') + lines[6], "note", this, 0.95));
-    QPushButton *print = nullptr;
-    QHBoxLayout *buttons = okAndPrintButtons(this, print);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    QPushButton *print = addOkAndPrintButtons(layout);
     connect(print, &QPushButton::clicked, this, &ContactDialog::printContact);
     setMinimumWidth(480);
 }
 
-void ContactDialog::setPrinterChooser(OnePagePrinterChooser chooser)
-{
-    m_choosePrinter = std::move(chooser);
-}
-
 void ContactDialog::printContact()
 {
-    printOnePage(m_choosePrinter, m_services, this, spacedOut(QStringLiteral("Contact")),
-                 makerContactLines());
+    printPage(spacedOut(QStringLiteral("Contact")), makerContactLines());
 }
 
 } // namespace vendrix

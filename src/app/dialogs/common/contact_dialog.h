@@ -3,9 +3,9 @@
 // from "About Vendrix" and printed on one page.
 
 #include "app/dialogs/common/disclaimer_dialog.h"
+#include "app/dialogs/common/one_page_dialog.h"
 #include "app/ui_services.h"
 
-#include <QDialog>
 #include <QStringList>
 
 namespace vendrix {
@@ -16,21 +16,15 @@ QString spacedOut(const QString &text);
 // The lines of the contact sheet: the maker's name, web page and e-mail.
 QStringList makerContactLines();
 
-class ContactDialog : public QDialog
+class ContactDialog : public OnePageDialog
 {
     Q_OBJECT
 
 public:
     explicit ContactDialog(const UiServices &services, QWidget *parent = nullptr);
 
-    void setPrinterChooser(OnePagePrinterChooser chooser);
-
 public slots:
     void printContact();
-
-private:
-    UiServices m_services;
-    OnePagePrinterChooser m_choosePrinter;
 };
 
 } // namespace vendrix
