@@ -1,5 +1,6 @@
 #include "app/desktop_program.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/help/help_center.h"
 #include "app/window/first_screen.h"
 #include "app/window/splash_window.h"
@@ -108,7 +109,7 @@ int runDesktopProgram(int argc, char **argv, const DesktopHooks &hooks)
 
     {
         FirstScreen first(services, program.record().state.updateLabel);
-        first.exec();
+        runModal(first);
     }
     MainWindow frame(program.record(), services, &help, hooks);
     frame.showMaximized();

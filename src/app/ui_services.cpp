@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -88,6 +89,22 @@ void showError(const UiServices &services, QWidget *parent, const QString &text)
         services.error(parent, text);
     else if (services.message)
         services.message(parent, text);
+}
+
+QString withDefaultSuffix(QString path, const char *suffix)
+{
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(suffix);
+    return path;
+}
+
+void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
+                     const FileWriter &write)
+{
+    if (path.isEmpty())
+        return;
+    if (const auto failure = write(QFile::encodeName(path).toStdString()))
+        showError(services, parent, QString::fromLocal8Bit(failure->messageText));
 }
 
 } // namespace vendrix

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "model/failure.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -56,5 +59,15 @@ QString askSaveFileName(const UiServices &services, QWidget *parent, const std::
 
 // Shows `text` through `error`, or through `message` when no error box is set.
 void showError(const UiServices &services, QWidget *parent, const QString &text);
+
+// `path` with "." + `suffix` added when it has none; an empty path stays empty.
+QString withDefaultSuffix(QString path, const char *suffix);
+
+// Writes the file at `path` through `write` (given the path in the file
+// system's encoding); an empty path means cancelled. A failure is shown with
+// showError.
+using FileWriter = std::function<std::optional<Failure>(const std::string &path)>;
+void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
+                     const FileWriter &write);
 
 } // namespace vendrix

@@ -6,13 +6,17 @@
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
 #include "model/company_files.h"
+#include "model/project_file.h"
 #include "model/project_record.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <optional>
 
 using namespace vendrix;
 using namespace vendrix::test;
@@ -128,26 +132,88 @@ TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
     {
         GeneralInformationDialog dialog(record, recorder.services());
         showActive(dialog);
+        typeInto(dialog, "designer", "A. Engineer");
         typeInto(dialog, "companyName", "Tube Works");
         typeInto(dialog, "companyStreet1", "1 Dike Road");
         typeInto(dialog, "companyEmail", "office@example.com");
         click(dialog, "saveCompany");
+        typeInto(dialog, "companyCity", "Not saved");
         recorder.nextFileName = "/data/logos/tube.bmp";
         click(dialog, "chooseLogo");
-        EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp"); // at once, before OK
+        EXPECT_EQ(child<QLabel>(dialog, "logoPathShown")->text(), "Logo: /data/logos/tube.bmp");
+        EXPECT_TRUE(record.info.logoPath.empty()); // only on OK
         click(dialog, "saveLogo");
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_TRUE(record.info.companyName.empty());
+        clickOk(dialog);
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(record.info.companyName, "Tube Works");
+        EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp");
     }
-    // A new project: the company fields and the logo come from the files.
+    // A new project: the company fields (as they were when saved) and the logo
+    // come from the files, and reach the record on OK.
     resetProject(record, "/tmp");
     record.state.dataDirectory = dataDirectory.path().toStdString();
     GeneralInformationDialog dialog(record, recorder.services());
-    expectTexts(dialog,
-                {"companyName=Tube Works", "companyStreet1=1 Dike Road",
-                 "companyEmail=office@example.com"});
+    showActive(dialog);
+    EXPECT_EQ(text(dialog, "companyName"), "Tube Works");
+    EXPECT_EQ(text(dialog, "companyStreet1"), "1 Dike Road");
+    EXPECT_EQ(text(dialog, "companyCity"), "");
+    EXPECT_EQ(text(dialog, "companyEmail"), "office@example.com");
+    EXPECT_EQ(child<QLabel>(dialog, "logoPathShown")->text(), "Logo: /data/logos/tube.bmp");
+    EXPECT_TRUE(record.info.companyName.empty());
+    EXPECT_TRUE(record.info.logoPath.empty());
+    typeInto(dialog, "designer", "A. Engineer");
+    clickOk(dialog);
+    EXPECT_EQ(record.info.companyName, "Tube Works");
     EXPECT_EQ(record.info.logoPath, "/data/logos/tube.bmp");
-    EXPECT_TRUE(record.info.companyName.empty()); // only on OK
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+TEST_F(InformationFixture, CancelLeavesTheRecordAndTheDataFilesAsTheyWere)
+{
+    const QString companyFile = dataDirectory.filePath(kCompanyFileName);
+    const QString logoFile = dataDirectory.filePath(kLogoFileName);
+    auto contents = [](const QString &path) -> std::optional<QByteArray> {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    };
+    for (const bool filesExist : {false, true}) {
+        SCOPED_TRACE(filesExist ? "files of an earlier run" : "no files");
+        QFile::remove(companyFile);
+        QFile::remove(logoFile);
+        if (filesExist) {
+            CompanyData earlier;
+            earlier.name = "Earlier";
+            earlier.street1 = "Old Road";
+            ASSERT_TRUE(saveCompanyData(record.state.dataDirectory, earlier));
+            ASSERT_TRUE(saveLogoPath(record.state.dataDirectory, "/earlier.bmp"));
+        }
+        const auto companyBefore = contents(companyFile);
+        const auto logoBefore = contents(logoFile);
+        const std::string recordBefore = serializeProject(record);
+        const ProjectInfo infoBefore = record.info;
+
+        GeneralInformationDialog dialog(record, recorder.services());
+        showActive(dialog);
+        typeInto(dialog, "title", "Changed");
+        typeInto(dialog, "designer", "Someone");
+        typeInto(dialog, "companyName", "Changed Ltd");
+        click(dialog, "saveCompany");
+        recorder.nextFileName = "/changed.bmp";
+        click(dialog, "chooseLogo");
+        click(dialog, "saveLogo");
+        clickRadio(dialog, "includeLogo_1");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(serializeProject(record), recordBefore);
+        EXPECT_EQ(record.info.logoPath, infoBefore.logoPath);
+        EXPECT_EQ(record.info.companyName, infoBefore.companyName);
+        EXPECT_EQ(record.info.dateTime, infoBefore.dateTime);
+        EXPECT_EQ(contents(companyFile), companyBefore);
+        EXPECT_EQ(contents(logoFile), logoBefore);
+    }
     EXPECT_TRUE(recorder.shown.empty());
 }
 
@@ -163,6 +229,7 @@ TEST_F(InformationFixture, StoredCompanyAndLogoAreNotReplacedFromTheFiles)
     GeneralInformationDialog dialog(record, recorder.services());
     EXPECT_EQ(text(dialog, "companyName"), "Mine");
     EXPECT_EQ(text(dialog, "companyStreet1"), "");
+    EXPECT_EQ(child<QLabel>(dialog, "logoPathShown")->text(), "Logo: /mine.bmp");
     EXPECT_EQ(record.info.logoPath, "/mine.bmp");
 }
 
@@ -172,8 +239,12 @@ TEST_F(InformationFixture, SaveFailureIsReported)
     GeneralInformationDialog dialog(record, recorder.services());
     showActive(dialog);
     click(dialog, "saveCompany");
+    EXPECT_TRUE(recorder.shown.empty()); // written on OK
+    typeInto(dialog, "designer", "A. Engineer");
+    clickOk(dialog);
     ASSERT_EQ(recorder.shown.size(), 1u);
     EXPECT_EQ(recorder.shown[0].errorNumberText, "");
+    EXPECT_EQ(record.info.designer, "A. Engineer"); // the typed values are kept
 }
 
 TEST(NumericalResultsDialog, ShowsTheLinesOfTheLastRun)

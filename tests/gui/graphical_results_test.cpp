@@ -148,9 +148,10 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
     // Choosing black and white, then colour again.
     for (const char *choice : {"screenBlackWhite_1", "screenBlackWhite_0"}) {
         SCOPED_TRACE(choice);
-        dialog.runColourDialog = [choice](ColourChoiceDialog &colourDialog) {
+        dialog.runColourDialog = [choice](QDialog &colourDialog) {
             child<QRadioButton>(colourDialog, choice)->setChecked(true);
             colourDialog.accept();
+            return colourDialog.result();
         };
         QTest::mouseClick(child<QPushButton>(dialog, "blackWhite"), Qt::LeftButton);
         const bool blackWhite = std::strcmp(choice, "screenBlackWhite_1") == 0;
@@ -162,9 +163,10 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
     }
 
     // Escape in the colour dialog keeps the stored choice.
-    dialog.runColourDialog = [](ColourChoiceDialog &colourDialog) {
+    dialog.runColourDialog = [](QDialog &colourDialog) {
         child<QRadioButton>(colourDialog, "screenBlackWhite_1")->setChecked(true);
         colourDialog.reject();
+        return colourDialog.result();
     };
     QTest::mouseClick(child<QPushButton>(dialog, "blackWhite"), Qt::LeftButton);
     EXPECT_EQ(record.display.screenBlackWhite, 0);

@@ -1,5 +1,6 @@
+#include "app/printing/add_page_dialog.h"
 #include "app/printing/print_job.h"
-#include "app/printing/report_option_dialogs.h"
+#include "app/printing/printout_graphics_dialog.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"

@@ -11,8 +11,7 @@
 #include "app/dialogs/results/consolidation_explanation_dialog.h"
 #include "app/dialogs/results/extreme_case_dialog.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
-#include "app/dialogs/results/photos1_dialog.h"
-#include "app/dialogs/results/photos2_dialog.h"
+#include "app/dialogs/results/option_photos_dialog.h"
 #include "app/dialogs/results/quantities_dialog.h"
 #include "app/help/help_center.h"
 #include "app/window/main_menu.h"
@@ -148,11 +147,11 @@ void takeConsolidationPictures(ScreenshotFolder &folder, ProjectRecord &record,
         folder.grab(dialog, "dialog_extreme_case.png");
     }
     {
-        Photos1Dialog dialog(record, services);
+        OptionPhotosDialog dialog(record, services, 1);
         folder.grab(dialog, "dialog_photos_option1.png");
     }
     {
-        Photos2Dialog dialog(record, services);
+        OptionPhotosDialog dialog(record, services, 2);
         folder.grab(dialog, "dialog_photos_option2.png");
     }
 }

@@ -1,6 +1,8 @@
 #include "app/printing/print_job.h"
 
-#include "app/printing/report_option_dialogs.h"
+#include "app/dialogs/common/dialog_runner.h"
+#include "app/printing/add_page_dialog.h"
+#include "app/printing/printout_graphics_dialog.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 #include "vendrix_version.h"
@@ -60,8 +62,7 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
     if (!printingAvailable(record))
         return;
     ReportPrintSetup setup;
-    setup.pageCount
-        = preparePrintJob(record, services, parent, [](QDialog &dialog) { return dialog.exec(); });
+    setup.pageCount = preparePrintJob(record, services, parent, execRunner());
     setup.printedOn = asctimeText(std::time(nullptr));
 
     QPrinter printer(QPrinter::HighResolution);
@@ -90,7 +91,7 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
         dialog.setWindowTitle(QObject::tr("Print Preview"));
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
         placePreviewWindow(dialog, parent);
-        dialog.exec();
+        runModal(dialog);
         return;
     }
     // The printer dialog offers "Print to File (PDF)" among its printers.
@@ -98,7 +99,7 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
     dialog.setMinMax(1, setup.pageCount);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runModal(dialog) == QDialog::Accepted)
         paint(&printer);
 }
 

@@ -45,7 +45,15 @@ FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLa
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 16);
     layout->setSpacing(6);
+    layout->addLayout(createTop(updateLabel));
+    layout->addSpacing(12);
+    addNotices(layout);
+    layout->addSpacing(12);
+    layout->addLayout(createButtons());
+}
 
+QLayout *FirstScreen::createTop(const std::string &updateLabel)
+{
     auto *top = new QHBoxLayout;
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
@@ -74,9 +82,11 @@ FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLa
     rights->addWidget(update);
     rights->addStretch(1);
     top->addLayout(rights, 1);
-    layout->addLayout(top);
-    layout->addSpacing(12);
+    return top;
+}
 
+void FirstScreen::addNotices(QVBoxLayout *layout)
+{
     layout->addWidget(line(QStringLiteral("Before using Vendrix,  review and understand:"),
                            "notice1", 18, true, this));
     layout->addWidget(line(QStringLiteral("1.  the DISCLAIMER in the About box (Help > About "
@@ -85,8 +95,10 @@ FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLa
     layout->addWidget(line(QStringLiteral("2.  the Limitation of Analysis in Help (Design "
                                           "Considerations)."),
                            "notice3", 18, true, this));
-    layout->addSpacing(12);
+}
 
+QLayout *FirstScreen::createButtons()
+{
     auto *buttons = new QGridLayout;
     QPushButton *checkUpdate
         = makeButton(QStringLiteral("Check for Latest Update Via Internet"), "checkUpdate", this);
@@ -102,7 +114,6 @@ FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLa
     buttons->addWidget(disclaimer, 0, 1);
     buttons->addWidget(homePage, 1, 0);
     buttons->addWidget(ok, 1, 1, Qt::AlignRight);
-    layout->addLayout(buttons);
 
     connect(checkUpdate, &QPushButton::clicked, this, [this] {
         if (m_services.openUrl)
@@ -118,6 +129,7 @@ FirstScreen::FirstScreen(const UiServices &services, const std::string &updateLa
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+    return buttons;
 }
 
 } // namespace vendrix

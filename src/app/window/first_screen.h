@@ -10,6 +10,9 @@
 
 #include <string>
 
+class QLayout;
+class QVBoxLayout;
+
 namespace vendrix {
 
 inline const QColor kFirstScreenFaceColour(222, 222, 222);
@@ -23,6 +26,10 @@ public:
                 QWidget *parent = nullptr, DialogRunner runDialog = execRunner());
 
 private:
+    QLayout *createTop(const std::string &updateLabel);
+    void addNotices(QVBoxLayout *layout);
+    QLayout *createButtons();
+
     UiServices m_services;
     DialogRunner m_runDialog;
 };

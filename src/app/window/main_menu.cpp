@@ -50,6 +50,18 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 12, 20, 8);
     layout->setSpacing(10);
+    addCaption(layout);
+    addMenuButtons();
+    layout->addStretch(1);
+    layout->addLayout(createTagRow());
+
+    m_record.state.resultsValid = false;
+    setResultButtonsEnabled(false);
+    m_tag->setVisible(!m_record.state.hideDialogTags);
+}
+
+void MainMenu::addCaption(QVBoxLayout *layout)
+{
     auto *caption = new QLabel(QStringLiteral("Main Menu"), this);
     caption->setObjectName(QStringLiteral("caption"));
     QFont captionFont = caption->font();
@@ -58,7 +70,10 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
     caption->setFont(captionFont);
     caption->setAlignment(Qt::AlignCenter);
     layout->addWidget(caption);
+}
 
+void MainMenu::addMenuButtons()
+{
     QPushButton *modify = addButton(QStringLiteral("Modify Input Data"), "modifyInputData", 1001);
     QPushButton *run = addButton(QStringLiteral("Run Vendrix"), "runVendrix", 1002);
     m_results[0]
@@ -80,8 +95,10 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
     connect(m_results[3], &QPushButton::clicked, this, &MainMenu::calculateQuantities);
     connect(m_results[4], &QPushButton::clicked, this, &MainMenu::calculateConsolidatedShape);
     connect(envelope, &QPushButton::clicked, this, &MainMenu::showFillingEnvelope);
-    layout->addStretch(1);
+}
 
+QLayout *MainMenu::createTagRow()
+{
     auto *bottom = new QHBoxLayout;
     m_tag->setObjectName(QStringLiteral("dialogTag"));
     bottom->addWidget(m_tag);
@@ -96,11 +113,7 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
     toggle->setAccessibleName(QStringLiteral("Show resource tags"));
     connect(toggle, &QPushButton::clicked, this, &MainMenu::toggleDialogTags);
     bottom->addWidget(toggle, 0, Qt::AlignBottom);
-    layout->addLayout(bottom);
-
-    m_record.state.resultsValid = false;
-    setResultButtonsEnabled(false);
-    m_tag->setVisible(!m_record.state.hideDialogTags);
+    return bottom;
 }
 
 QPushButton *MainMenu::addButton(const QString &text, const char *name, int controlId)
@@ -184,15 +197,11 @@ void MainMenu::viewCrossSection()
 
 void MainMenu::saveResultsAsText()
 {
-    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
-                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                   QStringLiteral("Text Files (*.txt);;All Files (*)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
-    if (const auto failure = writeResultsTextFile(QFile::encodeName(path).toStdString(), m_record))
-        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
+    const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                         QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                         QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "txt"),
+                    [this](const std::string &file) { return writeResultsTextFile(file, m_record); });
 }
 
 void MainMenu::calculateQuantities()

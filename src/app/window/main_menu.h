@@ -15,7 +15,9 @@
 #include <functional>
 
 class QLabel;
+class QLayout;
 class QPushButton;
+class QVBoxLayout;
 
 namespace vendrix {
 
@@ -66,6 +68,9 @@ signals:
 
 private:
     void setResultButtonsEnabled(bool enabled);
+    void addCaption(QVBoxLayout *layout);
+    void addMenuButtons();
+    QLayout *createTagRow();
     QPushButton *addButton(const QString &text, const char *name, int controlId);
 
     ProjectRecord &m_record;

@@ -212,24 +212,38 @@ void MainWindow::setSolutionMethod(SolutionMethod method)
 
 void MainWindow::buildMenusAndToolbar()
 {
+    ToolbarActions actions;
+    buildFileMenu(actions);
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    menuBar()->addMenu(buildOptionsMenu());
+    buildHelpMenu(actions);
+    setToolbarPictures(actions);
+    buildToolbar(actions);
+    buildViewMenu(view);
+    rebuildRecentFiles();
+}
+
+void MainWindow::buildFileMenu(ToolbarActions &actions)
+{
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
     QMenu *file = m_fileMenu;
-    QAction *newAction = addAction(file, QStringLiteral("&New"), "fileNew",
-                                   QStringLiteral("Create a new document"), QKeySequence::New);
-    QAction *open = addAction(file, QStringLiteral("&Open..."), "fileOpen",
-                              QStringLiteral("Open an existing document"), QKeySequence::Open);
-    QAction *close = addAction(file, QStringLiteral("&Close"), "fileClose",
-                               QStringLiteral("Close the active document"));
-    QAction *save = addAction(file, QStringLiteral("&Save"), "fileSave",
-                              QStringLiteral("Save the active document"), QKeySequence::Save);
+    actions.newAction = addAction(file, QStringLiteral("&New"), "fileNew",
+                                  QStringLiteral("Create a new document"), QKeySequence::New);
+    actions.open = addAction(file, QStringLiteral("&Open..."), "fileOpen",
+                             QStringLiteral("Open an existing document"), QKeySequence::Open);
+    actions.close = addAction(file, QStringLiteral("&Close"), "fileClose",
+                              QStringLiteral("Close the active document"));
+    actions.save = addAction(file, QStringLiteral("&Save"), "fileSave",
+                             QStringLiteral("Save the active document"), QKeySequence::Save);
     QAction *saveAs = addAction(file, QStringLiteral("Save &As..."), "fileSaveAs",
                                 QStringLiteral("Save the active document with a new name"));
     file->addSeparator()->setObjectName(QStringLiteral("projectSeparator"));
-    QAction *print = addAction(file, QStringLiteral("&Print..."), "filePrint",
-                               QStringLiteral("Print the active document"), QKeySequence::Print);
-    QAction *preview = addAction(file, QStringLiteral("Print Pre&view"), "filePrintPreview",
-                                 QStringLiteral("Display full pages"));
+    actions.print = addAction(file, QStringLiteral("&Print..."), "filePrint",
+                              QStringLiteral("Print the active document"), QKeySequence::Print);
+    actions.preview = addAction(file, QStringLiteral("Print Pre&view"), "filePrintPreview",
+                                QStringLiteral("Display full pages"));
     QAction *setup = addAction(file, QStringLiteral("P&rint Setup..."), "filePrintSetup",
                                QStringLiteral("Change the printer and printing options"));
     m_recentSeparator = file->addSeparator();
@@ -237,66 +251,91 @@ void MainWindow::buildMenusAndToolbar()
                                      QStringLiteral("Open this document"));
     placeholder->setEnabled(false);
     file->addSeparator();
-    QAction *exitAction
-        = addAction(file, QStringLiteral("E&xit"), "appExit",
-                    QStringLiteral("Quit the application; prompts to save documents"));
+    actions.exit = addAction(file, QStringLiteral("E&xit"), "appExit",
+                             QStringLiteral("Quit the application; prompts to save documents"));
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("viewMenu"));
-    menuBar()->addMenu(buildOptionsMenu());
+    connect(actions.newAction, &QAction::triggered, this, &MainWindow::newProject);
+    connect(actions.open, &QAction::triggered, this, &MainWindow::openProject);
+    connect(actions.close, &QAction::triggered, this, &MainWindow::closeProject);
+    connect(actions.save, &QAction::triggered, this, &MainWindow::saveProject);
+    connect(saveAs, &QAction::triggered, this, &MainWindow::saveProjectAs);
+    connect(actions.print, &QAction::triggered, this, &MainWindow::printReportPages);
+    connect(actions.preview, &QAction::triggered, this, &MainWindow::printPreview);
+    connect(setup, &QAction::triggered, this, &MainWindow::printSetup);
+    connect(actions.exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::buildHelpMenu(ToolbarActions &actions)
+{
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     QAction *topics = addAction(helpMenu, QStringLiteral("&Help Topics"), "helpTopics",
                                 QStringLiteral("List Help topics"));
     helpMenu->addSeparator();
-    QAction *about = addAction(helpMenu, QStringLiteral("&About Vendrix..."), "appAbout",
-                               QStringLiteral("Display program information, version number and "
-                                              "copyright"));
-    QAction *contextHelp
+    actions.about = addAction(helpMenu, QStringLiteral("&About Vendrix..."), "appAbout",
+                              QStringLiteral("Display program information, version number and "
+                                             "copyright"));
+    // The toolbar's own buttons, in no menu.
+    actions.contextHelp
         = addAction(nullptr, QStringLiteral("Help"), "contextHelp",
                     QStringLiteral("Display help for clicked on buttons, menus and windows"),
                     QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    contextHelp->setToolTip(QStringLiteral("Help"));
-    QAction *calculator = addAction(nullptr, QStringLiteral("Calculator"), "calculator",
-                                    QStringLiteral("Use the calculator"));
-    calculator->setToolTip(QStringLiteral("Calculator"));
+    actions.contextHelp->setToolTip(QStringLiteral("Help"));
+    actions.calculator = addAction(nullptr, QStringLiteral("Calculator"), "calculator",
+                                   QStringLiteral("Use the calculator"));
+    actions.calculator->setToolTip(QStringLiteral("Calculator"));
 
-    newAction->setIcon(toolbarIcon(ToolbarPicture::New));
-    open->setIcon(toolbarIcon(ToolbarPicture::Open));
-    close->setIcon(toolbarIcon(ToolbarPicture::Close));
-    save->setIcon(toolbarIcon(ToolbarPicture::Save));
-    print->setIcon(toolbarIcon(ToolbarPicture::Print));
-    preview->setIcon(toolbarIcon(ToolbarPicture::PrintPreview));
-    about->setIcon(toolbarIcon(ToolbarPicture::About));
-    contextHelp->setIcon(toolbarIcon(ToolbarPicture::ContextHelp));
-    calculator->setIcon(toolbarIcon(ToolbarPicture::Calculator));
-    exitAction->setIcon(toolbarIcon(ToolbarPicture::Exit));
-    for (QAction *item : {newAction, open, close, save, print, preview, about, contextHelp,
-                          calculator, exitAction}) {
+    connect(topics, &QAction::triggered, this, &MainWindow::showHelpTopics);
+    connect(actions.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(actions.contextHelp, &QAction::triggered, this, &MainWindow::enterContextHelp);
+    connect(actions.calculator, &QAction::triggered, this, &MainWindow::startCalculator);
+}
+
+void MainWindow::setToolbarPictures(const ToolbarActions &actions)
+{
+    actions.newAction->setIcon(toolbarIcon(ToolbarPicture::New));
+    actions.open->setIcon(toolbarIcon(ToolbarPicture::Open));
+    actions.close->setIcon(toolbarIcon(ToolbarPicture::Close));
+    actions.save->setIcon(toolbarIcon(ToolbarPicture::Save));
+    actions.print->setIcon(toolbarIcon(ToolbarPicture::Print));
+    actions.preview->setIcon(toolbarIcon(ToolbarPicture::PrintPreview));
+    actions.about->setIcon(toolbarIcon(ToolbarPicture::About));
+    actions.contextHelp->setIcon(toolbarIcon(ToolbarPicture::ContextHelp));
+    actions.calculator->setIcon(toolbarIcon(ToolbarPicture::Calculator));
+    actions.exit->setIcon(toolbarIcon(ToolbarPicture::Exit));
+    for (QAction *item :
+         {actions.newAction, actions.open, actions.close, actions.save, actions.print,
+          actions.preview, actions.about, actions.contextHelp, actions.calculator, actions.exit}) {
         if (item->toolTip() == item->text() || item->toolTip().isEmpty())
             item->setToolTip(
                 QString(item->text()).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     }
+}
 
+void MainWindow::buildToolbar(const ToolbarActions &actions)
+{
     m_toolbar = addToolBar(QStringLiteral("Toolbar"));
     m_toolbar->setObjectName(QStringLiteral("toolbar"));
     m_toolbar->setIconSize(QSize(24, 24));
-    m_toolbar->addAction(newAction);
-    m_toolbar->addAction(open);
-    m_toolbar->addAction(close);
-    m_toolbar->addAction(save);
+    m_toolbar->addAction(actions.newAction);
+    m_toolbar->addAction(actions.open);
+    m_toolbar->addAction(actions.close);
+    m_toolbar->addAction(actions.save);
     m_toolbar->addSeparator();
-    m_toolbar->addAction(print);
-    m_toolbar->addAction(preview);
+    m_toolbar->addAction(actions.print);
+    m_toolbar->addAction(actions.preview);
     m_toolbar->addSeparator();
-    m_toolbar->addAction(about);
-    m_toolbar->addAction(contextHelp);
+    m_toolbar->addAction(actions.about);
+    m_toolbar->addAction(actions.contextHelp);
     m_toolbar->addSeparator();
-    m_toolbar->addAction(calculator);
-    m_toolbar->addAction(exitAction);
+    m_toolbar->addAction(actions.calculator);
+    m_toolbar->addAction(actions.exit);
     // Shift+F1 works from the toolbar button and the keyboard alike.
-    QMainWindow::addAction(contextHelp);
+    QMainWindow::addAction(actions.contextHelp);
+}
 
+void MainWindow::buildViewMenu(QMenu *view)
+{
     QAction *toolbarToggle = m_toolbar->toggleViewAction();
     toolbarToggle->setText(QStringLiteral("&Toolbar"));
     toolbarToggle->setObjectName(QStringLiteral("viewToolbar"));
@@ -308,21 +347,6 @@ void MainWindow::buildMenusAndToolbar()
     statusToggle->setChecked(true);
     connect(statusToggle, &QAction::toggled, this,
             [this](bool on) { statusBar()->setVisible(on); });
-
-    connect(newAction, &QAction::triggered, this, &MainWindow::newProject);
-    connect(open, &QAction::triggered, this, &MainWindow::openProject);
-    connect(close, &QAction::triggered, this, &MainWindow::closeProject);
-    connect(save, &QAction::triggered, this, &MainWindow::saveProject);
-    connect(saveAs, &QAction::triggered, this, &MainWindow::saveProjectAs);
-    connect(print, &QAction::triggered, this, &MainWindow::printReportPages);
-    connect(preview, &QAction::triggered, this, &MainWindow::printPreview);
-    connect(setup, &QAction::triggered, this, &MainWindow::printSetup);
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(topics, &QAction::triggered, this, &MainWindow::showHelpTopics);
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(contextHelp, &QAction::triggered, this, &MainWindow::enterContextHelp);
-    connect(calculator, &QAction::triggered, this, &MainWindow::startCalculator);
-    rebuildRecentFiles();
 }
 
 void MainWindow::rebuildRecentFiles()

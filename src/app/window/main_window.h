@@ -86,7 +86,26 @@ protected:
 private:
     QAction *addAction(QMenu *menu, const QString &text, const char *name, const QString &statusTip,
                        const QKeySequence &shortcut = {});
+    // The actions that have a toolbar button.
+    struct ToolbarActions
+    {
+        QAction *newAction = nullptr;
+        QAction *open = nullptr;
+        QAction *close = nullptr;
+        QAction *save = nullptr;
+        QAction *print = nullptr;
+        QAction *preview = nullptr;
+        QAction *exit = nullptr;
+        QAction *about = nullptr;
+        QAction *contextHelp = nullptr;
+        QAction *calculator = nullptr;
+    };
     void buildMenusAndToolbar();
+    void buildFileMenu(ToolbarActions &actions);
+    void buildHelpMenu(ToolbarActions &actions);
+    void buildViewMenu(QMenu *view);
+    void setToolbarPictures(const ToolbarActions &actions);
+    void buildToolbar(const ToolbarActions &actions);
     QMenu *buildOptionsMenu();
     void setSolutionMethod(SolutionMethod method);
     void rebuildRecentFiles();

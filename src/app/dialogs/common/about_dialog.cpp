@@ -1,6 +1,7 @@
 #include "app/dialogs/common/about_dialog.h"
 
 #include "app/app_info.h"
+#include "app/dialogs/common/contact_dialog.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/input_dialog.h"
 #include "graphics/shell_artwork.h"
@@ -24,96 +25,7 @@ QLabel *pictureLabel(const QPixmap &pixmap, const char *name, QWidget *parent)
     return label;
 }
 
-QLabel *textLabel(const QString &text, const char *name, QWidget *parent, double scale = 1.0,
-                  bool bold = false)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
-
-QString spacedOut(const QString &text)
-{
-    QString result;
-    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &word : words) {
-        if (!result.isEmpty())
-            result += QStringLiteral("   ");
-        for (qsizetype i = 0; i < word.size(); ++i) {
-            if (i > 0)
-                result += QLatin1Char(' ');
-            result += word[i];
-        }
-    }
-    return result;
-}
-
-QStringList makerContactLines()
-{
-    return {
-        QString::fromLatin1(kMakerName),
-        QString(),
-        QStringLiteral("Web:     ") + QString::fromLatin1(kMakerHomePage),
-        QStringLiteral("E-mail:  ") + QString::fromLatin1(kMakerEmail),
-        QString(),
-        QStringLiteral("Please name the program version (Vendrix Version " VENDRIX_VERSION
-                       ") and its update"),
-        QStringLiteral("label when you write to us."),
-    };
-}
-
-ContactDialog::ContactDialog(const UiServices &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_choosePrinter(printDialogChooser())
-{
-    setObjectName(QStringLiteral("contact"));
-    setWindowTitle(QStringLiteral("Contact ") + QString::fromLatin1(kMakerName));
-    applyDialogFace(this, kDialogFaceColour);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 20, 28, 16);
-    const QStringList lines = makerContactLines();
-    layout->addWidget(textLabel(lines[0], "makerName", this, 1.3, true));
-    auto *web = new QLabel(
-        QStringLiteral("Web:  <a href=\"%1\">%1</a>").arg(QString::fromLatin1(kMakerHomePage)),
-        this);
-    web->setObjectName(QStringLiteral("webAddress"));
-    web->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    web->setAlignment(Qt::AlignCenter);
-    connect(web, &QLabel::linkActivated, this, [this](const QString &link) {
-        if (m_services.openUrl)
-            m_services.openUrl(QUrl(link));
-    });
-    layout->addWidget(web);
-    layout->addWidget(textLabel(lines[3], "email", this));
-    layout->addSpacing(6);
-    layout->addWidget(textLabel(lines[5] + QLatin1Char(' ') + lines[6], "note", this, 0.95));
-    QPushButton *print = nullptr;
-    QHBoxLayout *buttons = okAndPrintButtons(this, print);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-    connect(print, &QPushButton::clicked, this, &ContactDialog::printContact);
-    setMinimumWidth(480);
-}
-
-void ContactDialog::setPrinterChooser(OnePagePrinterChooser chooser)
-{
-    m_choosePrinter = std::move(chooser);
-}
-
-void ContactDialog::printContact()
-{
-    printOnePage(m_choosePrinter, m_services, this, spacedOut(QStringLiteral("Contact")),
-                 makerContactLines());
-}
 
 AboutDialog::AboutDialog(const UiServices &services, QWidget *parent, DialogRunner runDialog)
     : QDialog(parent)
@@ -132,20 +44,22 @@ AboutDialog::AboutDialog(const UiServices &services, QWidget *parent, DialogRunn
     pictures->addWidget(pictureLabel(firstScreenPicture(QSize(240, 150)), "tubePicture", this));
     layout->addLayout(pictures);
 
-    layout->addWidget(textLabel(spacedOut(QStringLiteral("Program Vendrix " VENDRIX_VERSION)),
-                                "programLine", this, 1.3, true));
     layout->addWidget(
-        textLabel(QStringLiteral("Cross-Section Analysis of Geosynthetic Tubes Filled with Slurry"),
-                  "method", this, 1.1, true));
-    layout->addWidget(textLabel(
+        centredTextLabel(spacedOut(QStringLiteral("Program Vendrix " VENDRIX_VERSION)),
+                         "programLine", this, 1.3, true));
+    layout->addWidget(centredTextLabel(
+        QStringLiteral("Cross-Section Analysis of Geosynthetic Tubes Filled with Slurry"), "method",
+        this, 1.1, true));
+    layout->addWidget(centredTextLabel(
         QStringLiteral("The computations follow the membrane equilibrium method of the published "
                        "design guidelines for geosynthetic tubes; the help pages under Design "
                        "Considerations summarise its assumptions and limitations."),
         "reference", this));
-    layout->addWidget(textLabel(QStringLiteral("The scope of program Vendrix is limited to the "
-                                               "computational portion associated with the design "
-                                               "of geosynthetic tubes."),
-                                "scope", this));
+    layout->addWidget(
+        centredTextLabel(QStringLiteral("The scope of program Vendrix is limited to the "
+                                        "computational portion associated with the design "
+                                        "of geosynthetic tubes."),
+                         "scope", this));
     layout->addSpacing(6);
 
     auto *buttons = new QHBoxLayout;

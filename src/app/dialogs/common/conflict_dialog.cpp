@@ -1,5 +1,6 @@
 #include "app/dialogs/common/conflict_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/input_dialog.h"
 #include "graphics/qt_text.h"
 
@@ -70,7 +71,7 @@ void showConflict(QWidget *parent, const std::string &errorNumberText,
     ConflictDialog dialog(parent);
     dialog.errorNumberText = errorNumberText;
     dialog.messageText = messageText;
-    dialog.exec();
+    runModal(dialog);
 }
 
 } // namespace vendrix

@@ -1,6 +1,7 @@
 #pragma once
-// How a window shows a modal dialog. The program calls exec(); tests replace the
-// runner to fill in and confirm the dialog with key and mouse events.
+// How a window shows a modal dialog. Every modal dialog of the program is run
+// by runModal() or by a DialogRunner (runModal unless a test replaces it to
+// fill in and confirm the dialog with key and mouse events).
 
 #include <QDialog>
 
@@ -10,9 +11,15 @@ namespace vendrix {
 
 using DialogRunner = std::function<int(QDialog &dialog)>;
 
+// Shows `dialog` modally and returns its result code.
+inline int runModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
 inline DialogRunner execRunner()
 {
-    return [](QDialog &dialog) { return dialog.exec(); };
+    return runModal;
 }
 
 } // namespace vendrix

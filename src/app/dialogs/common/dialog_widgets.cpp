@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,40 @@ QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print)
     buttons->addStretch(1);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     return buttons;
+}
+
+QLabel *centredTextLabel(const QString &text, const char *name, QWidget *parent, double scale,
+                         bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *makeHeading(const QString &text, QWidget *parent, bool underline)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setUnderline(underline);
+    label->setFont(font);
+    return label;
+}
+
+void addOkButtonBox(QDialog *dialog, QBoxLayout *layout)
+{
+    auto *buttons = new QDialogButtonBox(dialog);
+    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    layout->addWidget(buttons);
 }
 
 } // namespace vendrix

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 
+class QBoxLayout;
 class QButtonGroup;
 class QDialog;
 class QHBoxLayout;
@@ -29,6 +30,15 @@ void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets);
 // The centred "&OK" (accepts the dialog) and "&PRINT" buttons of the
 // information windows; `print` receives the print button.
 QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print);
+// A centred, word-wrapped label of the information windows, its font scaled
+// by `scale` and bold if asked.
+QLabel *centredTextLabel(const QString &text, const char *name, QWidget *parent, double scale = 1.0,
+                         bool bold = false);
+// The lone "&OK" button (named "ok", the default) of a small choice dialog,
+// in a button box added to `layout`; it accepts the dialog.
+void addOkButtonBox(QDialog *dialog, QBoxLayout *layout);
+// A bold heading over a group of fields or lines, underlined if asked.
+QLabel *makeHeading(const QString &text, QWidget *parent, bool underline = false);
 // A label whose text is Windows-1252 bytes (unit labels with ³).
 QLabel *makeLabel(const char *windows1252, QWidget *parent);
 

@@ -1,5 +1,6 @@
 #include "app/dialogs/common/disclaimer_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/input_dialog.h"
 
@@ -53,7 +54,7 @@ OnePagePrinterChooser printDialogChooser()
         QPrintDialog dialog(printer.get(), parent);
         dialog.setMinMax(1, 1);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        if (dialog.exec() != QDialog::Accepted)
+        if (runModal(dialog) != QDialog::Accepted)
             return nullptr;
         return printer;
     };
@@ -101,13 +102,10 @@ void printOnePage(const OnePagePrinterChooser &choose, const UiServices &service
 }
 
 DisclaimerDialog::DisclaimerDialog(const UiServices &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_choosePrinter(printDialogChooser())
+    : OnePageDialog(services, parent)
 {
     setObjectName(QStringLiteral("disclaimer"));
     setWindowTitle(QStringLiteral("DISCLAIMER"));
-    applyDialogFace(this, kDialogFaceColour);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 20, 28, 16);
     auto *heading = new QLabel(QString::fromLatin1(kDisclaimerHeading), this);
@@ -136,22 +134,14 @@ DisclaimerDialog::DisclaimerDialog(const UiServices &services, QWidget *parent)
         layout->addWidget(label);
     }
     layout->addSpacing(8);
-    QPushButton *print = nullptr;
-    QHBoxLayout *buttons = okAndPrintButtons(this, print);
-    layout->addLayout(buttons);
+    QPushButton *print = addOkAndPrintButtons(layout);
     connect(print, &QPushButton::clicked, this, &DisclaimerDialog::printDisclaimer);
     setFixedWidth(600);
 }
 
-void DisclaimerDialog::setPrinterChooser(OnePagePrinterChooser chooser)
-{
-    m_choosePrinter = std::move(chooser);
-}
-
 void DisclaimerDialog::printDisclaimer()
 {
-    printOnePage(m_choosePrinter, m_services, this, QString::fromLatin1(kDisclaimerHeading),
-                 disclaimerLines());
+    printPage(QString::fromLatin1(kDisclaimerHeading), disclaimerLines());
 }
 
 } // namespace vendrix

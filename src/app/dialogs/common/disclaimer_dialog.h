@@ -2,12 +2,11 @@
 // The disclaimer window ("DISCLAIMER") with its own one-page print-out, and the
 // page painter shared by its print-out and the maker's contact sheet.
 
+#include "app/dialogs/common/one_page_dialog.h"
 #include "app/ui_services.h"
 
-#include <QDialog>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class QPainter;
@@ -22,7 +21,7 @@ inline constexpr const char *kDisclaimerHeading = "D I S C L A I M E R";
 const QStringList &disclaimerLines();
 
 // Asks for the printer of a one-page print-out; nullptr means cancelled.
-using OnePagePrinterChooser = std::function<std::unique_ptr<QPrinter>(QWidget *parent)>;
+using OnePagePrinterChooser = PrinterChooser;
 // The printer dialog for page 1 only.
 OnePagePrinterChooser printDialogChooser();
 
@@ -43,23 +42,17 @@ inline constexpr const char *kPrinterFailedMessage = "The printer could not be s
 void printOnePage(const OnePagePrinterChooser &choose, const UiServices &services, QWidget *parent,
                   const QString &heading, const QStringList &lines);
 
-class DisclaimerDialog : public QDialog
+class DisclaimerDialog : public OnePageDialog
 {
     Q_OBJECT
 
 public:
     explicit DisclaimerDialog(const UiServices &services, QWidget *parent = nullptr);
 
-    void setPrinterChooser(OnePagePrinterChooser chooser);
-
 public slots:
     // "&PRINT": the printer dialog for one page, then the page; cancelling prints
     // nothing and keeps the window open.
     void printDisclaimer();
-
-private:
-    UiServices m_services;
-    OnePagePrinterChooser m_choosePrinter;
 };
 
 } // namespace vendrix

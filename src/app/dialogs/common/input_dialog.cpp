@@ -1,11 +1,13 @@
 #include "app/dialogs/common/input_dialog.h"
 
+#include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/dialog_artwork.h"
 #include "graphics/qt_text.h"
 #include "model/c_format.h"
 #include "model/input_rules.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,47 @@ InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, cons
     m_tag->setVisible(!record.state.hideDialogTags);
     // The caption's help button opens the window's help topic.
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+}
+
+InputDialog::EditButtons InputDialog::makeEditButtons(bool withDefaults, bool withTruncate)
+{
+    EditButtons buttons;
+    buttons.cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    if (withDefaults)
+        buttons.defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    if (withTruncate)
+        buttons.truncate = makeTruncateButton(this);
+    return buttons;
+}
+
+QHBoxLayout *InputDialog::editButtonRow(QPushButton *ok, const EditButtons &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(ok);
+    row->addWidget(buttons.cancel);
+    row->addWidget(buttons.defaults);
+    row->addStretch();
+    row->addWidget(m_tag);
+    row->addWidget(buttons.truncate);
+    return row;
+}
+
+void InputDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons,
+                                     const std::function<void()> &restoreDefaults,
+                                     const std::function<void()> &truncate)
+{
+    if (ok != nullptr) {
+        connect(ok, &QPushButton::clicked, this, [this, ok] {
+            if (hasFocusOn(ok))
+                accept();
+        });
+    }
+    if (buttons.cancel != nullptr)
+        connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    if (buttons.defaults != nullptr && restoreDefaults)
+        connect(buttons.defaults, &QPushButton::clicked, this, restoreDefaults);
+    if (buttons.truncate != nullptr && truncate)
+        connect(buttons.truncate, &QPushButton::clicked, this, truncate);
 }
 
 QString InputDialog::helpTopic() const

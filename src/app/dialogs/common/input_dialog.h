@@ -11,8 +11,10 @@
 #include <QColor>
 #include <QDialog>
 
+#include <functional>
 #include <map>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -82,6 +84,23 @@ protected:
 
     // The tag label with the resource name; hidden while tags are hidden.
     QLabel *tagLabel() const { return m_tag; }
+
+    // Cancel, Default and the truncate picture of the editing dialogs, made in
+    // that order (the order Tab visits them); those not asked for stay null.
+    struct EditButtons
+    {
+        QPushButton *cancel = nullptr;
+        QPushButton *defaults = nullptr;
+        QPushButton *truncate = nullptr;
+    };
+    EditButtons makeEditButtons(bool withDefaults = true, bool withTruncate = true);
+    // OK, Cancel and Default at the left; the tag and the truncate picture at the right.
+    QHBoxLayout *editButtonRow(QPushButton *ok, const EditButtons &buttons);
+    // OK accepts only with the focus on it (Enter in a field never presses it);
+    // Cancel closes without a change; Default and truncate call the dialog's own.
+    void connectEditButtons(QPushButton *ok, const EditButtons &buttons,
+                            const std::function<void()> &restoreDefaults = {},
+                            const std::function<void()> &truncate = {});
 
     ProjectRecord &m_record;
     UiServices m_services;

@@ -25,8 +25,38 @@ AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &
 {
     setWindowTitle(QStringLiteral("Type of Analysis"));
     setHelpTopic(QStringLiteral("::/Analysis_Type.htm"));
-    const UnitLabels units = unitLabels(record.display);
+    auto *layout = new QGridLayout(this);
+    layOutObjectives(layout);
+    m_picture->setObjectName(QStringLiteral("pressurePicture"));
+    m_picture->setPixmap(pumpingPicture());
+    layout->addWidget(m_picture, 0, 3, 4, 1, Qt::AlignCenter);
+    layout->setColumnMinimumWidth(3, 180);
+    layout->setColumnMinimumWidth(2, 50);
+    const EditButtons buttons = makeEditButtons();
+    layout->addLayout(editButtonRow(m_ok, buttons), 4, 0, 1, 4);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepRoomWhenHidden({m_picture});
+    for (const ObjectiveGroup &group : m_groups)
+        keepRoomWhenHidden({group.label, group.field, group.unit});
 
+    loadFromRecord();
+    // Tab goes from each objective to its value, then on to the next objective.
+    for (int i = 0; i < 3; ++i) {
+        setTabOrder(m_groups[i].radio, m_groups[i].field);
+        if (i < 2)
+            setTabOrder(m_groups[i].field, m_groups[i + 1].radio);
+    }
+    connect(m_objectives, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showObjective(id);
+    });
+    connectEditButtons(
+        m_ok, buttons, [this] { restoreDefault(); }, [this] { truncate(); });
+}
+
+void AnalysisTypeDialog::layOutObjectives(QGridLayout *layout)
+{
+    const UnitLabels units = unitLabels(m_record.display);
     const QString radioTexts[3] = {
         QStringLiteral("  Given:  Ultimate strength of geosynthetic\n  Find:     Geometry of tube"),
         QStringLiteral("  Given:  Desired maximum height\n  Find:     Required ultimate strength "
@@ -41,8 +71,6 @@ AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &
     };
     const char *fields[3] = {"ultimateStrength", "desiredMaxHeight", "pumpingPressure"};
     const char *unitTexts[3] = {units.forcePerLength, units.length, units.pressure};
-
-    auto *layout = new QGridLayout(this);
     for (int i = 0; i < 3; ++i) {
         ObjectiveGroup &group = m_groups[i];
         group.radio = makeRadio(radioTexts[i], m_objectives, i, this);
@@ -59,53 +87,17 @@ AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &
         layout->addWidget(m_groups[i].field, 3, 1);
         layout->addWidget(m_groups[i].unit, 3, 2);
     }
-    m_picture->setObjectName(QStringLiteral("pressurePicture"));
-    m_picture->setPixmap(pumpingPicture());
-    layout->addWidget(m_picture, 0, 3, 4, 1, Qt::AlignCenter);
-    layout->setColumnMinimumWidth(3, 180);
-    layout->setColumnMinimumWidth(2, 50);
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
-    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
-    auto *truncateButton = makeTruncateButton(this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
-    buttons->addStretch();
-    buttons->addWidget(tagLabel());
-    buttons->addWidget(truncateButton);
-    layout->addLayout(buttons, 4, 0, 1, 4);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    keepRoomWhenHidden({m_picture});
-    for (const ObjectiveGroup &group : m_groups)
-        keepRoomWhenHidden({group.label, group.field, group.unit});
+}
 
-    const AnalysisShownValues shown = shownAnalysisValues(record.input, record.display);
+void AnalysisTypeDialog::loadFromRecord()
+{
+    const AnalysisShownValues shown = shownAnalysisValues(m_record.input, m_record.display);
     showNumber(m_groups[0].field, shown.ultimateStrength);
     showNumber(m_groups[1].field, shown.desiredMaxHeight);
     showNumber(m_groups[2].field, shown.pumpingPressure);
     const int chosen = static_cast<int>(shown.analysisType);
     m_objectives->button(chosen)->setChecked(true);
     showObjective(chosen);
-
-    // Tab goes from each objective to its value, then on to the next objective.
-    for (int i = 0; i < 3; ++i) {
-        setTabOrder(m_groups[i].radio, m_groups[i].field);
-        if (i < 2)
-            setTabOrder(m_groups[i].field, m_groups[i + 1].radio);
-    }
-
-    connect(m_objectives, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            showObjective(id);
-    });
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_ok))
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &AnalysisTypeDialog::restoreDefault);
-    connect(truncateButton, &QPushButton::clicked, this, &AnalysisTypeDialog::truncate);
 }
 
 int AnalysisTypeDialog::objective() const

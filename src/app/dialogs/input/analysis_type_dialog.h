@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QGridLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -36,6 +37,8 @@ private:
         QLabel *unit;
     };
 
+    void layOutObjectives(QGridLayout *layout);
+    void loadFromRecord();
     int objective() const;
     void showObjective(int objective);
     void restoreDefault();

@@ -16,36 +16,74 @@
 #include <QRadioButton>
 
 #include <ctime>
+#include <vector>
 
 namespace vendrix {
 
 namespace {
 
-struct TextField
+// A project field, its label and where both sit in the Project box (the label
+// in the column before the field).
+struct ProjectField
 {
     const char *name;
     const char *label;
     std::string ProjectInfo::*member;
+    int row;
+    int column;
+    int span;
+    int minimumWidth;
 };
 
 // In the Enter order; the date/time field is not part of it.
-const TextField kProjectFields[] = {
-    {"title", "Title", &ProjectInfo::title},
-    {"projectNumber", "Number", &ProjectInfo::projectNumber},
-    {"projectNumberSuffix", "__", &ProjectInfo::projectNumberSuffix},
-    {"client", "Client", &ProjectInfo::client},
-    {"designer", "Designer :", &ProjectInfo::designer},
-    {"stationNumber", "Station Number", &ProjectInfo::stationNumber},
-    {"companyName", "Name", &ProjectInfo::companyName},
-    {"companyStreet1", "Street", &ProjectInfo::companyStreet1},
-    {"companyStreet2", "", &ProjectInfo::companyStreet2},
-    {"companyCity", "City", &ProjectInfo::companyCity},
-    {"companyState", "State", &ProjectInfo::companyState},
-    {"companyZip", "Zip", &ProjectInfo::companyZip},
-    {"companyPhone", "Phone #", &ProjectInfo::companyPhone},
-    {"companyFax", "FAX", &ProjectInfo::companyFax},
-    {"companyEmail", "E-Mail", &ProjectInfo::companyEmail},
+const ProjectField kProjectFields[] = {
+    {"title", "Title", &ProjectInfo::title, 0, 1, 3, 220},
+    {"projectNumber", "Number", &ProjectInfo::projectNumber, 1, 1, 1, 100},
+    {"projectNumberSuffix", "__", &ProjectInfo::projectNumberSuffix, 1, 3, 1, 60},
+    {"client", "Client", &ProjectInfo::client, 2, 1, 3, 220},
+    {"designer", "Designer :", &ProjectInfo::designer, 4, 1, 3, 220},
+    {"stationNumber", "Station Number", &ProjectInfo::stationNumber, 5, 1, 3, 220},
 };
+// The date/time field follows the client, on screen and for Tab.
+constexpr std::size_t kDateTimeAfter = 3;
+constexpr int kDateTimeRow = 3;
+
+// A company field: one line of the company information file as well.
+struct CompanyField
+{
+    const char *name;
+    const char *label;
+    std::string ProjectInfo::*member;
+    std::string CompanyData::*line;
+};
+
+// In the Enter order, which is also the order of the lines in the file.
+const CompanyField kCompanyFields[] = {
+    {"companyName", "Name", &ProjectInfo::companyName, &CompanyData::name},
+    {"companyStreet1", "Street", &ProjectInfo::companyStreet1, &CompanyData::street1},
+    {"companyStreet2", "", &ProjectInfo::companyStreet2, &CompanyData::street2},
+    {"companyCity", "City", &ProjectInfo::companyCity, &CompanyData::city},
+    {"companyState", "State", &ProjectInfo::companyState, &CompanyData::state},
+    {"companyZip", "Zip", &ProjectInfo::companyZip, &CompanyData::zip},
+    {"companyPhone", "Phone #", &ProjectInfo::companyPhone, &CompanyData::phone},
+    {"companyFax", "FAX", &ProjectInfo::companyFax, &CompanyData::fax},
+    {"companyEmail", "E-Mail", &ProjectInfo::companyEmail, &CompanyData::email},
+};
+
+std::size_t projectFieldIndex(std::string ProjectInfo::*member)
+{
+    for (std::size_t i = 0; i < std::size(kProjectFields); ++i)
+        if (kProjectFields[i].member == member)
+            return i;
+    return 0;
+}
+
+QLabel *buddyLabel(const char *text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(QString::fromLatin1(text), parent);
+    label->setBuddy(buddy);
+    return label;
+}
 
 // The description is held with CR LF line ends, as typed on the original
 // platform and as the reports write them; the edit field works with LF.
@@ -87,77 +125,80 @@ GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
     , m_logoPath(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
+    static_assert(std::size(kProjectFields) == kProjectFieldCount);
+    static_assert(std::size(kCompanyFields) == kCompanyFieldCount);
     setWindowTitle(QStringLiteral("General Information"));
     setHelpTopic(QStringLiteral("::/General_Information.htm"));
-    const ProjectInfo &info = record.info;
+    createFields();
+    layOut();
+    setEnterAndTabOrder();
+    loadFromRecord();
+    connectButtons();
+}
 
-    QLineEdit *fields[std::size(kProjectFields)] = {};
-    for (std::size_t i = 0; i < std::size(kProjectFields); ++i) {
-        const TextField &f = kProjectFields[i];
-        fields[i] = makeTextField(f.name, maxTextLength(f.name), this);
-        fields[i]->setText(toQString(info.*f.member));
-        fields[i]->setMinimumWidth(220);
+void GeneralInformationDialog::createFields()
+{
+    for (std::size_t i = 0; i < kProjectFieldCount; ++i) {
+        const ProjectField &f = kProjectFields[i];
+        m_projectFields[i] = makeTextField(f.name, maxTextLength(f.name), this);
     }
-    QLineEdit *dateTime = makeTextField("dateTime", 0, this);
-    dateTime->setText(toQString(info.dateTime.empty() ? localTimeText() : info.dateTime));
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i) {
+        const CompanyField &f = kCompanyFields[i];
+        m_companyFields[i] = makeTextField(f.name, maxTextLength(f.name), this);
+        m_companyFields[i]->setMinimumWidth(220);
+    }
+    m_dateTime = makeTextField("dateTime", 0, this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setTabChangesFocus(true);
-    m_description->setPlainText(descriptionForDisplay(info.description));
     m_description->setMinimumHeight(90);
     watchMultiLineEnter(m_description);
+}
 
-    // Project.
+QWidget *GeneralInformationDialog::createProjectBox()
+{
     auto *project = new QGroupBox(this);
-    auto *projectLayout = new QGridLayout(project);
-    auto label = [this](const char *text, QWidget *buddy) {
-        auto *l = new QLabel(QString::fromLatin1(text), this);
-        l->setBuddy(buddy);
-        return l;
-    };
-    projectLayout->addWidget(label("Title", field("title")), 0, 0);
-    projectLayout->addWidget(field("title"), 0, 1, 1, 3);
-    projectLayout->addWidget(label("Number", field("projectNumber")), 1, 0);
-    projectLayout->addWidget(field("projectNumber"), 1, 1);
-    projectLayout->addWidget(label("__", field("projectNumberSuffix")), 1, 2);
-    projectLayout->addWidget(field("projectNumberSuffix"), 1, 3);
-    field("projectNumber")->setMinimumWidth(100);
-    field("projectNumberSuffix")->setMinimumWidth(60);
-    projectLayout->addWidget(label("Client", field("client")), 2, 0);
-    projectLayout->addWidget(field("client"), 2, 1, 1, 3);
-    projectLayout->addWidget(label("Date / Time", dateTime), 3, 0);
-    projectLayout->addWidget(dateTime, 3, 1, 1, 3);
-    projectLayout->addWidget(label("Designer :", field("designer")), 4, 0);
-    projectLayout->addWidget(field("designer"), 4, 1, 1, 3);
-    projectLayout->addWidget(label("Station Number", field("stationNumber")), 5, 0);
-    projectLayout->addWidget(field("stationNumber"), 5, 1, 1, 3);
-    projectLayout->addWidget(label("Description :", m_description), 6, 0, 1, 4);
-    projectLayout->addWidget(m_description, 7, 0, 1, 4);
-
-    // Company.
-    auto *company = new QGroupBox(QStringLiteral("COMPANY :"), this);
-    auto *companyLayout = new QGridLayout(company);
-    int row = 0;
-    for (std::size_t i = 6; i < std::size(kProjectFields); ++i) {
-        const TextField &f = kProjectFields[i];
-        if (*f.label != 0)
-            companyLayout->addWidget(label(f.label, fields[i]), row, 0);
-        companyLayout->addWidget(fields[i], row, 1);
-        ++row;
+    auto *grid = new QGridLayout(project);
+    for (std::size_t i = 0; i < kProjectFieldCount; ++i) {
+        const ProjectField &f = kProjectFields[i];
+        QLineEdit *edit = m_projectFields[i];
+        grid->addWidget(buddyLabel(f.label, edit, this), f.row, f.column - 1);
+        grid->addWidget(edit, f.row, f.column, 1, f.span);
+        edit->setMinimumWidth(f.minimumWidth);
+        if (i == kDateTimeAfter) {
+            grid->addWidget(buddyLabel("Date / Time", m_dateTime, this), kDateTimeRow, 0);
+            grid->addWidget(m_dateTime, kDateTimeRow, 1, 1, 3);
+        }
     }
-    auto *saveData = makeButton(QStringLiteral("Save &Data for Future Runs"), "saveCompany", this);
-    companyLayout->addWidget(saveData, row, 1, Qt::AlignRight);
+    grid->addWidget(buddyLabel("Description :", m_description, this), 6, 0, 1, 4);
+    grid->addWidget(m_description, 7, 0, 1, 4);
+    return project;
+}
 
-    // Logo.
+QWidget *GeneralInformationDialog::createCompanyBox()
+{
+    auto *company = new QGroupBox(QStringLiteral("COMPANY :"), this);
+    auto *grid = new QGridLayout(company);
+    int row = 0;
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i, ++row) {
+        if (*kCompanyFields[i].label != 0)
+            grid->addWidget(buddyLabel(kCompanyFields[i].label, m_companyFields[i], this), row, 0);
+        grid->addWidget(m_companyFields[i], row, 1);
+    }
+    m_saveCompany = makeButton(QStringLiteral("Save &Data for Future Runs"), "saveCompany", this);
+    grid->addWidget(m_saveCompany, row, 1, Qt::AlignRight);
+    return company;
+}
+
+QWidget *GeneralInformationDialog::createLogoBox()
+{
     auto *logo = new QGroupBox(this);
-    auto *logoLayout = new QGridLayout(logo);
-    auto *retrieve
+    auto *grid = new QGridLayout(logo);
+    m_chooseLogo
         = makeButton(QStringLiteral("Retrieve &Bitmap File (Logo) for Printout in Current Run"),
                      "chooseLogo", this);
-    auto *saveLogoButton
-        = makeButton(QStringLiteral("Save &Logo for Future  Runs"), "saveLogo", this);
+    m_saveLogo = makeButton(QStringLiteral("Save &Logo for Future  Runs"), "saveLogo", this);
     auto *no = makeRadio(QStringLiteral("No"), m_includeLogo, 0, this);
     auto *yes = makeRadio(QStringLiteral("Yes"), m_includeLogo, 1, this);
-    m_includeLogo->button(info.includeLogo ? 1 : 0)->setChecked(true);
     m_logoPath->setObjectName(QStringLiteral("logoPathShown"));
     m_logoPath->setTextFormat(Qt::PlainText);
     m_logoPath->setWordWrap(true);
@@ -167,46 +208,73 @@ GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
     includeRow->addWidget(no);
     includeRow->addWidget(yes);
     includeRow->addStretch();
-    logoLayout->addWidget(retrieve, 0, 0);
-    logoLayout->addWidget(saveLogoButton, 0, 1);
-    logoLayout->addWidget(m_logoPath, 1, 0, 1, 2);
-    logoLayout->addLayout(includeRow, 2, 0, 1, 2);
+    grid->addWidget(m_chooseLogo, 0, 0);
+    grid->addWidget(m_saveLogo, 0, 1);
+    grid->addWidget(m_logoPath, 1, 0, 1, 2);
+    grid->addLayout(includeRow, 2, 0, 1, 2);
+    return logo;
+}
 
+void GeneralInformationDialog::layOut()
+{
     auto *layout = new QGridLayout(this);
-    layout->addWidget(project, 0, 0);
-    layout->addWidget(company, 0, 1);
-    layout->addWidget(logo, 1, 0, 1, 2);
+    layout->addWidget(createProjectBox(), 0, 0);
+    layout->addWidget(createCompanyBox(), 0, 1);
+    layout->addWidget(createLogoBox(), 1, 0, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(tagLabel());
     buttons->addStretch();
     buttons->addWidget(m_ok);
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    // The Enter order; Tab follows it as well, the date/time field after the client.
-    for (std::size_t i = 0; i + 1 < std::size(kProjectFields); ++i)
-        setEnterSuccessor(fields[i], fields[i + 1]);
-    setEnterSuccessor(fields[std::size(kProjectFields) - 1], m_description);
-    setEnterSuccessor(m_description, fields[0]);
-    QWidget *tabOrder[] = {fields[0], fields[1], fields[2], fields[3],
-                           dateTime,  fields[4], fields[5], m_description};
-    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+void GeneralInformationDialog::setEnterAndTabOrder()
+{
+    // Enter walks the project fields, the company fields and the description;
+    // Tab follows the same order with the date/time field after the client.
+    std::vector<QWidget *> enterOrder(m_projectFields.begin(), m_projectFields.end());
+    enterOrder.insert(enterOrder.end(), m_companyFields.begin(), m_companyFields.end());
+    enterOrder.push_back(m_description);
+    for (std::size_t i = 0; i + 1 < enterOrder.size(); ++i)
+        setEnterSuccessor(enterOrder[i], enterOrder[i + 1]);
+    setEnterSuccessor(m_description, enterOrder.front());
+
+    std::vector<QWidget *> tabOrder(m_projectFields.begin(), m_projectFields.end());
+    tabOrder.insert(tabOrder.begin() + kDateTimeAfter + 1, m_dateTime);
+    tabOrder.push_back(m_description);
+    tabOrder.insert(tabOrder.end(), m_companyFields.begin(), m_companyFields.end());
+    for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
-    setTabOrder(m_description, fields[6]);
-    for (std::size_t i = 6; i + 1 < std::size(kProjectFields); ++i)
-        setTabOrder(fields[i], fields[i + 1]);
+}
 
-    // A new project's company fields and logo come from the files of earlier runs.
-    const std::string &dataDirectory = record.state.dataDirectory;
+void GeneralInformationDialog::loadFromRecord()
+{
+    const ProjectInfo &info = m_record.info;
+    for (std::size_t i = 0; i < kProjectFieldCount; ++i)
+        m_projectFields[i]->setText(toQString(info.*kProjectFields[i].member));
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
+        m_companyFields[i]->setText(toQString(info.*kCompanyFields[i].member));
+    m_dateTime->setText(toQString(info.dateTime.empty() ? localTimeText() : info.dateTime));
+    m_description->setPlainText(descriptionForDisplay(info.description));
+    m_includeLogo->button(info.includeLogo ? 1 : 0)->setChecked(true);
+
+    // A new project's company fields and logo come from the files of earlier
+    // runs; like everything typed here they reach the record only on OK.
+    const std::string &dataDirectory = m_record.state.dataDirectory;
     if (info.companyName.empty() && info.companyStreet1.empty()) {
         CompanyData data;
         if (loadCompanyData(dataDirectory, data))
             showCompany(data);
     }
-    if (info.logoPath.empty())
-        loadLogoPath(dataDirectory, record.info.logoPath);
+    m_logoPathValue = info.logoPath;
+    if (m_logoPathValue.empty())
+        loadLogoPath(dataDirectory, m_logoPathValue);
     showLogoPath();
+}
 
+void GeneralInformationDialog::connectButtons()
+{
     connect(m_description, &QPlainTextEdit::textChanged, this,
             &GeneralInformationDialog::limitDescription);
     connect(m_ok, &QPushButton::clicked, this, [this] {
@@ -214,19 +282,14 @@ GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
         if (hasFocusOn(m_ok))
             accept();
     });
-    connect(saveData, &QPushButton::clicked, this, &GeneralInformationDialog::saveCompany);
-    connect(saveLogoButton, &QPushButton::clicked, this, &GeneralInformationDialog::saveLogo);
-    connect(retrieve, &QPushButton::clicked, this, &GeneralInformationDialog::chooseLogo);
-}
-
-QLineEdit *GeneralInformationDialog::field(const char *name) const
-{
-    return findChild<QLineEdit *>(QString::fromLatin1(name));
+    connect(m_saveCompany, &QPushButton::clicked, this, &GeneralInformationDialog::saveCompany);
+    connect(m_saveLogo, &QPushButton::clicked, this, &GeneralInformationDialog::saveLogo);
+    connect(m_chooseLogo, &QPushButton::clicked, this, &GeneralInformationDialog::chooseLogo);
 }
 
 QWidget *GeneralInformationDialog::firstField() const
 {
-    return field("title");
+    return m_projectFields.front();
 }
 
 void GeneralInformationDialog::keyPressEvent(QKeyEvent *event)
@@ -238,23 +301,16 @@ void GeneralInformationDialog::keyPressEvent(QKeyEvent *event)
 
 CompanyData GeneralInformationDialog::companyFromFields() const
 {
-    auto text = [this](const char *name) { return fromQString(field(name)->text()); };
-    return CompanyData {text("companyName"),  text("companyStreet1"), text("companyStreet2"),
-                        text("companyCity"),  text("companyState"),   text("companyZip"),
-                        text("companyPhone"), text("companyFax"),     text("companyEmail")};
+    CompanyData data;
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
+        data.*kCompanyFields[i].line = fromQString(m_companyFields[i]->text());
+    return data;
 }
 
 void GeneralInformationDialog::showCompany(const CompanyData &data)
 {
-    field("companyName")->setText(toQString(data.name));
-    field("companyStreet1")->setText(toQString(data.street1));
-    field("companyStreet2")->setText(toQString(data.street2));
-    field("companyCity")->setText(toQString(data.city));
-    field("companyState")->setText(toQString(data.state));
-    field("companyZip")->setText(toQString(data.zip));
-    field("companyPhone")->setText(toQString(data.phone));
-    field("companyFax")->setText(toQString(data.fax));
-    field("companyEmail")->setText(toQString(data.email));
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
+        m_companyFields[i]->setText(toQString(data.*kCompanyFields[i].line));
 }
 
 void GeneralInformationDialog::limitDescription()
@@ -274,14 +330,13 @@ void GeneralInformationDialog::limitDescription()
 
 void GeneralInformationDialog::saveCompany()
 {
-    if (!saveCompanyData(m_record.state.dataDirectory, companyFromFields()) && m_services.message)
-        m_services.message(this, QStringLiteral("Unable to save the company data."));
+    // The values as typed now; written to the data directory on OK.
+    m_companyToSave = companyFromFields();
 }
 
 void GeneralInformationDialog::saveLogo()
 {
-    if (!saveLogoPath(m_record.state.dataDirectory, m_record.info.logoPath) && m_services.message)
-        m_services.message(this, QStringLiteral("Unable to save the logo path."));
+    m_logoToSave = m_logoPathValue;
 }
 
 void GeneralInformationDialog::chooseLogo()
@@ -293,40 +348,60 @@ void GeneralInformationDialog::chooseLogo()
         QStringLiteral("Bitmap files (*.bmp);;All files (*)"));
     if (chosen.isEmpty())
         return;
-    m_record.info.logoPath = fromQString(chosen);
+    m_logoPathValue = fromQString(chosen);
     showLogoPath();
 }
 
 void GeneralInformationDialog::showLogoPath()
 {
-    m_logoPath->setText(m_record.info.logoPath.empty()
+    m_logoPath->setText(m_logoPathValue.empty()
                             ? QStringLiteral("Logo: none")
-                            : QStringLiteral("Logo: ") + toQString(m_record.info.logoPath));
+                            : QStringLiteral("Logo: ") + toQString(m_logoPathValue));
+}
+
+bool GeneralInformationDialog::checkFields()
+{
+    std::optional<Failure> failure;
+    for (std::size_t i = 0; i < kProjectFieldCount && !failure; ++i)
+        failure = checkTextLength(kProjectFields[i].name, fromQString(m_projectFields[i]->text()));
+    for (std::size_t i = 0; i < kCompanyFieldCount && !failure; ++i)
+        failure = checkTextLength(kCompanyFields[i].name, fromQString(m_companyFields[i]->text()));
+    if (!failure)
+        failure = checkTextLength("description", descriptionForStore(m_description->toPlainText()));
+    if (!failure) {
+        const QLineEdit *designer = m_projectFields[projectFieldIndex(&ProjectInfo::designer)];
+        failure = checkGeneralInformation(fromQString(designer->text()));
+    }
+    if (failure)
+        showFailure(*failure);
+    return !failure;
+}
+
+void GeneralInformationDialog::writeCompanyFiles()
+{
+    const std::string &dataDirectory = m_record.state.dataDirectory;
+    if (m_companyToSave && !saveCompanyData(dataDirectory, *m_companyToSave) && m_services.message)
+        m_services.message(this, QStringLiteral("Unable to save the company data."));
+    if (m_logoToSave && !saveLogoPath(dataDirectory, *m_logoToSave) && m_services.message)
+        m_services.message(this, QStringLiteral("Unable to save the logo path."));
+    m_companyToSave.reset();
+    m_logoToSave.reset();
 }
 
 void GeneralInformationDialog::accept()
 {
-    for (const TextField &f : kProjectFields) {
-        if (const auto failure = checkTextLength(f.name, fromQString(field(f.name)->text()))) {
-            showFailure(*failure);
-            return;
-        }
-    }
-    const std::string description = descriptionForStore(m_description->toPlainText());
-    if (const auto failure = checkTextLength("description", description)) {
-        showFailure(*failure);
+    if (!checkFields())
         return;
-    }
-    if (const auto failure = checkGeneralInformation(fromQString(field("designer")->text()))) {
-        showFailure(*failure);
-        return;
-    }
     ProjectInfo &info = m_record.info;
-    for (const TextField &f : kProjectFields)
-        info.*f.member = fromQString(field(f.name)->text());
-    info.dateTime = fromQString(field("dateTime")->text());
-    info.description = description;
+    for (std::size_t i = 0; i < kProjectFieldCount; ++i)
+        info.*kProjectFields[i].member = fromQString(m_projectFields[i]->text());
+    for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
+        info.*kCompanyFields[i].member = fromQString(m_companyFields[i]->text());
+    info.dateTime = fromQString(m_dateTime->text());
+    info.description = descriptionForStore(m_description->toPlainText());
     info.includeLogo = m_includeLogo->checkedId() == 1 ? 1 : 0;
+    info.logoPath = m_logoPathValue;
+    writeCompanyFiles();
     InputDialog::accept();
 }
 

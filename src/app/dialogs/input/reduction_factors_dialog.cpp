@@ -23,9 +23,19 @@ ReductionFactorsDialog::ReductionFactorsDialog(ProjectRecord &record, const UiSe
 {
     setWindowTitle(QStringLiteral("Geosynthetic Design Parameters"));
     setHelpTopic(QStringLiteral("::/Design_Considerations.htm"));
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
-    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
+    const EditButtons edit = makeEditButtons(true, false);
+    layOut(edit);
+    loadFromRecord();
+    setEnterSuccessor(m_installation, m_durability);
+    setEnterSuccessor(m_durability, m_creep);
+    setEnterSuccessor(m_creep, m_seamAxial);
+    setEnterSuccessor(m_seamAxial, m_seamCircumferential);
+    setEnterSuccessor(m_seamCircumferential, m_installation);
+    connectEditButtons(m_ok, edit, [this] { restoreDefaults(); });
+}
 
+void ReductionFactorsDialog::layOut(const EditButtons &edit)
+{
     auto *layout = new QGridLayout(this);
     int row = 0;
     auto addRow = [&](const QString &text, QLineEdit *field) {
@@ -47,30 +57,20 @@ ReductionFactorsDialog::ReductionFactorsDialog(ProjectRecord &record, const UiSe
     buttons->addWidget(tagLabel());
     buttons->addStretch();
     buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
+    buttons->addWidget(edit.cancel);
+    buttons->addWidget(edit.defaults);
     layout->addLayout(buttons, row, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    const ReductionFactorValues values = reductionFactorValues(record.input);
+void ReductionFactorsDialog::loadFromRecord()
+{
+    const ReductionFactorValues values = reductionFactorValues(m_record.input);
     showNumber(m_installation, values.rfInstallationDamage);
     showNumber(m_durability, values.rfDurability);
     showNumber(m_creep, values.rfCreep);
     showNumber(m_seamAxial, values.rfSeamAxial);
     showNumber(m_seamCircumferential, values.rfSeamCircumferential);
-
-    setEnterSuccessor(m_installation, m_durability);
-    setEnterSuccessor(m_durability, m_creep);
-    setEnterSuccessor(m_creep, m_seamAxial);
-    setEnterSuccessor(m_seamAxial, m_seamCircumferential);
-    setEnterSuccessor(m_seamCircumferential, m_installation);
-
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_ok))
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &ReductionFactorsDialog::restoreDefaults);
 }
 
 void ReductionFactorsDialog::restoreDefaults()

@@ -20,6 +20,8 @@ public slots:
     void accept() override;
 
 private:
+    void layOut(const EditButtons &edit);
+    void loadFromRecord();
     void restoreDefaults();
 
     QLineEdit *m_installation;

@@ -1,5 +1,6 @@
 #include "app/dialogs/input/slurry_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/input/unit_weight_dialog.h"
 #include "graphics/dialog_artwork.h"
@@ -17,19 +18,6 @@
 #include <QRadioButton>
 
 namespace vendrix {
-
-namespace {
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
 
 SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InputDialog(record, services, "IDD_MODIFY_SLURRY", parent)
@@ -49,29 +37,35 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
 {
     setWindowTitle(QStringLiteral("Slurry Data"));
     setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#slurry"));
-    const DisplaySettings &display = record.display;
-    const UnitLabels units = unitLabels(display);
+    createControls();
+    layOut();
+    loadFromRecord();
+    setTabOrders();
+    connectControls();
+}
 
-    auto *oneLayer = makeRadio(QStringLiteral("1"), m_layers, 0, this);
-    auto *twoLayersRadio = makeRadio(QStringLiteral("2"), m_layers, 1, this);
-    m_slurryHeightUnit = makeLabel(units.length, this);
+void SlurryDialog::createControls()
+{
+    m_oneLayer = makeRadio(QStringLiteral("1"), m_layers, 0, this);
+    m_twoLayers = makeRadio(QStringLiteral("2"), m_layers, 1, this);
+    m_slurryHeightUnit = makeLabel(unitLabels(m_record.display).length, this);
     m_slurryHeightUnit->setObjectName(QStringLiteral("slurryHeightLowerUnit"));
     m_picture->setObjectName(QStringLiteral("layersPicture"));
-    auto *mediumButton
-        = makeButton(QStringLiteral("Unit weight of transporting medium\n(typically water)"),
-                     "transportMedium", this);
-    auto *note = new QLabel(
+    m_medium = makeButton(QStringLiteral("Unit weight of transporting medium\n(typically water)"),
+                          "transportMedium", this);
+    m_note = new QLabel(
         QStringLiteral(
             "NOTE: If Hin-Lower is larger than the calculated max(H-tube), then only lower layer "
             "will be considered in analysis (i.e.,  a single slurry layer will be used.)"),
         this);
-    note->setWordWrap(true);
-    note->setMaximumWidth(420);
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
-    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
-    auto *truncateButton = makeTruncateButton(this);
+    m_note->setWordWrap(true);
+    m_note->setMaximumWidth(420);
+    m_editButtons = makeEditButtons();
+}
 
-    auto *layout = new QGridLayout(this);
+int SlurryDialog::layOutFields(QGridLayout *layout)
+{
+    const UnitLabels units = unitLabels(m_record.display);
     int row = 0;
     auto addRow = [&](QWidget *label, QLineEdit *field, const char *unit, const char *unitName) {
         layout->addWidget(label, row, 0);
@@ -85,17 +79,17 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
            "circumferenceUnit");
     auto *layersRow = new QHBoxLayout;
     layersRow->addWidget(new QLabel(QStringLiteral("Total number of slurry layers :"), this));
-    layersRow->addWidget(oneLayer);
-    layersRow->addWidget(twoLayersRadio);
+    layersRow->addWidget(m_oneLayer);
+    layersRow->addWidget(m_twoLayers);
     layersRow->addStretch();
     layout->addLayout(layersRow, row++, 0, 1, 3);
-    layout->addWidget(heading(QStringLiteral("Unit weight of slurry :"), this), row++, 0);
+    layout->addWidget(makeHeading(QStringLiteral("Unit weight of slurry :"), this), row++, 0);
     addRow(new QLabel(QStringLiteral("      lower layer"), this), m_slurryLower, units.unitWeight,
            "slurryUnitWeightLowerUnit");
     addRow(new QLabel(QStringLiteral("      upper layer"), this), m_slurryUpper, units.unitWeight,
            "slurryUnitWeightUpperUnit");
-    layout->addWidget(heading(QStringLiteral("Unit weight of fluid outside tube :"), this), row++,
-                      0);
+    layout->addWidget(makeHeading(QStringLiteral("Unit weight of fluid outside tube :"), this),
+                      row++, 0);
     addRow(new QLabel(QStringLiteral("      Lower fluid"), this), m_fluidLower, units.unitWeight,
            "fluidUnitWeightLowerUnit");
     addRow(new QLabel(QStringLiteral("      Upper fluid"), this), m_fluidUpper, units.unitWeight,
@@ -106,23 +100,26 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
     ++row;
     addRow(new QLabel(QStringLiteral("Height of outside lower fluid,   H out-Lower"), this),
            m_fluidHeight, units.length, "fluidHeightLowerUnit");
-    layout->addWidget(mediumButton, row++, 0, 1, 3, Qt::AlignLeft);
-    layout->addWidget(note, row++, 0, 1, 3);
+    return row;
+}
+
+void SlurryDialog::layOut()
+{
+    auto *layout = new QGridLayout(this);
+    int row = layOutFields(layout);
+    layout->addWidget(m_medium, row++, 0, 1, 3, Qt::AlignLeft);
+    layout->addWidget(m_note, row++, 0, 1, 3);
     layout->addWidget(m_picture, 0, 3, row, 1, Qt::AlignCenter);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
-    buttons->addStretch();
-    buttons->addWidget(tagLabel());
-    buttons->addWidget(truncateButton);
-    layout->addLayout(buttons, row, 0, 1, 4);
+    layout->addLayout(editButtonRow(m_ok, m_editButtons), row, 0, 1, 4);
     layout->setColumnMinimumWidth(2, 60);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
+}
 
+void SlurryDialog::loadFromRecord()
+{
     // The fields as stored, converted for display.
-    const SlurryShownValues shown = shownSlurryValues(record.input, display);
+    const SlurryShownValues shown = shownSlurryValues(m_record.input, m_record.display);
     m_rememberedLower = shown.slurryUnitWeightLower;
     m_rememberedUpper = shown.slurryUnitWeightUpper;
     showNumber(m_circumference, shown.circumference);
@@ -134,31 +131,28 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
     showNumber(m_fluidHeight, shown.fluidHeightLower);
     m_layers->button(shown.twoSlurryLayers ? 1 : 0)->setChecked(true);
     chooseLayers(shown.twoSlurryLayers);
+}
 
+void SlurryDialog::setTabOrders()
+{
+    QWidget *const order[]
+        = {m_circumference, m_oneLayer,   m_twoLayers,    m_slurryLower, m_slurryUpper,
+           m_fluidLower,    m_fluidUpper, m_slurryHeight, m_fluidHeight};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void SlurryDialog::connectControls()
+{
     m_slurryLower->installEventFilter(this);
     m_slurryUpper->installEventFilter(this);
-
-    setTabOrder(m_circumference, oneLayer);
-    setTabOrder(oneLayer, twoLayersRadio);
-    setTabOrder(twoLayersRadio, m_slurryLower);
-    setTabOrder(m_slurryLower, m_slurryUpper);
-    setTabOrder(m_slurryUpper, m_fluidLower);
-    setTabOrder(m_fluidLower, m_fluidUpper);
-    setTabOrder(m_fluidUpper, m_slurryHeight);
-    setTabOrder(m_slurryHeight, m_fluidHeight);
-
     connect(m_layers, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             chooseLayers(id == 1);
     });
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_ok))
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &SlurryDialog::restoreDefaults);
-    connect(truncateButton, &QPushButton::clicked, this, &SlurryDialog::truncate);
-    connect(mediumButton, &QPushButton::clicked, this, &SlurryDialog::openUnitWeight);
+    connectEditButtons(
+        m_ok, m_editButtons, [this] { restoreDefaults(); }, [this] { truncate(); });
+    connect(m_medium, &QPushButton::clicked, this, &SlurryDialog::openUnitWeight);
 }
 
 bool SlurryDialog::twoLayers() const
@@ -258,7 +252,7 @@ void SlurryDialog::truncate()
 void SlurryDialog::openUnitWeight()
 {
     UnitWeightDialog dialog(m_record, m_services, this);
-    dialog.exec();
+    runModal(dialog);
 }
 
 void SlurryDialog::accept()

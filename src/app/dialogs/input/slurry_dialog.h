@@ -6,9 +6,11 @@
 #include "app/dialogs/common/input_dialog.h"
 
 class QButtonGroup;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace vendrix {
 
@@ -27,6 +29,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createControls();
+    int layOutFields(QGridLayout *layout);
+    void layOut();
+    void loadFromRecord();
+    void setTabOrders();
+    void connectControls();
     bool twoLayers() const;
     void chooseLayers(bool two);
     void restoreDefaults();
@@ -47,6 +55,11 @@ private:
     QLabel *m_slurryHeightUnit;
     QLabel *m_picture;
     QPushButton *m_ok;
+    QRadioButton *m_oneLayer = nullptr;
+    QRadioButton *m_twoLayers = nullptr;
+    QPushButton *m_medium = nullptr;
+    QLabel *m_note = nullptr;
+    EditButtons m_editButtons;
     // The lower and upper slurry unit weights as last typed (shown units): the
     // upper field shows the lower one while one layer is chosen.
     double m_rememberedLower;

@@ -27,9 +27,7 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
                                                                  record.display.asianPacific)],
                            this);
     unit->setObjectName(QStringLiteral("unitWeightLabel"));
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
-    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
-    auto *truncateButton = makeTruncateButton(this);
+    const EditButtons edit = makeEditButtons();
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
@@ -37,10 +35,10 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
     layout->addWidget(unit, 0, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
+    buttons->addWidget(edit.cancel);
+    buttons->addWidget(edit.defaults);
     buttons->addStretch();
-    buttons->addWidget(truncateButton);
+    buttons->addWidget(edit.truncate);
     layout->addLayout(buttons, 1, 0, 1, 3);
     layout->addWidget(tagLabel(), 2, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,13 +47,8 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
         m_weight,
         shownFieldValue("transportUnitWeight", record.input.transportUnitWeight, record.display));
 
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_ok))
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &UnitWeightDialog::restoreDefault);
-    connect(truncateButton, &QPushButton::clicked, this, &UnitWeightDialog::truncate);
+    connectEditButtons(
+        m_ok, edit, [this] { restoreDefault(); }, [this] { truncate(); });
 }
 
 void UnitWeightDialog::restoreDefault()

@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/qt_text.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,37 +26,21 @@ UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWid
     setWindowTitle(QStringLiteral("Units, Currency and Colors of Graphics"));
     setHelpTopic(QStringLiteral("::/Modify_Units.htm"));
 
-    auto *unitsBox = new QGroupBox(this);
-    auto *si = makeRadio(QStringLiteral("SI units"), m_units, 0, unitsBox);
-    auto *english = makeRadio(QStringLiteral("English"), m_units, 1, unitsBox);
-    auto *unitsLayout = new QVBoxLayout(unitsBox);
-    unitsLayout->addWidget(si);
-    unitsLayout->addWidget(english);
-
+    QGroupBox *unitsBox = createChoiceBox(
+        m_units, {QStringLiteral("SI units"), QStringLiteral("English")}, QString(), false);
     auto *currencyLabel = new QLabel(QStringLiteral("Currency unit"), this);
     currencyLabel->setBuddy(m_currency);
     m_currency->setMaximumWidth(80);
     auto *currencyHint = makeLabel("( for example $,  \x80,  \xA3, \xA5 . . . )", this);
-
-    auto *printBox = new QGroupBox(QStringLiteral("Graphics printout:"), this);
-    auto *colour
-        = makeRadio(QStringLiteral("Color (ideal for color printer)"), m_printColour, 0, printBox);
-    auto *blackWhite = makeRadio(QStringLiteral("   Black  and white (better contrast in printout "
-                                                "and common reproduction)"),
-                                 m_printColour, 1, printBox);
-    auto *printLayout = new QVBoxLayout(printBox);
-    printLayout->addWidget(colour);
-    printLayout->addWidget(blackWhite);
-
-    auto *labelsBox = new QGroupBox(this);
-    auto *western = makeRadio(QStringLiteral("Western"), m_labels, 0, labelsBox);
-    auto *asian = makeRadio(QStringLiteral("Asian Pacific"), m_labels, 1, labelsBox);
-    auto *labelsLayout = new QHBoxLayout(labelsBox);
-    labelsLayout->addWidget(western);
-    labelsLayout->addWidget(asian);
-    labelsLayout->addStretch();
-
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
+    QGroupBox *printBox = createChoiceBox(
+        m_printColour,
+        {QStringLiteral("Color (ideal for color printer)"),
+         QStringLiteral("   Black  and white (better contrast in printout and common "
+                        "reproduction)")},
+        QStringLiteral("Graphics printout:"), false);
+    QGroupBox *labelsBox = createChoiceBox(
+        m_labels, {QStringLiteral("Western"), QStringLiteral("Asian Pacific")}, QString(), true);
+    const EditButtons edit = makeEditButtons(false, false);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(unitsBox, 0, 0, 2, 1);
@@ -68,26 +53,41 @@ UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWid
     buttons->addWidget(tagLabel());
     buttons->addStretch();
     buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(edit.cancel);
     layout->addLayout(buttons, 4, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    QAbstractButton *si = m_units->button(0);
+    QAbstractButton *english = m_units->button(1);
     setEnterSuccessor(si, m_currency);
     setEnterSuccessor(m_currency, english);
     setTabOrder(si, english);
     setTabOrder(english, m_currency);
-    setTabOrder(m_currency, colour);
+    setTabOrder(m_currency, m_printColour->button(0));
+    loadFromRecord();
+    connectEditButtons(m_ok, edit);
+}
 
-    m_units->button(isEnglish(record.display) ? 1 : 0)->setChecked(true);
-    m_currency->setText(toQString(record.display.currencyUnit));
-    m_printColour->button(record.display.printBlackWhite ? 1 : 0)->setChecked(true);
-    m_labels->button(record.display.asianPacific ? 1 : 0)->setChecked(true);
+QGroupBox *UnitsDialog::createChoiceBox(QButtonGroup *group, const QStringList &texts,
+                                        const QString &title, bool sideBySide)
+{
+    auto *box = new QGroupBox(title, this);
+    QBoxLayout *boxLayout = sideBySide ? static_cast<QBoxLayout *>(new QHBoxLayout(box))
+                                       : static_cast<QBoxLayout *>(new QVBoxLayout(box));
+    for (int i = 0; i < texts.size(); ++i)
+        boxLayout->addWidget(makeRadio(texts[i], group, i, box));
+    if (sideBySide)
+        boxLayout->addStretch();
+    return box;
+}
 
-    connect(m_ok, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_ok))
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+void UnitsDialog::loadFromRecord()
+{
+    const DisplaySettings &display = m_record.display;
+    m_units->button(isEnglish(display) ? 1 : 0)->setChecked(true);
+    m_currency->setText(toQString(display.currencyUnit));
+    m_printColour->button(display.printBlackWhite ? 1 : 0)->setChecked(true);
+    m_labels->button(display.asianPacific ? 1 : 0)->setChecked(true);
 }
 
 QWidget *UnitsDialog::firstField() const

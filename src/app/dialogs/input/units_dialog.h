@@ -4,7 +4,10 @@
 
 #include "app/dialogs/common/input_dialog.h"
 
+#include <QStringList>
+
 class QButtonGroup;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -25,6 +28,11 @@ protected:
     QWidget *firstField() const override;
 
 private:
+    // A box of radio buttons for `group`, one per text, numbered from 0.
+    QGroupBox *createChoiceBox(QButtonGroup *group, const QStringList &texts, const QString &title,
+                               bool sideBySide);
+    void loadFromRecord();
+
     QButtonGroup *m_units;
     QLineEdit *m_currency;
     QButtonGroup *m_printColour;

@@ -1,5 +1,6 @@
 #include "app/dialogs/results/consolidated_data_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/results/consolidation_explanation_dialog.h"
 #include "graphics/dialog_artwork.h"
@@ -29,19 +30,44 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     setWindowTitle(QStringLiteral("Consolidation data"));
     setHelpTopic(QStringLiteral("::/Design_Considerations.htm#p13"));
     m_option1->setDefault(true);
+    EditButtons edit = makeEditButtons(true, false);
+    auto *explanation = makeButton(QStringLiteral("Explanation :\n\nOption #1\nor\nOption #2"),
+                                   "explanation", this);
+    edit.truncate = makeTruncateButton(this);
+    layOut(edit, explanation);
 
+    showNumber(m_gs, record.input.specificGravitySolids);
+    showNumber(m_unitWeight, record.input.consolidatedUnitWeight * m_unitWeightFactor);
+
+    // Enter in one field moves to the other; nothing is computed.
+    setEnterSuccessor(m_gs, m_unitWeight);
+    setEnterSuccessor(m_unitWeight, m_gs);
+
+    const bool available = m_hooks.check && m_hooks.computeOption1 && m_hooks.computeOption2;
+    m_option1->setEnabled(available);
+    m_option2->setEnabled(available);
+
+    connect(m_option1, &QPushButton::clicked, this, [this] {
+        if (hasFocusOn(m_option1))
+            runOption(1);
+    });
+    // Option 2 does not look at the focus.
+    connect(m_option2, &QPushButton::clicked, this, [this] { runOption(2); });
+    connectEditButtons(
+        nullptr, edit, [this] { restoreDefaults(); }, [this] { truncate(); });
+    connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
+}
+
+void ConsolidatedDataDialog::layOut(const EditButtons &edit, QPushButton *explanation)
+{
+    const DisplaySettings &display = m_record.display;
     auto *symbol = new QLabel(QStringLiteral("\u03B3<sub>f</sub>"), this);
     symbol->setTextFormat(Qt::RichText);
     symbol->setObjectName(QStringLiteral("unitWeightSymbol"));
-    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.unitSystem,
-                                                                 record.display.asianPacific)],
+    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(display.unitSystem,
+                                                                 display.asianPacific)],
                            this);
     unit->setObjectName(QStringLiteral("consolidatedUnitWeightUnit"));
-    auto *cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
-    auto *defaults = makeButton(QStringLiteral("&Default"), "default", this);
-    auto *explanation = makeButton(QStringLiteral("Explanation :\n\nOption #1\nor\nOption #2"),
-                                   "explanation", this);
-    auto *truncateButton = makeTruncateButton(this);
     auto *picture1 = new QLabel(this);
     picture1->setPixmap(consolidationOptionPicture(1));
     auto *picture2 = new QLabel(this);
@@ -63,38 +89,16 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     auto *runButtons = new QHBoxLayout;
     runButtons->addWidget(m_option1);
     runButtons->addWidget(m_option2);
-    runButtons->addWidget(cancel);
-    runButtons->addWidget(defaults);
+    runButtons->addWidget(edit.cancel);
+    runButtons->addWidget(edit.defaults);
     runButtons->addStretch();
-    runButtons->addWidget(truncateButton);
+    runButtons->addWidget(edit.truncate);
     layout->addLayout(runButtons, 3, 0, 1, 4);
     layout->addWidget(explanation, 0, 4, 3, 1, Qt::AlignTop);
     layout->addWidget(tagLabel(), 3, 4, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (QPushButton *button : {m_option1, m_option2})
         button->setMinimumSize(120, 30);
-
-    showNumber(m_gs, record.input.specificGravitySolids);
-    showNumber(m_unitWeight, record.input.consolidatedUnitWeight * m_unitWeightFactor);
-
-    // Enter in one field moves to the other; nothing is computed.
-    setEnterSuccessor(m_gs, m_unitWeight);
-    setEnterSuccessor(m_unitWeight, m_gs);
-
-    const bool available = m_hooks.check && m_hooks.computeOption1 && m_hooks.computeOption2;
-    m_option1->setEnabled(available);
-    m_option2->setEnabled(available);
-
-    connect(m_option1, &QPushButton::clicked, this, [this] {
-        if (hasFocusOn(m_option1))
-            runOption(1);
-    });
-    // Option 2 does not look at the focus.
-    connect(m_option2, &QPushButton::clicked, this, [this] { runOption(2); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, &ConsolidatedDataDialog::restoreDefaults);
-    connect(truncateButton, &QPushButton::clicked, this, &ConsolidatedDataDialog::truncate);
-    connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
 }
 
 void ConsolidatedDataDialog::setCrossSectionView(std::function<void(QWidget *)> show)
@@ -155,7 +159,7 @@ void ConsolidatedDataDialog::truncate()
 void ConsolidatedDataDialog::explain()
 {
     ConsolidationExplanationDialog dialog(m_record, m_services, this);
-    dialog.exec();
+    runModal(dialog);
 }
 
 } // namespace vendrix

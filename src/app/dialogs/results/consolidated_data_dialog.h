@@ -27,6 +27,7 @@ public:
     void setCrossSectionView(std::function<void(QWidget *parent)> show);
 
 private:
+    void layOut(const EditButtons &edit, QPushButton *explanation);
     void runOption(int option);
     void restoreDefaults();
     void truncate();

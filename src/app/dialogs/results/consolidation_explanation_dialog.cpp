@@ -1,8 +1,8 @@
 #include "app/dialogs/results/consolidation_explanation_dialog.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/results/extreme_case_dialog.h"
-#include "app/dialogs/results/photos1_dialog.h"
-#include "app/dialogs/results/photos2_dialog.h"
+#include "app/dialogs/results/option_photos_dialog.h"
 #include "graphics/dialog_artwork.h"
 
 #include <QPushButton>
@@ -39,16 +39,16 @@ ConsolidationExplanationDialog::ConsolidationExplanationDialog(ProjectRecord &re
     QPushButton *extreme = addButton(QStringLiteral("Extreme case of OPTION #1"), "extreme");
     finish();
     connect(photos1, &QPushButton::clicked, this, [this] {
-        Photos1Dialog dialog(m_record, m_services, this);
-        dialog.exec();
+        OptionPhotosDialog dialog(m_record, m_services, 1, this);
+        runModal(dialog);
     });
     connect(photos2, &QPushButton::clicked, this, [this] {
-        Photos2Dialog dialog(m_record, m_services, this);
-        dialog.exec();
+        OptionPhotosDialog dialog(m_record, m_services, 2, this);
+        runModal(dialog);
     });
     connect(extreme, &QPushButton::clicked, this, [this] {
         ExtremeCaseDialog dialog(m_record, m_services, this);
-        dialog.exec();
+        runModal(dialog);
     });
 }
 

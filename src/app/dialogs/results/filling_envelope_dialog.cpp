@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -119,13 +118,7 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 
-    m_choosePrinter = [](QWidget *parentWidget) -> std::unique_ptr<QPrinter> {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        QPrintDialog dialog(printer.get(), parentWidget);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return printer;
-    };
+    m_choosePrinter = printerDialogChooser();
     m_pause->setSingleShot(true);
     m_pause->setInterval(kTypingPauseMs);
     connect(m_pause, &QTimer::timeout, this, &FillingEnvelopeDialog::recomputeNow);
@@ -278,39 +271,36 @@ void FillingEnvelopeDialog::saveTable()
 {
     if (!m_services.saveFileName)
         return;
-    QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
-                                           QStringLiteral("envelope.csv"),
-                                           QStringLiteral("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    if (const auto failure
-        = writeEnvelopeCsvFile(QFile::encodeName(path).toStdString(), m_envelope, m_units))
-        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
+    const QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
+                                                 QStringLiteral("envelope.csv"),
+                                                 QStringLiteral("CSV files (*.csv)"));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "csv"),
+                    [this](const std::string &file) {
+                        return writeEnvelopeCsvFile(file, m_envelope, m_units);
+                    });
 }
 
 void FillingEnvelopeDialog::savePicture()
 {
     if (!m_services.saveFileName)
         return;
-    QString path = m_services.saveFileName(
+    const QString path = m_services.saveFileName(
         this, QStringLiteral("Save Envelope Picture"), QStringLiteral("envelope.png"),
         QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".png");
     const FillingEnvelope &envelope = m_envelope;
     const UnitSystem units = m_units;
-    std::string error;
-    if (!writeDrawingImage(
-            QFile::encodeName(path).toStdString(), QSize(900, 560),
-            [&envelope, units](QPainter &painter, const QRectF &target) {
-                drawEnvelopeChart(painter, target, envelope, units);
-            },
-            error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
+                    [&envelope, units](const std::string &file) -> std::optional<Failure> {
+                        std::string error;
+                        if (writeDrawingImage(
+                                file, QSize(900, 560),
+                                [&envelope, units](QPainter &painter, const QRectF &target) {
+                                    drawEnvelopeChart(painter, target, envelope, units);
+                                },
+                                error))
+                            return std::nullopt;
+                        return Failure::plain(error);
+                    });
 }
 
 void FillingEnvelopeDialog::printCard()

@@ -5,6 +5,7 @@
 // (CSV) or the chart (PNG, SVG) and prints the field card.
 
 #include "app/dialogs/common/input_dialog.h"
+#include "app/printing/printer_choice.h"
 #include "post/filling_envelope.h"
 
 #include <functional>
@@ -32,7 +33,7 @@ public:
 
     // Asks for the printer of the field card; nullptr means cancelled. The
     // default shows the print dialog.
-    using PrinterChooser = std::function<std::unique_ptr<QPrinter>(QWidget *parent)>;
+    using PrinterChooser = vendrix::PrinterChooser;
     void setPrinterChooser(PrinterChooser chooser);
 
     // The envelope now shown, and the project as the field card prints it

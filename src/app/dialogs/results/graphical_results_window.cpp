@@ -1,5 +1,6 @@
 #include "app/dialogs/results/graphical_results_window.h"
 
+#include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/input_dialog.h"
 #include "graphics/bmp_file.h"
 #include "graphics/cross_section_drawing.h"
@@ -8,14 +9,12 @@
 #include "report/outline_csv.h"
 #include "report/spreadsheet_export.h"
 
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace vendrix {
@@ -76,7 +75,7 @@ QPixmap bitmapButtonPicture()
     return pixmap;
 }
 
-QPushButton *exportButton(const char *text, const char *name, const QString &tip, QWidget *parent)
+QPushButton *textButton(const char *text, const char *name, const QString &tip, QWidget *parent)
 {
     auto *button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -84,72 +83,7 @@ QPushButton *exportButton(const char *text, const char *name, const QString &tip
     return button;
 }
 
-QString withSuffix(QString path, const char *suffix)
-{
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(suffix);
-    return path;
-}
-
 } // namespace
-
-CrossSectionView::CrossSectionView(const ProjectRecord &record, QWidget *parent)
-    : QWidget(parent)
-    , m_record(record)
-{
-    setObjectName(QStringLiteral("crossSection"));
-    // The standard drawing area: smaller, the result lines and legend crowd.
-    setMinimumSize(kStandardSize);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
-
-QImage CrossSectionView::picture() const
-{
-    return renderDrawing(
-        [this](QPainter &painter, const QRectF &target) {
-            drawCrossSection(painter, target, m_record);
-        },
-        size());
-}
-
-void CrossSectionView::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    drawCrossSection(painter, QRectF(rect()), m_record);
-}
-
-ColourChoiceDialog::ColourChoiceDialog(ProjectRecord &record, QWidget *parent)
-    : QDialog(parent)
-    , m_record(record)
-{
-    setWindowTitle(tr("Display of Graphics"));
-    // F1 and the caption's help button open this help topic.
-    setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-    applyDialogFace(this, kDialogFaceColour);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Display  of graphics :"), this));
-    m_colour = new QRadioButton(QStringLiteral("Color (clearer appearance on screen)"), this);
-    m_colour->setObjectName(QStringLiteral("screenBlackWhite_0"));
-    m_blackWhite = new QRadioButton(
-        QStringLiteral("Black  and White (useful when capturing\nbitmap file for prinout)"), this);
-    m_blackWhite->setObjectName(QStringLiteral("screenBlackWhite_1"));
-    layout->addWidget(m_colour);
-    layout->addWidget(m_blackWhite);
-    (record.display.screenBlackWhite ? m_blackWhite : m_colour)->setChecked(true);
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
-}
-
-void ColourChoiceDialog::accept()
-{
-    m_record.display.screenBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
-    QDialog::accept();
-}
 
 GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiServices &services,
                                                QWidget *parent)
@@ -163,11 +97,18 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     setWindowTitle(tr("Graphical results"));
     setModal(true);
     applyDialogFace(this, kDrawingDialogColour);
-    runColourDialog = [](ColourChoiceDialog &dialog) { dialog.exec(); };
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
+    layout->addLayout(createControls());
+    showMatchingBanner();
+    // The whole standard drawing area, also on screens where the automatic
+    // first size would keep the window smaller.
+    resize(sizeHint());
+}
 
+QGridLayout *GraphicalResultsWindow::createControls()
+{
     // Banner on the left, the six buttons in two rows on the right, so that
     // the drawing area keeps its standard width when the window opens.
     auto *controls = new QGridLayout;
@@ -184,17 +125,14 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     bitmap->setIcon(bitmapButtonPicture());
     bitmap->setIconSize(QSize(158, 30));
     bitmap->setToolTip(tr("Save the drawing as a bitmap file"));
-    auto *excel = new QPushButton(QStringLiteral("Export to &Excel"), this);
-    excel->setObjectName(QStringLiteral("exportToExcel"));
-    auto *colour = new QPushButton(QStringLiteral("B/W"), this);
-    colour->setObjectName(QStringLiteral("blackWhite"));
-    auto *back = new QPushButton(QStringLiteral("&RETURN"), this);
-    back->setObjectName(QStringLiteral("return"));
+    auto *excel = textButton("Export to &Excel", "exportToExcel", QString(), this);
+    auto *colour = textButton("B/W", "blackWhite", QString(), this);
+    auto *back = textButton("&RETURN", "return", QString(), this);
     back->setDefault(true);
-    auto *csv = exportButton("Save as CSV", "saveAsCsv",
-                             tr("Save the outline as comma-separated x, y coordinates"), this);
-    auto *cad = exportButton("Export to CAD", "exportToCad",
-                             tr("Save the cross-section as a DXF drawing at true scale"), this);
+    auto *csv = textButton("Save as CSV", "saveAsCsv",
+                           tr("Save the outline as comma-separated x, y coordinates"), this);
+    auto *cad = textButton("Export to CAD", "exportToCad",
+                           tr("Save the cross-section as a DXF drawing at true scale"), this);
     controls->addWidget(bitmap, 0, 2);
     controls->addWidget(excel, 0, 3);
     controls->addWidget(csv, 0, 4);
@@ -203,9 +141,8 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     controls->addWidget(back, 1, 4);
     auto *tag = new QLabel(QStringLiteral("IDD_GRAPHICAL_RESULTS"), this);
     tag->setObjectName(QStringLiteral("dialogTag"));
-    tag->setVisible(!record.state.hideDialogTags);
+    tag->setVisible(!m_record.state.hideDialogTags);
     controls->addWidget(tag, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
-    layout->addLayout(controls);
 
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     connect(colour, &QPushButton::clicked, this, &GraphicalResultsWindow::chooseColourMode);
@@ -213,10 +150,7 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     connect(excel, &QPushButton::clicked, this, &GraphicalResultsWindow::exportToSpreadsheet);
     connect(csv, &QPushButton::clicked, this, &GraphicalResultsWindow::saveAsCsv);
     connect(cad, &QPushButton::clicked, this, &GraphicalResultsWindow::exportToCad);
-    showMatchingBanner();
-    // The whole standard drawing area, also on screens where the automatic
-    // first size would keep the window smaller.
-    resize(sizeHint());
+    return controls;
 }
 
 void GraphicalResultsWindow::showMatchingBanner()
@@ -238,58 +172,56 @@ void GraphicalResultsWindow::saveBitmap()
 {
     // The picture is taken before the file dialog covers it.
     const QImage picture = m_view->picture();
-    const QString path
-        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
-                                     QStringLiteral("*.bmp"), QString()),
-                     "bmp");
-    if (path.isEmpty())
-        return;
-    std::string error;
-    if (!writeBmpFile(QFile::encodeName(path).toStdString(), picture, error))
-        showError(m_services, this, QString::fromLocal8Bit(error));
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                          tr("Save As"), QStringLiteral("*.bmp"), QString()),
+                          "bmp"),
+        [&picture](const std::string &path) -> std::optional<Failure> {
+            std::string error;
+            if (writeBmpFile(path, picture, error))
+                return std::nullopt;
+            return Failure::plain(error);
+        });
 }
 
 void GraphicalResultsWindow::exportToSpreadsheet()
 {
-    const QString path
-        = withSuffix(askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
-                                     QStringLiteral(".xls"), QString()),
-                     "xls");
-    if (path.isEmpty())
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                          tr("Save As"), QStringLiteral(".xls"), QString()),
+                          "xls"),
+        [this](const std::string &path) { return writeSpreadsheetFile(path, m_record); });
+}
+
+void GraphicalResultsWindow::saveRecordAs(const char *suffix,
+                                          RecordWriter write)
+{
+    // Asked without the project's folder, unlike the bitmap and the spreadsheet.
+    if (!m_services.saveFileName)
         return;
-    if (const auto failure = writeSpreadsheetFile(QFile::encodeName(path).toStdString(), m_record))
-        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
+    const QString pattern = QStringLiteral("*.") + QLatin1String(suffix);
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(m_services.saveFileName(this, tr("Save As"), pattern, QString()), suffix),
+        [this, write](const std::string &path) { return write(path, m_record); });
 }
 
 void GraphicalResultsWindow::saveAsCsv()
 {
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.csv"), QString()), "csv");
-    if (path.isEmpty())
-        return;
-    if (const auto failure = writeOutlineCsvFile(QFile::encodeName(path).toStdString(), m_record))
-        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
+    saveRecordAs("csv", writeOutlineCsvFile);
 }
 
 void GraphicalResultsWindow::exportToCad()
 {
-    if (!m_services.saveFileName)
-        return;
-    const QString path = withSuffix(
-        m_services.saveFileName(this, tr("Save As"), QStringLiteral("*.dxf"), QString()), "dxf");
-    if (path.isEmpty())
-        return;
-    if (const auto failure
-        = writeCrossSectionDxfFile(QFile::encodeName(path).toStdString(), m_record))
-        showError(m_services, this, QString::fromLocal8Bit(failure->messageText));
+    saveRecordAs("dxf", writeCrossSectionDxfFile);
 }
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)
 {
     GraphicalResultsWindow dialog(record, services, parent);
-    dialog.exec();
+    runModal(dialog);
 }
 
 } // namespace vendrix

@@ -1,53 +1,27 @@
 #pragma once
-// "Graphical results": the cross-section of the current shape with the colour
-// choice, the bitmap file, the spreadsheet, CSV and CAD exports. "Display of
-// Graphics" is the colour / black-and-white choice it opens.
+// GraphicalResultsWindow: "Graphical results" — the cross-section of the
+// current shape with the colour choice, the bitmap file, the spreadsheet, CSV
+// and CAD exports.
 
+#include "app/dialogs/common/dialog_runner.h"
+#include "app/dialogs/results/colour_choice_dialog.h"
+#include "app/dialogs/results/cross_section_view.h"
 #include "app/ui_services.h"
 #include "model/project_record.h"
 
 #include <QDialog>
-#include <QWidget>
 
+#include <functional>
+#include <string>
+
+class QGridLayout;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 namespace vendrix {
 
-// The drawing area; paints the cross-section from the record at every repaint.
-class CrossSectionView : public QWidget
-{
-    Q_OBJECT
-public:
-    // The size of the drawing area at the standard size, also the saved bitmap's.
-    static constexpr QSize kStandardSize {628, 410};
-
-    CrossSectionView(const ProjectRecord &record, QWidget *parent = nullptr);
-    QSize sizeHint() const override { return kStandardSize; }
-
-    // The picture as it stands, at the area's size in pixels.
-    QImage picture() const;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    const ProjectRecord &m_record;
-};
-
-class ColourChoiceDialog : public QDialog
-{
-    Q_OBJECT
-public:
-    ColourChoiceDialog(ProjectRecord &record, QWidget *parent = nullptr);
-    void accept() override;
-
-private:
-    ProjectRecord &m_record;
-    QRadioButton *m_colour;
-    QRadioButton *m_blackWhite;
-};
+// A writer of one of the record's export files.
+using RecordWriter = std::optional<Failure> (*)(const std::string &path, const ProjectRecord &record);
 
 class GraphicalResultsWindow : public QDialog
 {
@@ -59,7 +33,7 @@ public:
     CrossSectionView *view() const { return m_view; }
 
     // Runs "Display of Graphics"; tests replace it to choose without a window.
-    std::function<void(ColourChoiceDialog &)> runColourDialog;
+    DialogRunner runColourDialog = execRunner();
 
     void chooseColourMode();
     void saveBitmap();
@@ -68,6 +42,10 @@ public:
     void exportToCad();
 
 private:
+    QGridLayout *createControls();
+    // Asks for a "*.suffix" file (no start folder) and writes the record into it.
+    void saveRecordAs(const char *suffix,
+                      RecordWriter write);
     void showMatchingBanner();
 
     ProjectRecord &m_record;

@@ -12,63 +12,12 @@
 
 namespace vendrix {
 
-namespace {
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setUnderline(true);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
-
 NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiServices &services,
                                                QWidget *parent)
     : InputDialog(record, services, "IDD_NUMERICAL_RESULTS", parent)
 {
     setWindowTitle(QStringLiteral("Numerical Results"));
-    for (int i = 0; i < kNumericalResultsLines; ++i) {
-        m_lines[i] = new QLabel(this);
-        m_lines[i]->setObjectName(QStringLiteral("line%1").arg(i + 1));
-        m_lines[i]->setTextFormat(Qt::PlainText);
-        m_lines[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
-    auto *text = new QVBoxLayout;
-    text->setSpacing(3);
-    auto indented = [&](int line, int indent) {
-        auto *row = new QHBoxLayout;
-        row->addSpacing(indent);
-        row->addWidget(m_lines[line - 1]);
-        text->addLayout(row);
-    };
-    indented(1, 0);
-    indented(2, 26);
-    text->addSpacing(6);
-    text->addWidget(heading(QStringLiteral("In circumferential direction of tube :"), this));
-    indented(3, 24);
-    indented(4, 24);
-    text->addSpacing(6);
-    text->addWidget(heading(QStringLiteral("In axial direction of tube :"), this));
-    indented(5, 24);
-    indented(6, 24);
-    text->addSpacing(8);
-    for (int line = 7; line <= 15; ++line)
-        indented(line, line == 9 ? 45 : 0);
-    text->addSpacing(8);
-    text->addWidget(heading(QStringLiteral("Consolidation :"), this));
-    for (int line = 16; line <= 18; ++line)
-        indented(line, 0);
-    // The solution method and, when the objective was missed, the notice.
-    m_notice = new QLabel(this);
-    m_notice->setObjectName(QStringLiteral("solutionNotice"));
-    m_notice->setTextFormat(Qt::PlainText);
-    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text->addSpacing(8);
-    text->addWidget(m_notice);
+    QLayout *text = createLines();
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("illustration"));
@@ -88,6 +37,50 @@ NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiSe
 
     showNumericalResults();
     back->setFocus();
+}
+
+QLayout *NumericalResultsDialog::createLines()
+{
+    for (int i = 0; i < kNumericalResultsLines; ++i) {
+        m_lines[i] = new QLabel(this);
+        m_lines[i]->setObjectName(QStringLiteral("line%1").arg(i + 1));
+        m_lines[i]->setTextFormat(Qt::PlainText);
+        m_lines[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    auto *text = new QVBoxLayout;
+    text->setSpacing(3);
+    auto indented = [&](int line, int indent) {
+        auto *row = new QHBoxLayout;
+        row->addSpacing(indent);
+        row->addWidget(m_lines[line - 1]);
+        text->addLayout(row);
+    };
+    indented(1, 0);
+    indented(2, 26);
+    text->addSpacing(6);
+    text->addWidget(
+        makeHeading(QStringLiteral("In circumferential direction of tube :"), this, true));
+    indented(3, 24);
+    indented(4, 24);
+    text->addSpacing(6);
+    text->addWidget(makeHeading(QStringLiteral("In axial direction of tube :"), this, true));
+    indented(5, 24);
+    indented(6, 24);
+    text->addSpacing(8);
+    for (int line = 7; line <= 15; ++line)
+        indented(line, line == 9 ? 45 : 0);
+    text->addSpacing(8);
+    text->addWidget(makeHeading(QStringLiteral("Consolidation :"), this, true));
+    for (int line = 16; line <= 18; ++line)
+        indented(line, 0);
+    // The solution method and, when the objective was missed, the notice.
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("solutionNotice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->addSpacing(8);
+    text->addWidget(m_notice);
+    return text;
 }
 
 void NumericalResultsDialog::showNumericalResults()

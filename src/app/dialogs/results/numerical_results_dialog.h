@@ -7,6 +7,7 @@
 #include <array>
 
 class QLabel;
+class QLayout;
 
 namespace vendrix {
 
@@ -22,6 +23,7 @@ public:
     QString lineText(int n) const;
 
 private:
+    QLayout *createLines();
     void showNumericalResults();
 
     std::array<QLabel *, 18> m_lines {};

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -69,21 +68,35 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
     const bool asian = record.display.asianPacific;
     const std::string area = std::string(english ? "ft" : "m") + squareExponent(asian);
     const std::string volume = std::string(english ? "ft" : "m") + cubeExponent(asian);
-    const std::string currency = "[ " + record.display.currencyUnit + " ]";
     m_areaUnit = toQString(area + (english ? " / ft" : " / m"));
-    m_costUnit = toQString(currency + " / " + area);
+    m_costUnit = toQString(currencyText() + " / " + area);
     m_volumeUnitText = toQString(volume);
 
     m_remarks->setMinimumWidth(420);
     m_cost->setMaximumWidth(150);
     m_cost->setAlignment(Qt::AlignRight);
-    auto unitLabel = [this](const QString &text, const char *name) {
-        auto *label = new QLabel(text, this);
-        label->setObjectName(QString::fromLatin1(name));
-        return label;
-    };
     m_volumeUnit = unitLabel(m_volumeUnitText, "volumeUnit");
+    layOut();
+    loadFromRecord();
+    recalculate();
+    connectControls();
+}
 
+std::string QuantitiesDialog::currencyText() const
+{
+    return "[ " + m_record.display.currencyUnit + " ]";
+}
+
+QLabel *QuantitiesDialog::unitLabel(const QString &text, const char *name)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+void QuantitiesDialog::layOut()
+{
+    const bool english = isEnglish(m_record.display);
     auto *layout = new QGridLayout(this);
     int row = 0;
     layout->addWidget(new QLabel(QStringLiteral("Remarks:"), this), row, 0);
@@ -100,7 +113,8 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
     addRow(caption("Cost per unit area"), m_cost, unitLabel(m_costUnit, "costUnit"));
     addRow(caption("Length of tube"), m_length,
            unitLabel(QString::fromLatin1(english ? "ft" : "m"), "lengthUnit"));
-    addRow(caption("Total  Cost"), m_totalCost, unitLabel(toQString(currency), "currencyUnit"));
+    addRow(caption("Total  Cost"), m_totalCost,
+           unitLabel(toQString(currencyText()), "currencyUnit"));
     addRow(caption("Total storage capacity of tube"), m_storage,
            unitLabel(m_volumeUnitText, "storageUnit"));
     addRow(m_volumeCaption, m_volume, m_volumeUnit);
@@ -113,9 +127,12 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
     layout->addLayout(buttons, row, 0, 1, 3);
     layout->setColumnMinimumWidth(2, 90);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    m_remarks->setText(toQString(record.input.quantityRemarks));
-    m_cost->setText(toQString(record.input.costPerUnitArea));
+void QuantitiesDialog::loadFromRecord()
+{
+    m_remarks->setText(toQString(m_record.input.quantityRemarks));
+    m_cost->setText(toQString(m_record.input.costPerUnitArea));
     showNumber(m_length, m_shownLength);
 
     setEnterSuccessor(m_cost, m_length);
@@ -126,15 +143,11 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
 
     m_save->setEnabled(static_cast<bool>(m_hooks.compute) && static_cast<bool>(m_hooks.writeText));
     m_print->setEnabled(static_cast<bool>(m_hooks.compute));
-    m_choosePrinter = [](QWidget *parent) -> std::unique_ptr<QPrinter> {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        QPrintDialog dialog(printer.get(), parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return printer;
-    };
+    m_choosePrinter = printerDialogChooser();
+}
 
-    recalculate();
+void QuantitiesDialog::connectControls()
+{
     connect(m_cost, &QLineEdit::textEdited, this, &QuantitiesDialog::costEdited);
     connect(m_length, &QLineEdit::textEdited, this, &QuantitiesDialog::lengthEdited);
     connect(m_return, &QPushButton::clicked, this, [this] {
@@ -243,13 +256,13 @@ void QuantitiesDialog::saveText()
 {
     if (!m_hooks.writeText)
         return;
-    QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
-                                   QStringLiteral("Save As"), QStringLiteral("*.txt"),
-                                   QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path
+        = withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                            QStringLiteral("Save As"), QStringLiteral("*.txt"),
+                                            QStringLiteral("Text files (*.txt);;All files (*)")),
+                            "txt");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
     if (!m_hooks.writeText(fromQString(path), m_record, fromQString(m_cost->text()), m_shownLength,
                            fromQString(m_remarks->text()))
         && m_services.message)

@@ -5,10 +5,12 @@
 
 #include "app/dialogs/common/input_dialog.h"
 #include "app/dialogs/results/post_processing_hooks.h"
+#include "app/printing/printer_choice.h"
 #include "app/printing/quantities_print.h"
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -27,13 +29,18 @@ public:
 
     // Asks for the printer of the one-page printout; nullptr means cancelled.
     // The default shows the print dialog.
-    using PrinterChooser = std::function<std::unique_ptr<QPrinter>(QWidget *parent)>;
+    using PrinterChooser = vendrix::PrinterChooser;
     void setPrinterChooser(PrinterChooser chooser);
 
     // The page as it would be printed now.
     QuantitiesPage page() const;
 
 private:
+    std::string currencyText() const;
+    QLabel *unitLabel(const QString &text, const char *name);
+    void layOut();
+    void loadFromRecord();
+    void connectControls();
     void costEdited();
     void lengthEdited();
     // Shows Error 1100 once for every refused character; true when there was any.

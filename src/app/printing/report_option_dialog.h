@@ -1,6 +1,7 @@
 #pragma once
-// The two option dialogs shown before the printed report: "Another page to
-// report" (when a consolidated shape is shown) and "Printout of Graphics".
+// ReportOptionDialog: what the option dialogs shown before the printed report
+// share — the colour / black-and-white and logo choices, and (for "Another
+// page to report") whether to add the consolidation page.
 
 #include "app/ui_services.h"
 #include "model/project_record.h"
@@ -11,7 +12,6 @@ class QRadioButton;
 
 namespace vendrix {
 
-// Base of both: the colour / black-and-white and logo choices.
 class ReportOptionDialog : public QDialog
 {
     Q_OBJECT
@@ -30,23 +30,6 @@ protected:
     QRadioButton *m_blackWhite = nullptr;
     QRadioButton *m_logoNo = nullptr;
     QRadioButton *m_logoYes = nullptr;
-};
-
-class AddPageDialog : public ReportOptionDialog
-{
-    Q_OBJECT
-public:
-    AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
-    // After OK: true when the consolidation page is to be added.
-    bool addConsolidationPage() const;
-};
-
-class PrintoutGraphicsDialog : public ReportOptionDialog
-{
-    Q_OBJECT
-public:
-    PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
-                           QWidget *parent = nullptr);
 };
 
 } // namespace vendrix

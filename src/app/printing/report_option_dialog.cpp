@@ -1,10 +1,10 @@
-#include "app/printing/report_option_dialogs.h"
+#include "app/printing/report_option_dialog.h"
+
+#include "app/dialogs/common/dialog_widgets.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -78,12 +78,7 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
     (record.info.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
 
     // Only OK: the choice is always taken, Escape keeps the stored settings.
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
+    addOkButtonBox(this, layout);
 }
 
 void ReportOptionDialog::accept()
@@ -93,27 +88,6 @@ void ReportOptionDialog::accept()
     m_record.display.printBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
     m_record.info.includeLogo = m_logoYes->isChecked() ? 1 : 0;
     QDialog::accept();
-}
-
-AddPageDialog::AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
-    : ReportOptionDialog(record, services, parent, true)
-{
-    setWindowTitle(tr("Another page to report"));
-}
-
-bool AddPageDialog::addConsolidationPage() const
-{
-    return result() == QDialog::Accepted && m_addPage->isChecked();
-}
-
-PrintoutGraphicsDialog::PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
-                                               QWidget *parent)
-    : ReportOptionDialog(record, services, parent, false)
-{
-    setWindowTitle(tr("Printout of Graphics"));
-    // F1 and the caption's help button open this help topic.
-    setProperty("helpTopic", QStringLiteral("::/General_Information.htm"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
 } // namespace vendrix
