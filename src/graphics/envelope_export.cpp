@@ -11,15 +11,11 @@ namespace vendrix {
 bool writeEnvelopeChartImage(const ProjectRecord &record, const FillingEnvelope &envelope,
                              const std::string &path, int width, int height, std::string &error)
 {
-    if (!ensureGraphicsApplication(error))
-        return false;
-    const bool english = record.display.englishUnits != 0;
-    return writeDrawingImage(
-        path, QSize(width, height),
-        [&envelope, english](QPainter &painter, const QRectF &target) {
-            drawEnvelopeChart(painter, target, envelope, english);
-        },
-        error);
+    const bool english = isEnglish(record.display);
+    const auto draw = [&envelope, english](QPainter &painter, const QRectF &target) {
+        drawEnvelopeChart(painter, target, envelope, english);
+    };
+    return writeBatchDrawing(path, width, height, draw, error);
 }
 
 bool writeFieldCardInBatch(const ProjectRecord &record, const FillingEnvelope &envelope,

@@ -59,4 +59,22 @@ std::vector<QPointF> placedPoints(const QPolygonF &metres, const OutlinePlacemen
     return {placed.begin(), placed.end()};
 }
 
+QPainterPath schematicTubeOutline(const QRectF &box, qreal baseShare)
+{
+    const qreal baseHalf = box.width() * baseShare / 2;
+    const QPointF bottomCentre(box.center().x(), box.bottom());
+    QPainterPath path;
+    path.moveTo(bottomCentre.x() - baseHalf, box.bottom());
+    path.lineTo(bottomCentre.x() + baseHalf, box.bottom());
+    path.cubicTo(box.right() + box.width() * 0.02, box.bottom(), box.right(),
+                 box.top() + box.height() * 0.35, box.center().x() + box.width() * 0.25,
+                 box.top() + box.height() * 0.04);
+    path.quadTo(box.center().x(), box.top() - box.height() * 0.04,
+                box.center().x() - box.width() * 0.25, box.top() + box.height() * 0.04);
+    path.cubicTo(box.left(), box.top() + box.height() * 0.35, box.left() - box.width() * 0.02,
+                 box.bottom(), bottomCentre.x() - baseHalf, box.bottom());
+    path.closeSubpath();
+    return path;
+}
+
 } // namespace vendrix

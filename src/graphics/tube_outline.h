@@ -1,13 +1,15 @@
 #pragma once
-// The tube's outline from the solved profile, shared by every drawing of a
-// solved tube: the screen cross-section, the printed cross-section pages and
-// the field card. Built in metres (x from the centre line, y above the base),
-// then placed on the drawing's own coordinates.
+// The tube's outline. From the solved profile for every drawing of a solved
+// tube (the screen cross-section, the printed cross-section pages and the field
+// card): built in metres (x from the centre line, y above the base), then placed
+// on the drawing's own coordinates. A schematic one for the artwork.
 
 #include "model/project_record.h"
 
+#include <QPainterPath>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 
 #include <cmath>
 #include <vector>
@@ -53,5 +55,9 @@ QPolygonF placedOutline(const QPolygonF &metres, const OutlinePlacement &placeme
 // The same as the points the page canvas draws.
 std::vector<QPointF> placedPoints(const QPolygonF &metres, const OutlinePlacement &placement,
                                   double side);
+
+// The tube of the artwork, not drawn from a profile: flat base (`baseShare` of
+// the width), bulging sides and a rounded crest filling `box`.
+QPainterPath schematicTubeOutline(const QRectF &box, qreal baseShare);
 
 } // namespace vendrix

@@ -8,7 +8,7 @@ Photos1Dialog::Photos1Dialog(ProjectRecord &record, const UiServices &services, 
     : InformationPage(record, services, "IDD_PHOTOS1", QStringLiteral("Photos for Option #1"),
                       parent)
 {
-    addPicture(fieldPicture(1), "photo");
+    addPicture(fieldPicture(FieldPhoto::SandFill), "photo");
     addParagraph(QStringLiteral(
         "A tube filled with sand: sand hardly consolidates, so the tube keeps the shape it had "
         "when it was filled. OPTION #1 suits such fills."));

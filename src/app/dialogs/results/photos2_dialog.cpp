@@ -8,7 +8,7 @@ Photos2Dialog::Photos2Dialog(ProjectRecord &record, const UiServices &services, 
     : InformationPage(record, services, "IDD_PHOTOS2", QStringLiteral("Photos for Option #2"),
                       parent)
 {
-    addPicture(fieldPicture(2), "photo");
+    addPicture(fieldPicture(FieldPhoto::ClayeySlurry), "photo");
     addParagraph(QStringLiteral(
         "A tube filled with clayey slurry, just after filling (left) and after the fill has "
         "consolidated (right): the tube has become low and flat, close to a rectangle as wide as "
