@@ -266,16 +266,16 @@ QPixmap fieldPicture(FieldPhoto photo)
     return paintedPicture(size, [&](QPainter &painter) {
         // Sky and a sandy shore, like a photograph taken on site.
         QLinearGradient sky(0, 0, 0, 80);
-        sky.setColorAt(0, QColor(150, 190, 235));
-        sky.setColorAt(1, QColor(225, 235, 245));
+        sky.setColorAt(0, siteSkyTop);
+        sky.setColorAt(1, siteSkyHorizon);
         painter.fillRect(QRectF(0, 0, size.width(), 90), sky);
-        painter.fillRect(QRectF(0, 90, size.width(), 40), QColor(200, 180, 130));
+        painter.fillRect(QRectF(0, 90, size.width(), 40), shore);
         painter.setPen(QPen(geotextile, 1.5));
         if (photo == FieldPhoto::SandFill) {
-            painter.setBrush(QColor(90, 90, 95));
+            painter.setBrush(fabric);
             painter.drawPath(schematicTubeOutline(QRectF(40, 40, 220, 60), 0.6));
         } else {
-            painter.setBrush(QColor(90, 90, 95));
+            painter.setBrush(fabric);
             painter.drawPath(schematicTubeOutline(QRectF(14, 36, 126, 64), 0.5));
             painter.drawPath(schematicTubeOutline(QRectF(160, 70, 130, 30), 0.8));
         }

@@ -32,7 +32,10 @@ inline const QColor tension(0, 70, 200), height(0, 140, 60), allowable(210, 0, 0
 namespace artworkColours {
 inline const QColor slurryLower(150, 110, 70), slurryUpper(196, 160, 110), water(120, 170, 220),
     foundation(110, 90, 60), geotextile(40, 40, 40), ink(40, 40, 40), tubeLight(242, 193, 78),
-    tubeDark(194, 124, 14), tubeEdge(90, 58, 5);
+    tubeDark(194, 124, 14), tubeEdge(90, 58, 5), skyTop(140, 196, 232), skyHorizon(214, 236, 248),
+    seaTop(62, 124, 177, 130), seaBottom(27, 73, 101, 170), foam(255, 255, 255, 170),
+    seaBed(107, 79, 42), seaBedTop(139, 109, 62), title(20, 60, 90), siteSkyTop(150, 190, 235),
+    siteSkyHorizon(225, 235, 245), shore(200, 180, 130), fabric(90, 90, 95);
 } // namespace artworkColours
 
 // The colours of the screen cross-section, in colour or black and white.

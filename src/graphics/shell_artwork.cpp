@@ -25,15 +25,15 @@ void drawTubeScene(QPainter &painter, const QRectF &area)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(area.topLeft(), area.bottomLeft());
-    sky.setColorAt(0, QColor(140, 196, 232));
-    sky.setColorAt(1, QColor(214, 236, 248));
+    sky.setColorAt(0, artworkColours::skyTop);
+    sky.setColorAt(1, artworkColours::skyHorizon);
     painter.fillRect(area, sky);
     const double ground = area.top() + 0.80 * area.height();
     const double water = area.top() + 0.52 * area.height();
     QRectF sea(area.left(), water, area.width(), ground - water);
     QLinearGradient seaColour(sea.topLeft(), sea.bottomLeft());
-    seaColour.setColorAt(0, QColor(62, 124, 177, 130));
-    seaColour.setColorAt(1, QColor(27, 73, 101, 170));
+    seaColour.setColorAt(0, artworkColours::seaTop);
+    seaColour.setColorAt(1, artworkColours::seaBottom);
     const QRectF tubeBox(area.left() + 0.22 * area.width(), area.top() + 0.38 * area.height(),
                          0.56 * area.width(), ground - (area.top() + 0.38 * area.height()));
     const QPainterPath tube = schematicTubeOutline(tubeBox, 0.76);
@@ -47,15 +47,15 @@ void drawTubeScene(QPainter &painter, const QRectF &area)
     painter.setPen(Qt::NoPen);
     painter.setBrush(seaColour);
     painter.drawRect(sea);
-    painter.setPen(QPen(QColor(255, 255, 255, 170), std::max(1.0, area.height() / 240)));
+    painter.setPen(QPen(artworkColours::foam, std::max(1.0, area.height() / 240)));
     for (int i = 0; i < 6; ++i) {
         const double x = area.left() + (0.05 + 0.16 * i) * area.width();
         painter.drawLine(QPointF(x, water + 4), QPointF(x + 0.06 * area.width(), water + 4));
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(107, 79, 42));
+    painter.setBrush(artworkColours::seaBed);
     painter.drawRect(QRectF(area.left(), ground, area.width(), area.bottom() - ground));
-    painter.setBrush(QColor(139, 109, 62));
+    painter.setBrush(artworkColours::seaBedTop);
     painter.drawRect(QRectF(area.left(), ground, area.width(), area.height() / 60));
     painter.restore();
 }
@@ -263,7 +263,7 @@ QPixmap splashPicture()
     title.setBold(true);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 6);
     painter.setFont(title);
-    painter.setPen(QColor(20, 60, 90));
+    painter.setPen(artworkColours::title);
     painter.drawText(QRectF(0, 24, area.width(), 96), Qt::AlignCenter, QStringLiteral("VENDRIX"));
     QFont subtitle(QStringLiteral("Liberation Sans"));
     subtitle.setPixelSize(24);
@@ -275,7 +275,7 @@ QPixmap splashPicture()
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, area.height() - 50, area.width() - 20, 30),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version " VENDRIX_VERSION));
-    painter.setPen(QPen(QColor(20, 60, 90), 2));
+    painter.setPen(QPen(artworkColours::title, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(1, 1, -1, -1));
     return pixmap;
@@ -292,7 +292,7 @@ QPixmap firstScreenPicture(const QSize &size)
     title.setPixelSize(std::max(12, size.height() / 6));
     title.setBold(true);
     painter.setFont(title);
-    painter.setPen(QColor(20, 60, 90));
+    painter.setPen(artworkColours::title);
     painter.drawText(QRectF(0, size.height() * 0.04, area.width(), size.height() * 0.3),
                      Qt::AlignCenter, QStringLiteral("VENDRIX"));
     painter.setPen(QPen(QColor(60, 60, 60), 1));

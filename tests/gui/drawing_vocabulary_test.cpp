@@ -127,16 +127,20 @@ TEST(DrawingPalette, BlackAndWhiteLeavesOnlyBlackAndWhiteWhereColourFills)
 TEST(DrawingPalette, ColourModeTellsTheRegionsApart)
 {
     const ScreenPalette screen = screenPalette(false);
-    EXPECT_FALSE(screen.blackWhite);
-    EXPECT_NE(screen.fluidFill, screen.tubeFill);
-    EXPECT_NE(screen.tubeFill, screen.lowerFill);
-    EXPECT_NE(screen.foundationFill, screen.background);
     const PagePalette page = pagePalette(false);
-    EXPECT_NE(page.fluid, page.sky);
-    EXPECT_NE(page.peach, page.rose);
-    EXPECT_NE(page.foundation, page.sky);
+    EXPECT_FALSE(screen.blackWhite);
+    // Regions that touch each other in the pictures.
+    const std::pair<QColor, QColor> apart[] = {{screen.fluidFill, screen.tubeFill},
+                                               {screen.tubeFill, screen.lowerFill},
+                                               {screen.foundationFill, screen.background},
+                                               {page.fluid, page.sky},
+                                               {page.peach, page.rose},
+                                               {page.foundation, page.sky}};
+    for (const auto &[a, b] : apart)
+        EXPECT_NE(a, b) << a.name().toStdString();
     // Labels sit on the colour of the region behind them.
-    EXPECT_EQ(page.skyText, page.sky);
-    EXPECT_EQ(page.fluidText, page.fluid);
-    EXPECT_EQ(page.roseText, page.rose);
+    const std::pair<QColor, QColor> same[]
+        = {{page.skyText, page.sky}, {page.fluidText, page.fluid}, {page.roseText, page.rose}};
+    for (const auto &[label, region] : same)
+        EXPECT_EQ(label, region);
 }
