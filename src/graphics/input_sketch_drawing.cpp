@@ -228,10 +228,10 @@ void drawHeight(QPainter &p, const SketchFrame &f, double x, double top, const s
 } // namespace
 
 // The image naming the requested type of analysis, 207 by 25 pixels.
-void drawAnalysisTypeImage(QPainter &p, double x, double y, int analysisType)
+void drawAnalysisTypeImage(QPainter &p, double x, double y, AnalysisType analysisType)
 {
     static const char *const letters[] = {"A", "B", "C"};
-    const int type = std::clamp(analysisType, 0, 2);
+    const int type = std::clamp(static_cast<int>(analysisType), 0, 2);
     const QRectF box(x, y, 207, 25);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(pictureColours::typeImageTan);
@@ -271,7 +271,7 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
         drawHeight(painter, frame, 0.5 * W, frame.baseY - 0.318 * H,
                    "H-in = " + formatC("%.2f", in.slurryHeightLower * lengthFactor) + unit, kAmber);
     if (withTypeImage)
-        drawAnalysisTypeImage(painter, 8, 8, static_cast<int>(in.analysisType));
+        drawAnalysisTypeImage(painter, 8, 8, in.analysisType);
     painter.restore();
 }
 
