@@ -32,12 +32,6 @@ namespace vendrix {
 
 namespace {
 
-// The notice of the cross-section display when the constraints were not met.
-const char *const kNonConvergenceNotice
-    = "Vendrix encounters numerical difficulties in converging to the\n"
-      "prescribed  constrains.  Either increase the  prescribed height\n"
-      "or decrease the prescribed  circumference to obtain a solution.\n";
-
 void print(std::FILE *stream, const std::string &utf8)
 {
     std::fputs(utf8.c_str(), stream);
@@ -448,8 +442,11 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
     }
     if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
         print(out, notice + "\n");
-    if (record.solution.convergenceWarning)
-        print(out, std::string("\n") + kNonConvergenceNotice);
+    if (record.solution.convergenceWarning) {
+        print(out, "\n");
+        for (const char *line : kDisplayedNonConvergenceNotice)
+            print(out, std::string(line) + "\n");
+    }
     if (options.envelope)
         printEnvelopeSummary(out, envelope, record.display);
 }

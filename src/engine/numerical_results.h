@@ -22,4 +22,14 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
 // they always were.
 std::string solutionNoticeLine(const TubeSolution &solution);
 
+// The notice of the cross-section display (and the batch summary) when the
+// constraints were not met, and the one of the printed cross-section page.
+inline constexpr std::array<const char *, 3> kDisplayedNonConvergenceNotice
+    = {"Vendrix encounters numerical difficulties in converging to the",
+       "prescribed  constrains.  Either increase the  prescribed height",
+       "or decrease the prescribed  circumference to obtain a solution."};
+inline constexpr std::array<const char *, 3> kPrintedNonConvergenceNotice
+    = {"Vendrix encountered numerical difficulties in converging to the",
+       "prescribed  constraints.  Consequently, the results may not", "correspond to input data."};
+
 } // namespace vendrix

@@ -1,8 +1,10 @@
 #include "graphics/cross_section_drawing.h"
 
+#include "engine/numerical_results.h"
+#include "graphics/cross_section_marks.h"
 #include "graphics/picture_painting.h"
 #include "graphics/qt_text.h"
-#include "model/c_format.h"
+#include "graphics/tube_outline.h"
 #include "model/units.h"
 
 #include <QPainter>
@@ -17,29 +19,8 @@ namespace colours = crossSectionColours;
 
 namespace {
 
-constexpr int kPoints = kProfilePoints + 1; // the base centre and the profile
-
 constexpr int kSmallFontPixels = kPictureSmallFontPixels;
 constexpr int kLargeFontPixels = kPictureLargeFontPixels;
-
-struct Palette
-{
-    bool blackWhite;
-    QColor background, foundationFill, fluidFill, tubeFill, lowerFill, consolidatedFill;
-    QColor resultText, resultBack, titleText, titleBack, symbolBack, warningBox;
-    QColor paleBlueLabel, skyLabel, amberLabel;
-};
-
-Palette paletteFor(bool blackWhite)
-{
-    using namespace colours;
-    const QColor white = Qt::white, black = Qt::black;
-    if (blackWhite)
-        return {true,  white, white, white, white, white, white, black,
-                white, black, white, white, white, white, white, white};
-    return {false, paleBlue,    rust, skyBlue, paleYellow, amber,    amber,   Qt::white,
-            rust,  titleYellow, rust, rust,    pink,       paleBlue, skyBlue, amber};
-}
 
 // The non-convergence notice: a box of fixed height near the top of the picture.
 constexpr double kNoticeHeight = 70;
@@ -62,7 +43,7 @@ public:
         : m_p(painter)
         , m_record(record)
         , m_l(layout)
-        , m_palette(paletteFor(record.display.screenBlackWhite))
+        , m_palette(screenPalette(record.display.screenBlackWhite))
         , m_factors(UnitFactors::forSettings(record.display.unitSystem))
         , m_labels(unitLabels(record.display))
         , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
@@ -71,33 +52,27 @@ public:
     void paint();
 
 private:
+    OutlinePlacement placement() const { return {m_l.centreX, m_l.baseY, m_l.scale, -m_l.scale}; }
+
     QPointF point(double x, double y, int side) const
     {
-        return {px(m_l.centreX + side * m_l.scale * x), px(m_l.baseY - m_l.scale * y)};
+        const QPointF p = placement().place(QPointF(x, y), side);
+        return {px(p.x()), px(p.y())};
     }
 
-    // The half of the as-filled shape on `side` (+1 right, -1 left), starting at
-    // the centre of the base, with every point above `ceiling` (m) moved down
-    // onto it at the crest's x after the first one.
+    // A half outline (metres) on `side` (+1 right, -1 left) in whole pixels.
+    QPolygonF onPicture(const QPolygonF &metres, int side) const
+    {
+        QPolygonF polygon = placedOutline(metres, placement(), side);
+        for (QPointF &p : polygon)
+            p = QPointF(px(p.x()), px(p.y()));
+        return polygon;
+    }
+
+    // The half of the as-filled shape on `side`, clipped at `ceiling` (m).
     QPolygonF tubeHalf(int side, double ceiling = HUGE_VAL) const
     {
-        const TubeSolution &s = m_record.solution;
-        QPolygonF polygon;
-        polygon.reserve(kPoints);
-        polygon << point(0, 0, side);
-        bool above = false;
-        for (int i = 0; i < kProfilePoints; ++i) {
-            double x = s.profileX[static_cast<size_t>(i)];
-            double y = s.profileY[static_cast<size_t>(i)];
-            if (y > ceiling) {
-                if (above)
-                    x = s.profileX[kProfilePoints - 1];
-                above = true;
-                y = ceiling;
-            }
-            polygon << point(x, y, side);
-        }
-        return polygon;
+        return onPicture(tubeHalfOutline(m_record.solution, ceiling), side);
     }
 
     void fill(const QPolygonF &polygon, const QColor &fillColour, const QColor &outline)
@@ -132,12 +107,9 @@ private:
         drawCentredLabel(m_p, centreX, y, value, colour, back);
     }
 
-    QString valueText(const char *label, double value, const char *unit) const
+    static QString valueLabel(const char *label, double value, const char *unit)
     {
-        std::string line = label + formatC("%.1f", value);
-        if (unit)
-            line += std::string(" ") + unit;
-        return toQString(line);
+        return toQString(valueText(label, value, unit));
     }
 
     void centreLine();
@@ -154,7 +126,7 @@ private:
     QPainter &m_p;
     const ProjectRecord &m_record;
     const CrossSectionLayout &m_l;
-    Palette m_palette;
+    ScreenPalette m_palette;
     UnitFactors m_factors;
     UnitLabels m_labels;
     bool m_typeC;
@@ -208,18 +180,14 @@ void Picture::paint()
 
 void Picture::centreLine()
 {
-    static const double always[3][2] = {{-10, 30}, {35, 40}, {45, 85}};
-    static const double more[8][2] = {{90, 95},   {100, 140}, {145, 150}, {155, 195},
-                                      {200, 205}, {210, 250}, {255, 260}, {265, 305}};
+    static const auto dashes = centreLineDashes(kScreenCentreLine);
     const double A = m_l.baseY, w = m_l.centreX;
-    m_p.setPen(QPen(colours::centreBlue, 3, Qt::SolidLine, Qt::FlatCap));
-    for (const auto &dash : always)
-        line(w, A - dash[0], w, A - dash[1]);
     const double limit = A - m_l.scale * m_l.crestHeight - 50;
-    for (const auto &dash : more) {
-        if (!(A - dash[0] > limit))
+    m_p.setPen(QPen(colours::centreBlue, 3, Qt::SolidLine, Qt::FlatCap));
+    for (std::size_t i = 0; i < dashes.size(); ++i) {
+        if (i >= kAlwaysDrawnDashes && !(A - dashes[i].from > limit))
             break;
-        line(w, A - dash[0], w, A - dash[1]);
+        line(w, A - dashes[i].from, w, A - dashes[i].to);
     }
 }
 
@@ -238,7 +206,7 @@ void Picture::widthDimension()
         = m_typeC || m_l.scale * m_l.crestHeight + 40 < m_l.scale * m_record.input.fluidHeightLower;
     m_p.setFont(pictureFont(kSmallFontPixels));
     centredText(m_l.centreX, K - 40,
-                valueText("Width = ", 2 * m_l.halfWidth * m_factors.length, m_labels.length),
+                valueLabel("Width = ", 2 * m_l.halfWidth * m_factors.length, m_labels.length),
                 Qt::black, inFluid ? m_palette.skyLabel : m_palette.paleBlueLabel);
 }
 
@@ -256,7 +224,7 @@ void Picture::heightDimension()
     const bool inFluid = m_typeC || 0.5 * m_l.crestHeight < m_record.input.fluidHeightLower;
     m_p.setFont(pictureFont(kSmallFontPixels));
     centredText(xr + 40, A - 0.5 * m_l.scale * m_l.crestHeight - 10,
-                valueText("H = ", m_l.crestHeight * m_factors.length, m_labels.length), Qt::black,
+                valueLabel("H = ", m_l.crestHeight * m_factors.length, m_labels.length), Qt::black,
                 inFluid ? m_palette.skyLabel : m_palette.paleBlueLabel);
 }
 
@@ -287,37 +255,12 @@ void Picture::title()
 
 void Picture::resultLines()
 {
-    const TubeSolution &s = m_record.solution;
-    const UnitFactors &f = m_factors;
-    const UnitLabels &u = m_labels;
-    struct Line
-    {
-        const char *label;
-        double value;
-        const char *unit;
-    };
-    std::vector<Line> lines;
-    if (m_record.state.shapeShown == Shape::AsFilled)
-        lines
-            = {{"Circumference = ", s.computedCircumference * f.length, u.length},
-               {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure},
-               {"Cross-sectional area of tube = ", s.totalArea * f.area, u.area},
-               {"T-ult (circumferential) = ", s.ultimateStrengthCircumferential * f.forcePerLength,
-                u.forcePerLength},
-               {"T-ult (axial) = ", s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength}};
-    else
-        lines = {{"Unit weight of slurry = ", m_record.input.slurryUnitWeightLower * f.unitWeight,
-                  u.unitWeight},
-                 {"Unit weight of consolidated (saturated) fill = ",
-                  m_record.input.consolidatedUnitWeight * f.unitWeight, u.unitWeight},
-                 {"Initial cross-sectional area of tube = ", s.totalArea * f.area, u.area},
-                 {"Consolidated cross-sectional area of tube = ",
-                  m_record.consolidation.consolidatedArea * f.area, u.area}};
+    const bool asFilled = m_record.state.shapeShown == Shape::AsFilled;
     m_p.setFont(pictureFont(kSmallFontPixels));
     int k = 2;
-    for (const Line &entry : lines)
+    for (const ResultLine &entry : crossSectionResultLines(m_record, asFilled))
         text(0.1 * m_l.width, m_l.baseY + k++ * m_l.lineStep,
-             valueText(entry.label, entry.value, entry.unit), m_palette.resultText,
+             valueLabel(entry.label, entry.value, entry.unit), m_palette.resultText,
              m_palette.resultBack);
 }
 
@@ -326,15 +269,11 @@ void Picture::convergenceNotice()
     const double W = m_l.width, H = m_l.height, dy = m_l.lineStep;
     rectangle(QRectF(px(0.14 * W), px(0.01 * H + dy), px(0.75 * W), kNoticeHeight),
               m_palette.warningBox, colours::darkMagenta);
-    static const char *const lines[]
-        = {"Vendrix encounters numerical difficulties in converging to the",
-           "prescribed  constrains.  Either increase the  prescribed height",
-           "or decrease the prescribed  circumference to obtain a solution."};
     const double rows[] = {0.011 * H + dy, 0.011 * H + 2.3 * dy, 0.011 * H + 3.6 * dy};
     m_p.setFont(pictureFont(kLargeFontPixels));
-    for (int i = 0; i < 3; ++i)
-        text(0.16 * W, rows[i], QString::fromLatin1(lines[i]), colours::darkMagenta,
-             m_palette.warningBox);
+    for (std::size_t i = 0; i < kDisplayedNonConvergenceNotice.size(); ++i)
+        text(0.16 * W, rows[i], QString::fromLatin1(kDisplayedNonConvergenceNotice[i]),
+             colours::darkMagenta, m_palette.warningBox);
 }
 
 void Picture::legend()
@@ -347,15 +286,15 @@ void Picture::legend()
     const QColor swatches[] = {amber, paleYellow, skyBlue, paleBlue};
     const QColor outlines[] = {ochre, paleYellow, skyBlue, paleBlue};
     const QString texts[]
-        = {valueText(twoLayers ? "Unit weight of lower slurry = " : "Unit weight of slurry = ",
-                     in.slurryUnitWeightLower * k, m_labels.unitWeight),
-           twoLayers ? valueText("Unit weight of upper slurry = ", in.slurryUnitWeightUpper * k,
-                                 m_labels.unitWeight)
+        = {valueLabel(twoLayers ? "Unit weight of lower slurry = " : "Unit weight of slurry = ",
+                      in.slurryUnitWeightLower * k, m_labels.unitWeight),
+           twoLayers ? valueLabel("Unit weight of upper slurry = ", in.slurryUnitWeightUpper * k,
+                                  m_labels.unitWeight)
                      : QString(),
-           valueText("Unit weight of outer lower fluid = ", in.fluidUnitWeightLower * k,
-                     m_labels.unitWeight),
-           valueText("Unit weight of outer upper fluid = ", in.fluidUnitWeightUpper * k,
-                     m_labels.unitWeight)};
+           valueLabel("Unit weight of outer lower fluid = ", in.fluidUnitWeightLower * k,
+                      m_labels.unitWeight),
+           valueLabel("Unit weight of outer upper fluid = ", in.fluidUnitWeightUpper * k,
+                      m_labels.unitWeight)};
     m_p.setFont(pictureFont(kSmallFontPixels));
     for (int row = 0; row < 4; ++row) {
         const double y = px(0.72 * m_l.height + (row + 1) * m_l.lineStep);
@@ -380,14 +319,9 @@ void Picture::consolidatedShape()
 
     const ConsolidationResult &c = m_record.consolidation;
     if (m_record.state.shapeShown == Shape::Option1) {
-        for (int side : {1, -1}) {
-            QPolygonF half;
-            half.reserve(kProfileArraySize);
-            for (int i = 0; i < kProfileArraySize; ++i)
-                half << point(c.shapeX[static_cast<size_t>(i)], c.shapeY[static_cast<size_t>(i)],
-                              side);
-            fill(half, m_palette.consolidatedFill, colours::paleYellow);
-        }
+        const QPolygonF shape = consolidatedHalfOutline(c);
+        for (int side : {1, -1})
+            fill(onPicture(shape, side), m_palette.consolidatedFill, colours::paleYellow);
     } else {
         const double halfWidth = 0.5 * m_record.solution.maxWidth;
         rectangle(QRectF(point(-halfWidth, c.finalHeight, 1), point(halfWidth, 0, 1)),
@@ -410,7 +344,7 @@ void Picture::finalHeightDimension()
     arrowhead(xd, top, 0, 1);
     m_p.setFont(pictureFont(kSmallFontPixels));
     text(xd - 20, A - 0.5 * s * finalHeight - 10,
-         valueText("final H = ", finalHeight * m_factors.length, m_labels.length), Qt::black,
+         valueLabel("final H = ", finalHeight * m_factors.length, m_labels.length), Qt::black,
          m_palette.amberLabel);
 }
 
@@ -424,10 +358,9 @@ CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width
     l.centreX = 0.5 * width;
     l.baseY = 0.65 * height;
     l.lineStep = 0.035 * height;
-    for (int i = 0; i < kProfilePoints; ++i) {
-        l.halfWidth = std::max(l.halfWidth, solution.profileX[static_cast<size_t>(i)]);
-        l.crestHeight = std::max(l.crestHeight, solution.profileY[static_cast<size_t>(i)]);
-    }
+    const ProfileExtent extent = profileExtent(solution);
+    l.halfWidth = extent.halfWidth;
+    l.crestHeight = extent.crestHeight;
     // Not a number never enlarges the picture.
     if (!std::isfinite(l.halfWidth))
         l.halfWidth = 0;

@@ -3,6 +3,8 @@
 // need no image files: the TRUNCATE knife, the slurry layers, the inlet pump,
 // the tube dimensions and the consolidation figures.
 
+#include "model/project_record.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -23,11 +25,14 @@ QPixmap pumpingPicture();
 QPixmap tubeDimensionsPicture();
 // Consolidation: the as-filled outline and Option 1 (settled top) or Option 2
 // (rectangle of the same width).
-QPixmap consolidationOptionPicture(int option);
+QPixmap consolidationOptionPicture(Shape option);
 // The extreme case of Option 1: the concave top flattened, the bottom sagging.
 QPixmap extremeCasePicture();
-// A sand-filled tube that keeps its shape (option 1) or a tube of clayey slurry
-// before and after consolidation (option 2).
-QPixmap fieldPicture(int option);
+enum class FieldPhoto {
+    SandFill, // a sand-filled tube that keeps its shape
+    ClayeySlurry, // a tube of clayey slurry before and after consolidation
+};
+
+QPixmap fieldPicture(FieldPhoto photo);
 
 } // namespace vendrix

@@ -58,7 +58,7 @@ void drawAxes(QPainter &painter, const EnvelopeChartLayout &l, const UnitLabels 
     const QRectF &r = l.plot;
     const QFontMetricsF metrics(painter.font());
     const double th = metrics.height();
-    painter.setPen(QPen(QColor(215, 215, 215), 0.6));
+    painter.setPen(QPen(colours::grid, 0.6));
     const double xStep = niceStep(l.pressureTop, 8);
     for (double v = 0; v <= l.pressureTop * (1 + 1e-9); v += xStep)
         painter.drawLine(QPointF(r.left() + v / l.pressureTop * r.width(), r.top()),

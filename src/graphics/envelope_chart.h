@@ -4,6 +4,7 @@
 // horizontal line, the unsafe pressures shaded and the safe limit marked. One
 // routine paints the window, saved images, the field card and printers.
 
+#include "graphics/drawing_palette.h"
 #include "post/filling_envelope.h"
 
 #include <QColor>
@@ -13,14 +14,6 @@
 class QPainter;
 
 namespace vendrix {
-
-namespace envelopeChartColours {
-inline const QColor tension(0, 70, 200);
-inline const QColor height(0, 140, 60);
-inline const QColor allowable(210, 0, 0);
-inline const QColor unsafeShade(255, 222, 222);
-inline const QColor limit(230, 120, 0);
-} // namespace envelopeChartColours
 
 // Where the chart puts things, in picture pixels (96 dots per inch) of a
 // chart of the given size.

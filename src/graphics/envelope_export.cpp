@@ -11,15 +11,11 @@ namespace vendrix {
 bool writeEnvelopeChartImage(const ProjectRecord &record, const FillingEnvelope &envelope,
                              const std::string &path, int width, int height, std::string &error)
 {
-    if (!ensureGraphicsApplication(error))
-        return false;
     const UnitSystem units = record.display.unitSystem;
-    return writeDrawingImage(
-        path, QSize(width, height),
-        [&envelope, units](QPainter &painter, const QRectF &target) {
-            drawEnvelopeChart(painter, target, envelope, units);
-        },
-        error);
+    const auto draw = [&envelope, units](QPainter &painter, const QRectF &target) {
+        drawEnvelopeChart(painter, target, envelope, units);
+    };
+    return writeBatchDrawing(path, width, height, draw, error);
 }
 
 bool writeFieldCardInBatch(const ProjectRecord &record, const FillingEnvelope &envelope,

@@ -1,10 +1,12 @@
 #include "graphics/field_card.h"
 
 #include "engine/reduction_factors.h"
+#include "graphics/drawing_palette.h"
 #include "graphics/envelope_chart.h"
 #include "graphics/page_canvas.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "graphics/tube_outline.h"
 #include "model/c_format.h"
 #include "model/units.h"
 
@@ -175,30 +177,28 @@ void drawTubeAtLimit(PageCanvas &canvas, const ProjectRecord &record, const Fill
     canvas.setFont(180, 600);
     canvas.text(6200, -5350,
                 e.state == SafeLimitState::Found ? "Tube at the safe limit" : "Tube shape");
-    double half = 0, top = 0;
-    for (int i = 0; i < kProfilePoints; ++i) {
-        half = std::max(half, s.profileX[static_cast<size_t>(i)]);
-        top = std::max(top, s.profileY[static_cast<size_t>(i)]);
-    }
+    const ProfileExtent extent = profileExtent(s);
+    const double half = extent.halfWidth, top = extent.crestHeight;
     if (!(half > 0) || !(top > 0))
         return;
     const double centre = 8650, base = -8200;
     const double f = std::min(4400 / (2 * half), 2300 / top); // twips per metre
     if (record.input.fluidHeightLower > 0) {
         canvas.setNoPen();
-        canvas.setBrush(QColor(200, 235, 250));
+        canvas.setBrush(pageColours::cardFluid);
         const double level = std::min(record.input.fluidHeightLower, 1.15 * top);
         canvas.rectangle(6200, base, 11100, base + f * level);
     }
-    std::vector<QPointF> outline;
-    for (int i = 0; i < kProfilePoints; ++i)
-        outline.emplace_back(centre - f * s.profileX[static_cast<size_t>(i)],
-                             base + f * s.profileY[static_cast<size_t>(i)]);
-    for (int i = kProfilePoints - 1; i >= 0; --i)
-        outline.emplace_back(centre + f * s.profileX[static_cast<size_t>(i)],
-                             base + f * s.profileY[static_cast<size_t>(i)]);
+    // Up the left side from the base contact and down the right side, without
+    // the centre of the base.
+    const OutlinePlacement placement {centre, base, f, f};
+    const QPolygonF tube = tubeHalfOutline(s);
+    std::vector<QPointF> outline = placedPoints(tube, placement, -1);
+    const std::vector<QPointF> right = placedPoints(tube, placement, 1);
+    outline.erase(outline.begin());
+    outline.insert(outline.end(), right.rbegin(), right.rend() - 1);
     canvas.setPen(Qt::black, 15);
-    canvas.setBrush(QColor(225, 190, 175));
+    canvas.setBrush(pageColours::rose);
     canvas.polygon(outline);
     canvas.setPen(Qt::black, 20);
     canvas.line(6200, base, 11100, base);

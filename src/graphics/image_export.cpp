@@ -89,30 +89,29 @@ bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine
     return !failure;
 }
 
+bool writeBatchDrawing(const std::string &path, int width, int height, const DrawingRoutine &draw,
+                       std::string &error)
+{
+    return ensureGraphicsApplication(error)
+        && writeDrawingImage(path, QSize(width, height), draw, error);
+}
+
 bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
                             int height, std::string &error)
 {
-    if (!ensureGraphicsApplication(error))
-        return false;
-    return writeDrawingImage(
-        path, QSize(width, height),
-        [&record](QPainter &painter, const QRectF &target) {
-            drawCrossSection(painter, target, record);
-        },
-        error);
+    const auto draw = [&record](QPainter &painter, const QRectF &target) {
+        drawCrossSection(painter, target, record);
+    };
+    return writeBatchDrawing(path, width, height, draw, error);
 }
 
 bool writeSketchImage(const ProjectRecord &record, const std::string &path, int width, int height,
                       std::string &error)
 {
-    if (!ensureGraphicsApplication(error))
-        return false;
-    return writeDrawingImage(
-        path, QSize(width, height),
-        [&record](QPainter &painter, const QRectF &target) {
-            drawInputSketch(painter, target, record);
-        },
-        error);
+    const auto draw = [&record](QPainter &painter, const QRectF &target) {
+        drawInputSketch(painter, target, record);
+    };
+    return writeBatchDrawing(path, width, height, draw, error);
 }
 
 } // namespace vendrix

@@ -25,6 +25,10 @@ QImage renderDrawing(const DrawingRoutine &draw, QSize size);
 bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine &draw,
                        std::string &error);
 
+// The same for the batch command, which may not have started the graphics yet.
+bool writeBatchDrawing(const std::string &path, int width, int height, const DrawingRoutine &draw,
+                       std::string &error);
+
 // The cross-section of the current shape. Matches BatchHooks::writeCrossSectionImage.
 bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
                             int height, std::string &error);

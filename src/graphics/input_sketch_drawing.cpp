@@ -144,14 +144,97 @@ SketchContent sketchContent(const TubeInput &in, double pictureHeight)
     return c;
 }
 
+namespace {
+
+// Where the sketch lies in the picture: the schematic unit u and the base of
+// the tube's axis.
+struct SketchFrame
+{
+    double width, height, u, centreX, baseY;
+
+    QPointF point(const QPointF &schematic) const
+    {
+        return {std::trunc(centreX + u * schematic.x()), std::trunc(baseY - u * schematic.y())};
+    }
+};
+
+void drawGround(QPainter &p, const SketchFrame &f)
+{
+    p.fillRect(QRectF(0, 0, f.width, f.height), kPaleBlue);
+    p.setPen(QPen(kRust, 1));
+    p.setBrush(kRust);
+    p.drawRect(QRectF(QPointF(0, f.baseY + 1), QPointF(f.width, f.height)));
+    p.setFont(pictureFont(kPictureSmallFontPixels));
+    drawCentredLabel(p, f.centreX, 0.9 * f.height,
+                     QStringLiteral("Drawing is NOT to scale, just an approximate display"),
+                     Qt::white, kRust);
+}
+
+// The outside fluid; returns its top.
+double drawFluid(QPainter &p, const SketchFrame &f, const TubeInput &in,
+                 const SketchContent &content)
+{
+    const double fluidDepth = f.u * in.fluidHeightLower;
+    const double slurryDepth = f.u * in.slurryHeightLower;
+    const double fluidTop
+        = content.fluidToTop ? 0 : f.baseY - (fluidDepth > slurryDepth ? 0.45 : 0.25) * f.height;
+    if (content.fluidDrawn) {
+        p.setPen(QPen(kSkyBlue, 1));
+        p.setBrush(kSkyBlue);
+        p.drawRect(QRectF(QPointF(0, std::trunc(fluidTop)), QPointF(f.width, f.baseY)));
+    }
+    return fluidTop;
+}
+
+void drawSchematicTube(QPainter &p, const SketchFrame &f, const SketchContent &content)
+{
+    const auto &outline = schematicOutline();
+    QPolygonF tube;
+    for (const QPointF &schematic : outline)
+        tube << f.point(schematic);
+    // The schematic tube is smoothed; everything else keeps whole-pixel edges.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(kTubeOutline, 1));
+    p.setBrush(content.lowerSlurry ? kAmber : kPaleYellow);
+    p.drawPolygon(tube);
+    if (content.upperLayer) {
+        QPolygonF upper;
+        for (int i = kSchematicUpperFirst; i <= kSchematicUpperLast; ++i)
+            upper << f.point(outline[static_cast<size_t>(i)]);
+        p.setBrush(kPaleYellow);
+        p.drawPolygon(upper);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// A vertical dimension at x between the levels top and the base, arrows
+// pointing at both levels from outside, and its label 50 pixels above the base.
+void drawHeight(QPainter &p, const SketchFrame &f, double x, double top, const std::string &label,
+                const QColor &back)
+{
+    const double baseY = f.baseY;
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(QPointF(std::trunc(x), std::trunc(top - 20)),
+               QPointF(std::trunc(x), std::trunc(baseY + 20)));
+    p.drawLine(QPointF(std::trunc(x - 10), std::trunc(top)),
+               QPointF(std::trunc(x + 10), std::trunc(top)));
+    p.drawLine(QPointF(std::trunc(x - 10), std::trunc(baseY)),
+               QPointF(std::trunc(x + 10), std::trunc(baseY)));
+    drawArrowhead(p, x, top, 0, -1);
+    drawArrowhead(p, x, baseY, 0, 1);
+    drawCentredLabel(p, x, baseY - 50, QString::fromLatin1(label.c_str()), Qt::black, back);
+}
+
+} // namespace
+
 // The image naming the requested type of analysis, 207 by 25 pixels.
-void drawAnalysisTypeImage(QPainter &p, double x, double y, int analysisType)
+void drawAnalysisTypeImage(QPainter &p, double x, double y, AnalysisType analysisType)
 {
     static const char *const letters[] = {"A", "B", "C"};
-    const int type = std::clamp(analysisType, 0, 2);
+    const int type = std::clamp(static_cast<int>(analysisType), 0, 2);
     const QRectF box(x, y, 207, 25);
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(223, 201, 159));
+    p.setBrush(pictureColours::typeImageTan);
     p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
     QFont font = pictureFont(13);
     p.setFont(font);
@@ -172,82 +255,23 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
     const QSizeF size = beginPicture(painter, target);
     const double W = size.width(), H = size.height();
     const TubeInput &in = record.input;
-    const double u = 0.03 * H, centreX = 0.6 * W, baseY = 0.8 * H;
+    const SketchFrame frame {W, H, 0.03 * H, 0.6 * W, 0.8 * H};
     const SketchContent content = sketchContent(in, H);
     const double lengthFactor = UnitFactors::forSettings(record.display.unitSystem).length;
     const char *unit = isEnglish(record.display) ? "  [ft]" : "  [m]";
-    auto point = [&](const QPointF &schematic) {
-        return QPointF(std::trunc(centreX + u * schematic.x()),
-                       std::trunc(baseY - u * schematic.y()));
-    };
-    QPainter &p = painter;
 
-    p.fillRect(QRectF(0, 0, W, H), kPaleBlue);
-    p.setPen(QPen(kRust, 1));
-    p.setBrush(kRust);
-    p.drawRect(QRectF(QPointF(0, baseY + 1), QPointF(W, H)));
-    p.setFont(pictureFont(kPictureSmallFontPixels));
-    drawCentredLabel(p, centreX, 0.9 * H,
-                     QStringLiteral("Drawing is NOT to scale, just an approximate display"),
-                     Qt::white, kRust);
-
-    const double fluidDepth = u * in.fluidHeightLower;
-    const double slurryDepth = u * in.slurryHeightLower;
-    const double fluidTop
-        = content.fluidToTop ? 0 : baseY - (fluidDepth > slurryDepth ? 0.45 : 0.25) * H;
-    if (content.fluidDrawn) {
-        p.setPen(QPen(kSkyBlue, 1));
-        p.setBrush(kSkyBlue);
-        p.drawRect(QRectF(QPointF(0, std::trunc(fluidTop)), QPointF(W, baseY)));
-    }
-
-    const auto &outline = schematicOutline();
-    QPolygonF tube;
-    for (const QPointF &schematic : outline)
-        tube << point(schematic);
-    // The schematic tube is smoothed; everything else keeps whole-pixel edges.
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(kTubeOutline, 1));
-    p.setBrush(content.lowerSlurry ? kAmber : kPaleYellow);
-    p.drawPolygon(tube);
-    if (content.upperLayer) {
-        QPolygonF upper;
-        for (int i = kSchematicUpperFirst; i <= kSchematicUpperLast; ++i)
-            upper << point(outline[static_cast<size_t>(i)]);
-        p.setBrush(kPaleYellow);
-        p.drawPolygon(upper);
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
-
-    // A vertical dimension at x between the levels top and bottom, arrows
-    // pointing at both levels from outside, and its label 50 pixels above the base.
-    auto dimension = [&](double x, double top, const QString &label, const QColor &back) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawLine(QPointF(std::trunc(x), std::trunc(top - 20)),
-                   QPointF(std::trunc(x), std::trunc(baseY + 20)));
-        p.drawLine(QPointF(std::trunc(x - 10), std::trunc(top)),
-                   QPointF(std::trunc(x + 10), std::trunc(top)));
-        p.drawLine(QPointF(std::trunc(x - 10), std::trunc(baseY)),
-                   QPointF(std::trunc(x + 10), std::trunc(baseY)));
-        drawArrowhead(p, x, top, 0, -1);
-        drawArrowhead(p, x, baseY, 0, 1);
-        drawCentredLabel(p, x, baseY - 50, label, Qt::black, back);
-    };
+    drawGround(painter, frame);
+    const double fluidTop = drawFluid(painter, frame, in, content);
+    drawSchematicTube(painter, frame, content);
     if (content.heightOutside)
-        dimension(
-            0.13 * W, fluidTop,
-            QString::fromLatin1(
-                ("H-out = " + formatC("%.2f", in.fluidHeightLower * lengthFactor) + unit).c_str()),
-            kSkyBlue);
+        drawHeight(painter, frame, 0.13 * W, fluidTop,
+                   "H-out = " + formatC("%.2f", in.fluidHeightLower * lengthFactor) + unit,
+                   kSkyBlue);
     if (content.heightInside)
-        dimension(
-            0.5 * W, baseY - 0.318 * H,
-            QString::fromLatin1(
-                ("H-in = " + formatC("%.2f", in.slurryHeightLower * lengthFactor) + unit).c_str()),
-            kAmber);
-
+        drawHeight(painter, frame, 0.5 * W, frame.baseY - 0.318 * H,
+                   "H-in = " + formatC("%.2f", in.slurryHeightLower * lengthFactor) + unit, kAmber);
     if (withTypeImage)
-        drawAnalysisTypeImage(p, 8, 8, static_cast<int>(in.analysisType));
+        drawAnalysisTypeImage(painter, 8, 8, in.analysisType);
     painter.restore();
 }
 

@@ -44,6 +44,6 @@ void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecor
 
 // The 207 by 25 image naming the requested type of analysis, top-left at (x, y)
 // in picture pixels.
-void drawAnalysisTypeImage(QPainter &painter, double x, double y, int analysisType);
+void drawAnalysisTypeImage(QPainter &painter, double x, double y, AnalysisType analysisType);
 
 } // namespace vendrix

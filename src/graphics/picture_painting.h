@@ -3,6 +3,8 @@
 // input sketch): their fonts, labels on an opaque background, arrowheads and
 // the scale that makes fine devices draw the same picture.
 
+#include "graphics/drawing_palette.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRectF>
@@ -11,20 +13,6 @@
 class QPainter;
 
 namespace vendrix {
-
-// The colours the pictures share.
-namespace pictureColours {
-inline const QColor paleBlue(204, 236, 255);
-inline const QColor rust(202, 62, 21);
-inline const QColor skyBlue(47, 177, 255);
-inline const QColor paleYellow(255, 234, 168);
-inline const QColor amber(255, 204, 51);
-inline const QColor ochre(204, 153, 51);
-inline const QColor centreBlue(0, 0, 255);
-inline const QColor pink(241, 163, 202);
-inline const QColor darkMagenta(142, 21, 85);
-inline const QColor titleYellow(255, 255, 0);
-} // namespace pictureColours
 
 // Fonts of the pictures: 8 and 12 points on a 96 dots-per-inch device.
 inline constexpr int kPictureSmallFontPixels = 11;

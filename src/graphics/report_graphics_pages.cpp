@@ -1,9 +1,12 @@
 // Pages 3 and 4 of the printed report: the cross-section at true scale (tied
 // to the tube's maximum width) with dimensions, result lines and a scale bar.
 
+#include "engine/numerical_results.h"
+#include "graphics/cross_section_marks.h"
+#include "graphics/drawing_palette.h"
 #include "graphics/page_canvas.h"
 #include "graphics/report_pages.h"
-#include "model/c_format.h"
+#include "graphics/tube_outline.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -15,38 +18,6 @@ namespace {
 constexpr double kCentreX = 6000;
 constexpr double kBaseY = -11000;
 constexpr double kBandTop = -2000;
-
-struct PageColours
-{
-    QColor foundation, foundationOutline;
-    QColor sky, skyOutline;
-    QColor fluid, fluidOutline;
-    QColor peach, rose;
-    QColor skyText, fluidText, roseText; // label backgrounds
-    QColor peachOutline, roseOutline;
-};
-
-PageColours coloursFor(bool blackWhite)
-{
-    if (blackWhite) {
-        const QColor w = Qt::white, b = Qt::black;
-        return {w, b, w, b, w, b, w, w, w, w, w, b, b};
-    }
-    const QColor sky(221, 249, 253), fluid(157, 236, 249), rose(225, 190, 175);
-    return {QColor(223, 255, 201),
-            Qt::white,
-            sky,
-            Qt::white,
-            fluid,
-            Qt::white,
-            QColor(255, 235, 215),
-            rose,
-            sky,
-            fluid,
-            rose,
-            QColor(255, 235, 215),
-            rose};
-}
 
 struct ScaleRow
 {
@@ -100,255 +71,312 @@ std::size_t scaleRowFor(const PageCanvas &canvas, double hd, double u, const std
     return r;
 }
 
-void centreLine(PageCanvas &canvas, double limit)
+// One cross-section page, block by block, in the order they are drawn over
+// each other.
+class CrossSectionPage
 {
-    static const double always[3][2] = {{-11200, -10200}, {-10000, -9800}, {-9600, -8600}};
-    static const double more[8][2]
-        = {{-8400, -8200}, {-8000, -7000}, {-6800, -6600}, {-6400, -5400},
-           {-5200, -5000}, {-4800, -3800}, {-3600, -3400}, {-3200, -2200}};
-    canvas.setPen(QColor(0, 0, 255), 40);
-    for (const auto &d : always)
-        canvas.line(kCentreX, d[0], kCentreX, d[1]);
-    for (const auto &d : more)
-        if (limit > d[1])
-            canvas.line(kCentreX, d[0], kCentreX, d[1]);
+public:
+    CrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, Shape shape)
+        : m_canvas(canvas)
+        , m_record(record)
+        , m_shape(shape)
+        , m_factors(UnitFactors::forSettings(record.display.unitSystem))
+        , m_units(unitLabels(record.display))
+        , m_colours(pagePalette(record.display.printBlackWhite))
+        , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
+        , m_extent(profileExtent(record.solution))
+        , m_tube(tubeHalfOutline(record.solution))
+    { }
+
+    void paint();
+
+private:
+    void title();
+    void ground();
+    void tubeAsFilled();
+    void lowerLayer();
+    void centreLine(double limit);
+    void widthDimension();
+    void heightDimension();
+    void resultLines();
+    void notice();
+    void scaleBar();
+    void scaleBarLabels(std::size_t row, double u);
+    void consolidatedShape();
+    void finalHeightDimension();
+
+    // Twips from metres on this page (x from the centre line, y above the base).
+    OutlinePlacement placement() const { return {kCentreX, kBaseY, m_f, m_f}; }
+    std::vector<QPointF> onPage(const QPolygonF &metres, double side) const
+    {
+        return placedPoints(metres, placement(), side);
+    }
+    double crest() const { return m_f * m_extent.crestHeight + kBaseY; }
+    std::string lengthText(const char *label, double metres) const
+    {
+        return valueText(label, metres * m_factors.length, m_units.length);
+    }
+
+    PageCanvas &m_canvas;
+    const ProjectRecord &m_record;
+    Shape m_shape;
+    UnitFactors m_factors;
+    UnitLabels m_units;
+    PagePalette m_colours;
+    bool m_typeC;
+    ProfileExtent m_extent;
+    QPolygonF m_tube; // the half as filled, metres
+    double m_f = 0; // twips per metre
+};
+
+void CrossSectionPage::paint()
+{
+    title();
+    // Without a width there is no scale; the page then shows its texts only.
+    const double maxWidth = m_record.solution.maxWidth;
+    if (!(maxWidth > 0))
+        return;
+    m_f = 7000 / maxWidth;
+    ground();
+    tubeAsFilled();
+    if (m_shape == Shape::AsFilled && !m_typeC)
+        lowerLayer();
+    centreLine(crest() + 2300);
+    widthDimension();
+    heightDimension();
+    resultLines();
+    if (m_record.solution.convergenceWarning)
+        notice();
+    scaleBar();
+    if (m_shape != Shape::AsFilled) {
+        consolidatedShape();
+        finalHeightDimension();
+        centreLine(m_f * m_extent.crestHeight - 10700);
+    }
 }
 
-} // namespace
-
-void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind)
+void CrossSectionPage::title()
 {
-    const TubeInput &in = record.input;
-    const TubeSolution &sol = record.solution;
-    const bool english = isEnglish(record.display);
-    const UnitFactors factors = UnitFactors::forSettings(record.display.unitSystem);
-    const UnitLabels units = unitLabels(record.display);
-    const std::string lengthUnit = std::string(" ") + units.length;
-    const PageColours c = coloursFor(record.display.printBlackWhite);
-    const bool typeC = in.analysisType == AnalysisType::GivenPressure;
+    m_canvas.setFont(220, 600);
+    m_canvas.text(1200, -1010,
+                  m_shape == Shape::AsFilled ? "CROSS-SECTION:"
+                      : m_shape == Shape::Option1
+                      ? "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #1"
+                      : "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #2");
+    m_canvas.setFont(220);
+}
 
-    canvas.setFont(220, 600);
-    canvas.text(1200, -1010,
-                kind == 1       ? "CROSS-SECTION:"
-                    : kind == 2 ? "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #1"
-                                : "CROSS-SECTION AFTER CONSOLIDATION:  OPTION #2");
-    canvas.setFont(220);
-
-    // Without a width there is no scale; the page then shows its texts only.
-    if (!(sol.maxWidth > 0))
-        return;
-    const double f = 7000 / sol.maxWidth; // twips per metre
-    const double u = f / factors.length; // twips per display unit
-
-    // Profile: the base centre, then the 361 points from the base contact to the crest.
-    std::vector<QPointF> profile {QPointF(0, 0)};
-    double cmax = 0, dmax = 0;
-    for (int i = 0; i < kProfilePoints; ++i) {
-        profile.emplace_back(sol.profileX[std::size_t(i)], sol.profileY[std::size_t(i)]);
-        cmax = std::max(cmax, sol.profileX[std::size_t(i)]);
-        dmax = std::max(dmax, sol.profileY[std::size_t(i)]);
-    }
-    auto half = [&](const std::vector<QPointF> &points, double side) {
-        std::vector<QPointF> out;
-        out.reserve(points.size());
-        for (const QPointF &p : points)
-            out.emplace_back(kCentreX + side * f * p.x(), f * p.y() + kBaseY);
-        return out;
-    };
-
-    // Foundation, sky band and the outside fluid limited to the band.
-    canvas.setPen(c.foundationOutline, 1);
-    canvas.setBrush(c.foundation);
-    canvas.rectangle(500, -12000, 11500, kBaseY);
-    canvas.setPen(c.skyOutline, 1);
-    canvas.setBrush(c.sky);
-    canvas.rectangle(500, kBandTop, 11500, kBaseY);
-    const double fluidTop = typeC ? kBandTop : std::min(kBaseY + f * in.fluidHeightLower, kBandTop);
+// Foundation, sky band and the outside fluid limited to the band.
+void CrossSectionPage::ground()
+{
+    const PagePalette &c = m_colours;
+    m_canvas.setPen(c.foundationOutline, 1);
+    m_canvas.setBrush(c.foundation);
+    m_canvas.rectangle(500, -12000, 11500, kBaseY);
+    m_canvas.setPen(c.skyOutline, 1);
+    m_canvas.setBrush(c.sky);
+    m_canvas.rectangle(500, kBandTop, 11500, kBaseY);
+    const double fluidTop
+        = m_typeC ? kBandTop : std::min(kBaseY + m_f * m_record.input.fluidHeightLower, kBandTop);
     if (fluidTop > kBaseY) {
-        canvas.setPen(c.fluidOutline, 1);
-        canvas.setBrush(c.fluid);
-        canvas.rectangle(500, kBaseY, 11500, fluidTop);
+        m_canvas.setPen(c.fluidOutline, 1);
+        m_canvas.setBrush(c.fluid);
+        m_canvas.rectangle(500, kBaseY, 11500, fluidTop);
     }
+}
 
-    // The tube as filled, right half then left half.
+// The tube as filled, right half then left half: filled, or only its outline
+// under a consolidated shape.
+void CrossSectionPage::tubeAsFilled()
+{
     for (double side : {1.0, -1.0}) {
-        if (kind == 1) {
-            const QColor fill = typeC ? c.rose : c.peach;
-            canvas.setPen(c.peachOutline, 1);
-            canvas.setBrush(fill);
-            canvas.polygon(half(profile, side));
+        if (m_shape == Shape::AsFilled) {
+            m_canvas.setPen(m_colours.peachOutline, 1);
+            m_canvas.setBrush(m_typeC ? m_colours.rose : m_colours.peach);
+            m_canvas.polygon(onPage(m_tube, side));
         } else {
-            canvas.setPen(Qt::black, 1);
-            canvas.setNoBrush();
-            canvas.polyline(half(profile, side));
+            m_canvas.setPen(Qt::black, 1);
+            m_canvas.setNoBrush();
+            m_canvas.polyline(onPage(m_tube, side));
         }
     }
+}
 
-    // Lower slurry layer: points above its boundary are moved down to it.
-    if (kind == 1 && !typeC) {
-        const double boundary = in.twoSlurryLayers ? in.slurryHeightLower : in.circumference;
-        std::vector<QPointF> layer = profile;
-        bool first = true;
-        for (QPointF &p : layer) {
-            if (p.y() > boundary) {
-                p = QPointF(first ? p.x() : profile.back().x(), boundary);
-                first = false;
-            }
-        }
-        canvas.setPen(c.roseOutline, 1);
-        canvas.setBrush(c.rose);
-        for (double side : {1.0, -1.0})
-            canvas.polygon(half(layer, side));
+// The lower slurry layer; with one layer the circumference lies above every
+// point and the whole tube is the lower layer.
+void CrossSectionPage::lowerLayer()
+{
+    const TubeInput &in = m_record.input;
+    const double boundary = in.twoSlurryLayers ? in.slurryHeightLower : in.circumference;
+    const QPolygonF layer = tubeHalfOutline(m_record.solution, boundary);
+    m_canvas.setPen(m_colours.roseOutline, 1);
+    m_canvas.setBrush(m_colours.rose);
+    for (double side : {1.0, -1.0})
+        m_canvas.polygon(onPage(layer, side));
+}
+
+void CrossSectionPage::centreLine(double limit)
+{
+    static const auto dashes = centreLineDashes(kPageCentreLine);
+    m_canvas.setPen(pictureColours::centreBlue, 40);
+    for (std::size_t i = 0; i < dashes.size(); ++i) {
+        const double from = kBaseY + dashes[i].from, to = kBaseY + dashes[i].to;
+        if (i < kAlwaysDrawnDashes || limit > to)
+            m_canvas.line(kCentreX, from, kCentreX, to);
     }
+}
 
-    const double crest = f * dmax + kBaseY;
-    centreLine(canvas, crest + 2300);
+// The width above the crest.
+void CrossSectionPage::widthDimension()
+{
+    const double top = crest(), half = m_f * m_extent.halfWidth;
+    const double xr = kCentreX + half, xl = kCentreX - half;
+    m_canvas.setPen(Qt::black, 20);
+    m_canvas.setNoBrush();
+    m_canvas.line(xl, top + 400, xl, top - 500);
+    m_canvas.line(xr, top + 400, xr, top - 500);
+    m_canvas.line(xl, top + 200, xr, top + 200);
+    m_canvas.polyline({{xl + 120, top + 240}, {xl, top + 200}, {xl + 120, top + 160}});
+    m_canvas.polyline({{xr - 120, top + 240}, {xr, top + 200}, {xr - 120, top + 160}});
+    const bool inFluid
+        = m_typeC || m_f * m_extent.crestHeight + 400 < m_f * m_record.input.fluidHeightLower;
+    m_canvas.setTextBackground(inFluid ? m_colours.fluidText : m_colours.skyText);
+    m_canvas.textCentred(kCentreX, top + 400, lengthText("Width = ", 2 * m_extent.halfWidth));
+}
 
-    // Width dimension above the crest.
-    const double xr = kCentreX + f * cmax, xl = kCentreX - f * cmax;
-    canvas.setPen(Qt::black, 20);
-    canvas.setNoBrush();
-    canvas.line(xl, crest + 400, xl, crest - 500);
-    canvas.line(xr, crest + 400, xr, crest - 500);
-    canvas.line(xl, crest + 200, xr, crest + 200);
-    canvas.polyline({{xl + 120, crest + 240}, {xl, crest + 200}, {xl + 120, crest + 160}});
-    canvas.polyline({{xr - 120, crest + 240}, {xr, crest + 200}, {xr - 120, crest + 160}});
-    const bool widthInFluid = typeC || f * dmax + 400 < f * in.fluidHeightLower;
-    canvas.setTextBackground(widthInFluid ? c.fluidText : c.skyText);
-    canvas.textCentred(kCentreX, crest + 400,
-                       "Width = " + formatC("%.1f", 2 * cmax * factors.length) + lengthUnit);
+// The height right of the tube.
+void CrossSectionPage::heightDimension()
+{
+    const double top = crest(), xr = kCentreX + m_f * m_extent.halfWidth;
+    m_canvas.line(xr + 1000, top, xr - 500, top);
+    m_canvas.line(xr + 1000, -10999, xr - 100, -10999);
+    m_canvas.line(xr + 700, top, xr + 700, -10999);
+    m_canvas.polyline({{xr + 740, top - 120}, {xr + 700, top}, {xr + 660, top - 120}});
+    m_canvas.polyline({{xr + 740, -10880}, {xr + 700, -11000}, {xr + 660, -10880}});
+    const bool inFluid = m_typeC || m_record.input.fluidHeightLower > 0.5 * m_extent.crestHeight;
+    m_canvas.setTextBackground(inFluid ? m_colours.fluidText : m_colours.skyText);
+    m_canvas.textCentred(xr + 800, 0.5 * m_f * m_extent.crestHeight - 10900,
+                         lengthText("H = ", m_extent.crestHeight));
+    m_canvas.setTextBackground(std::nullopt);
+}
 
-    // Height dimension right of the tube.
-    canvas.line(xr + 1000, crest, xr - 500, crest);
-    canvas.line(xr + 1000, -10999, xr - 100, -10999);
-    canvas.line(xr + 700, crest, xr + 700, -10999);
-    canvas.polyline({{xr + 740, crest - 120}, {xr + 700, crest}, {xr + 660, crest - 120}});
-    canvas.polyline({{xr + 740, -10880}, {xr + 700, -11000}, {xr + 660, -10880}});
-    const bool heightInFluid = typeC || in.fluidHeightLower > 0.5 * dmax;
-    canvas.setTextBackground(heightInFluid ? c.fluidText : c.skyText);
-    canvas.textCentred(xr + 800, 0.5 * f * dmax - 10900,
-                       "H = " + formatC("%.1f", dmax * factors.length) + lengthUnit);
-    canvas.setTextBackground(std::nullopt);
-
-    // Result lines below the drawing.
-    const std::string areaUnit = std::string(" ") + units.area;
-    const std::string forceUnit = std::string(" ") + units.forcePerLength;
-    if (kind == 1) {
-        canvas.text(1000, -13300,
-                    "Circumference = " + formatC("%.1f", sol.computedCircumference * factors.length)
-                        + lengthUnit);
-        canvas.text(1000, -13600,
-                    "Pumping pressure = "
-                        + formatC("%.1f", sol.inletPressure * factors.pumpingPressure)
-                        + (english ? " [psi]" : " [kPa]"));
-        canvas.text(1000, -13900,
-                    "Cross-sectional area of tube = "
-                        + formatC("%.1f", sol.totalArea * factors.area) + areaUnit);
-        canvas.text(
-            6000, -13300,
-            "T-ult (circumferential) = "
-                + formatC("%.0f", sol.ultimateStrengthCircumferential * factors.forcePerLength)
-                + forceUnit);
-        canvas.text(6000, -13600,
-                    "T-ult (axial) = "
-                        + formatC("%.0f", sol.ultimateStrengthAxial * factors.forcePerLength)
-                        + forceUnit);
-    } else {
-        const std::string weightUnit = std::string(" ") + units.unitWeight;
-        canvas.text(1000, -13100,
-                    "Unit weight of slurry = "
-                        + formatC("%.1f", in.slurryUnitWeightLower * factors.unitWeight)
-                        + weightUnit);
-        canvas.text(1000, -13400,
-                    "Unit weight of consolidated (saturated) fill = "
-                        + formatC("%.1f", in.consolidatedUnitWeight * factors.unitWeight)
-                        + weightUnit);
-        canvas.text(1000, -13700,
-                    "Initial cross-sectional area of tube = "
-                        + formatC("%.1f", sol.totalArea * factors.area) + areaUnit);
-        canvas.text(1000, -14000,
-                    "Consolidated cross-sectional area of tube = "
-                        + formatC("%.1f", record.consolidation.consolidatedArea * factors.area)
-                        + areaUnit);
+// Below the drawing: as filled in two columns, a consolidated shape in one.
+void CrossSectionPage::resultLines()
+{
+    const bool asFilled = m_shape == Shape::AsFilled;
+    static const QPointF asFilledAt[]
+        = {{1000, -13300}, {1000, -13600}, {1000, -13900}, {6000, -13300}, {6000, -13600}};
+    std::size_t i = 0;
+    for (const ResultLine &line : crossSectionResultLines(m_record, asFilled)) {
+        const QPointF at = asFilled ? asFilledAt[i] : QPointF(1000, -13100 - 300 * double(i));
+        m_canvas.text(at.x(), at.y(),
+                      valueText(line.label, line.value, line.unit, line.printedFormat));
+        ++i;
     }
+}
 
-    if (sol.convergenceWarning) {
-        canvas.setPen(Qt::black, 1);
-        canvas.setBrush(QColor(241, 163, 202));
-        canvas.rectangle(2400, -3000, 9400, -4500);
-        canvas.setTextBackground(QColor(241, 163, 202));
-        canvas.text(2600, -3100, "Vendrix encountered numerical difficulties in converging to the");
-        canvas.text(2600, -3400, "prescribed  constraints.  Consequently, the results may not");
-        canvas.text(2600, -3700, "correspond to input data.");
-        canvas.setTextBackground(std::nullopt);
+void CrossSectionPage::notice()
+{
+    m_canvas.setPen(Qt::black, 1);
+    m_canvas.setBrush(m_colours.notice);
+    m_canvas.rectangle(2400, -3000, 9400, -4500);
+    m_canvas.setTextBackground(m_colours.notice);
+    double y = -3100;
+    for (const char *line : kPrintedNonConvergenceNotice) {
+        m_canvas.text(2600, y, line);
+        y -= 300;
     }
+    m_canvas.setTextBackground(std::nullopt);
+}
 
-    // Scale bar, chosen by the maximum height in display units.
-    canvas.text(1000, -12200, "SCALE:");
-    const double hd = sol.maxHeight * factors.length;
+// The scale bar, chosen by the maximum height in display units.
+void CrossSectionPage::scaleBar()
+{
+    m_canvas.text(1000, -12200, "SCALE:");
+    const double u = m_f / m_factors.length; // twips per display unit
+    const double hd = m_record.solution.maxHeight * m_factors.length;
+    const std::string lengthUnit = std::string(" ") + m_units.length;
+    const std::size_t r = scaleRowFor(m_canvas, hd, u, lengthUnit);
+    scaleBarLabels(r, u);
+    const ScaleRow &bar = scaleRows()[r];
+    m_canvas.setNoPen();
+    m_canvas.setBrush(m_colours.scaleBar);
+    const int cells = int(bar.n / bar.cell + 0.5);
+    for (int i = 0; i < cells; ++i) {
+        const double x1 = 1000 + i * bar.cell * u, x2 = 1000 + (i + 1) * bar.cell * u;
+        if (i % 2 == 0)
+            m_canvas.rectangle(x1, -13000, x2, -12940);
+        else
+            m_canvas.rectangle(x1, -12940, x2, -12880);
+    }
+    m_canvas.setPen(Qt::black, 1);
+    m_canvas.setNoBrush();
+    m_canvas.rectangle(1000, -13000, 1000 + bar.n * u, -12880);
+}
+
+void CrossSectionPage::scaleBarLabels(std::size_t r, double u)
+{
     const auto &rows = scaleRows();
-    const std::size_t lastRow = rows.size() - 1;
-    // The last row writes its unit without the leading blank.
-    const std::size_t r = scaleRowFor(canvas, hd, u, lengthUnit);
     const ScaleRow &bar = rows[r];
     const double step = bar.n / double(bar.labels.size() - 1);
     for (std::size_t i = 0; i < bar.labels.size(); ++i) {
         const std::string label = bar.labels[i];
         // Rows with decimal labels centre them a little further left.
         const double d = r <= kFirstHeightRow ? 150 : (label.size() == 1 ? 50 : 80);
-        canvas.text(1000 + double(i) * step * u - d, -12500, label);
+        m_canvas.text(1000 + double(i) * step * u - d, -12500, label);
     }
-    canvas.text(scaleUnitX(r, u), -12500, r == lastRow ? std::string(units.length) : lengthUnit);
-    canvas.setNoPen();
-    canvas.setBrush(QColor(192, 192, 192));
-    const int cells = int(bar.n / bar.cell + 0.5);
-    for (int i = 0; i < cells; ++i) {
-        const double x1 = 1000 + i * bar.cell * u, x2 = 1000 + (i + 1) * bar.cell * u;
-        if (i % 2 == 0)
-            canvas.rectangle(x1, -13000, x2, -12940);
-        else
-            canvas.rectangle(x1, -12940, x2, -12880);
-    }
-    canvas.setPen(Qt::black, 1);
-    canvas.setNoBrush();
-    canvas.rectangle(1000, -13000, 1000 + bar.n * u, -12880);
+    // The last row writes its unit without the leading blank.
+    const std::string lengthUnit = std::string(" ") + m_units.length;
+    m_canvas.text(scaleUnitX(r, u), -12500,
+                  r + 1 == rows.size() ? std::string(m_units.length) : lengthUnit);
+}
 
-    if (kind == 2 || kind == 3) {
-        // The as-filled outline once more, then the consolidated shape over it.
-        canvas.setPen(Qt::black, 1);
-        canvas.setNoBrush();
-        std::vector<QPointF> trace = half(profile, -1.0);
-        std::vector<QPointF> right = half(profile, 1.0);
-        trace.insert(trace.end(), right.rbegin(), right.rend());
-        canvas.polyline(trace);
-        canvas.setPen(c.peachOutline, 1);
-        canvas.setBrush(c.rose);
-        const ConsolidationResult &con = record.consolidation;
-        if (kind == 2) {
-            std::vector<QPointF> shape;
-            for (int i = 0; i < kProfileArraySize; ++i)
-                shape.emplace_back(con.shapeX[std::size_t(i)], con.shapeY[std::size_t(i)]);
-            canvas.polygon(half(shape, -1.0));
-            canvas.polygon(half(shape, 1.0));
-        } else {
-            canvas.rectangle(kCentreX - 0.5 * f * sol.maxWidth, kBaseY,
-                             kCentreX + 0.5 * f * sol.maxWidth, f * con.finalHeight + kBaseY);
-        }
-        const double cx = kCentreX - 0.25 * f * sol.maxWidth;
-        const double top = f * con.finalHeight + kBaseY;
-        canvas.setPen(Qt::black, 1);
-        canvas.setNoBrush();
-        canvas.line(cx, -11400, cx, top + 400);
-        canvas.line(cx - 200, kBaseY, cx + 200, kBaseY);
-        canvas.line(cx - 200, top, kCentreX - 0.1 * f * sol.maxWidth, top);
-        canvas.polyline({{cx - 40, -11120}, {cx, kBaseY}, {cx + 40, -11120}});
-        canvas.polyline({{cx - 40, top + 120}, {cx, top}, {cx + 40, top + 120}});
-        canvas.setTextBackground(c.roseText);
-        canvas.text(cx - 200, 0.5 * f * con.finalHeight - 10900,
-                    "final H = " + formatC("%.1f", con.finalHeight * factors.length) + lengthUnit);
-        canvas.setTextBackground(std::nullopt);
-        centreLine(canvas, f * dmax - 10700);
+// The as-filled outline once more, then the consolidated shape over it.
+void CrossSectionPage::consolidatedShape()
+{
+    m_canvas.setPen(Qt::black, 1);
+    m_canvas.setNoBrush();
+    std::vector<QPointF> trace = onPage(m_tube, -1.0);
+    const std::vector<QPointF> right = onPage(m_tube, 1.0);
+    trace.insert(trace.end(), right.rbegin(), right.rend());
+    m_canvas.polyline(trace);
+    m_canvas.setPen(m_colours.peachOutline, 1);
+    m_canvas.setBrush(m_colours.rose);
+    const ConsolidationResult &con = m_record.consolidation;
+    if (m_shape == Shape::Option1) {
+        const QPolygonF shape = consolidatedHalfOutline(con);
+        m_canvas.polygon(onPage(shape, -1.0));
+        m_canvas.polygon(onPage(shape, 1.0));
+    } else {
+        const double maxWidth = m_record.solution.maxWidth;
+        m_canvas.rectangle(kCentreX - 0.5 * m_f * maxWidth, kBaseY, kCentreX + 0.5 * m_f * maxWidth,
+                           m_f * con.finalHeight + kBaseY);
     }
+}
+
+void CrossSectionPage::finalHeightDimension()
+{
+    const double finalHeight = m_record.consolidation.finalHeight;
+    const double maxWidth = m_record.solution.maxWidth;
+    const double cx = kCentreX - 0.25 * m_f * maxWidth;
+    const double top = m_f * finalHeight + kBaseY;
+    m_canvas.setPen(Qt::black, 1);
+    m_canvas.setNoBrush();
+    m_canvas.line(cx, -11400, cx, top + 400);
+    m_canvas.line(cx - 200, kBaseY, cx + 200, kBaseY);
+    m_canvas.line(cx - 200, top, kCentreX - 0.1 * m_f * maxWidth, top);
+    m_canvas.polyline({{cx - 40, -11120}, {cx, kBaseY}, {cx + 40, -11120}});
+    m_canvas.polyline({{cx - 40, top + 120}, {cx, top}, {cx + 40, top + 120}});
+    m_canvas.setTextBackground(m_colours.roseText);
+    m_canvas.text(cx - 200, 0.5 * m_f * finalHeight - 10900, lengthText("final H = ", finalHeight));
+    m_canvas.setTextBackground(std::nullopt);
+}
+
+} // namespace
+
+void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, Shape shape)
+{
+    CrossSectionPage(canvas, record, shape).paint();
 }
 
 } // namespace vendrix

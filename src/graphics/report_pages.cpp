@@ -100,10 +100,10 @@ void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &
         drawInputResultsPage(canvas, record);
         break;
     case 3:
-        drawCrossSectionPage(canvas, record, 1);
+        drawCrossSectionPage(canvas, record, Shape::AsFilled);
         break;
     case 4:
-        drawCrossSectionPage(canvas, record, record.state.shapeShown == Shape::Option1 ? 2 : 3);
+        drawCrossSectionPage(canvas, record, shownShape(record.state).value_or(Shape::AsFilled));
         break;
     default:
         break;

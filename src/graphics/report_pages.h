@@ -57,8 +57,8 @@ bool paintReport(QPagedPaintDevice &device, const ProjectRecord &record,
 // Page bodies, drawn on the twips canvas inside the frame.
 void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record);
 void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record);
-// kind 1: as filled; 2: consolidated Option 1; 3: consolidated Option 2.
-void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, int kind);
+// The tube as filled, or a consolidated shape over its outline.
+void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, Shape shape);
 void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const ReportPrintSetup &setup);
 void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
                     const ReportPrintSetup &setup);

@@ -5,8 +5,6 @@
 #include "graphics/dib_image.h"
 #include "graphics/page_canvas.h"
 #include "graphics/report_pages.h"
-
-#include "engine/numerical_results.h"
 #include "model/c_format.h"
 #include "model/units.h"
 
@@ -149,46 +147,56 @@ std::vector<std::string> titlePagePathLines(const std::string &path)
     return {path.substr(0, 55) + ".....", "....." + path.substr(55)};
 }
 
-void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
+namespace {
+
+// The program's title, the project title and the frame's triple rules.
+void drawTitleBand(PageCanvas &canvas, const ProjectInfo &info)
 {
-    const ProjectInfo &info = record.info;
     canvas.setPen(Qt::black, 2);
     canvas.setNoBrush();
-
     canvas.setFont(200, 600);
     centred(canvas, -3000, kProductTitle);
     centredTitle(canvas, -3300, info.title);
     canvas.setFont(140);
     centred(canvas, -3820, kReportCredit);
-
     const double right = 11500 - kRightMargin;
     for (double y : {-2900.0, -2910.0, -2920.0, -4000.0, -4010.0, -4020.0})
         canvas.line(500, y, right, y);
     for (double x : {right, right - 10, right - 20, 500.0, 510.0, 520.0})
         canvas.line(x, 0, x, -15100);
-
     if (info.includeLogo) {
         // A logo that cannot be read leaves the space empty without a message.
         DibImage logo;
         if (logo.loadFromFile(info.logoPath))
             logo.draw(canvas, 600, -700, 10500, 2100);
     }
+}
 
+void drawProjectIdentification(PageCanvas &canvas, const ProjectInfo &info)
+{
     canvas.setFont(200, 600);
     canvas.text(1200, -4200, "PROJECT IDENTIFICATION");
     canvas.setFont(200);
-    canvas.text(1200, -4800, "Title:");
-    fitted(canvas, 3000, -4800, info.title);
-    canvas.text(1200, -5100, "Project Number:");
     std::string number = info.projectNumber;
     if (!info.projectNumberSuffix.empty())
         number += " -- " + info.projectNumberSuffix;
-    fitted(canvas, 3000, -5100, number);
-    canvas.text(1200, -5400, "Client:");
-    fitted(canvas, 3000, -5400, info.client);
-    canvas.text(1200, -5700, "Designer:");
-    fitted(canvas, 3000, -5700, info.designer);
+    const std::pair<const char *, const std::string &> fields[] = {
+        {"Title:", info.title},
+        {"Project Number:", number},
+        {"Client:", info.client},
+        {"Designer:", info.designer},
+    };
+    double y = -4800;
+    for (const auto &[label, value] : fields) {
+        canvas.text(1200, y, label);
+        fitted(canvas, 3000, y, value);
+        y -= 300;
+    }
+}
 
+// The description, the file path and the date; returns the y of the date line.
+double drawDescriptionAndPath(PageCanvas &canvas, const ProjectInfo &info)
+{
     canvas.setFont(200, 600);
     canvas.text(1200, -6300, "Description:");
     canvas.setFont(200);
@@ -207,17 +215,19 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
         canvas.textRightAligned(11300 - kRightMargin, -300.0 * (k + 2),
                                 fittedPathTail(canvas, path[1], 11300 - kRightMargin - kTextLeft));
     }
-    double y = -300.0 * (k + 3);
+    const double y = -300.0 * (k + 3);
     canvas.setFont(200, 600);
     canvas.text(1200, y, "Date and time of creating the input data:");
     canvas.setFont(200);
     fitted(canvas, 5000, y - 30, info.dateTime);
+    return y;
+}
 
-    y = drawCompanyBlock(canvas, info, y - 600);
-
-    // The credit box moves down when a long description, a two-line path and a
-    // second street line push the company block into it.
-    const double shift = std::min(0.0, (y - 350) - (-12000.0));
+// The credit box moves down when a long description, a two-line path and a
+// second street line push the company block (ending at `above`) into it.
+void drawCreditBox(PageCanvas &canvas, double above)
+{
+    const double shift = std::min(0.0, (above - 350) - (-12000.0));
     canvas.setPen(Qt::black, 2);
     canvas.setNoBrush();
     canvas.rectangle(1000, -12000 + shift, 11000, -13750 + shift);
@@ -230,181 +240,279 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
         canvas.text(4000, -12500 - 300.0 * i + shift, kCreditLines[i]);
 }
 
-void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
+} // namespace
+
+void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record)
+{
+    const ProjectInfo &info = record.info;
+    drawTitleBand(canvas, info);
+    drawProjectIdentification(canvas, info);
+    const double dateLine = drawDescriptionAndPath(canvas, info);
+    drawCreditBox(canvas, drawCompanyBlock(canvas, info, dateLine - 600));
+}
+
+namespace {
+
+std::string unitText(const char *label)
+{
+    return std::string(" ") + label;
+}
+
+// What the run was asked for and what it found for it, with their unit.
+struct ObjectiveTexts
+{
+    std::string specified; // "... was specified."
+    std::string found; // the second results line
+};
+
+ObjectiveTexts objectiveTexts(const ProjectRecord &record)
 {
     const TubeInput &in = record.input;
     const TubeSolution &out = record.solution;
-    const bool english = isEnglish(record.display);
     const UnitFactors f = UnitFactors::forSettings(record.display.unitSystem);
     const UnitLabels units = unitLabels(record.display);
-    const auto unit = [](const char *label) { return std::string(" ") + label; };
-    const bool pressureType = in.analysisType == AnalysisType::GivenPressure;
-    const bool twoLayers = hasTwoSlurryLayers(in);
-
-    canvas.setPen(Qt::black, 1);
-    auto heading = [&](double y, const char *text) {
-        canvas.setFont(220, 600);
-        canvas.text(1200, y, text);
-        canvas.setFont(220);
+    const auto texts = [](const char *asked, double given, const char *found, int decimals,
+                          double result, const char *unit) {
+        return ObjectiveTexts {asked + formatC("%.2f", given) + unitText(unit) + " was specified.",
+                               found + formatResult(decimals, result) + unitText(unit) + "."};
     };
-    auto row = [&](int n, double x, const std::string &label, const std::string &value = {}) {
-        canvas.text(x, -270.0 * n, label);
-        if (!value.empty())
-            canvas.textRightAligned(9000, -270.0 * n, value);
-    };
-
-    heading(-1010, "INPUT DATA");
-    int n = 5;
-    row(n, 700, "Circumference of tube,  " + unit(units.length),
-        formatC("%.1f", in.circumference * f.length));
-    ++n;
-    const std::string weightUnit = unit(units.unitWeight);
-    if (pressureType)
-        row(n, 700, "Unit weight of slurry,  " + weightUnit,
-            formatC("%.2f", in.slurryUnitWeightLower * f.unitWeight));
-    else
-        row(n, 700,
-            (twoLayers ? "Unit weight of lower layer of slurry,  "
-                       : "Unit weight of layer of slurry,  ")
-                + weightUnit,
-            formatC("%.2f", in.slurryUnitWeightLower * f.unitWeight));
-    ++n;
-    if (twoLayers && !pressureType) {
-        row(n, 700, "Unit weight of upper layer of slurry,  " + weightUnit,
-            formatC("%.2f", in.slurryUnitWeightUpper * f.unitWeight));
-        ++n;
+    switch (in.analysisType) {
+    case AnalysisType::GivenStrength:
+        return texts("Geosynthetic with ULTIMATE strength of ",
+                     in.ultimateStrength * f.forcePerLength, "ULTIMATE geosynthetic strength of ",
+                     0, out.ultimateStrengthCircumferential * f.forcePerLength,
+                     units.forcePerLength);
+    case AnalysisType::GivenHeight:
+        return texts("Maximum height of ", in.desiredMaxHeight * f.length,
+                     "maximum tube height of ", 1, out.maxHeight * f.length, units.length);
+    case AnalysisType::GivenPressure:
+        return texts("Pumping pressure at inlet of ", in.pumpingPressure * f.pumpingPressure,
+                     "pumping pressure of ", 1, out.inletPressure * f.pumpingPressure,
+                     units.pressure);
     }
-    if (in.fluidUnitWeightLower < 0.0006) {
+    return {};
+}
+
+// Page 2, block by block; rows are numbered down the page, 270 twips apart.
+class InputResultsPage
+{
+public:
+    InputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
+        : m_canvas(canvas)
+        , m_in(record.input)
+        , m_out(record.solution)
+        , m_record(record)
+        , m_f(UnitFactors::forSettings(record.display.unitSystem))
+        , m_units(unitLabels(record.display))
+        , m_pressureType(record.input.analysisType == AnalysisType::GivenPressure)
+        , m_twoLayers(hasTwoSlurryLayers(record.input))
+    { }
+
+    void paint()
+    {
+        m_canvas.setPen(Qt::black, 1);
+        heading(-1010, "INPUT DATA");
+        const int objectiveRow = inputData(5);
+        heading(-270.0 * objectiveRow - 470, "RESULTS");
+        const int pressureRow = areas(dimensions(tensions(objectiveRow + 3)));
+        pumpingPressure(pressureRow);
+        if (showsConsolidatedShape(m_record.state) && !m_record.display.omitConsolidationPage)
+            consolidatedTube(pressureRow);
+    }
+
+private:
+    void heading(double y, const char *text)
+    {
+        m_canvas.setFont(220, 600);
+        m_canvas.text(1200, y, text);
+        m_canvas.setFont(220);
+    }
+    void row(int n, double x, const std::string &label, const std::string &value = {})
+    {
+        m_canvas.text(x, -270.0 * n, label);
+        if (!value.empty())
+            m_canvas.textRightAligned(9000, -270.0 * n, value);
+    }
+    std::string length(double metres, int decimals) const
+    {
+        return formatResult(decimals, metres * m_f.length);
+    }
+    std::string area(double squareMetres) const { return formatResult(1, squareMetres * m_f.area); }
+    std::string weight(double kNm3, const char *format = "%.2f") const
+    {
+        return formatC(format, kNm3 * m_f.unitWeight);
+    }
+
+    int inputData(int n);
+    int weights(int n);
+    int designParameters(int n);
+    int tensions(int n);
+    int dimensions(int n);
+    int areas(int n);
+    void pumpingPressure(int n);
+    void consolidatedTube(int p);
+
+    PageCanvas &m_canvas;
+    const TubeInput &m_in;
+    const TubeSolution &m_out;
+    const ProjectRecord &m_record;
+    UnitFactors m_f;
+    UnitLabels m_units;
+    bool m_pressureType;
+    bool m_twoLayers;
+};
+
+// The input rows from row n; returns the row of the objective.
+int InputResultsPage::inputData(int n)
+{
+    row(n, 700, "Circumference of tube,  " + unitText(m_units.length),
+        formatC("%.1f", m_in.circumference * m_f.length));
+    n = weights(n + 1);
+    if (!m_pressureType && m_twoLayers)
+        row(n++, 700,
+            "Specified height of lower layer of slurry, Hin-L,  " + unitText(m_units.length),
+            formatC("%.1f", m_in.slurryHeightLower * m_f.length));
+    row(n, 700,
+        "Specified height of outside lower layer of fluid, Hout-L,  " + unitText(m_units.length),
+        formatC("%.1f", m_in.fluidHeightLower * m_f.length));
+    const int objectiveRow = designParameters(n + 2) + 2;
+    row(objectiveRow, 700, objectiveTexts(m_record).specified);
+    return objectiveRow;
+}
+
+// The unit weights of the slurry and of the fluid outside; returns the next row.
+int InputResultsPage::weights(int n)
+{
+    const std::string weightUnit = unitText(m_units.unitWeight);
+    const char *slurry = m_pressureType ? "Unit weight of slurry,  "
+        : m_twoLayers                   ? "Unit weight of lower layer of slurry,  "
+                                        : "Unit weight of layer of slurry,  ";
+    row(n++, 700, slurry + weightUnit, weight(m_in.slurryUnitWeightLower));
+    if (m_twoLayers && !m_pressureType)
+        row(n++, 700, "Unit weight of upper layer of slurry,  " + weightUnit,
+            weight(m_in.slurryUnitWeightUpper));
+    if (m_in.fluidUnitWeightLower < 0.0006) {
         row(n++, 700, "The surrounding exterior of the tube is described as air");
-    } else if (pressureType) {
+    } else if (m_pressureType) {
         row(n++, 700, "Unit weight of fluid outside tube,  " + weightUnit,
-            formatC("%.2f", in.fluidUnitWeightLower * f.unitWeight));
+            weight(m_in.fluidUnitWeightLower));
     } else {
         row(n++, 700, "Unit weight of fluid outside tube, lower layer,  " + weightUnit,
-            formatC("%.2f", in.fluidUnitWeightLower * f.unitWeight));
+            weight(m_in.fluidUnitWeightLower));
         row(n++, 700, "Unit weight of fluid outside tube, upper layer,  " + weightUnit,
-            formatC("%.2f", in.fluidUnitWeightUpper * f.unitWeight));
+            weight(m_in.fluidUnitWeightUpper));
     }
-    if (!pressureType && twoLayers)
-        row(n++, 700, "Specified height of lower layer of slurry, Hin-L,  " + unit(units.length),
-            formatC("%.1f", in.slurryHeightLower * f.length));
-    row(n, 700, "Specified height of outside lower layer of fluid, Hout-L,  " + unit(units.length),
-        formatC("%.1f", in.fluidHeightLower * f.length));
-    n += 2;
+    return n;
+}
+
+// The reduction factors; returns the row of the last one.
+int InputResultsPage::designParameters(int n)
+{
     row(n++, 700, "GEOSYNTHETIC DESIGN PARAMETERS:");
     row(n++, 1700, "1.  Reduction factor for installation damage,  RFid",
-        formatC("%.2f", in.rfInstallationDamage));
-    row(n++, 1700, "2.  Reduction factor for durability,  RFd", formatC("%.2f", in.rfDurability));
-    row(n++, 1700, "3.  Reduction factor for creep,  RFc", formatC("%.2f", in.rfCreep));
+        formatC("%.2f", m_in.rfInstallationDamage));
+    row(n++, 1700, "2.  Reduction factor for durability,  RFd", formatC("%.2f", m_in.rfDurability));
+    row(n++, 1700, "3.  Reduction factor for creep,  RFc", formatC("%.2f", m_in.rfCreep));
     row(n++, 1700, "4.  Reduction factor for seam strength, RFss, in tube's: ");
-    row(n++, 2700, "axial (longitudial) direction ", formatC("%.2f", in.rfSeamAxial));
-    row(n, 2700, "circumferential direction ", formatC("%.2f", in.rfSeamCircumferential));
-    n += 2;
-    const int t = n;
-    switch (in.analysisType) {
-    case AnalysisType::GivenStrength:
-        row(t, 700,
-            "Geosynthetic with ULTIMATE strength of "
-                + formatC("%.2f", in.ultimateStrength * f.forcePerLength)
-                + (english ? " [lb/ft] was specified." : " [kN/m] was specified."));
-        break;
-    case AnalysisType::GivenHeight:
-        row(t, 700,
-            "Maximum height of " + formatC("%.2f", in.desiredMaxHeight * f.length)
-                + (english ? " [ft] was specified." : " [m] was specified."));
-        break;
-    case AnalysisType::GivenPressure:
-        row(t, 700,
-            "Pumping pressure at inlet of "
-                + formatC("%.2f", in.pumpingPressure * f.pumpingPressure)
-                + (english ? " [psi] was specified." : " [kPa] was specified."));
-        break;
-    }
+    row(n++, 2700, "axial (longitudial) direction ", formatC("%.2f", m_in.rfSeamAxial));
+    row(n, 2700, "circumferential direction ", formatC("%.2f", m_in.rfSeamCircumferential));
+    return n;
+}
 
-    heading(-270.0 * t - 470, "RESULTS");
-    n = t + 3;
+// What was found and the tensions in both directions; returns the next row.
+int InputResultsPage::tensions(int n)
+{
     row(n++, 700,
-        "Results correspond to a circumference of tube of "
-            + formatResult(1, out.computedCircumference * f.length)
-            + (english ? " [ft] and" : " [m] and"));
-    switch (in.analysisType) {
-    case AnalysisType::GivenStrength:
-        row(n++, 700,
-            "ULTIMATE geosynthetic strength of "
-                + formatResult(0, out.ultimateStrengthCircumferential * f.forcePerLength)
-                + (english ? " [lb/ft]." : " [kN/m]."));
-        break;
-    case AnalysisType::GivenHeight:
-        row(n++, 700,
-            "maximum tube height of " + formatResult(1, out.maxHeight * f.length)
-                + (english ? " [ft]." : " [m]."));
-        break;
-    case AnalysisType::GivenPressure:
-        row(n++, 700,
-            "pumping pressure of " + formatResult(1, out.inletPressure * f.pumpingPressure)
-                + (english ? " [psi]." : " [kPa]."));
-        break;
+        "Results correspond to a circumference of tube of " + length(m_out.computedCircumference, 1)
+            + unitText(m_units.length) + " and");
+    row(n++, 700, objectiveTexts(m_record).found);
+    const ReductionFactorProducts products = reductionFactorProducts(m_in);
+    const std::string forceUnit = unitText(m_units.forcePerLength);
+    const struct
+    {
+        const char *direction;
+        double ultimate;
+        double product;
+    } directions[] = {
+        {"Geosynthetic in CIRCUMFERENTIAL direction:", m_out.ultimateStrengthCircumferential,
+         products.circumferential},
+        {"Geosynthetic in AXIAL direction:", m_out.ultimateStrengthAxial, products.axial},
+    };
+    for (const auto &d : directions) {
+        row(n++, 700, d.direction);
+        row(n++, 1700, "Tensial force at WORKING conditions,  " + forceUnit,
+            formatResult(0, d.ultimate / d.product * m_f.forcePerLength));
+        row(n++, 1700, "Required ULTIMATE strength,  " + forceUnit,
+            formatResult(0, d.ultimate * m_f.forcePerLength));
     }
-    const ReductionFactorProducts products = reductionFactorProducts(in);
-    const std::string forceUnit = unit(units.forcePerLength);
-    row(n++, 700, "Geosynthetic in CIRCUMFERENTIAL direction:");
-    row(n++, 1700, "Tensial force at WORKING conditions,  " + forceUnit,
-        formatResult(
-            0, out.ultimateStrengthCircumferential / products.circumferential * f.forcePerLength));
-    row(n++, 1700, "Required ULTIMATE strength,  " + forceUnit,
-        formatResult(0, out.ultimateStrengthCircumferential * f.forcePerLength));
-    row(n++, 700, "Geosynthetic in AXIAL direction:");
-    row(n++, 1700, "Tensial force at WORKING conditions,  " + forceUnit,
-        formatResult(0, out.ultimateStrengthAxial / products.axial * f.forcePerLength));
-    row(n++, 1700, "Required ULTIMATE strength,  " + forceUnit,
-        formatResult(0, out.ultimateStrengthAxial * f.forcePerLength));
-    row(n++, 700, "Maximum height of tube,  H " + unit(units.length),
-        formatResult(1, out.maxHeight * f.length));
-    row(n++, 700, "Maximum width of tube,  W " + unit(units.length),
-        formatResult(1, out.maxWidth * f.length));
+    return n;
+}
+
+// Height, width, their ratio and the base; returns the next row.
+int InputResultsPage::dimensions(int n)
+{
+    const std::string lengthUnit = unitText(m_units.length);
+    row(n++, 700, "Maximum height of tube,  H " + lengthUnit, length(m_out.maxHeight, 1));
+    row(n++, 700, "Maximum width of tube,  W " + lengthUnit, length(m_out.maxWidth, 1));
     row(n++, 1700,
-        "(max. width is at height " + formatResult(1, out.heightAtMaxWidth * f.length)
-            + (english ? " [ft] from base)" : " [m] from base)"));
+        "(max. width is at height " + length(m_out.heightAtMaxWidth, 1) + lengthUnit
+            + " from base)");
     // The ratio of a run without a width is shown with the smallest divisor
     // instead of dividing by zero.
     row(n++, 700, "Ratio    H / W ",
-        formatResult(3, out.maxHeight / std::max(out.maxWidth, 0.0001)));
-    row(n++, 700, "Width of base of tube resting on foundation soil,  " + unit(units.length),
-        formatResult(1, out.baseWidth * f.length));
-    const std::string areaUnit = unit(units.area);
-    if (pressureType) {
-        row(n++, 700, "Cross-sectional area of slurry,  " + areaUnit,
-            formatResult(1, out.totalArea * f.area));
-    } else {
-        row(n++, 700,
-            (twoLayers ? "Cross-sectional area of lower layer of slurry,  "
-                       : "Cross-sectional area of layer of slurry,  ")
-                + areaUnit,
-            formatResult(1, out.areaLowerSlurry * f.area));
-        if (twoLayers)
-            row(n++, 700, "Cross-sectional area of upper layer of slurry,  " + areaUnit,
-                formatResult(1, out.areaUpperSlurry * f.area));
-        row(n++, 700,
-            "Total storage capacity of tube per unit length,  " + unit(units.volumePerLength),
-            formatResult(1, out.totalArea * f.area));
-    }
-    const int p = n;
-    row(p, 700, "Net pumping pressure within tube at inlet,  " + unit(units.pressure),
-        formatResult(1, out.inletPressure * f.pumpingPressure));
-    if (const std::string notice = solutionNoticeLine(out); !notice.empty())
-        row(p + 1, 700, notice);
+        formatResult(3, m_out.maxHeight / std::max(m_out.maxWidth, 0.0001)));
+    row(n++, 700, "Width of base of tube resting on foundation soil,  " + lengthUnit,
+        length(m_out.baseWidth, 1));
+    return n;
+}
 
-    const bool consolidated
-        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
-    if (consolidated && !record.display.omitConsolidationPage) {
-        heading(-270.0 * p - 740, "CONSOLIDATED TUBE:");
-        row(p + 4, 700, "Unit weight of consolidated (saturated) fill,  " + weightUnit,
-            formatC("%.1f", in.consolidatedUnitWeight * f.unitWeight));
-        row(p + 5, 700, "Consolidated cross-section area,  " + areaUnit,
-            formatResult(1, record.consolidation.consolidatedArea * f.area));
-        row(p + 6, 700, "Final height,  H  " + unit(units.length),
-            formatResult(1, record.consolidation.finalHeight * f.length));
+// The areas of the slurry layers and the storage; returns the next row.
+int InputResultsPage::areas(int n)
+{
+    const std::string areaUnit = unitText(m_units.area);
+    if (m_pressureType) {
+        row(n++, 700, "Cross-sectional area of slurry,  " + areaUnit, area(m_out.totalArea));
+        return n;
     }
+    row(n++, 700,
+        (m_twoLayers ? "Cross-sectional area of lower layer of slurry,  "
+                     : "Cross-sectional area of layer of slurry,  ")
+            + areaUnit,
+        area(m_out.areaLowerSlurry));
+    if (m_twoLayers)
+        row(n++, 700, "Cross-sectional area of upper layer of slurry,  " + areaUnit,
+            area(m_out.areaUpperSlurry));
+    row(n++, 700,
+        "Total storage capacity of tube per unit length,  " + unitText(m_units.volumePerLength),
+        area(m_out.totalArea));
+    return n;
+}
+
+void InputResultsPage::pumpingPressure(int n)
+{
+    row(n, 700, "Net pumping pressure within tube at inlet,  " + unitText(m_units.pressure),
+        formatResult(1, m_out.inletPressure * m_f.pumpingPressure));
+    if (const std::string notice = solutionNoticeLine(m_out); !notice.empty())
+        row(n + 1, 700, notice);
+}
+
+void InputResultsPage::consolidatedTube(int p)
+{
+    heading(-270.0 * p - 740, "CONSOLIDATED TUBE:");
+    row(p + 4, 700,
+        "Unit weight of consolidated (saturated) fill,  " + unitText(m_units.unitWeight),
+        weight(m_in.consolidatedUnitWeight, "%.1f"));
+    row(p + 5, 700, "Consolidated cross-section area,  " + unitText(m_units.area),
+        area(m_record.consolidation.consolidatedArea));
+    row(p + 6, 700, "Final height,  H  " + unitText(m_units.length),
+        length(m_record.consolidation.finalHeight, 1));
+}
+
+} // namespace
+
+void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record)
+{
+    InputResultsPage(canvas, record).paint();
 }
 
 } // namespace vendrix

@@ -57,8 +57,8 @@ TEST(OptionPhotos, EachOptionHasItsOwnTagTitleAndText)
 {
     ProjectRecord record;
     RecordingServices recorder;
-    OptionPhotosDialog first(record, recorder.services(), 1);
-    OptionPhotosDialog second(record, recorder.services(), 2);
+    OptionPhotosDialog first(record, recorder.services(), Shape::Option1);
+    OptionPhotosDialog second(record, recorder.services(), Shape::Option2);
     EXPECT_EQ(first.windowTitle(), "Photos for Option #1");
     EXPECT_EQ(second.windowTitle(), "Photos for Option #2");
     EXPECT_EQ(child<QLabel>(first, "dialogTag")->text(), "IDD_PHOTOS1");

@@ -147,11 +147,11 @@ void takeConsolidationPictures(ScreenshotFolder &folder, ProjectRecord &record,
         folder.grab(dialog, "dialog_extreme_case.png");
     }
     {
-        OptionPhotosDialog dialog(record, services, 1);
+        OptionPhotosDialog dialog(record, services, Shape::Option1);
         folder.grab(dialog, "dialog_photos_option1.png");
     }
     {
-        OptionPhotosDialog dialog(record, services, 2);
+        OptionPhotosDialog dialog(record, services, Shape::Option2);
         folder.grab(dialog, "dialog_photos_option2.png");
     }
 }

@@ -45,7 +45,7 @@ void InputDisplay::paintEvent(QPaintEvent *)
     const double scale = fitted.height() / kStandardSize.height();
     painter.save();
     painter.scale(scale, scale);
-    drawAnalysisTypeImage(painter, 8, 8, static_cast<int>(m_record.input.analysisType));
+    drawAnalysisTypeImage(painter, 8, 8, m_record.input.analysisType);
     painter.restore();
 }
 

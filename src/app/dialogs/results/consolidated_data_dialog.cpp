@@ -69,9 +69,9 @@ void ConsolidatedDataDialog::layOut(const EditButtons &edit, QPushButton *explan
                            this);
     unit->setObjectName(QStringLiteral("consolidatedUnitWeightUnit"));
     auto *picture1 = new QLabel(this);
-    picture1->setPixmap(consolidationOptionPicture(1));
+    picture1->setPixmap(consolidationOptionPicture(Shape::Option1));
     auto *picture2 = new QLabel(this);
-    picture2->setPixmap(consolidationOptionPicture(2));
+    picture2->setPixmap(consolidationOptionPicture(Shape::Option2));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Specific gravity of solids,  Gs"), this), 0, 0, 1,

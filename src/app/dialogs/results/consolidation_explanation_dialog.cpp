@@ -16,13 +16,13 @@ ConsolidationExplanationDialog::ConsolidationExplanationDialog(ProjectRecord &re
                       QStringLiteral("Explanation of consolidation:  Option #1 and Option #2"),
                       parent)
 {
-    addPicture(consolidationOptionPicture(1), "option1Figure");
+    addPicture(consolidationOptionPicture(Shape::Option1), "option1Figure");
     addParagraph(QStringLiteral(
         "OPTION #1 assumes one-dimensional, vertical consolidation: every vertical slice of the "
         "tube loses height in proportion to its initial thickness, so the top settles while the "
         "bottom stays on the foundation. With two slurry layers the properties of the lower "
         "layer are used for the whole fill."));
-    addPicture(consolidationOptionPicture(2), "option2Figure");
+    addPicture(consolidationOptionPicture(Shape::Option2), "option2Figure");
     addParagraph(QStringLiteral(
         "OPTION #2 treats consolidation as two-dimensional: the fill loses the same volume, but "
         "the final cross-section is a rectangle whose width B is the maximum width of the tube "
@@ -39,11 +39,11 @@ ConsolidationExplanationDialog::ConsolidationExplanationDialog(ProjectRecord &re
     QPushButton *extreme = addButton(QStringLiteral("Extreme case of OPTION #1"), "extreme");
     finish();
     connect(photos1, &QPushButton::clicked, this, [this] {
-        OptionPhotosDialog dialog(m_record, m_services, 1, this);
+        OptionPhotosDialog dialog(m_record, m_services, Shape::Option1, this);
         runModal(dialog);
     });
     connect(photos2, &QPushButton::clicked, this, [this] {
-        OptionPhotosDialog dialog(m_record, m_services, 2, this);
+        OptionPhotosDialog dialog(m_record, m_services, Shape::Option2, this);
         runModal(dialog);
     });
     connect(extreme, &QPushButton::clicked, this, [this] {

@@ -12,8 +12,8 @@ class OptionPhotosDialog : public InformationPage
     Q_OBJECT
 
 public:
-    // `option` is 1 or 2.
-    OptionPhotosDialog(ProjectRecord &record, const UiServices &services, int option,
+    // `option` is Shape::Option1 or Shape::Option2.
+    OptionPhotosDialog(ProjectRecord &record, const UiServices &services, Shape option,
                        QWidget *parent = nullptr);
 };
 

@@ -1,0 +1,51 @@
+#include "graphics/cross_section_marks.h"
+
+#include "model/c_format.h"
+#include "model/units.h"
+
+namespace vendrix {
+
+std::array<CentreLineDash, kCentreLineDashes> centreLineDashes(const CentreLinePattern &pattern)
+{
+    std::array<CentreLineDash, kCentreLineDashes> dashes {};
+    double from = pattern.start;
+    for (std::size_t i = 0; i < kCentreLineDashes; ++i) {
+        const double length = i % 2 == 0 ? pattern.longDash : pattern.shortDash;
+        dashes[i] = {from, from + length};
+        from += length + pattern.gap;
+    }
+    return dashes;
+}
+
+std::string valueText(const char *label, double value, const char *unit, const char *format)
+{
+    std::string line = label + formatC(format, value);
+    if (unit)
+        line += std::string(" ") + unit;
+    return line;
+}
+
+std::vector<ResultLine> crossSectionResultLines(const ProjectRecord &record, bool asFilled)
+{
+    const TubeSolution &s = record.solution;
+    const TubeInput &in = record.input;
+    const UnitFactors f = UnitFactors::forSettings(record.display.unitSystem);
+    const UnitLabels u = unitLabels(record.display);
+    if (asFilled)
+        return {{"Circumference = ", s.computedCircumference * f.length, u.length, "%.1f"},
+                {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure, "%.1f"},
+                {"Cross-sectional area of tube = ", s.totalArea * f.area, u.area, "%.1f"},
+                {"T-ult (circumferential) = ", s.ultimateStrengthCircumferential * f.forcePerLength,
+                 u.forcePerLength, "%.0f"},
+                {"T-ult (axial) = ", s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength,
+                 "%.0f"}};
+    return {
+        {"Unit weight of slurry = ", in.slurryUnitWeightLower * f.unitWeight, u.unitWeight, "%.1f"},
+        {"Unit weight of consolidated (saturated) fill = ",
+         in.consolidatedUnitWeight * f.unitWeight, u.unitWeight, "%.1f"},
+        {"Initial cross-sectional area of tube = ", s.totalArea * f.area, u.area, "%.1f"},
+        {"Consolidated cross-sectional area of tube = ",
+         record.consolidation.consolidatedArea * f.area, u.area, "%.1f"}};
+}
+
+} // namespace vendrix
