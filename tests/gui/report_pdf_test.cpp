@@ -524,53 +524,6 @@ TEST(ReportPdf, UnwritableTargetIsReported)
     EXPECT_FALSE(error.empty());
 }
 
-// Writes the page images of the README when VENDRIX_WRITE_REPORT_IMAGES names a
-// folder: the PDF of a two-layer project with its consolidation page.
-TEST(ReportPdf, WritesReportForPageImages)
-{
-    const char *folder = std::getenv("VENDRIX_WRITE_REPORT_IMAGES");
-    if (!folder)
-        GTEST_SKIP() << "set VENDRIX_WRITE_REPORT_IMAGES to a folder";
-    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
-    r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
-                         "on the prepared platform next to the eastern basin; two layers of "
-                         "slurry, outside water up to two metres.";
-    r.state.shapeShown = Shape::Option2;
-    r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
-    r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
-    if (const char *logo = std::getenv("VENDRIX_REPORT_LOGO")) {
-        r.info.logoPath = logo;
-        r.info.includeLogo = true;
-    }
-    std::string error;
-    for (const auto &[name, paper] :
-         {std::pair {"a4", QPageSize::A4}, std::pair {"letter", QPageSize::Letter}}) {
-        const std::string path = std::string(folder) + "/report-" + name + ".pdf";
-        EXPECT_TRUE(writeReportPdf(r, path, QPageSize(paper), kPrintedOn, error)) << error;
-    }
-    ProjectRecord full = r;
-    full.info.description.clear();
-    for (int i = 0; i < 60; ++i)
-        full.info.description += "word" + std::to_string(i % 10) + "xxxx ";
-    full.info.projectPath = "/" + std::string(120, 'p');
-    full.info.companyStreet2 = "Building 4, Second Floor";
-    EXPECT_TRUE(writeReportPdf(full, std::string(folder) + "/report-full-title.pdf",
-                               QPageSize(QPageSize::Letter), kPrintedOn, error));
-    // A small tube, drawn at a large scale: its scale bar is a short one.
-    ProjectRecord small = solvedProject(AnalysisType::GivenPressure, true);
-    small.input.circumference = 7;
-    small.input.pumpingPressure = 30;
-    EXPECT_FALSE(runAnalysis(small).refused());
-    EXPECT_TRUE(writeReportPdf(small, std::string(folder) + "/report-small-tube.pdf",
-                               QPageSize(QPageSize::A4), kPrintedOn, error));
-    r.display.printBlackWhite = true;
-    r.solution.convergenceWarning = true;
-    EXPECT_TRUE(writeReportPdf(r, std::string(folder) + "/report-bw.pdf", QPageSize(QPageSize::A4),
-                               kPrintedOn, error));
-}
-
-// Page 2 names the exact method under the results and carries the notice of
-// a missed objective.
 TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenHeight, true);
