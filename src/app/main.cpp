@@ -41,8 +41,8 @@ int main(int argc, char **argv)
         vendrix::BatchHooks hooks;
         // The printed report as PDF (--pdf FILE.pdf); needs no display.
         hooks.writeReportPdf = [](const vendrix::ProjectRecord &record, const std::string &path,
-                                  vendrix::ReportPaper paper, std::string &error) {
-            return vendrix::writeReportPdfInBatch(record, path, reportPageSize(paper), error);
+                                  vendrix::ReportPaper paper) {
+            return vendrix::writeReportPdfInBatch(record, path, reportPageSize(paper));
         };
         hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;
         hooks.writeSketchImage = vendrix::writeSketchImage;

@@ -129,17 +129,20 @@ void writeConsolidationJson(JsonWriter &json, const ConsolidationResult &c, bool
     json.endObject();
 }
 
-bool writeWithHook(
-    const std::function<bool(const ProjectRecord &, const std::string &, std::string &)> &hook,
-    const char *what, const ProjectRecord &record, const std::string &path, std::FILE *err)
+using RecordFileHook
+    = std::function<std::optional<Failure>(const ProjectRecord &, const std::string &)>;
+
+bool writeWithHook(const RecordFileHook &hook, const char *what, const ProjectRecord &record,
+                   const std::string &path, std::FILE *err)
 {
     if (!hook) {
         print(err, std::string("vendrix run: ") + what + " is not available in this build\n");
         return false;
     }
-    std::string error;
-    if (!hook(record, path, error)) {
-        print(err, std::string("vendrix run: cannot write ") + what + ": " + error + "\n");
+    if (const auto failure = hook(record, path)) {
+        print(err,
+              std::string("vendrix run: cannot write ") + what + ": " + failure->messageText
+                  + "\n");
         return false;
     }
     return true;
@@ -162,13 +165,12 @@ bool writeIfAsked(const std::string &path, const char *what,
 }
 
 // The report hook with the chosen paper bound in.
-std::function<bool(const ProjectRecord &, const std::string &, std::string &)>
-onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
+RecordFileHook onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportPaper paper)
 {
     if (!hook)
         return {};
-    return [&hook, paper](const ProjectRecord &r, const std::string &path, std::string &e) {
-        return hook(r, path, paper, e);
+    return [&hook, paper](const ProjectRecord &r, const std::string &path) {
+        return hook(r, path, paper);
     };
 }
 
@@ -219,16 +221,13 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
 bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
 {
     for (const auto &[name, value] : options.assignments) {
-        std::string error;
-        if (setRecordField(record, name, value, error)) {
-            const FieldEntry *field = findRecordField(name);
-            if (field && field->kind == FieldKind::Text) {
-                if (const auto failure = checkTextLength(name, *field->text(record)))
-                    error = failure->messageText;
-            }
-        }
-        if (!error.empty()) {
-            print(err, "vendrix run: --set " + name + "=" + value + ": " + error + "\n");
+        std::optional<Failure> failure = setRecordField(record, name, value);
+        const FieldEntry *field = findRecordField(name);
+        if (!failure && field && field->kind == FieldKind::Text)
+            failure = checkTextLength(name, *field->text(record));
+        if (failure) {
+            print(err,
+                  "vendrix run: --set " + name + "=" + value + ": " + failure->messageText + "\n");
             return false;
         }
     }
@@ -286,27 +285,22 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
                        const ProjectRecord &record, const FillingEnvelope &e, std::FILE *err)
 {
     const std::string &path = options.envelopePath;
-    std::string error;
-    bool ok = true;
+    std::optional<Failure> failure;
     if (hasExtension(path, ".csv")) {
-        const auto failure = writeEnvelopeCsvFile(path, e, record.display.unitSystem);
-        ok = !failure;
-        if (failure)
-            error = failure->messageText;
+        failure = writeEnvelopeCsvFile(path, e, record.display.unitSystem);
     } else if (hasExtension(path, ".pdf")) {
-        if (!hooks.writeEnvelopeCard)
-            error = "the field card is not available in this build";
-        ok = hooks.writeEnvelopeCard && hooks.writeEnvelopeCard(record, e, path, error);
+        failure = hooks.writeEnvelopeCard
+            ? hooks.writeEnvelopeCard(record, e, path)
+            : Failure::plain("the field card is not available in this build");
     } else {
-        if (!hooks.writeEnvelopeChart)
-            error = "the chart is not available in this build";
-        ok = hooks.writeEnvelopeChart
-            && hooks.writeEnvelopeChart(record, e, path, options.imageWidth, options.imageHeight,
-                                        error);
+        failure = hooks.writeEnvelopeChart
+            ? hooks.writeEnvelopeChart(record, e, path, options.imageWidth, options.imageHeight)
+            : Failure::plain("the chart is not available in this build");
     }
-    if (!ok)
-        print(err, "vendrix run: cannot write the filling envelope: " + error + "\n");
-    return ok;
+    if (failure)
+        print(err,
+              "vendrix run: cannot write the filling envelope: " + failure->messageText + "\n");
+    return !failure;
 }
 
 // The envelope of the project's tube and its file, when one was asked for.
@@ -404,12 +398,12 @@ bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
     const int width = options.imageWidth;
     const int height = options.imageHeight;
     auto sized = [width, height](const auto &hook) {
-        using Hook = std::function<bool(const ProjectRecord &, const std::string &, std::string &)>;
         if (!hook)
-            return Hook();
-        return Hook(
-            [&hook, width, height](const ProjectRecord &r, const std::string &path,
-                                   std::string &e) { return hook(r, path, width, height, e); });
+            return RecordFileHook();
+        return RecordFileHook(
+            [&hook, width, height](const ProjectRecord &r, const std::string &path) {
+                return hook(r, path, width, height);
+            });
     };
     if (!options.imagePath.empty())
         filesWritten &= writeWithHook(sized(hooks.writeCrossSectionImage),

@@ -16,22 +16,19 @@ namespace vendrix {
 
 struct BatchHooks
 {
-    // Each returns false with a readable reason in `error`; an empty hook means
+    // Each returns the failure that stopped it, or nothing; an empty hook means
     // the feature is not available in this build.
-    std::function<bool(const ProjectRecord &, const std::string &path, int width, int height,
-                       std::string &error)>
+    using Written = std::optional<Failure>;
+    std::function<Written(const ProjectRecord &, const std::string &path, int width, int height)>
         writeCrossSectionImage; // png, bmp or svg by the file's extension
-    std::function<bool(const ProjectRecord &, const std::string &path, int width, int height,
-                       std::string &error)>
+    std::function<Written(const ProjectRecord &, const std::string &path, int width, int height)>
         writeSketchImage;
-    std::function<bool(const ProjectRecord &, const std::string &path, ReportPaper paper,
-                       std::string &error)>
+    std::function<Written(const ProjectRecord &, const std::string &path, ReportPaper paper)>
         writeReportPdf;
-    std::function<bool(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
-                       int width, int height, std::string &error)>
+    std::function<Written(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
+                          int width, int height)>
         writeEnvelopeChart; // png or svg by the file's extension
-    std::function<bool(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
-                       std::string &error)>
+    std::function<Written(const ProjectRecord &, const FillingEnvelope &, const std::string &path)>
         writeEnvelopeCard; // the field card as PDF
 };
 

@@ -25,7 +25,7 @@ void batchMessageHandler(QtMsgType type, const QMessageLogContext &, const QStri
 
 } // namespace
 
-bool ensureGraphicsApplication(std::string &error)
+std::optional<Failure> ensureGraphicsApplication()
 {
     if (!QCoreApplication::instance()) {
         // Fonts need a graphics application; the batch command has no window.
@@ -38,17 +38,17 @@ bool ensureGraphicsApplication(std::string &error)
         static QGuiApplication *application = new QGuiApplication(argc, argv);
         (void)application;
     } else if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        error = "Drawing needs a graphics application object";
-        return false;
+        return Failure::plain("Drawing needs a graphics application object");
     }
-    return true;
+    return std::nullopt;
 }
 
-bool writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
-                           const QPageSize &paper, std::string &error)
+std::optional<Failure> writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
+                                             const QPageSize &paper)
 {
-    return ensureGraphicsApplication(error)
-        && writeReportPdf(record, path, paper, asctimeText(std::time(nullptr)), error);
+    if (auto failure = ensureGraphicsApplication())
+        return failure;
+    return writeReportPdf(record, path, paper, asctimeText(std::time(nullptr)));
 }
 
 } // namespace vendrix

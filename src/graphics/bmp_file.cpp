@@ -69,16 +69,11 @@ std::string bmpFileBytes(const QImage &source)
     return bytes;
 }
 
-bool writeBmpFile(const std::string &path, const QImage &image, std::string &error)
+std::optional<Failure> writeBmpFile(const std::string &path, const QImage &image)
 {
-    if (image.isNull()) {
-        error = "There is no picture to save.";
-        return false;
-    }
-    const auto failure = writeFileAtomically(path, bmpFileBytes(image));
-    if (failure)
-        error = failure->messageText;
-    return !failure;
+    if (image.isNull())
+        return Failure::plain("There is no picture to save.");
+    return writeFileAtomically(path, bmpFileBytes(image));
 }
 
 } // namespace vendrix

@@ -2,7 +2,9 @@
 // Windows bitmap files of the drawings: a 14-byte file header, the 40-byte
 // information header, no colour table and 24-bit pixels, bottom row first.
 
+#include "model/failure.h"
 #include <QImage>
+#include <optional>
 
 #include <string>
 
@@ -11,8 +13,8 @@ namespace vendrix {
 // The file's bytes for `image`.
 std::string bmpFileBytes(const QImage &image);
 
-// Writes the file through a temporary beside it; false with a reason when it
-// cannot be written (an existing file is then left as it was).
-bool writeBmpFile(const std::string &path, const QImage &image, std::string &error);
+// Writes the file through a temporary beside it; a failure when it cannot be
+// written (an existing file is then left as it was).
+std::optional<Failure> writeBmpFile(const std::string &path, const QImage &image);
 
 } // namespace vendrix

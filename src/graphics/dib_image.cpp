@@ -18,8 +18,7 @@ bool DibImage::loadFromFile(const std::string &path)
     clear();
     // A FIFO or device named as the logo is refused instead of waited for.
     std::string bytes;
-    std::string error;
-    if (!readRegularFile(path, bytes, kLargestLogoFileBytes, error))
+    if (readRegularFile(path, bytes, kLargestLogoFileBytes))
         return false;
     return loadFromBytes(bytes);
 }

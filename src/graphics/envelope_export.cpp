@@ -8,20 +8,24 @@
 
 namespace vendrix {
 
-bool writeEnvelopeChartImage(const ProjectRecord &record, const FillingEnvelope &envelope,
-                             const std::string &path, int width, int height, std::string &error)
+std::optional<Failure> writeEnvelopeChartImage(const ProjectRecord &record,
+                                               const FillingEnvelope &envelope,
+                                               const std::string &path, int width, int height)
 {
     const UnitSystem units = record.display.unitSystem;
     const auto draw = [&envelope, units](QPainter &painter, const QRectF &target) {
         drawEnvelopeChart(painter, target, envelope, units);
     };
-    return writeBatchDrawing(path, width, height, draw, error);
+    return writeBatchDrawing(path, width, height, draw);
 }
 
-bool writeFieldCardInBatch(const ProjectRecord &record, const FillingEnvelope &envelope,
-                           const std::string &path, std::string &error)
+std::optional<Failure> writeFieldCardInBatch(const ProjectRecord &record,
+                                             const FillingEnvelope &envelope,
+                                             const std::string &path)
 {
-    return ensureGraphicsApplication(error) && writeFieldCardPdf(record, envelope, path, error);
+    if (auto failure = ensureGraphicsApplication())
+        return failure;
+    return writeFieldCardPdf(record, envelope, path);
 }
 
 } // namespace vendrix

@@ -2,8 +2,10 @@
 // The filling envelope's chart and field card written to files without any
 // window (batch mode and the desktop program alike).
 
+#include "model/failure.h"
 #include "post/filling_envelope.h"
 
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -12,11 +14,13 @@ struct ProjectRecord;
 
 // The chart as .png, .bmp or .svg of width × height pixels. Matches
 // BatchHooks::writeEnvelopeChart.
-bool writeEnvelopeChartImage(const ProjectRecord &record, const FillingEnvelope &envelope,
-                             const std::string &path, int width, int height, std::string &error);
+std::optional<Failure> writeEnvelopeChartImage(const ProjectRecord &record,
+                                               const FillingEnvelope &envelope,
+                                               const std::string &path, int width, int height);
 
 // The field card as a PDF. Matches BatchHooks::writeEnvelopeCard.
-bool writeFieldCardInBatch(const ProjectRecord &record, const FillingEnvelope &envelope,
-                           const std::string &path, std::string &error);
+std::optional<Failure> writeFieldCardInBatch(const ProjectRecord &record,
+                                             const FillingEnvelope &envelope,
+                                             const std::string &path);
 
 } // namespace vendrix

@@ -7,16 +7,18 @@
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 #include "graphics/tube_outline.h"
+#include "model/atomic_file.h"
 #include "model/c_format.h"
 #include "model/units.h"
+#include "vendrix_version.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -271,32 +273,26 @@ bool paintFieldCard(QPagedPaintDevice &device, const ProjectRecord &record,
     return painter.end();
 }
 
-bool writeFieldCardPdf(const ProjectRecord &record, const FillingEnvelope &envelope,
-                       const std::string &path, std::string &error)
+std::optional<Failure> writeFieldCardPdf(const ProjectRecord &record,
+                                         const FillingEnvelope &envelope, const std::string &path)
 {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "Cannot create " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
+    // Made in memory and written like every other output, so a special file or
+    // a link as target is handled the same way.
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&file);
         writer.setResolution(1200);
         writer.setTitle(QStringLiteral("Vendrix field card"));
-        writer.setCreator(QStringLiteral("Vendrix Version 3.0"));
+        writer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(18, 18, 18, 18), QPageLayout::Point));
-        if (!paintFieldCard(writer, record, envelope, asctimeText(std::time(nullptr)))) {
-            file.cancelWriting();
-            error = "Cannot draw the field card into " + path;
-            return false;
-        }
+        if (!paintFieldCard(writer, record, envelope, asctimeText(std::time(nullptr))))
+            return Failure::plain("Cannot draw the field card into " + path);
     }
-    if (!file.commit()) {
-        error = "Cannot write " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    file.close();
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 } // namespace vendrix

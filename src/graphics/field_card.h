@@ -4,9 +4,11 @@
 // height and tension, the envelope chart and the tube at the safe limit,
 // inside the same header and footer as the report pages.
 
+#include "model/failure.h"
 #include "post/filling_envelope.h"
 
 #include <QRectF>
+#include <optional>
 
 #include <string>
 
@@ -40,8 +42,8 @@ bool paintFieldCard(QPagedPaintDevice &device, const ProjectRecord &record,
                     const FillingEnvelope &envelope, const std::string &printedOn);
 
 // Writes the card as a one-page PDF (A4), replacing the file only when
-// complete; false with a reason otherwise.
-bool writeFieldCardPdf(const ProjectRecord &record, const FillingEnvelope &envelope,
-                       const std::string &path, std::string &error);
+// complete; a failure otherwise.
+std::optional<Failure> writeFieldCardPdf(const ProjectRecord &record,
+                                         const FillingEnvelope &envelope, const std::string &path);
 
 } // namespace vendrix

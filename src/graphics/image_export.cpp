@@ -57,13 +57,11 @@ QImage renderDrawing(const DrawingRoutine &draw, QSize size)
     return image;
 }
 
-bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine &draw,
-                       std::string &error)
+std::optional<Failure> writeDrawingImage(const std::string &path, QSize size,
+                                         const DrawingRoutine &draw)
 {
-    if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000) {
-        error = "The picture size must lie between 1x1 and 10000x10000 pixels.";
-        return false;
-    }
+    if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000)
+        return Failure::plain("The picture size must lie between 1x1 and 10000x10000 pixels.");
     const std::string extension = lowerExtension(path);
     QByteArray bytes;
     if (extension == "svg") {
@@ -74,44 +72,39 @@ bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine
     } else if (extension == "png") {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!renderDrawing(draw, size).save(&buffer, "PNG")) {
-            error = "The PNG picture could not be made.";
-            return false;
-        }
+        if (!renderDrawing(draw, size).save(&buffer, "PNG"))
+            return Failure::plain("The PNG picture could not be made.");
     } else {
-        error = "Unknown picture type \"" + extension + "\": use .png, .bmp or .svg.";
-        return false;
+        return Failure::plain("Unknown picture type \"" + extension
+                              + "\": use .png, .bmp or .svg.");
     }
-    const auto failure
-        = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
-    if (failure)
-        error = failure->messageText;
-    return !failure;
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
-bool writeBatchDrawing(const std::string &path, int width, int height, const DrawingRoutine &draw,
-                       std::string &error)
+std::optional<Failure> writeBatchDrawing(const std::string &path, int width, int height,
+                                         const DrawingRoutine &draw)
 {
-    return ensureGraphicsApplication(error)
-        && writeDrawingImage(path, QSize(width, height), draw, error);
+    if (auto failure = ensureGraphicsApplication())
+        return failure;
+    return writeDrawingImage(path, QSize(width, height), draw);
 }
 
-bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
-                            int height, std::string &error)
+std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record, const std::string &path,
+                                              int width, int height)
 {
     const auto draw = [&record](QPainter &painter, const QRectF &target) {
         drawCrossSection(painter, target, record);
     };
-    return writeBatchDrawing(path, width, height, draw, error);
+    return writeBatchDrawing(path, width, height, draw);
 }
 
-bool writeSketchImage(const ProjectRecord &record, const std::string &path, int width, int height,
-                      std::string &error)
+std::optional<Failure> writeSketchImage(const ProjectRecord &record, const std::string &path,
+                                        int width, int height)
 {
     const auto draw = [&record](QPainter &painter, const QRectF &target) {
         drawInputSketch(painter, target, record);
     };
-    return writeBatchDrawing(path, width, height, draw, error);
+    return writeBatchDrawing(path, width, height, draw);
 }
 
 } // namespace vendrix

@@ -2,11 +2,13 @@
 // Drawings saved as image files: PNG, Windows bitmap or SVG, chosen by the
 // file's extension. Works without a display (batch mode).
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
 #include <QImage>
 #include <QRectF>
 #include <QSize>
+#include <optional>
 
 #include <functional>
 #include <string>
@@ -21,20 +23,20 @@ using DrawingRoutine = std::function<void(QPainter &, const QRectF &)>;
 QImage renderDrawing(const DrawingRoutine &draw, QSize size);
 
 // Writes the drawing to `path` (.png, .bmp or .svg) through a temporary file;
-// false with a reason for an unknown extension or a file that cannot be written.
-bool writeDrawingImage(const std::string &path, QSize size, const DrawingRoutine &draw,
-                       std::string &error);
+// a failure for an unknown extension or a file that cannot be written.
+std::optional<Failure> writeDrawingImage(const std::string &path, QSize size,
+                                         const DrawingRoutine &draw);
 
 // The same for the batch command, which may not have started the graphics yet.
-bool writeBatchDrawing(const std::string &path, int width, int height, const DrawingRoutine &draw,
-                       std::string &error);
+std::optional<Failure> writeBatchDrawing(const std::string &path, int width, int height,
+                                         const DrawingRoutine &draw);
 
 // The cross-section of the current shape. Matches BatchHooks::writeCrossSectionImage.
-bool writeCrossSectionImage(const ProjectRecord &record, const std::string &path, int width,
-                            int height, std::string &error);
+std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record, const std::string &path,
+                                              int width, int height);
 
 // The input sketch. Matches BatchHooks::writeSketchImage.
-bool writeSketchImage(const ProjectRecord &record, const std::string &path, int width, int height,
-                      std::string &error);
+std::optional<Failure> writeSketchImage(const ProjectRecord &record, const std::string &path,
+                                        int width, int height);
 
 } // namespace vendrix

@@ -17,14 +17,14 @@
 
 namespace vendrix {
 
-bool writeReportPdf(const ProjectRecord &record, const std::string &path, std::string &error)
+std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path)
 {
     // The page frame fits A4 and Letter alike at true size.
-    return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)), error);
+    return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)));
 }
 
-bool writeReportPdf(const ProjectRecord &record, const std::string &path, const QPageSize &pageSize,
-                    const std::string &printedOn, std::string &error)
+std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
+                                      const QPageSize &pageSize, const std::string &printedOn)
 {
     // The report is made in memory and written like every other output, so a
     // special file or link as target is handled the same way.
@@ -43,17 +43,11 @@ bool writeReportPdf(const ProjectRecord &record, const std::string &path, const 
         ReportPrintSetup setup;
         setup.pageCount = reportPageCount(record);
         setup.printedOn = printedOn;
-        if (!paintReport(writer, record, setup, 1, setup.pageCount)) {
-            error = "Cannot draw the report into " + path;
-            return false;
-        }
+        if (!paintReport(writer, record, setup, 1, setup.pageCount))
+            return Failure::plain("Cannot draw the report into " + path);
     }
     file.close();
-    const auto failure
-        = writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
-    if (failure)
-        error = failure->messageText;
-    return !failure;
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 } // namespace vendrix

@@ -208,10 +208,7 @@ std::optional<Failure> writeFileAtomically(const std::string &path, std::string_
 
 std::optional<Failure> readWholeFile(const std::string &path, std::string &bytes)
 {
-    std::string error;
-    if (readRegularFile(path, bytes, std::string().max_size(), error))
-        return std::nullopt;
-    return Failure::plain(std::move(error));
+    return readRegularFile(path, bytes, std::string().max_size());
 }
 
 } // namespace vendrix

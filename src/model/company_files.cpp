@@ -128,15 +128,15 @@ std::string logoFilePath(const std::string &dataDirectory)
     return pathIn(dataDirectory, kLogoFileName);
 }
 
-bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data)
+std::optional<Failure> saveCompanyData(const std::string &dataDirectory, const CompanyData &data)
 {
     const std::string path = companyFilePath(dataDirectory);
     if (path.empty())
-        return false;
+        return Failure::plain("There is no folder for the program's data.");
     std::string text;
     for (const CompanyField &f : kCompanyFields)
         appendLine(text, data.*f.line);
-    return !writeFileAtomically(path, text);
+    return writeFileAtomically(path, text);
 }
 
 bool loadCompanyData(const std::string &dataDirectory, CompanyData &data, std::FILE *diagnostics)
@@ -152,14 +152,14 @@ bool loadCompanyData(const std::string &dataDirectory, CompanyData &data, std::F
     return true;
 }
 
-bool saveLogoPath(const std::string &dataDirectory, const std::string &logoPath)
+std::optional<Failure> saveLogoPath(const std::string &dataDirectory, const std::string &logoPath)
 {
     const std::string path = logoFilePath(dataDirectory);
     if (path.empty())
-        return false;
+        return Failure::plain("There is no folder for the program's data.");
     std::string text;
     appendLine(text, logoPath);
-    return !writeFileAtomically(path, text);
+    return writeFileAtomically(path, text);
 }
 
 bool loadLogoPath(const std::string &dataDirectory, std::string &logoPath)

@@ -4,9 +4,11 @@
 // directory. They let the General Information dialog fill a new project's
 // company fields and logo path. Each value is one line ending in a line feed.
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,8 +55,8 @@ std::string logoFilePath(const std::string &dataDirectory);
 
 // Writes the nine lines (replacing the file only once it is complete). Line
 // breaks inside a value become blanks so that every value stays on its line.
-// False when the file could not be written; the program does not report it.
-bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data);
+// A failure when the file could not be written.
+std::optional<Failure> saveCompanyData(const std::string &dataDirectory, const CompanyData &data);
 
 // Reads the nine lines into `data`; lines missing at the end of the file give
 // empty values. When the file cannot be opened `data` is left as it is and
@@ -62,9 +64,9 @@ bool saveCompanyData(const std::string &dataDirectory, const CompanyData &data);
 bool loadCompanyData(const std::string &dataDirectory, CompanyData &data,
                      std::FILE *diagnostics = stderr);
 
-// Writes the logo path as the one line of the logo file; false on failure
-// (not reported to the user).
-bool saveLogoPath(const std::string &dataDirectory, const std::string &logoPath);
+// Writes the logo path as the one line of the logo file; a failure when it
+// could not be written.
+std::optional<Failure> saveLogoPath(const std::string &dataDirectory, const std::string &logoPath);
 
 // Reads the first line of the logo file into `logoPath`; false (and `logoPath`
 // unchanged) when the file cannot be opened.

@@ -24,10 +24,10 @@ namespace {
 enum Storage { Saved, NotSaved };
 
 // analysisType and the unit system are enumerations; they are handled separately.
-const FieldEntry kAnalysisTypeEntry {
-    "analysisType", FieldKind::Flag, Quantity::None, true, nullptr, nullptr, nullptr};
-const FieldEntry kUnitSystemEntry {
-    "englishUnits", FieldKind::Flag, Quantity::None, true, nullptr, nullptr, nullptr};
+const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Flag, Quantity::None, true,
+                                     nullptr,        nullptr,         nullptr};
+const FieldEntry kUnitSystemEntry {"englishUnits", FieldKind::Flag, Quantity::None, true,
+                                   nullptr,        nullptr,         nullptr};
 
 } // namespace
 
@@ -141,49 +141,47 @@ double storedFieldValue(std::string_view name, double shown, const DisplaySettin
     return quantity == Quantity::None ? shown : shown / displayFactor(quantity, display);
 }
 
-bool setRecordField(ProjectRecord &record, std::string_view name, std::string_view value,
-                    std::string &error)
+std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
+                                      std::string_view value)
 {
     const FieldEntry *entry = findRecordField(name);
     if (!entry) {
-        error = "unknown field \"" + std::string(name) + "\"";
-        return false;
+        return Failure::plain("unknown field \"" + std::string(name) + "\"");
     }
     if (entry->kind == FieldKind::Text) {
         *entry->text(record) = utf8ToWindows1252(value);
-        return true;
+        return std::nullopt;
     }
     if (name == "analysisType") {
         static const char *const kNames[] = {"GivenStrength", "GivenHeight", "GivenPressure"};
         for (int i = 0; i < 3; ++i) {
             if (value == kNames[i] || value == std::to_string(i)) {
                 record.input.analysisType = static_cast<AnalysisType>(i);
-                return true;
+                return std::nullopt;
             }
         }
-        error = "analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure, not \""
-            + std::string(value) + "\"";
-        return false;
+        return Failure::plain(
+            "analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure, not \""
+            + std::string(value) + "\"");
     }
     if (entry->kind == FieldKind::Flag) {
         if (value != "0" && value != "1") {
-            error = std::string(name) + " takes 0 or 1, not \"" + std::string(value) + "\"";
-            return false;
+            return Failure::plain(std::string(name) + " takes 0 or 1, not \"" + std::string(value)
+                                  + "\"");
         }
         if (name == kUnitSystemEntry.name)
             record.display.unitSystem = value == "1" ? UnitSystem::English : UnitSystem::SI;
         else
             *entry->flag(record) = value == "1";
-        return true;
+        return std::nullopt;
     }
     double number = 0;
     if (!parsePlainDecimal(value, number)) {
-        error = "the value of " + std::string(name) + " is not a plain decimal number: \""
-            + std::string(value) + "\"";
-        return false;
+        return Failure::plain("the value of " + std::string(name)
+                              + " is not a plain decimal number: \"" + std::string(value) + "\"");
     }
     *entry->number(record) = number;
-    return true;
+    return std::nullopt;
 }
 
 } // namespace vendrix

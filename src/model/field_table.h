@@ -4,8 +4,10 @@
 // physical quantity of a number (which display factor converts it), and whether
 // the project file stores it.
 
+#include "model/failure.h"
 #include "model/project_record.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,8 +47,8 @@ double storedFieldValue(std::string_view name, double shown, const DisplaySettin
 // SI units, in plain decimal notation only; on/off fields take 0 or 1
 // (englishUnits: 1 shows English units);
 // analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure.
-// Returns false with a readable reason, leaving the record unchanged.
-bool setRecordField(ProjectRecord &record, std::string_view name, std::string_view value,
-                    std::string &error);
+// A failure with a readable reason leaves the record unchanged.
+std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
+                                      std::string_view value);
 
 } // namespace vendrix

@@ -402,9 +402,8 @@ std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &r
         return openingFailure(path, errno);
     std::string bytes;
     bool truncated = false;
-    std::string error;
-    if (!readAndClose(file, path, bytes, kLargestProjectBytes, truncated, error))
-        return Failure::plain(std::move(error));
+    if (auto failure = readAndClose(file, path, bytes, kLargestProjectBytes, truncated))
+        return failure;
     if (truncated)
         return Failure::plain(kUnexpectedFileFormat);
 

@@ -65,34 +65,32 @@ bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, boo
     return std::ferror(file) == 0;
 }
 
-bool readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
-                  std::size_t maxBytes, bool &truncated, std::string &error)
+std::optional<Failure> readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
+                                    std::size_t maxBytes, bool &truncated)
 {
     const bool read = readOpenFile(file, bytes, maxBytes, truncated);
     const int readError = read ? 0 : errno;
     std::fclose(file);
     if (!read)
-        error = "Cannot read \"" + path + "\": " + std::strerror(readError);
-    return read;
+        return Failure::plain("Cannot read \"" + path + "\": " + std::strerror(readError));
+    return std::nullopt;
 }
 
-bool readRegularFile(const std::string &path, std::string &bytes, std::size_t maxBytes,
-                     std::string &error)
+std::optional<Failure> readRegularFile(const std::string &path, std::string &bytes,
+                                       std::size_t maxBytes)
 {
     std::FILE *file = openRegularFile(path);
     if (!file) {
-        error = errno == EINVAL ? "\"" + path + "\" is not a regular file"
-                                : "Cannot open \"" + path + "\": " + std::strerror(errno);
-        return false;
+        return Failure::plain(errno == EINVAL
+                                  ? "\"" + path + "\" is not a regular file"
+                                  : "Cannot open \"" + path + "\": " + std::strerror(errno));
     }
     bool truncated = false;
-    if (!readAndClose(file, path, bytes, maxBytes, truncated, error))
-        return false;
-    if (truncated) {
-        error = "\"" + path + "\" is too large";
-        return false;
-    }
-    return true;
+    if (auto failure = readAndClose(file, path, bytes, maxBytes, truncated))
+        return failure;
+    if (truncated)
+        return Failure::plain("\"" + path + "\" is too large");
+    return std::nullopt;
 }
 
 } // namespace vendrix

@@ -3,7 +3,10 @@
 // directory given where a file is expected is refused before a byte is read,
 // so a wrong name can neither hang the program nor stream endless data.
 
+#include "model/failure.h"
+
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -21,15 +24,15 @@ bool isSpecialFile(const std::string &path);
 // tells whether there was more. False on a read error.
 bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, bool &truncated);
 
-// Reads `file`, opened from `path`, as readOpenFile does and closes it. False
-// with "Cannot read ..." in `error` on a read error.
-bool readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
-                  std::size_t maxBytes, bool &truncated, std::string &error);
+// Reads `file`, opened from `path`, as readOpenFile does and closes it; a
+// failure "Cannot read ..." on a read error.
+std::optional<Failure> readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
+                                    std::size_t maxBytes, bool &truncated);
 
-// Reads a whole regular file of at most `maxBytes` bytes. False with a
-// readable reason in `error` when it cannot be opened, is not a regular file,
-// is larger or cannot be read.
-bool readRegularFile(const std::string &path, std::string &bytes, std::size_t maxBytes,
-                     std::string &error);
+// Reads a whole regular file of at most `maxBytes` bytes; a failure with a
+// readable reason when it cannot be opened, is not a regular file, is larger or
+// cannot be read.
+std::optional<Failure> readRegularFile(const std::string &path, std::string &bytes,
+                                       std::size_t maxBytes);
 
 } // namespace vendrix

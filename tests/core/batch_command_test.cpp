@@ -187,17 +187,15 @@ TEST(BatchCommand, HooksReceiveTheRecordPathAndSize)
 {
     BatchHooks hooks;
     std::string seen;
-    hooks.writeCrossSectionImage
-        = [&](const ProjectRecord &record, const std::string &path, int w, int h, std::string &) {
-              seen = path + " " + std::to_string(w) + "x" + std::to_string(h) + " "
-                  + std::to_string(record.solution.maxHeight > 0);
-              return true;
-          };
-    hooks.writeReportPdf
-        = [](const ProjectRecord &, const std::string &, ReportPaper, std::string &error) {
-              error = "disk full";
-              return false;
-          };
+    hooks.writeCrossSectionImage = [&](const ProjectRecord &record, const std::string &path, int w,
+                                       int h) -> std::optional<Failure> {
+        seen = path + " " + std::to_string(w) + "x" + std::to_string(h) + " "
+            + std::to_string(record.solution.maxHeight > 0);
+        return std::nullopt;
+    };
+    hooks.writeReportPdf = [](const ProjectRecord &, const std::string &, ReportPaper) {
+        return std::optional<Failure>(Failure::plain("disk full"));
+    };
     BatchResult r = runBatch({"--image", "a.png", "--size", "800x600"}, hooks);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(seen, "a.png 800x600 1");
@@ -269,15 +267,14 @@ TEST(FieldTable, EveryFieldCanBeSetByName)
     for (const FieldEntry &entry : recordFields()) {
         SCOPED_TRACE(entry.name);
         ProjectRecord record;
-        std::string error;
         const char *value = entry.kind == FieldKind::Text ? "abc" : "1";
-        EXPECT_TRUE(setRecordField(record, entry.name, value, error)) << error;
+        const auto failure = setRecordField(record, entry.name, value);
+        EXPECT_FALSE(failure) << failure->messageText;
     }
     ProjectRecord record;
-    std::string error;
-    EXPECT_TRUE(setRecordField(record, "analysisType", "GivenHeight", error));
+    EXPECT_FALSE(setRecordField(record, "analysisType", "GivenHeight"));
     EXPECT_EQ(record.input.analysisType, AnalysisType::GivenHeight);
-    EXPECT_FALSE(setRecordField(record, "circumference", "nan", error));
+    EXPECT_TRUE(setRecordField(record, "circumference", "nan"));
     EXPECT_EQ(record.input.circumference, 10.0);
 }
 

@@ -102,17 +102,17 @@ TEST(BatchEnvelope, ChartAndCardGoThroughTheirHooks)
 {
     BatchHooks hooks;
     std::string seen;
-    hooks.writeEnvelopeChart = [&](const ProjectRecord &, const FillingEnvelope &e,
-                                   const std::string &path, int w, int h, std::string &) {
+    hooks.writeEnvelopeChart
+        = [&](const ProjectRecord &, const FillingEnvelope &e, const std::string &path, int w,
+              int h) -> std::optional<Failure> {
         seen = path + " " + std::to_string(w) + "x" + std::to_string(h) + " "
             + std::to_string(e.points.size() >= 100);
-        return true;
+        return std::nullopt;
     };
     hooks.writeEnvelopeCard = [&](const ProjectRecord &, const FillingEnvelope &e,
-                                  const std::string &path, std::string &error) {
+                                  const std::string &path) -> std::optional<Failure> {
         seen = path + " " + std::to_string(e.state == SafeLimitState::Found);
-        error = "disk full";
-        return false;
+        return Failure::plain("disk full");
     };
     BatchResult r = runBatch({"--envelope", "chart.svg", "--size", "700x400"}, hooks);
     EXPECT_EQ(r.status, 0) << r.err;

@@ -186,8 +186,8 @@ TEST_F(InformationFixture, CancelLeavesTheRecordAndTheDataFilesAsTheyWere)
             CompanyData earlier;
             earlier.name = "Earlier";
             earlier.street1 = "Old Road";
-            ASSERT_TRUE(saveCompanyData(record.state.dataDirectory, earlier));
-            ASSERT_TRUE(saveLogoPath(record.state.dataDirectory, "/earlier.bmp"));
+            ASSERT_FALSE(saveCompanyData(record.state.dataDirectory, earlier));
+            ASSERT_FALSE(saveLogoPath(record.state.dataDirectory, "/earlier.bmp"));
         }
         const auto companyBefore = contents(companyFile);
         const auto logoBefore = contents(logoFile);
@@ -222,8 +222,8 @@ TEST_F(InformationFixture, StoredCompanyAndLogoAreNotReplacedFromTheFiles)
     CompanyData other;
     other.name = "Other";
     other.street1 = "Elsewhere";
-    ASSERT_TRUE(saveCompanyData(record.state.dataDirectory, other));
-    ASSERT_TRUE(saveLogoPath(record.state.dataDirectory, "/other.bmp"));
+    ASSERT_FALSE(saveCompanyData(record.state.dataDirectory, other));
+    ASSERT_FALSE(saveLogoPath(record.state.dataDirectory, "/other.bmp"));
     record.info.companyName = "Mine";
     record.info.logoPath = "/mine.bmp";
     GeneralInformationDialog dialog(record, recorder.services());

@@ -102,8 +102,8 @@ TEST(FieldCard, PdfCarriesBothSafeNumbersWithUnits)
         record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         const FillingEnvelope e = computeFillingEnvelope(record.input, {});
         const QString pdf = directory.filePath(QString("card%1.pdf").arg(c.english));
-        std::string error;
-        ASSERT_TRUE(writeFieldCardPdf(record, e, pdf.toStdString(), error)) << error;
+        const auto failure = writeFieldCardPdf(record, e, pdf.toStdString());
+        ASSERT_FALSE(failure) << failure->messageText;
         const QString text = pdfText(pdf);
         SCOPED_TRACE(text.toStdString());
         EXPECT_TRUE(text.contains("MAXIMUM PUMPING PRESSURE"));

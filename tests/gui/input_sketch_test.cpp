@@ -134,12 +134,11 @@ TEST(InputSketch, LabelsShowTwoDecimalsInDisplayUnitsAndTheRequestedType)
         record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
         record.input.analysisType = c.type;
         const std::string path = dir.filePath("sketch.svg").toStdString();
-        std::string error;
-        ASSERT_TRUE(writeDrawingImage(
-            path, QSize(kW, kH),
-            [&record](QPainter &p, const QRectF &target) { drawInputSketch(p, target, record); },
-            error))
-            << error;
+        const auto failure
+            = writeDrawingImage(path, QSize(kW, kH), [&record](QPainter &p, const QRectF &target) {
+                  drawInputSketch(p, target, record);
+              });
+        ASSERT_FALSE(failure) << failure->messageText;
         QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QString svg = QString::fromUtf8(file.readAll());

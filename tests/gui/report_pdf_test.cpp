@@ -59,8 +59,8 @@ PdfText writeAndRead(const ProjectRecord &record, const QString &name = "report.
     static QTemporaryDir dir;
     const QString path = dir.filePath(name);
     QFile::remove(path);
-    std::string error;
-    EXPECT_TRUE(writeReportPdf(record, path.toStdString(), paper, kPrintedOn, error)) << error;
+    const auto failure = writeReportPdf(record, path.toStdString(), paper, kPrintedOn);
+    EXPECT_FALSE(failure) << failure->messageText;
     PdfText out;
     out.info = runTool("pdfinfo", {path});
     out.fonts = runTool("pdffonts", {path});
@@ -115,10 +115,9 @@ std::vector<Word> pageWords(const ProjectRecord &record, int page, const QString
 {
     static QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    std::string error;
-    EXPECT_TRUE(
-        writeReportPdf(record, path.toStdString(), QPageSize(QPageSize::A4), kPrintedOn, error))
-        << error;
+    const auto failure
+        = writeReportPdf(record, path.toStdString(), QPageSize(QPageSize::A4), kPrintedOn);
+    EXPECT_FALSE(failure) << failure->messageText;
     const std::string xml
         = runTool("pdftotext",
                   {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
@@ -519,9 +518,9 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
 TEST(ReportPdf, UnwritableTargetIsReported)
 {
     const ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
-    std::string error;
-    EXPECT_FALSE(writeReportPdf(r, "/nonexistent-dir/x.pdf", error));
-    EXPECT_FALSE(error.empty());
+    const auto failure = writeReportPdf(r, "/nonexistent-dir/x.pdf");
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->messageText.empty());
 }
 
 TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)

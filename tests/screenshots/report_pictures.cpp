@@ -57,10 +57,10 @@ QString writeLogo(const QTemporaryDir &dir)
 bool writeReport(ScreenshotFolder &folder, const ProjectRecord &record, const QString &path,
                  QPageSize::PageSizeId paper)
 {
-    std::string error;
-    if (writeReportPdf(record, path.toStdString(), QPageSize(paper), kPrintedOn, error))
+    const auto failure = writeReportPdf(record, path.toStdString(), QPageSize(paper), kPrintedOn);
+    if (!failure)
         return true;
-    folder.fail(path + ": " + QString::fromStdString(error));
+    folder.fail(path + ": " + QString::fromStdString(failure->messageText));
     return false;
 }
 

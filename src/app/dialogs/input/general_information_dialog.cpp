@@ -380,9 +380,9 @@ bool GeneralInformationDialog::checkFields()
 void GeneralInformationDialog::writeCompanyFiles()
 {
     const std::string &dataDirectory = m_record.state.dataDirectory;
-    if (m_companyToSave && !saveCompanyData(dataDirectory, *m_companyToSave) && m_services.message)
+    if (m_companyToSave && saveCompanyData(dataDirectory, *m_companyToSave) && m_services.message)
         m_services.message(this, QStringLiteral("Unable to save the company data."));
-    if (m_logoToSave && !saveLogoPath(dataDirectory, *m_logoToSave) && m_services.message)
+    if (m_logoToSave && saveLogoPath(dataDirectory, *m_logoToSave) && m_services.message)
         m_services.message(this, QStringLiteral("Unable to save the logo path."));
     m_companyToSave.reset();
     m_logoToSave.reset();

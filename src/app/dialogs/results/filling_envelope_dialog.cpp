@@ -290,16 +290,12 @@ void FillingEnvelopeDialog::savePicture()
     const FillingEnvelope &envelope = m_envelope;
     const UnitSystem units = m_units;
     writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
-                    [&envelope, units](const std::string &file) -> std::optional<Failure> {
-                        std::string error;
-                        if (writeDrawingImage(
-                                file, QSize(900, 560),
-                                [&envelope, units](QPainter &painter, const QRectF &target) {
-                                    drawEnvelopeChart(painter, target, envelope, units);
-                                },
-                                error))
-                            return std::nullopt;
-                        return Failure::plain(error);
+                    [&envelope, units](const std::string &file) {
+                        return writeDrawingImage(
+                            file, QSize(900, 560),
+                            [&envelope, units](QPainter &painter, const QRectF &target) {
+                                drawEnvelopeChart(painter, target, envelope, units);
+                            });
                     });
 }
 

@@ -177,12 +177,7 @@ void GraphicalResultsWindow::saveBitmap()
         withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
                                           tr("Save As"), QStringLiteral("*.bmp"), QString()),
                           "bmp"),
-        [&picture](const std::string &path) -> std::optional<Failure> {
-            std::string error;
-            if (writeBmpFile(path, picture, error))
-                return std::nullopt;
-            return Failure::plain(error);
-        });
+        [&picture](const std::string &path) { return writeBmpFile(path, picture); });
 }
 
 void GraphicalResultsWindow::exportToSpreadsheet()
