@@ -189,7 +189,7 @@ std::optional<Failure> checkBatchOutcome(const ProjectRecord &record, const Batc
 {
     if (auto failure = checkSolutionResult(record.solution))
         return failure;
-    if (options.consolidate != 0) {
+    if (options.consolidate) {
         if (auto failure = checkConsolidationResult(record.consolidation))
             return failure;
     }
@@ -345,19 +345,17 @@ std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &recor
         return outcome.failure;
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = Shape::AsFilled;
-    if (options.consolidate != 0) {
+    if (options.consolidate) {
         if (auto failure = checkConsolidationData(
                 record, record.input.specificGravitySolids,
                 shownFieldValue("consolidatedUnitWeight", record.input.consolidatedUnitWeight,
                                 record.display)))
             return failure;
-        if (options.consolidate == 1) {
-            record.state.shapeShown = Shape::Option1;
+        record.state.shapeShown = options.consolidate;
+        if (options.consolidate == Shape::Option1)
             computeConsolidationOption1(record);
-        } else {
-            record.state.shapeShown = Shape::Option2;
+        else
             computeConsolidationOption2(record);
-        }
     }
     return checkBatchOutcome(record, options);
 }
@@ -422,7 +420,7 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
         JsonWriter json;
         json.beginObject();
         writeSolutionJson(json, record, outcome, options.profile);
-        if (options.consolidate != 0)
+        if (options.consolidate)
             writeConsolidationJson(json, record.consolidation, options.profile);
         if (options.envelope)
             writeEnvelopeJson(json, envelope);

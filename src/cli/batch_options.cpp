@@ -83,7 +83,7 @@ std::optional<std::string> setConsolidation(BatchOptions &options, const std::st
 {
     if (text != "1" && text != "2")
         return "--consolidate takes 1 or 2, not \"" + text + "\"";
-    options.consolidate = text[0] - '0';
+    options.consolidate = text == "1" ? Shape::Option1 : Shape::Option2;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // The options of `vendrix run`.
 
 #include "model/failure.h"
+#include "model/project_record.h"
 #include "model/solution_method.h"
 
 #include <optional>
@@ -25,7 +26,7 @@ struct BatchOptions
     bool json = false;
     bool profile = false;
     std::string savePath; // --save FILE.Vdx
-    int consolidate = 0; // --consolidate 1|2
+    std::optional<Shape> consolidate; // --consolidate 1|2: Option1 or Option2
     std::string resultsPath; // --results FILE.txt
     std::string spreadsheetPath; // --xls FILE.xls
     std::string quantitiesPath; // --quantities FILE.txt

@@ -22,7 +22,7 @@ struct EnvelopePoint
     double ultimateStrengthCircumferential = 0; // kN/m, required
     double ultimateStrengthAxial = 0; // kN/m, required
     double tensionRatio = 0; // working tension / allowable working tension
-    int convergenceWarning = 0;
+    bool convergenceWarning = false;
 };
 
 // Why there is no safe limit (or that there is one).

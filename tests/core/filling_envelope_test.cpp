@@ -75,7 +75,7 @@ TEST(FillingEnvelope, CurvesRiseAndFallAsPhysicsSays)
             for (double EnvelopePoint::*shrinks :
                  {&EnvelopePoint::maxWidth, &EnvelopePoint::baseWidth})
                 EXPECT_LE(b.*shrinks, a.*shrinks);
-            EXPECT_EQ(b.convergenceWarning, 0);
+            EXPECT_FALSE(b.convergenceWarning);
         }
     }
 }

@@ -49,10 +49,10 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
 
     connect(m_option1, &QPushButton::clicked, this, [this] {
         if (hasFocusOn(m_option1))
-            runOption(1);
+            runOption(Shape::Option1);
     });
     // Option 2 does not look at the focus.
-    connect(m_option2, &QPushButton::clicked, this, [this] { runOption(2); });
+    connect(m_option2, &QPushButton::clicked, this, [this] { runOption(Shape::Option2); });
     connectEditButtons(
         nullptr, edit, [this] { restoreDefaults(); }, [this] { truncate(); });
     connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
@@ -106,7 +106,7 @@ void ConsolidatedDataDialog::setCrossSectionView(std::function<void(QWidget *)> 
     m_crossSectionView = std::move(show);
 }
 
-void ConsolidatedDataDialog::runOption(int option)
+void ConsolidatedDataDialog::runOption(Shape option)
 {
     double gs = 0;
     double shownUnitWeight = 0;
@@ -121,9 +121,9 @@ void ConsolidatedDataDialog::runOption(int option)
     m_record.input.specificGravitySolids = gs;
     m_record.input.consolidatedUnitWeight
         = storedFieldValue("consolidatedUnitWeight", shownUnitWeight, m_record.display);
-    m_record.state.shapeShown = option == 1 ? Shape::Option1 : Shape::Option2;
+    m_record.state.shapeShown = option;
     accept();
-    if (option == 1)
+    if (option == Shape::Option1)
         m_hooks.computeOption1(m_record);
     else
         m_hooks.computeOption2(m_record);

@@ -28,7 +28,7 @@ public:
 
 private:
     void layOut(const EditButtons &edit, QPushButton *explanation);
-    void runOption(int option);
+    void runOption(Shape option); // Option1 or Option2
     void restoreDefaults();
     void truncate();
     void explain();
