@@ -289,9 +289,9 @@ TEST(BatchCommand, HostileValuesEndWithStatusTwoAndNoNonNumber)
     const std::string quantities
         = (std::filesystem::temp_directory_path() / "vendrix_hostile_q.txt").string();
     const test::CallAndText cases[] = {
+        {{""}, "project file name is empty"},
         {{"--results", ""}, "--results needs a value"},
         {{"--save", ""}, "--save needs a value"},
-        {{""}, "project file name is empty"},
         {{"--size", " 100x 100"}, "--size"},
         {{"--size", "+100x100"}, "--size"},
         {{"--set", "circumference=0x1p3"}, "plain decimal"},

@@ -6,6 +6,7 @@
 #include "engine/analysis_run.h"
 #include "engine/solver.h"
 #include "membrane_reference.h"
+#include "record_variants.h"
 
 #include <gtest/gtest.h>
 
@@ -213,8 +214,7 @@ TEST(ExactSolver, InitialProjectWithADesiredHeightOfThreeMetres)
 // Where no shape exists the exact method fails as the classic one does.
 TEST(ExactSolver, NoShapeWithoutPositiveNetUnitWeight)
 {
-    for (AnalysisType type :
-         {AnalysisType::GivenStrength, AnalysisType::GivenHeight, AnalysisType::GivenPressure}) {
+    for (AnalysisType type : test::kEveryObjective) {
         SCOPED_TRACE(static_cast<int>(type));
         ProjectRecord record;
         record.input.analysisType = type;

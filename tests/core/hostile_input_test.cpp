@@ -9,6 +9,7 @@
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
+#include "number_parse_cases.h"
 #include "post/consolidation.h"
 #include "post/quantities.h"
 #include "scratch_folder.h"
@@ -311,30 +312,18 @@ TEST(HostileProjects, PostProcessingNeverPassesOnANonFiniteValue)
 
 TEST(HostileProjects, PlainDecimalNumbersOnly)
 {
-    struct Case
-    {
-        const char *text;
-        bool ok;
-        double value;
-    };
-    const Case cases[] = {
-        {"12", true, 12},     {"-12.5", true, -12.5}, {"+.5", true, 0.5},
-        {"3.", true, 3},      {"1e-3", true, 0.001},  {"2E+2", true, 200},
-        {"0e-400", true, 0},  {"0.000", true, 0},     {"4.9e-324", true, kDenormal},
-        {"1e-400", false, 0}, {"0x1p3", false, 0},    {" 12", false, 0},
-        {"12 ", false, 0},    {"", false, 0},         {".", false, 0},
-        {"1e", false, 0},     {"1e400", false, 0},    {"inf", false, 0},
-        {"nan", false, 0},    {"1,5", false, 0},      {"--1", false, 0},
-        {"1.2.3", false, 0},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.text);
-        double value = -1;
-        EXPECT_EQ(parsePlainDecimal(c.text, value), c.ok);
-        if (c.ok) {
-            EXPECT_EQ(value, c.value);
-        }
-    }
+    const auto no = std::nullopt;
+    test::expectNumbersRead(parsePlainDecimal,
+                            {
+                                {"12", 12},     {"-12.5", -12.5}, {"+.5", 0.5},
+                                {"3.", 3},      {"1e-3", 0.001},  {"2E+2", 200},
+                                {"0e-400", 0},  {"0.000", 0},     {"4.9e-324", kDenormal},
+                                {"1e-400", no}, {"0x1p3", no},    {" 12", no},
+                                {"12 ", no},    {"", no},         {".", no},
+                                {"1e", no},     {"1e400", no},    {"inf", no},
+                                {"nan", no},    {"1,5", no},      {"--1", no},
+                                {"1.2.3", no},
+                            });
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The eighteen lines of the numerical results summary.
 
 #include "engine/numerical_results.h"
+#include "record_variants.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 namespace vendrix {
 namespace {
@@ -20,10 +23,9 @@ ProjectRecord recordWithResults()
     s.totalArea = 7.664;
     s.ultimateStrengthCircumferential = 100;
     s.ultimateStrengthAxial = 58.57;
-    s.maxHeight = 2.6805;
-    s.maxWidth = 3.4899;
-    s.heightAtMaxWidth = 1.2252;
-    s.baseWidth = 1.1167;
+    test::setOutline(
+        s,
+        {.maxHeight = 2.6805, .maxWidth = 3.4899, .heightAtMaxWidth = 1.2252, .baseWidth = 1.1167});
     s.areaLowerSlurry = 2.8812;
     s.areaUpperSlurry = 4.7829;
     r.consolidation.consolidatedArea = 6.5;
@@ -119,42 +121,34 @@ TEST(NumericalResults, WholeSummaries)
 
 TEST(NumericalResults, LabelsFollowUnitsAndExponentStyle)
 {
-    struct Case
-    {
-        int englishUnits;
-        int asianPacific;
-        const char *area; // line 13
-        const char *volume; // line 14
-        const char *unitWeight; // line 16
+    // Lines 13, 14 and 16 (0-based index) and what their values follow.
+    const std::pair<size_t, std::string> labels[] = {
+        {12, "Cross-sectional area of upper layer of slurry = "},
+        {13, "Total storage capacity of tube per unit length = "},
+        {15, "Unit weight of consolidated (saturated) fill = "},
     };
-    const Case cases[] = {
-        {0, 0, "4.8 [m \xB2]", "7.7 [m \xB3/m]", "12.0 [kN/m \xB3]"},
-        {0, 1, "4.8 [m^2]", "7.7 [m^3/m]", "12.0 [kN/m^3]"},
-        {1, 0, "51.5 [ft \xB2]", "82.5 [ft \xB3/ft]", "76.4 [lb/ft \xB3]"},
-        {1, 1, "51.5 [ft^2]", "82.5 [ft^3/ft]", "76.4 [lb/ft^3]"},
+    const std::pair<test::UnitStyle, std::array<const char *, 3>> cases[] = {
+        {{UnitSystem::SI, false}, {"4.8 [m \xB2]", "7.7 [m \xB3/m]", "12.0 [kN/m \xB3]"}},
+        {{UnitSystem::SI, true}, {"4.8 [m^2]", "7.7 [m^3/m]", "12.0 [kN/m^3]"}},
+        {{UnitSystem::English, false},
+         {"51.5 [ft \xB2]", "82.5 [ft \xB3/ft]", "76.4 [lb/ft \xB3]"}},
+        {{UnitSystem::English, true}, {"51.5 [ft^2]", "82.5 [ft^3/ft]", "76.4 [lb/ft^3]"}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::to_string(c.englishUnits) + std::to_string(c.asianPacific));
+    for (const auto &[style, values] : cases) {
+        SCOPED_TRACE(test::traceName(style));
         ProjectRecord r = recordWithResults();
-        r.display.unitSystem = c.englishUnits ? UnitSystem::English : UnitSystem::SI;
-        r.display.asianPacific = c.asianPacific;
+        test::applyStyle(r, style);
         r.state.shapeShown = Shape::Option1;
         const Lines lines = numericalResultsLines(r);
-        EXPECT_EQ(lines[12],
-                  std::string("Cross-sectional area of upper layer of slurry = ") + c.area);
-        EXPECT_EQ(lines[13],
-                  std::string("Total storage capacity of tube per unit length = ") + c.volume);
-        EXPECT_EQ(lines[15],
-                  std::string("Unit weight of consolidated (saturated) fill = ") + c.unitWeight);
+        for (size_t i = 0; i < values.size(); ++i)
+            EXPECT_EQ(lines[labels[i].first], labels[i].second + values[i]);
     }
 }
 
 TEST(NumericalResults, ConsolidationLinesOnlyForAConsolidatedShape)
 {
-    const std::optional<Shape> shapes[]
-        = {std::nullopt, Shape::AsFilled, Shape::Option1, Shape::Option2};
-    for (const std::optional<Shape> shown : shapes) {
-        SCOPED_TRACE(shown ? static_cast<int>(*shown) : -1);
+    for (const std::optional<Shape> shown : test::kEveryShownShape) {
+        SCOPED_TRACE(test::traceName(shown));
         ProjectRecord r = recordWithResults();
         r.state.shapeShown = shown;
         const Lines lines = numericalResultsLines(r);

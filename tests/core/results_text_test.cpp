@@ -1,5 +1,7 @@
 #include "failure_test_support.h"
+#include "record_variants.h"
 #include "report/results_text.h"
+#include "text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +26,15 @@ ProjectRecord solvedRecord()
     TubeInput &in = record.input;
     in.analysisType = AnalysisType::GivenStrength;
     in.circumference = 10.0;
-    in.twoSlurryLayers = true;
     in.slurryUnitWeightLower = 12.0;
-    in.slurryUnitWeightUpper = 11.0;
     in.fluidUnitWeightLower = 10.0;
     in.fluidUnitWeightUpper = 0.0;
+    in.twoSlurryLayers = true; // with an upper slurry and the lower one's height
+    in.slurryUnitWeightUpper = 11.0;
     in.slurryHeightLower = 1.0;
     in.fluidHeightLower = 2.0;
     in.ultimateStrength = 100.0;
-    in.rfInstallationDamage = 1.0;
-    in.rfDurability = 1.0;
+    in.rfInstallationDamage = in.rfDurability = 1.0;
     in.rfCreep = 2.0;
     in.rfSeamCircumferential = 4.0;
     in.rfSeamAxial = 2.5;
@@ -43,10 +44,8 @@ ProjectRecord solvedRecord()
     s.computedCircumference = 10.0;
     s.ultimateStrengthCircumferential = 100.0; // working 100 / (2.5 * 2) = 20
     s.ultimateStrengthAxial = 40.0; // working 40 / (4 * 2) = 5
-    s.maxHeight = 2.5;
-    s.maxWidth = 4.0;
-    s.heightAtMaxWidth = 1.25;
-    s.baseWidth = 2.0;
+    test::setOutline(
+        s, {.maxHeight = 2.5, .maxWidth = 4.0, .heightAtMaxWidth = 1.25, .baseWidth = 2.0});
     s.areaLowerSlurry = 3.0;
     s.areaUpperSlurry = 4.5;
     s.totalArea = 7.5;
@@ -65,21 +64,9 @@ std::string crLf(const std::vector<std::string> &lines)
     return text;
 }
 
-std::vector<std::string> splitLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 bool hasLineStartingWith(const std::string &text, const std::string &prefix)
 {
-    for (const std::string &line : splitLines(text))
+    for (const std::string &line : test::crLfLines(text))
         if (line.compare(0, prefix.size(), prefix) == 0)
             return true;
     return false;
@@ -99,7 +86,7 @@ void expectTitlePage(const std::string &text)
                 "Design Philosophy and Program Developed by:"});
     ASSERT_EQ(text.compare(0, title.size(), title), 0) << text;
     // Four credit lines indented by 17 blanks, then the section end.
-    const std::vector<std::string> lines = splitLines(text);
+    const std::vector<std::string> lines = test::crLfLines(text);
     for (int i = 12; i < 16; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(lines[static_cast<size_t>(i)].substr(0, 17), std::string(17, ' '));
@@ -209,38 +196,37 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
         AnalysisType type;
         int twoLayers;
         bool english;
-        std::vector<std::string> present;
-        std::vector<std::string> absent;
+        test::TextPieces pieces;
     };
     const std::vector<Case> cases = {
         {AnalysisType::GivenStrength,
          0,
          false,
-         {"Unit weight of layer of slurry                       12.00 [kN/m \xB3]\r\n\r\n"
-          "Unit weight of fluid outside tube, lower layer",
-          "Cross-sectional area of layer of slurry                3.0 [m \xB2]\r\n"
-          "Total storage capacity of tube per unit length         7.5 [m \xB3/m]"},
-         {"upper layer of slurry", "Hin-L"}},
+         {{"Unit weight of layer of slurry                       12.00 [kN/m \xB3]\r\n\r\n"
+           "Unit weight of fluid outside tube, lower layer",
+           "Cross-sectional area of layer of slurry                3.0 [m \xB2]\r\n"
+           "Total storage capacity of tube per unit length         7.5 [m \xB3/m]"},
+          {"upper layer of slurry", "Hin-L"}}},
         {AnalysisType::GivenHeight,
          1,
          false,
-         {"Maximum height of 2.50 [m] was specified.", "     maximum tube height of 2.5 [m].",
-          "Specified height of lower layer of slurry, Hin-L"},
-         {"ULTIMATE strength of", "Pumping pressure at inlet of"}},
+         {{"Maximum height of 2.50 [m] was specified.", "     maximum tube height of 2.5 [m].",
+           "Specified height of lower layer of slurry, Hin-L"},
+          {"ULTIMATE strength of", "Pumping pressure at inlet of"}}},
         {AnalysisType::GivenHeight,
          1,
          true,
-         {"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
-          "Results correspond to a circumference of tube of 32.8 [ft] and",
-          "     Tensial force at WORKING conditions              1370 [lb/ft]",
-          "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]"},
-         {}},
+         {{"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
+           "Results correspond to a circumference of tube of 32.8 [ft] and",
+           "     Tensial force at WORKING conditions              1370 [lb/ft]",
+           "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]"},
+          {}}},
         {AnalysisType::GivenStrength,
          1,
          true,
-         {"Geosynthetic with ULTIMATE strength of 6851.90 [lb/ft] was specified.",
-          "     ULTIMATE geosynthetic strength of 6852 [lb/ft]."},
-         {}},
+         {{"Geosynthetic with ULTIMATE strength of 6851.90 [lb/ft] was specified.",
+           "     ULTIMATE geosynthetic strength of 6852 [lb/ft]."},
+          {}}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type) * 10 + c.twoLayers + (c.english ? 100 : 0));
@@ -248,11 +234,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
         record.input.analysisType = c.type;
         record.input.twoSlurryLayers = c.twoLayers;
         record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
-        const std::string text = resultsText(record);
-        for (const std::string &piece : c.present)
-            EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
-        for (const std::string &piece : c.absent)
-            EXPECT_EQ(text.find(piece), std::string::npos) << piece;
+        test::expectPieces(resultsText(record), c.pieces);
     }
 }
 
@@ -303,7 +285,7 @@ TEST(ResultsText, DescriptionIsCutIntoPiecesOfSeventy)
         for (size_t i = 0; i < c.length; ++i)
             description += static_cast<char>('a' + i % 26);
         record.info.description = description;
-        const std::vector<std::string> lines = splitLines(resultsText(record));
+        const std::vector<std::string> lines = test::crLfLines(resultsText(record));
         ASSERT_EQ(lines[6], "Description:    ");
         size_t offset = 0;
         for (size_t i = 0; i < c.pieces.size(); ++i) {
@@ -317,10 +299,8 @@ TEST(ResultsText, DescriptionIsCutIntoPiecesOfSeventy)
 
 TEST(ResultsText, ConsolidatedSectionOnlyWhileAConsolidatedShapeIsShown)
 {
-    const std::optional<Shape> shapes[]
-        = {std::nullopt, Shape::AsFilled, Shape::Option1, Shape::Option2};
-    for (const std::optional<Shape> shape : shapes) {
-        SCOPED_TRACE(shape ? static_cast<int>(*shape) : -1);
+    for (const std::optional<Shape> shape : test::kEveryShownShape) {
+        SCOPED_TRACE(test::traceName(shape));
         ProjectRecord record = solvedRecord();
         record.state.shapeShown = shape;
         const bool shown = shape == Shape::Option1 || shape == Shape::Option2;

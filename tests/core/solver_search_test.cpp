@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <string>
@@ -16,38 +18,36 @@ namespace {
 
 constexpr long kPassLimit = 100000;
 
+// The single-number results a run writes besides the circumference.
+constexpr double TubeSolution::*kScalarResults[] = {
+    &TubeSolution::inletPressure,
+    &TubeSolution::totalArea,
+    &TubeSolution::ultimateStrengthCircumferential,
+    &TubeSolution::ultimateStrengthAxial,
+    &TubeSolution::maxHeight,
+    &TubeSolution::maxWidth,
+    &TubeSolution::heightAtMaxWidth,
+    &TubeSolution::baseWidth,
+    &TubeSolution::areaLowerSlurry,
+    &TubeSolution::areaUpperSlurry,
+};
+
 bool allFinite(const TubeSolution &s)
 {
-    const double scalars[] = {s.computedCircumference,
-                              s.inletPressure,
-                              s.totalArea,
-                              s.ultimateStrengthCircumferential,
-                              s.ultimateStrengthAxial,
-                              s.maxHeight,
-                              s.maxWidth,
-                              s.heightAtMaxWidth,
-                              s.baseWidth,
-                              s.areaLowerSlurry,
-                              s.areaUpperSlurry};
-    for (double v : scalars)
-        if (!std::isfinite(v))
-            return false;
-    for (int k = 0; k < kProfileArraySize; ++k)
-        if (!std::isfinite(s.profileX[k]) || !std::isfinite(s.profileY[k]))
-            return false;
-    return true;
+    const auto finite = [](double v) { return std::isfinite(v); };
+    const auto finiteField = [&](double TubeSolution::*field) { return finite(s.*field); };
+    return finite(s.computedCircumference)
+        && std::all_of(std::begin(kScalarResults), std::end(kScalarResults), finiteField)
+        && std::all_of(s.profileX.begin(), s.profileX.end(), finite)
+        && std::all_of(s.profileY.begin(), s.profileY.end(), finite);
 }
 
 bool allZeroExceptCircumference(const TubeSolution &s)
 {
-    TubeSolution zero;
-    zero.computedCircumference = s.computedCircumference;
-    zero.convergenceWarning = s.convergenceWarning;
-    return s.profileX == zero.profileX && s.profileY == zero.profileY && s.inletPressure == 0
-        && s.totalArea == 0 && s.ultimateStrengthCircumferential == 0
-        && s.ultimateStrengthAxial == 0 && s.maxHeight == 0 && s.maxWidth == 0
-        && s.heightAtMaxWidth == 0 && s.baseWidth == 0 && s.areaLowerSlurry == 0
-        && s.areaUpperSlurry == 0;
+    const TubeSolution zero;
+    const auto zeroField = [&](double TubeSolution::*field) { return s.*field == 0; };
+    return s.profileX == zero.profileX && s.profileY == zero.profileY
+        && std::all_of(std::begin(kScalarResults), std::end(kScalarResults), zeroField);
 }
 
 // Profile of one complete pass: rises from the contact edge to the crest on the axis.

@@ -3,6 +3,7 @@
 
 #include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
+#include "record_variants.h"
 #include "solver_reference.h"
 
 #include <gtest/gtest.h>
@@ -165,8 +166,7 @@ TEST(SolverShape, InitialProjectGivenStrength)
 
 TEST(SolverShape, OneLayerHasNoUpperSlurryInEveryObjective)
 {
-    for (AnalysisType objective :
-         {AnalysisType::GivenStrength, AnalysisType::GivenHeight, AnalysisType::GivenPressure}) {
+    for (AnalysisType objective : test::kEveryObjective) {
         SCOPED_TRACE(static_cast<int>(objective));
         ProjectRecord r;
         r.input.analysisType = objective;

@@ -1,5 +1,6 @@
 #include "failure_test_support.h"
 #include "report/spreadsheet_export.h"
+#include "text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -25,24 +26,9 @@ ProjectRecord recordWithShapes(std::optional<Shape> shapeShown, int englishUnits
     return record;
 }
 
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 TEST(SpreadsheetExport, AsFilledOutlineInEnglishUnits)
 {
-    const auto lines = linesOf(spreadsheetText(recordWithShapes(Shape::AsFilled, 1)));
+    const auto lines = test::crLfLines(spreadsheetText(recordWithShapes(Shape::AsFilled, 1)));
     ASSERT_EQ(lines.size(), 2u + 722u);
     EXPECT_EQ(lines[0], "\tX [ft]\tY [ft]");
     EXPECT_EQ(lines[1], "");
@@ -54,7 +40,7 @@ TEST(SpreadsheetExport, AsFilledOutlineInEnglishUnits)
 TEST(SpreadsheetExport, OptionOneSkipsTheTopCentrePoint)
 {
     const std::string text = spreadsheetText(recordWithShapes(Shape::Option1, 0));
-    const auto lines = linesOf(text);
+    const auto lines = test::crLfLines(text);
     ASSERT_EQ(lines.size(), 2u + 722u);
     EXPECT_EQ(lines[0], "\tX [m]\tY [m]");
     EXPECT_EQ(lines[2], "\t     2.000\t     0.000\t");
@@ -63,7 +49,7 @@ TEST(SpreadsheetExport, OptionOneSkipsTheTopCentrePoint)
 
 TEST(SpreadsheetExport, OptionTwoIsTheRectangle)
 {
-    const auto lines = linesOf(spreadsheetText(recordWithShapes(Shape::Option2, 0)));
+    const auto lines = test::crLfLines(spreadsheetText(recordWithShapes(Shape::Option2, 0)));
     const std::vector<std::string> expected = {
         "\tX [m]\tY [m]",
         "",

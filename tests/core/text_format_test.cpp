@@ -1,5 +1,6 @@
 #include "model/c_format.h"
 #include "model/windows1252.h"
+#include "number_parse_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -39,24 +40,16 @@ TEST(CFormat, NumbersUseADotWhateverTheLocale)
 
 TEST(CFormat, FieldNumbers)
 {
-    struct Case
-    {
-        const char *text;
-        bool ok;
-        double value;
-    };
-    const Case cases[] = {
-        {"10", true, 10},   {"  -3.5", true, -3.5}, {"1e2", true, 100}, {"abc", false, 0},
-        {"12,5", false, 0}, {"1.2.3", false, 0},    {"", false, 0},     {"   ", false, 0},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.text);
-        double value = 0;
-        EXPECT_EQ(parseFieldNumber(c.text, value), c.ok);
-        if (c.ok) {
-            EXPECT_EQ(value, c.value);
-        }
-    }
+    const auto no = std::nullopt;
+    test::expectNumbersRead(parseFieldNumber,
+                            {{"10", 10},
+                             {"  -3.5", -3.5},
+                             {"1e2", 100},
+                             {"abc", no},
+                             {"12,5", no},
+                             {"1.2.3", no},
+                             {"", no},
+                             {"   ", no}});
 }
 
 TEST(CFormat, ResultsThatWouldPrintAsZero)

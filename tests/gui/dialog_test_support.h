@@ -4,9 +4,11 @@
 
 #include "app/ui_services.h"
 #include "graphics/qt_text.h"
+#include "model/project_record.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -71,6 +73,20 @@ inline void showActive(QDialog &dialog)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
 }
 
+// A dialog opened on `record` as the user sees it, with services that record
+// what it shows: `ShownDialog<SlurryDialog> shown(record);`.
+template<typename Dialog> struct ShownDialog
+{
+    explicit ShownDialog(ProjectRecord &record)
+        : dialog(record, recorder.services())
+    {
+        showActive(dialog);
+    }
+
+    RecordingServices recorder;
+    Dialog dialog;
+};
+
 template<typename T = QWidget> T *child(QWidget &parent, const char *name)
 {
     T *widget = parent.findChild<T *>(QString::fromLatin1(name));
@@ -116,6 +132,16 @@ inline void typeInto(QWidget &parent, const char *name, const QString &value)
         QTest::keyClicks(edit, value);
     else
         edit->insert(value); // key events carry no characters beyond ASCII here
+}
+
+// Types into several fields in turn: {"circumference=30", ...}.
+inline void typeInto(QWidget &parent, std::initializer_list<const char *> typed)
+{
+    for (const char *field : typed) {
+        const QString named = QString::fromUtf8(field);
+        const qsizetype equals = named.indexOf('=');
+        typeInto(parent, named.left(equals).toUtf8().constData(), named.mid(equals + 1));
+    }
 }
 
 inline QString focusName(QWidget &dialog)
@@ -180,6 +206,27 @@ inline void expectCommaRefusedAndPointTaken(QDialog &dialog, RecordingServices &
     typeInto(dialog, field, point);
     clickOk(dialog);
     EXPECT_EQ(stored, value);
+}
+
+// Runs `check(record, hidden)` on a copy of `record` with the dialog tags
+// shown, then on one with them hidden.
+template<typename Check> void forEachTagSetting(const ProjectRecord &record, Check check)
+{
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "tags hidden" : "tags shown");
+        ProjectRecord copy = record;
+        copy.state.hideDialogTags = hidden;
+        check(copy, hidden);
+    }
+}
+
+// The dialog's tag reads `tag` and shows exactly while tags are on.
+inline void expectTag(QWidget &dialog, const char *tag, bool hidden)
+{
+    const QLabel *label = child<QLabel>(dialog, "dialogTag");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), tag);
+    EXPECT_EQ(label->isVisibleTo(&dialog), !hidden);
 }
 
 } // namespace vendrix::test

@@ -132,10 +132,9 @@ TEST_F(InformationFixture, CompanyDataSavedForTheNextProjectAndLogoChosen)
     {
         GeneralInformationDialog dialog(record, recorder.services());
         showActive(dialog);
-        typeInto(dialog, "designer", "A. Engineer");
-        typeInto(dialog, "companyName", "Tube Works");
-        typeInto(dialog, "companyStreet1", "1 Dike Road");
-        typeInto(dialog, "companyEmail", "office@example.com");
+        typeInto(dialog,
+                 {"designer=A. Engineer", "companyName=Tube Works", "companyStreet1=1 Dike Road",
+                  "companyEmail=office@example.com"});
         click(dialog, "saveCompany");
         typeInto(dialog, "companyCity", "Not saved");
         recorder.nextFileName = "/data/logos/tube.bmp";

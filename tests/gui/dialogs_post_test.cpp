@@ -1,6 +1,7 @@
 // Consolidation data, its explanation windows and the quantities dialog, with
 // stand-in computations: these tests check what the windows do with the
 // results (focus, storing, showing, saving, printing), not the formulas.
+#include "../core/record_variants.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
 #include "app/dialogs/results/consolidation_explanation_dialog.h"
 #include "app/dialogs/results/post_processing_hooks.h"
@@ -199,9 +200,8 @@ struct QuantityCalls
         };
         h.checkLength = [](double length) -> std::optional<Failure> {
             if (length < 0)
-                return Failure {501,
-                                    "Length should not be negative\n\nPlease correcet",
-                                    "tubeLength"};
+                return Failure {501, "Length should not be negative\n\nPlease correcet",
+                                "tubeLength"};
             return std::nullopt;
         };
         h.writeText = [this](const std::string &path, const ProjectRecord &, const std::string &,
@@ -390,30 +390,29 @@ TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
 {
     struct Case
     {
-        int english;
-        int asian;
+        test::UnitStyle style;
         const char *area;
         const char *cost;
         const char *volume;
     };
     const Case cases[] = {
-        {0, 0, "m \u00B2 / m", "[ \u20AC ] / m \u00B2", "m \u00B3"},
-        {0, 1, "m^2 / m", "[ \u20AC ] / m^2", "m^3"},
-        {1, 0, "ft \u00B2 / ft", "[ \u20AC ] / ft \u00B2", "ft \u00B3"},
-        {1, 1, "ft^2 / ft", "[ \u20AC ] / ft^2", "ft^3"},
+        {{UnitSystem::SI, false}, "m \u00B2 / m", "[ \u20AC ] / m \u00B2", "m \u00B3"},
+        {{UnitSystem::SI, true}, "m^2 / m", "[ \u20AC ] / m^2", "m^3"},
+        {{UnitSystem::English, false}, "ft \u00B2 / ft", "[ \u20AC ] / ft \u00B2", "ft \u00B3"},
+        {{UnitSystem::English, true}, "ft^2 / ft", "[ \u20AC ] / ft^2", "ft^3"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.area);
+        SCOPED_TRACE(test::traceName(c.style));
         ProjectRecord record;
-        record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
-        record.display.asianPacific = c.asian;
+        test::applyStyle(record, c.style);
         record.display.currencyUnit = "\x80";
         RecordingServices recorder;
         QuantitiesDialog dialog(record, recorder.services(), nullptr, QuantitiesHooks {});
         EXPECT_EQ(child<QLabel>(dialog, "areaUnit")->text(), QString::fromUtf8(c.area));
         EXPECT_EQ(child<QLabel>(dialog, "costUnit")->text(), QString::fromUtf8(c.cost));
         EXPECT_EQ(child<QLabel>(dialog, "storageUnit")->text(), QString::fromUtf8(c.volume));
-        EXPECT_EQ(child<QLabel>(dialog, "lengthUnit")->text(), c.english ? "ft" : "m");
+        EXPECT_EQ(child<QLabel>(dialog, "lengthUnit")->text(),
+                  c.style.units == UnitSystem::English ? "ft" : "m");
         // Without the post-processing library nothing can be saved or printed.
         EXPECT_FALSE(child(dialog, "saveText")->isEnabled());
         EXPECT_FALSE(child(dialog, "print")->isEnabled());

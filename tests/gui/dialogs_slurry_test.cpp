@@ -28,11 +28,9 @@ ProjectRecord englishRecord()
 TEST(SlurryDialog, ShowsEnglishUnitsAndStoresSiAgain)
 {
     ProjectRecord record = englishRecord();
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
-    EXPECT_EQ(text(dialog, "circumference"), "32.8084");
-    EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "76.387524");
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
+    expectTexts(dialog, {"circumference=32.8084", "slurryUnitWeightLower=76.387524"});
     EXPECT_EQ(child<QLabel>(dialog, "circumferenceUnit")->text(), "[ft]");
     EXPECT_EQ(child<QLabel>(dialog, "slurryUnitWeightLowerUnit")->text(),
               QString::fromUtf8("[lb/ft \u00B3]"));
@@ -49,9 +47,8 @@ TEST(SlurryDialog, ShowsEnglishUnitsAndStoresSiAgain)
 TEST(SlurryDialog, DisabledUpperLayerFieldLooksDisabled)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
     auto look = [upper] {
         const QImage image = upper->grab().toImage();
@@ -84,9 +81,8 @@ TEST(SlurryDialog, AsianPacificLabels)
 TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     expectEnterOrder(dialog,
                      {"circumference", "slurryUnitWeightLower", "slurryUnitWeightUpper",
                       "fluidUnitWeightLower", "fluidUnitWeightUpper", "slurryHeightLower",
@@ -105,9 +101,8 @@ TEST(SlurryDialog, EnterWalksTheOrderAndNeverPressesOk)
 TEST(SlurryDialog, OkActsOnlyWithTheFocus)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     typeInto(dialog, "circumference", "12");
     child<QPushButton>(dialog, "ok")->click(); // pressed while the field has the focus
     EXPECT_TRUE(dialog.isVisible());
@@ -139,9 +134,8 @@ TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
         const QStringList typed = typedAndError.front().split(' ');
         ProjectRecord record;
         const ProjectRecord before = record;
-        RecordingServices recorder;
-        SlurryDialog dialog(record, recorder.services());
-        showActive(dialog);
+        ShownDialog<SlurryDialog> shown(record);
+        auto &[recorder, dialog] = shown;
         for (const QString &field : typed)
             typeInto(dialog, field.section('=', 0, 0).toLatin1().constData(),
                      field.section('=', 1));
@@ -159,9 +153,8 @@ TEST(SlurryDialog, NumberedRulesFocusTheOffendingField)
 TEST(SlurryDialog, Error101NamesTheMediumInTheShownUnit)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     typeInto(dialog, "slurryUnitWeightLower", "9.8");
     clickOk(dialog);
     ASSERT_EQ(recorder.shown.size(), 1u);
@@ -173,9 +166,8 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
     ProjectRecord record;
     record.input.twoSlurryLayers = false;
     record.input.slurryUnitWeightUpper = 12.0;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     QLineEdit *upper = child<QLineEdit>(dialog, "slurryUnitWeightUpper");
     EXPECT_FALSE(upper->isEnabled());
     EXPECT_FALSE(child(dialog, "slurryHeightLower")->isVisible());
@@ -202,7 +194,7 @@ TEST(SlurryDialog, OneLayerUpperFollowsLowerAndTwoLayersRestoreIt)
     EXPECT_FALSE(upper->isEnabled());
     EXPECT_EQ(upper->text(), "13");
     clickOk(dialog);
-    EXPECT_EQ(record.input.twoSlurryLayers, 0);
+    EXPECT_FALSE(record.input.twoSlurryLayers);
     EXPECT_EQ(record.input.slurryUnitWeightLower, 13.0);
     EXPECT_EQ(record.input.slurryUnitWeightUpper, 13.0);
 }
@@ -212,9 +204,8 @@ TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
     ProjectRecord record = englishRecord();
     record.input.twoSlurryLayers = false;
     const TubeInput before = record.input;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     click(dialog, "default");
     expectTexts(dialog,
                 {"circumference=30", "slurryUnitWeightLower=75", "slurryUnitWeightUpper=70",
@@ -227,7 +218,7 @@ TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
     click(dialog, "cancel");
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(record.input.circumference, before.circumference);
-    EXPECT_EQ(record.input.twoSlurryLayers, 0);
+    EXPECT_FALSE(record.input.twoSlurryLayers);
     EXPECT_EQ(record.input.slurryUnitWeightLower, before.slurryUnitWeightLower);
     EXPECT_EQ(record.input.fluidUnitWeightLower, before.fluidUnitWeightLower);
 }
@@ -235,13 +226,11 @@ TEST(SlurryDialog, DefaultThenCancelLeavesTheRecord)
 TEST(SlurryDialog, TruncateRoundsEveryValueToThousandths)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
-    typeInto(dialog, "circumference", "10.23456");
-    typeInto(dialog, "slurryUnitWeightLower", "12.3444");
-    typeInto(dialog, "fluidUnitWeightUpper", "0.0004");
-    typeInto(dialog, "fluidHeightLower", "0.0005");
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
+    typeInto(dialog,
+             {"circumference=10.23456", "slurryUnitWeightLower=12.3444",
+              "fluidUnitWeightUpper=0.0004", "fluidHeightLower=0.0005"});
     click(dialog, "truncate");
     expectTexts(dialog,
                 {"circumference=10.235", "slurryUnitWeightLower=12.344", "fluidUnitWeightUpper=0",
@@ -261,9 +250,8 @@ TEST(SlurryDialog, CommaIsRefusedUnderACommaLocale)
     const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaDecimal));
 
     ProjectRecord record;
-    RecordingServices recorder;
-    SlurryDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<SlurryDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), "11");
     expectCommaRefusedAndPointTaken(dialog, recorder, "fluidHeightLower",
                                     record.input.fluidHeightLower, 2.5);
@@ -301,9 +289,8 @@ TEST(UnitWeightDialog, EnglishValueDefaultTruncateAndImmediateStore)
 TEST(UnitWeightDialog, RefusesWeightsThatAreNotPositiveNormalNumbers)
 {
     ProjectRecord record;
-    RecordingServices recorder;
-    UnitWeightDialog dialog(record, recorder.services());
-    showActive(dialog);
+    ShownDialog<UnitWeightDialog> shown(record);
+    auto &[recorder, dialog] = shown;
     for (const char *typed : {"0", "-1", "4.9e-324", "-4.9e-324"}) {
         SCOPED_TRACE(typed);
         recorder.shown.clear();

@@ -54,35 +54,49 @@ std::string fileBytes(const QString &path)
     return bytes;
 }
 
-// Saves through the button, the file dialog answering the bare name; returns
-// what was written under the name with the default extension added.
-std::string savedThrough(QWidget &dialog, RecordingServices &recorder, const QTemporaryDir &dir,
-                         const char *button, const QString &fileName)
+// The results window opened on a record, with a folder for what it saves and
+// services that answer its file dialogs.
+struct SavingWindow
 {
-    recorder.nextFileName = dir.filePath(fileName.section('.', 0, 0));
-    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-    return fileBytes(dir.filePath(fileName));
-}
-
-// Cancelled file dialogs write nothing; unwritable places are reported with
-// the error icon. The folder keeps the two files written before.
-void expectCancelledAndUnwritableWriteNothing(
-    QWidget &dialog, RecordingServices &recorder, const QTemporaryDir &dir,
-    std::initializer_list<std::pair<const char *, const char *>> buttonsAndFiles)
-{
-    recorder.nextFileName.clear();
-    for (const auto &[button, file] : buttonsAndFiles)
-        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
-    EXPECT_TRUE(recorder.shown.empty());
-    for (const auto &[button, file] : buttonsAndFiles) {
-        recorder.nextFileName = dir.filePath(QString("missing/") + file);
-        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    explicit SavingWindow(ProjectRecord &record)
+        : window(record, recorder.services())
+    {
+        window.show();
+        QApplication::processEvents();
     }
-    ASSERT_EQ(recorder.shown.size(), buttonsAndFiles.size());
-    for (const auto &shown : recorder.shown)
-        EXPECT_TRUE(shown.errorIcon) << shown.messageText;
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
-}
+
+    // Saves through the button, the file dialog answering the bare name;
+    // returns what was written under the name with the default extension added.
+    std::string savedThrough(const char *button, const QString &fileName)
+    {
+        recorder.nextFileName = dir.filePath(fileName.section('.', 0, 0));
+        QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+        return fileBytes(dir.filePath(fileName));
+    }
+
+    // Cancelled file dialogs write nothing; unwritable places are reported
+    // with the error icon. The folder keeps the two files written before.
+    void expectCancelledAndUnwritableWriteNothing(
+        std::initializer_list<std::pair<const char *, const char *>> buttonsAndFiles)
+    {
+        recorder.nextFileName.clear();
+        for (const auto &[button, file] : buttonsAndFiles)
+            QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+        EXPECT_TRUE(recorder.shown.empty());
+        for (const auto &[button, file] : buttonsAndFiles) {
+            recorder.nextFileName = dir.filePath(QString("missing/") + file);
+            QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+        }
+        ASSERT_EQ(recorder.shown.size(), buttonsAndFiles.size());
+        for (const auto &shown : recorder.shown)
+            EXPECT_TRUE(shown.errorIcon) << shown.messageText;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    QTemporaryDir dir;
+    RecordingServices recorder;
+    GraphicalResultsWindow window;
+};
 
 } // namespace
 
@@ -174,75 +188,64 @@ TEST(GraphicalResults, ColourChoiceRepaintsAndSwapsTheBanner)
 
 TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     ProjectRecord record = solvedProject();
-    RecordingServices recorder;
     // The window keeps its own copy of the services it was given.
-    GraphicalResultsWindow dialog(record, recorder.services());
-    dialog.show();
-    QApplication::processEvents();
+    SavingWindow w(record);
+    ASSERT_TRUE(w.dir.isValid());
     // The window opens with the drawing area at its standard size, which is
     // the size of the saved bitmap.
-    EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
+    EXPECT_EQ(w.window.view()->size(), CrossSectionView::kStandardSize);
 
     // The default extensions are added to a bare name.
-    const std::string bmp = savedThrough(dialog, recorder, dir, "BITMAP_FILE", "section.bmp");
+    const std::string bmp = w.savedThrough("BITMAP_FILE", "section.bmp");
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(read32(bmp, 18), 628u);
     EXPECT_EQ(read32(bmp, 22), 410u);
-    QImage saved(dir.filePath("section.bmp"));
+    QImage saved(w.dir.filePath("section.bmp"));
     EXPECT_EQ(saved.pixelColor(5, 5), crossSectionColours::paleBlue);
 
-    const std::string xls = savedThrough(dialog, recorder, dir, "exportToExcel", "shape.xls");
+    const std::string xls = w.savedThrough("exportToExcel", "shape.xls");
     EXPECT_EQ(std::count(xls.begin(), xls.end(), '\n'), 2 + 722);
-    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_TRUE(w.recorder.shown.empty());
 
-    expectCancelledAndUnwritableWriteNothing(
-        dialog, recorder, dir, {{"BITMAP_FILE", "section.bmp"}, {"exportToExcel", "shape.xls"}});
+    w.expectCancelledAndUnwritableWriteNothing(
+        {{"BITMAP_FILE", "section.bmp"}, {"exportToExcel", "shape.xls"}});
 }
 
 TEST(GraphicalResults, CsvAndCadDrawingOfTheShownShapeAreWrittenWhereChosen)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     ProjectRecord record = solvedProject();
     record.input.consolidatedUnitWeight = 14;
     computeConsolidationOption2(record);
     record.state.shapeShown = Shape::Option2;
-    RecordingServices recorder;
-    GraphicalResultsWindow dialog(record, recorder.services());
-    dialog.show();
-    QApplication::processEvents();
-    EXPECT_EQ(dialog.view()->size(), CrossSectionView::kStandardSize);
+    SavingWindow w(record);
+    ASSERT_TRUE(w.dir.isValid());
+    EXPECT_EQ(w.window.view()->size(), CrossSectionView::kStandardSize);
 
-    const std::string csv = savedThrough(dialog, recorder, dir, "saveAsCsv", "rectangle.csv");
+    const std::string csv = w.savedThrough("saveAsCsv", "rectangle.csv");
     EXPECT_EQ(csv.rfind("x [m],y [m]\n", 0), 0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 4);
 
-    const std::string dxf = savedThrough(dialog, recorder, dir, "exportToCad", "rectangle.dxf");
+    const std::string dxf = w.savedThrough("exportToCad", "rectangle.dxf");
     EXPECT_NE(dxf.find("Consolidated shape, Option 2"), std::string::npos);
     EXPECT_NE(dxf.find("TUBE_AS_FILLED"), std::string::npos);
-    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_TRUE(w.recorder.shown.empty());
 
-    expectCancelledAndUnwritableWriteNothing(
-        dialog, recorder, dir, {{"saveAsCsv", "shape.csv"}, {"exportToCad", "shape.dxf"}});
+    w.expectCancelledAndUnwritableWriteNothing(
+        {{"saveAsCsv", "shape.csv"}, {"exportToCad", "shape.dxf"}});
 }
 
 TEST(GraphicalResults, ReturnClosesAndTagFollowsTheTagSetting)
 {
-    for (int hide : {0, 1}) {
-        SCOPED_TRACE(hide);
-        ProjectRecord record = solvedProject();
-        record.state.hideDialogTags = hide;
+    test::forEachTagSetting(solvedProject(), [](ProjectRecord &record, bool hidden) {
         RecordingServices recorder;
         GraphicalResultsWindow dialog(record, recorder.services());
         dialog.show();
-        EXPECT_EQ(child<QLabel>(dialog, "dialogTag")->isVisible(), hide == 0);
+        test::expectTag(dialog, "IDD_GRAPHICAL_RESULTS", hidden);
         QTest::mouseClick(child<QPushButton>(dialog, "return"), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_FALSE(dialog.isVisible());
-    }
+    });
 }
 
 TEST(GraphicalResults, CannotBeShrunkBelowTheStandardDrawingArea)

@@ -50,9 +50,9 @@ TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
     child<QRadioButton>(dialog, "includeLogo1")->setChecked(true);
     dialog.accept();
     EXPECT_TRUE(dialog.addConsolidationPage());
-    EXPECT_EQ(r.display.omitConsolidationPage, 0);
-    EXPECT_EQ(r.display.printBlackWhite, 0);
-    EXPECT_EQ(r.info.includeLogo, 1);
+    EXPECT_FALSE(r.display.omitConsolidationPage);
+    EXPECT_FALSE(r.display.printBlackWhite);
+    EXPECT_TRUE(r.info.includeLogo);
 }
 
 TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
@@ -71,18 +71,13 @@ TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
 
 TEST(ReportOptionDialogs, TagsShowOnlyWhileTagsAreOn)
 {
-    for (int hide : {0, 1}) {
-        SCOPED_TRACE(hide);
-        ProjectRecord r = consolidatedProject();
-        r.state.hideDialogTags = hide;
+    test::forEachTagSetting(consolidatedProject(), [](ProjectRecord &r, bool hidden) {
         UiServices services;
         AddPageDialog addPage(r, services, nullptr);
         PrintoutGraphicsDialog graphics(r, services, nullptr);
-        EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->text(), "IDD_ADD_PAGE");
-        EXPECT_EQ(child<QLabel>(graphics, "dialogTag")->text(), "IDD_DISPLAY_GRAPHICS");
-        EXPECT_EQ(child<QLabel>(addPage, "dialogTag")->isVisibleTo(&addPage), hide == 0);
-        EXPECT_EQ(child<QLabel>(graphics, "dialogTag")->isVisibleTo(&graphics), hide == 0);
-    }
+        test::expectTag(addPage, "IDD_ADD_PAGE", hidden);
+        test::expectTag(graphics, "IDD_DISPLAY_GRAPHICS", hidden);
+    });
 }
 
 TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
