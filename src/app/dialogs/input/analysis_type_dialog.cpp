@@ -155,15 +155,12 @@ void AnalysisTypeDialog::accept()
 {
     AnalysisShownValues shown;
     shown.analysisType = static_cast<AnalysisType>(objective());
-    if (!readNumber(m_groups[0].field, shown.ultimateStrength)
-        || !readNumber(m_groups[1].field, shown.desiredMaxHeight)
-        || !readNumber(m_groups[2].field, shown.pumpingPressure))
+    const NumberField fields[] = {{m_groups[0].field, &shown.ultimateStrength},
+                                  {m_groups[1].field, &shown.desiredMaxHeight},
+                                  {m_groups[2].field, &shown.pumpingPressure}};
+    if (!readNumbers(fields)
+        || showsFailure(checkAnalysisType(shown, m_record.input.circumference, m_record.display)))
         return;
-    if (const auto failure
-        = checkAnalysisType(shown, m_record.input.circumference, m_record.display)) {
-        showFailure(*failure);
-        return;
-    }
     storeAnalysisValues(shown, m_record.display, m_record.input);
     InputDialog::accept();
 }
