@@ -2,61 +2,35 @@
 // Values that each input dialog's "&Default" button puts into its own fields,
 // in the unit system the dialog shows. The project record changes only on OK.
 
+#include "model/input_rules.h"
 #include "model/units.h"
 
 namespace vendrix {
 
-struct SlurryDefaults
-{
-    double circumference;
-    int slurryLayers;
-    double slurryUnitWeightLower;
-    double slurryUnitWeightUpper;
-    double fluidUnitWeightLower;
-    double fluidUnitWeightUpper;
-    double slurryHeightLower;
-    double fluidHeightLower;
-};
-
-struct ReductionFactorDefaults
-{
-    double rfInstallationDamage;
-    double rfDurability;
-    double rfCreep;
-    double rfSeamCircumferential;
-    double rfSeamAxial;
-};
-
-struct ObjectiveDefaults
-{
-    double ultimateStrength; // kN/m or lb/ft
-    double desiredMaxHeight; // m or ft
-    double pumpingPressure; // kPa or psi
-};
-
 struct DialogDefaults
 {
-    SlurryDefaults slurry;
+    SlurryShownValues slurry;
     double transportUnitWeight;
-    ReductionFactorDefaults reductionFactors;
-    ObjectiveDefaults objectives;
+    ReductionFactorValues reductionFactors;
+    // Default fills in only the value of the objective chosen, never the choice.
+    AnalysisShownValues objectives;
     double specificGravitySolids;
 };
 
 inline constexpr DialogDefaults kSiDialogDefaults {
-    {10.0, 2, 12.0, 11.0, 9.81, 0.0, 1.0, 2.0},
-    9.81,
-    {1.3, 1.0, 1.5, 2.0, 2.0},
-    {100.0, 2.5, 20.0},
-    2.7,
+    .slurry = {10.0, 1, 12.0, 11.0, 9.81, 0.0, 1.0, 2.0},
+    .transportUnitWeight = 9.81,
+    .reductionFactors = {1.3, 1.0, 1.5, 2.0, 2.0},
+    .objectives = {AnalysisType::GivenStrength, 100.0, 2.5, 20.0},
+    .specificGravitySolids = 2.7,
 };
 
 inline constexpr DialogDefaults kEnglishDialogDefaults {
-    {30.0, 2, 75.0, 70.0, 62.43, 0.0, 3.0, 5.0},
-    62.43,
-    {1.3, 1.0, 1.5, 2.0, 2.0},
-    {6800.0, 8.0, 3.0},
-    2.7,
+    .slurry = {30.0, 1, 75.0, 70.0, 62.43, 0.0, 3.0, 5.0},
+    .transportUnitWeight = 62.43,
+    .reductionFactors = {1.3, 1.0, 1.5, 2.0, 2.0},
+    .objectives = {AnalysisType::GivenStrength, 6800.0, 8.0, 3.0},
+    .specificGravitySolids = 2.7,
 };
 
 inline const DialogDefaults &dialogDefaults(UnitSystem units)

@@ -238,6 +238,37 @@ TEST(SlurryDialog, TruncateRoundsEveryValueToThousandths)
     EXPECT_EQ(record.input.circumference, 10.0);
 }
 
+TEST(SlurryDialog, TruncateRoundsOnlyTheRememberedUnitWeightsInUse)
+{
+    // With one layer the upper field shows the lower weight: rounding it must not
+    // replace the upper weight that two layers bring back.
+    const struct
+    {
+        bool twoLayers;
+        const char *otherRadio, *upperThere, *backRadio, *upperBack;
+    } cases[] = {
+        {true, "twoSlurryLayers_0", "12.556", "twoSlurryLayers_1", "11.235"},
+        {false, "twoSlurryLayers_1", "11", "twoSlurryLayers_0", "12.556"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.twoLayers ? "two layers" : "one layer");
+        ProjectRecord record;
+        record.input.twoSlurryLayers = c.twoLayers;
+        RecordingServices recorder;
+        SlurryDialog dialog(record, recorder.services());
+        showActive(dialog);
+        if (c.twoLayers)
+            typeInto(dialog, "slurryUnitWeightUpper", "11.23456");
+        typeInto(dialog, "slurryUnitWeightLower", "12.5555");
+        click(dialog, "truncate");
+        EXPECT_EQ(text(dialog, "slurryUnitWeightLower"), "12.556");
+        clickRadio(dialog, c.otherRadio);
+        EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), c.upperThere);
+        clickRadio(dialog, c.backRadio);
+        EXPECT_EQ(text(dialog, "slurryUnitWeightUpper"), c.upperBack);
+    }
+}
+
 TEST(SlurryDialog, CommaIsRefusedUnderACommaLocale)
 {
     // A German user: Qt and the C library both prefer a comma.

@@ -1,5 +1,6 @@
 #include "app/window/main_menu.h"
 
+#include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/input_dialog.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
@@ -62,14 +63,7 @@ MainMenu::MainMenu(ProjectRecord &record, const UiServices &services, QWidget *p
 
 void MainMenu::addCaption(QVBoxLayout *layout)
 {
-    auto *caption = new QLabel(QStringLiteral("Main Menu"), this);
-    caption->setObjectName(QStringLiteral("caption"));
-    QFont captionFont = caption->font();
-    captionFont.setBold(true);
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.25);
-    caption->setFont(captionFont);
-    caption->setAlignment(Qt::AlignCenter);
-    layout->addWidget(caption);
+    layout->addWidget(centredTitle(QStringLiteral("Main Menu"), "caption", this, 1.25));
 }
 
 void MainMenu::addMenuButtons()
@@ -200,8 +194,9 @@ void MainMenu::saveResultsAsText()
     const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
                                          QStringLiteral("Save As"), QStringLiteral("*.txt"),
                                          QStringLiteral("Text Files (*.txt);;All Files (*)"));
-    writeChosenFile(m_services, this, withDefaultSuffix(path, "txt"),
-                    [this](const std::string &file) { return writeResultsTextFile(file, m_record); });
+    writeChosenFile(
+        m_services, this, withDefaultSuffix(path, "txt"),
+        [this](const std::string &file) { return writeResultsTextFile(file, m_record); });
 }
 
 void MainMenu::calculateQuantities()

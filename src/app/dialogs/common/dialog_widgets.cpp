@@ -82,17 +82,24 @@ QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print)
     return buttons;
 }
 
-QLabel *centredTextLabel(const QString &text, const char *name, QWidget *parent, double scale,
-                         bool bold)
+QLabel *centredTitle(const QString &text, const char *name, QWidget *parent, double scale,
+                     bool bold)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * scale);
     font.setBold(bold);
     label->setFont(font);
+    return label;
+}
+
+QLabel *centredTextLabel(const QString &text, const char *name, QWidget *parent, double scale,
+                         bool bold)
+{
+    QLabel *label = centredTitle(text, name, parent, scale, bold);
+    label->setWordWrap(true);
     return label;
 }
 

@@ -30,6 +30,9 @@ void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets);
 // The centred "&OK" (accepts the dialog) and "&PRINT" buttons of the
 // information windows; `print` receives the print button.
 QHBoxLayout *okAndPrintButtons(QDialog *dialog, QPushButton *&print);
+// A centred one-line title, its font scaled by `scale` and bold unless asked.
+QLabel *centredTitle(const QString &text, const char *name, QWidget *parent, double scale,
+                     bool bold = true);
 // A centred, word-wrapped label of the information windows, its font scaled
 // by `scale` and bold if asked.
 QLabel *centredTextLabel(const QString &text, const char *name, QWidget *parent, double scale = 1.0,

@@ -108,14 +108,7 @@ DisclaimerDialog::DisclaimerDialog(const UiServices &services, QWidget *parent)
     setWindowTitle(QStringLiteral("DISCLAIMER"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 20, 28, 16);
-    auto *heading = new QLabel(QString::fromLatin1(kDisclaimerHeading), this);
-    heading->setObjectName(QStringLiteral("heading"));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
-    layout->addWidget(heading);
+    layout->addWidget(centredTitle(QString::fromLatin1(kDisclaimerHeading), "heading", this, 1.4));
     layout->addSpacing(8);
 
     // On screen the printed lines are joined back into paragraphs.

@@ -215,6 +215,28 @@ void InputDialog::showNumber(QLineEdit *field, double value)
     field->setText(QString::fromStdString(formatFieldNumber(value)));
 }
 
+bool InputDialog::readNumbers(std::span<const NumberField> fields)
+{
+    for (const NumberField &f : fields) {
+        if (!readNumber(f.field, *f.value))
+            return false;
+    }
+    return true;
+}
+
+void InputDialog::showNumbers(std::span<const NumberField> fields)
+{
+    for (const NumberField &f : fields)
+        showNumber(f.field, *f.value);
+}
+
+bool InputDialog::showsFailure(const std::optional<Failure> &failure)
+{
+    if (failure)
+        showFailure(*failure);
+    return failure.has_value();
+}
+
 void InputDialog::showFailure(const Failure &failure)
 {
     if (failure.number == 0) {

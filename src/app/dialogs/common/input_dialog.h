@@ -5,14 +5,16 @@
 // display of a failed rule (message, then the focus on the offending field).
 
 #include "app/ui_services.h"
-#include "model/project_record.h"
 #include "model/failure.h"
+#include "model/project_record.h"
 
 #include <QColor>
 #include <QDialog>
 
 #include <functional>
 #include <map>
+#include <optional>
+#include <span>
 
 class QHBoxLayout;
 class QLabel;
@@ -77,9 +79,22 @@ protected:
     // number.", focuses the field and returns false.
     bool readNumber(QLineEdit *field, double &value);
     static void showNumber(QLineEdit *field, double value);
+
+    // A number field and where its value lives, so that one list of a dialog's
+    // fields serves showing, reading and rounding them alike.
+    struct NumberField
+    {
+        QLineEdit *field;
+        double *value;
+    };
+    // Reads the fields in their order and stops at the first that is not a number.
+    bool readNumbers(std::span<const NumberField> fields);
+    static void showNumbers(std::span<const NumberField> fields);
     // Shows a failed rule (the conflict message, or the plain message box for
     // field-format failures) and puts the focus on its field.
     void showFailure(const Failure &failure);
+    // Shows the failure when there is one; true then (the dialog stays open).
+    bool showsFailure(const std::optional<Failure> &failure);
     void focusField(const QString &objectName);
 
     // The tag label with the resource name; hidden while tags are hidden.

@@ -131,39 +131,39 @@ QWidget *AnalysisTypeDialog::enterSuccessor(QWidget *from) const
     return nullptr;
 }
 
+std::array<InputDialog::NumberField, 3>
+AnalysisTypeDialog::numberFields(AnalysisShownValues &values) const
+{
+    return {{{m_groups[0].field, &values.ultimateStrength},
+             {m_groups[1].field, &values.desiredMaxHeight},
+             {m_groups[2].field, &values.pumpingPressure}}};
+}
+
 void AnalysisTypeDialog::restoreDefault()
 {
     // The default of the objective now chosen; the other values stay as typed.
-    const ObjectiveDefaults &d = dialogDefaults(m_record.display.unitSystem).objectives;
-    const double values[3] = {d.ultimateStrength, d.desiredMaxHeight, d.pumpingPressure};
-    const int chosen = objective();
-    showNumber(m_groups[chosen].field, values[chosen]);
+    AnalysisShownValues defaults = dialogDefaults(m_record.display.unitSystem).objectives;
+    const NumberField chosen = numberFields(defaults)[objective()];
+    showNumber(chosen.field, *chosen.value);
 }
 
 void AnalysisTypeDialog::truncate()
 {
-    double values[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        if (!readNumber(m_groups[i].field, values[i]))
-            return;
-    }
-    const int chosen = objective();
-    showNumber(m_groups[chosen].field, roundToThousandths(values[chosen]));
+    AnalysisShownValues values;
+    const auto fields = numberFields(values);
+    if (!readNumbers(fields))
+        return;
+    const NumberField &chosen = fields[objective()];
+    showNumber(chosen.field, roundToThousandths(*chosen.value));
 }
 
 void AnalysisTypeDialog::accept()
 {
     AnalysisShownValues shown;
     shown.analysisType = static_cast<AnalysisType>(objective());
-    if (!readNumber(m_groups[0].field, shown.ultimateStrength)
-        || !readNumber(m_groups[1].field, shown.desiredMaxHeight)
-        || !readNumber(m_groups[2].field, shown.pumpingPressure))
+    if (!readNumbers(numberFields(shown))
+        || showsFailure(checkAnalysisType(shown, m_record.input.circumference, m_record.display)))
         return;
-    if (const auto failure
-        = checkAnalysisType(shown, m_record.input.circumference, m_record.display)) {
-        showFailure(*failure);
-        return;
-    }
     storeAnalysisValues(shown, m_record.display, m_record.input);
     InputDialog::accept();
 }

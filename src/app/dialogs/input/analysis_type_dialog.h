@@ -4,6 +4,8 @@
 
 #include "app/dialogs/common/input_dialog.h"
 
+#include <array>
+
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -12,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vendrix {
+
+struct AnalysisShownValues;
 
 class AnalysisTypeDialog : public InputDialog
 {
@@ -41,6 +45,7 @@ private:
     void loadFromRecord();
     int objective() const;
     void showObjective(int objective);
+    std::array<NumberField, 3> numberFields(AnalysisShownValues &values) const;
     void restoreDefault();
     void truncate();
 

@@ -63,38 +63,36 @@ void ReductionFactorsDialog::layOut(const EditButtons &edit)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+std::array<InputDialog::NumberField, 5>
+ReductionFactorsDialog::numberFields(ReductionFactorValues &values) const
+{
+    return {{{m_installation, &values.rfInstallationDamage},
+             {m_durability, &values.rfDurability},
+             {m_creep, &values.rfCreep},
+             {m_seamAxial, &values.rfSeamAxial},
+             {m_seamCircumferential, &values.rfSeamCircumferential}}};
+}
+
+void ReductionFactorsDialog::showValues(ReductionFactorValues values)
+{
+    showNumbers(numberFields(values));
+}
+
 void ReductionFactorsDialog::loadFromRecord()
 {
-    const ReductionFactorValues values = reductionFactorValues(m_record.input);
-    showNumber(m_installation, values.rfInstallationDamage);
-    showNumber(m_durability, values.rfDurability);
-    showNumber(m_creep, values.rfCreep);
-    showNumber(m_seamAxial, values.rfSeamAxial);
-    showNumber(m_seamCircumferential, values.rfSeamCircumferential);
+    showValues(reductionFactorValues(m_record.input));
 }
 
 void ReductionFactorsDialog::restoreDefaults()
 {
-    const ReductionFactorDefaults &d = dialogDefaults(m_record.display.unitSystem).reductionFactors;
-    showNumber(m_installation, d.rfInstallationDamage);
-    showNumber(m_durability, d.rfDurability);
-    showNumber(m_creep, d.rfCreep);
-    showNumber(m_seamAxial, d.rfSeamAxial);
-    showNumber(m_seamCircumferential, d.rfSeamCircumferential);
+    showValues(dialogDefaults(m_record.display.unitSystem).reductionFactors);
 }
 
 void ReductionFactorsDialog::accept()
 {
     ReductionFactorValues shown;
-    if (!readNumber(m_installation, shown.rfInstallationDamage)
-        || !readNumber(m_durability, shown.rfDurability) || !readNumber(m_creep, shown.rfCreep)
-        || !readNumber(m_seamAxial, shown.rfSeamAxial)
-        || !readNumber(m_seamCircumferential, shown.rfSeamCircumferential))
+    if (!readNumbers(numberFields(shown)) || showsFailure(checkReductionFactors(shown)))
         return;
-    if (const auto failure = checkReductionFactors(shown)) {
-        showFailure(*failure);
-        return;
-    }
     TubeInput &input = m_record.input;
     input.rfInstallationDamage = shown.rfInstallationDamage;
     input.rfDurability = shown.rfDurability;

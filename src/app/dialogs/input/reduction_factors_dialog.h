@@ -3,10 +3,14 @@
 
 #include "app/dialogs/common/input_dialog.h"
 
+#include <array>
+
 class QLineEdit;
 class QPushButton;
 
 namespace vendrix {
+
+struct ReductionFactorValues;
 
 class ReductionFactorsDialog : public InputDialog
 {
@@ -21,6 +25,8 @@ public slots:
 
 private:
     void layOut(const EditButtons &edit);
+    std::array<NumberField, 5> numberFields(ReductionFactorValues &values) const;
+    void showValues(ReductionFactorValues values);
     void loadFromRecord();
     void restoreDefaults();
 

@@ -116,21 +116,32 @@ void SlurryDialog::layOut()
     keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
 }
 
+std::array<InputDialog::NumberField, 7> SlurryDialog::numberFields(SlurryShownValues &values) const
+{
+    return {{{m_circumference, &values.circumference},
+             {m_slurryLower, &values.slurryUnitWeightLower},
+             {m_slurryUpper, &values.slurryUnitWeightUpper},
+             {m_fluidLower, &values.fluidUnitWeightLower},
+             {m_fluidUpper, &values.fluidUnitWeightUpper},
+             {m_slurryHeight, &values.slurryHeightLower},
+             {m_fluidHeight, &values.fluidHeightLower}}};
+}
+
+void SlurryDialog::showValues(SlurryShownValues values)
+{
+    m_rememberedLower = values.slurryUnitWeightLower;
+    m_rememberedUpper = values.slurryUnitWeightUpper;
+    showNumbers(numberFields(values));
+    m_layers->button(values.twoSlurryLayers ? 1 : 0)->setChecked(true);
+    // Also when the layers chosen do not change: the upper field, the height of
+    // the lower layer and the picture follow the layers.
+    chooseLayers(values.twoSlurryLayers);
+}
+
 void SlurryDialog::loadFromRecord()
 {
     // The fields as stored, converted for display.
-    const SlurryShownValues shown = shownSlurryValues(m_record.input, m_record.display);
-    m_rememberedLower = shown.slurryUnitWeightLower;
-    m_rememberedUpper = shown.slurryUnitWeightUpper;
-    showNumber(m_circumference, shown.circumference);
-    showNumber(m_slurryLower, shown.slurryUnitWeightLower);
-    showNumber(m_slurryUpper, shown.slurryUnitWeightUpper);
-    showNumber(m_fluidLower, shown.fluidUnitWeightLower);
-    showNumber(m_fluidUpper, shown.fluidUnitWeightUpper);
-    showNumber(m_slurryHeight, shown.slurryHeightLower);
-    showNumber(m_fluidHeight, shown.fluidHeightLower);
-    m_layers->button(shown.twoSlurryLayers ? 1 : 0)->setChecked(true);
-    chooseLayers(shown.twoSlurryLayers);
+    showValues(shownSlurryValues(m_record.input, m_record.display));
 }
 
 void SlurryDialog::setTabOrders()
@@ -219,34 +230,22 @@ void SlurryDialog::rememberUpper()
 
 void SlurryDialog::restoreDefaults()
 {
-    const SlurryDefaults &d = dialogDefaults(m_record.display.unitSystem).slurry;
-    showNumber(m_circumference, d.circumference);
-    showNumber(m_slurryLower, d.slurryUnitWeightLower);
-    showNumber(m_fluidLower, d.fluidUnitWeightLower);
-    showNumber(m_fluidUpper, d.fluidUnitWeightUpper);
-    showNumber(m_slurryHeight, d.slurryHeightLower);
-    showNumber(m_fluidHeight, d.fluidHeightLower);
-    m_rememberedLower = d.slurryUnitWeightLower;
-    m_rememberedUpper = d.slurryUnitWeightUpper;
     // Two layers, with every control of the second layer shown.
-    m_layers->button(d.slurryLayers == 2 ? 1 : 0)->setChecked(true);
-    chooseLayers(d.slurryLayers == 2); // also when two layers were already chosen
+    showValues(dialogDefaults(m_record.display.unitSystem).slurry);
 }
 
 void SlurryDialog::truncate()
 {
-    QLineEdit *const fields[] = {m_circumference, m_slurryLower,  m_slurryUpper, m_fluidLower,
-                                 m_fluidUpper,    m_slurryHeight, m_fluidHeight};
-    double values[7] = {};
-    for (int i = 0; i < 7; ++i) {
-        if (!readNumber(fields[i], values[i]))
-            return;
-    }
-    for (int i = 0; i < 7; ++i)
-        showNumber(fields[i], roundToThousandths(values[i]));
-    m_rememberedLower = roundToThousandths(values[1]);
+    SlurryShownValues values;
+    const auto fields = numberFields(values);
+    if (!readNumbers(fields))
+        return;
+    for (const NumberField &f : fields)
+        *f.value = roundToThousandths(*f.value);
+    showNumbers(fields);
+    m_rememberedLower = values.slurryUnitWeightLower;
     if (twoLayers())
-        m_rememberedUpper = roundToThousandths(values[2]);
+        m_rememberedUpper = values.slurryUnitWeightUpper;
 }
 
 void SlurryDialog::openUnitWeight()
@@ -259,24 +258,15 @@ void SlurryDialog::accept()
 {
     SlurryShownValues shown;
     shown.twoSlurryLayers = twoLayers() ? 1 : 0;
-    if (!readNumber(m_circumference, shown.circumference)
-        || !readNumber(m_slurryLower, shown.slurryUnitWeightLower)
-        || !readNumber(m_slurryUpper, shown.slurryUnitWeightUpper)
-        || !readNumber(m_fluidLower, shown.fluidUnitWeightLower)
-        || !readNumber(m_fluidUpper, shown.fluidUnitWeightUpper)
-        || !readNumber(m_slurryHeight, shown.slurryHeightLower)
-        || !readNumber(m_fluidHeight, shown.fluidHeightLower))
+    if (!readNumbers(numberFields(shown)))
         return;
     // With one layer the upper slurry is the lower one, whatever the field shows.
     if (!shown.twoSlurryLayers) {
         shown.slurryUnitWeightUpper = shown.slurryUnitWeightLower;
         showNumber(m_slurryUpper, shown.slurryUnitWeightLower);
     }
-    if (const auto failure
-        = checkSlurryData(shown, m_record.input.transportUnitWeight, m_record.display)) {
-        showFailure(*failure);
+    if (showsFailure(checkSlurryData(shown, m_record.input.transportUnitWeight, m_record.display)))
         return;
-    }
     storeSlurryValues(shown, m_record.display, m_record.input);
     InputDialog::accept();
 }

@@ -5,6 +5,8 @@
 
 #include "app/dialogs/common/input_dialog.h"
 
+#include <array>
+
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
@@ -13,6 +15,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vendrix {
+
+struct SlurryShownValues;
 
 class SlurryDialog : public InputDialog
 {
@@ -32,6 +36,8 @@ private:
     void createControls();
     int layOutFields(QGridLayout *layout);
     void layOut();
+    std::array<NumberField, 7> numberFields(SlurryShownValues &values) const;
+    void showValues(SlurryShownValues values);
     void loadFromRecord();
     void setTabOrders();
     void connectControls();

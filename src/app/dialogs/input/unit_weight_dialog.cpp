@@ -69,10 +69,8 @@ void UnitWeightDialog::accept()
     if (!readNumber(m_weight, value))
         return;
     const double stored = storedFieldValue("transportUnitWeight", value, m_record.display);
-    if (const auto failure = checkTransportUnitWeight(stored)) {
-        showFailure(*failure);
+    if (showsFailure(checkTransportUnitWeight(stored)))
         return;
-    }
     m_record.input.transportUnitWeight = stored;
     InputDialog::accept();
 }
