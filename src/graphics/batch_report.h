@@ -6,8 +6,8 @@
 #include "model/project_record.h"
 
 #include <QPageSize>
-#include <optional>
 
+#include <optional>
 #include <string>
 
 namespace vendrix {

@@ -3,9 +3,10 @@
 // information header, no colour table and 24-bit pixels, bottom row first.
 
 #include "model/failure.h"
-#include <QImage>
-#include <optional>
 
+#include <QImage>
+
+#include <optional>
 #include <string>
 
 namespace vendrix {

@@ -6,13 +6,11 @@
 #include "graphics/page_canvas.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "graphics/report_pdf.h"
 #include "graphics/tube_outline.h"
-#include "model/atomic_file.h"
 #include "model/c_format.h"
 #include "model/units.h"
-#include "vendrix_version.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -276,23 +274,11 @@ bool paintFieldCard(QPagedPaintDevice &device, const ProjectRecord &record,
 std::optional<Failure> writeFieldCardPdf(const ProjectRecord &record,
                                          const FillingEnvelope &envelope, const std::string &path)
 {
-    // Made in memory and written like every other output, so a special file or
-    // a link as target is handled the same way.
-    QByteArray bytes;
-    QBuffer file(&bytes);
-    file.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(1200);
-        writer.setTitle(QStringLiteral("Vendrix field card"));
-        writer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(18, 18, 18, 18), QPageLayout::Point));
-        if (!paintFieldCard(writer, record, envelope, asctimeText(std::time(nullptr))))
-            return Failure::plain("Cannot draw the field card into " + path);
-    }
-    file.close();
-    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    const auto paint = [&record, &envelope](QPdfWriter &writer) {
+        return paintFieldCard(writer, record, envelope, asctimeText(std::time(nullptr)));
+    };
+    return writePdfFile(path, QStringLiteral("Vendrix field card"), QPageSize(QPageSize::A4), paint,
+                        "the field card");
 }
 
 } // namespace vendrix

@@ -8,8 +8,8 @@
 #include "post/filling_envelope.h"
 
 #include <QRectF>
-#include <optional>
 
+#include <optional>
 #include <string>
 
 class QPainter;

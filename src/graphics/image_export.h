@@ -8,9 +8,9 @@
 #include <QImage>
 #include <QRectF>
 #include <QSize>
-#include <optional>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QPainter;

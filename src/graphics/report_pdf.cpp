@@ -23,31 +23,42 @@ std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::st
     return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)));
 }
 
-std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
-                                      const QPageSize &pageSize, const std::string &printedOn)
+std::optional<Failure> writePdfFile(const std::string &path, const QString &title,
+                                    const QPageSize &pageSize, const PdfPainting &paint,
+                                    const std::string &what)
 {
-    // The report is made in memory and written like every other output, so a
-    // special file or link as target is handled the same way.
+    // Made in memory and written like every other output, so a special file or
+    // a link as target is handled the same way.
     QByteArray bytes;
     QBuffer file(&bytes);
     file.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&file);
         writer.setResolution(1200);
-        writer.setTitle(toQString(record.info.title.empty() ? std::string("Vendrix report")
-                                                            : record.info.title));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
         // Quarter-inch margins leave the whole page frame inside the printable area.
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
                                          QPageLayout::Point));
-        ReportPrintSetup setup;
-        setup.pageCount = reportPageCount(record);
-        setup.printedOn = printedOn;
-        if (!paintReport(writer, record, setup, 1, setup.pageCount))
-            return Failure::plain("Cannot draw the report into " + path);
+        if (!paint(writer))
+            return Failure::plain("Cannot draw " + what + " into " + path);
     }
     file.close();
     return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+}
+
+std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
+                                      const QPageSize &pageSize, const std::string &printedOn)
+{
+    const QString title
+        = toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title);
+    const auto paint = [&record, &printedOn](QPdfWriter &writer) {
+        ReportPrintSetup setup;
+        setup.pageCount = reportPageCount(record);
+        setup.printedOn = printedOn;
+        return paintReport(writer, record, setup, 1, setup.pageCount);
+    };
+    return writePdfFile(path, title, pageSize, paint, "the report");
 }
 
 } // namespace vendrix

@@ -6,8 +6,11 @@
 #include "model/project_record.h"
 
 #include <QPageSize>
-#include <optional>
+#include <QPdfWriter>
+#include <QString>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace vendrix {
@@ -17,6 +20,14 @@ namespace vendrix {
 // the paper of the user's locale (LC_PAPER).
 // The file is replaced only when complete; a failure otherwise.
 std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path);
+
+// Pages painted by `paint` into a PDF at 1200 dots per inch with quarter-inch
+// margins, written to `path` only when complete; `what` names the document in
+// the failure when painting fails.
+using PdfPainting = std::function<bool(QPdfWriter &)>;
+std::optional<Failure> writePdfFile(const std::string &path, const QString &title,
+                                    const QPageSize &pageSize, const PdfPainting &paint,
+                                    const std::string &what);
 
 // The same with a chosen paper size and print time (asctime form).
 std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
