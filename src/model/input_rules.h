@@ -59,7 +59,7 @@ std::optional<Failure> checkCircumference(double circumference);
 struct SlurryShownValues
 {
     double circumference = 0; // m or ft
-    int twoSlurryLayers = 1; // 0 = one layer (upper shows the lower value), 1 = two
+    bool twoSlurryLayers = true; // false: one layer (upper shows the lower value)
     double slurryUnitWeightLower = 0; // kN/m3 or lb/ft3
     double slurryUnitWeightUpper = 0;
     double fluidUnitWeightLower = 0;

@@ -257,7 +257,7 @@ void SlurryDialog::openUnitWeight()
 void SlurryDialog::accept()
 {
     SlurryShownValues shown;
-    shown.twoSlurryLayers = twoLayers() ? 1 : 0;
+    shown.twoSlurryLayers = twoLayers();
     if (!readNumbers(numberFields(shown)))
         return;
     // With one layer the upper slurry is the lower one, whatever the field shows.
