@@ -103,7 +103,7 @@ void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &
         drawCrossSectionPage(canvas, record, Shape::AsFilled);
         break;
     case 4:
-        drawCrossSectionPage(canvas, record, shownShape(record.state).value_or(Shape::AsFilled));
+        drawCrossSectionPage(canvas, record, record.state.shapeShown.value_or(Shape::AsFilled));
         break;
     default:
         break;

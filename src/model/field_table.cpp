@@ -24,10 +24,39 @@ namespace {
 enum Storage { Saved, NotSaved };
 
 // analysisType and the unit system are enumerations; they are handled separately.
-const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Flag, Quantity::None, true,
-                                     nullptr,        nullptr,         nullptr};
-const FieldEntry kUnitSystemEntry {"englishUnits", FieldKind::Flag, Quantity::None, true,
-                                   nullptr,        nullptr,         nullptr};
+const FieldEntry kAnalysisTypeEntry {"analysisType", FieldKind::Choice, Quantity::None, true,
+                                     nullptr,        nullptr,           nullptr};
+const FieldEntry kUnitSystemEntry {"englishUnits", FieldKind::Choice, Quantity::None, true,
+                                   nullptr,        nullptr,           nullptr};
+
+std::optional<Failure> setAnalysisType(ProjectRecord &record, std::string_view value)
+{
+    static const char *const kNames[] = {"GivenStrength", "GivenHeight", "GivenPressure"};
+    for (int i = 0; i < 3; ++i) {
+        if (value == kNames[i] || value == std::to_string(i)) {
+            record.input.analysisType = static_cast<AnalysisType>(i);
+            return std::nullopt;
+        }
+    }
+    return Failure::plain(
+        "analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure, not \""
+        + std::string(value) + "\"");
+}
+
+// On/off text: "1" on, "0" off, anything else refused.
+std::optional<bool> switchValue(std::string_view value)
+{
+    if (value == "1")
+        return true;
+    if (value == "0")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<Failure> notASwitch(std::string_view name, std::string_view value)
+{
+    return Failure::plain(std::string(name) + " takes 0 or 1, not \"" + std::string(value) + "\"");
+}
 
 } // namespace
 
@@ -152,27 +181,16 @@ std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view na
         *entry->text(record) = utf8ToWindows1252(value);
         return std::nullopt;
     }
-    if (name == "analysisType") {
-        static const char *const kNames[] = {"GivenStrength", "GivenHeight", "GivenPressure"};
-        for (int i = 0; i < 3; ++i) {
-            if (value == kNames[i] || value == std::to_string(i)) {
-                record.input.analysisType = static_cast<AnalysisType>(i);
-                return std::nullopt;
-            }
-        }
-        return Failure::plain(
-            "analysisType takes 0, 1, 2, GivenStrength, GivenHeight or GivenPressure, not \""
-            + std::string(value) + "\"");
-    }
-    if (entry->kind == FieldKind::Flag) {
-        if (value != "0" && value != "1") {
-            return Failure::plain(std::string(name) + " takes 0 or 1, not \"" + std::string(value)
-                                  + "\"");
-        }
-        if (name == kUnitSystemEntry.name)
-            record.display.unitSystem = value == "1" ? UnitSystem::English : UnitSystem::SI;
-        else
-            *entry->flag(record) = value == "1";
+    if (name == kAnalysisTypeEntry.name)
+        return setAnalysisType(record, value);
+    if (entry->kind == FieldKind::Flag || entry->kind == FieldKind::Choice) {
+        const std::optional<bool> on = switchValue(value);
+        if (!on)
+            return notASwitch(name, value);
+        if (entry->kind == FieldKind::Flag)
+            *entry->flag(record) = *on;
+        else // englishUnits
+            record.display.unitSystem = *on ? UnitSystem::English : UnitSystem::SI;
         return std::nullopt;
     }
     double number = 0;

@@ -14,7 +14,8 @@
 
 namespace vendrix {
 
-enum class FieldKind { Number, Flag, Text };
+// Choice: an enumeration (analysisType, englishUnits), set by name or number.
+enum class FieldKind { Number, Flag, Choice, Text };
 
 // What a number field measures; the display factor of units.h that belongs to it.
 enum class Quantity { None, Length, Area, ForcePerLength, Pressure, UnitWeight };

@@ -149,17 +149,10 @@ struct ProjectRecord
     ConsolidationResult consolidation;
 };
 
-// The shape currently shown; none before a run.
-inline std::optional<Shape> shownShape(const AppState &state)
-{
-    return state.shapeShown;
-}
-
 // True when a consolidated estimate (Option 1 or 2) is the current shape.
 inline bool showsConsolidatedShape(const AppState &state)
 {
-    const std::optional<Shape> shape = shownShape(state);
-    return shape == Shape::Option1 || shape == Shape::Option2;
+    return state.shapeShown == Shape::Option1 || state.shapeShown == Shape::Option2;
 }
 
 inline bool isEnglish(const DisplaySettings &display)

@@ -18,9 +18,10 @@ void setDistinctValue(ProjectRecord &record, const FieldEntry &entry, int index)
         *entry.number(record) = 1000.25 + index;
         break;
     case FieldKind::Flag:
-        if (entry.flag)
-            *entry.flag(record) = !*entry.flag(record);
-        else if (std::string(entry.name) == "analysisType")
+        *entry.flag(record) = !*entry.flag(record);
+        break;
+    case FieldKind::Choice:
+        if (std::string(entry.name) == "analysisType")
             record.input.analysisType = AnalysisType::GivenPressure;
         else // englishUnits
             record.display.unitSystem = UnitSystem::English;
@@ -37,8 +38,8 @@ bool sameValue(ProjectRecord &a, ProjectRecord &b, const FieldEntry &entry)
     case FieldKind::Number:
         return *entry.number(a) == *entry.number(b);
     case FieldKind::Flag:
-        if (entry.flag)
-            return *entry.flag(a) == *entry.flag(b);
+        return *entry.flag(a) == *entry.flag(b);
+    case FieldKind::Choice:
         return std::string(entry.name) == "analysisType"
             ? a.input.analysisType == b.input.analysisType
             : a.display.unitSystem == b.display.unitSystem;
