@@ -3,6 +3,8 @@
 // classic). Counters: passes per solve and time per pass.
 
 #include "engine/analysis_run.h"
+#include "engine/exact_solver.h"
+#include "engine/reduction_factors.h"
 #include "engine/solver.h"
 
 #include <benchmark/benchmark.h>
@@ -15,11 +17,55 @@ namespace {
 
 constexpr double kOneOverPi = 0.31830988614222805;
 
+// One solve by either method, with its input prepared as the run prepares it.
+struct BenchCase
+{
+    SolutionMethod method = SolutionMethod::Exact;
+    SolverInput classic;
+    ExactZones zones;
+    ExactRequest exact;
+    double circumference = 0; // m
+    double pressure = 0; // kPa
+};
+
+BenchCase benchCase(const TubeInput &in, SolutionMethod method)
+{
+    BenchCase c;
+    c.method = method;
+    c.classic = buildSolverInput(in);
+    c.zones = exactZones(in);
+    c.exact = {in.analysisType, in.circumference,
+               in.ultimateStrength / reductionFactorProducts(in).circumferential,
+               in.desiredMaxHeight, in.pumpingPressure};
+    c.circumference = in.circumference;
+    c.pressure = in.pumpingPressure;
+    return c;
+}
+
+// Solves the case; returns the passes and the total area (to keep the work).
+struct Solved
+{
+    long passes = 0;
+    double area = 0;
+};
+
+Solved solveCase(const BenchCase &c)
+{
+    if (c.method == SolutionMethod::Classic) {
+        SolverOutput out;
+        solveTube(c.classic, out);
+        return {out.passes, out.totalArea};
+    }
+    ExactSolution out;
+    solveTubeExact(c.zones, c.exact, out);
+    return {out.passes, out.results.totalArea};
+}
+
 // Circumference 3-60 m, pumping pressure 0-60 kPa, heights up to 0.95 of the
 // ideal diameter, one and two slurry layers, with and without outside water.
-std::vector<SolverInput> realisticSweep(AnalysisType objective, SolutionMethod method)
+std::vector<BenchCase> realisticSweep(AnalysisType objective, SolutionMethod method)
 {
-    std::vector<SolverInput> inputs;
+    std::vector<BenchCase> inputs;
     for (double circumference : {3.0, 6.0, 10.0, 20.0, 40.0, 60.0}) {
         const double diameter = circumference * kOneOverPi;
         for (int layers : {1, 2}) {
@@ -40,8 +86,7 @@ std::vector<SolverInput> realisticSweep(AnalysisType objective, SolutionMethod m
                     in.ultimateStrength = 100 * share * (circumference / 10) * (circumference / 10);
                     in.desiredMaxHeight = std::min(0.95, 0.3 + 0.2 * share) * diameter;
                     in.pumpingPressure = std::min(60.0, 30 * share) * (share < 0.3 ? 0 : 1);
-                    inputs.push_back(buildSolverInput(in));
-                    inputs.back().method = method;
+                    inputs.push_back(benchCase(in, method));
                 }
             }
         }
@@ -77,12 +122,11 @@ void BM_SolveTubeInitialProject(benchmark::State &state)
 {
     TubeInput in;
     in.analysisType = static_cast<AnalysisType>(state.range(0));
-    SolverInput input = buildSolverInput(in);
-    input.method = methodOf(state);
-    SolverOutput out;
+    const BenchCase input = benchCase(in, methodOf(state));
+    Solved out;
     for (auto _ : state) {
-        solveTube(input, out);
-        benchmark::DoNotOptimize(out.totalArea);
+        out = solveCase(input);
+        benchmark::DoNotOptimize(out.area);
     }
     reportPasses(state, out.passes, 1);
 }
@@ -90,16 +134,15 @@ BENCHMARK(BM_SolveTubeInitialProject)->Apply(objectivesAndMethods)->Unit(benchma
 
 void BM_SolveTubeSweep(benchmark::State &state)
 {
-    const std::vector<SolverInput> inputs
+    const std::vector<BenchCase> inputs
         = realisticSweep(static_cast<AnalysisType>(state.range(0)), methodOf(state));
-    SolverOutput out;
     long passes = 0;
     long slowest = 0;
     for (auto _ : state) {
         passes = 0;
-        for (const SolverInput &input : inputs) {
-            solveTube(input, out);
-            benchmark::DoNotOptimize(out.totalArea);
+        for (const BenchCase &input : inputs) {
+            const Solved out = solveCase(input);
+            benchmark::DoNotOptimize(out.area);
             passes += out.passes;
             slowest = std::max(slowest, out.passes);
         }
@@ -112,13 +155,12 @@ void BM_SolveTubeSweep(benchmark::State &state)
 BENCHMARK(BM_SolveTubeSweep)->Apply(objectivesAndMethods)->Unit(benchmark::kMillisecond);
 
 // The input that needs the most passes.
-SolverInput slowestOf(const std::vector<SolverInput> &inputs)
+BenchCase slowestOf(const std::vector<BenchCase> &inputs)
 {
-    SolverOutput out;
-    SolverInput slowest = inputs.front();
+    BenchCase slowest = inputs.front();
     long most = 0;
-    for (const SolverInput &input : inputs) {
-        solveTube(input, out);
+    for (const BenchCase &input : inputs) {
+        const Solved out = solveCase(input);
         if (out.passes > most) {
             most = out.passes;
             slowest = input;
@@ -128,12 +170,12 @@ SolverInput slowestOf(const std::vector<SolverInput> &inputs)
 }
 
 // Times one input solved again and again.
-void solveRepeatedly(benchmark::State &state, const SolverInput &input)
+void solveRepeatedly(benchmark::State &state, const BenchCase &input)
 {
-    SolverOutput out;
+    Solved out;
     for (auto _ : state) {
-        solveTube(input, out);
-        benchmark::DoNotOptimize(out.totalArea);
+        out = solveCase(input);
+        benchmark::DoNotOptimize(out.area);
     }
     reportPasses(state, out.passes, 1);
 }
@@ -151,21 +193,20 @@ BENCHMARK(BM_SolveTubeSlowestOfSweep)->Apply(objectivesAndMethods)->Unit(benchma
 // by 1 m) and pumping pressure (0-60 kPa by 1 kPa).
 void BM_SolveTubeGivenPressureSlowest(benchmark::State &state)
 {
-    std::vector<SolverInput> grid;
+    std::vector<BenchCase> grid;
     for (int circumference = 3; circumference <= 60; ++circumference) {
         for (int pressure = 0; pressure <= 60; ++pressure) {
             TubeInput in;
             in.analysisType = AnalysisType::GivenPressure;
             in.circumference = circumference;
             in.pumpingPressure = pressure;
-            grid.push_back(buildSolverInput(in));
-            grid.back().method = methodOf(state);
+            grid.push_back(benchCase(in, methodOf(state)));
         }
     }
-    const SolverInput slowest = slowestOf(grid);
+    const BenchCase slowest = slowestOf(grid);
     solveRepeatedly(state, slowest);
-    state.counters["circumference_m"] = slowest.circumference / 3.28084;
-    state.counters["pressure_kPa"] = (slowest.inletPressure - 0.04) / 0.145;
+    state.counters["circumference_m"] = slowest.circumference;
+    state.counters["pressure_kPa"] = slowest.pressure;
 }
 BENCHMARK(BM_SolveTubeGivenPressureSlowest)
     ->ArgNames({"unused", "method"})

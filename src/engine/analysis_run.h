@@ -20,14 +20,23 @@ struct RunOutcome
     bool refused() const { return failure.has_value(); }
 };
 
-// Builds the solver input from the stored inputs (every conversion constant of
-// the run, the 0.0001 floor of the reduction-factor products, the 0.045 guard).
+// The refusals of the exact method: a pumping pressure of zero, and a desired
+// height below the circle when every zone below it is weightless.
+inline constexpr int kZeroPumpingPressure = 305;
+inline constexpr int kNeutralTubeHeight = 306;
+inline constexpr int kSlurryLighterThanFluid = 307;
+
+// Builds the classic method's input from the stored inputs (every conversion
+// constant of the run, the 0.0001 floor of the reduction-factor products, the
+// 0.045 guard). The exact method takes the stored SI values as they are.
 SolverInput buildSolverInput(const TubeInput &input);
 
 // Runs the analysis by the given method. A circumference that is not positive
-// (Error No.108) or a desired height above the ideal diameter (Error No.302)
-// is refused and leaves the record unchanged; otherwise writes
-// record.solution and sets record.state.resultsValid = 1.
+// (Error No.108), a desired height above the ideal diameter (Error No.302) or,
+// for the exact method, a pumping pressure of zero (305), a height that only
+// a weightless circle could reach (306) or a slurry lighter than the fluid
+// beside it (307) is refused and leaves the record
+// unchanged; otherwise writes record.solution and sets resultsValid.
 RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 } // namespace vendrix

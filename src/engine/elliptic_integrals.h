@@ -4,10 +4,15 @@
 
 namespace vendrix {
 
-// R_F(x, y, z) for x, y, z >= 0 with at most one of them 0.
-double carlsonRF(double x, double y, double z);
+struct CarlsonIntegrals
+{
+    double rf = 0; // R_F(x, y, z)
+    double rd = 0; // R_D(x, y, z)
+};
 
-// R_D(x, y, z) for x, y >= 0 (not both 0) and z > 0.
-double carlsonRD(double x, double y, double z);
+// R_F and R_D of the same arguments, which share their duplication steps
+// (B. C. Carlson, "Numerical computation of real or complex elliptic
+// integrals", Numerical Algorithms 10, 1995). x, y >= 0, not both 0; z > 0.
+CarlsonIntegrals carlsonRFRD(double x, double y, double z);
 
 } // namespace vendrix

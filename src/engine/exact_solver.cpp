@@ -1,507 +1,255 @@
 #include "engine/exact_solver.h"
 
-#include "engine/exact_pass.h"
 #include "engine/root_bracket.h"
-#include "engine/solver_problem.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace vendrix {
 
 namespace {
 
-// Relative accuracy at which a search stops: far below anything displayed.
-constexpr double kTargetAccuracy = 1e-12;
+constexpr double kPi = 3.14159265358979323846;
+// pi - kPi, for pi times a length without rounding.
+constexpr double kPiTail = 1.2246467991473532e-16;
 // A result further than this from its objective is never reported as met.
-constexpr double kObjectiveTolerance = 1e-6;
-// No solve may take more passes than this; the result then carries the warning.
-constexpr long kPassLimit = 4000;
-// Bracket expansions before a search gives up.
-constexpr int kExpansionLimit = 200;
-// Iterations of one root search.
-constexpr int kIterationLimit = 300;
-constexpr double kStartRatio = 50;
-constexpr double kStartTension = 1000; // lb/in, only a scale: the searches find T
+constexpr double kObjectiveTolerance = 1e-9;
+// Searches stop here: far below anything displayed, at the noise of the shapes.
+constexpr double kTargetAccuracy = 1e-15;
+constexpr int kExpansionLimit = 100;
+constexpr int kIterationLimit = 200;
+// The searches run on the logarithm of a pressure (kPa) or tension (kN/m)
+// within these bounds, inside which squares stay finite.
+constexpr double kLogLowest = -700; // 1e-304
+constexpr double kLogHighest = 300; // 1e130
+// Bounds of the range in which every result is exact to nine digits.
+constexpr double kRoundnessLimit = 1e-7; // 1 - pi H / C
+constexpr double kFlatnessLimit = 1e-300; // crest over base pressure
+// Closer to round than this, the height search compares C - pi H, summed
+// without cancellation, instead of C.
+constexpr double kNearlyRound = 1e-3;
 
-// Counts passes against the limit of the whole solve.
-struct PassCounter
+// Keeps the shape closest to its objective and counts the shapes computed.
+struct ShapeKeeper
 {
-    long passes = 0;
-    bool exhausted() const { return passes >= kPassLimit; }
-};
+    const ExactZones &zones;
+    ExactSolution &solution;
+    double bestValue = INFINITY;
 
-ExactPassResult countedPass(const SolverProblem &problem, double tension, double q0,
-                            PassCounter &counter, ExactPass &pass)
-{
-    ++counter.passes;
-    return runExactPass(problem, tension, q0, pass);
-}
-
-enum class SearchEnd { Met, Missed, Failed };
-
-// ---- Given tension: the base pressure ratio q0 for the circumference ----
-
-// What one circumference search leaves for the next one at a nearby tension.
-struct WarmStart
-{
-    bool valid = false;
-    double q0 = 0;
-    double floor = 0; // q0^2 at or below which the pressure vanishes before the crest
-    double slope = 0; // d ln(circumference) / d ln(q0^2 - floor) at the solution
-};
-
-class CircumferenceSearch
-{
-public:
-    CircumferenceSearch(const SolverProblem &problem, double tension, PassCounter &counter)
-        : m_problem(problem)
-        , m_tension(tension)
-        , m_counter(counter)
-    { }
-
-    // Finds q0; `best` holds the complete pass closest to the circumference.
-    SearchEnd solve(WarmStart &warm, ExactPass &best);
-
-private:
-    // q0 from the search variable v = ln(q0^2 - floor).
-    double ratioOf(double v) const { return std::sqrt(m_floor + std::exp(v)); }
-    double variableOf(double q0) const { return std::log(q0 * q0 - m_floor); }
-    ExactPassResult evaluate(double q0, double &value);
-    bool findUpperPoint(double startRatio);
-    bool locateVanishingPressure();
-    bool bracketFrom(const WarmStart &warm);
-    void converge();
-
-    const SolverProblem &m_problem;
-    double m_tension;
-    PassCounter &m_counter;
-    ExactPass m_pass, m_best;
-    double m_bestValue = INFINITY;
-    bool m_failed = false;
-    // Complete passes on both sides of the root, as (q0, ln(computed / wanted)).
-    bool m_haveUpper = false, m_haveLower = false;
-    double m_upperRatio = 0, m_upperValue = 0, m_upperMeasure = 0;
-    double m_lowerRatio = 0, m_lowerValue = 0;
-    double m_abandonedSquare = 0; // largest q0^2 known to lose its pressure
-    double m_abandonedMeasure = -4; // its crest measure (q0 = 0 gives -4)
-    double m_crestMeasure = 0;
-    double m_floor = 0;
-    double m_slope = 0;
-};
-
-ExactPassResult CircumferenceSearch::evaluate(double q0, double &value)
-{
-    const ExactPassResult r = countedPass(m_problem, m_tension, q0, m_counter, m_pass);
-    m_crestMeasure = m_pass.crestMeasure;
-    if (r == ExactPassResult::Failed) {
-        m_failed = true;
-        return r;
+    // The shape for (T, pc); false when it cannot be represented.
+    bool shapeFor(double tension, double crestPressure, ExactShape &shape)
+    {
+        ++solution.passes;
+        return exactShape(zones, tension, crestPressure, shape);
     }
-    if (r == ExactPassResult::Abandoned) {
-        if (q0 * q0 >= m_abandonedSquare) {
-            m_abandonedSquare = q0 * q0;
-            m_abandonedMeasure = m_crestMeasure;
+    void offer(const ExactShape &shape, double value)
+    {
+        if (std::fabs(value) < bestValue) {
+            bestValue = std::fabs(value);
+            solution.shape = shape;
         }
-        return r;
     }
-    value = std::log(m_pass.circumference / m_problem.circumference);
-    if (std::fabs(value) < m_bestValue) {
-        m_bestValue = std::fabs(value);
-        m_best = m_pass;
-    }
-    if (value < 0 && (!m_haveUpper || q0 < m_upperRatio)) {
-        m_upperRatio = q0;
-        m_upperValue = value;
-        m_upperMeasure = m_crestMeasure;
-        m_haveUpper = true;
-    } else if (value >= 0 && (!m_haveLower || q0 > m_lowerRatio)) {
-        m_lowerRatio = q0;
-        m_lowerValue = value;
-        m_haveLower = true;
-    }
-    return r;
-}
+};
 
-// A larger q0 gives a rounder, smaller tube: doubles q0 until the computed
-// circumference is below the wanted one.
-bool CircumferenceSearch::findUpperPoint(double startRatio)
+struct SearchEnd
 {
-    double q0 = startRatio;
-    for (int n = 0; n < kExpansionLimit && !m_counter.exhausted(); ++n) {
-        double value = 0;
-        if (evaluate(q0, value) == ExactPassResult::Failed)
-            return false;
-        if (m_haveUpper)
-            return true;
-        q0 *= 2;
-    }
-    return false;
-}
+    bool bracketed = false; // a sign change was found and searched
+    bool atLowest = false; // the root lies below the lowest value of the variable
+};
 
-// Near the smallest q0 whose pressure reaches the crest the circumference grows
-// without bound. The crest measure changes sign there and is nearly linear in
-// q0^2, so it is located first; the circumference is then searched on
-// ln(q0^2 - that floor), in which it varies smoothly even for very flat tubes.
-bool CircumferenceSearch::locateVanishingPressure()
-{
-    const double w = m_upperRatio * m_upperRatio;
-    RootBracket bracket(m_abandonedSquare, m_abandonedMeasure, w, m_upperMeasure, 1e-14 * w);
-    for (int n = 0; n < kIterationLimit && !bracket.converged() && !m_counter.exhausted(); ++n) {
-        const double next = bracket.next();
-        double value = 0;
-        if (evaluate(std::sqrt(next), value) == ExactPassResult::Failed)
-            return false;
-        bracket.update(m_crestMeasure);
-    }
-    m_floor = m_abandonedSquare;
-    return m_haveLower;
-}
-
-// From the solution at a nearby tension: Newton and secant steps on the
-// search variable until the root is bracketed by two complete passes. Stops
-// at the first abandoned pass, after which the vanishing point is located.
-bool CircumferenceSearch::bracketFrom(const WarmStart &warm)
-{
-    m_floor = std::clamp(2 * warm.floor - warm.q0 * warm.q0, 0.0, warm.q0 * warm.q0);
-    double v = variableOf(warm.q0);
-    double slope = warm.slope < 0 ? warm.slope : -1.0;
-    double previousV = 0, previousValue = 0;
-    // A few steps: if they do not bracket the root, the cold search will.
-    constexpr int kWarmSteps = 6;
-    for (int n = 0; n < kWarmSteps && !m_counter.exhausted(); ++n) {
-        double value = 0;
-        const ExactPassResult r = evaluate(ratioOf(v), value);
-        if (r != ExactPassResult::Complete)
-            return false;
-        if (m_haveUpper && m_haveLower)
-            return true;
-        if (n > 0 && value != previousValue && v != previousV)
-            slope = (value - previousValue) / (v - previousV);
-        previousV = v;
-        previousValue = value;
-        // Aim a little beyond the root so that the next pass brackets it.
-        const double limit = n + 1.0;
-        v += std::clamp(-value / slope * 1.05, -limit, limit);
-    }
-    return false;
-}
-
-void CircumferenceSearch::converge()
-{
-    double lowerV = m_haveLower ? variableOf(m_lowerRatio) : 0;
-    double lowerValue = m_lowerValue;
-    const double upperV = variableOf(m_upperRatio);
-    if (!m_haveLower) {
-        // No complete pass below the root yet: the smallest offset from the
-        // vanishing point that still changes q0 stands for a huge circumference.
-        lowerV = std::log(16 * std::numeric_limits<double>::epsilon() * std::max(m_floor, 1.0));
-        lowerValue = 1e3;
-        if (!(lowerV < upperV))
-            return;
-    }
-    RootBracket bracket(lowerV, lowerValue, upperV, m_upperValue,
-                        1e-15 * std::max(1.0, std::fabs(upperV)));
-    double lastV = upperV, lastValue = m_upperValue;
-    double lastRatio = m_upperRatio, otherRatio = m_haveLower ? m_lowerRatio : 0;
-    for (int n = 0; n < kIterationLimit && m_bestValue > kTargetAccuracy && !bracket.converged()
-         && !m_counter.exhausted();
-         ++n) {
-        const double v = bracket.next();
-        const double q0 = ratioOf(v);
-        // The last bit of q0 reached: no pass can come closer.
-        if (q0 == lastRatio || q0 == otherRatio)
-            return;
-        otherRatio = lastRatio;
-        lastRatio = q0;
-        double value = 0;
-        const ExactPassResult r = evaluate(q0, value);
-        if (r == ExactPassResult::Failed)
-            return;
-        if (r == ExactPassResult::Abandoned) {
-            bracket.updateSign(true);
-            continue;
-        }
-        if (v != lastV)
-            m_slope = (value - lastValue) / (v - lastV);
-        lastV = v;
-        lastValue = value;
-        bracket.update(value);
-    }
-}
-
-SearchEnd CircumferenceSearch::solve(WarmStart &warm, ExactPass &best)
-{
-    if (!(warm.valid && bracketFrom(warm)) && !m_failed) {
-        if (m_haveUpper || findUpperPoint(warm.valid ? warm.q0 : kStartRatio))
-            locateVanishingPressure();
-    }
-    if (m_haveUpper && !m_failed)
-        converge();
-    if (m_bestValue == INFINITY || m_failed) {
-        best = m_pass;
-        return m_failed ? SearchEnd::Failed : SearchEnd::Missed;
-    }
-    best = m_best;
-    if (m_abandonedSquare > 0 || !warm.valid)
-        warm.floor = m_abandonedSquare;
-    warm.valid = true;
-    warm.q0 = best.baseRatio;
-    warm.floor = std::min(warm.floor, warm.q0 * warm.q0);
-    warm.slope = m_slope < 0 ? m_slope : warm.slope;
-    return m_bestValue <= kObjectiveTolerance ? SearchEnd::Met : SearchEnd::Missed;
-}
-
-} // namespace
-
-namespace {
-
-// Brent's method on f from a bracket [a, b]; evaluate(x, value) returns false
-// when x has no value. Stops at |f| <= accuracy or a collapsed bracket.
+// Steps from x0 in the direction that brings the monotone f towards zero,
+// with growing secant steps no longer than maxStep, until its sign changes,
+// then closes in by Brent's method. `increasing` is the direction of f.
+// evaluate(x, value) returns false when x has no value.
 template<typename Evaluate>
-bool findRoot(double a, double fa, double b, double fb, double accuracy, PassCounter &counter,
-              Evaluate evaluate)
+SearchEnd searchRoot(double x0, bool increasing, Evaluate evaluate, double maxStep = 1e9)
 {
+    SearchEnd end;
+    double a = std::clamp(x0, kLogLowest, kLogHighest), fa = 0;
+    if (!evaluate(a, fa))
+        return end;
+    if (fa == 0) {
+        end.bracketed = true;
+        return end;
+    }
+    const double direction = (fa > 0) == increasing ? -1.0 : 1.0;
+    double b = a, fb = fa, step = 1.0;
+    for (int n = 0; n < kExpansionLimit && (fb > 0) == (fa > 0); ++n) {
+        if (b != a && fb != fa) {
+            const double secant = -fb * (b - a) / (fb - fa);
+            if (secant * direction > 0)
+                step = std::min(1.3 * std::fabs(secant), 4 * step);
+            else
+                step *= 4;
+        }
+        step = std::min(step, maxStep);
+        a = b;
+        fa = fb;
+        b = std::clamp(a + direction * step, kLogLowest, kLogHighest);
+        if (b == a || !evaluate(b, fb)) {
+            end.atLowest = b == kLogLowest;
+            return end;
+        }
+        if (fb == 0) {
+            end.bracketed = true;
+            return end;
+        }
+    }
+    if ((fb > 0) == (fa > 0))
+        return end;
+    end.bracketed = true;
     RootBracket bracket(a, fa, b, fb, 1e-15 * std::max({1.0, std::fabs(a), std::fabs(b)}));
-    for (int n = 0; n < kIterationLimit && std::fabs(bracket.bestValue()) > accuracy
-         && !bracket.converged() && !counter.exhausted();
+    for (int n = 0; n < kIterationLimit && std::fabs(bracket.bestValue()) > kTargetAccuracy
+         && !bracket.converged();
          ++n) {
         const double x = bracket.next();
         double value = 0;
         if (!evaluate(x, value))
-            return false;
+            break;
         bracket.update(value);
     }
-    return true;
+    return end;
 }
 
-// Steps from a (with value fa) by `step`, then by growing secant steps, until
-// the value changes sign; b, fb receive the far end and a, fa the last point
-// before it.
-template<typename Evaluate>
-bool expandBracket(double &a, double &fa, double &b, double &fb, double step, PassCounter &counter,
-                   Evaluate evaluate)
+// Given tension: the crest pressure, on ln pc; the circumference falls as pc grows.
+SearchEnd solveGivenTension(ShapeKeeper &keeper, const ExactRequest &r)
 {
-    b = a + step;
-    if (!evaluate(b, fb))
-        return false;
-    for (int n = 0; n < kExpansionLimit && (fa > 0) == (fb > 0) && fb != 0 && !counter.exhausted();
-         ++n) {
-        const double last = b - a;
-        double next = b + 2 * last;
-        if (fb != fa) {
-            const double secant = b - fb * (b - a) / (fb - fa);
-            if ((secant - b) * last > 0)
-                next = b
-                    + std::copysign(std::min(1.3 * std::fabs(secant - b), 4 * std::fabs(last)),
-                                    last);
-        }
-        a = b;
-        fa = fb;
-        b = next;
-        if (!evaluate(b, fb))
-            return false;
-    }
-    return (fa > 0) != (fb > 0) || fb == 0;
-}
-
-// ---- Given pressure: one net unit weight, so shapes are similar ----
-
-// With one net unit weight the shape depends on q0 alone and scales with
-// sqrt(T): the circumference as sqrt(T), the crest pressure as sqrt(T) too.
-// A pass at any tension, scaled to the wanted circumference, gives the crest
-// pressure of the tube of that circumference, so the search is in q0 only, on
-// ln(q0 - 2) (q0 = 2 is where the crest pressure vanishes).
-class PressureSearch
-{
-public:
-    PressureSearch(const SolverProblem &problem, double wanted, PassCounter &counter)
-        : m_problem(problem)
-        , m_wanted(wanted)
-        , m_counter(counter)
-    { }
-
-    SearchEnd solve(ExactPass &result)
-    {
-        auto evaluate = [this](double v, double &value) { return scaledPressure(v, value); };
-        double a = std::log(kStartRatio - 2), fa = 0, b = 0, fb = 0;
-        if (!evaluate(a, fa)
-            || !expandBracket(a, fa, b, fb, fa > 0 ? -2.0 : 2.0, m_counter, evaluate))
-            return SearchEnd::Failed;
-        if (!findRoot(a, fa, b, fb, kTargetAccuracy, m_counter, evaluate))
-            return SearchEnd::Failed;
-        // The final pass at the tension that gives the wanted circumference.
-        if (countedPass(m_problem, m_bestTension, m_bestRatio, m_counter, result)
-            != ExactPassResult::Complete)
-            return SearchEnd::Failed;
-        return SearchEnd::Met;
-    }
-
-private:
-    bool scaledPressure(double v, double &value)
-    {
-        const double q0 = 2 + std::exp(v);
-        ExactPass pass;
-        if (countedPass(m_problem, m_tension, q0, m_counter, pass) != ExactPassResult::Complete)
-            return false;
-        const double ratio = m_problem.circumference / pass.circumference;
-        const double tension = m_tension * ratio * ratio;
-        value = std::log(pass.crestPressure * ratio / m_wanted);
-        if (!std::isfinite(value) || !std::isfinite(tension) || !(tension > 0))
-            return false;
-        m_tension = tension; // keeps the next pass near the wanted size
-        if (std::fabs(value) < m_bestValue) {
-            m_bestValue = std::fabs(value);
-            m_bestRatio = q0;
-            m_bestTension = tension;
-        }
-        return true;
-    }
-
-    const SolverProblem &m_problem;
-    double m_wanted;
-    PassCounter &m_counter;
-    double m_tension = kStartTension;
-    double m_bestValue = INFINITY, m_bestRatio = kStartRatio, m_bestTension = kStartTension;
-};
-
-// ---- Given maximum height: tension by Brent's method on ln T ----
-
-class HeightSearch
-{
-public:
-    HeightSearch(const SolverProblem &problem, double wanted, PassCounter &counter)
-        : m_problem(problem)
-        , m_wanted(wanted)
-        , m_counter(counter)
-    { }
-    SearchEnd solve(double startTension, const WarmStart &warm, ExactPass &result);
-
-private:
-    bool evaluate(double logTension, double &value);
-
-    const SolverProblem &m_problem;
-    double m_wanted;
-    PassCounter &m_counter;
-    WarmStart m_warm;
-    ExactPass m_pass, m_best;
-    double m_bestValue = INFINITY;
-    bool m_failed = false;
-};
-
-// ln(height / wanted) of the tube of the wanted circumference at tension e^u.
-bool HeightSearch::evaluate(double logTension, double &value)
-{
-    CircumferenceSearch inner(m_problem, std::exp(logTension), m_counter);
-    const SearchEnd end = inner.solve(m_warm, m_pass);
-    if (end == SearchEnd::Failed) {
-        m_failed = true;
-        return false;
-    }
-    value = std::log(m_pass.maxHeight / m_wanted);
-    if (end == SearchEnd::Met && std::fabs(value) < m_bestValue) {
-        m_bestValue = std::fabs(value);
-        m_best = m_pass;
-    }
-    return std::isfinite(value);
-}
-
-SearchEnd HeightSearch::solve(double startTension, const WarmStart &warm, ExactPass &result)
-{
-    m_warm = warm;
-    auto evaluate = [this](double u, double &value) { return this->evaluate(u, value); };
-    // More tension, a rounder and taller tube of the same circumference.
-    // The height grows about as T^0.35 for flat tubes, more slowly for round ones.
-    double a = std::log(startTension), fa = 0, b = 0, fb = 0;
-    if (evaluate(a, fa) && std::fabs(fa) > kTargetAccuracy
-        && expandBracket(a, fa, b, fb, std::clamp(-fa / 0.35, -2.0, 2.0), m_counter, evaluate))
-        findRoot(a, fa, b, fb, kTargetAccuracy, m_counter, evaluate);
-    if (m_failed)
-        return SearchEnd::Failed;
-    if (m_bestValue == INFINITY) {
-        result = m_pass;
-        return SearchEnd::Missed;
-    }
-    result = m_best;
-    return m_bestValue <= kObjectiveTolerance ? SearchEnd::Met : SearchEnd::Missed;
-}
-
-// A starting tension from the tube of the same circumference and height with
-// one net unit weight, that of the zone at half the wanted height, whose
-// height over circumference depends on q0 alone.
-double heightStartTension(const SolverProblem &problem, double wanted, PassCounter &counter,
-                          WarmStart &warm)
-{
-    SolverProblem uniform = problem;
-    int zone = 0;
-    while (zone < 2 && problem.interfaceHeight[zone] < wanted / 2)
-        ++zone;
-    for (int k = 0; k < 3; ++k) {
-        uniform.insideUnitWeight[k] = problem.insideUnitWeight[zone];
-        uniform.outsideUnitWeight[k] = problem.outsideUnitWeight[zone];
-    }
-    const double target = wanted / problem.circumference;
-    double tension = kStartTension;
+    const double tension = r.workingTension;
     auto evaluate = [&](double v, double &value) {
-        ExactPass pass;
-        if (countedPass(uniform, tension, 2 + std::exp(v), counter, pass)
-            != ExactPassResult::Complete)
+        ExactShape shape;
+        if (!keeper.shapeFor(tension, std::exp(v), shape))
             return false;
-        warm = {true, pass.baseRatio, 0.0, -1.0};
-        value = std::log(pass.maxHeight / pass.circumference / target);
-        const double ratio = problem.circumference / pass.circumference;
-        tension *= ratio * ratio;
-        return std::isfinite(value) && std::isfinite(tension) && tension > 0;
+        value = std::log(shape.circumference / r.circumference);
+        keeper.offer(shape, value);
+        return true;
     };
-    double a = std::log(kStartRatio - 2), fa = 0, b = 0, fb = 0;
-    if (evaluate(a, fa) && expandBracket(a, fa, b, fb, fa > 0 ? -2.0 : 2.0, counter, evaluate))
-        findRoot(a, fa, b, fb, 1e-3, counter, evaluate);
-    return std::isfinite(tension) && tension > 0 ? tension : kStartTension;
+    // The circle of this tension and circumference: its pressure is an upper bound.
+    return searchRoot(std::log(2 * kPi * tension / r.circumference), false, evaluate);
 }
 
-bool objectiveMet(const SolverProblem &problem, const SolverInput &input, const ExactPass &pass)
+// Given crest pressure: the tension, on ln T. Where the crest rises through a
+// level above which the net unit weight grows, the crest pressure can fall
+// while the tube grows, and up to three tubes of one circumference share a
+// crest pressure. Filling from empty reaches the least tense first: the search
+// starts below every root (a tube's circumference never exceeds 2 pi T / pc,
+// that of the circle of its crest pressure) and climbs in short steps.
+SearchEnd solveGivenPressure(ShapeKeeper &keeper, const ExactRequest &r)
 {
-    auto close = [](double value, double wanted) {
-        return std::fabs(value - wanted) <= kObjectiveTolerance * std::fabs(wanted);
+    const double pressure = r.pumpingPressure;
+    auto evaluate = [&](double u, double &value) {
+        ExactShape shape;
+        if (!keeper.shapeFor(std::exp(u), pressure, shape))
+            return false;
+        value = std::log(shape.circumference / r.circumference);
+        keeper.offer(shape, value);
+        return true;
     };
-    if (!close(pass.circumference, problem.circumference))
-        return false;
-    if (problem.objective == AnalysisType::GivenHeight)
-        return close(pass.maxHeight, input.desiredMaxHeight);
-    if (problem.objective == AnalysisType::GivenPressure)
-        return close(pass.crestPressure, input.inletPressure);
-    return true;
+    constexpr double kClimb = 0.5; // ln T per step
+    return searchRoot(std::log(pressure * r.circumference / (2 * kPi)), true, evaluate, kClimb);
+}
+
+// C - pi H of the request, with pi H rounded once.
+double wantedExcess(const ExactRequest &r)
+{
+    const double h = r.desiredMaxHeight;
+    const double product = kPi * h;
+    const double error = std::fma(kPi, h, -product) + kPiTail * h;
+    return (r.circumference - product) - error;
+}
+
+// Given height: on ln pc, with T = (pc H + integral of y g dy) / 2 fixed by the
+// height; the circumference falls towards pi H as pc grows.
+SearchEnd solveGivenHeight(ShapeKeeper &keeper, const ExactRequest &r)
+{
+    const double height = r.desiredMaxHeight;
+    const double moment = weightMoment(keeper.zones, height);
+    const double excess = wantedExcess(r);
+    const bool nearlyRound = excess < kNearlyRound * r.circumference;
+    auto evaluate = [&](double v, double &value) {
+        ExactShape shape;
+        const double pressure = std::exp(v);
+        if (!keeper.shapeFor((pressure * height + moment) / 2, pressure, shape))
+            return false;
+        // The shape's height equals the wanted one to rounding; keep it exact.
+        shape.height = height;
+        if (nearlyRound) {
+            const double e = roundnessExcess(shape);
+            value = e > 0 ? std::log(e / excess) : -100.0;
+        } else {
+            value = std::log(shape.circumference / r.circumference);
+        }
+        keeper.offer(shape, value);
+        return true;
+    };
+    const double rise = pressureRise(keeper.zones, height);
+    return searchRoot(std::log(std::max(rise, 1e-300)), false, evaluate);
+}
+
+AccuracyLimit accuracyLimit(const ExactShape &shape, const SearchEnd &end)
+{
+    if (end.atLowest || shape.crestPressure < kFlatnessLimit * shape.basePressure)
+        return AccuracyLimit::TooFlat;
+    // A tube without net unit weight is exactly the circle.
+    if (shape.basePressure == shape.crestPressure)
+        return AccuracyLimit::None;
+    double roundness = 1 - kPi * shape.height / shape.circumference;
+    if (roundness < kNearlyRound)
+        roundness = roundnessExcess(shape) / shape.circumference;
+    return roundness < kRoundnessLimit ? AccuracyLimit::NearlyRound : AccuracyLimit::None;
+}
+
+bool finiteResults(const ExactSolution &s)
+{
+    const ExactResults &r = s.results;
+    bool finite = std::isfinite(r.totalArea) && std::isfinite(r.areaUpperSlurry)
+        && std::isfinite(r.maxWidth) && std::isfinite(r.heightAtMaxWidth)
+        && std::isfinite(r.axialForce) && std::isfinite(s.shape.tension);
+    for (int i = 0; i < kProfilePoints; ++i)
+        finite = finite && std::isfinite(r.profileX[i]) && std::isfinite(r.profileY[i]);
+    return finite;
 }
 
 } // namespace
 
-void solveTubeExact(const SolverInput &input, SolverOutput &output)
+ExactRefusal solveTubeExact(const ExactZones &zones, const ExactRequest &request,
+                            ExactSolution &solution)
 {
-    output = SolverOutput {};
-    const SolverProblem problem = setUpProblem(input);
-    PassCounter counter;
-    ExactPass pass;
-    SearchEnd end = SearchEnd::Failed;
-    if (problem.objective == AnalysisType::GivenHeight) {
-        WarmStart warm;
-        const double start = heightStartTension(problem, input.desiredMaxHeight, counter, warm);
-        end = HeightSearch(problem, input.desiredMaxHeight, counter).solve(start, warm, pass);
-    } else if (problem.objective == AnalysisType::GivenPressure) {
-        end = PressureSearch(problem, input.inletPressure, counter).solve(pass);
-    } else {
-        WarmStart cold;
-        end = CircumferenceSearch(problem, input.workingTension, counter).solve(cold, pass);
+    solution = ExactSolution {};
+    for (double g : zones.netUnitWeight)
+        if (!(g >= 0))
+            return ExactRefusal::LighterSlurry;
+    if (request.objective == AnalysisType::GivenPressure && !(request.pumpingPressure > 0))
+        return ExactRefusal::ZeroPressure;
+    if (request.objective == AnalysisType::GivenHeight
+        && !(weightMoment(zones, request.desiredMaxHeight) > 0))
+        return ExactRefusal::NeutralHeight;
+    ShapeKeeper keeper {zones, solution};
+    SearchEnd end;
+    const bool possible = request.circumference > 0
+        && (request.objective != AnalysisType::GivenStrength || request.workingTension > 0);
+    if (possible) {
+        if (request.objective == AnalysisType::GivenHeight)
+            end = solveGivenHeight(keeper, request);
+        else if (request.objective == AnalysisType::GivenPressure)
+            end = solveGivenPressure(keeper, request);
+        else
+            end = solveGivenTension(keeper, request);
     }
-    output.passes = counter.passes;
-    if (end == SearchEnd::Failed || pass.pieceCount == 0 || !(pass.circumference > 0)) {
-        // No equilibrium shape: every result zero.
-        output.convergenceWarning = true;
-        return;
+    if (keeper.bestValue == INFINITY) {
+        solution.shape = ExactShape {};
+        return ExactRefusal::None; // no shape at all: every result zero
     }
-    writeExactResults(problem, pass, output);
-    output.passes = counter.passes;
-    output.convergenceWarning = end == SearchEnd::Met && objectiveMet(problem, input, pass) ? 0 : 1;
+    exactResults(zones, solution.shape, solution.results);
+    if (!finiteResults(solution)) {
+        const long passes = solution.passes;
+        solution = ExactSolution {};
+        solution.passes = passes;
+        return ExactRefusal::None;
+    }
+    const double mismatch = std::fabs(solution.shape.circumference / request.circumference - 1);
+    solution.objectiveMet = end.bracketed && mismatch <= kObjectiveTolerance;
+    solution.limit = accuracyLimit(solution.shape, end);
+    return ExactRefusal::None;
 }
 
 } // namespace vendrix

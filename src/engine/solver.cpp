@@ -1,6 +1,5 @@
 #include "engine/solver.h"
 
-#include "engine/exact_solver.h"
 #include "engine/solver_problem.h"
 
 #include <algorithm>
@@ -728,10 +727,7 @@ void solveTubeClassic(const SolverInput &input, SolverOutput &output)
 
 void solveTube(const SolverInput &input, SolverOutput &output)
 {
-    if (input.method == SolutionMethod::Classic)
-        solveTubeClassic(input, output);
-    else
-        solveTubeExact(input, output);
+    solveTubeClassic(input, output);
 }
 
 } // namespace vendrix

@@ -1,10 +1,10 @@
 #pragma once
-// Equilibrium shape of a geosynthetic tube on a rigid foundation and the
-// searches that meet the three objectives. Internal units: feet, pounds,
-// lb/ft3, psi at the interfaces, tension in lb/in.
+// The classic method: equilibrium shape of a geosynthetic tube on a rigid
+// foundation by the fixed-step searches of the earlier program, with its
+// simplifications. Internal units: feet, pounds, lb/ft3, psi at the
+// interfaces, tension in lb/in.
 
 #include "model/project_record.h"
-#include "model/solution_method.h"
 
 #include <array>
 
@@ -24,7 +24,6 @@ struct SolverInput
     double desiredMaxHeight = 0; // ft; given height
     double inletPressure = 0; // psi; given pressure
     double transportUnitWeight = 0; // lb/ft3
-    SolutionMethod method = kDefaultSolutionMethod;
 };
 
 struct SolverOutput
@@ -47,8 +46,8 @@ struct SolverOutput
     long passes = 0; // integration passes run (complete or abandoned)
 };
 
-// Solves for the shape that meets the objective of input.analysisType by
-// input.method. Never allocates, always terminates, and never returns a NaN or
+// Solves for the shape that meets the objective of input.analysisType by the
+// classic searches. Never allocates, always terminates, and never returns a NaN or
 // an infinity; a result that does not meet the objective carries
 // convergenceWarning set.
 void solveTube(const SolverInput &input, SolverOutput &output);

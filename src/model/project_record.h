@@ -106,6 +106,14 @@ struct AppState
     std::string updateLabel = "Update #1.2";
 };
 
+// Why a result of the exact method lies outside the range in which it is
+// exact to nine digits (the run then also sets the convergence warning).
+enum class AccuracyLimit {
+    None,
+    NearlyRound, // 1 - pi H / C below 1e-7
+    TooFlat, // crest pressure below 1e-300 of the base pressure
+};
+
 // Results of the last analysis run, in SI.
 struct TubeSolution
 {
@@ -124,6 +132,7 @@ struct TubeSolution
     double areaLowerSlurry = 0; // m2
     double areaUpperSlurry = 0; // m2
     SolutionMethod method = kDefaultSolutionMethod; // how the run solved it
+    AccuracyLimit accuracyLimit = AccuracyLimit::None; // not stored in project files
 };
 
 // Consolidated shape estimates, in SI. Only Option 1 writes the arrays.

@@ -2,7 +2,6 @@
 
 #include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
-#include "engine/root_bracket.h"
 #include "model/c_format.h"
 #include "model/units.h"
 
@@ -17,62 +16,38 @@ constexpr int kMinimumPoints = 100;
 constexpr int kMaximumPoints = 2000;
 constexpr int kStartingPoints = 21; // the uniform grid refined afterwards
 constexpr double kRangeTensionFactor = 1.5;
-constexpr int kRootIterations = 100;
-// Relative tension tolerance of the safe limit: far below any gauge reading,
-// still above the noise of the solver's own convergence.
-constexpr double kSafeLimitTolerance = 1e-10;
+// Intervals narrower than this share of the range are not split further.
+constexpr double kNarrowestInterval = 1e-5;
 
-// Tension above the given target at a pressure, for the bracketed searches.
-struct TensionExcess
+// The pumping pressure at which the tube of the project carries the given
+// working tension (kN/m): the crest pressure of a given-strength run; 0 when
+// there is none.
+double pressureForTension(const TubeInput &input, double tension)
 {
-    const TubeInput &input;
-    double target;
-    double operator()(double p) const { return envelopePointAt(input, p).workingTension - target; }
-};
-
-// Bracketed root of f between a (f(a) < 0) and b (f(b) >= 0).
-double findPressure(const TensionExcess &f, double a, double fa, double b, double fb,
-                    double pressureTolerance, double valueTolerance)
-{
-    RootBracket bracket(a, fa, b, fb, pressureTolerance);
-    for (int i = 0; i < kRootIterations && !bracket.converged(); ++i) {
-        if (std::fabs(bracket.bestValue()) <= valueTolerance)
-            break;
-        const double p = bracket.next();
-        bracket.update(f(p));
-    }
-    return bracket.best();
-}
-
-// The pressure where the tension reaches the target, searched by doubling
-// from 1 kPa; the ceiling when it is never reached.
-double pressureForTension(const TubeInput &input, double target)
-{
-    const TensionExcess f {input, target};
-    double low = 0;
-    double fLow = f(low);
-    if (fLow >= 0)
+    if (!(tension > 0) || !std::isfinite(tension))
         return 0;
-    for (double p = 1.0;; p = std::min(2 * p, kEnvelopePressureCeiling)) {
-        const double fp = f(p);
-        if (fp >= 0)
-            return findPressure(f, low, fLow, p, fp, 1e-4 * p, 1e-4 * target);
-        if (p >= kEnvelopePressureCeiling)
-            return kEnvelopePressureCeiling;
-        low = p;
-        fLow = fp;
-    }
+    ProjectRecord record;
+    record.input = input;
+    record.input.analysisType = AnalysisType::GivenStrength;
+    record.input.ultimateStrength = tension * reductionFactorProducts(input).circumferential;
+    const RunOutcome outcome = runAnalysis(record, SolutionMethod::Exact);
+    const TubeSolution &s = record.solution;
+    // Beyond the nine-digit range (a nearly round tube) the pressure still
+    // bounds the sweep; a run that missed its objective gives none.
+    if (outcome.refused() || (s.convergenceWarning && s.accuracyLimit == AccuracyLimit::None))
+        return 0;
+    return s.inletPressure;
 }
 
 // Top of the sweep when none was asked for: where the tension reaches 1.5 ×
-// the allowable, or 1.5 × the unpumped tension when that is already higher.
+// the allowable, never above the ceiling.
 double defaultMaxPressure(const TubeInput &input, double allowable)
 {
-    const double unpumped = envelopePointAt(input, 0).workingTension;
-    const double target = kRangeTensionFactor * std::max(allowable, unpumped);
-    const double p = target > 0 ? pressureForTension(input, target) : 0;
+    const double p = pressureForTension(input, kRangeTensionFactor * allowable);
     // A weightless or degenerate tube still gets a readable range.
-    return p > 0.1 ? p : 10.0;
+    if (!(p > 0.1))
+        return 10.0;
+    return std::min(p, kEnvelopePressureCeiling);
 }
 
 // Span of one quantity over the sweep, never 0 so that it can divide.
@@ -104,6 +79,10 @@ void refineSweep(const TubeInput &input, std::vector<EnvelopePoint> &points, int
         for (size_t i = 0; i + 1 < points.size(); ++i) {
             const double dp
                 = (points[i + 1].pumpingPressure - points[i].pumpingPressure) / pressureSpan;
+            // Where the crest pressure falls back as the crest rises through the
+            // water level, filling jumps to a taller tube: no point splits it.
+            if (dp < kNarrowestInterval)
+                continue;
             double length = 0;
             for (int k = 0; k < 4; ++k) {
                 const double dq = (points[i + 1].*kFields[k] - points[i].*kFields[k]) / spans[k];
@@ -121,28 +100,23 @@ void refineSweep(const TubeInput &input, std::vector<EnvelopePoint> &points, int
 
 void findSafeLimit(const TubeInput &input, FillingEnvelope &envelope)
 {
-    const std::vector<EnvelopePoint> &points = envelope.points;
+    std::vector<EnvelopePoint> &points = envelope.points;
     const double allowable = envelope.allowableTension;
-    if (points.front().workingTension >= allowable) {
-        envelope.state = SafeLimitState::ExceededAtZeroPressure;
+    if (!(points.front().workingTension < allowable)) {
+        envelope.state = SafeLimitState::ExceededAtBottomOfRange;
         return;
     }
-    size_t above = 0;
-    while (above < points.size() && points[above].workingTension < allowable)
-        ++above;
-    if (above == points.size()) {
+    const double p = pressureForTension(input, allowable);
+    if (!(p > envelope.minPressure) || p > envelope.maxPressure) {
         envelope.state = SafeLimitState::NotReachedInRange;
         return;
     }
-    const TensionExcess f {input, allowable};
-    const EnvelopePoint &lo = points[above - 1];
-    const EnvelopePoint &hi = points[above];
-    const double p = findPressure(f, lo.pumpingPressure, lo.workingTension - allowable,
-                                  hi.pumpingPressure, hi.workingTension - allowable,
-                                  1e-14 * hi.pumpingPressure, kSafeLimitTolerance * allowable);
     envelope.state = SafeLimitState::Found;
     envelope.safeLimit = envelopePointAt(input, p, &envelope.safeLimitShape);
-    envelope.points.insert(envelope.points.begin() + static_cast<long>(above), envelope.safeLimit);
+    const auto above = std::find_if(points.begin(), points.end(), [p](const EnvelopePoint &pt) {
+        return pt.pumpingPressure > p;
+    });
+    points.insert(above, envelope.safeLimit);
 }
 
 } // namespace
@@ -158,7 +132,7 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     record.input = input;
     record.input.analysisType = AnalysisType::GivenPressure;
     record.input.pumpingPressure = pumpingPressure;
-    runAnalysis(record, SolutionMethod::Exact);
+    const bool refused = runAnalysis(record, SolutionMethod::Exact).refused();
     const TubeSolution &s = record.solution;
     const double rf = reductionFactorProducts(input).circumferential;
     const double allowable = allowableWorkingTension(input);
@@ -174,7 +148,7 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     pt.workingTension = s.ultimateStrengthCircumferential / rf;
     // A zero allowable makes every tension infinitely too high; keep a number.
     pt.tensionRatio = allowable > 0 ? pt.workingTension / allowable : 1e9;
-    pt.convergenceWarning = s.convergenceWarning;
+    pt.convergenceWarning = refused || s.convergenceWarning;
     if (shape)
         *shape = s;
     return pt;
@@ -187,19 +161,24 @@ FillingEnvelope computeFillingEnvelope(const TubeInput &input, const EnvelopeReq
     const bool explicitMax = std::isfinite(request.maxPressure) && request.maxPressure > 0;
     envelope.maxPressure = explicitMax ? std::min(request.maxPressure, kEnvelopePressureCeiling)
                                        : defaultMaxPressure(input, envelope.allowableTension);
+    envelope.minPressure = kEnvelopeBottomFraction * envelope.maxPressure;
     const int wanted = std::clamp(request.points, kMinimumPoints, kMaximumPoints);
 
     envelope.points.reserve(static_cast<size_t>(wanted) + 1);
+    const double span = envelope.maxPressure - envelope.minPressure;
     for (int i = 0; i < kStartingPoints; ++i)
-        envelope.points.push_back(
-            envelopePointAt(input, envelope.maxPressure * i / (kStartingPoints - 1)));
+        envelope.points.push_back(envelopePointAt(input,
+                                                  i + 1 == kStartingPoints ? envelope.maxPressure
+                                                                           : envelope.minPressure
+                                                          + span * i / (kStartingPoints - 1)));
     refineSweep(input, envelope.points, wanted);
     findSafeLimit(input, envelope);
     if (envelope.state != SafeLimitState::Found)
-        envelopePointAt(
-            input,
-            envelope.state == SafeLimitState::ExceededAtZeroPressure ? 0.0 : envelope.maxPressure,
-            &envelope.safeLimitShape);
+        envelopePointAt(input,
+                        envelope.state == SafeLimitState::ExceededAtBottomOfRange
+                            ? envelope.minPressure
+                            : envelope.maxPressure,
+                        &envelope.safeLimitShape);
     return envelope;
 }
 
@@ -213,9 +192,10 @@ std::string safeLimitReason(const FillingEnvelope &envelope, UnitSystem units)
     switch (envelope.state) {
     case SafeLimitState::Found:
         return {};
-    case SafeLimitState::ExceededAtZeroPressure:
-        return "No safe pumping pressure: even without pumping pressure the working tension ("
-            + tension(envelope.points.front().workingTension)
+    case SafeLimitState::ExceededAtBottomOfRange:
+        return "No safe pumping pressure: already at the bottom of the range ("
+            + formatC("%.2f", envelope.minPressure * f.pumpingPressure) + " " + labels.pressure
+            + ") the working tension (" + tension(envelope.points.front().workingTension)
             + ") exceeds the allowable working tension (" + tension(envelope.allowableTension)
             + "). Use a stronger geotextile or a smaller tube.";
     case SafeLimitState::NotReachedInRange:

@@ -1,7 +1,10 @@
 #pragma once
 // The filling envelope: the tube of the project solved by the exact method for
 // a sweep of pumping pressures, and the safe limit where the working tension
-// reaches the allowable working tension. All values in SI (kPa, m, m², kN/m).
+// reaches the allowable working tension. The sweep starts just above zero (a
+// tube has no shape at zero pumping pressure); the safe limit is the pumping
+// pressure of a given-strength run at the allowable tension, so the envelope
+// and the Run describe one tube. All values in SI (kPa, m, m², kN/m).
 
 #include "model/project_record.h"
 
@@ -28,7 +31,7 @@ struct EnvelopePoint
 // Why there is no safe limit (or that there is one).
 enum class SafeLimitState {
     Found,
-    ExceededAtZeroPressure, // even an unpumped tube is over the allowable
+    ExceededAtBottomOfRange, // already at the lowest pressure of the range over the allowable
     NotReachedInRange, // the tension stays below the allowable up to the top of the range
 };
 
@@ -41,6 +44,7 @@ struct EnvelopeRequest
 struct FillingEnvelope
 {
     double allowableTension = 0; // kN/m, ultimate strength / circumferential reduction
+    double minPressure = 0; // kPa, bottom of the sweep
     double maxPressure = 0; // kPa, top of the sweep
     std::vector<EnvelopePoint> points; // ascending pressure, safe limit included
     SafeLimitState state = SafeLimitState::NotReachedInRange;
@@ -51,9 +55,12 @@ struct FillingEnvelope
 // Highest pressure of any sweep; a tube that stays below its allowable up to
 // here is treated as never reaching it.
 inline constexpr double kEnvelopePressureCeiling = 5000.0; // kPa
+// The sweep starts at this fraction of its top.
+inline constexpr double kEnvelopeBottomFraction = 0.005;
 
 // The tube at one pumping pressure, exactly as a given-pressure run of the
 // exact method computes it. `shape` receives the full solution when given.
+// A pressure the run refuses (zero) gives a point with the warning set.
 EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure,
                               TubeSolution *shape = nullptr);
 

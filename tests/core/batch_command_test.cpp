@@ -59,8 +59,8 @@ TEST(BatchCommand, JsonHoldsEverySolutionScalarAndTheSolverCounts)
           "\"totalArea\": ", "\"ultimateStrengthCircumferential\": ", "\"ultimateStrengthAxial\": ",
           "\"convergenceWarning\": 0",
           "\"maxHeight\": ", "\"maxWidth\": ", "\"heightAtMaxWidth\": ", "\"baseWidth\": ",
-          "\"areaLowerSlurry\": ", "\"areaUpperSlurry\": 0", "\"profileX\": [", "\"profileY\": [",
-          "\"solver\": {", "\"passes\": ", "\"zones\": 2"}) {
+          "\"areaLowerSlurry\": ", "\"areaUpperSlurry\": ", "\"profileX\": [", "\"profileY\": [",
+          "\"solver\": {", "\"passes\": ", "\"zones\": 3"}) {
         EXPECT_NE(r.out.find(key), std::string::npos) << key;
     }
     // 361 points in each profile: 360 separators per array.

@@ -54,8 +54,8 @@ TEST(BatchEnvelope, JsonCarriesTheSafeLimitInSi)
 TEST(BatchEnvelope, JsonSaysWhyThereIsNoSafeLimit)
 {
     const test::CallAndText cases[] = {
-        {{"--set", "ultimateStrength=1", "--envelope-max-pressure", "20"},
-         "\"reason\": \"No safe pumping pressure: even without pumping pressure"},
+        {{"--set", "ultimateStrength=1", "--envelope-max-pressure", "500"},
+         "\"reason\": \"No safe pumping pressure: already at the bottom of the range"},
         {{"--envelope-max-pressure", "2"},
          "\"reason\": \"No safe limit within the range: up to 2.00 [kPa]"},
         // English display units still give SI in the JSON.
@@ -90,8 +90,8 @@ TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
                                                : "Pumping pressure [kPa],Maximum height [m],",
                              0),
                   0u);
-        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 2.09 [psi]"
-                                               : "Maximum pumping pressure  = 14.38 [kPa]"),
+        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 1.69 [psi]"
+                                               : "Maximum pumping pressure  = 11.63 [kPa]"),
                   std::string::npos)
             << r.out;
     }

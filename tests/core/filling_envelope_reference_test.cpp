@@ -1,9 +1,8 @@
 // The safe limit against an independent integration of the membrane
-// equations: at the reported pressure, the shape whose fabric carries exactly
-// the allowable tension must have the tube's circumference and that pressure
-// at its crest.
+// equations of the tube as entered: at the reported pressure, the shape whose
+// fabric carries exactly the allowable tension must have the tube's
+// circumference and that pressure at its crest.
 
-#include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
 #include "membrane_reference.h"
 #include "post/filling_envelope.h"
@@ -13,23 +12,8 @@
 namespace vendrix {
 namespace {
 
-constexpr double kPoundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
-constexpr double kMetresPerFoot = 0.3047999902464003;
 // Fourth-order steps this fine agree with the solver to far better than the checks.
 constexpr int kSteps = 4000;
-
-// The given-pressure model: one slurry and one outside fluid.
-test::ReferenceModel givenPressureModel(const SolverInput &si, double tensionLbPerIn)
-{
-    const double gw = si.transportUnitWeight;
-    test::ReferenceModel m;
-    m.tensionLbPerFt = 12 * tensionLbPerIn;
-    m.slurryLower = m.slurryUpper = si.slurrySpecificGravityLower * gw;
-    m.fluidLower = m.fluidUpper = si.fluidSpecificGravityLower * gw;
-    m.slurryInterface = 1e10;
-    m.fluidInterface = si.fluidHeightLower;
-    return m;
-}
 
 // The shape of the model whose circumference is the tube's, by bisection on
 // the pressure at the base. At a fixed tension a higher pressure curves the
@@ -71,20 +55,14 @@ TEST(FillingEnvelopeReference, SafeLimitIsWhereTheAllowableTensionFitsTheTube)
         const FillingEnvelope e = computeFillingEnvelope(in, {});
         ASSERT_EQ(e.state, SafeLimitState::Found);
 
-        TubeInput at = in;
-        at.analysisType = AnalysisType::GivenPressure;
-        at.pumpingPressure = e.safeLimit.pumpingPressure;
-        const SolverInput si = buildSolverInput(at);
         const double allowable = in.ultimateStrength / reductionFactorProducts(in).circumferential;
-        const test::ReferenceShape ref = shapeOfCircumference(
-            givenPressureModel(si, allowable * kPoundsPerInchPerKilonewtonPerMetre),
-            si.circumference);
+        const test::ReferenceShape ref
+            = shapeOfCircumference(test::enteredModel(in, allowable), in.circumference);
         ASSERT_TRUE(ref.valid) << ref.circumference << " " << ref.crestPressure;
-        EXPECT_NEAR(ref.crestPressure / 144, si.inletPressure, 1e-6 * si.inletPressure);
-        EXPECT_NEAR(ref.maxHeight * kMetresPerFoot, e.safeLimit.maxHeight,
-                    1e-6 * e.safeLimit.maxHeight);
-        EXPECT_NEAR(ref.totalArea * kMetresPerFoot * kMetresPerFoot, e.safeLimit.area,
-                    1e-6 * e.safeLimit.area);
+        const double pressure = e.safeLimit.pumpingPressure;
+        EXPECT_NEAR(ref.crestPressure, pressure, 1e-6 * pressure);
+        EXPECT_NEAR(ref.maxHeight, e.safeLimit.maxHeight, 1e-6 * e.safeLimit.maxHeight);
+        EXPECT_NEAR(ref.totalArea, e.safeLimit.area, 1e-6 * e.safeLimit.area);
     }
 }
 

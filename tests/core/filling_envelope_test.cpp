@@ -60,7 +60,7 @@ TEST(FillingEnvelope, CurvesRiseAndFallAsPhysicsSays)
         SCOPED_TRACE(t.name);
         const FillingEnvelope e = computeFillingEnvelope(inputOf(t), {});
         ASSERT_GE(e.points.size(), 100u);
-        EXPECT_EQ(e.points.front().pumpingPressure, 0.0);
+        EXPECT_EQ(e.points.front().pumpingPressure, 0.005 * e.maxPressure);
         EXPECT_NEAR(e.points.back().pumpingPressure, e.maxPressure, 1e-12);
         for (size_t i = 1; i < e.points.size(); ++i) {
             const EnvelopePoint &a = e.points[i - 1];
@@ -156,9 +156,9 @@ TEST(FillingEnvelope, CasesWithoutASafeLimitSaySo)
         const char *reasonStart;
     };
     const Case cases[] = {
-        {"too weak even unpumped", 1.0, 0, SafeLimitState::ExceededAtZeroPressure,
-         "No safe pumping pressure: even without pumping pressure"},
-        {"no strength at all", 0.0, 0, SafeLimitState::ExceededAtZeroPressure,
+        {"too weak at the bottom of the range", 1.0, 500, SafeLimitState::ExceededAtBottomOfRange,
+         "No safe pumping pressure: already at the bottom of the range (2.50 [kPa])"},
+        {"no strength at all", 0.0, 0, SafeLimitState::ExceededAtBottomOfRange,
          "No safe pumping pressure"},
         {"range ends before the limit", 100.0, 2.0, SafeLimitState::NotReachedInRange,
          "No safe limit within the range: up to 2.00 [kPa]"},

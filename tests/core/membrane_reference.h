@@ -1,6 +1,6 @@
 #pragma once
 // A second, independent solution of the membrane equations for the tests of
-// the exact method, in the solver's units (ft, lb/ft3, lb/ft2):
+// the exact method, in any consistent units (the tests use m, kN/m3, kPa):
 //   dθ/ds = p / Tf,  dx/ds = cos θ,  dy/ds = sin θ,  dp/ds = -Δγ(y) sin θ,
 // integrated over the arc length s by a fine fourth-order Runge-Kutta scheme
 // from the edge of the base contact (θ = 0) until θ reaches π. A step that
@@ -9,25 +9,41 @@
 // solver: given the tension and base pressure that the solver found, it
 // tells what shape those really produce.
 
+#include "model/project_record.h"
+
 #include <cmath>
 
 namespace vendrix::test {
 
 struct ReferenceModel
 {
-    double tensionLbPerFt = 0; // Tf
-    double slurryLower = 0, slurryUpper = 0; // lb/ft3 inside, below/above slurryInterface
-    double fluidLower = 0, fluidUpper = 0; // lb/ft3 outside, below/above fluidInterface
-    double slurryInterface = 0, fluidInterface = 0; // ft
+    double tension = 0; // Tf
+    double slurryLower = 0, slurryUpper = 0; // inside, below/above slurryInterface
+    double fluidLower = 0, fluidUpper = 0; // outside, below/above fluidInterface
+    double slurryInterface = 0, fluidInterface = 0;
 };
+
+// The layering as entered, in SI, at tension T (kN/m).
+inline ReferenceModel enteredModel(const TubeInput &in, double tension)
+{
+    ReferenceModel m;
+    m.tension = tension;
+    m.slurryLower = in.slurryUnitWeightLower;
+    m.slurryUpper = in.twoSlurryLayers ? in.slurryUnitWeightUpper : in.slurryUnitWeightLower;
+    m.fluidLower = in.fluidUnitWeightLower;
+    m.fluidUpper = in.fluidUnitWeightUpper;
+    m.slurryInterface = in.twoSlurryLayers ? in.slurryHeightLower : 1e10;
+    m.fluidInterface = in.fluidHeightLower;
+    return m;
+}
 
 struct ReferenceShape
 {
     bool valid = false; // false: the pressure vanished before the crest
     double circumference = 0, maxHeight = 0, maxWidth = 0, heightAtMaxWidth = 0, baseWidth = 0;
-    double totalArea = 0, areaAboveSlurryInterface = 0; // ft2
-    double crestPressure = 0; // lb/ft2
-    double axialForce = 0; // lb: integral of p times the full width over the height
+    double totalArea = 0, areaAboveSlurryInterface = 0;
+    double crestPressure = 0;
+    double axialForce = 0; // integral of p times the full width over the height
 };
 
 namespace detail {
@@ -46,7 +62,7 @@ inline State rate(const ReferenceModel &m, int zoneBelowSlurry, int zoneBelowFlu
     const double theta = s.v[0], x = s.v[1], p = s.v[3];
     const double dy = std::sin(theta);
     State d {};
-    d.v[0] = p / m.tensionLbPerFt;
+    d.v[0] = p / m.tension;
     d.v[1] = std::cos(theta);
     d.v[2] = dy;
     d.v[3] = -(inside - outside) * dy;
@@ -93,7 +109,7 @@ double lengthTo(const ReferenceModel &m, int bs, int bf, const State &s, double 
 
 } // namespace detail
 
-// `steps` is the number of steps over an arc length `lengthScale` (ft); the
+// `steps` is the number of steps over an arc length `lengthScale`; the
 // integration goes on until the crest.
 inline ReferenceShape referenceShape(const ReferenceModel &m, double basePressure,
                                      double lengthScale, int steps = 40000)

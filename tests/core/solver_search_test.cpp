@@ -125,7 +125,6 @@ TEST(SolverSearch, GivenPressureLoweringTheTensionToZeroKeepsTheLastCircumferenc
     in.analysisType = AnalysisType::GivenPressure;
     in.circumference = 0; // every shape is too long
     SolverInput si = buildSolverInput(in);
-    si.method = SolutionMethod::Classic;
     SolverOutput out;
     solveTube(si, out);
     EXPECT_GT(out.passes, 1);
@@ -164,7 +163,6 @@ TEST(SolverSearch, EndlessSearchesStopAtThePassLimit)
     for (const TubeInput *in : {&heightBelowBase, &noCircumference}) {
         SCOPED_TRACE(static_cast<int>(in->analysisType));
         SolverInput si = buildSolverInput(*in);
-        si.method = SolutionMethod::Classic;
         SolverOutput out;
         solveTube(si, out);
         EXPECT_EQ(out.passes, kPassLimit);
