@@ -23,7 +23,9 @@ constexpr int kIterationLimit = 200;
 constexpr double kLogLowest = -700; // 1e-304
 constexpr double kLogHighest = 300; // 1e130
 // Bounds of the range in which every result is exact to nine digits.
-constexpr double kRoundnessLimit = 1e-7; // 1 - pi H / C
+// 1 - pi H / C; a hair below 1e-7, so that a height entered as C / pi times
+// (1 - 1e-7) is not flagged for the rounding of its last digit.
+constexpr double kRoundnessLimit = 0.999e-7;
 constexpr double kFlatnessLimit = 1e-300; // crest over base pressure
 // Closer to round than this, the height search compares C - pi H, summed
 // without cancellation, instead of C.
@@ -82,7 +84,8 @@ SearchEnd searchRoot(double x0, bool increasing, Evaluate evaluate, double maxSt
             else
                 step *= 4;
         }
-        step = std::min(step, maxStep);
+        // The cap loosens as the search goes on, so that a far root is still reached.
+        step = std::min(step, maxStep * (1 + 0.5 * n));
         a = b;
         fa = fb;
         b = std::clamp(a + direction * step, kLogLowest, kLogHighest);
@@ -221,7 +224,7 @@ ExactRefusal solveTubeExact(const ExactZones &zones, const ExactRequest &request
     if (request.objective == AnalysisType::GivenPressure && !(request.pumpingPressure > 0))
         return ExactRefusal::ZeroPressure;
     if (request.objective == AnalysisType::GivenHeight
-        && !(weightMoment(zones, request.desiredMaxHeight) > 0))
+        && !(pressureRise(zones, request.desiredMaxHeight) > 0))
         return ExactRefusal::NeutralHeight;
     ShapeKeeper keeper {zones, solution};
     SearchEnd end;
