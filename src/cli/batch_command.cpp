@@ -107,6 +107,8 @@ void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunO
     json.string("method", solutionMethodName(s.method));
     json.integer("passes", outcome.passes);
     json.integer("zones", outcome.zones);
+    if (s.accuracyLimit != AccuracyLimit::None)
+        json.string("accuracyLimit", accuracyLimitText(s.accuracyLimit));
     json.endObject();
 }
 

@@ -220,9 +220,10 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "circumference=12"},
         {"--save", "FILE.Vdx", "save the project (after --set) before the run", "p.Vdx"},
         {"--method", "exact|classic",
-         "solution method: exact (default) meets each objective to\n"
-         "the precision of the arithmetic; classic repeats the\n"
-         "fixed-step searches of the earlier program",
+         "solution method: exact (default) solves the tube as\n"
+         "entered to the precision of the arithmetic (it refuses a\n"
+         "pumping pressure of 0); classic repeats the fixed-step\n"
+         "searches and simplifications of the earlier program",
          "classic"},
         {"--json", "",
          "print one JSON object: \"solution\" (every result, SI),\n"
@@ -261,7 +262,8 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "letter"},
         {"--envelope", "FILE",
          "write the filling envelope: the tube solved by the\n"
-         "exact method from 0 to the top of the pressure range,\n"
+         "exact method from just above 0 (0.5 % of the top) to the\n"
+         "top of the pressure range,\n"
          "and the safe limit where the working tension reaches\n"
          "the allowable working tension;\n"
          ".csv the table (display units, header with units),\n"

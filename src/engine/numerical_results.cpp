@@ -145,10 +145,25 @@ std::string solutionNoticeLine(const TubeSolution &solution)
     std::string line;
     if (solution.method == SolutionMethod::Exact)
         line = "Solution method: exact.";
-    if (solution.convergenceWarning)
-        line += std::string(line.empty() ? "" : "  ")
-            + "NOT CONVERGED: the results may not correspond to input data.";
+    if (solution.convergenceWarning) {
+        const char *cause = accuracyLimitText(solution.accuracyLimit);
+        line += std::string(line.empty() ? "" : "  ") + "NOT CONVERGED: " + cause
+            + (*cause ? "; " : "") + "the results may not correspond to input data.";
+    }
     return line;
+}
+
+const char *accuracyLimitText(AccuracyLimit limit)
+{
+    switch (limit) {
+    case AccuracyLimit::NearlyRound:
+        return "too close to a round tube";
+    case AccuracyLimit::TooFlat:
+        return "too flat";
+    case AccuracyLimit::None:
+        break;
+    }
+    return "";
 }
 
 } // namespace vendrix

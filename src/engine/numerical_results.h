@@ -18,9 +18,13 @@ std::array<std::string, kNumericalResultsLines> numericalResultsLines(const Proj
 // One line that qualifies the results, shown under them in the numerical
 // results, the results text file and the printed report: the solution method
 // when it is the exact one, and a notice when the run did not meet its
-// objective. Empty for a classic run that converged, whose texts stay as
-// they always were.
+// objective, with the cause when the exact method knows it. Empty for a classic run that converged,
+// whose texts stay as they always were.
 std::string solutionNoticeLine(const TubeSolution &solution);
+
+// Why an exact result lies outside its nine-digit range: "too close to a round
+// tube", "too flat", or empty.
+const char *accuracyLimitText(AccuracyLimit limit);
 
 // The notice of the cross-section display (and the batch summary) when the
 // constraints were not met, and the one of the printed cross-section page.
