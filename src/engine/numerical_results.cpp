@@ -2,6 +2,7 @@
 
 #include "engine/reduction_factors.h"
 #include "model/c_format.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -100,7 +101,7 @@ void strengthAndSizeLines(const TubeInput &in, const TubeSolution &s, const Resu
 void areaLines(const TubeInput &in, const TubeSolution &s, const ResultUnits &u, ResultLines &lines)
 {
     const bool twoLayers = hasTwoSlurryLayers(in);
-    if (in.analysisType == AnalysisType::GivenPressure) {
+    if (simplifiedLayering(in.analysisType, s.method)) {
         lines[11] = "Cross-sectional area of slurry = " + formatResult(1, s.totalArea * u.area)
             + u.areaUnit;
     } else {

@@ -5,6 +5,7 @@
 #include "graphics/picture_painting.h"
 #include "graphics/qt_text.h"
 #include "graphics/tube_outline.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <QPainter>
@@ -46,7 +47,7 @@ public:
         , m_palette(screenPalette(record.display.screenBlackWhite))
         , m_factors(UnitFactors::forSettings(record.display.unitSystem))
         , m_labels(unitLabels(record.display))
-        , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
+        , m_oneSlurry(simplifiedLayering(record))
     { }
 
     void paint();
@@ -129,7 +130,7 @@ private:
     ScreenPalette m_palette;
     UnitFactors m_factors;
     UnitLabels m_labels;
-    bool m_typeC;
+    bool m_oneSlurry; // solved as one slurry in the lower fluid (classic given pressure)
 };
 
 void Picture::paint()
@@ -141,10 +142,10 @@ void Picture::paint()
     m_p.fillRect(QRectF(0, 0, W, H), m_palette.background);
     rectangle(QRectF(QPointF(0, A + 1), QPointF(W, H)), m_palette.foundationFill, colours::rust);
 
-    const double bandTop = m_typeC ? 0 : px(A - m_l.scale * in.fluidHeightLower);
+    const double bandTop = m_oneSlurry ? 0 : px(A - m_l.scale * in.fluidHeightLower);
     rectangle(QRectF(QPointF(0, bandTop), QPointF(W, A)), m_palette.fluidFill, colours::skyBlue);
 
-    const QColor tubeFill = m_typeC ? m_palette.lowerFill : m_palette.tubeFill;
+    const QColor tubeFill = m_oneSlurry ? m_palette.lowerFill : m_palette.tubeFill;
     for (int side : {1, -1}) {
         const QPolygonF half = tubeHalf(side);
         if (shape == Shape::AsFilled) {
@@ -154,7 +155,7 @@ void Picture::paint()
             m_p.drawPolyline(half);
         }
     }
-    if (shape == Shape::AsFilled && !m_typeC) {
+    if (shape == Shape::AsFilled && !m_oneSlurry) {
         // With one layer the circumference lies above every point: the whole
         // tube is the lower layer.
         const double boundary = in.twoSlurryLayers ? in.slurryHeightLower : in.circumference;
@@ -202,8 +203,8 @@ void Picture::widthDimension()
     line(xl, K - 20, xr, K - 20);
     arrowhead(xr, K - 20, -1, 0);
     arrowhead(xl, K - 20, 1, 0);
-    const bool inFluid
-        = m_typeC || m_l.scale * m_l.crestHeight + 40 < m_l.scale * m_record.input.fluidHeightLower;
+    const bool inFluid = m_oneSlurry
+        || m_l.scale * m_l.crestHeight + 40 < m_l.scale * m_record.input.fluidHeightLower;
     m_p.setFont(pictureFont(kSmallFontPixels));
     centredText(m_l.centreX, K - 40,
                 valueLabel("Width = ", 2 * m_l.halfWidth * m_factors.length, m_labels.length),
@@ -221,7 +222,7 @@ void Picture::heightDimension()
     line(xr + 30, K, xr + 30, A + 1);
     arrowhead(xr + 30, K, 0, 1);
     arrowhead(xr + 30, A + 1, 0, -1);
-    const bool inFluid = m_typeC || 0.5 * m_l.crestHeight < m_record.input.fluidHeightLower;
+    const bool inFluid = m_oneSlurry || 0.5 * m_l.crestHeight < m_record.input.fluidHeightLower;
     m_p.setFont(pictureFont(kSmallFontPixels));
     centredText(xr + 40, A - 0.5 * m_l.scale * m_l.crestHeight - 10,
                 valueLabel("H = ", m_l.crestHeight * m_factors.length, m_labels.length), Qt::black,

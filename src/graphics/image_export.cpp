@@ -102,7 +102,7 @@ std::optional<Failure> writeSketchImage(const ProjectRecord &record, const std::
                                         int width, int height)
 {
     const auto draw = [&record](QPainter &painter, const QRectF &target) {
-        drawInputSketch(painter, target, record);
+        drawInputSketch(painter, target, record, record.solution.method);
     };
     return writeBatchDrawing(path, width, height, draw);
 }

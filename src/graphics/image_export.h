@@ -35,7 +35,8 @@ std::optional<Failure> writeBatchDrawing(const std::string &path, int width, int
 std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record, const std::string &path,
                                               int width, int height);
 
-// The input sketch. Matches BatchHooks::writeSketchImage.
+// The input sketch for the method that solved the record (the batch command
+// draws after its run). Matches BatchHooks::writeSketchImage.
 std::optional<Failure> writeSketchImage(const ProjectRecord &record, const std::string &path,
                                         int width, int height);
 

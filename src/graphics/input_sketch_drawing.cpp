@@ -2,6 +2,7 @@
 
 #include "graphics/picture_painting.h"
 #include "model/c_format.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <QPainter>
@@ -126,20 +127,20 @@ const std::array<QPointF, kSchematicPoints> &schematicOutline()
     return outline;
 }
 
-SketchContent sketchContent(const TubeInput &in, double pictureHeight)
+SketchContent sketchContent(const TubeInput &in, SolutionMethod method, double pictureHeight)
 {
     const double u = 0.03 * pictureHeight;
     const double fluidDepth = u * in.fluidHeightLower;
     const double slurryDepth = u * in.slurryHeightLower;
     const bool twoSlurries = std::fabs(in.slurryUnitWeightLower - in.slurryUnitWeightUpper) > 0.01;
     const double fluidDifference = std::fabs(in.fluidUnitWeightLower - in.fluidUnitWeightUpper);
-    const bool typeC = in.analysisType == AnalysisType::GivenPressure;
+    const bool oneSlurry = simplifiedLayering(in.analysisType, method);
     SketchContent c;
-    c.fluidDrawn = fluidDepth > 0.001 || typeC;
-    c.fluidToTop = typeC || fluidDifference < 0.01;
+    c.fluidDrawn = fluidDepth > 0.001 || oneSlurry;
+    c.fluidToTop = oneSlurry || fluidDifference < 0.01;
     c.lowerSlurry = slurryDepth > 0.001;
-    c.upperLayer = !typeC && slurryDepth > 0.001 && twoSlurries;
-    c.heightOutside = !typeC && fluidDepth > 0.001 && fluidDifference > 0.01;
+    c.upperLayer = !oneSlurry && slurryDepth > 0.001 && twoSlurries;
+    c.heightOutside = !oneSlurry && fluidDepth > 0.001 && fluidDifference > 0.01;
     c.heightInside = c.upperLayer;
     return c;
 }
@@ -250,13 +251,13 @@ void drawAnalysisTypeImage(QPainter &p, double x, double y, AnalysisType analysi
 }
 
 void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record,
-                     bool withTypeImage)
+                     SolutionMethod method, bool withTypeImage)
 {
     const QSizeF size = beginPicture(painter, target);
     const double W = size.width(), H = size.height();
     const TubeInput &in = record.input;
     const SketchFrame frame {W, H, 0.03 * H, 0.6 * W, 0.8 * H};
-    const SketchContent content = sketchContent(in, H);
+    const SketchContent content = sketchContent(in, method, H);
     const double lengthFactor = UnitFactors::forSettings(record.display.unitSystem).length;
     const char *unit = isEnglish(record.display) ? "  [ft]" : "  [m]";
 

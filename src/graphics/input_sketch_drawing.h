@@ -35,12 +35,14 @@ struct SketchContent
     bool heightInside = false; // "H-in" dimension
 };
 
-SketchContent sketchContent(const TubeInput &input, double pictureHeight);
+// `method` is the one chosen for the next run: the sketch shows the layering
+// that method will solve.
+SketchContent sketchContent(const TubeInput &input, SolutionMethod method, double pictureHeight);
 
 // With `withTypeImage` false the image naming the requested type of analysis
 // is left out, for a window that places it itself.
 void drawInputSketch(QPainter &painter, const QRectF &target, const ProjectRecord &record,
-                     bool withTypeImage = true);
+                     SolutionMethod method, bool withTypeImage = true);
 
 // The 207 by 25 image naming the requested type of analysis, top-left at (x, y)
 // in picture pixels.

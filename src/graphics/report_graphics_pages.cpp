@@ -7,6 +7,7 @@
 #include "graphics/page_canvas.h"
 #include "graphics/report_pages.h"
 #include "graphics/tube_outline.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ public:
         , m_factors(UnitFactors::forSettings(record.display.unitSystem))
         , m_units(unitLabels(record.display))
         , m_colours(pagePalette(record.display.printBlackWhite))
-        , m_typeC(record.input.analysisType == AnalysisType::GivenPressure)
+        , m_oneSlurry(simplifiedLayering(record))
         , m_extent(profileExtent(record.solution))
         , m_tube(tubeHalfOutline(record.solution))
     { }
@@ -123,7 +124,7 @@ private:
     UnitFactors m_factors;
     UnitLabels m_units;
     PagePalette m_colours;
-    bool m_typeC;
+    bool m_oneSlurry; // solved as one slurry in the lower fluid (classic given pressure)
     ProfileExtent m_extent;
     QPolygonF m_tube; // the half as filled, metres
     double m_f = 0; // twips per metre
@@ -139,7 +140,7 @@ void CrossSectionPage::paint()
     m_f = 7000 / maxWidth;
     ground();
     tubeAsFilled();
-    if (m_shape == Shape::AsFilled && !m_typeC)
+    if (m_shape == Shape::AsFilled && !m_oneSlurry)
         lowerLayer();
     centreLine(crest() + 2300);
     widthDimension();
@@ -176,8 +177,9 @@ void CrossSectionPage::ground()
     m_canvas.setPen(c.skyOutline, 1);
     m_canvas.setBrush(c.sky);
     m_canvas.rectangle(500, kBandTop, 11500, kBaseY);
-    const double fluidTop
-        = m_typeC ? kBandTop : std::min(kBaseY + m_f * m_record.input.fluidHeightLower, kBandTop);
+    const double fluidTop = m_oneSlurry
+        ? kBandTop
+        : std::min(kBaseY + m_f * m_record.input.fluidHeightLower, kBandTop);
     if (fluidTop > kBaseY) {
         m_canvas.setPen(c.fluidOutline, 1);
         m_canvas.setBrush(c.fluid);
@@ -192,7 +194,7 @@ void CrossSectionPage::tubeAsFilled()
     for (double side : {1.0, -1.0}) {
         if (m_shape == Shape::AsFilled) {
             m_canvas.setPen(m_colours.peachOutline, 1);
-            m_canvas.setBrush(m_typeC ? m_colours.rose : m_colours.peach);
+            m_canvas.setBrush(m_oneSlurry ? m_colours.rose : m_colours.peach);
             m_canvas.polygon(onPage(m_tube, side));
         } else {
             m_canvas.setPen(Qt::black, 1);
@@ -239,7 +241,7 @@ void CrossSectionPage::widthDimension()
     m_canvas.polyline({{xl + 120, top + 240}, {xl, top + 200}, {xl + 120, top + 160}});
     m_canvas.polyline({{xr - 120, top + 240}, {xr, top + 200}, {xr - 120, top + 160}});
     const bool inFluid
-        = m_typeC || m_f * m_extent.crestHeight + 400 < m_f * m_record.input.fluidHeightLower;
+        = m_oneSlurry || m_f * m_extent.crestHeight + 400 < m_f * m_record.input.fluidHeightLower;
     m_canvas.setTextBackground(inFluid ? m_colours.fluidText : m_colours.skyText);
     m_canvas.textCentred(kCentreX, top + 400, lengthText("Width = ", 2 * m_extent.halfWidth));
 }
@@ -253,7 +255,8 @@ void CrossSectionPage::heightDimension()
     m_canvas.line(xr + 700, top, xr + 700, -10999);
     m_canvas.polyline({{xr + 740, top - 120}, {xr + 700, top}, {xr + 660, top - 120}});
     m_canvas.polyline({{xr + 740, -10880}, {xr + 700, -11000}, {xr + 660, -10880}});
-    const bool inFluid = m_typeC || m_record.input.fluidHeightLower > 0.5 * m_extent.crestHeight;
+    const bool inFluid
+        = m_oneSlurry || m_record.input.fluidHeightLower > 0.5 * m_extent.crestHeight;
     m_canvas.setTextBackground(inFluid ? m_colours.fluidText : m_colours.skyText);
     m_canvas.textCentred(xr + 800, 0.5 * m_f * m_extent.crestHeight - 10900,
                          lengthText("H = ", m_extent.crestHeight));

@@ -6,6 +6,7 @@
 #include "graphics/page_canvas.h"
 #include "graphics/report_pages.h"
 #include "model/c_format.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -304,7 +305,7 @@ public:
         , m_record(record)
         , m_f(UnitFactors::forSettings(record.display.unitSystem))
         , m_units(unitLabels(record.display))
-        , m_pressureType(record.input.analysisType == AnalysisType::GivenPressure)
+        , m_oneSlurry(simplifiedLayering(record))
         , m_twoLayers(hasTwoSlurryLayers(record.input))
     { }
 
@@ -358,7 +359,7 @@ private:
     const ProjectRecord &m_record;
     UnitFactors m_f;
     UnitLabels m_units;
-    bool m_pressureType;
+    bool m_oneSlurry; // solved as one slurry in the lower fluid (classic given pressure)
     bool m_twoLayers;
 };
 
@@ -368,7 +369,7 @@ int InputResultsPage::inputData(int n)
     row(n, 700, "Circumference of tube,  " + unitText(m_units.length),
         formatC("%.1f", m_in.circumference * m_f.length));
     n = weights(n + 1);
-    if (!m_pressureType && m_twoLayers)
+    if (!m_oneSlurry && m_twoLayers)
         row(n++, 700,
             "Specified height of lower layer of slurry, Hin-L,  " + unitText(m_units.length),
             formatC("%.1f", m_in.slurryHeightLower * m_f.length));
@@ -384,16 +385,16 @@ int InputResultsPage::inputData(int n)
 int InputResultsPage::weights(int n)
 {
     const std::string weightUnit = unitText(m_units.unitWeight);
-    const char *slurry = m_pressureType ? "Unit weight of slurry,  "
-        : m_twoLayers                   ? "Unit weight of lower layer of slurry,  "
-                                        : "Unit weight of layer of slurry,  ";
+    const char *slurry = m_oneSlurry ? "Unit weight of slurry,  "
+        : m_twoLayers                ? "Unit weight of lower layer of slurry,  "
+                                     : "Unit weight of layer of slurry,  ";
     row(n++, 700, slurry + weightUnit, weight(m_in.slurryUnitWeightLower));
-    if (m_twoLayers && !m_pressureType)
+    if (m_twoLayers && !m_oneSlurry)
         row(n++, 700, "Unit weight of upper layer of slurry,  " + weightUnit,
             weight(m_in.slurryUnitWeightUpper));
     if (m_in.fluidUnitWeightLower < 0.0006) {
         row(n++, 700, "The surrounding exterior of the tube is described as air");
-    } else if (m_pressureType) {
+    } else if (m_oneSlurry) {
         row(n++, 700, "Unit weight of fluid outside tube,  " + weightUnit,
             weight(m_in.fluidUnitWeightLower));
     } else {
@@ -470,7 +471,7 @@ int InputResultsPage::dimensions(int n)
 int InputResultsPage::areas(int n)
 {
     const std::string areaUnit = unitText(m_units.area);
-    if (m_pressureType) {
+    if (m_oneSlurry) {
         row(n++, 700, "Cross-sectional area of slurry,  " + areaUnit, area(m_out.totalArea));
         return n;
     }

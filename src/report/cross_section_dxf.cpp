@@ -3,6 +3,7 @@
 #include "engine/reduction_factors.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 #include "report/dxf_writer.h"
 #include "report/shape_outline.h"
@@ -131,9 +132,9 @@ void surroundings(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     // Up to just below the width dimension, whose text stands on the centre.
     dxf.line(layers::kCentreLine, {0, -f.gap}, {0, std::max(crest, f.height) + 0.6 * f.gap});
 
-    // With a given pumping pressure the fluid has no level of its own.
-    const bool givenPressure = in.analysisType == AnalysisType::GivenPressure;
-    if (!givenPressure && in.fluidHeightLower > 0) {
+    // Solved as one slurry in the lower fluid, the fluid has no level of its own.
+    const bool oneSlurry = simplifiedLayering(record);
+    if (!oneSlurry && in.fluidHeightLower > 0) {
         const double level = in.fluidHeightLower * f.factor;
         if (const auto x = halfWidthAtLevel(s, in.fluidHeightLower)) {
             dxf.line(layers::kFluidLevel, {-f.reach, level}, {-*x * f.factor, level});
@@ -142,7 +143,7 @@ void surroundings(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
             dxf.line(layers::kFluidLevel, {-f.reach, level}, {f.reach, level});
         }
     }
-    if (record.state.shapeShown == Shape::AsFilled && !givenPressure && hasTwoSlurryLayers(in)) {
+    if (record.state.shapeShown == Shape::AsFilled && !oneSlurry && hasTwoSlurryLayers(in)) {
         if (const auto x = halfWidthAtLevel(s, in.slurryHeightLower)) {
             const double level = in.slurryHeightLower * f.factor;
             dxf.line(layers::kSlurryInterface, {-*x * f.factor, level}, {*x * f.factor, level});

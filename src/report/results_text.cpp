@@ -4,6 +4,7 @@
 #include "engine/reduction_factors.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
+#include "model/solved_layering.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ void titlePage(TextBuilder &out, const ProjectInfo &info)
     out.raw(kSectionEnd);
 }
 
-void inputData(TextBuilder &out, const TubeInput &in)
+// With `oneSlurry` the layering that was solved: one slurry in one outside fluid.
+void inputData(TextBuilder &out, const TubeInput &in, bool oneSlurry)
 {
     const UnitFactors &f = out.factors();
     const UnitLabels &u = out.labels();
@@ -95,7 +97,7 @@ void inputData(TextBuilder &out, const TubeInput &in)
     out.line(" ");
     out.value("Circumference of tube                           ", "%10.2f",
               in.circumference * f.length, u.length);
-    if (g == 2) {
+    if (oneSlurry) {
         out.value("Unit weight of slurry                           ", "%10.2f",
                   in.slurryUnitWeightLower * f.unitWeight, u.unitWeight);
     } else {
@@ -110,7 +112,7 @@ void inputData(TextBuilder &out, const TubeInput &in)
     }
     if (in.fluidUnitWeightLower < kAirUnitWeight) {
         out.line("The surrounding exterior of the tube is described as air");
-    } else if (g == 2) {
+    } else if (oneSlurry) {
         out.value("Unit weight of fluid outside tube               ", "%10.2f",
                   in.fluidUnitWeightLower * f.unitWeight, u.unitWeight);
     } else {
@@ -119,7 +121,7 @@ void inputData(TextBuilder &out, const TubeInput &in)
         out.value("Unit weight of fluid outside tube, upper layer  ", "%10.2f",
                   in.fluidUnitWeightUpper * f.unitWeight, u.unitWeight);
     }
-    if (g != 2 && twoLayers)
+    if (!oneSlurry && twoLayers)
         out.value("Specified height of lower layer of slurry, Hin-L", "%10.1f",
                   in.slurryHeightLower * f.length, u.length);
     out.value("Specified height of outside lower fluid, Hout-L ", "%10.1f",
@@ -212,7 +214,7 @@ void results(TextBuilder &out, const TubeInput &in, const TubeSolution &s)
     const bool twoLayers = hasTwoSlurryLayers(in);
     resultsObjective(out, in, s);
     resultsForcesAndSize(out, in, s);
-    if (in.analysisType == AnalysisType::GivenPressure) {
+    if (simplifiedLayering(in.analysisType, s.method)) {
         out.result("Cross-sectional area of slurry                  ", 1, s.totalArea * f.area,
                    u.area);
     } else {
@@ -254,7 +256,7 @@ std::string resultsText(const ProjectRecord &record)
 {
     TextBuilder out(record.display);
     titlePage(out, record.info);
-    inputData(out, record.input);
+    inputData(out, record.input, simplifiedLayering(record));
     results(out, record.input, record.solution);
     if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2)
         consolidatedTube(out, record.input, record.consolidation);

@@ -229,8 +229,13 @@ TEST(CrossSectionDxf, FluidLevelStopsAtTheTubeAndSlurryInterfaceSpansIt)
         ++pieces;
     EXPECT_EQ(pieces, 1u + 2u); // the layer table and two lines
 
-    // A given pumping pressure has no level outside and one slurry.
+    // The exact method solves a given pumping pressure with the layers as entered.
     record.input.analysisType = AnalysisType::GivenPressure;
+    const std::string exact = crossSectionDxf(record);
+    EXPECT_NE(exact.find(interface), std::string::npos);
+    EXPECT_NE(exact.find(std::string("  8\r\n") + dxfLayers::kFluidLevel), std::string::npos);
+    // The classic one solves one slurry in the lower fluid, with no level outside.
+    record.solution.method = SolutionMethod::Classic;
     const std::string pressure = crossSectionDxf(record);
     EXPECT_EQ(pressure.find(interface), std::string::npos);
     EXPECT_EQ(pressure.find(std::string("  8\r\n") + dxfLayers::kFluidLevel), std::string::npos);

@@ -100,7 +100,9 @@ const Summary kSummaries[] = {
       "Required ULTIMATE strength = 59 [kN/m]", "Maximum height of tube,  H = 2.7 [m]",
       "Maximum width of tube,  W = 3.5 [m]", "(max. width is at height 1.2 [m] from base)",
       "Ratio    H / W  = 0.768", "Width of base of tube resting on foundation soil = 1.1 [m]",
-      "Cross-sectional area of slurry = 7.7 [m \xB2]", "", "",
+      "Cross-sectional area of lower layer of slurry = 2.9 [m \xB2]",
+      "Cross-sectional area of upper layer of slurry = 4.8 [m \xB2]",
+      "Total storage capacity of tube per unit length = 7.7 [m \xB3/m]",
       "Net pumping pressure within tube at inlet = 11.7 [kPa]",
       "Unit weight of consolidated (saturated) fill = 12.0 [kN/m \xB3]",
       "Consolidated cross-section area = 6.5 [m \xB2]", "Final height,  H = 2.1 [m]"}},
@@ -117,6 +119,14 @@ TEST(NumericalResults, WholeSummaries)
         r.state.shapeShown = c.shapeShown;
         expectLines(numericalResultsLines(r), c.expected);
     }
+    // The classic given-pressure search solves one slurry: one area.
+    ProjectRecord r = recordWithResults();
+    r.input.analysisType = AnalysisType::GivenPressure;
+    r.solution.method = SolutionMethod::Classic;
+    const auto lines = numericalResultsLines(r);
+    EXPECT_EQ(lines[11], "Cross-sectional area of slurry = 7.7 [m \xB2]");
+    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[13], "");
 }
 
 TEST(NumericalResults, LabelsFollowUnitsAndExponentStyle)

@@ -114,7 +114,10 @@ TEST(BatchExports, CadDrawingReadBackByEzdxfSpansTheReportedShape)
          0,
          true},
         {"one layer", {"--set", "twoSlurryLayers=0"}, false, 0, false},
-        {"English", {english}, true, 0, false},
+        // A given pressure: the exact method solves the two layers entered, the
+        // classic one a single slurry.
+        {"English", {english}, true, 0, true},
+        {"English, classic", {english, "--method", "classic"}, true, 0, false},
         {"Option 1", {"--consolidate", "1", "--set", "consolidatedUnitWeight=14"}, false, 1, false},
         {"Option 2 in feet", {english, "--consolidate", "2"}, true, 2, false},
     };

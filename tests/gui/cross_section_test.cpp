@@ -2,8 +2,11 @@
 // scale rules, the centre line, legend, notice and consolidated shapes.
 #include "engine/analysis_run.h"
 #include "graphics/cross_section_drawing.h"
+#include "graphics/drawing_palette.h"
 #include "graphics/image_export.h"
+#include "graphics/report_pages.h"
 #include "post/consolidation.h"
+#include "report/cross_section_dxf.h"
 
 #include <QImage>
 #include <QPainter>
@@ -162,16 +165,53 @@ TEST(CrossSection, ScaleWidensNarrowTubesAndLimitsTallOnes)
     EXPECT_NEAR(leftmostOf(image, row, colours::amber), l.centreX - 0.2 * kW, 2);
 }
 
-TEST(CrossSection, GivenPressureFluidBandReachesTheTopAndNoLowerLayerIsDrawn)
+// The classic method solves a given pressure as one slurry in the lower fluid
+// up to the top; the exact method solves the water level and layers as entered.
+TEST(CrossSection, GivenPressureIsDrawnWithTheLayeringItsMethodSolved)
 {
-    ProjectRecord record = solvedProject();
-    record.input.analysisType = AnalysisType::GivenPressure;
-    const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
-    const QImage image = picture(record);
-    EXPECT_EQ(at(image, 5, 2), colours::skyBlue);
-    // The whole tube is filled in the slurry colour, upper part included.
-    const double upper = l.baseY - l.scale * (record.input.slurryHeightLower + 0.3);
-    EXPECT_EQ(at(image, l.centreX + 20, upper), colours::amber);
+    struct Case
+    {
+        SolutionMethod method;
+        bool asEntered;
+    };
+    const Case cases[] = {{SolutionMethod::Classic, false}, {SolutionMethod::Exact, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(solutionMethodName(c.method));
+        ProjectRecord record = solvedProject();
+        record.input.analysisType = AnalysisType::GivenPressure;
+        record.solution.method = c.method;
+        record.input.fluidHeightLower = 0.5 * record.solution.maxHeight; // below the crest
+        const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+        const QImage image = picture(record);
+        const double bandTop = std::trunc(l.baseY - l.scale * record.input.fluidHeightLower);
+        EXPECT_EQ(at(image, 5, 2), c.asEntered ? colours::paleBlue : colours::skyBlue);
+        EXPECT_EQ(at(image, 5, bandTop - 3), c.asEntered ? colours::paleBlue : colours::skyBlue);
+        EXPECT_EQ(at(image, 5, bandTop + 3), colours::skyBlue);
+        // Classic: the whole tube in the slurry colour, upper part included.
+        const double upper = l.baseY - l.scale * (record.input.slurryHeightLower + 0.3);
+        EXPECT_EQ(at(image, l.centreX + 20, upper),
+                  c.asEntered ? colours::paleYellow : colours::amber);
+
+        // The printed page: sky above the fluid only when the level is drawn.
+        QImage page(850, 1100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        drawReportPage(painter, QRectF(page.rect()), record, 3, {});
+        painter.end();
+        const QColor sky = pagePalette(false).sky;
+        int skyPixels = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                skyPixels += page.pixelColor(x, y) == sky;
+        EXPECT_EQ(skyPixels > 10000, c.asEntered) << skyPixels;
+
+        // The CAD drawing: the fluid level and the slurry interface as lines.
+        const std::string dxf = crossSectionDxf(record);
+        for (const char *layer : {dxfLayers::kFluidLevel, dxfLayers::kSlurryInterface}) {
+            SCOPED_TRACE(layer);
+            EXPECT_EQ(dxf.find(std::string("  8\r\n") + layer) != std::string::npos, c.asEntered);
+        }
+    }
 }
 
 TEST(CrossSection, OneLayerIsTheLowerColourAndItsLegendRowHasNoText)

@@ -94,7 +94,7 @@ TEST(FieldCard, PdfCarriesBothSafeNumbersWithUnits)
         const char *pressure;
         const char *height;
     };
-    const Case cases[] = {{0, "14.38 [kPa]", "2.92 [m]"}, {1, "2.09 [psi]", "9.57 [ft]"}};
+    const Case cases[] = {{0, "11.63 [kPa]", "2.68 [m]"}, {1, "1.69 [psi]", "8.80 [ft]"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.english);
         ProjectRecord record;
@@ -152,10 +152,10 @@ TEST(EnvelopeBatchExecutable, WritesChartAndFieldCard)
     EXPECT_EQ(QImage(png).size(), QSize(640, 400));
     const QString pdf = directory.filePath("card.pdf");
     const QString out = run({"run", "--set", "englishUnits=1", "--envelope", pdf});
-    EXPECT_TRUE(out.contains("Maximum pumping pressure  = 2.09 [psi]")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Maximum pumping pressure  = 1.69 [psi]")) << out.toStdString();
     const QString text = pdfText(pdf);
-    EXPECT_TRUE(text.contains("2.09 [psi]"));
-    EXPECT_TRUE(text.contains("9.57 [ft]"));
+    EXPECT_TRUE(text.contains("1.69 [psi]"));
+    EXPECT_TRUE(text.contains("8.80 [ft]"));
 }
 
 TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
@@ -179,15 +179,15 @@ TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
     FillingEnvelopeDialog dialog(record, recorder.services());
     showActive(dialog);
     EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
-              "Maximum pumping pressure:  14.38 [kPa]");
+              "Maximum pumping pressure:  11.63 [kPa]");
     EXPECT_EQ(child<QLabel>(dialog, "stopFillingHeight")->text(),
-              "Stop filling at height:  2.92 [m]");
+              "Stop filling at height:  2.68 [m]");
     EXPECT_GE(child<QTableWidget>(dialog, "points")->rowCount(), 100);
 
     typeInto(dialog, "ultimateStrength", "60");
     dialog.recomputeNow();
     EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
-              "Maximum pumping pressure:  8.01 [kPa]");
+              "Maximum pumping pressure:  5.96 [kPa]");
     EXPECT_EQ(record.input.ultimateStrength, 100.0); // the project keeps its own
 
     typeInto(dialog, "maxPressure", "5");
@@ -222,7 +222,7 @@ TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
         EXPECT_GT(QFileInfo(recorder.nextFileName).size(), 1000) << name;
     }
     click(dialog, "printFieldCard");
-    EXPECT_TRUE(pdfText(pdf).contains("14.38 [kPa]"));
+    EXPECT_TRUE(pdfText(pdf).contains("11.63 [kPa]"));
     EXPECT_TRUE(recorder.shown.empty());
 }
 

@@ -104,7 +104,8 @@ TEST(HelpTopics, EveryLinkBetweenPagesLeadsToAShippedPageAndAnchor)
                                "General_Information.htm",
                                "Design_Considerations.htm",
                                "Analysis_Type.htm",
-                               "Quantities.htm"};
+                               "Quantities.htm",
+                               "Filling_Envelope.htm"};
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#([^\"]*))?\""));
     for (const QString &name : pages) {
         QFile page(QStringLiteral(":/help/") + name);

@@ -46,6 +46,7 @@ TEST(InputSketchRules, FluidBandTopFollowsTheHeights)
         const char *what;
         ProjectRecord record;
         double top; // share of the height where the fluid begins; < 0: no fluid
+        SolutionMethod method = kDefaultSolutionMethod;
     };
     const Case cases[] = {
         {"outside fluid above the lower layer", withFluid(AnalysisType::GivenStrength, 2, 1, 0),
@@ -57,14 +58,22 @@ TEST(InputSketchRules, FluidBandTopFollowsTheHeights)
         {"no lower layer, some fluid", withFluid(AnalysisType::GivenStrength, 0.2, 0, 0),
          0.8 - 0.45},
         {"same fluid above", withFluid(AnalysisType::GivenHeight, 2, 1, 10.005), 0.0},
-        {"given pressure", withFluid(AnalysisType::GivenPressure, 2, 1, 0), 0.0},
-        {"given pressure without fluid", withFluid(AnalysisType::GivenPressure, 0, 1, 0), 0.0},
+        // The classic method solves a given pressure in the lower fluid up to
+        // the top; the exact one solves the water level as entered.
+        {"given pressure", withFluid(AnalysisType::GivenPressure, 2, 1, 0), 0.0,
+         SolutionMethod::Classic},
+        {"given pressure without fluid", withFluid(AnalysisType::GivenPressure, 0, 1, 0), 0.0,
+         SolutionMethod::Classic},
+        {"given pressure, exact", withFluid(AnalysisType::GivenPressure, 2, 1, 0), 0.8 - 0.45,
+         SolutionMethod::Exact},
+        {"given pressure without fluid, exact", withFluid(AnalysisType::GivenPressure, 0, 1, 0), -1,
+         SolutionMethod::Exact},
         {"no fluid", withFluid(AnalysisType::GivenStrength, 0, 1, 0), -1},
         {"no fluid, same unit weights", withFluid(AnalysisType::GivenHeight, 0, 1, 10), -1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        const QImage image = sketch(c.record);
+        const QImage image = sketch(c.record, c.method);
         const int x = kW - 3; // right of the tube
         EXPECT_EQ(image.pixelColor(x, int(0.8 * kH) - 3), c.top < 0 ? kPaleBlue : kSky);
         if (c.top < 0)
@@ -164,6 +173,15 @@ TEST(InputSketchRules, MainWindowRepaintsTheDisplayWhenTheInputMenuCloses)
     QApplication::processEvents();
     EXPECT_GT(counter.paints, 0) << "the display is repainted without being asked";
     EXPECT_NE(display->grab().toImage(), before);
+
+    // Choosing the classic method shows the given pressure in fluid up to the top.
+    const QPoint corner(display->width() - 3, 5);
+    EXPECT_EQ(display->grab().toImage().pixelColor(corner), kPaleBlue);
+    counter.paints = 0;
+    frame.action("methodClassic")->trigger();
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(display->grab().toImage().pixelColor(corner), kSky);
     display->removeEventFilter(&counter);
     record.state.projectOpen = false;
 }

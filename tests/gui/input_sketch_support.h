@@ -18,10 +18,15 @@ inline const QColor kPaleBlue(204, 236, 255);
 inline const QColor kAmber(255, 204, 51);
 inline const QColor kPaleYellow(255, 234, 168);
 
-inline QImage sketch(const ProjectRecord &record, QSize size = QSize(kW, kH))
+// For the solution method chosen for the next run.
+inline QImage sketch(const ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod,
+                     QSize size = QSize(kW, kH))
 {
     return renderDrawing(
-        [&record](QPainter &p, const QRectF &target) { drawInputSketch(p, target, record); }, size);
+        [&record, method](QPainter &p, const QRectF &target) {
+            drawInputSketch(p, target, record, method);
+        },
+        size);
 }
 
 } // namespace vendrix::test

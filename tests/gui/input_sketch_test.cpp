@@ -68,6 +68,7 @@ TEST(InputSketch, WhatIsDrawnFollowsTheInput)
         AnalysisType type;
         double fluidHeight, fluidLower, fluidUpper, slurryHeight, slurryLower, slurryUpper;
         bool fluidDrawn, fluidToTop, lowerSlurry, upperLayer, heightOutside, heightInside;
+        SolutionMethod method = kDefaultSolutionMethod;
     };
     const Case cases[] = {
         {"initial two-layer tube in water", AnalysisType::GivenStrength, 2, 10, 0, 1, 12, 11, true,
@@ -80,8 +81,10 @@ TEST(InputSketch, WhatIsDrawnFollowsTheInput)
          false, false, true, false},
         {"one slurry", AnalysisType::GivenStrength, 2, 10, 0, 1, 12, 12.005, true, false, true,
          false, true, false},
-        {"given pressure", AnalysisType::GivenPressure, 0, 10, 0, 1, 12, 11, true, true, true,
-         false, false, false},
+        {"given pressure, classic", AnalysisType::GivenPressure, 0, 10, 0, 1, 12, 11, true, true,
+         true, false, false, false, SolutionMethod::Classic},
+        {"given pressure, exact", AnalysisType::GivenPressure, 2, 10, 0, 1, 12, 11, true, false,
+         true, true, true, true, SolutionMethod::Exact},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -92,7 +95,7 @@ TEST(InputSketch, WhatIsDrawnFollowsTheInput)
                                  c.slurryHeight, c.slurryLower, c.slurryUpper};
         for (std::size_t i = 0; i < std::size(kSketchInputs); ++i)
             in.*kSketchInputs[i] = inputs[i];
-        const SketchContent content = sketchContent(in, kH);
+        const SketchContent content = sketchContent(in, c.method, kH);
         EXPECT_EQ(content.fluidDrawn, c.fluidDrawn);
         EXPECT_EQ(content.fluidDrawn && content.fluidToTop, c.fluidDrawn && c.fluidToTop);
         EXPECT_EQ(content.lowerSlurry, c.lowerSlurry);
@@ -101,7 +104,7 @@ TEST(InputSketch, WhatIsDrawnFollowsTheInput)
         EXPECT_EQ(content.heightInside, c.heightInside);
 
         // And on the screen.
-        const QImage image = sketch(record);
+        const QImage image = sketch(record, c.method);
         const double base = 0.8 * kH, u = 0.03 * kH, centre = 0.6 * kW;
         EXPECT_EQ(at(image, 5, base - 5), c.fluidDrawn ? kSky : kPaleBlue);
         EXPECT_EQ(at(image, kW - 5, 5), c.fluidDrawn && c.fluidToTop ? kSky : kPaleBlue);
@@ -127,6 +130,7 @@ TEST(InputSketch, LabelsShowTwoDecimalsInDisplayUnitsAndTheRequestedType)
     const Case cases[] = {
         {0, AnalysisType::GivenStrength, "H-out = 2.00  [m]", "H-in = 1.00  [m]", ">A<"},
         {1, AnalysisType::GivenHeight, "H-out = 6.56  [ft]", "H-in = 3.28  [ft]", ">B<"},
+        {0, AnalysisType::GivenPressure, "H-out = 2.00  [m]", "H-in = 1.00  [m]", ">C<"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.outside);
@@ -136,7 +140,7 @@ TEST(InputSketch, LabelsShowTwoDecimalsInDisplayUnitsAndTheRequestedType)
         const std::string path = dir.filePath("sketch.svg").toStdString();
         const auto failure
             = writeDrawingImage(path, QSize(kW, kH), [&record](QPainter &p, const QRectF &target) {
-                  drawInputSketch(p, target, record);
+                  drawInputSketch(p, target, record, SolutionMethod::Exact);
               });
         ASSERT_FALSE(failure) << failure->messageText;
         QFile file(QString::fromStdString(path));
@@ -152,7 +156,8 @@ TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
 {
     ProjectRecord record;
     record.state.hideDialogTags = true;
-    InputDisplay window(record);
+    SolutionMethod method = SolutionMethod::Classic;
+    InputDisplay window(record, method);
     window.resize(700, 600);
     window.show();
     const QImage before = window.grab().toImage();
@@ -167,4 +172,9 @@ TEST(InputSketch, WindowRepaintsFromTheRecordAndKeepsItsProportions)
     EXPECT_NE(before, after);
     EXPECT_EQ(after.pixelColor(after.width() - 3, 5), kSky);
     EXPECT_TRUE(window.findChild<QLabel *>("dialogTag")->isVisible());
+
+    // The method it was given is read at every paint.
+    method = SolutionMethod::Exact;
+    window.update();
+    EXPECT_EQ(window.grab().toImage().pixelColor(after.width() - 3, 5), kPaleBlue);
 }

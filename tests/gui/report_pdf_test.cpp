@@ -4,6 +4,7 @@
 #include "graphics/report_pdf.h"
 #include "model/c_format.h"
 #include "model/project_record.h"
+#include "report/results_text.h"
 #include "report_project.h"
 
 #include <QDir>
@@ -28,10 +29,11 @@ namespace {
 
 constexpr const char *kPrintedOn = "Tue Dec  8 07:01:11 2026";
 
-ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = false)
+ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = false,
+                            SolutionMethod method = kDefaultSolutionMethod)
 {
     ProjectRecord r = test::reportProject(type, twoLayers, english);
-    const RunOutcome outcome = runAnalysis(r);
+    const RunOutcome outcome = runAnalysis(r, method);
     EXPECT_FALSE(outcome.refused());
     r.state.shapeShown = Shape::AsFilled;
     return r;
@@ -234,6 +236,7 @@ TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
         AnalysisType type;
         bool twoLayers;
         test::TextPieces pieces;
+        SolutionMethod method = kDefaultSolutionMethod;
     };
     const std::vector<Row> rows = {
         {AnalysisType::GivenStrength,
@@ -256,11 +259,24 @@ TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
          {{"Unit weight of slurry,   [kN/m", "Unit weight of fluid outside tube,   [kN/m",
            "Pumping pressure at inlet of 20.00 [kPa] was specified.", "pumping pressure of ",
            "Cross-sectional area of slurry,"},
-          {"Hin-L", "Total storage capacity", "upper layer"}}},
+          {"Hin-L", "Total storage capacity", "upper layer"}},
+         SolutionMethod::Classic},
+        // The exact method solves a given pressure with the layers as entered.
+        {AnalysisType::GivenPressure,
+         true,
+         {{"Unit weight of lower layer of slurry,   [kN/m", "Unit weight of upper layer of slurry",
+           "Unit weight of fluid outside tube, upper layer,",
+           "Specified height of lower layer of slurry, Hin-L,   [m]",
+           "Pumping pressure at inlet of 20.00 [kPa] was specified.",
+           "Cross-sectional area of upper layer of slurry",
+           "Total storage capacity of tube per unit length"},
+          {"Unit weight of slurry,", "Cross-sectional area of slurry,"}},
+         SolutionMethod::Exact},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(int(row.type) * 10 + row.twoLayers);
-        const ProjectRecord r = solvedProject(row.type, row.twoLayers);
+        SCOPED_TRACE(solutionMethodName(row.method));
+        const ProjectRecord r = solvedProject(row.type, row.twoLayers, false, row.method);
         const PdfText pdf = writeAndRead(r);
         ASSERT_EQ(pdf.pages, 3);
         const std::string &p2 = pdf.pageTexts[1];
@@ -270,6 +286,28 @@ TEST(ReportPdf, InputAndResultsPageForEachObjectiveAndLayering)
         for (const char *text : {"PROJECT IDENTIFICATION", "2026-117 -- B", "Port Works Ltd.",
                                  "Harbourtown, ST  12345", "E-Mail :"})
             EXPECT_TRUE(contains(pdf.pageTexts[0], text)) << text;
+    }
+}
+
+// The results text file echoes the layering the run solved: one slurry in one
+// outside fluid for a classic given pressure, the layers as entered for an exact one.
+TEST(ReportPdf, ResultsTextOfAGivenPressureNamesTheLayersItsMethodSolved)
+{
+    const std::vector<std::string> oneSlurry
+        = {"Unit weight of slurry         ", "Unit weight of fluid outside tube      ",
+           "Cross-sectional area of slurry    "};
+    const std::vector<std::string> layers = {"Unit weight of lower layer of slurry",
+                                             "Unit weight of upper layer of slurry",
+                                             "Unit weight of fluid outside tube, upper layer",
+                                             "Specified height of lower layer of slurry, Hin-L",
+                                             "Cross-sectional area of upper layer of slurry",
+                                             "Total storage capacity"};
+    for (SolutionMethod method : {SolutionMethod::Classic, SolutionMethod::Exact}) {
+        SCOPED_TRACE(solutionMethodName(method));
+        const ProjectRecord r = solvedProject(AnalysisType::GivenPressure, true, false, method);
+        const bool exact = method == SolutionMethod::Exact;
+        test::expectPieces(resultsText(r),
+                           {exact ? layers : oneSlurry, exact ? oneSlurry : layers});
     }
 }
 

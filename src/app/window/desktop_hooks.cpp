@@ -9,8 +9,9 @@ DesktopHooks standardDesktopHooks()
 {
     DesktopHooks hooks;
     hooks.showGraphicalResults = showGraphicalResults;
-    hooks.createInputDisplay = [](ProjectRecord &record, QWidget *parent) -> QWidget * {
-        return new InputDisplay(record, parent);
+    hooks.createInputDisplay
+        = [](ProjectRecord &record, const SolutionMethod &method, QWidget *parent) -> QWidget * {
+        return new InputDisplay(record, method, parent);
     };
     return hooks;
 }

@@ -8,9 +8,11 @@
 
 namespace vendrix {
 
-InputDisplay::InputDisplay(const ProjectRecord &record, QWidget *parent)
+InputDisplay::InputDisplay(const ProjectRecord &record, const SolutionMethod &method,
+                           QWidget *parent)
     : QWidget(parent)
     , m_record(record)
+    , m_method(method)
     , m_tag(new QLabel(QStringLiteral("IDD_DISPLY_INPUT"), this))
 {
     setObjectName(QStringLiteral("inputDisplay"));
@@ -34,13 +36,13 @@ void InputDisplay::paintEvent(QPaintEvent *)
     const QSizeF fitted = QSizeF(kStandardSize).scaled(QSizeF(size()), Qt::KeepAspectRatio);
     const QRectF target(
         QPointF(0.5 * (width() - fitted.width()), 0.5 * (height() - fitted.height())), fitted);
-    const SketchContent content = sketchContent(m_record.input, fitted.height());
+    const SketchContent content = sketchContent(m_record.input, m_method, fitted.height());
     painter.fillRect(QRectF(0, 0, width(), target.top() + 1),
                      content.fluidDrawn && content.fluidToTop ? pictureColours::skyBlue
                                                               : pictureColours::paleBlue);
     painter.fillRect(QRectF(0, target.bottom() - 1, width(), height() - target.bottom() + 1),
                      pictureColours::rust);
-    drawInputSketch(painter, target, m_record, false);
+    drawInputSketch(painter, target, m_record, m_method, false);
     // The requested type of analysis stays in the window's top-left corner.
     const double scale = fitted.height() / kStandardSize.height();
     painter.save();

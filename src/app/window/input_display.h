@@ -18,7 +18,10 @@ public:
     // The size of the window at the standard size.
     static constexpr QSize kStandardSize {584, 366};
 
-    explicit InputDisplay(const ProjectRecord &record, QWidget *parent = nullptr);
+    // `method` is the solution method chosen for the next run, which decides
+    // the layering the sketch shows; it must outlive the display.
+    InputDisplay(const ProjectRecord &record, const SolutionMethod &method,
+                 QWidget *parent = nullptr);
     QSize sizeHint() const override { return kStandardSize; }
 
 protected:
@@ -26,6 +29,7 @@ protected:
 
 private:
     const ProjectRecord &m_record;
+    const SolutionMethod &m_method;
     QLabel *m_tag;
 };
 

@@ -208,6 +208,9 @@ void MainWindow::setSolutionMethod(SolutionMethod method)
                              QLatin1String(solutionMethodName(method)));
     if (m_mainMenu)
         m_mainMenu->solutionMethod = method;
+    // The sketch shows the layering the chosen method solves.
+    if (m_inputDisplay)
+        m_inputDisplay->update();
 }
 
 void MainWindow::buildMenusAndToolbar()
@@ -434,8 +437,9 @@ void MainWindow::createWorkspace()
     }
     menu->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     layout->addWidget(menu, 0);
-    QWidget *display = m_hooks.createInputDisplay ? m_hooks.createInputDisplay(m_record, workspace)
-                                                  : inputDisplayPlaceholder(workspace);
+    QWidget *display = m_hooks.createInputDisplay
+        ? m_hooks.createInputDisplay(m_record, m_solutionMethod, workspace)
+        : inputDisplayPlaceholder(workspace);
     display->setObjectName(display->objectName().isEmpty() ? QStringLiteral("inputDisplay")
                                                            : display->objectName());
     layout->addWidget(display, 1);

@@ -33,9 +33,11 @@ struct DesktopHooks
     // The cross-section window for the current shape, shown modally.
     std::function<void(ProjectRecord &record, const UiServices &services, QWidget *parent)>
         showGraphicalResults;
-    // The input display beside the main menu; the main window repaints it
-    // whenever the input may have changed.
-    std::function<QWidget *(ProjectRecord &record, QWidget *parent)> createInputDisplay;
+    // The input display beside the main menu, shown for the solution method
+    // chosen in Options (the main window's, kept up to date); the main window
+    // repaints it whenever the input or that method may have changed.
+    std::function<QWidget *(ProjectRecord &record, const SolutionMethod &method, QWidget *parent)>
+        createInputDisplay;
 };
 
 // The first desktop calculator found on the search path, or empty.
