@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vendrix {
 
 namespace {
+
+// The point of the envelope that a solution of the exact method stands for.
+EnvelopePoint pointOf(const TubeInput &input, const TubeSolution &s, bool refused);
 
 constexpr int kMinimumPoints = 100;
 constexpr int kMaximumPoints = 2000;
@@ -19,13 +23,12 @@ constexpr double kRangeTensionFactor = 1.5;
 // Intervals narrower than this share of the range are not split further.
 constexpr double kNarrowestInterval = 1e-5;
 
-// The pumping pressure at which the tube of the project carries the given
-// working tension (kN/m): the crest pressure of a given-strength run; 0 when
-// there is none.
-double pressureForTension(const TubeInput &input, double tension)
+// The tube of the project that carries the given working tension (kN/m): a
+// given-strength run; nothing when there is none.
+std::optional<TubeSolution> tubeAtTension(const TubeInput &input, double tension)
 {
     if (!(tension > 0) || !std::isfinite(tension))
-        return 0;
+        return std::nullopt;
     ProjectRecord record;
     record.input = input;
     record.input.analysisType = AnalysisType::GivenStrength;
@@ -35,15 +38,16 @@ double pressureForTension(const TubeInput &input, double tension)
     // Beyond the nine-digit range (a nearly round tube) the pressure still
     // bounds the sweep; a run that missed its objective gives none.
     if (outcome.refused() || (s.convergenceWarning && s.accuracyLimit == AccuracyLimit::None))
-        return 0;
-    return s.inletPressure;
+        return std::nullopt;
+    return s;
 }
 
 // Top of the sweep when none was asked for: where the tension reaches 1.5 ×
 // the allowable, never above the ceiling.
 double defaultMaxPressure(const TubeInput &input, double allowable)
 {
-    const double p = pressureForTension(input, kRangeTensionFactor * allowable);
+    const std::optional<TubeSolution> tube = tubeAtTension(input, kRangeTensionFactor * allowable);
+    const double p = tube ? tube->inletPressure : 0.0;
     // A weightless or degenerate tube still gets a readable range.
     if (!(p > 0.1))
         return 10.0;
@@ -106,13 +110,18 @@ void findSafeLimit(const TubeInput &input, FillingEnvelope &envelope)
         envelope.state = SafeLimitState::ExceededAtBottomOfRange;
         return;
     }
-    const double p = pressureForTension(input, allowable);
+    // The Run's tube at the allowable tension. Where several tubes share a
+    // pumping pressure this is the one that carries the allowable, which a
+    // given-pressure run need not return.
+    const std::optional<TubeSolution> tube = tubeAtTension(input, allowable);
+    const double p = tube ? tube->inletPressure : 0.0;
     if (!(p > envelope.minPressure) || p > envelope.maxPressure) {
         envelope.state = SafeLimitState::NotReachedInRange;
         return;
     }
     envelope.state = SafeLimitState::Found;
-    envelope.safeLimit = envelopePointAt(input, p, &envelope.safeLimitShape);
+    envelope.safeLimit = pointOf(input, *tube, false);
+    envelope.safeLimitShape = *tube;
     const auto above = std::find_if(points.begin(), points.end(), [p](const EnvelopePoint &pt) {
         return pt.pumpingPressure > p;
     });
@@ -133,12 +142,21 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     record.input.analysisType = AnalysisType::GivenPressure;
     record.input.pumpingPressure = pumpingPressure;
     const bool refused = runAnalysis(record, SolutionMethod::Exact).refused();
-    const TubeSolution &s = record.solution;
+    if (shape)
+        *shape = record.solution;
+    EnvelopePoint pt = pointOf(input, record.solution, refused);
+    pt.pumpingPressure = pumpingPressure;
+    return pt;
+}
+
+namespace {
+
+EnvelopePoint pointOf(const TubeInput &input, const TubeSolution &s, bool refused)
+{
     const double rf = reductionFactorProducts(input).circumferential;
     const double allowable = allowableWorkingTension(input);
-
     EnvelopePoint pt;
-    pt.pumpingPressure = pumpingPressure;
+    pt.pumpingPressure = s.inletPressure;
     pt.maxHeight = s.maxHeight;
     pt.maxWidth = s.maxWidth;
     pt.baseWidth = s.baseWidth;
@@ -149,10 +167,10 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     // A zero allowable makes every tension infinitely too high; keep a number.
     pt.tensionRatio = allowable > 0 ? pt.workingTension / allowable : 1e9;
     pt.convergenceWarning = refused || s.convergenceWarning;
-    if (shape)
-        *shape = s;
     return pt;
 }
+
+} // namespace
 
 FillingEnvelope computeFillingEnvelope(const TubeInput &input, const EnvelopeRequest &request)
 {

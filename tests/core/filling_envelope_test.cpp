@@ -135,6 +135,32 @@ TEST(FillingEnvelope, SafeLimitTensionEqualsTheAllowable)
     }
 }
 
+// The envelope describes the Run's tube: its safe limit is the pumping pressure
+// of a given-strength run with the fabric's ultimate strength, on designs with
+// one or two layers and no, partial or full water.
+TEST(FillingEnvelope, SafeLimitIsThePressureOfTheGivenStrengthRun)
+{
+    const double fluidHeights[] = {0.0, 1.1, 2.3, 6.0};
+    for (int n = 0; n < 8; ++n) {
+        SCOPED_TRACE(n);
+        TubeInput in;
+        in.circumference = 6 + 5 * n;
+        in.twoSlurryLayers = n % 2 == 0;
+        in.slurryUnitWeightUpper = in.twoSlurryLayers ? 10.6 : in.slurryUnitWeightLower;
+        in.slurryHeightLower = 0.1 * in.circumference;
+        in.fluidHeightLower = fluidHeights[n % 4] * in.circumference / 10;
+        in.ultimateStrength = 40.0 * in.circumference / 10 * (1 + n % 3);
+        const FillingEnvelope e = computeFillingEnvelope(in, {});
+        ASSERT_EQ(e.state, SafeLimitState::Found);
+        ProjectRecord run;
+        run.input = in;
+        ASSERT_FALSE(runAnalysis(run).refused());
+        EXPECT_NEAR(e.safeLimit.pumpingPressure, run.solution.inletPressure,
+                    1e-9 * run.solution.inletPressure);
+        EXPECT_NEAR(e.safeLimit.maxHeight, run.solution.maxHeight, 1e-9 * run.solution.maxHeight);
+    }
+}
+
 TEST(FillingEnvelope, SweepIsDenserWhereTheCurvesBend)
 {
     const FillingEnvelope e = computeFillingEnvelope(inputOf(kTubes[0]), {});
