@@ -122,8 +122,7 @@ PieceMoments quadratureMoments(const ExactPiece &p, double tension, double crest
     return m;
 }
 
-PieceMoments closedFormMoments(const ExactPiece &p, double tension, double crestPressure,
-                               double arcIntegral)
+PieceMoments closedFormMoments(const ExactPiece &p, double tension, double arcIntegral)
 {
     const double g = p.netUnitWeight;
     const double sinA = sinOf(p.sinSquaredA, p.cosSquaredA);
@@ -138,7 +137,6 @@ PieceMoments closedFormMoments(const ExactPiece &p, double tension, double crest
     m.cosSquaredDs
         = (boundary - (a - 2 * g * tension) * horizontalIntegral + g * tension * arcIntegral)
         / (3 * g);
-    (void)crestPressure;
     return m;
 }
 
@@ -164,7 +162,7 @@ PieceMoments pieceMoments(const ExactPiece &p, double tension, double crestPress
 {
     if (p.pressureA - p.pressureB <= kQuadratureVariation * p.pressureB)
         return quadratureMoments(p, tension, crestPressure);
-    return closedFormMoments(p, tension, crestPressure, p.arc / tension);
+    return closedFormMoments(p, tension, p.arc / tension);
 }
 
 int zoneAt(const ExactZones &zones, double y)
@@ -219,28 +217,19 @@ ExactZones exactZones(const TubeInput &input)
     return z;
 }
 
-double weightMoment(const ExactZones &zones, double height)
+ZoneLoads zoneLoads(const ExactZones &zones, double height)
 {
-    double lo = 0, sum = 0;
+    ZoneLoads loads;
+    double lo = 0;
     for (int k = 0; k < 3 && lo < height; ++k) {
         const double hi = k < 2 ? std::min(zones.boundary[k], height) : height;
-        if (hi > lo)
-            sum += zones.netUnitWeight[k] * (hi - lo) * (hi + lo) / 2;
+        if (hi > lo) {
+            loads.pressureRise += zones.netUnitWeight[k] * (hi - lo);
+            loads.weightMoment += zones.netUnitWeight[k] * (hi - lo) * (hi + lo) / 2;
+        }
         lo = std::max(lo, hi);
     }
-    return sum;
-}
-
-double pressureRise(const ExactZones &zones, double height)
-{
-    double lo = 0, sum = 0;
-    for (int k = 0; k < 3 && lo < height; ++k) {
-        const double hi = k < 2 ? std::min(zones.boundary[k], height) : height;
-        if (hi > lo)
-            sum += zones.netUnitWeight[k] * (hi - lo);
-        lo = std::max(lo, hi);
-    }
-    return sum;
+    return loads;
 }
 
 bool exactShape(const ExactZones &zones, double tension, double crestPressure, ExactShape &shape)

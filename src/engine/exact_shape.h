@@ -27,10 +27,14 @@ struct ExactZones
 
 ExactZones exactZones(const TubeInput &input);
 
-// The net unit weight times height integrated over [0, H] (kN/m), and the net
-// pressure the zones add from H down to the base (kPa).
-double weightMoment(const ExactZones &zones, double height);
-double pressureRise(const ExactZones &zones, double height);
+// What the zones below a height H add up to.
+struct ZoneLoads
+{
+    double pressureRise = 0; // kPa, net pressure gained from H down to the base
+    double weightMoment = 0; // kN/m, integral of y times the net unit weight over [0, H]
+};
+
+ZoneLoads zoneLoads(const ExactZones &zones, double height);
 
 // One stretch of membrane within one zone, from its lower end a to its upper
 // end b (the crest for the last one).

@@ -165,7 +165,8 @@ double wantedExcess(const ExactRequest &r)
 SearchEnd solveGivenHeight(ShapeKeeper &keeper, const ExactRequest &r)
 {
     const double height = r.desiredMaxHeight;
-    const double moment = weightMoment(keeper.zones, height);
+    const ZoneLoads loads = zoneLoads(keeper.zones, height);
+    const double moment = loads.weightMoment;
     const double excess = wantedExcess(r);
     const bool nearlyRound = excess < kNearlyRound * r.circumference;
     auto evaluate = [&](double v, double &value) {
@@ -184,8 +185,7 @@ SearchEnd solveGivenHeight(ShapeKeeper &keeper, const ExactRequest &r)
         keeper.offer(shape, value);
         return true;
     };
-    const double rise = pressureRise(keeper.zones, height);
-    return searchRoot(std::log(std::max(rise, 1e-300)), false, evaluate);
+    return searchRoot(std::log(std::max(loads.pressureRise, 1e-300)), false, evaluate);
 }
 
 AccuracyLimit accuracyLimit(const ExactShape &shape, const SearchEnd &end)
@@ -224,7 +224,7 @@ ExactRefusal solveTubeExact(const ExactZones &zones, const ExactRequest &request
     if (request.objective == AnalysisType::GivenPressure && !(request.pumpingPressure > 0))
         return ExactRefusal::ZeroPressure;
     if (request.objective == AnalysisType::GivenHeight
-        && !(pressureRise(zones, request.desiredMaxHeight) > 0))
+        && !(zoneLoads(zones, request.desiredMaxHeight).pressureRise > 0))
         return ExactRefusal::NeutralHeight;
     ShapeKeeper keeper {zones, solution};
     SearchEnd end;
