@@ -44,7 +44,7 @@ std::string replaceFileName(const char *text, const std::string &fileName)
 class ProjectArchive
 {
 public:
-    enum class Fault { None, PastEnd, BadFormat, NewerVersion };
+    enum class Fault { None, Damaged, BadFormat, NewerVersion };
 
     ProjectArchive() = default; // storing
     explicit ProjectArchive(std::string_view image) // loading
@@ -95,7 +95,7 @@ public:
         // Refuse a length beyond the end of the image before allocating anything.
         const std::size_t left = m_image.size() - m_position;
         if (length > left || (utf16 && length * 2 > left)) {
-            fail(Fault::PastEnd);
+            fail(Fault::Damaged);
             return;
         }
         const auto bytes = static_cast<std::size_t>(utf16 ? length * 2 : length);
@@ -124,6 +124,9 @@ public:
     void refuse() { fail(Fault::BadFormat); }
     // A layout this program does not know yet.
     void refuseNewer() { fail(Fault::NewerVersion); }
+    // Not a project, or one that ends early or goes on after its last field.
+    void refuseDamaged() { fail(Fault::Damaged); }
+    bool atEnd() const { return m_position == m_image.size(); }
 
 private:
     void fail(Fault fault)
@@ -143,7 +146,7 @@ private:
         if (failed())
             return false;
         if (m_image.size() - m_position < static_cast<std::size_t>(bytes)) {
-            fail(Fault::PastEnd);
+            fail(Fault::Damaged);
             return false;
         }
         value = 0;
@@ -316,6 +319,11 @@ void serializeInputs(ProjectArchive &ar, TubeInput &in)
     ar.real(in.tubeLength);
 }
 
+// Versions ever written start at 1; a later one stays below this. Any other
+// first number means the file is something else.
+constexpr int kOldestProjectVersion = 1;
+constexpr int kLatestConceivableVersion = 99;
+
 // The one field order of the project file, used for storing and loading.
 void serializeFields(ProjectArchive &ar, ProjectRecord &record)
 {
@@ -323,11 +331,15 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
     ar.int32(version);
     // A later version may have added or moved fields: reading it as this one
     // would silently put values into the wrong fields.
-    if (version > kProjectFormatVersion)
+    if (version < kOldestProjectVersion || version > kLatestConceivableVersion)
+        ar.refuseDamaged();
+    else if (version > kProjectFormatVersion)
         ar.refuseNewer();
     serializeIdentification(ar, record, version);
     serializeInputs(ar, record.input);
     reservedBlocks(ar, version);
+    if (ar.isLoading() && !ar.atEnd())
+        ar.refuseDamaged();
 }
 
 // The first number field holding NaN or an infinity, or nullptr. Every rule
@@ -385,8 +397,8 @@ std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord 
         return std::nullopt;
     case ProjectArchive::Fault::NewerVersion:
         return Failure::plain(replaceFileName(kNewerVersionMessage, fileName));
-    case ProjectArchive::Fault::PastEnd:
-        return Failure::plain(replaceFileName(kPastEndMessage, fileName));
+    case ProjectArchive::Fault::Damaged:
+        return Failure::plain(replaceFileName(kNotAProjectMessage, fileName));
     case ProjectArchive::Fault::BadFormat:
         break;
     }

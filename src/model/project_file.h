@@ -1,10 +1,11 @@
 #pragma once
 // The project file (.Vdx): a flat little-endian stream of the saved inputs,
 // identification and display settings, starting with a format version number.
-// Writing always produces version 11; reading accepts versions up to 11 (10 and
+// Writing always produces version 11; reading accepts versions 1 to 11 (10 and
 // below lack the client, company, logo and Asian Pacific fields, which then keep
-// their values in memory) and refuses later ones, and any file holding a number
-// that is not finite. Results are never saved.
+// their values in memory), refuses 12 to 99 as written by a newer version, and
+// any other version, a file that ends early or goes on after its last field,
+// and any file holding a number that is not finite. Results are never saved.
 
 #include "model/failure.h"
 #include "model/project_record.h"
@@ -21,7 +22,8 @@ inline constexpr const char *kProjectFileFilter = "Vendrix Files (*.Vdx)";
 
 // Messages for files that cannot be read; %1 stands for the file name.
 inline constexpr const char *kUnexpectedFileFormat = "Unexpected file format.";
-inline constexpr const char *kPastEndMessage = "An attempt was made to access %1 past its end.";
+inline constexpr const char *kNotAProjectMessage
+    = "%1\nThis file is not a Vendrix project, or damaged, and cannot be opened.";
 inline constexpr const char *kCannotFindFileMessage
     = "%1\nCannot find this file.\nPlease verify that the correct path and file name are given.";
 inline constexpr const char *kAccessDeniedMessage = "Access to %1 was denied.";

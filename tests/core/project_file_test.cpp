@@ -428,9 +428,56 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
     // later version is refused (see NewerVersionsAreRefused).
     EXPECT_TRUE(succeeds(deserializeProject(initialImage(11), r), message));
     EXPECT_EQ(r.info.companyName, "");
-    std::string v0 = initialImage(10);
-    v0[0] = 0;
-    EXPECT_TRUE(succeeds(deserializeProject(v0, r), message));
+    std::string v1 = initialImage(10);
+    v1[0] = 1;
+    EXPECT_TRUE(succeeds(deserializeProject(v1, r), message));
+}
+
+// Only the versions ever written, or a later one, open or are refused as newer;
+// anything else, and a file that ends early or goes on, is not a project.
+TEST(ProjectFile, FilesThatAreNotProjectsAreNamedAsSuch)
+{
+    const std::string notAProject
+        = "p.Vdx\nThis file is not a Vendrix project, or damaged, and cannot be opened.";
+    const std::string newer
+        = "p.Vdx\nThis file was written by a newer version of Vendrix and cannot be opened.";
+    auto withVersion = [](std::int32_t version) {
+        std::string image = initialImage(version >= 1 && version <= 10 ? 10 : 11);
+        return Image().i32(version).bytes + image.substr(4);
+    };
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+        std::string message; // empty: opens
+    } cases[] = {
+        {"version 1", withVersion(1), ""},
+        {"version 10", withVersion(10), ""},
+        {"version 11", withVersion(11), ""},
+        {"version 12", withVersion(12), newer},
+        {"version 99", withVersion(99), newer},
+        {"version 100", withVersion(100), notAProject},
+        {"version 0", withVersion(0), notAProject},
+        {"version -5", withVersion(-5), notAProject},
+        {"version -2^31", withVersion(INT32_MIN), notAProject},
+        {"empty", "", notAProject},
+        {"PDF", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n",
+         notAProject},
+        {"text", "# Vendrix\n\nDesign of geosynthetic tubes.\n", notAProject},
+        {"trailing byte", initialImage(11) + "x", notAProject},
+        {"trailing file", initialImage(11) + initialImage(11), notAProject},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord r = sampleRecord();
+        const std::string before = serializeProject(r);
+        std::string message;
+        EXPECT_EQ(succeeds(deserializeProject(c.bytes, r, "p.Vdx"), message), c.message.empty());
+        EXPECT_EQ(message, c.message);
+        if (!c.message.empty()) {
+            EXPECT_EQ(serializeProject(r), before);
+        }
+    }
 }
 
 TEST(ProjectFile, EnglishProjectHoldsSiValues)
@@ -458,7 +505,9 @@ TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing)
         std::string message;
         ASSERT_FALSE(succeeds(
             deserializeProject(std::string_view(bytes).substr(0, length), r, "p.Vdx"), message));
-        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+        EXPECT_EQ(message,
+                  "p.Vdx\nThis file is not a Vendrix project, or damaged, and cannot be "
+                  "opened.");
         ASSERT_EQ(serializeProject(r), beforeBytes);
     }
 }
@@ -478,7 +527,9 @@ TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
         EXPECT_FALSE(
             succeeds(deserializeProject(image.substr(0, 8) + prefix + image.substr(10), r, "p.Vdx"),
                      message));
-        EXPECT_EQ(message, "An attempt was made to access p.Vdx past its end.");
+        EXPECT_EQ(message,
+                  "p.Vdx\nThis file is not a Vendrix project, or damaged, and cannot be "
+                  "opened.");
     }
 }
 
@@ -583,7 +634,9 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
 
     std::ofstream(path("short.Vdx"), std::ios::binary) << std::string("\x0B\x00\x00", 3);
     EXPECT_FALSE(succeeds(openProjectFile(path("short.Vdx"), r), message));
-    EXPECT_EQ(message, "An attempt was made to access " + path("short.Vdx") + " past its end.");
+    EXPECT_EQ(message,
+              path("short.Vdx")
+                  + "\nThis file is not a Vendrix project, or damaged, and cannot be opened.");
     EXPECT_EQ(r.info.projectPath, "/somewhere/else.Vdx");
     EXPECT_EQ(serializeProject(r), serializeProject(sampleRecord()));
 

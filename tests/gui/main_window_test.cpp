@@ -345,7 +345,8 @@ TEST_F(MainWindowFixture, AFailingFileLeavesEverythingAsItWas)
         std::string message;
     } cases[] = {
         {"truncated", broken,
-         "An attempt was made to access " + broken.toStdString() + " past its end."},
+         broken.toStdString()
+             + "\nThis file is not a Vendrix project, or damaged, and cannot be opened."},
         {"missing", dir.filePath("none.Vdx"),
          dir.filePath("none.Vdx").toStdString()
              + "\nCannot find this file.\nPlease verify that the correct path and file name are "
