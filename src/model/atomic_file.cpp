@@ -43,14 +43,26 @@ void registerTemporary(const std::string &path)
     }
 }
 
+// The longest name of one folder entry (NAME_MAX on Linux file systems).
+constexpr std::size_t kLongestEntryName = 255;
+// ".XXXXXX" after the target's own name.
+constexpr std::size_t kTemporarySuffixBytes = 7;
+
 // A new name beside `target`. Made here rather than by mkstemp so that it is
 // registered before the file exists: a signal may be handled by any thread at
-// any moment, and must never find a temporary file it does not know.
+// any moment, and must never find a temporary file it does not know. A target
+// name too long to take the suffix is shortened, so that every name that can
+// be written can also be written through a temporary file.
 std::string temporaryName(const std::string &target)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::mt19937_64 random(std::random_device {}());
-    std::string name = target + ".";
+    const std::size_t slash = target.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t room = kLongestEntryName - kTemporarySuffixBytes;
+    std::string name
+        = target.size() - nameStart > room ? target.substr(0, nameStart + room) : target;
+    name += ".";
     for (int i = 0; i < 6; ++i)
         name += kLetters[random() % (sizeof kLetters - 1)];
     return name;
@@ -78,6 +90,44 @@ int createTemporary(const std::string &target, std::string &temporary)
 std::string reason(const char *what, const std::string &path)
 {
     return std::string(what) + " \"" + path + "\": " + std::strerror(errno);
+}
+
+// The folder that receives the temporary file of `target`, for messages.
+std::string folderOf(const std::string &target)
+{
+    const std::size_t slash = target.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : target.substr(0, slash);
+}
+
+// As the shell's `>` would: a file that exists must be writable by this user
+// (root may write anyway, as with `>`).
+bool writableAsUser(const std::string &target, const std::string &path, std::string &error)
+{
+    if (::access(target.c_str(), W_OK) == 0)
+        return true;
+    error = reason("Cannot write", path);
+    return false;
+}
+
+// The replacement takes the replaced file's mode and, where this user may set
+// them, its owner and group; a new file gets the usual permissions of a new
+// document rather than the private 0600.
+void takeOverAttributes(int fd, bool exists, const struct stat &existing)
+{
+    if (exists) {
+        // Refused unless permitted (root, or a group of the user's own); the
+        // new file then simply stays the user's.
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0
+            && ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0)
+            errno = 0;
+        ::fchmod(fd, existing.st_mode & 07777);
+        return;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
 }
 
 // The file a write to `path` must replace: symbolic links are followed so that
@@ -151,17 +201,17 @@ bool writeAtomically(const std::string &path, std::string_view bytes, std::strin
         error = "\"" + path + "\" is not a regular file and is not replaced";
         return false;
     }
+    if (exists && !writableAsUser(target, path, error))
+        return false;
 
     std::string temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0) {
-        error = reason("Cannot create", path);
+        error = "Cannot create a temporary file for \"" + path + "\" in the folder \""
+            + folderOf(target) + "\": " + std::strerror(errno);
         return false;
     }
-    // Keep the usual permissions of a new document rather than the private 0600.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, exists ? (existing.st_mode & 07777) : (0666 & ~mask));
+    takeOverAttributes(fd, exists, existing);
 
     if (!writeAll(fd, bytes)) {
         error = reason("Cannot write", path);
@@ -185,7 +235,33 @@ bool writeAtomically(const std::string &path, std::string_view bytes, std::strin
     return true;
 }
 
+// Where a write to `path` lands, as a key to compare: the device and inode of
+// the file that would be replaced, else those of its folder and its name.
+std::string landingKey(const std::string &path)
+{
+    std::string target;
+    std::string error;
+    if (!resolveTarget(path, target, error))
+        target = path;
+    struct stat status
+    {
+    };
+    if (::stat(target.c_str(), &status) == 0)
+        return "file " + std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+    const std::size_t slash = target.rfind('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (::stat(folderOf(target).c_str(), &status) == 0)
+        return "name " + std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino) + "/"
+            + name;
+    return "path " + target;
+}
+
 } // namespace
+
+bool namesSameFile(const std::string &a, const std::string &b)
+{
+    return landingKey(a) == landingKey(b);
+}
 
 void removeTemporaryFilesOnInterruption()
 {
@@ -194,8 +270,9 @@ void removeTemporaryFilesOnInterruption()
     };
     action.sa_handler = removeTemporaryAndExit;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal (SIGHUP) or Ctrl+\ (SIGQUIT) ends the program as surely.
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        sigaction(signalNumber, &action, nullptr);
 }
 
 std::optional<Failure> writeFileAtomically(const std::string &path, std::string_view bytes)

@@ -1,9 +1,13 @@
 #include "failure_test_support.h"
 #include "model/atomic_file.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vendrix {
 namespace {
@@ -33,6 +37,86 @@ TEST(AtomicFile, ReplacesTheTargetOnlyWhenEverythingWasWritten)
     }
     EXPECT_EQ(files, 1);
     std::filesystem::remove_all(dir);
+}
+
+int filesIn(const std::filesystem::path &dir)
+{
+    int files = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(dir)) {
+        (void)entry;
+        ++files;
+    }
+    return files;
+}
+
+// Names up to the longest a folder takes are written like any other, and the
+// folder that refuses the temporary file is named even behind a link.
+TEST(AtomicFile, LongNamesAndTheRefusingFolder)
+{
+    const test::ScratchFolder scratch("atomic_names");
+    std::string error;
+    for (const std::size_t length : {248u, 249u, 255u}) {
+        SCOPED_TRACE(length);
+        const std::string path = (scratch.path() / std::string(length, 'n')).string();
+        ASSERT_TRUE(succeeds(writeFileAtomically(path, "long"), error)) << error;
+        std::string bytes;
+        ASSERT_TRUE(succeeds(readWholeFile(path, bytes), error));
+        EXPECT_EQ(bytes, "long");
+        std::filesystem::remove(path);
+        EXPECT_EQ(filesIn(scratch.path()), 0);
+    }
+    const auto elsewhere = scratch.path() / "elsewhere";
+    std::filesystem::create_symlink(elsewhere / "report.pdf", scratch.path() / "link.pdf");
+    EXPECT_FALSE(succeeds(writeFileAtomically(scratch.file("link.pdf"), "x"), error));
+    EXPECT_NE(error.find("link.pdf"), std::string::npos) << error;
+    EXPECT_NE(error.find("\"" + elsewhere.string() + "\""), std::string::npos) << error;
+}
+
+// What the shell's `>` could not write is not replaced; a replaced file keeps
+// its mode, owner and group. Run as root, the refusal is tried by a child that
+// has given up root.
+TEST(AtomicFile, ReplacesOnlyWhatTheUserMayWriteAndKeepsItsAttributes)
+{
+    const test::ScratchFolder scratch("atomic_owner");
+    const std::string locked = scratch.file("locked.txt");
+    std::string error;
+    ASSERT_TRUE(succeeds(writeFileAtomically(locked, "kept"), error)) << error;
+    ::chmod(scratch.path().c_str(), 0777);
+    ::chmod(locked.c_str(), 0444);
+    if (::geteuid() == 0) {
+        const uid_t nobody = 65534;
+        ASSERT_EQ(::chown(locked.c_str(), nobody, nobody), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool dropped = ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
+            ::_exit(dropped && writeFileAtomically(locked, "replaced") ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        std::string bytes;
+        ASSERT_TRUE(succeeds(readWholeFile(locked, bytes), error));
+        EXPECT_EQ(bytes, "kept");
+
+        // Root replaces it, as with `>`, and gives it back to its owner.
+        ASSERT_EQ(::chown(locked.c_str(), 12345, 12346), 0);
+        ::chmod(locked.c_str(), 0640);
+        ASSERT_TRUE(succeeds(writeFileAtomically(locked, "root's"), error)) << error;
+        struct stat after
+        {
+        };
+        ASSERT_EQ(::stat(locked.c_str(), &after), 0);
+        EXPECT_EQ(after.st_uid, 12345u);
+        EXPECT_EQ(after.st_gid, 12346u);
+        EXPECT_EQ(after.st_mode & 07777, 0640u);
+    } else {
+        EXPECT_FALSE(succeeds(writeFileAtomically(locked, "replaced"), error));
+        EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
+        std::string bytes;
+        ASSERT_TRUE(succeeds(readWholeFile(locked, bytes), error));
+        EXPECT_EQ(bytes, "kept");
+    }
+    EXPECT_EQ(filesIn(scratch.path()), 1);
 }
 
 } // namespace

@@ -196,7 +196,7 @@ TEST(BatchExecutable, OutputsAreWrittenThroughLinks)
 // temporary file and ends with 128 + the signal number.
 TEST(BatchExecutable, InterruptedWritesLeaveNoTemporaryFile)
 {
-    for (const int signalNumber : {SIGINT, SIGTERM}) {
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         SCOPED_TRACE(signalNumber);
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
