@@ -22,11 +22,14 @@
 #include "report/spreadsheet_export.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <optional>
 #include <string>
+#include <unistd.h>
 
 namespace vendrix {
 
@@ -37,24 +40,46 @@ void print(std::FILE *stream, const std::string &utf8)
     std::fputs(utf8.c_str(), stream);
 }
 
+// The error stream, and the first complaint made on it: with --json that one
+// becomes the "error" object printed in place of the results.
+struct ErrorStream
+{
+    std::FILE *file;
+    std::string first; // UTF-8
+
+    void say(const std::string &utf8)
+    {
+        print(file, "vendrix run: " + utf8 + "\n");
+        if (first.empty())
+            first = utf8;
+    }
+};
+
+// The one JSON object of a call that was refused; "number" only when the
+// refusal has one ("Error No.302").
+void printJsonError(std::FILE *out, const std::string &number, const std::string &messageUtf8)
+{
+    JsonWriter json;
+    json.beginObject();
+    json.beginObject("error");
+    if (!number.empty())
+        json.string("number", number);
+    json.string("message", messageUtf8);
+    json.endObject();
+    json.endObject();
+    print(out, json.text() + "\n");
+}
+
 // A refused run or input: "Error No.302: message" on the error stream, or an
 // "error" object on standard output with --json.
 int refuse(const BatchOptions &options, const Failure &failure, std::FILE *out, std::FILE *err)
 {
     const std::string number = failure.errorNumberText();
     const std::string &message = failure.messageText;
-    if (options.json) {
-        JsonWriter json;
-        json.beginObject();
-        json.beginObject("error");
-        json.string("number", windows1252ToUtf8(number));
-        json.string("message", windows1252ToUtf8(message));
-        json.endObject();
-        json.endObject();
-        print(out, json.text() + "\n");
-    } else {
+    if (options.json)
+        printJsonError(out, windows1252ToUtf8(number), windows1252ToUtf8(message));
+    else
         print(err, windows1252ToUtf8(number.empty() ? message : number + ": " + message) + "\n");
-    }
     return kBatchRefused;
 }
 
@@ -135,16 +160,14 @@ using RecordFileHook
     = std::function<std::optional<Failure>(const ProjectRecord &, const std::string &)>;
 
 bool writeWithHook(const RecordFileHook &hook, const char *what, const ProjectRecord &record,
-                   const std::string &path, std::FILE *err)
+                   const std::string &path, ErrorStream &err)
 {
     if (!hook) {
-        print(err, std::string("vendrix run: ") + what + " is not available in this build\n");
+        err.say(std::string(what) + " is not available in this build");
         return false;
     }
     if (const auto failure = hook(record, path)) {
-        print(err,
-              std::string("vendrix run: cannot write ") + what + ": " + failure->messageText
-                  + "\n");
+        err.say(std::string("cannot write ") + what + ": " + failure->messageText);
         return false;
     }
     return true;
@@ -154,15 +177,13 @@ bool writeWithHook(const RecordFileHook &hook, const char *what, const ProjectRe
 // could not be written.
 bool writeIfAsked(const std::string &path, const char *what,
                   const std::function<std::optional<Failure>(const std::string &)> &write,
-                  std::FILE *err)
+                  ErrorStream &err)
 {
     if (path.empty())
         return true;
     const std::optional<Failure> failure = write(path);
     if (failure)
-        print(err,
-              std::string("vendrix run: cannot write ") + what + ": " + failure->messageText
-                  + "\n");
+        err.say(std::string("cannot write ") + what + ": " + failure->messageText);
     return !failure;
 }
 
@@ -206,12 +227,11 @@ std::optional<Failure> checkBatchOutcome(const ProjectRecord &record, const Batc
 // The printed report leaves out a logo it cannot read; a FIFO or device named
 // as the logo, though, is a mistake worth reporting rather than skipping.
 bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
-                 ReportPaper paper, std::FILE *err)
+                 ReportPaper paper, ErrorStream &err)
 {
     if (record.info.includeLogo && isSpecialFile(record.info.logoPath)) {
-        print(err,
-              "vendrix run: cannot write the report: the logo \""
-                  + windows1252ToUtf8(record.info.logoPath) + "\" is not a regular file\n");
+        err.say("cannot write the report: the logo \"" + windows1252ToUtf8(record.info.logoPath)
+                + "\" is not a regular file");
         return false;
     }
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
@@ -220,7 +240,7 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
 // The --set values, held to what the input dialogs would accept as typed: a text
 // no longer than its field, and with one slurry layer the upper unit weight
 // equal to the lower one (the dialog shows and stores it so).
-bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
+bool applyAssignments(const BatchOptions &options, ProjectRecord &record, ErrorStream &err)
 {
     for (const auto &[name, value] : options.assignments) {
         std::optional<Failure> failure = setRecordField(record, name, value);
@@ -228,8 +248,7 @@ bool applyAssignments(const BatchOptions &options, ProjectRecord &record, std::F
         if (!failure && field && field->kind == FieldKind::Text)
             failure = checkTextLength(name, *field->text(record));
         if (failure) {
-            print(err,
-                  "vendrix run: --set " + name + "=" + value + ": " + failure->messageText + "\n");
+            err.say("--set " + name + "=" + value + ": " + failure->messageText);
             return false;
         }
     }
@@ -284,7 +303,7 @@ bool hasExtension(const std::string &path, const char *ext)
 }
 
 bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
-                       const ProjectRecord &record, const FillingEnvelope &e, std::FILE *err)
+                       const ProjectRecord &record, const FillingEnvelope &e, ErrorStream &err)
 {
     const std::string &path = options.envelopePath;
     std::optional<Failure> failure;
@@ -300,14 +319,13 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
             : Failure::plain("the chart is not available in this build");
     }
     if (failure)
-        print(err,
-              "vendrix run: cannot write the filling envelope: " + failure->messageText + "\n");
+        err.say("cannot write the filling envelope: " + failure->messageText);
     return !failure;
 }
 
 // The envelope of the project's tube and its file, when one was asked for.
 bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
-                     const ProjectRecord &record, FillingEnvelope &envelope, std::FILE *err)
+                     const ProjectRecord &record, FillingEnvelope &envelope, ErrorStream &err)
 {
     EnvelopeRequest request;
     request.maxPressure = options.envelopeMaxPressure;
@@ -316,7 +334,7 @@ bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
 }
 
 // Opens the project, applies --set and writes --save; false after a message.
-bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FILE *err)
+bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStream &err)
 {
     std::optional<Failure> failure;
     if (!options.projectPath.empty())
@@ -329,7 +347,7 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FIL
             record.info.projectPath = options.savePath;
     }
     if (failure)
-        print(err, "vendrix run: " + windows1252ToUtf8(failure->messageText) + "\n");
+        err.say(windows1252ToUtf8(failure->messageText));
     return !failure;
 }
 
@@ -363,7 +381,7 @@ std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &recor
 }
 
 // The text files and exports; false when one could not be written.
-bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, std::FILE *err)
+bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, ErrorStream &err)
 {
     // Written after any consolidation so that the consolidated tube is included.
     auto forRecord = [&record](auto write) {
@@ -390,7 +408,7 @@ bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, st
 
 // The report and the pictures, drawn by the hooks; false when one failed.
 bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
-                   const ProjectRecord &record, std::FILE *err)
+                   const ProjectRecord &record, ErrorStream &err)
 {
     bool filesWritten = true;
     if (!options.pdfPath.empty())
@@ -445,31 +463,116 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
         printEnvelopeSummary(out, envelope, record.display);
 }
 
+// An output that would overwrite the project being read, or another output.
+// --save may name the project: it writes a project, after it was read.
+std::optional<Failure> checkOutputNames(const BatchOptions &options)
+{
+    const auto files = outputFiles(options);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const auto &[option, path] = files[i];
+        if (!options.projectPath.empty() && std::string_view(option) != "--save"
+            && namesSameFile(path, options.projectPath))
+            return Failure::plain(std::string(option) + " \"" + path
+                                  + "\" would overwrite the project being read");
+        for (size_t j = 0; j < i; ++j) {
+            if (namesSameFile(path, files[j].second))
+                return Failure::plain(std::string(option) + " \"" + path + "\" names the file of "
+                                      + files[j].first + " \"" + files[j].second + "\"");
+        }
+    }
+    return std::nullopt;
+}
+
+// The options, or the status of a call that ends before the project is opened.
+std::optional<int> takeOptions(int argc, char **argv, BatchOptions &options, std::FILE *out,
+                               std::FILE *err)
+{
+    // Known before parsing, so that even a malformed call answers in JSON.
+    for (int i = 1; i < argc; ++i)
+        options.json = options.json || std::string_view(argv[i]) == "--json";
+    std::optional<Failure> failure = parseBatchOptions(argc, argv, options);
+    if (!failure && options.help) {
+        print(out, batchUsage());
+        return kBatchDone;
+    }
+    if (!failure)
+        failure = checkOutputNames(options);
+    if (!failure)
+        return std::nullopt;
+    if (options.json)
+        printJsonError(out, "", failure->messageText);
+    else
+        print(err, "vendrix run: " + failure->messageText + "\nTry 'vendrix --help'.\n");
+    return kBatchRefused;
+}
+
+// With standard output closed (`>&-`), the next file opened would take its
+// place and receive the results: the place is filled with /dev/null, and the
+// closed output is reported at the end.
+bool occupyClosedOutput(std::FILE *out)
+{
+    const int fd = ::fileno(out);
+    if (fd < 0 || ::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+        return false;
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null >= 0 && null != fd) {
+        ::dup2(null, fd);
+        ::close(null);
+    }
+    return true;
+}
+
+// The status once everything printed has reached standard output: a failed
+// write there (a full disk, a closed output) is a failure like any file's.
+int finish(std::FILE *out, std::FILE *err, bool outputClosed, int status)
+{
+    const int flushed = std::fflush(out);
+    const int error = errno;
+    if (!outputClosed && flushed == 0 && !std::ferror(out))
+        return status;
+    print(err,
+          std::string("vendrix run: cannot write to standard output: ")
+              + (outputClosed ? "it is closed" : std::strerror(error)) + "\n");
+    return kBatchRefused;
+}
+
+// Every step after the options; the status of the call.
+int runSteps(const BatchOptions &options, const BatchHooks &hooks, std::FILE *out, ErrorStream &err)
+{
+    ProjectRecord record;
+    if (!prepareProject(options, record, err)) {
+        if (options.json)
+            printJsonError(out, "", err.first);
+        return kBatchRefused;
+    }
+    RunOutcome outcome;
+    if (const auto failure = analyse(options, record, outcome))
+        return refuse(options, *failure, out, err.file);
+    bool done = writeTextFiles(options, record, err);
+    done &= writeDrawings(options, hooks, record, err);
+    FillingEnvelope envelope;
+    if (options.envelope)
+        done &= computeEnvelope(options, hooks, record, envelope, err);
+    // A script reading --json learns of a failed file from the object itself.
+    if (done || !options.json)
+        printResults(options, record, outcome, envelope, out);
+    else
+        printJsonError(out, "", err.first);
+    return done ? kBatchDone : kBatchRefused;
+}
+
 } // namespace
 
 int runBatchCommand(int argc, char **argv, const BatchHooks &hooks, std::FILE *out, std::FILE *err)
 {
     // Ctrl+C or a kill while a file is being written leaves no temporary file.
     removeTemporaryFilesOnInterruption();
+    const bool outputClosed = occupyClosedOutput(out);
     BatchOptions options;
-    if (const auto failure = parseBatchOptions(argc, argv, options)) {
-        print(err, "vendrix run: " + failure->messageText + "\nTry 'vendrix --help'.\n");
-        return kBatchRefused;
-    }
-    ProjectRecord record;
-    if (!prepareProject(options, record, err))
-        return kBatchRefused;
-    RunOutcome outcome;
-    if (const auto failure = analyse(options, record, outcome))
-        return refuse(options, *failure, out, err);
-
-    bool filesWritten = writeTextFiles(options, record, err);
-    filesWritten &= writeDrawings(options, hooks, record, err);
-    FillingEnvelope envelope;
-    if (options.envelope)
-        filesWritten &= computeEnvelope(options, hooks, record, envelope, err);
-    printResults(options, record, outcome, envelope, out);
-    return filesWritten ? kBatchDone : kBatchRefused;
+    if (const std::optional<int> status = takeOptions(argc, argv, options, out, err))
+        return finish(out, err, outputClosed, *status);
+    ErrorStream errors {err, {}};
+    return finish(out, err, outputClosed, runSteps(options, hooks, out, errors));
 }
 
 } // namespace vendrix

@@ -9,13 +9,16 @@ namespace vendrix {
 
 namespace {
 
-const char *const kRunOrder = "Options of run (applied in this order: open, --set, --save, input "
-                              "checks, run,\n--consolidate, files):";
+const char *const kRunOrder
+    = "Options of run (applied in this order: open, --set, --save, input checks, run,\n"
+      "--consolidate, files; each option but --set at most once, and no two outputs\n"
+      "nor an output and the project may name the same file):";
 const char *const kResultsNote
     = "Without --json the results are printed in the project's display units.";
 const char *const kExitStatus
-    = "Exit status: 0 done, 2 refused input, file or option, 130 or 143 interrupted\n"
-      "(Ctrl+C or kill; a file being written is removed).";
+    = "Exit status: 0 done, 2 refused input, file or option (or standard output could\n"
+      "not be written); 129, 130, 131 or 143 interrupted (hang-up, Ctrl+C, Ctrl+\\ or\n"
+      "kill; a file being written is removed).";
 
 constexpr size_t kFormColumn = 29; // width of the synopsis column of --help
 constexpr size_t kOptionColumn = 22; // width of the option column
@@ -174,8 +177,10 @@ void appendClosingSections(std::string &page)
 {
     appendSection(page, "EXIT STATUS");
     page += ".TP\n.B 0\nDone.\n.TP\n.B 2\nA refused input, run, option or file: the message "
-            "says which (with \\-\\-json as an \"error\" object on standard output).\n"
-            ".TP\n.B 130, 143\nInterrupted by Ctrl+C or kill; a file being written is removed "
+            "says which (with \\-\\-json as an \"error\" object on standard output); also when "
+            "standard output could not be written.\n"
+            ".TP\n.B 129, 130, 131, 143\nInterrupted by a hang-up, Ctrl+C, Ctrl+\\\\ or kill; a "
+            "file being written is removed "
             "and the file it was to replace is left as it was.\n";
     appendSection(page, "ENVIRONMENT");
     page += ".TP\n.B LC_PAPER\nThe paper of the printed report when \\-\\-paper is not given "
@@ -203,7 +208,7 @@ const std::vector<CommandForm> &commandForms()
         {"vendrix", "open the desktop program"},
         {"vendrix PROJECT.Vdx", "open that project in the desktop program"},
         {"vendrix run [PROJECT.Vdx] [options]", "analyse without a window and print the results"},
-        {"vendrix --help", "this text"},
+        {"vendrix --help", "this text (also vendrix run --help, -h)"},
         {"vendrix --version", "print the version"},
     };
     return forms;
@@ -212,6 +217,7 @@ const std::vector<CommandForm> &commandForms()
 const std::vector<OptionHelp> &batchOptionHelp()
 {
     static const std::vector<OptionHelp> options = {
+        {"--help", "", "print this text and do nothing else (also -h)", ""},
         {"--set", "NAME=VALUE",
          "set a field of the project by its name (repeatable);\n"
          "numbers in stored SI units (m, kN/m, kPa, kN/m3);\n"
@@ -228,7 +234,9 @@ const std::vector<OptionHelp> &batchOptionHelp()
         {"--json", "",
          "print one JSON object: \"solution\" (every result, SI),\n"
          "\"solver\" (method, passes, zones) and, with --consolidate,\n"
-         "\"consolidation\"; a refused run prints \"error\";\n"
+         "\"consolidation\"; any refusal (option, project, input,\n"
+         "run, file) prints \"error\" instead: \"message\" and, for a\n"
+         "numbered rule, \"number\" (\"Error No.302\");\n"
          "with an envelope option also \"envelope\" (SI: kPa, m,\n"
          "m2, kN/m): maxSafePressure, heightAtMaxSafePressure,\n"
          "widthAtMaxSafePressure, areaAtMaxSafePressure,\n"
@@ -249,7 +257,7 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "s.dxf"},
         {"--quantities", "FILE.txt", "write quantities and cost", "q.txt"},
         {"--image", "FILE", "draw the cross-section (.png, .bmp or .svg)", "x.png"},
-        {"--sketch", "FILE.png", "draw the input data sketch", "k.png"},
+        {"--sketch", "FILE", "draw the input data sketch (.png, .bmp or .svg)", "k.png"},
         {"--size", "WxH",
          "size of --image, --sketch and --envelope pictures in\n"
          "pixels (default 628x410; a cross-section below 600x400\n"
@@ -270,7 +278,8 @@ const std::vector<OptionHelp> &batchOptionHelp()
          ".png/.svg the chart (--size applies), .pdf the field card",
          "e.csv"},
         {"--envelope-max-pressure", "KPA",
-         "top of the envelope's range in kPa (default: where the\n"
+         "top of the envelope's range in kPa, plain decimal above\n"
+         "0 and up to 5000 (default: where the\n"
          "working tension reaches 1.5 x the allowable); with --json\n"
          "alone it adds the \"envelope\" object without a file",
          "40"},

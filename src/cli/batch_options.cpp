@@ -41,21 +41,30 @@ bool parseSize(std::string_view text, int &width, int &height)
     return true;
 }
 
-bool hasEnvelopeExtension(std::string_view path)
+// True when the file name ends in one of `extensions` (".png ..."), in any case.
+bool hasExtensionOf(std::string_view path, std::string_view extensions)
 {
     const size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos)
+    if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos)
         return false;
-    std::string ext(path.substr(dot + 1));
+    std::string ext(path.substr(dot));
     for (char &c : ext)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == "csv" || ext == "png" || ext == "svg" || ext == "pdf";
+    for (size_t at = extensions.find(ext); at != std::string_view::npos;
+         at = extensions.find(ext, at + 1)) {
+        const size_t end = at + ext.size();
+        if (end == extensions.size() || extensions[end] == ' ')
+            return true;
+    }
+    return false;
 }
 
+// As a --set number: plain decimal notation only, and a normal number (a
+// subnormal one is a typing slip, not a pressure).
 bool parsePressure(const std::string &text, double &kPa)
 {
     double v = 0;
-    if (!parseFieldNumber(text, v) || !std::isfinite(v) || v <= 0 || v > kEnvelopePressureCeiling)
+    if (!parsePlainDecimal(text, v) || !std::isnormal(v) || v <= 0 || v > kEnvelopePressureCeiling)
         return false;
     kPa = v;
     return true;
@@ -68,6 +77,7 @@ struct ValueOption
     const char *name;
     std::string BatchOptions::*path; // the value is this file name, when set
     std::optional<std::string> (*apply)(BatchOptions &, const std::string &value);
+    const char *extensions = nullptr; // the file types a path option writes
 };
 
 std::optional<std::string> setAssignment(BatchOptions &options, const std::string &text)
@@ -111,7 +121,7 @@ std::optional<std::string> setMethod(BatchOptions &options, const std::string &t
 
 std::optional<std::string> setEnvelopeFile(BatchOptions &options, const std::string &text)
 {
-    if (!hasEnvelopeExtension(text))
+    if (!hasExtensionOf(text, ".csv .png .svg .pdf"))
         return "--envelope takes a .csv, .png, .svg or .pdf file, not \"" + text + "\"";
     options.envelopePath = text;
     options.envelope = true;
@@ -134,8 +144,8 @@ const ValueOption kValueOptions[] = {
     {"--results", &BatchOptions::resultsPath, nullptr},
     {"--xls", &BatchOptions::spreadsheetPath, nullptr},
     {"--quantities", &BatchOptions::quantitiesPath, nullptr},
-    {"--image", &BatchOptions::imagePath, nullptr},
-    {"--sketch", &BatchOptions::sketchPath, nullptr},
+    {"--image", &BatchOptions::imagePath, nullptr, ".png .bmp .svg"},
+    {"--sketch", &BatchOptions::sketchPath, nullptr, ".png .bmp .svg"},
     {"--size", nullptr, setSize},
     {"--pdf", &BatchOptions::pdfPath, nullptr},
     {"--paper", nullptr, setPaper},
@@ -155,16 +165,42 @@ const ValueOption *findValueOption(std::string_view name)
     return nullptr;
 }
 
-// The value after `option` at argv[i + 1]; every value is a file name or a
-// setting, so none may be missing or empty.
-std::optional<std::string> applyValueOption(const ValueOption &option, int argc, char **argv,
-                                            int &i, BatchOptions &options)
+// ".png .bmp .svg" as ".png, .bmp or .svg", for messages.
+std::string extensionList(std::string_view extensions)
 {
+    std::string list;
+    size_t start = 0;
+    for (size_t space = extensions.find(' '); space != std::string_view::npos;
+         space = extensions.find(' ', start)) {
+        list += (list.empty() ? "" : ", ") + std::string(extensions.substr(start, space - start));
+        start = space + 1;
+    }
+    return list + " or " + std::string(extensions.substr(start));
+}
+
+// The value after `option` at argv[i + 1]; every value is a file name or a
+// setting, so none may be missing or empty. Only --set may be given more than
+// once: a second file or setting would silently replace the first.
+std::optional<std::string> applyValueOption(const ValueOption &option, int argc, char **argv,
+                                            int &i, BatchOptions &options,
+                                            std::vector<std::string_view> &given)
+{
+    const std::string_view name = option.name;
+    if (name != "--set") {
+        for (const std::string_view earlier : given) {
+            if (earlier == name)
+                return std::string(name) + " was given more than once";
+        }
+        given.push_back(name);
+    }
     if (i + 1 >= argc)
-        return std::string(option.name) + " needs a value";
+        return std::string(name) + " needs a value";
     const std::string value = argv[++i];
     if (value.empty())
-        return std::string(option.name) + " needs a value, not an empty text";
+        return std::string(name) + " needs a value, not an empty text";
+    if (option.extensions && !hasExtensionOf(value, option.extensions))
+        return std::string(name) + " takes a " + extensionList(option.extensions) + " file, not \""
+            + value + "\"";
     if (option.path) {
         options.*option.path = value;
         return std::nullopt;
@@ -187,17 +223,34 @@ std::optional<std::string> applyOperand(std::string_view arg, BatchOptions &opti
 
 } // namespace
 
+std::vector<std::pair<const char *, std::string>> outputFiles(const BatchOptions &options)
+{
+    std::vector<std::pair<const char *, std::string>> files;
+    for (const ValueOption &option : kValueOptions) {
+        if (option.path && !(options.*option.path).empty())
+            files.emplace_back(option.name, options.*option.path);
+    }
+    if (!options.envelopePath.empty())
+        files.emplace_back("--envelope", options.envelopePath);
+    return files;
+}
+
 std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &options)
 {
+    std::vector<std::string_view> given;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         std::optional<std::string> refusal;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return std::nullopt;
+        }
         if (arg == "--json")
             options.json = true;
         else if (arg == "--profile")
             options.profile = true;
         else if (const ValueOption *option = findValueOption(arg))
-            refusal = applyValueOption(*option, argc, argv, i, options);
+            refusal = applyValueOption(*option, argc, argv, i, options, given);
         else
             refusal = applyOperand(arg, options);
         if (refusal)

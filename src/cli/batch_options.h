@@ -42,10 +42,15 @@ struct BatchOptions
     std::string envelopePath; // --envelope FILE.csv|png|svg|pdf
     double envelopeMaxPressure = 0; // --envelope-max-pressure KPA; 0 = default range
     bool envelope = false; // either envelope option was given
+    bool help = false; // --help or -h: print the help and do nothing else
 };
 
+// Each output file given, with the option that names it, in the order written.
+std::vector<std::pair<const char *, std::string>> outputFiles(const BatchOptions &options);
+
 // argv[0] is "run". Returns the readable reason (no error number) for a
-// malformed call.
+// malformed call: an unknown option, a missing or malformed value, an option
+// other than --set given twice, a picture file of a type that is not drawn.
 std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &options);
 
 // The help text of the whole program, batch options included (batch_help.cpp).

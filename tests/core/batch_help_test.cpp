@@ -123,9 +123,9 @@ TEST(BatchHelp, EachFileOptionNamesItsOwnFile)
         SCOPED_TRACE(c.option);
         BatchOptions options;
         std::string error;
-        ASSERT_TRUE(parses({c.option, "f.csv"}, options, error)) << error;
+        ASSERT_TRUE(parses({c.option, "f.png"}, options, error)) << error;
         for (const auto &other : cases)
-            EXPECT_EQ(options.*other.path, other.path == c.path ? "f.csv" : "") << other.option;
+            EXPECT_EQ(options.*other.path, other.path == c.path ? "f.png" : "") << other.option;
     }
 }
 
