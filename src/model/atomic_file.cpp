@@ -107,7 +107,10 @@ bool writableAsUser(const std::string &target, const std::string &path, std::str
 {
     if (::access(target.c_str(), W_OK) == 0)
         return true;
-    error = reason("Cannot write", path);
+    // Behind a link, the file that refuses is named too.
+    error = target == path
+        ? reason("Cannot write", path)
+        : "Cannot write \"" + path + "\" (\"" + target + "\"): " + std::strerror(errno);
     return false;
 }
 

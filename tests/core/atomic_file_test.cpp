@@ -83,13 +83,19 @@ TEST(AtomicFile, ReplacesOnlyWhatTheUserMayWriteAndKeepsItsAttributes)
     ASSERT_TRUE(succeeds(writeFileAtomically(locked, "kept"), error)) << error;
     ::chmod(scratch.path().c_str(), 0777);
     ::chmod(locked.c_str(), 0444);
+    // Through a link, the message names the file that refuses.
+    const std::string via = scratch.file("via.txt");
+    std::filesystem::create_symlink(locked, via);
     if (::geteuid() == 0) {
         const uid_t nobody = 65534;
         ASSERT_EQ(::chown(locked.c_str(), nobody, nobody), 0);
         const pid_t child = ::fork();
         if (child == 0) {
             const bool dropped = ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
-            ::_exit(dropped && writeFileAtomically(locked, "replaced") ? 0 : 1);
+            const auto refused = writeFileAtomically(via, "replaced");
+            ::_exit(dropped && refused && refused->messageText.find(locked) != std::string::npos
+                        ? 0
+                        : 1);
         }
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -110,13 +116,14 @@ TEST(AtomicFile, ReplacesOnlyWhatTheUserMayWriteAndKeepsItsAttributes)
         EXPECT_EQ(after.st_gid, 12346u);
         EXPECT_EQ(after.st_mode & 07777, 0640u);
     } else {
-        EXPECT_FALSE(succeeds(writeFileAtomically(locked, "replaced"), error));
+        EXPECT_FALSE(succeeds(writeFileAtomically(via, "replaced"), error));
         EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
+        EXPECT_NE(error.find(locked), std::string::npos) << error;
         std::string bytes;
         ASSERT_TRUE(succeeds(readWholeFile(locked, bytes), error));
         EXPECT_EQ(bytes, "kept");
     }
-    EXPECT_EQ(filesIn(scratch.path()), 1);
+    EXPECT_EQ(filesIn(scratch.path()), 2);
 }
 
 } // namespace
