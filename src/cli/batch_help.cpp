@@ -278,10 +278,10 @@ const std::vector<OptionHelp> &batchOptionHelp()
          ".png/.svg the chart (--size applies), .pdf the field card",
          "e.csv"},
         {"--envelope-max-pressure", "KPA",
-         "top of the envelope's range in kPa, plain decimal above\n"
-         "0 and up to 5000 (default: where the\n"
-         "working tension reaches 1.5 x the allowable); with --json\n"
-         "alone it adds the \"envelope\" object without a file",
+         "top of the envelope's range in kPa, a plain decimal\n"
+         "above 0 and up to 5000 (default: where the working\n"
+         "tension reaches 1.5 x the allowable); with --json alone\n"
+         "it adds the \"envelope\" object without a file",
          "40"},
     };
     return options;
