@@ -5,6 +5,7 @@
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -200,5 +201,17 @@ TEST(PrintJob, PreviewStandsOverTheMainWindowAtAReadableZoom)
     auto *view = dialog.findChild<QPrintPreviewWidget *>();
     ASSERT_NE(view, nullptr);
     EXPECT_GT(view->zoomFactor(), 0.75) << "the page's text is readable";
+    // The toolbar shows the zoom in use: "Fit width" pressed, "Fit page" not.
+    EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    int fitButtons = 0;
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        const QString text = action->text();
+        if (text == "Fit width" || text == "Fit page") {
+            SCOPED_TRACE(text.toStdString());
+            ++fitButtons;
+            EXPECT_EQ(action->isChecked(), text == "Fit width");
+        }
+    }
+    EXPECT_EQ(fitButtons, 2);
     dialog.close();
 }

@@ -7,6 +7,7 @@
 #include "graphics/report_pages.h"
 #include "vendrix_version.h"
 
+#include <QAction>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -47,13 +48,22 @@ void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
     }
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     // The dialog fits the whole page into its view when it first shows; the
-    // page width is what makes the text readable.
-    if (auto *view = dialog.findChild<QPrintPreviewWidget *>()) {
-        QObject::connect(
-            &dialog, &QPrintPreviewDialog::paintRequested, view,
-            [view] { view->setZoomMode(QPrintPreviewWidget::FitToWidth); },
-            Qt::SingleShotConnection);
-    }
+    // page width is what makes the text readable. Its own "Fit width" button
+    // is pressed, so that the toolbar shows the zoom in use.
+    QAction *fitWidth = nullptr;
+    for (QAction *action : dialog.findChildren<QAction *>())
+        if (action->isCheckable() && action->text() == QPrintPreviewDialog::tr("Fit width"))
+            fitWidth = action;
+    auto *view = dialog.findChild<QPrintPreviewWidget *>();
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [fitWidth, view] {
+            if (fitWidth != nullptr && !fitWidth->isChecked())
+                fitWidth->trigger();
+            else if (view != nullptr)
+                view->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        },
+        Qt::SingleShotConnection);
 }
 
 void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
