@@ -95,6 +95,7 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     , m_blackWhiteBanner(new QLabel(this))
 {
     setWindowTitle(tr("Graphical results"));
+    setProperty("helpTopic", QStringLiteral("::/Working_with_Vendrix.htm#cross-section"));
     setModal(true);
     applyDialogFace(this, kDrawingDialogColour);
 
