@@ -165,6 +165,9 @@ bool readLayout(std::string_view bytes, std::int64_t maxPixels, DibLayout &layou
 
     const std::int64_t rowBytes = ((std::int64_t(bits) * width + 31) / 32) * 4;
     const std::int64_t imageSize = rowBytes * height;
+    // A file shorter than its size in pixels claims would print a black band.
+    if (std::uint64_t(pixelOffset) + std::uint64_t(imageSize) > bytes.size())
+        return false;
     std::int64_t toRead = std::min<std::int64_t>(imageSize, std::int64_t(fileSize) - pixelOffset);
     if (toRead <= 0)
         return false;

@@ -156,6 +156,12 @@ TEST(DibFile, RefusesFilesThatFailAnyCheck)
     put32(shortMasks, 10, 54); // the one pixel row overlaps the table entry
     shortMasks.resize(58);
     put32(shortMasks, 2, 58);
+    // 100 bytes whose header claims 4096 x 4096 pixels (and the file's size).
+    std::string claimsMore = makeBmp({1, 1, 24, 0});
+    put32(claimsMore, 18, 4096);
+    put32(claimsMore, 22, 4096);
+    claimsMore.resize(100, '\0');
+    put32(claimsMore, 2, 100);
     std::string noPixels = makeBmp({});
     put32(noPixels, 2, 54); // size field ends where the pixels begin
     const std::vector<Row> rows = {
@@ -168,6 +174,7 @@ TEST(DibFile, RefusesFilesThatFailAnyCheck)
         {"short colour table", shortTable},
         {"truncated pixels", truncated},
         {"no pixel bytes", noPixels},
+        {"shorter than its header claims", claimsMore},
         {"bit-field masks missing", shortMasks},
         {"run-length encoded", makeBmp({4, 3, 8, 256, 0, 1})},
         {"two bits", makeBmp({4, 3, 2, 0})},
