@@ -120,6 +120,39 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
     }
 }
 
+// Printing with a logo that cannot be printed tells the user so; without a
+// logo to include nothing is said.
+TEST(PrintJob, UnusableLogoIsReportedBeforePrinting)
+{
+    const struct
+    {
+        bool includeLogo;
+        const char *logoPath;
+        bool warned;
+    } rows[] = {
+        {true, "/nonexistent/logo.bmp", true},
+        {false, "/nonexistent/logo.bmp", false},
+        {true, "", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.logoPath) + (row.includeLogo ? " included" : ""));
+        ProjectRecord r = consolidatedProject();
+        r.state.shapeShown = Shape::AsFilled;
+        r.info.includeLogo = row.includeLogo;
+        r.info.logoPath = row.logoPath;
+        vendrix::test::RecordingServices recorder;
+        preparePrintJob(r, recorder.services(), nullptr, [](QDialog &dialog) {
+            dialog.accept();
+            return dialog.result();
+        });
+        ASSERT_EQ(recorder.shown.size(), row.warned ? 1u : 0u);
+        if (row.warned) {
+            EXPECT_NE(recorder.shown[0].messageText.find("/nonexistent/logo.bmp"),
+                      std::string::npos);
+        }
+    }
+}
+
 TEST(PrintJob, AvailableOnlyWithValidResults)
 {
     ProjectRecord r;

@@ -5,6 +5,7 @@
 #include "app/printing/printout_graphics_dialog.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "model/dib_file.h"
 #include "vendrix_version.h"
 
 #include <QAction>
@@ -28,14 +29,21 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
 {
     const bool consolidated
         = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
+    int pages = 3;
     if (consolidated) {
         AddPageDialog dialog(record, services, parent);
         runDialog(dialog);
-        return dialog.addConsolidationPage() ? 4 : 3;
+        pages = dialog.addConsolidationPage() ? 4 : 3;
+    } else {
+        PrintoutGraphicsDialog dialog(record, services, parent);
+        runDialog(dialog);
     }
-    PrintoutGraphicsDialog dialog(record, services, parent);
-    runDialog(dialog);
-    return 3;
+    // The report leaves out a logo it cannot print; the user hears why.
+    if (record.info.includeLogo && !record.info.logoPath.empty()) {
+        if (const auto problem = logoProblem(record.info.logoPath); problem && services.message)
+            services.message(parent, toQString(*problem));
+    }
+    return pages;
 }
 
 void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
