@@ -277,6 +277,46 @@ TEST(FillingEnvelopeWindow, InvalidFieldsClearTheFiguresAndDisableSaveAndPrint)
     }
 }
 
+// The table starts with the safety columns and shows psi with significant
+// digits; the heading without a limit says which way the range misses it.
+TEST(FillingEnvelopeWindow, TableAndHeadingReadAtAGlance)
+{
+    const struct
+    {
+        UnitSystem units;
+        const char *strength;
+        const char *heading; // nullptr: a limit is found
+    } cases[] = {
+        {UnitSystem::English, "", nullptr},
+        {UnitSystem::SI, "0.5", "No safe limit: over the limit at the bottom of the range"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.units == UnitSystem::English ? "psi" : "weak fabric");
+        ProjectRecord record;
+        record.display.unitSystem = c.units;
+        RecordingServices recorder;
+        FillingEnvelopeDialog dialog(record, recorder.services());
+        showActive(dialog);
+        if (*c.strength) {
+            retype(dialog, "ultimateStrength", c.strength);
+            dialog.recomputeNow();
+        }
+        auto *table = child<QTableWidget>(dialog, "points");
+        ASSERT_GE(table->rowCount(), 3);
+        EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("Working tension"));
+        EXPECT_TRUE(table->horizontalHeaderItem(2)->text().startsWith("Tension / allowable"));
+        // The first pressures differ in the table as they do in the file.
+        const QString first = table->item(0, 0)->text(), second = table->item(1, 0)->text();
+        EXPECT_NE(first, second);
+        EXPECT_GT(first.toDouble(), 0) << first.toStdString();
+        const QString heading = child<QLabel>(dialog, "maxPumpingPressure")->text();
+        if (c.heading)
+            EXPECT_EQ(heading, c.heading);
+        else
+            EXPECT_TRUE(heading.startsWith("Maximum pumping pressure:")) << heading.toStdString();
+    }
+}
+
 TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)
 {
     QTemporaryDir directory;
