@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace vendrix {
 
@@ -37,7 +38,10 @@ UiServices defaultUiServices()
     };
     services.saveFileName = [](QWidget *parent, const QString &caption,
                                const QString &suggestedPath, const QString &filter) {
-        return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+        QString chosenFilter;
+        const QString path
+            = QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter, &chosenFilter);
+        return suffixForChosenFilter(path, QFileInfo(suggestedPath).suffix(), chosenFilter);
     };
     services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     services.startProgram = [](const QString &program, const QStringList &arguments) {
@@ -55,6 +59,34 @@ QString &lastFolder()
 }
 
 } // namespace
+
+QString suffixForChosenFilter(const QString &path, const QString &suggestedSuffix,
+                              const QString &chosenFilter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    QStringList suffixes;
+    for (auto it = pattern.globalMatch(chosenFilter); it.hasNext();)
+        suffixes << it.next().captured(1);
+    if (path.isEmpty() || suffixes.isEmpty())
+        return path;
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffixes.contains(suffix, Qt::CaseInsensitive))
+        return path;
+    if (suffix.isEmpty())
+        return path + QLatin1Char('.') + suffixes.front();
+    // The suggested name's suffix left as it was: the filter chosen decides.
+    if (suffix.compare(suggestedSuffix, Qt::CaseInsensitive) == 0)
+        return path.left(path.size() - suffix.size()) + suffixes.front();
+    return path;
+}
+
+QString projectFileStem(const std::string &projectPath, const char *fallback)
+{
+    const QFileInfo project(toQString(projectPath));
+    if (projectPath.empty() || !project.isAbsolute() || project.completeBaseName().isEmpty())
+        return QString::fromLatin1(fallback);
+    return project.completeBaseName();
+}
 
 QString startFolder(const std::string &projectPath)
 {

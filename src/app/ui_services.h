@@ -49,6 +49,16 @@ UiServices defaultUiServices();
 // stored, Windows-1252 path of the project file), else the last folder a file
 // was chosen in during this run, else empty (the toolkit's choice).
 QString startFolder(const std::string &projectPath);
+// The project file's name without folder and suffix, or `fallback` for a
+// project never saved: the name a save dialog suggests for its outputs.
+QString projectFileStem(const std::string &projectPath, const char *fallback);
+
+// The file a save dialog returned, with the suffix of the filter chosen in it
+// when the name has none or still has the suggested one (a picture saved with
+// "SVG pictures" chosen is an SVG file). Other typed suffixes are kept.
+QString suffixForChosenFilter(const QString &path, const QString &suggestedSuffix,
+                              const QString &chosenFilter);
+
 // Remembers the folder of a chosen file for startFolder().
 void rememberFolderOf(const QString &path);
 

@@ -7,6 +7,7 @@
 #include "engine/solution_check.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
+#include "model/dib_file.h"
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
@@ -233,6 +234,11 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
         err.say("cannot write the report: the logo \"" + windows1252ToUtf8(record.info.logoPath)
                 + "\" is not a regular file");
         return false;
+    }
+    // A logo that cannot be printed is left out, and the user is told so.
+    if (record.info.includeLogo && !record.info.logoPath.empty()) {
+        if (const auto problem = logoProblem(record.info.logoPath))
+            print(err, "vendrix run: warning: " + windows1252ToUtf8(*problem) + "\n");
     }
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
 }

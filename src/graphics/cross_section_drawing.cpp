@@ -25,6 +25,8 @@ constexpr int kLargeFontPixels = kPictureLargeFontPixels;
 
 // The non-convergence notice: a box of fixed height near the top of the picture.
 constexpr double kNoticeHeight = 70;
+// Between the final height's dimension line and its label.
+constexpr double kFinalHeightLabelGap = 6;
 
 double noticeBottom(double height, double lineStep)
 {
@@ -115,6 +117,7 @@ private:
 
     void centreLine();
     void widthDimension();
+    void widthLabel();
     void heightDimension();
     void centreSymbol();
     void title();
@@ -174,8 +177,9 @@ void Picture::paint()
         legend();
     if (shape == Shape::Option1 || shape == Shape::Option2) {
         consolidatedShape();
-        finalHeightDimension();
         centreLine();
+        finalHeightDimension();
+        widthLabel(); // over the centre line drawn again
     }
 }
 
@@ -203,6 +207,12 @@ void Picture::widthDimension()
     line(xl, K - 20, xr, K - 20);
     arrowhead(xr, K - 20, -1, 0);
     arrowhead(xl, K - 20, 1, 0);
+    widthLabel();
+}
+
+void Picture::widthLabel()
+{
+    const double K = m_l.baseY - m_l.scale * m_l.crestHeight;
     const bool inFluid = m_oneSlurry
         || m_l.scale * m_l.crestHeight + 40 < m_l.scale * m_record.input.fluidHeightLower;
     m_p.setFont(pictureFont(kSmallFontPixels));
@@ -344,7 +354,8 @@ void Picture::finalHeightDimension()
     arrowhead(xd, A, 0, -1);
     arrowhead(xd, top, 0, 1);
     m_p.setFont(pictureFont(kSmallFontPixels));
-    text(xd - 20, A - 0.5 * s * finalHeight - 10,
+    // Beside the dimension line rather than over it; drawn after the centre line.
+    text(xd + kFinalHeightLabelGap, A - 0.5 * s * finalHeight - 10,
          valueLabel("final H = ", finalHeight * m_factors.length, m_labels.length), Qt::black,
          m_palette.amberLabel);
 }

@@ -8,17 +8,12 @@
 
 namespace vendrix {
 
-namespace {
-// A logo file is never this large; bigger files are not read into memory.
-constexpr std::size_t kLargestLogoFileBytes = 200u * 1024 * 1024;
-} // namespace
-
 bool DibImage::loadFromFile(const std::string &path)
 {
     clear();
     // A FIFO or device named as the logo is refused instead of waited for.
     std::string bytes;
-    if (readRegularFile(path, bytes, kLargestLogoFileBytes))
+    if (readRegularFile(path, bytes, kDibMaxFileBytes))
         return false;
     return loadFromBytes(bytes);
 }

@@ -1,5 +1,7 @@
 #include "model/dib_file.h"
 
+#include "model/regular_file.h"
+
 #include <algorithm>
 
 namespace vendrix {
@@ -165,6 +167,9 @@ bool readLayout(std::string_view bytes, std::int64_t maxPixels, DibLayout &layou
 
     const std::int64_t rowBytes = ((std::int64_t(bits) * width + 31) / 32) * 4;
     const std::int64_t imageSize = rowBytes * height;
+    // A file shorter than its size in pixels claims would print a black band.
+    if (std::uint64_t(pixelOffset) + std::uint64_t(imageSize) > bytes.size())
+        return false;
     std::int64_t toRead = std::min<std::int64_t>(imageSize, std::int64_t(fileSize) - pixelOffset);
     if (toRead <= 0)
         return false;
@@ -293,6 +298,21 @@ bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixe
     picture.pixelBytesRead = std::int64_t(layout.data.size());
     picture.colourTable = std::move(table);
     return true;
+}
+
+std::optional<std::string> logoProblem(const std::string &path)
+{
+    const std::string tail = " The report is printed without the logo.";
+    std::string bytes;
+    if (const auto failure = readRegularFile(path, bytes, kDibMaxFileBytes))
+        return "The logo cannot be used: " + failure->messageText + "." + tail;
+    DibPicture picture;
+    if (!decodeDib(bytes, picture))
+        return "The logo \"" + path
+            + "\" cannot be used: Vendrix prints Windows bitmaps (.bmp) with a 40-byte header, "
+              "stored bottom-up, uncompressed, complete and of at most 16 million pixels."
+            + tail;
+    return std::nullopt;
 }
 
 } // namespace vendrix

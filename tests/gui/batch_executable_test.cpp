@@ -55,6 +55,39 @@ TEST(BatchExecutable, WritesThePrintedReportWithoutADisplay)
     EXPECT_FALSE(refused.err.isEmpty());
 }
 
+// A logo the report cannot print is left out with a warning: the report is
+// still written (status 0), and the warning names the reason.
+TEST(BatchExecutable, UnusableLogoIsReportedAndLeftOut)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile text(dir.filePath("logo.bmp"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a bitmap at all");
+    text.close();
+    const struct
+    {
+        QString logo;
+        const char *reason;
+    } cases[] = {
+        {dir.filePath("missing.bmp"), "Cannot open"},
+        {dir.filePath("logo.bmp"), "Vendrix prints Windows bitmaps"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reason);
+        const QString pdf = dir.filePath("report.pdf");
+        const Finished run = runProgram(
+            VENDRIX_EXECUTABLE,
+            {"run", "--set", "includeLogo=1", "--set", "logoPath=" + c.logo, "--pdf", pdf},
+            vendrix::test::withoutDisplay());
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("warning: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
+        EXPECT_TRUE(QFile::exists(pdf));
+        QFile::remove(pdf);
+    }
+}
+
 // PNG and BMP pictures of the cross-section and the sketch in their sizes.
 void expectPicturesInTheirSizes(const QTemporaryDir &dir, const QProcessEnvironment &environment)
 {

@@ -4,6 +4,7 @@
 #include "graphics/cross_section_drawing.h"
 #include "graphics/drawing_palette.h"
 #include "graphics/image_export.h"
+#include "graphics/picture_painting.h"
 #include "graphics/report_pages.h"
 #include "post/consolidation.h"
 #include "report/cross_section_dxf.h"
@@ -454,5 +455,43 @@ TEST(CrossSection, ConsolidatedShapesInColourAndBlackAndWhite)
 
         // The centre line is drawn again over the fill.
         EXPECT_EQ(at(image, l.centreX, l.baseY - 10), colours::centreBlue);
+    }
+}
+
+// On the consolidated pictures no line runs through a label: the centre line
+// stops at "Width = ...", and the final height's dimension line passes beside
+// "final H = ..." instead of under it.
+TEST(CrossSection, LinesStayClearOfTheConsolidatedLabels)
+{
+    for (const Shape shape : {Shape::Option1, Shape::Option2}) {
+        SCOPED_TRACE(shape == Shape::Option1 ? "Option 1" : "Option 2");
+        ProjectRecord record = solvedProject();
+        record.input.consolidatedUnitWeight = 14;
+        if (shape == Shape::Option1)
+            computeConsolidationOption1(record);
+        else
+            computeConsolidationOption2(record);
+        record.state.shapeShown = shape;
+        const CrossSectionLayout l = crossSectionLayout(record.solution, kW, kH);
+        const QImage image = picture(record);
+        const double K = l.baseY - l.scale * l.crestHeight;
+        const int labelRows = kPictureSmallFontPixels;
+        int blueInWidthLabel = 0;
+        for (int y = 0; y < labelRows; ++y)
+            for (int dx = -2; dx <= 2; ++dx)
+                blueInWidthLabel += at(image, l.centreX + dx, K - 40 + y) == colours::centreBlue;
+        EXPECT_EQ(blueInWidthLabel, 0);
+
+        const double s = l.scale, finalHeight = record.consolidation.finalHeight;
+        const int xd = static_cast<int>(l.centreX - 0.25 * s * record.solution.maxWidth);
+        const double labelTop = l.baseY - 0.5 * s * finalHeight - 10;
+        int lineBroken = 0;
+        for (int y = 0; y < labelRows; ++y) {
+            bool black = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                black = black || at(image, xd + dx, labelTop + y) == QColor(Qt::black);
+            lineBroken += !black;
+        }
+        EXPECT_EQ(lineBroken, 0);
     }
 }

@@ -8,17 +8,22 @@
 #include "app/dialogs/input/unit_weight_dialog.h"
 #include "app/dialogs/input/units_dialog.h"
 #include "dialog_test_support.h"
+#include "model/company_files.h"
 #include "model/project_record.h"
 #include "post/consolidation.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
+
+#include <unistd.h>
 
 using namespace vendrix;
 using namespace vendrix::test;
@@ -395,5 +400,68 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
         EXPECT_EQ(record.input.transportUnitWeight, 10.0);
         EXPECT_EQ(record.input.rfCreep, 1.7);
         EXPECT_EQ(record.input.ultimateStrength, 120.0);
+    }
+}
+
+// The frame of the default button sits on OK when a dialog opens, not on the
+// first button after the focused field (Cancel, Save Data for Future Runs).
+TEST(InputDialogs, OkCarriesTheDefaultFrame)
+{
+    const std::pair<const char *,
+                    std::unique_ptr<InputDialog> (*)(ProjectRecord &, const UiServices &)>
+        cases[] = {
+            {"units", inputDialog<UnitsDialog>},
+            {"general information", inputDialog<GeneralInformationDialog>},
+            {"slurry", inputDialog<SlurryDialog>},
+            {"unit weight", inputDialog<UnitWeightDialog>},
+            {"reduction factors", inputDialog<ReductionFactorsDialog>},
+            {"type of analysis", inputDialog<AnalysisTypeDialog>},
+        };
+    for (const auto &[name, make] : cases) {
+        SCOPED_TRACE(name);
+        ProjectRecord record;
+        RecordingServices recorder;
+        const UiServices services = recorder.services();
+        std::unique_ptr<InputDialog> dialog = make(record, services);
+        showActive(*dialog);
+        QStringList framed;
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->isDefault())
+                framed << button->objectName();
+        EXPECT_EQ(framed, QStringList({"ok"}));
+    }
+}
+
+// A new account has no company file yet: opening General Information is quiet
+// about it, while a company file that cannot be read is still reported.
+TEST(GeneralInformationDialog, MissingCompanyFileIsNotReported)
+{
+    for (const bool unreadable : {false, true}) {
+        SCOPED_TRACE(unreadable ? "unreadable company file" : "no company file");
+        QTemporaryDir data;
+        ASSERT_TRUE(data.isValid());
+        ProjectRecord record;
+        record.state.dataDirectory = data.path().toStdString();
+        // A folder in its place cannot be read as the file.
+        const QString companyFile
+            = QString::fromStdString(companyFilePath(record.state.dataDirectory));
+        ASSERT_TRUE(!unreadable || QDir(data.path()).mkpath(companyFile));
+        RecordingServices recorder;
+        std::fflush(stderr);
+        const int saved = ::dup(2);
+        std::FILE *capture = std::tmpfile();
+        ::dup2(::fileno(capture), 2);
+        {
+            GeneralInformationDialog dialog(record, recorder.services());
+            std::fflush(stderr);
+        }
+        ::dup2(saved, 2);
+        ::close(saved);
+        std::rewind(capture);
+        std::string printed(4096, '\0');
+        printed.resize(std::fread(printed.data(), 1, printed.size(), capture));
+        std::fclose(capture);
+        EXPECT_EQ(printed.find("open failed on input file") != std::string::npos, unreadable)
+            << printed;
     }
 }

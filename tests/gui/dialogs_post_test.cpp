@@ -386,6 +386,50 @@ TEST(QuantitiesDialog, PrintsOnePageToPdf)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+// What RETURN refuses is never written or printed: the same message, and
+// neither the file dialog nor the printer is asked for.
+TEST(QuantitiesDialog, SaveAndPrintApplyTheRulesOfReturn)
+{
+    const struct
+    {
+        const char *cost;
+        const char *length;
+        const char *errorNumber;
+        const char *message;
+    } cases[] = {
+        {"5.10", "-5", "Error No.501", "Length should not be negative\n\nPlease correcet"},
+        {"5x", "10", "Error No.1100", "Please insert a number and not a character."},
+        {"5.10", "ten", "", "Please enter a number."},
+    };
+    for (const char *button : {"saveText", "print"}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(button) + " " + c.cost + " " + c.length);
+            ProjectRecord record;
+            RecordingServices recorder;
+            recorder.nextFileName = "/tmp/vendrix_refused_quantities.txt";
+            QuantityCalls calls;
+            QuantitiesDialog dialog(record, recorder.services(), nullptr, calls.hooks());
+            int printersAsked = 0;
+            dialog.setPrinterChooser([&](QWidget *) {
+                ++printersAsked;
+                return std::unique_ptr<QPrinter>();
+            });
+            showActive(dialog);
+            typeInto(dialog, "costPerUnitArea", c.cost);
+            typeInto(dialog, "tubeLength", c.length);
+            recorder.shown.clear();
+            click(dialog, button);
+            ASSERT_EQ(recorder.shown.size(), 1u);
+            EXPECT_EQ(recorder.shown[0].errorNumberText, c.errorNumber);
+            EXPECT_EQ(recorder.shown[0].messageText, c.message);
+            EXPECT_TRUE(recorder.fileDialogCaptions.empty());
+            EXPECT_TRUE(calls.written.empty());
+            EXPECT_EQ(printersAsked, 0);
+            EXPECT_TRUE(dialog.isVisible());
+        }
+    }
+}
+
 TEST(QuantitiesDialog, UnitLabelsFollowUnitsStyleAndCurrency)
 {
     struct Case

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -192,13 +193,128 @@ TEST(FillingEnvelopeWindow, OpensWithoutARunAndFollowsItsFields)
 
     typeInto(dialog, "maxPressure", "5");
     dialog.recomputeNow();
-    EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(), "No safe limit");
+    EXPECT_EQ(child<QLabel>(dialog, "maxPumpingPressure")->text(),
+              "No safe limit: limit not reached in the range");
     EXPECT_TRUE(dialog.statusText().startsWith("No safe limit within the range"));
 
     typeInto(dialog, "circumference", "abc");
     dialog.recomputeNow();
     EXPECT_EQ(dialog.statusText(), "Please enter a number.");
     EXPECT_EQ(dialog.envelope().maxPressure, 5.0); // the last good envelope stays
+}
+
+// Replaces a field's text by typing, an empty text included.
+void retype(QWidget &dialog, const char *field, const QString &text)
+{
+    auto *edit = child<QLineEdit>(dialog, field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// Values the window cannot use leave no figure of an earlier tube on screen,
+// in a file or on a card; valid values bring everything back.
+TEST(FillingEnvelopeWindow, InvalidFieldsClearTheFiguresAndDisableSaveAndPrint)
+{
+    const struct
+    {
+        const char *field;
+        const char *text;
+        const char *status;
+    } cases[] = {
+        {"circumference", "", "Please enter a number."},
+        {"circumference", "-4", "Circumference of tube should be greater than zero."},
+        {"ultimateStrength", "0", "Strength should be greater than zero."},
+        {"maxPressure", "0", "The pressures must end above 0"},
+    };
+    ProjectRecord record;
+    RecordingServices recorder;
+    FillingEnvelopeDialog dialog(record, recorder.services());
+    int printersAsked = 0;
+    dialog.setPrinterChooser([&](QWidget *) {
+        ++printersAsked;
+        return std::unique_ptr<QPrinter>();
+    });
+    showActive(dialog);
+    auto *pressure = child<QLabel>(dialog, "maxPumpingPressure");
+    QWidget *chart = child(dialog, "envelopeChart");
+    auto tensionPixels = [chart] {
+        const QImage image = chart->grab().toImage();
+        return pixelsNear(image, QPointF(image.width() / 2, image.height() / 2),
+                          std::max(image.width(), image.height()), QColor(0, 70, 200));
+    };
+    ASSERT_GT(tensionPixels(), 50);
+    const QString good[] = {"10", "100", ""};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " = '" + c.text + "'");
+        retype(dialog, c.field, c.text);
+        // Stale at once, before the typing pause ends.
+        EXPECT_FALSE(child(dialog, "printFieldCard")->isEnabled());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.statusText().isEmpty(); }, 2000));
+        EXPECT_TRUE(dialog.statusText().startsWith(c.status)) << dialog.statusText().toStdString();
+        EXPECT_FALSE(pressure->text().contains(QRegularExpression("[0-9]")));
+        EXPECT_FALSE(child<QLabel>(dialog, "stopFillingHeight")
+                         ->text()
+                         .contains(QRegularExpression("[0-9]")));
+        EXPECT_EQ(child<QTableWidget>(dialog, "points")->rowCount(), 0);
+        EXPECT_EQ(tensionPixels(), 0);
+        for (const char *button : {"saveTable", "savePicture", "printFieldCard"}) {
+            SCOPED_TRACE(button);
+            EXPECT_FALSE(child(dialog, button)->isEnabled());
+            click(dialog, button);
+        }
+        EXPECT_TRUE(recorder.fileDialogCaptions.empty());
+        EXPECT_EQ(printersAsked, 0);
+
+        const int index = std::string(c.field) == "circumference" ? 0
+            : std::string(c.field) == "ultimateStrength"          ? 1
+                                                                  : 2;
+        retype(dialog, c.field, good[index]);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pressure->text().contains("11.63"); }, 2000));
+        EXPECT_TRUE(child(dialog, "printFieldCard")->isEnabled());
+        EXPECT_GT(tensionPixels(), 50);
+    }
+}
+
+// The table starts with the safety columns and shows psi with significant
+// digits; the heading without a limit says which way the range misses it.
+TEST(FillingEnvelopeWindow, TableAndHeadingReadAtAGlance)
+{
+    const struct
+    {
+        UnitSystem units;
+        const char *strength;
+        const char *heading; // nullptr: a limit is found
+    } cases[] = {
+        {UnitSystem::English, "", nullptr},
+        {UnitSystem::SI, "0.5", "No safe limit: over the limit at the bottom of the range"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.units == UnitSystem::English ? "psi" : "weak fabric");
+        ProjectRecord record;
+        record.display.unitSystem = c.units;
+        RecordingServices recorder;
+        FillingEnvelopeDialog dialog(record, recorder.services());
+        showActive(dialog);
+        if (*c.strength) {
+            retype(dialog, "ultimateStrength", c.strength);
+            dialog.recomputeNow();
+        }
+        auto *table = child<QTableWidget>(dialog, "points");
+        ASSERT_GE(table->rowCount(), 3);
+        EXPECT_TRUE(table->horizontalHeaderItem(1)->text().startsWith("Working tension"));
+        EXPECT_TRUE(table->horizontalHeaderItem(2)->text().startsWith("Tension / allowable"));
+        // The first pressures differ in the table as they do in the file.
+        const QString first = table->item(0, 0)->text(), second = table->item(1, 0)->text();
+        EXPECT_NE(first, second);
+        EXPECT_GT(first.toDouble(), 0) << first.toStdString();
+        const QString heading = child<QLabel>(dialog, "maxPumpingPressure")->text();
+        if (c.heading)
+            EXPECT_EQ(heading, c.heading);
+        else
+            EXPECT_TRUE(heading.startsWith("Maximum pumping pressure:")) << heading.toStdString();
+    }
 }
 
 TEST(FillingEnvelopeWindow, SavesTableAndPictureAndPrintsTheCard)

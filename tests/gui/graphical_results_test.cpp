@@ -1,6 +1,8 @@
 // The graphical results window: colour choice, bitmap file, spreadsheet export,
 // and the bitmap files themselves read back by Qt and by the logo decoder.
+#include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
+#include "app/ui_services.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/bmp_file.h"
@@ -259,4 +261,70 @@ TEST(GraphicalResults, CannotBeShrunkBelowTheStandardDrawingArea)
     QApplication::processEvents();
     EXPECT_GE(dialog.view()->width(), 628);
     EXPECT_GE(dialog.view()->height(), 410);
+}
+
+// The drawings and tables of a saved project are offered under its name in its
+// folder, with a filter of their own type; the envelope window does the same.
+TEST(GraphicalResults, SaveDialogsSuggestTheProjectsNameInItsFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ProjectRecord record = solvedProject();
+    record.info.projectPath = dir.filePath("groin 4.Vdx").toStdString();
+    QStringList suggested, filters;
+    UiServices services = RecordingServices().services();
+    services.saveFileName
+        = [&](QWidget *, const QString &, const QString &path, const QString &filter) {
+              suggested << path;
+              filters << filter;
+              return QString(); // cancelled
+          };
+    GraphicalResultsWindow window(record, services);
+    FillingEnvelopeDialog envelope(record, services);
+    const struct
+    {
+        QWidget *window;
+        const char *button;
+        const char *name;
+        const char *filter;
+    } cases[] = {
+        {&window, "exportToCad", "groin 4.dxf", "(*.dxf)"},
+        {&window, "saveAsCsv", "groin 4.csv", "(*.csv)"},
+        {&envelope, "saveTable", "groin 4-envelope.csv", "(*.csv)"},
+        {&envelope, "savePicture", "groin 4-envelope.png", "(*.svg)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        suggested.clear();
+        filters.clear();
+        c.window->show();
+        QTest::mouseClick(child<QPushButton>(*c.window, c.button), Qt::LeftButton);
+        ASSERT_EQ(suggested.size(), 1);
+        EXPECT_EQ(suggested[0], dir.filePath(c.name));
+        EXPECT_TRUE(filters[0].contains(c.filter)) << filters[0].toStdString();
+    }
+}
+
+// The filter chosen in a save dialog decides the type when the name has no
+// suffix or still has the suggested one.
+TEST(ChosenFile, SuffixFollowsTheChosenFilter)
+{
+    const struct
+    {
+        const char *path;
+        const char *filter;
+        const char *expected;
+    } cases[] = {
+        {"/d/chart.png", "SVG pictures (*.svg)", "/d/chart.svg"}, // suggestion kept
+        {"/d/chart", "SVG pictures (*.svg)", "/d/chart.svg"},
+        {"/d/chart.png", "PNG pictures (*.png)", "/d/chart.png"},
+        {"/d/chart.SVG", "SVG pictures (*.svg)", "/d/chart.SVG"},
+        {"/d/chart.bmp", "SVG pictures (*.svg)", "/d/chart.bmp"}, // typed: the writer decides
+        {"", "SVG pictures (*.svg)", ""}, // cancelled
+        {"/d/chart", "", "/d/chart"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " " + c.filter);
+        EXPECT_EQ(suffixForChosenFilter(c.path, "png", c.filter), QString(c.expected));
+    }
 }

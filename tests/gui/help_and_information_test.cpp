@@ -9,6 +9,7 @@
 #include "app/dialogs/input/units_dialog.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
+#include "app/dialogs/results/numerical_results_dialog.h"
 #include "app/dialogs/results/quantities_dialog.h"
 #include "app/help/help_center.h"
 #include "app/printing/add_page_dialog.h"
@@ -150,8 +151,11 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         {dialogOf<PrintoutGraphicsDialog>(record, services), "qrc:/help/General_Information.htm"},
         {[&] { return std::make_unique<ColourChoiceDialog>(record); },
          "qrc:/help/General_Information.htm"},
-        // The graphical results have no topic of their own.
-        {dialogOf<GraphicalResultsWindow>(record, services), "qrc:/help/Contents.htm"},
+        // The result windows open their entries of the main menu's page.
+        {dialogOf<GraphicalResultsWindow>(record, services),
+         "qrc:/help/Working_with_Vendrix.htm#cross-section"},
+        {dialogOf<NumericalResultsDialog>(record, services),
+         "qrc:/help/Working_with_Vendrix.htm#results"},
         // Slurry data opens its page of the input windows.
         {dialogOf<SlurryDialog>(record, services), "qrc:/help/Working_with_Vendrix.htm#slurry"},
     };
@@ -273,6 +277,45 @@ TEST(HelpTopics, HelpFromAModalDialogCanBeUsedBesideIt)
                       contents->mapTo(browser, contents->rect().center()));
     EXPECT_EQ(browser->currentUrl().toString(), "qrc:/help/Contents.htm");
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// Help from a dialog leaves the dialog's fields visible: beside it on the side
+// with room, narrowed to fit, on the screen.
+TEST(HelpTopics, HelpFromADialogDoesNotCoverIt)
+{
+    for (const bool atRight : {false, true}) {
+        SCOPED_TRACE(atRight ? "dialog at the right edge" : "dialog at the left edge");
+        ProjectRecord record;
+        RecordingServices recorder;
+        HelpCenter help;
+        help.install();
+        UnitsDialog dialog(record, recorder.services());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        showActive(dialog);
+        const QRect screen = dialog.screen()->availableGeometry();
+        dialog.move(atRight ? screen.right() - dialog.frameGeometry().width() : screen.left(),
+                    screen.top() + 20);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_F1);
+        HelpBrowser *browser = help.browser();
+        ASSERT_NE(browser, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(browser));
+        EXPECT_FALSE(browser->frameGeometry().intersects(dialog.frameGeometry()))
+            << "help " << browser->frameGeometry().x() << "+" << browser->frameGeometry().width()
+            << ", dialog " << dialog.frameGeometry().x() << "+" << dialog.frameGeometry().width();
+        EXPECT_TRUE(screen.contains(browser->frameGeometry()));
+        EXPECT_GE(browser->width(), 300);
+    }
+}
+
+TEST(HelpTopics, ContentsAndMainMenuPageLeadToTheFillingEnvelope)
+{
+    HelpCenter help; // registers the pages
+    for (const char *name : {"Contents.htm", "Working_with_Vendrix.htm"}) {
+        SCOPED_TRACE(name);
+        QFile page(QStringLiteral(":/help/") + QLatin1String(name));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(page.readAll().contains("href=\"Filling_Envelope.htm\""));
+    }
 }
 
 TEST(InformationDialogs, AboutBoxTextsAndButtons)

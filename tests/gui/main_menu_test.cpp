@@ -52,13 +52,14 @@ TEST_F(MainMenuFixture, TextsAndControlNumbers)
         int id;
         const char *text;
     } buttons[] = {
-        {"modifyInputData", 1001, "Modify Input Data"},
-        {"runVendrix", 1002, "Run Vendrix"},
-        {"viewNumericalResults", 1003, "View Numerical Results"},
-        {"viewCrossSection", 1004, "View Cross-Section\nof  Geosynthetic  Tube"},
-        {"saveResultsText", 1005, "Save Results as Text File"},
-        {"quantityAndCost", 1006, "Calculate Quantity and Cost of\nGeosynthetic and Fill Material"},
-        {"consolidatedShape", 1045, "Calculate Consolidated\nShape of Tube"},
+        {"modifyInputData", 1001, "&Modify Input Data"},
+        {"runVendrix", 1002, "&Run Vendrix"},
+        {"viewNumericalResults", 1003, "View &Numerical Results"},
+        {"viewCrossSection", 1004, "View &Cross-Section\nof  Geosynthetic  Tube"},
+        {"saveResultsText", 1005, "Save Results as &Text File"},
+        {"quantityAndCost", 1006,
+         "Calculate &Quantity and Cost of\nGeosynthetic and Fill Material"},
+        {"consolidatedShape", 1045, "Calculate Con&solidated\nShape of Tube"},
     };
     for (const auto &b : buttons) {
         SCOPED_TRACE(b.name);
@@ -68,6 +69,53 @@ TEST_F(MainMenuFixture, TextsAndControlNumbers)
         EXPECT_EQ(button->property("controlId").toInt(), b.id);
     }
     EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(102, 236, 204));
+}
+
+// The keyboard reaches every entry: Alt with the underlined letter, and Enter
+// on the focused button.
+TEST_F(MainMenuFixture, KeyboardPressesTheEntries)
+{
+    const struct
+    {
+        const char *name;
+        bool enter; // else Alt + letter
+        Qt::Key key;
+        const char *opened; // dialog class, or empty for the run
+    } cases[] = {
+        {"runVendrix", false, Qt::Key_R, ""},
+        {"runVendrix", true, Qt::Key_Return, ""},
+        {"fillingEnvelope", false, Qt::Key_E, "vendrix::FillingEnvelopeDialog"},
+        {"fillingEnvelope", true, Qt::Key_Enter, "vendrix::FillingEnvelopeDialog"},
+        {"modifyInputData", false, Qt::Key_M, "vendrix::InputMenu"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.enter ? " Enter" : " Alt"));
+        ProjectRecord fresh;
+        MainMenu menu(fresh, recorder.services());
+        std::vector<std::string> opened;
+        menu.runDialog = [&](QDialog &dialog) {
+            opened.push_back(dialog.metaObject()->className());
+            return 0;
+        };
+        menu.show();
+        QApplication::setActiveWindow(&menu);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+        QPushButton *button = child<QPushButton>(menu, c.name);
+        button->setFocus();
+        if (c.enter)
+            QTest::keyClick(button, c.key);
+        else
+            QTest::keyClick(menu.windowHandle(), c.key, Qt::AltModifier);
+        // A mnemonic presses its button with the short animation of a click.
+        (void)QTest::qWaitFor([&] { return menu.resultButtonsEnabled() || !opened.empty(); }, 1000);
+        if (*c.opened == 0) {
+            EXPECT_TRUE(menu.resultButtonsEnabled());
+            EXPECT_TRUE(opened.empty());
+        } else {
+            ASSERT_EQ(opened.size(), 1u);
+            EXPECT_EQ(opened[0], c.opened);
+        }
+    }
 }
 
 TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
@@ -187,6 +235,46 @@ TEST_F(MainMenuFixture, RunRefusesAFileWithoutCircumference)
                   "Circumference of tube should be greater than zero.\n\nPlease correcet");
         expectResultButtons(menu, false);
         EXPECT_EQ(opened.state.resultsValid, 0);
+    }
+}
+
+TEST_F(MainMenuFixture, RunAppliesTheInputRulesFirst)
+{
+    // Values a dialog stored before its OK was refused, or a file carried: the
+    // Run refuses them as the batch run does, and nothing is solved.
+    const struct
+    {
+        const char *name;
+        void (*breakRule)(TubeInput &);
+        const char *errorNumber;
+        const char *messageStart;
+    } cases[] = {
+        {"medium heavier than slurry", [](TubeInput &in) { in.transportUnitWeight = 20; },
+         "Error No.101", "Unit weight of slurry should not be smaller than"},
+        {"upper fluid heavier", [](TubeInput &in) { in.fluidUnitWeightUpper = 11; }, "Error No.106",
+         "Unit weight of outer upper liquid"},
+        {"reduction factor below 1", [](TubeInput &in) { in.rfCreep = 0.5; }, "Error No.201",
+         "Value should not be smaller than 1.0."},
+        {"no strength", [](TubeInput &in) { in.ultimateStrength = -3; }, "Error No.301",
+         "Strength should be greater than zero."},
+        {"weightless medium", [](TubeInput &in) { in.transportUnitWeight = 0; }, "",
+         "Unit weight of transporting medium should be greater than zero."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord broken;
+        c.breakRule(broken.input);
+        recorder.shown.clear();
+        MainMenu menu(broken, recorder.services());
+        menu.runDialog = script.runner();
+        menu.show();
+        QTest::mouseClick(child<QPushButton>(menu, "runVendrix"), Qt::LeftButton);
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].errorNumberText, c.errorNumber);
+        EXPECT_EQ(recorder.shown[0].messageText.rfind(c.messageStart, 0), 0u)
+            << recorder.shown[0].messageText;
+        expectResultButtons(menu, false);
+        EXPECT_FALSE(broken.state.resultsValid);
     }
 }
 

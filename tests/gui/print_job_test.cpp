@@ -5,6 +5,7 @@
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -119,6 +120,39 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
     }
 }
 
+// Printing with a logo that cannot be printed tells the user so; without a
+// logo to include nothing is said.
+TEST(PrintJob, UnusableLogoIsReportedBeforePrinting)
+{
+    const struct
+    {
+        bool includeLogo;
+        const char *logoPath;
+        bool warned;
+    } rows[] = {
+        {true, "/nonexistent/logo.bmp", true},
+        {false, "/nonexistent/logo.bmp", false},
+        {true, "", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.logoPath) + (row.includeLogo ? " included" : ""));
+        ProjectRecord r = consolidatedProject();
+        r.state.shapeShown = Shape::AsFilled;
+        r.info.includeLogo = row.includeLogo;
+        r.info.logoPath = row.logoPath;
+        vendrix::test::RecordingServices recorder;
+        preparePrintJob(r, recorder.services(), nullptr, [](QDialog &dialog) {
+            dialog.accept();
+            return dialog.result();
+        });
+        ASSERT_EQ(recorder.shown.size(), row.warned ? 1u : 0u);
+        if (row.warned) {
+            EXPECT_NE(recorder.shown[0].messageText.find("/nonexistent/logo.bmp"),
+                      std::string::npos);
+        }
+    }
+}
+
 TEST(PrintJob, AvailableOnlyWithValidResults)
 {
     ProjectRecord r;
@@ -200,5 +234,17 @@ TEST(PrintJob, PreviewStandsOverTheMainWindowAtAReadableZoom)
     auto *view = dialog.findChild<QPrintPreviewWidget *>();
     ASSERT_NE(view, nullptr);
     EXPECT_GT(view->zoomFactor(), 0.75) << "the page's text is readable";
+    // The toolbar shows the zoom in use: "Fit width" pressed, "Fit page" not.
+    EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    int fitButtons = 0;
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        const QString text = action->text();
+        if (text == "Fit width" || text == "Fit page") {
+            SCOPED_TRACE(text.toStdString());
+            ++fitButtons;
+            EXPECT_EQ(action->isChecked(), text == "Fit width");
+        }
+    }
+    EXPECT_EQ(fitButtons, 2);
     dialog.close();
 }

@@ -116,22 +116,54 @@ void HelpCenter::install()
 
 namespace {
 
-// Beside `anchor` (to its right, else over it), wholly on the anchor's screen.
+// Narrower than this the pages are hard to read; below the anchor instead.
+constexpr int kNarrowestHelp = 320; // pixels
+constexpr int kGap = 8; // pixels between the anchor and the help window
+
+// Where `window` (of frame size `size`) fits on `available` without covering
+// `anchor`: the wider side, narrowed to the room there, else below it, else
+// over it as a last resort. The frame's extra size is `frame`.
+QRect placementBeside(const QRect &anchor, QSize size, QSize frame, const QRect &available)
+{
+    const int right = available.right() - anchor.right() - kGap;
+    const int left = anchor.left() - available.left() - kGap;
+    const int below = available.bottom() - anchor.bottom() - kGap;
+    QRect at(QPoint(), size);
+    if (std::max(right, left) >= kNarrowestHelp + frame.width()) {
+        at.setWidth(std::min(size.width(), std::max(right, left)));
+        at.moveTo(right >= left ? anchor.right() + kGap : anchor.left() - kGap - at.width(),
+                  anchor.top());
+    } else if (below >= 200 + frame.height()) {
+        at.setHeight(std::min(size.height(), below));
+        at.moveTo(anchor.left(), anchor.bottom() + kGap);
+    } else {
+        at.moveTo(anchor.topRight() + QPoint(kGap, 0));
+    }
+    at.moveLeft(std::clamp(at.left(), available.left(), available.right() - at.width()));
+    at.moveTop(std::clamp(at.top(), available.top(), available.bottom() - at.height()));
+    return at;
+}
+
+// Beside `anchor` without covering it where the screen has room, wholly on the
+// anchor's screen; centred when there is no anchor.
 void placeNear(QWidget *window, const QWidget *anchor)
 {
     const QScreen *screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    QSize size = window->size().boundedTo(available.size() * 0.9);
-    window->resize(size);
+    window->resize(window->size().boundedTo(available.size() * 0.9));
     // The frame of a window not yet shown is unknown: allow for a usual one.
-    size = window->isVisible() ? window->frameGeometry().size() : size + QSize(16, 40);
-    QPoint at = anchor ? anchor->frameGeometry().topRight() + QPoint(8, 0)
-                       : available.center() - QPoint(size.width() / 2, size.height() / 2);
-    at.setX(std::clamp(at.x(), available.left(), available.right() - size.width()));
-    at.setY(std::clamp(at.y(), available.top(), available.bottom() - size.height()));
-    window->move(at);
+    const QSize frame
+        = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
+    const QSize size = window->size() + frame;
+    if (anchor == nullptr) {
+        window->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+        return;
+    }
+    const QRect at = placementBeside(anchor->frameGeometry(), size, frame, available);
+    window->resize(at.size() - frame);
+    window->move(at.topLeft());
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 #include "app/printing/printout_graphics_dialog.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
+#include "model/dib_file.h"
 #include "vendrix_version.h"
 
+#include <QAction>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -27,14 +29,21 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
 {
     const bool consolidated
         = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
+    int pages = 3;
     if (consolidated) {
         AddPageDialog dialog(record, services, parent);
         runDialog(dialog);
-        return dialog.addConsolidationPage() ? 4 : 3;
+        pages = dialog.addConsolidationPage() ? 4 : 3;
+    } else {
+        PrintoutGraphicsDialog dialog(record, services, parent);
+        runDialog(dialog);
     }
-    PrintoutGraphicsDialog dialog(record, services, parent);
-    runDialog(dialog);
-    return 3;
+    // The report leaves out a logo it cannot print; the user hears why.
+    if (record.info.includeLogo && !record.info.logoPath.empty()) {
+        if (const auto problem = logoProblem(record.info.logoPath); problem && services.message)
+            services.message(parent, toQString(*problem));
+    }
+    return pages;
 }
 
 void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
@@ -47,13 +56,22 @@ void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
     }
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     // The dialog fits the whole page into its view when it first shows; the
-    // page width is what makes the text readable.
-    if (auto *view = dialog.findChild<QPrintPreviewWidget *>()) {
-        QObject::connect(
-            &dialog, &QPrintPreviewDialog::paintRequested, view,
-            [view] { view->setZoomMode(QPrintPreviewWidget::FitToWidth); },
-            Qt::SingleShotConnection);
-    }
+    // page width is what makes the text readable. Its own "Fit width" button
+    // is pressed, so that the toolbar shows the zoom in use.
+    QAction *fitWidth = nullptr;
+    for (QAction *action : dialog.findChildren<QAction *>())
+        if (action->isCheckable() && action->text() == QPrintPreviewDialog::tr("Fit width"))
+            fitWidth = action;
+    auto *view = dialog.findChild<QPrintPreviewWidget *>();
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [fitWidth, view] {
+            if (fitWidth != nullptr && !fitWidth->isChecked())
+                fitWidth->trigger();
+            else if (view != nullptr)
+                view->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        },
+        Qt::SingleShotConnection);
 }
 
 void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,19 +69,19 @@ void MainMenu::addCaption(QVBoxLayout *layout)
 
 void MainMenu::addMenuButtons()
 {
-    QPushButton *modify = addButton(QStringLiteral("Modify Input Data"), "modifyInputData", 1001);
-    QPushButton *run = addButton(QStringLiteral("Run Vendrix"), "runVendrix", 1002);
+    QPushButton *modify = addButton(QStringLiteral("&Modify Input Data"), "modifyInputData", 1001);
+    QPushButton *run = addButton(QStringLiteral("&Run Vendrix"), "runVendrix", 1002);
     m_results[0]
-        = addButton(QStringLiteral("View Numerical Results"), "viewNumericalResults", 1003);
-    m_results[1] = addButton(QStringLiteral("View Cross-Section\nof  Geosynthetic  Tube"),
+        = addButton(QStringLiteral("View &Numerical Results"), "viewNumericalResults", 1003);
+    m_results[1] = addButton(QStringLiteral("View &Cross-Section\nof  Geosynthetic  Tube"),
                              "viewCrossSection", 1004);
-    m_results[4] = addButton(QStringLiteral("Calculate Consolidated\nShape of Tube"),
+    m_results[4] = addButton(QStringLiteral("Calculate Con&solidated\nShape of Tube"),
                              "consolidatedShape", 1045);
-    m_results[3] = addButton(QStringLiteral("Calculate Quantity and Cost of\nGeosynthetic and "
+    m_results[3] = addButton(QStringLiteral("Calculate &Quantity and Cost of\nGeosynthetic and "
                                             "Fill Material"),
                              "quantityAndCost", 1006);
-    QPushButton *envelope = addButton(QStringLiteral("Filling Envelope"), "fillingEnvelope", 1046);
-    m_results[2] = addButton(QStringLiteral("Save Results as Text File"), "saveResultsText", 1005);
+    QPushButton *envelope = addButton(QStringLiteral("Filling &Envelope"), "fillingEnvelope", 1046);
+    m_results[2] = addButton(QStringLiteral("Save Results as &Text File"), "saveResultsText", 1005);
     connect(modify, &QPushButton::clicked, this, &MainMenu::modifyInputData);
     connect(run, &QPushButton::clicked, this, &MainMenu::runAnalysis);
     connect(m_results[0], &QPushButton::clicked, this, &MainMenu::viewNumericalResults);
@@ -154,14 +155,21 @@ void MainMenu::modifyInputData()
 
 void MainMenu::runAnalysis()
 {
+    // The same rules as the batch run: values stored at once by a sub-dialog, or
+    // read from a file, can break a rule whose dialog was cancelled. The run
+    // refuses a height above the diameter with its own Error No.302.
+    if (const auto failure = checkStoredInputs(m_record);
+        failure && failure->number != kDesiredHeightAboveDiameter) {
+        showRefusal(*failure);
+        return;
+    }
     RunOutcome outcome;
     {
         WaitCursor wait;
         outcome = vendrix::runAnalysis(m_record, solutionMethod);
     }
     if (const auto &failure = outcome.failure) {
-        if (m_services.conflict)
-            m_services.conflict(this, failure->errorNumberText(), failure->messageText);
+        showRefusal(*failure);
         return;
     }
     // Results that are not numbers are never shown: the run counts as failed.
@@ -172,6 +180,17 @@ void MainMenu::runAnalysis()
     }
     m_record.state.resultsValid = true;
     setResultButtonsEnabled(true);
+}
+
+void MainMenu::showRefusal(const Failure &failure)
+{
+    // Numbered rules open the conflict dialog, field-format rules a message box.
+    if (failure.number == 0) {
+        if (m_services.message)
+            m_services.message(this, toQString(failure.messageText));
+    } else if (m_services.conflict) {
+        m_services.conflict(this, failure.errorNumberText(), failure.messageText);
+    }
 }
 
 void MainMenu::viewNumericalResults()
@@ -219,6 +238,18 @@ void MainMenu::showFillingEnvelope()
 {
     FillingEnvelopeDialog dialog(m_record, m_services, this);
     runDialog(dialog);
+}
+
+void MainMenu::keyPressEvent(QKeyEvent *event)
+{
+    // Outside a dialog a button ignores Enter; here Enter presses the focused one.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button
+        && button->isEnabled() && button->parentWidget() == this) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainMenu::toggleDialogTags()

@@ -66,8 +66,12 @@ signals:
     // Results became valid or invalid (Print and Print Preview follow).
     void resultsValidChanged(bool valid);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void setResultButtonsEnabled(bool enabled);
+    void showRefusal(const Failure &failure);
     void addCaption(QVBoxLayout *layout);
     void addMenuButtons();
     QLayout *createTagRow();

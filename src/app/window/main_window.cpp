@@ -287,6 +287,12 @@ void MainWindow::buildHelpMenu(ToolbarActions &actions)
     actions.calculator = addAction(nullptr, QStringLiteral("Calculator"), "calculator",
                                    QStringLiteral("Use the calculator"));
     actions.calculator->setToolTip(QStringLiteral("Calculator"));
+    // A button that would do nothing is drawn grey and says why.
+    if (findDesktopCalculator().isEmpty()) {
+        actions.calculator->setEnabled(false);
+        actions.calculator->setToolTip(
+            QStringLiteral("Calculator: no calculator program is installed"));
+    }
 
     connect(topics, &QAction::triggered, this, &MainWindow::showHelpTopics);
     connect(actions.about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -412,8 +418,8 @@ void MainWindow::updateCommands()
 void MainWindow::updateTitle()
 {
     if (m_doc.projectOpen())
-        setWindowTitle(QStringLiteral("%1 - %2[*]")
-                           .arg(QString::fromLatin1(kProgramName), m_doc.displayName()));
+        // The desktop adds the program's name (its display name) itself.
+        setWindowTitle(m_doc.displayName() + QStringLiteral("[*]"));
     else
         setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowModified(m_doc.projectOpen() && m_doc.isModified());

@@ -16,7 +16,7 @@ namespace vendrix {
 
 inline constexpr const char *kSaveChangesQuestion = "Save changes to %1?";
 // The name of a project that was never saved.
-inline constexpr const char *kUntitledProjectName = "Vendrix";
+inline constexpr const char *kUntitledProjectName = "Untitled";
 
 class ProjectDocument : public QObject
 {

@@ -90,6 +90,9 @@ void InputDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons
                                      const std::function<void()> &truncate)
 {
     if (ok != nullptr) {
+        // Otherwise the dialog frames the first button after the focus (Cancel)
+        // as its default.
+        ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, [this, ok] {
             if (hasFocusOn(ok))
                 accept();

@@ -6,6 +6,8 @@
 #include "model/input_rules.h"
 
 #include <QButtonGroup>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -225,6 +228,7 @@ void GeneralInformationDialog::layOut()
     buttons->addWidget(tagLabel());
     buttons->addStretch();
     buttons->addWidget(m_ok);
+    m_ok->setDefault(true); // not "Save Data for Future Runs", first after the focus
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -263,8 +267,11 @@ void GeneralInformationDialog::loadFromRecord()
     // runs; like everything typed here they reach the record only on OK.
     const std::string &dataDirectory = m_record.state.dataDirectory;
     if (info.companyName.empty() && info.companyStreet1.empty()) {
+        // No company file yet is the usual state of a new account, not a fault.
         CompanyData data;
-        if (loadCompanyData(dataDirectory, data))
+        const bool saved
+            = QFileInfo::exists(QFile::decodeName(companyFilePath(dataDirectory).c_str()));
+        if (loadCompanyData(dataDirectory, data, saved ? stderr : nullptr))
             showCompany(data);
     }
     m_logoPathValue = info.logoPath;

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -42,16 +43,30 @@ public:
         setMinimumSize(560, 340);
     }
 
+    // An envelope of other values than the fields show is never drawn.
+    void setValid(bool valid)
+    {
+        m_valid = valid;
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        drawEnvelopeChart(painter, QRectF(rect()), m_envelope, m_units);
+        if (m_valid) {
+            drawEnvelopeChart(painter, QRectF(rect()), m_envelope, m_units);
+            return;
+        }
+        painter.fillRect(rect(), Qt::white);
+        painter.setPen(Qt::gray);
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No envelope for these values."));
     }
 
 private:
     const FillingEnvelope &m_envelope;
     UnitSystem m_units;
+    bool m_valid = false;
 };
 
 namespace {
@@ -68,6 +83,7 @@ QLabel *figureLabel(const char *name, QWidget *parent)
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.8);
     label->setFont(font);
+    label->setWordWrap(true);
     return label;
 }
 
@@ -184,7 +200,26 @@ QString FillingEnvelopeDialog::statusText() const
 
 void FillingEnvelopeDialog::scheduleRecompute()
 {
+    // Until the pause ends the figures belong to other values than the fields.
+    setOutputsEnabled(false);
     m_pause->start();
+}
+
+void FillingEnvelopeDialog::setOutputsEnabled(bool enabled)
+{
+    for (QPushButton *button : {m_saveTable, m_savePicture, m_print})
+        button->setEnabled(enabled);
+}
+
+void FillingEnvelopeDialog::showInvalid(const QString &message)
+{
+    m_valid = false;
+    m_status->setText(message);
+    m_pressureFigure->setText(QStringLiteral("Maximum pumping pressure:  -"));
+    m_heightFigure->setText(QStringLiteral("Stop filling at height:  -"));
+    m_table->setRowCount(0);
+    m_chart->setValid(false);
+    setOutputsEnabled(false);
 }
 
 void FillingEnvelopeDialog::recomputeNow()
@@ -196,7 +231,7 @@ void FillingEnvelopeDialog::recomputeNow()
     if (!parseFieldNumber(fromQString(m_circumference->text()), circumference)
         || !parseFieldNumber(fromQString(m_strength->text()), strength)
         || (!automatic && !parseFieldNumber(fromQString(m_maxPressure->text()), top))) {
-        m_status->setText(QStringLiteral("Please enter a number."));
+        showInvalid(QStringLiteral("Please enter a number."));
         return;
     }
     ProjectRecord card = m_record;
@@ -205,12 +240,12 @@ void FillingEnvelopeDialog::recomputeNow()
     // The strength rules apply whatever the project's objective.
     card.input.analysisType = AnalysisType::GivenStrength;
     if (const auto failure = checkStoredInputs(card)) {
-        m_status->setText(toQString(failure->messageText));
+        showInvalid(toQString(failure->messageText));
         return;
     }
     if (!automatic && !(top > 0 && top / f.pumpingPressure <= kEnvelopePressureCeiling)) {
-        m_status->setText(QStringLiteral("The pressures must end above 0 and at most ")
-                          + shown(kEnvelopePressureCeiling * f.pumpingPressure, 0) + ".");
+        showInvalid(QStringLiteral("The pressures must end above 0 and at most ")
+                    + shown(kEnvelopePressureCeiling * f.pumpingPressure, 0) + ".");
         return;
     }
     card.input.analysisType = m_record.input.analysisType;
@@ -219,6 +254,9 @@ void FillingEnvelopeDialog::recomputeNow()
     request.maxPressure = automatic ? 0 : top / f.pumpingPressure;
     m_envelope = computeFillingEnvelope(m_card.input, request);
     m_status->clear();
+    m_valid = true;
+    m_chart->setValid(true);
+    setOutputsEnabled(true);
     showEnvelope();
 }
 
@@ -234,7 +272,11 @@ void FillingEnvelopeDialog::showEnvelope()
         m_heightFigure->setText(QStringLiteral("Stop filling at height:  ")
                                 + shown(s.maxHeight * f.length, 2) + " " + toQString(units.length));
     } else {
-        m_pressureFigure->setText(QStringLiteral("No safe limit"));
+        m_pressureFigure->setText(m_envelope.state == SafeLimitState::ExceededAtBottomOfRange
+                                      ? QStringLiteral("No safe limit: over the limit at the "
+                                                       "bottom of the range")
+                                      : QStringLiteral("No safe limit: limit not reached in "
+                                                       "the range"));
         m_heightFigure->clear();
         m_status->setText(toQString(safeLimitReason(m_envelope, m_units)));
     }
@@ -248,16 +290,28 @@ void FillingEnvelopeDialog::fillTable()
     const QStringList lines = QString::fromLatin1(csv.c_str()).split('\n', Qt::SkipEmptyParts);
     if (lines.isEmpty())
         return;
-    // The table shows what the CSV file holds, with fewer digits.
+    // The table shows what the CSV file holds, with fewer digits, the safety
+    // columns (working tension, tension / allowable) beside the pressure.
+    constexpr int kColumns[] = {0, 5, 8, 1, 2, 3, 4, 6, 7};
+    constexpr int kRatioColumn = 8;
     const QStringList header = lines.front().split(',');
-    m_table->setColumnCount(static_cast<int>(header.size()) - 1);
-    m_table->setHorizontalHeaderLabels(header.mid(0, header.size() - 1));
+    m_table->setColumnCount(static_cast<int>(std::size(kColumns)));
+    QStringList shownHeader;
+    for (const int column : kColumns)
+        shownHeader << header.value(column);
+    m_table->setHorizontalHeaderLabels(shownHeader);
     m_table->setRowCount(static_cast<int>(lines.size()) - 1);
+    // Three significant digits for the lowest pressure (a fraction of a psi).
+    const double lowest = lines.size() > 1 ? lines[1].split(',').front().toDouble() : 1;
+    const int pressureDecimals
+        = lowest > 0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(lowest))), 2, 6) : 2;
     for (int row = 1; row < lines.size(); ++row) {
         const QStringList cells = lines[row].split(',');
         const bool limit = cells.back() == QStringLiteral("yes");
-        for (int col = 0; col + 1 < cells.size(); ++col) {
-            auto *item = new QTableWidgetItem(shown(cells[col].toDouble(), col == 8 ? 3 : 2));
+        for (int col = 0; col < static_cast<int>(std::size(kColumns)); ++col) {
+            const int from = kColumns[col];
+            const int decimals = from == 0 ? pressureDecimals : from == kRatioColumn ? 3 : 2;
+            auto *item = new QTableWidgetItem(shown(cells.value(from).toDouble(), decimals));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (limit)
                 item->setBackground(QColor(255, 222, 180));
@@ -267,13 +321,19 @@ void FillingEnvelopeDialog::fillTable()
     m_table->resizeColumnsToContents();
 }
 
+QString FillingEnvelopeDialog::outputName(const char *suffix) const
+{
+    return projectFileStem(m_record.info.projectPath, "tube") + QStringLiteral("-envelope.")
+        + QLatin1String(suffix);
+}
+
 void FillingEnvelopeDialog::saveTable()
 {
-    if (!m_services.saveFileName)
+    if (!m_valid)
         return;
-    const QString path = m_services.saveFileName(this, QStringLiteral("Save Filling Envelope"),
-                                                 QStringLiteral("envelope.csv"),
-                                                 QStringLiteral("CSV files (*.csv)"));
+    const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+                                         QStringLiteral("Save Filling Envelope"), outputName("csv"),
+                                         QStringLiteral("CSV files (*.csv)"));
     writeChosenFile(m_services, this, withDefaultSuffix(path, "csv"),
                     [this](const std::string &file) {
                         return writeEnvelopeCsvFile(file, m_envelope, m_units);
@@ -282,11 +342,11 @@ void FillingEnvelopeDialog::saveTable()
 
 void FillingEnvelopeDialog::savePicture()
 {
-    if (!m_services.saveFileName)
+    if (!m_valid)
         return;
-    const QString path = m_services.saveFileName(
-        this, QStringLiteral("Save Envelope Picture"), QStringLiteral("envelope.png"),
-        QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
+    const QString path = askSaveFileName(
+        m_services, this, m_record.info.projectPath, QStringLiteral("Save Envelope Picture"),
+        outputName("png"), QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
     const FillingEnvelope &envelope = m_envelope;
     const UnitSystem units = m_units;
     writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
@@ -301,7 +361,7 @@ void FillingEnvelopeDialog::savePicture()
 
 void FillingEnvelopeDialog::printCard()
 {
-    if (!m_choosePrinter)
+    if (!m_valid || !m_choosePrinter)
         return;
     const std::unique_ptr<QPrinter> printer = m_choosePrinter(this);
     if (!printer)

@@ -50,8 +50,13 @@ public:
 private:
     QLayout *createFields(); // the fields beside the safe-limit figures
     void scheduleRecompute();
+    void setOutputsEnabled(bool enabled);
+    // Invalid fields: no figure, table or chart, and nothing to save or print.
+    void showInvalid(const QString &message);
     void showEnvelope();
     void fillTable();
+    // "<project>-envelope.<suffix>", suggested in the project's folder.
+    QString outputName(const char *suffix) const;
     void saveTable();
     void savePicture();
     void printCard();
@@ -72,6 +77,7 @@ private:
     QPushButton *m_savePicture;
     QPushButton *m_print;
     UnitSystem m_units;
+    bool m_valid = false; // the envelope belongs to the values in the fields
 };
 
 } // namespace vendrix

@@ -95,6 +95,7 @@ GraphicalResultsWindow::GraphicalResultsWindow(ProjectRecord &record, const UiSe
     , m_blackWhiteBanner(new QLabel(this))
 {
     setWindowTitle(tr("Graphical results"));
+    setProperty("helpTopic", QStringLiteral("::/Working_with_Vendrix.htm#cross-section"));
     setModal(true);
     applyDialogFace(this, kDrawingDialogColour);
 
@@ -190,27 +191,27 @@ void GraphicalResultsWindow::exportToSpreadsheet()
         [this](const std::string &path) { return writeSpreadsheetFile(path, m_record); });
 }
 
-void GraphicalResultsWindow::saveRecordAs(const char *suffix,
+void GraphicalResultsWindow::saveRecordAs(const char *suffix, const QString &filter,
                                           RecordWriter write)
 {
-    // Asked without the project's folder, unlike the bitmap and the spreadsheet.
-    if (!m_services.saveFileName)
-        return;
-    const QString pattern = QStringLiteral("*.") + QLatin1String(suffix);
-    writeChosenFile(
-        m_services, this,
-        withDefaultSuffix(m_services.saveFileName(this, tr("Save As"), pattern, QString()), suffix),
-        [this, write](const std::string &path) { return write(path, m_record); });
+    // In the project's folder under the project's name, as a CAD user expects.
+    const QString name
+        = projectFileStem(m_record.info.projectPath, "tube") + QLatin1Char('.') + suffix;
+    writeChosenFile(m_services, this,
+                    withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                                      tr("Save As"), name, filter),
+                                      suffix),
+                    [this, write](const std::string &path) { return write(path, m_record); });
 }
 
 void GraphicalResultsWindow::saveAsCsv()
 {
-    saveRecordAs("csv", writeOutlineCsvFile);
+    saveRecordAs("csv", QStringLiteral("CSV files (*.csv)"), writeOutlineCsvFile);
 }
 
 void GraphicalResultsWindow::exportToCad()
 {
-    saveRecordAs("dxf", writeCrossSectionDxfFile);
+    saveRecordAs("dxf", QStringLiteral("DXF drawings (*.dxf)"), writeCrossSectionDxfFile);
 }
 
 void showGraphicalResults(ProjectRecord &record, const UiServices &services, QWidget *parent)

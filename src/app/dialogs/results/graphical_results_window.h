@@ -21,7 +21,8 @@ class QPushButton;
 namespace vendrix {
 
 // A writer of one of the record's export files.
-using RecordWriter = std::optional<Failure> (*)(const std::string &path, const ProjectRecord &record);
+using RecordWriter
+    = std::optional<Failure> (*)(const std::string &path, const ProjectRecord &record);
 
 class GraphicalResultsWindow : public QDialog
 {
@@ -43,9 +44,9 @@ public:
 
 private:
     QGridLayout *createControls();
-    // Asks for a "*.suffix" file (no start folder) and writes the record into it.
-    void saveRecordAs(const char *suffix,
-                      RecordWriter write);
+    // Asks for a file named after the project in its folder and writes the
+    // record into it.
+    void saveRecordAs(const char *suffix, const QString &filter, RecordWriter write);
     void showMatchingBanner();
 
     ProjectRecord &m_record;

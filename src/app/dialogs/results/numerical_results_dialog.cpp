@@ -17,6 +17,7 @@ NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiSe
     : InputDialog(record, services, "IDD_NUMERICAL_RESULTS", parent)
 {
     setWindowTitle(QStringLiteral("Numerical Results"));
+    setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#results"));
     QLayout *text = createLines();
 
     auto *picture = new QLabel(this);

@@ -203,28 +203,33 @@ void QuantitiesDialog::recalculate()
     m_volumeUnit->setVisible(values.consolidationShown);
 }
 
-void QuantitiesDialog::leave()
+bool QuantitiesDialog::shownValuesPass(double &length)
 {
-    double length = 0;
     if (!readNumber(m_length, length))
-        return;
+        return false;
     m_shownLength = length;
     recalculate();
     const bool refused = checkCostCharacters();
     if (m_hooks.checkLength) {
         if (const auto failure = m_hooks.checkLength(length)) {
             showFailure(*failure);
-            return;
+            return false;
         }
     }
     if (m_hooks.checkValues && !refused) {
         if (const auto failure
             = m_hooks.checkValues(m_record, fromQString(m_cost->text()), length)) {
             showFailure(*failure);
-            return;
+            return false;
         }
     }
-    if (refused)
+    return !refused;
+}
+
+void QuantitiesDialog::leave()
+{
+    double length = 0;
+    if (!shownValuesPass(length))
         return;
     m_record.input.costPerUnitArea = fromQString(m_cost->text());
     m_record.input.quantityRemarks = fromQString(m_remarks->text());
@@ -254,7 +259,8 @@ QuantitiesPage QuantitiesDialog::page() const
 
 void QuantitiesDialog::saveText()
 {
-    if (!m_hooks.writeText)
+    double length = 0;
+    if (!m_hooks.writeText || !shownValuesPass(length))
         return;
     const QString path
         = withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
@@ -271,7 +277,9 @@ void QuantitiesDialog::saveText()
 
 void QuantitiesDialog::print()
 {
-    if (!m_choosePrinter)
+    // What RETURN would refuse is neither written nor printed.
+    double length = 0;
+    if (!m_choosePrinter || !shownValuesPass(length))
         return;
     const std::unique_ptr<QPrinter> printer = m_choosePrinter(this);
     if (!printer)

@@ -44,6 +44,9 @@ private:
     void costEdited();
     void lengthEdited();
     // Shows Error 1100 once for every refused character; true when there was any.
+    // The rules of RETURN on the shown length and cost, their failures shown;
+    // `length` is the shown length when they pass.
+    bool shownValuesPass(double &length);
     bool checkCostCharacters();
     void recalculate();
     void leave();

@@ -1,0 +1,44 @@
+// The example projects are where users start: each must get through every
+// step of the main menu (run, both consolidation options, quantities, the
+// filling envelope) with either solution method.
+#include "batch_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace vendrix {
+namespace {
+
+using test::runBatch;
+
+TEST(Examples, EveryExampleGetsThroughEveryMenuEntry)
+{
+    const std::filesystem::path examples
+        = std::filesystem::path(VENDRIX_TEST_DATA_DIR).parent_path().parent_path() / "examples";
+    const std::filesystem::path work
+        = std::filesystem::temp_directory_path() / "vendrix_examples_test";
+    std::filesystem::create_directories(work);
+    int checked = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(examples)) {
+        if (entry.path().extension() != ".Vdx")
+            continue;
+        for (const char *method : {"exact", "classic"}) {
+            for (const char *option : {"1", "2"}) {
+                SCOPED_TRACE(entry.path().filename().string() + " " + method + " Option " + option);
+                const auto r = runBatch({entry.path().string(), "--method", method, "--consolidate",
+                                         option, "--quantities", (work / "quantities.txt").string(),
+                                         "--envelope", (work / "envelope.csv").string()});
+                EXPECT_EQ(r.status, 0) << r.err;
+                EXPECT_EQ(r.err, "");
+                ++checked;
+            }
+        }
+    }
+    std::filesystem::remove_all(work);
+    EXPECT_GE(checked, 3 * 4);
+}
+
+} // namespace
+} // namespace vendrix
