@@ -238,7 +238,7 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std
     // A logo that cannot be printed is left out, and the user is told so.
     if (record.info.includeLogo && !record.info.logoPath.empty()) {
         if (const auto problem = logoProblem(record.info.logoPath))
-            print(err, "vendrix run: warning: " + windows1252ToUtf8(*problem) + "\n");
+            print(err.file, "vendrix run: warning: " + windows1252ToUtf8(*problem) + "\n");
     }
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
 }
