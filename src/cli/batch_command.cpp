@@ -326,7 +326,7 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, std::FIL
     if (!failure && !options.savePath.empty()) {
         failure = saveProjectFile(options.savePath, record);
         if (!failure)
-            record.info.projectPath = options.savePath;
+            record.info.projectPath = utf8ToWindows1252(options.savePath);
     }
     if (failure)
         print(err, "vendrix run: " + windows1252ToUtf8(failure->messageText) + "\n");

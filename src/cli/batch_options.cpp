@@ -55,7 +55,8 @@ bool hasEnvelopeExtension(std::string_view path)
 bool parsePressure(const std::string &text, double &kPa)
 {
     double v = 0;
-    if (!parseFieldNumber(text, v) || !std::isfinite(v) || v <= 0 || v > kEnvelopePressureCeiling)
+    // A subnormal pressure has lost its digits.
+    if (!parseFieldNumber(text, v) || !std::isnormal(v) || v <= 0 || v > kEnvelopePressureCeiling)
         return false;
     kPa = v;
     return true;

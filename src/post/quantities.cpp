@@ -35,6 +35,7 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
     q.cost = readCostText(costText);
     q.totalCost = q.cost * shownTubeLength * q.areaPerLength;
     q.storageCapacity = length * (record.solution.totalArea * shownTubeLength * length);
+    q.units = record.display.unitSystem;
     q.consolidationShown
         = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
     q.volumeAfterConsolidation
@@ -64,7 +65,9 @@ std::optional<Failure> checkQuantities(const Quantities &q)
                     + kPleaseCorrect,
                 "tubeLength"};
     }
-    return std::nullopt;
+    DisplaySettings display;
+    display.unitSystem = q.units;
+    return checkNumberBounds("tubeLength", q.tubeLength, display);
 }
 
 std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
