@@ -158,4 +158,36 @@ std::string withCrLf(std::string_view text)
     return crlf;
 }
 
+namespace {
+
+bool isControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
+}
+
+} // namespace
+
+std::string printableLine(std::string_view text)
+{
+    std::string line(text);
+    for (char &c : line)
+        if (isControl(c))
+            c = ' ';
+    return line;
+}
+
+std::string printableLines(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        lines += c == '\r' || c == '\n' ? '\n' : isControl(c) ? ' ' : c;
+    }
+    return lines;
+}
+
 } // namespace vendrix

@@ -75,7 +75,7 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
 {
     const bool english = isEnglish(record.display);
     const bool asian = record.display.asianPacific;
-    const std::string currency = "[" + record.display.currencyUnit + "]";
+    const std::string currency = "[" + printableLine(record.display.currencyUnit) + "]";
     const std::string rule(65, '=');
     const char *prefix = nullptr;
     const char *suffix = nullptr;
@@ -92,7 +92,7 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
         = english ? (asian ? "  ft^3" : "  ft \xB3") : (asian ? "  m^3" : "  m \xB3");
 
     std::string text;
-    text += std::string(remarks) + "\n";
+    text += printableLines(remarks) + "\n";
     text += "  \n\n\n\n";
     text += rule + "\n";
     text += " Area of encapsulating      Length   Cost per unit area   Total\n";
