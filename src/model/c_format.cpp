@@ -71,8 +71,9 @@ std::string formatResult(int decimals, double value)
         // The first significant digit is at decimal place -floor(log10|v|);
         // one more place gives the second.
         const int first = -static_cast<int>(std::floor(std::log10(std::fabs(value))));
-        // Beyond a dozen decimals a fixed text would be unreadable.
-        text = first < 12 ? formatC("%.*f", std::max(decimals, first + 1), value)
+        // Below 1e-4, as printf's %g decides, a fixed text grows unreadable:
+        // every such value is written with an exponent, never some of each.
+        text = first <= 4 ? formatC("%.*f", std::max(decimals, first + 1), value)
                           : formatC("%.1e", value);
     }
     return text;

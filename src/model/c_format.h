@@ -12,7 +12,8 @@ std::string formatC(const char *format, ...) __attribute__((format(printf, 1, 2)
 
 // A result with `decimals` decimals ("%.*f"), except that a value that is not
 // zero but would print as 0 (0, 0.0, -0.00) gets as many decimals as it needs
-// to show two significant digits: 0.034 with no decimals prints as "0.034".
+// to show two significant digits: 0.034 with no decimals prints as "0.034",
+// and below 1e-4 with an exponent: 8e-8 prints as "8.0e-08".
 std::string formatResult(int decimals, double value);
 
 // A number as shown in an input field: general format with 15 significant

@@ -88,7 +88,7 @@ Frame frameFor(const std::vector<DxfPoint> &shown, const std::vector<DxfPoint> &
 
 std::string lengthText(const char *label, double value, const UnitLabels &units)
 {
-    return label + formatC("%.2f ", value) + units.length;
+    return label + formatResult(2, value) + " " + units.length;
 }
 
 void arrow(DxfWriter &dxf, DxfPoint tip, double dx, double dy, double size)
