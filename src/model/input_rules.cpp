@@ -209,12 +209,14 @@ std::optional<Failure> checkNumberBounds(std::string_view field, double shown,
     if (!(stored >= bounds->lowest && stored <= bounds->highest) || subnormal) {
         const double lowest = shownFieldValue(field, bounds->lowest, display);
         const double highest = shownFieldValue(field, bounds->highest, display);
-        return correctable(
-            bounds->errorNumber,
-            std::string(bounds->what) + " should lie between " + formatC("%.6g", lowest) + " and "
-                + formatC("%.6g", highest) + unitInMessage(field, display)
-                + (subnormal ? "; a value this close to zero loses its digits." : "."),
-            bounds->field);
+        return correctable(bounds->errorNumber,
+                           std::string(bounds->what) + " should lie between "
+                               + formatC("%.8g", lowest) + " and " + formatC("%.8g", highest)
+                               + unitInMessage(field, display)
+                               + (subnormal && bounds->lowest <= 0
+                                      ? "; a value this close to zero loses its digits."
+                                      : "."),
+                           bounds->field);
     }
     return std::nullopt;
 }
