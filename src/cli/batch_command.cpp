@@ -350,7 +350,7 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStr
     if (!failure && !options.savePath.empty()) {
         failure = saveProjectFile(options.savePath, record);
         if (!failure)
-            record.info.projectPath = options.savePath;
+            record.info.projectPath = utf8ToWindows1252(options.savePath);
     }
     if (failure)
         err.say(windows1252ToUtf8(failure->messageText));

@@ -64,6 +64,7 @@ bool hasExtensionOf(std::string_view path, std::string_view extensions)
 bool parsePressure(const std::string &text, double &kPa)
 {
     double v = 0;
+    // Read like --set numbers; a subnormal pressure has lost its digits.
     if (!parsePlainDecimal(text, v) || !std::isnormal(v) || v <= 0 || v > kEnvelopePressureCeiling)
         return false;
     kPa = v;

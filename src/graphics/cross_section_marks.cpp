@@ -17,9 +17,9 @@ std::array<CentreLineDash, kCentreLineDashes> centreLineDashes(const CentreLineP
     return dashes;
 }
 
-std::string valueText(const char *label, double value, const char *unit, const char *format)
+std::string valueText(const char *label, double value, const char *unit, int decimals)
 {
-    std::string line = label + formatC(format, value);
+    std::string line = label + formatResult(decimals, value);
     if (unit)
         line += std::string(" ") + unit;
     return line;
@@ -32,20 +32,19 @@ std::vector<ResultLine> crossSectionResultLines(const ProjectRecord &record, boo
     const UnitFactors f = UnitFactors::forSettings(record.display.unitSystem);
     const UnitLabels u = unitLabels(record.display);
     if (asFilled)
-        return {{"Circumference = ", s.computedCircumference * f.length, u.length, "%.1f"},
-                {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure, "%.1f"},
-                {"Cross-sectional area of tube = ", s.totalArea * f.area, u.area, "%.1f"},
-                {"T-ult (circumferential) = ", s.ultimateStrengthCircumferential * f.forcePerLength,
-                 u.forcePerLength, "%.0f"},
-                {"T-ult (axial) = ", s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength,
-                 "%.0f"}};
-    return {
-        {"Unit weight of slurry = ", in.slurryUnitWeightLower * f.unitWeight, u.unitWeight, "%.1f"},
-        {"Unit weight of consolidated (saturated) fill = ",
-         in.consolidatedUnitWeight * f.unitWeight, u.unitWeight, "%.1f"},
-        {"Initial cross-sectional area of tube = ", s.totalArea * f.area, u.area, "%.1f"},
-        {"Consolidated cross-sectional area of tube = ",
-         record.consolidation.consolidatedArea * f.area, u.area, "%.1f"}};
+        return {
+            {"Circumference = ", s.computedCircumference * f.length, u.length, 1},
+            {"Pumping pressure = ", s.inletPressure * f.pumpingPressure, u.pressure, 1},
+            {"Cross-sectional area of tube = ", s.totalArea * f.area, u.area, 1},
+            {"T-ult (circumferential) = ", s.ultimateStrengthCircumferential * f.forcePerLength,
+             u.forcePerLength, 0},
+            {"T-ult (axial) = ", s.ultimateStrengthAxial * f.forcePerLength, u.forcePerLength, 0}};
+    return {{"Unit weight of slurry = ", in.slurryUnitWeightLower * f.unitWeight, u.unitWeight, 1},
+            {"Unit weight of consolidated (saturated) fill = ",
+             in.consolidatedUnitWeight * f.unitWeight, u.unitWeight, 1},
+            {"Initial cross-sectional area of tube = ", s.totalArea * f.area, u.area, 1},
+            {"Consolidated cross-sectional area of tube = ",
+             record.consolidation.consolidatedArea * f.area, u.area, 1}};
 }
 
 } // namespace vendrix

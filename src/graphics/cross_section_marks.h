@@ -35,9 +35,10 @@ inline constexpr std::size_t kAlwaysDrawnDashes = 3;
 
 std::array<CentreLineDash, kCentreLineDashes> centreLineDashes(const CentreLinePattern &pattern);
 
-// "label" + value + " " + unit; without the unit when there is none.
-std::string valueText(const char *label, double value, const char *unit,
-                      const char *format = "%.1f");
+// "label" + value + " " + unit; without the unit when there is none. The value
+// has `decimals` decimals, or two significant digits where that would print 0
+// (formatResult, the rule of every result text).
+std::string valueText(const char *label, double value, const char *unit, int decimals = 1);
 
 // One result line under the picture, in display units.
 struct ResultLine
@@ -45,7 +46,7 @@ struct ResultLine
     const char *label;
     double value;
     const char *unit;
-    const char *printedFormat; // the page writes whole tensions
+    int printedDecimals; // the page writes whole tensions
 };
 
 // The lines for the tube as filled, or for a consolidated shape.

@@ -38,7 +38,7 @@ struct Units
     UnitLabels l;
     std::string value(double v, double factor, const char *label) const
     {
-        return formatC("%.2f %s", v * factor, label);
+        return formatResult(2, v * factor) + " " + label;
     }
 };
 
@@ -65,13 +65,23 @@ std::vector<std::string> wrapped(const std::string &text, size_t width)
     return lines;
 }
 
+constexpr double kValueIndent = 2300; // from a label to its value
+constexpr double kRightColumn = 6000;
+constexpr double kCardRight = 11100;
+
+// A value stays in its column: a long one is drawn smaller (down to 140 twips),
+// then cut with "...", as the report's title page fits its fields.
 void labelled(PageCanvas &canvas, double x, double y, const std::string &label,
               const std::string &value)
 {
     canvas.setFont(180, 600);
     canvas.text(x, y, label);
-    canvas.setFont(180);
-    canvas.text(x + 2300, y, value);
+    const double width = (x < kRightColumn ? kRightColumn - 150 : kCardRight) - (x + kValueIndent);
+    double height = 180;
+    canvas.setFont(height);
+    while (height > 140 && canvas.textWidth(value) > width)
+        canvas.setFont(height -= 10);
+    canvas.text(x + kValueIndent, y, canvas.elided(value, width));
 }
 
 void drawProjectData(PageCanvas &canvas, const ProjectRecord &record, const Units &u)

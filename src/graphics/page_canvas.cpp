@@ -1,6 +1,7 @@
 #include "graphics/page_canvas.h"
 
 #include "graphics/qt_text.h"
+#include "model/c_format.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -100,10 +101,38 @@ void PageCanvas::setTextBackground(std::optional<QColor> colour)
     m_textBackground = colour;
 }
 
+namespace {
+
+// A control character in a project text would print as a box or move the
+// printer's head; it prints as a blank.
+QString pageText(const std::string &text)
+{
+    return toQString(printableLine(text));
+}
+
+} // namespace
+
 double PageCanvas::textWidth(const std::string &text) const
 {
     QFontMetricsF metrics(m_font, m_painter.device());
-    return metrics.horizontalAdvance(toQString(text)) / m_scale;
+    return metrics.horizontalAdvance(pageText(text)) / m_scale;
+}
+
+std::string PageCanvas::elided(const std::string &text, double width) const
+{
+    static const std::string kElision = "...";
+    if (textWidth(text) <= width)
+        return text;
+    // The longest cut that fits lies in [fits, tooLong).
+    std::size_t fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = fits + (tooLong - fits) / 2;
+        if (textWidth(text.substr(0, middle) + kElision) <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return text.substr(0, fits) + kElision;
 }
 
 void PageCanvas::drawTextAt(double x, double y, const QString &text)
@@ -123,17 +152,17 @@ void PageCanvas::drawTextAt(double x, double y, const QString &text)
 
 void PageCanvas::text(double x, double y, const std::string &text)
 {
-    drawTextAt(x, y, toQString(text));
+    drawTextAt(x, y, pageText(text));
 }
 
 void PageCanvas::textRightAligned(double xEnd, double y, const std::string &text)
 {
-    drawTextAt(xEnd - textWidth(text), y, toQString(text));
+    drawTextAt(xEnd - textWidth(text), y, pageText(text));
 }
 
 void PageCanvas::textCentred(double xCentre, double y, const std::string &text)
 {
-    drawTextAt(xCentre - textWidth(text) / 2, y, toQString(text));
+    drawTextAt(xCentre - textWidth(text) / 2, y, pageText(text));
 }
 
 void PageCanvas::line(double x1, double y1, double x2, double y2)

@@ -52,6 +52,10 @@ public:
     void textRightAligned(double xEnd, double y, const std::string &text);
     void textCentred(double xCentre, double y, const std::string &text);
     double textWidth(const std::string &text) const; // twips
+    // `text`, cut at its end and marked with "..." when it is wider than `width`
+    // twips in the current font. Found by halving, so a long text costs a few
+    // measurements rather than one per character.
+    std::string elided(const std::string &text, double width) const;
 
     void line(double x1, double y1, double x2, double y2);
     // Rectangle between two corners, outlined with the pen and filled with the brush.

@@ -273,7 +273,7 @@ void CrossSectionPage::resultLines()
     for (const ResultLine &line : crossSectionResultLines(m_record, asFilled)) {
         const QPointF at = asFilled ? asFilledAt[i] : QPointF(1000, -13100 - 300 * double(i));
         m_canvas.text(at.x(), at.y(),
-                      valueText(line.label, line.value, line.unit, line.printedFormat));
+                      valueText(line.label, line.value, line.unit, line.printedDecimals));
         ++i;
     }
 }

@@ -4,6 +4,7 @@
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 #include "model/atomic_file.h"
+#include "model/c_format.h"
 #include "vendrix_version.h"
 
 #include <QBuffer>
@@ -50,8 +51,8 @@ std::optional<Failure> writePdfFile(const std::string &path, const QString &titl
 std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
                                       const QPageSize &pageSize, const std::string &printedOn)
 {
-    const QString title
-        = toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title);
+    const QString title = toQString(record.info.title.empty() ? std::string("Vendrix report")
+                                                              : printableLine(record.info.title));
     const auto paint = [&record, &printedOn](QPdfWriter &writer) {
         ReportPrintSetup setup;
         setup.pageCount = reportPageCount(record);

@@ -35,37 +35,37 @@ constexpr const char *kCreditLines[4] = {
 // 11180 to 11200) with a little air.
 constexpr double kTextLeft = 620;
 constexpr double kTextRight = 11500 - kRightMargin - 100;
-constexpr const char *kElision = "...";
 
 void centred(PageCanvas &canvas, double y, const std::string &text)
 {
     canvas.text((11500 - canvas.textWidth(text) - kRightMargin) / 2, y, text);
 }
 
-// `text`, cut at its end and marked with "..." when it is wider than `width`.
-std::string elided(const PageCanvas &canvas, const std::string &text, double width)
-{
-    if (canvas.textWidth(text) <= width)
-        return text;
-    std::string cut = text;
-    while (!cut.empty() && canvas.textWidth(cut + kElision) > width)
-        cut.pop_back();
-    return cut + kElision;
-}
-
 // A field value from x on, elided at the frame.
 void fitted(PageCanvas &canvas, double x, double y, const std::string &text)
 {
-    canvas.text(x, y, elided(canvas, text, kTextRight - x));
+    canvas.text(x, y, canvas.elided(text, kTextRight - x));
 }
 
 // The second path line ("....." and the rest). The end of a path names the
 // file, so a line too wide loses characters after its leading dots instead.
-std::string fittedPathTail(const PageCanvas &canvas, std::string tail, double width)
+std::string fittedPathTail(const PageCanvas &canvas, const std::string &tail, double width)
 {
-    while (tail.size() > 6 && canvas.textWidth(tail) > width)
-        tail.erase(5, 1);
-    return tail;
+    if (tail.size() <= 6 || canvas.textWidth(tail) <= width)
+        return tail;
+    // Keep the five dots and the fewest characters removed after them that fit
+    // (at most all but the last one), found by halving.
+    auto without
+        = [&tail](std::size_t removed) { return tail.substr(0, 5) + tail.substr(5 + removed); };
+    std::size_t tooFew = 0, enough = tail.size() - 6;
+    while (enough - tooFew > 1) {
+        const std::size_t middle = tooFew + (enough - tooFew) / 2;
+        if (canvas.textWidth(without(middle)) <= width)
+            enough = middle;
+        else
+            tooFew = middle;
+    }
+    return without(enough);
 }
 
 // The project title in its large font, made smaller (down to the 200 of the
@@ -79,7 +79,7 @@ void centredTitle(PageCanvas &canvas, double y, const std::string &title)
         height -= 20;
         canvas.setFont(height);
     }
-    centred(canvas, y, elided(canvas, title, width));
+    centred(canvas, y, canvas.elided(title, width));
 }
 
 // "Company's information:" from y down, one line per field; returns the y of

@@ -71,8 +71,9 @@ std::string formatResult(int decimals, double value)
         // The first significant digit is at decimal place -floor(log10|v|);
         // one more place gives the second.
         const int first = -static_cast<int>(std::floor(std::log10(std::fabs(value))));
-        // Beyond a dozen decimals a fixed text would be unreadable.
-        text = first < 12 ? formatC("%.*f", std::max(decimals, first + 1), value)
+        // Below 1e-4, as printf's %g decides, a fixed text grows unreadable:
+        // every such value is written with an exponent, never some of each.
+        text = first <= 4 ? formatC("%.*f", std::max(decimals, first + 1), value)
                           : formatC("%.1e", value);
     }
     return text;
@@ -156,6 +157,38 @@ std::string withCrLf(std::string_view text)
         crlf += c;
     }
     return crlf;
+}
+
+namespace {
+
+bool isControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
+}
+
+} // namespace
+
+std::string printableLine(std::string_view text)
+{
+    std::string line(text);
+    for (char &c : line)
+        if (isControl(c))
+            c = ' ';
+    return line;
+}
+
+std::string printableLines(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        lines += c == '\r' || c == '\n' ? '\n' : isControl(c) ? ' ' : c;
+    }
+    return lines;
 }
 
 } // namespace vendrix

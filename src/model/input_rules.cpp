@@ -101,10 +101,16 @@ std::optional<Failure> checkNumberField(std::string_view field, std::string_view
     return std::nullopt;
 }
 
-const TextLimit kTextLimits[12] = {
-    {"title", 40},           {"description", 600}, {"companyName", 100}, {"companyStreet1", 100},
-    {"companyStreet2", 100}, {"companyCity", 30},  {"companyState", 20}, {"companyZip", 20},
-    {"companyPhone", 30},    {"companyFax", 30},   {"companyEmail", 30}, {"quantityRemarks", 250},
+// The first twelve are the dialogs' own limits; the others keep a project file
+// from carrying texts no page or drawing has room for.
+const TextLimit kTextLimits[21] = {
+    {"title", 40},           {"description", 600},        {"companyName", 100},
+    {"companyStreet1", 100}, {"companyStreet2", 100},     {"companyCity", 30},
+    {"companyState", 20},    {"companyZip", 20},          {"companyPhone", 30},
+    {"companyFax", 30},      {"companyEmail", 30},        {"quantityRemarks", 250},
+    {"projectNumber", 40},   {"projectNumberSuffix", 20}, {"client", 200},
+    {"dateTime", 40},        {"designer", 200},           {"stationNumber", 40},
+    {"logoPath", 4096},      {"costPerUnitArea", 1000},   {"currencyUnit", 20},
 };
 
 int maxTextLength(std::string_view field)
@@ -121,6 +127,97 @@ std::optional<Failure> checkTextLength(std::string_view field, std::string_view 
     const int maximum = maxTextLength(field);
     if (maximum > 0 && text.size() > static_cast<std::size_t>(maximum))
         return Failure {0, tooManyCharactersMessage(maximum), std::string(field)};
+    return std::nullopt;
+}
+
+// Wide enough for any tube that is built, narrow enough that every result, the
+// products of the reduction factors and every drawing stay finite numbers.
+const NumberBounds kNumberBounds[19] = {
+    {"circumference", 0.001, 1e4, 109, "Circumference of tube"},
+    {"slurryUnitWeightLower", 0, 100, 110, "Unit weight of lower slurry"},
+    {"slurryUnitWeightUpper", 0, 100, 110, "Unit weight of upper slurry"},
+    {"fluidUnitWeightLower", 0, 100, 110, "Unit weight of outer lower liquid"},
+    {"fluidUnitWeightUpper", 0, 100, 110, "Unit weight of outer upper liquid"},
+    {"slurryHeightLower", 0, 1e4, 111, "Height of lower slurry layer"},
+    {"fluidHeightLower", 0, 1e4, 111, "Height of outer lower liquid"},
+    {"transportUnitWeight", 0, 100, 112, "Unit weight of transporting medium"},
+    {"rfInstallationDamage", 1, 1000, 202, "Reduction factor for installation damage"},
+    {"rfDurability", 1, 1000, 202, "Reduction factor for durability"},
+    {"rfCreep", 1, 1000, 202, "Reduction factor for creep"},
+    {"rfSeamCircumferential", 1, 1000, 202, "Reduction factor for circumferential seams"},
+    {"rfSeamAxial", 1, 1000, 202, "Reduction factor for axial seams"},
+    {"ultimateStrength", 0.001, 1e7, 308, "Strength"},
+    {"desiredMaxHeight", 0.001, 1e4, 309, "Height"},
+    {"pumpingPressure", 0, 1e5, 310, "Pressure"},
+    {"consolidatedUnitWeight", 0, 100, 403, "Final saturated unit weight of slurry"},
+    {"specificGravitySolids", 1, 100, 404, "Specific gravity of solids, Gs,"},
+    {"tubeLength", 0, 1e6, 502, "Length of tube"},
+};
+
+const NumberBounds *numberBounds(std::string_view field)
+{
+    for (const NumberBounds &bounds : kNumberBounds) {
+        if (field == bounds.field)
+            return &bounds;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// The unit of a field in a message, without brackets ("m", "kN/m ³"), or
+// nothing for a plain number.
+std::string unitInMessage(std::string_view field, const DisplaySettings &display)
+{
+    const FieldEntry *entry = findRecordField(field);
+    const UnitLabels labels = unitLabels(display);
+    const char *label = nullptr;
+    switch (entry ? entry->quantity : Quantity::None) {
+    case Quantity::Length:
+        label = labels.length;
+        break;
+    case Quantity::Area:
+        label = labels.area;
+        break;
+    case Quantity::ForcePerLength:
+        label = labels.forcePerLength;
+        break;
+    case Quantity::Pressure:
+        label = labels.pressure;
+        break;
+    case Quantity::UnitWeight:
+        label = labels.unitWeight;
+        break;
+    case Quantity::None:
+        return "";
+    }
+    const std::string bracketed = label;
+    return " " + bracketed.substr(1, bracketed.size() - 2);
+}
+
+} // namespace
+
+std::optional<Failure> checkNumberBounds(std::string_view field, double shown,
+                                         const DisplaySettings &display)
+{
+    const NumberBounds *bounds = numberBounds(field);
+    if (!bounds)
+        return std::nullopt;
+    const double stored = storedFieldValue(field, shown, display);
+    // Written so that a NaN fails; a subnormal value has lost its digits.
+    const bool subnormal = stored != 0 && !std::isnormal(stored);
+    if (!(stored >= bounds->lowest && stored <= bounds->highest) || subnormal) {
+        const double lowest = shownFieldValue(field, bounds->lowest, display);
+        const double highest = shownFieldValue(field, bounds->highest, display);
+        return correctable(bounds->errorNumber,
+                           std::string(bounds->what) + " should lie between "
+                               + formatC("%.8g", lowest) + " and " + formatC("%.8g", highest)
+                               + unitInMessage(field, display)
+                               + (subnormal && bounds->lowest <= 0
+                                      ? "; a value this close to zero loses its digits."
+                                      : "."),
+                           bounds->field);
+    }
     return std::nullopt;
 }
 
@@ -197,6 +294,10 @@ std::optional<Failure> checkSlurryData(const SlurryShownValues &shown, double tr
     if (!(shown.fluidHeightLower >= 0))
         return correctable(107, "Height of outer lower liquid should not be negative.",
                            "fluidHeightLower");
+    for (const ShownNumber<SlurryShownValues> &n : kSlurryNumbers) {
+        if (auto failure = checkNumberBounds(n.field, shown.*n.shown, display))
+            return failure;
+    }
     return std::nullopt;
 }
 
@@ -208,7 +309,7 @@ std::optional<Failure> checkTransportUnitWeight(double transportUnitWeight)
                                     "than zero.")
                             + kPleaseCorrect,
                         "transportUnitWeight"};
-    return std::nullopt;
+    return checkNumberBounds("transportUnitWeight", transportUnitWeight, DisplaySettings {});
 }
 
 ReductionFactorValues reductionFactorValues(const TubeInput &input)
@@ -233,6 +334,10 @@ std::optional<Failure> checkReductionFactors(const ReductionFactorValues &shown)
     for (const auto &factor : factors) {
         if (!(factor.value >= 1.0))
             return correctable(201, "Value should not be smaller than 1.0.", factor.field);
+    }
+    for (const auto &factor : factors) {
+        if (auto failure = checkNumberBounds(factor.field, factor.value, DisplaySettings {}))
+            return failure;
     }
     return std::nullopt;
 }
@@ -284,7 +389,9 @@ std::optional<Failure> checkAnalysisType(const AnalysisShownValues &shown, doubl
             return correctable(304, "Pressure should not be smaller than zero.", "pumpingPressure");
         break;
     }
-    return std::nullopt;
+    const ShownNumber<AnalysisShownValues> &objective
+        = kAnalysisNumbers[static_cast<int>(shown.analysisType)];
+    return checkNumberBounds(objective.field, shown.*objective.shown, display);
 }
 
 std::optional<Failure> checkStoredInputs(const ProjectRecord &record)

@@ -40,8 +40,8 @@ struct TextLimit
     int maxLength; // characters (Windows-1252 bytes)
 };
 
-// Every text field with a maximum length.
-extern const TextLimit kTextLimits[12];
+// Every text field with its maximum length.
+extern const TextLimit kTextLimits[21];
 
 // The maximum length of a text field, or 0 when the field has no limit.
 int maxTextLength(std::string_view field);
@@ -49,6 +49,30 @@ int maxTextLength(std::string_view field);
 // "Please enter no more than %1 characters." when `text` is longer than the
 // field allows; error number text empty (plain message box), focus on `field`.
 std::optional<Failure> checkTextLength(std::string_view field, std::string_view text);
+
+// ---- Bounds of every number field ---------------------------------------------
+
+// The range of a number field in stored SI units, and the numbered rule that
+// refuses a value outside it (or a subnormal one, too close to zero to keep its
+// digits). The rules of each dialog check these after their own.
+struct NumberBounds
+{
+    const char *field; // record field name
+    double lowest; // stored SI, inclusive
+    double highest; // stored SI, inclusive
+    int errorNumber;
+    const char *what; // the start of the message: "Circumference of tube"
+};
+
+extern const NumberBounds kNumberBounds[19];
+
+// The bounds of a number field, or nullptr for a name without any.
+const NumberBounds *numberBounds(std::string_view field);
+
+// "<what> should lie between <lowest> and <highest> <unit>.", the limits in the
+// shown unit, when the shown value of `field` is outside its bounds.
+std::optional<Failure> checkNumberBounds(std::string_view field, double shown,
+                                         const DisplaySettings &display);
 
 // ---- Slurry Data (Errors 101 to 108) ----------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "model/atomic_file.h"
 #include "model/field_table.h"
+#include "model/input_rules.h"
 #include "model/regular_file.h"
 #include "model/windows1252.h"
 
@@ -32,8 +33,9 @@ std::string replaceFileName(const char *text, const std::string &fileName)
 {
     std::string result(text);
     const std::size_t at = result.find("%1");
+    // Messages are Windows-1252 texts; the name arrives as the system's UTF-8.
     if (at != std::string::npos)
-        result.replace(at, 2, fileName);
+        result.replace(at, 2, utf8ToWindows1252(fileName));
     return result;
 }
 
@@ -353,6 +355,32 @@ const char *nonFiniteField(ProjectRecord &record)
     return nullptr;
 }
 
+// What no dialog would have stored: a subnormal number, whose digits are lost
+// and whose quotients overflow, or a text longer than its field, which no page
+// or drawing has room for.
+std::optional<Failure> unusableField(ProjectRecord &record, const std::string &fileName)
+{
+    for (const FieldEntry &entry : recordFields()) {
+        const char *message = nullptr;
+        if (entry.kind == FieldKind::Number) {
+            const double value = *entry.number(record);
+            if (value != 0 && !std::isnormal(value))
+                message = kSubnormalMessage;
+        } else if (entry.kind == FieldKind::Text && entry.inProjectFile
+                   && checkTextLength(entry.name, *entry.text(record))) {
+            message = kTextTooLongMessage;
+        }
+        if (message) {
+            std::string text = replaceFileName(message, fileName);
+            text.replace(text.find("%2"), 2, entry.name);
+            if (const std::size_t at = text.find("%3"); at != std::string::npos)
+                text.replace(at, 2, std::to_string(maxTextLength(entry.name)));
+            return Failure::plain(std::move(text));
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string serializeProject(const ProjectRecord &record)
@@ -374,7 +402,8 @@ Failure openingFailure(const std::string &path, int error)
         return Failure::plain(replaceFileName(kAccessDeniedMessage, path));
     if (error == EISDIR || error == EINVAL)
         return Failure::plain(replaceFileName(kNotRegularFileMessage, path));
-    return Failure::plain("Cannot open \"" + path + "\": " + std::strerror(error));
+    return Failure::plain("Cannot open \"" + utf8ToWindows1252(path)
+                          + "\": " + std::strerror(error));
 }
 
 } // namespace
@@ -422,7 +451,9 @@ std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &r
     ProjectRecord opened = record;
     if (auto failure = deserializeProject(bytes, opened, path))
         return failure;
-    opened.info.projectPath = path;
+    if (auto failure = unusableField(opened, path))
+        return failure;
+    opened.info.projectPath = utf8ToWindows1252(path);
     opened.state.resultsValid = false;
     record = std::move(opened);
     return std::nullopt;

@@ -32,6 +32,13 @@ inline constexpr const char *kNewerVersionMessage
 // %2 stands for the field name.
 inline constexpr const char *kNotFiniteMessage
     = "%1\nThe value of %2 in this file is not a finite number; the file cannot be opened.";
+inline constexpr const char *kSubnormalMessage
+    = "%1\nThe value of %2 in this file is too close to zero to keep its digits; the file "
+      "cannot be opened.";
+// %3 stands for the field's maximum length.
+inline constexpr const char *kTextTooLongMessage
+    = "%1\nThe text of %2 in this file is longer than its %3 characters; the file cannot be "
+      "opened.";
 inline constexpr const char *kNotRegularFileMessage
     = "%1\nThis is not a regular file and cannot be opened as a project.";
 

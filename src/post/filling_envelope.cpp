@@ -164,8 +164,9 @@ EnvelopePoint pointOf(const TubeInput &input, const TubeSolution &s, bool refuse
     pt.ultimateStrengthCircumferential = s.ultimateStrengthCircumferential;
     pt.ultimateStrengthAxial = s.ultimateStrengthAxial;
     pt.workingTension = s.ultimateStrengthCircumferential / rf;
-    // A zero allowable makes every tension infinitely too high; keep a number.
-    pt.tensionRatio = allowable > 0 ? pt.workingTension / allowable : 1e9;
+    // A zero or tiny allowable makes every tension infinitely too high; keep a number.
+    const double ratio = pt.workingTension / allowable;
+    pt.tensionRatio = allowable > 0 && ratio < 1e9 ? ratio : 1e9;
     pt.convergenceWarning = refused || s.convergenceWarning;
     return pt;
 }

@@ -35,6 +35,7 @@ Quantities computeQuantities(const ProjectRecord &record, std::string_view costT
     q.cost = readCostText(costText);
     q.totalCost = q.cost * shownTubeLength * q.areaPerLength;
     q.storageCapacity = length * (record.solution.totalArea * shownTubeLength * length);
+    q.units = record.display.unitSystem;
     q.consolidationShown
         = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
     q.volumeAfterConsolidation
@@ -64,7 +65,9 @@ std::optional<Failure> checkQuantities(const Quantities &q)
                     + kPleaseCorrect,
                 "tubeLength"};
     }
-    return std::nullopt;
+    DisplaySettings display;
+    display.unitSystem = q.units;
+    return checkNumberBounds("tubeLength", q.tubeLength, display);
 }
 
 std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
@@ -72,7 +75,7 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
 {
     const bool english = isEnglish(record.display);
     const bool asian = record.display.asianPacific;
-    const std::string currency = "[" + record.display.currencyUnit + "]";
+    const std::string currency = "[" + printableLine(record.display.currencyUnit) + "]";
     const std::string rule(65, '=');
     const char *prefix = nullptr;
     const char *suffix = nullptr;
@@ -89,7 +92,7 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
         = english ? (asian ? "  ft^3" : "  ft \xB3") : (asian ? "  m^3" : "  m \xB3");
 
     std::string text;
-    text += std::string(remarks) + "\n";
+    text += printableLines(remarks) + "\n";
     text += "  \n\n\n\n";
     text += rule + "\n";
     text += " Area of encapsulating      Length   Cost per unit area   Total\n";

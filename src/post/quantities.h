@@ -21,6 +21,7 @@ struct Quantities
     double storageCapacity = 0; // m3 or ft3
     double volumeAfterConsolidation = 0; // m3 or ft3
     bool consolidationShown = false; // a consolidated shape is current
+    UnitSystem units = UnitSystem::SI; // of the shown values
 };
 
 // The leading number of the cost text, read like "%lf" ("12.5.3" reads 12.5);
@@ -37,7 +38,8 @@ std::optional<Failure> checkTubeLength(double shownTubeLength);
 
 // Refuses quantities that are not all finite: a cost text beyond the range of
 // numbers, or a length so large that storage or cost overflow. No error number
-// (plain message box); the focus goes to the field to correct.
+// (plain message box); the focus goes to the field to correct. Then a length
+// beyond the bounds of its field (Error 502).
 std::optional<Failure> checkQuantities(const Quantities &quantities);
 
 // The quantities text (Windows-1252, CR LF line ends).

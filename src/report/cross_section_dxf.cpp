@@ -1,5 +1,6 @@
 #include "report/cross_section_dxf.h"
 
+#include "engine/numerical_results.h"
 #include "engine/reduction_factors.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
@@ -87,7 +88,7 @@ Frame frameFor(const std::vector<DxfPoint> &shown, const std::vector<DxfPoint> &
 
 std::string lengthText(const char *label, double value, const UnitLabels &units)
 {
-    return label + formatC("%.2f ", value) + units.length;
+    return label + formatResult(2, value) + " " + units.length;
 }
 
 void arrow(DxfWriter &dxf, DxfPoint tip, double dx, double dy, double size)
@@ -178,11 +179,17 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
         lengthText("Circumference = ", s.computedCircumference * factors.length, units));
     const double working = s.ultimateStrengthCircumferential / rf.circumferential;
     lines.push_back("Tension at working conditions = "
-                    + formatC("%.1f ", working * factors.forcePerLength) + units.forcePerLength);
-    lines.push_back("Required ultimate strength = "
-                    + formatC("%.1f ", s.ultimateStrengthCircumferential * factors.forcePerLength)
+                    + formatResult(1, working * factors.forcePerLength) + " "
                     + units.forcePerLength);
+    lines.push_back("Required ultimate strength = "
+                    + formatResult(1, s.ultimateStrengthCircumferential * factors.forcePerLength)
+                    + " " + units.forcePerLength);
     lines.push_back(isEnglish(record.display) ? "Lengths in feet" : "Lengths in metres");
+    // The same warning as the picture and the printed page, so the drawing is not taken for a
+    // design.
+    if (s.convergenceWarning)
+        lines.insert(lines.end(), kDisplayedNonConvergenceNotice.begin(),
+                     kDisplayedNonConvergenceNotice.end());
 
     double y = -f.gap - 1.5 * f.textHeight;
     for (const std::string &line : lines) {

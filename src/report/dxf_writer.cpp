@@ -38,13 +38,27 @@ void appendVariable(std::string &out, const char *name)
     appendPair(out, 9, name);
 }
 
-// A line break or other control character would end the value early.
-std::string oneLine(std::string value)
+// A line break or other control character would end the value early, and CAD
+// programs read "%%" as the start of a special character (%%d is a degree sign)
+// and "^" followed by a letter as a control character: "%%%" is a plain percent
+// sign and "^ " a plain caret.
+std::string textValue(const std::string &value)
 {
-    std::replace_if(
-        value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; },
-        ' ');
-    return value;
+    std::string out;
+    out.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(value[i]);
+        if (c < 0x20 || c == 0x7f)
+            out += ' ';
+        else if (c == '%' && i + 1 < value.size() && value[i + 1] == '%') {
+            out += "%%%%%%";
+            ++i;
+        } else if (c == '^')
+            out += "^ ";
+        else
+            out += static_cast<char>(c);
+    }
+    return out;
 }
 
 void beginTable(std::string &out, const char *name, int entries)
@@ -115,7 +129,7 @@ void DxfWriter::text(const std::string &layer, DxfPoint at, double height, const
     entity("TEXT", layer);
     point(10, at);
     appendNumber(m_entities, 40, height);
-    appendPair(m_entities, 1, oneLine(value));
+    appendPair(m_entities, 1, textValue(value));
     if (angle != 0)
         appendNumber(m_entities, 50, angle);
     if (align == DxfAlign::Centre) {

@@ -67,15 +67,16 @@ void titlePage(TextBuilder &out, const ProjectInfo &info)
     out.line("    TITLE PAGE  ");
     out.line("  ==============");
     out.line("PROJECT IDENTIFICATION:  ");
-    out.line("Title:          " + info.title);
-    out.line("Project Number: " + info.projectNumber);
-    out.line("Designer:       " + info.designer);
+    out.line("Title:          " + printableLine(info.title));
+    out.line("Project Number: " + printableLine(info.projectNumber));
+    out.line("Designer:       " + printableLine(info.designer));
     out.line("Description:    ");
     // Pieces of 70 characters, at most eight.
-    for (size_t start = 0; start < info.description.size() && start < 560; start += 70)
-        out.line(info.description.substr(start, 70));
+    const std::string description = printableLine(info.description);
+    for (size_t start = 0; start < description.size() && start < 560; start += 70)
+        out.line(description.substr(start, 70));
     out.line(" ");
-    out.line("File path and name:  " + info.projectPath);
+    out.line("File path and name:  " + printableLine(info.projectPath));
     out.line(" ");
     out.line("Design Philosophy and Program Developed by:");
     out.line("                 The Vendrix engineering team: membrane equilibrium analysis");

@@ -6,11 +6,13 @@
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
 #include "model/company_files.h"
+#include "model/input_rules.h"
 #include "model/project_file.h"
 #include "model/project_record.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -61,6 +63,22 @@ TEST_F(InformationFixture, TypingRightAfterOpeningGoesIntoTheTitle)
     pressEnter(dialog);
     EXPECT_EQ(focusName(dialog), "projectNumber");
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// A text typed in full is one a saved project can be opened with again.
+TEST_F(InformationFixture, EveryTextFieldTakesNoMoreThanItsLimit)
+{
+    record.info.designer = "A. Engineer";
+    GeneralInformationDialog dialog(record, recorder.services());
+    int fields = 0;
+    for (const TextLimit &limit : kTextLimits) {
+        if (auto *edit = dialog.findChild<QLineEdit *>(QString::fromLatin1(limit.field))) {
+            SCOPED_TRACE(limit.field);
+            EXPECT_EQ(edit->maxLength(), limit.maxLength);
+            ++fields;
+        }
+    }
+    EXPECT_GE(fields, 16);
 }
 
 TEST_F(InformationFixture, EnterOrderSkipsTheDateAndWrapsToTheTitle)

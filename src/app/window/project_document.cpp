@@ -66,7 +66,7 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
     // Read into a copy first so that a failing file changes nothing.
     ProjectRecord candidate = m_record;
     if (const auto failure = openProjectFile(nativePath(path), candidate)) {
-        showError(m_services, parent, QString::fromLocal8Bit(failure->messageText));
+        showError(m_services, parent, toQString(failure->messageText));
         emit openFailed(path);
         return false;
     }

@@ -150,7 +150,7 @@ void GeneralInformationDialog::createFields()
         m_companyFields[i] = makeTextField(f.name, maxTextLength(f.name), this);
         m_companyFields[i]->setMinimumWidth(220);
     }
-    m_dateTime = makeTextField("dateTime", 0, this);
+    m_dateTime = makeTextField("dateTime", maxTextLength("dateTime"), this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setTabChangesFocus(true);
     m_description->setMinimumHeight(90);

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/qt_text.h"
+#include "model/input_rules.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -18,7 +19,7 @@ namespace vendrix {
 UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : InputDialog(record, services, "IDD_MODIFY_UNITS", parent)
     , m_units(makeRadioGroup("englishUnits", this))
-    , m_currency(makeTextField("currencyUnit", 0, this))
+    , m_currency(makeTextField("currencyUnit", maxTextLength("currencyUnit"), this))
     , m_printColour(makeRadioGroup("printBlackWhite", this))
     , m_labels(makeRadioGroup("asianPacific", this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))

@@ -46,7 +46,7 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
     : InputDialog(record, services, "IDD_QUANTITIES", parent)
     , m_hooks(std::move(hooks))
     , m_remarks(makeTextField("quantityRemarks", maxTextLength("quantityRemarks"), this))
-    , m_cost(makeTextField("costPerUnitArea", 0, this))
+    , m_cost(makeTextField("costPerUnitArea", maxTextLength("costPerUnitArea"), this))
     , m_length(makeNumberField("tubeLength", this))
     , m_areaPerLength(valueLabel("areaPerLength", this))
     , m_totalCost(valueLabel("totalCost", this))
