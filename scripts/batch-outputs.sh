@@ -22,8 +22,9 @@ for i in 0 1 2 3; do
       (cd "$d" && "$bin" run $p --method $m "${cons[@]}" --json --profile > run.json 2>run.err; echo $? > status)
       (cd "$d" && "$bin" run $p --method $m "${cons[@]}" > run.txt 2>>run.err)
       (cd "$d" && "$bin" run $p --method $m "${cons[@]}" --results results.txt --xls profile.xls \
-          --csv outline.csv --dxf cad.dxf --quantities quantities.txt --image cs.png --image cs.bmp \
+          --csv outline.csv --dxf cad.dxf --quantities quantities.txt --image cs.png \
           --sketch sketch.png --size 628x410 > files.txt 2>>run.err; echo $? >> status)
+      (cd "$d" && "$bin" run $p --method $m "${cons[@]}" --image cs.bmp > /dev/null 2>>run.err)
       (cd "$d" && "$bin" run $p --method $m "${cons[@]}" --image small.png --size 300x200 > /dev/null 2>>run.err)
       (cd "$d" && "$bin" run $p --method $m "${cons[@]}" --image cs.svg > /dev/null 2>>run.err)
     done
