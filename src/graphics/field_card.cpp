@@ -232,8 +232,9 @@ std::vector<GaugeRow> gaugeTableRows(const TubeInput &input, const FillingEnvelo
     auto add = [&](const EnvelopePoint &p) {
         rows.push_back({p.pumpingPressure, p.maxHeight, p.workingTension});
     };
-    // A step just below the limit would repeat it.
-    for (int i = 0; i < kMaxGaugeSteps && i * step < top - 0.25 * step; ++i)
+    // No tube stands at zero pressure, so the table starts one step up; a step
+    // just below the limit would repeat it.
+    for (int i = 1; i < kMaxGaugeSteps && i * step < top - 0.25 * step; ++i)
         add(envelopePointAt(input, i * step));
     add(found ? envelope.safeLimit : envelopePointAt(input, top));
     return rows;

@@ -27,7 +27,7 @@ struct GaugeRow
     double workingTension = 0; // kN/m
 };
 
-// Round display-unit pressure steps from 0 up to (not including) the safe
+// Round display-unit pressure steps from one step up to (not including) the safe
 // limit, then the limit itself; up to the top of the range when there is none.
 std::vector<GaugeRow> gaugeTableRows(const TubeInput &input, const FillingEnvelope &envelope,
                                      UnitSystem units);
