@@ -80,9 +80,8 @@ std::optional<Failure> checkDesiredHeight(const TubeInput &input, const DisplayS
                     {}};
 }
 
-// The solver's results in SI, with the strengths the reduction factors ask for.
-void storeSolution(const SolverOutput &out, const TubeInput &input, SolutionMethod method,
-                   TubeSolution &s)
+// The classic solver's results in SI, with the strengths the reduction factors ask for.
+void storeClassicSolution(const SolverOutput &out, const TubeInput &input, TubeSolution &s)
 {
     const ReductionFactorProducts rf = reductionFactorProducts(input);
     s = TubeSolution {};
@@ -107,7 +106,7 @@ void storeSolution(const SolverOutput &out, const TubeInput &input, SolutionMeth
                        * SolverUnits::kilonewtonPerMetrePerPoundPerFoot)
         : 0.0;
     s.convergenceWarning = out.convergenceWarning;
-    s.method = method;
+    s.method = SolutionMethod::Classic;
 }
 
 } // namespace
@@ -210,7 +209,7 @@ RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
     SolverInput solverInput = buildSolverInput(input);
     SolverOutput out;
     solveTube(solverInput, out);
-    storeSolution(out, input, method, record.solution);
+    storeClassicSolution(out, input, record.solution);
     record.state.resultsValid = true;
     outcome.passes = out.passes;
     outcome.zones = out.zones;

@@ -278,7 +278,6 @@ bool exactShape(const ExactZones &zones, double tension, double crestPressure, E
     for (int k = n - 1; k >= 0; --k) {
         ExactPiece &p = shape.pieces[k];
         integratePiece(p, tension, crestPressure);
-        p.xB = x;
         x -= p.horizontal;
         p.xA = x;
         arc += p.arc;

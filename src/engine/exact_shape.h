@@ -48,7 +48,7 @@ struct ExactPiece
     double arc = 0; // m
     double horizontal = 0; // m, x(b) - x(a)
     double plainA = 0, momentA = 0; // integrals of 1/p and sin^2(theta/2)/p from the base to a
-    double xA = 0, xB = 0; // m from the symmetry axis
+    double xA = 0; // m from the symmetry axis
     bool reachesCrest = false;
 };
 
