@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench screenshots package format clean
+.PHONY: all deps configure build run test test-asan fuzz bench screenshots package format lint clean
 
 all: build
 
@@ -52,6 +52,13 @@ screenshots: build
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The format check and clang-tidy's small set (.clang-tidy) over the program's
+# sources; tidy reads the build's compile_commands.json and generated files.
+lint: build
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 8 clang-tidy -p $(BUILD_DIR) --quiet \
+		--extra-arg=-Wno-unknown-warning-option 2>/dev/null
 
 clean:
 	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils xvfb xauth
     desktop-file-utils shared-mime-info locales
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     dpkg-dev file appstream man-db groff-base python3-ezdxf
 )
 
