@@ -189,7 +189,12 @@ std::optional<Failure> solveForDesignCheck(const ProjectRecord &record, TubeSolu
     const RunOutcome outcome = runAnalysis(copy, SolutionMethod::Exact);
     if (outcome.refused())
         return outcome.failure;
-    exact = copy.solution;
+    // Every check divides by the area, the height or the circumference.
+    const TubeSolution &s = copy.solution;
+    if (!(s.totalArea > 0) || !(s.maxHeight > 0) || !(s.computedCircumference > 0))
+        return Failure::plain("The exact method finds no tube for these inputs, so the\n"
+                              "design check cannot be computed.");
+    exact = s;
     return std::nullopt;
 }
 

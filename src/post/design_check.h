@@ -90,7 +90,7 @@ DesignCheckResult computeDesignCheck(const TubeInput &input, const TubeSolution 
                                      const DesignCheckInputs &check);
 
 // Solves a copy of the record by the exact method for the check; the run's
-// refusal when it has none.
+// refusal, or a plain message when the solution holds no tube.
 std::optional<Failure> solveForDesignCheck(const ProjectRecord &record, TubeSolution &exact);
 
 } // namespace vendrix
