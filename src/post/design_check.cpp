@@ -15,19 +15,30 @@ constexpr double kUtilisationTolerance = 1e-12;
 constexpr double kUsualFillingRatio = 0.6;
 constexpr double kHighFillingRatio = 0.8;
 
+// One check's value, verdict and reason before they go to their named places.
+struct CheckOutcome
+{
+    std::optional<double> value;
+    std::optional<bool> pass;
+    std::optional<CheckReason> reason;
+
+    void place(std::optional<double> &toValue, std::optional<bool> &toPass,
+               std::optional<CheckReason> &toReason) const
+    {
+        toValue = value;
+        toPass = pass;
+        toReason = reason;
+    }
+};
+
 CheckOutcome withoutValue(CheckReason reason)
 {
-    CheckOutcome outcome;
-    outcome.reason = reason;
-    return outcome;
+    return {std::nullopt, std::nullopt, reason};
 }
 
 CheckOutcome valued(double value, bool pass)
 {
-    CheckOutcome outcome;
-    outcome.value = value;
-    outcome.pass = pass;
-    return outcome;
+    return {value, pass, std::nullopt};
 }
 
 CheckOutcome utilisation(double required, double available)
@@ -58,62 +69,79 @@ FillingBand fillingBand(double ratio)
     return ratio <= kHighFillingRatio ? FillingBand::High : FillingBand::VeryHigh;
 }
 
+void placeStretch(DesignCheckResult &r, const FabricStretch &stretch)
+{
+    r.stretch = stretch;
+    if (stretch.end == StretchEnd::NoTube)
+        return;
+    r.strain = stretch.strain;
+    r.stretchedCircumference = stretch.circumference;
+    r.stretchedHeight = stretch.height;
+    r.stretchedWidth = stretch.width;
+    r.stretchedTension = stretch.tension;
+}
+
 // q = N/b (1 + 6|e|/b) within the middle third, 2N / (3 (b/2 - |e|)) beyond it.
-void foundationCheck(DesignCheckResult &r, double baseWidth, const DesignCheckInputs &check)
+CheckOutcome foundationCheck(DesignCheckResult &r, double baseWidth, const DesignCheckInputs &check)
 {
     const RigidBodyActions &a = *r.actions;
     const double b = baseWidth, e = std::fabs(a.eccentricity);
-    if (!(a.normalForce > 0) || !(a.eccentricity < b / 2)) {
-        r.foundation = withoutValue(CheckReason::Overturns);
-        return;
-    }
+    if (!(a.normalForce > 0) || !(a.eccentricity < b / 2))
+        return withoutValue(CheckReason::Overturns);
     r.partialContact = e > b / 6;
     const double q = r.partialContact ? 2 * a.normalForce / (3 * (b / 2 - e))
                                       : a.normalForce / b * (1 + 6 * e / b);
-    if (check.allowableBearingPressure > 0) {
-        r.foundation = valued(q, q <= check.allowableBearingPressure);
-    } else {
-        r.foundation.value = q;
-        r.foundation.reason = CheckReason::NotChecked;
-    }
+    if (check.allowableBearingPressure > 0)
+        return valued(q, q <= check.allowableBearingPressure);
+    return {q, std::nullopt, CheckReason::NotChecked};
 }
 
-void drivenChecks(DesignCheckResult &r, double baseWidth, const DesignCheckInputs &check)
+CheckOutcome slidingCheck(const DesignCheckResult &r, const DesignCheckInputs &check)
 {
     const RigidBodyActions &a = *r.actions;
-    if (!(r.loadedLevel > r.protectedLevel)) {
-        r.sliding = withoutValue(CheckReason::NoDrivingAction);
-        r.overturning = withoutValue(CheckReason::NoDrivingAction);
-        return;
-    }
+    if (!(r.loadedLevel > r.protectedLevel))
+        return withoutValue(CheckReason::NoDrivingAction);
     const double sliding
         = check.foundationFriction * std::fmax(a.normalForce, 0.0) / a.horizontalThrust;
-    r.sliding = valued(sliding, sliding >= check.requiredSafetySliding);
+    return valued(sliding, sliding >= check.requiredSafetySliding);
+}
+
+CheckOutcome overturningCheck(const DesignCheckResult &r, double baseWidth,
+                              const DesignCheckInputs &check)
+{
+    const RigidBodyActions &a = *r.actions;
+    if (!(r.loadedLevel > r.protectedLevel))
+        return withoutValue(CheckReason::NoDrivingAction);
     const double overturning = a.resistingMoment / a.overturningMoment;
-    const bool stands = a.normalForce > 0 && a.eccentricity < baseWidth / 2;
-    r.overturning = valued(overturning, stands && overturning >= check.requiredSafetyOverturning);
-    if (!stands)
-        r.overturning.reason = CheckReason::Overturns;
+    if (!(a.normalForce > 0) || !(a.eccentricity < baseWidth / 2))
+        return {overturning, false, CheckReason::Overturns};
+    return valued(overturning, overturning >= check.requiredSafetyOverturning);
 }
 
 // Sliding, overturning and the foundation with the water at h1 and h2.
 void rigidBodyChecks(DesignCheckResult &r, const TubeSolution &s, const DesignCheckInputs &check)
 {
-    std::optional<CheckReason> reason;
-    if (r.loadedLevel < r.protectedLevel)
-        reason = CheckReason::LevelsReversed;
-    else if (r.loadedLevel > s.maxHeight)
-        reason = CheckReason::Overtopped;
-    if (reason) {
-        r.actionsReason = reason;
-        r.foundation = r.sliding = r.overturning = withoutValue(*reason);
-        return;
+    CheckOutcome foundation, sliding, overturning;
+    if (r.loadedLevel < r.protectedLevel || r.loadedLevel > s.maxHeight) {
+        foundation = sliding = overturning
+            = withoutValue(r.loadedLevel < r.protectedLevel ? CheckReason::LevelsReversed
+                                                            : CheckReason::Overtopped);
+    } else {
+        r.actions
+            = rigidBodyActions(s,
+                               {r.fillWeight, r.waterUnitWeight, std::fmax(r.loadedLevel, 0.0),
+                                std::fmax(r.protectedLevel, 0.0)});
+        r.submergedWeight = r.actions->submergedWeight;
+        r.normalForce = r.actions->normalForce;
+        if (std::isfinite(r.actions->eccentricity))
+            r.eccentricity = r.actions->eccentricity;
+        foundation = foundationCheck(r, s.baseWidth, check);
+        sliding = slidingCheck(r, check);
+        overturning = overturningCheck(r, s.baseWidth, check);
     }
-    r.actions = rigidBodyActions(s,
-                                 {r.fillWeight, r.waterUnitWeight, std::fmax(r.loadedLevel, 0.0),
-                                  std::fmax(r.protectedLevel, 0.0)});
-    foundationCheck(r, s.baseWidth, check);
-    drivenChecks(r, s.baseWidth, check);
+    foundation.place(r.maxContactPressure, r.pass.foundation, r.reasons.foundation);
+    sliding.place(r.safetySliding, r.pass.sliding, r.reasons.sliding);
+    overturning.place(r.safetyOverturning, r.pass.overturning, r.reasons.overturning);
 }
 
 // Hs / (Delta H) with Delta = (W/A - gw) / gw.
@@ -165,13 +193,15 @@ DesignCheckResult computeDesignCheck(const TubeInput &input, const TubeSolution 
     if (!(r.availableStrengthCircumferential > 0)
         && input.analysisType == AnalysisType::GivenStrength)
         r.availableStrengthCircumferential = input.ultimateStrength;
-    r.utilisationCircumferential
-        = utilisation(s.ultimateStrengthCircumferential, r.availableStrengthCircumferential);
-    r.utilisationAxial = utilisation(s.ultimateStrengthAxial, check.fabricStrengthAxial);
+    utilisation(s.ultimateStrengthCircumferential, r.availableStrengthCircumferential)
+        .place(r.utilisationCircumferential, r.pass.utilisationCircumferential,
+               r.reasons.utilisationCircumferential);
+    utilisation(s.ultimateStrengthAxial, check.fabricStrengthAxial)
+        .place(r.utilisationAxial, r.pass.utilisationAxial, r.reasons.utilisationAxial);
     if (check.fabricStiffness > 0)
-        r.stretch = stretchFabric(input, s, check.fabricStiffness);
+        placeStretch(r, stretchFabric(input, s, check.fabricStiffness));
     else
-        r.stretchReason = CheckReason::NotChecked;
+        r.reasons.stretch = CheckReason::NotChecked;
     r.fillingRatio = s.maxHeight / (s.computedCircumference / kPi);
     r.fillingBand = fillingBand(r.fillingRatio);
     r.waterUnitWeight = checkWaterUnitWeight(input);
@@ -179,7 +209,8 @@ DesignCheckResult computeDesignCheck(const TubeInput &input, const TubeSolution 
     r.loadedLevel = levelUsed(check.waterLevelLoaded, input);
     r.protectedLevel = levelUsed(check.waterLevelProtected, input);
     rigidBodyChecks(r, s, check);
-    r.waveStability = waveStability(r, s, check);
+    waveStability(r, s, check)
+        .place(r.waveStabilityNumber, r.pass.waveStability, r.reasons.waveStability);
     return r;
 }
 
