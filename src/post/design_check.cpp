@@ -86,7 +86,8 @@ CheckOutcome foundationCheck(DesignCheckResult &r, double baseWidth, const Desig
 {
     const RigidBodyActions &a = *r.actions;
     const double b = baseWidth, e = std::fabs(a.eccentricity);
-    if (!(a.normalForce > 0) || !(a.eccentricity < b / 2))
+    // A tube touching its foundation along a line only (b = 0) rolls as well.
+    if (!(a.normalForce > 0) || !(a.eccentricity < b / 2) || !(b > 0))
         return withoutValue(CheckReason::Overturns);
     r.partialContact = e > b / 6;
     const double q = r.partialContact ? 2 * a.normalForce / (3 * (b / 2 - e))
