@@ -1,7 +1,6 @@
 #include "cli/batch_options.h"
 
 #include "cli/batch_study.h"
-
 #include "model/c_format.h"
 #include "post/filling_envelope.h"
 
