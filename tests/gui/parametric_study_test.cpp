@@ -1,0 +1,229 @@
+// The parametric study on screen and on paper: the window opened from the main
+// menu, its table with failed points, cancelling a long study, the chart's
+// curves counted in a rendered image, and the batch files through the hooks.
+
+#include "app/dialogs/results/parametric_study_window.h"
+#include "app/window/main_menu.h"
+#include "dialog_test_support.h"
+#include "graphics/image_export.h"
+#include "graphics/study_chart.h"
+#include "model/project_file.h"
+#include "program_run_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vendrix {
+namespace {
+
+using namespace vendrix::test;
+
+// Waits for the worker; the window stays responsive meanwhile.
+bool finished(ParametricStudyWindow &window, int ms = 20000)
+{
+    return QTest::qWaitFor([&] { return !window.isComputing(); }, ms);
+}
+
+void setRange(ParametricStudyWindow &window, const char *field, const char *from, const char *to,
+              int steps)
+{
+    child<QComboBox>(window, "studyField")->setCurrentText(field);
+    typeInto(window, "studyFrom", from);
+    typeInto(window, "studyTo", to);
+    child<QSpinBox>(window, "studySteps")->setValue(steps);
+}
+
+TEST(ParametricStudyWindow, OpensFromTheMainMenuAndTabulatesEveryPointWithItsReason)
+{
+    ProjectRecord record;
+    record.state.projectOpen = true;
+    record.input.analysisType = AnalysisType::GivenHeight; // 2.5 m: too high for 6 m
+    RecordingServices recorder;
+    MainMenu menu(record, recorder.services());
+    QString opened;
+    menu.runDialog = [&](QDialog &dialog) {
+        opened = dialog.objectName();
+        return 0;
+    };
+    QTest::mouseClick(child<QPushButton>(menu, "parametricStudy"), Qt::LeftButton);
+    EXPECT_EQ(opened, "parametricStudy"); // before any run
+
+    const struct
+    {
+        const char *secondValues; // nullptr: no second input
+        int rows;
+        int failed;
+    } cases[] = {{nullptr, 4, 1}, {"11.5, 12.5", 8, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.secondValues ? c.secondValues : "one input");
+        ParametricStudyWindow window(record, recorder.services(), SolutionMethod::Exact);
+        showActive(window);
+        setRange(window, "circumference", "6", "12", 4);
+        child<QCheckBox>(window, "useSecondInput")->setChecked(c.secondValues != nullptr);
+        if (c.secondValues) {
+            child<QComboBox>(window, "secondField")->setCurrentText("slurryUnitWeightLower");
+            typeInto(window, "secondValues", c.secondValues);
+        }
+        window.recomputeNow();
+        ASSERT_TRUE(finished(window));
+        auto *table = child<QTableWidget>(window, "studyPoints");
+        ASSERT_EQ(table->rowCount(), c.rows);
+        const int remark = table->columnCount() - 1;
+        int failed = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const bool fails = table->item(row, remark)->text().startsWith("Error No.302");
+            failed += fails;
+            EXPECT_EQ(table->item(row, remark - 1)->text() == "-", fails) << row;
+        }
+        EXPECT_EQ(failed, c.failed);
+        EXPECT_TRUE(child(window, "saveTable")->isEnabled());
+    }
+    EXPECT_FALSE(record.state.resultsValid);
+}
+
+TEST(ParametricStudyWindow, RefusedRangesNameTheInputAndShowNoTable)
+{
+    const struct
+    {
+        const char *from;
+        const char *to;
+        const char *status;
+    } cases[] = {
+        {"abc", "12", "Please enter a number."},
+        {"-4", "12", "Circumference"},
+    };
+    ProjectRecord record;
+    RecordingServices recorder;
+    ParametricStudyWindow window(record, recorder.services(), SolutionMethod::Exact);
+    showActive(window);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.from);
+        setRange(window, "circumference", c.from, c.to, 5);
+        window.recomputeNow();
+        EXPECT_TRUE(window.statusText().contains(c.status)) << window.statusText().toStdString();
+        EXPECT_EQ(child<QTableWidget>(window, "studyPoints")->rowCount(), 0);
+        EXPECT_FALSE(child(window, "printStudy")->isEnabled());
+    }
+}
+
+// A study long enough for the progress bar; Cancel stops it, the points not
+// computed say so, and the project is the same, byte for byte.
+TEST(ParametricStudyWindow, CancelStopsALongStudyAndLeavesTheProjectUntouched)
+{
+    ProjectRecord record;
+    const std::string before = serializeProject(record);
+    RecordingServices recorder;
+    {
+        ParametricStudyWindow window(record, recorder.services(), SolutionMethod::Classic);
+        showActive(window);
+        setRange(window, "circumference", "8", "14", 1000);
+        child<QCheckBox>(window, "useSecondInput")->setChecked(true);
+        typeInto(window, "secondValues", "60, 80, 100, 120, 140, 160, 180, 200");
+        window.recomputeNow();
+        auto *cancel = child<QPushButton>(window, "cancelStudy");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cancel->isVisible(); }, 5000));
+        EXPECT_TRUE(child<QProgressBar>(window, "studyProgress")->isVisible());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        ASSERT_TRUE(finished(window, 5000));
+        ASSERT_EQ(window.points().size(), 8000u);
+        EXPECT_EQ(window.points().back().error, kStudyCancelled);
+        EXPECT_FALSE(cancel->isVisible());
+        // Closing while a new study runs waits for its worker.
+        typeInto(window, "studyTo", "15");
+        window.recomputeNow();
+    }
+    EXPECT_EQ(serializeProject(record), before);
+}
+
+// Close enough to tell the chart's colours apart, antialiased edges aside.
+int pixelsOf(const QImage &image, QColor colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
+                    + std::abs(c.blue() - colour.blue())
+                < 12;
+        }
+    return n;
+}
+
+TEST(StudyChart, DrawsOneCurvePerSecondValueForEachResult)
+{
+    const struct
+    {
+        std::vector<double> second; // empty: no second input
+        std::vector<StudyValue> shown;
+        size_t curves;
+        size_t colours;
+    } cases[] = {
+        {{}, {StudyValue::Height}, 1, 1},
+        {{11, 12, 13}, {StudyValue::Height}, 3, 3},
+        {{11, 12, 13}, {StudyValue::Height, StudyValue::PumpingPressure}, 6, 3},
+    };
+    ProjectRecord project;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.curves);
+        StudyRequest request;
+        request.first = {"circumference", rangeValues(8, 12, 5)};
+        if (!c.second.empty())
+            request.second = StudyAxis {"slurryUnitWeightLower", c.second};
+        const std::vector<StudyPoint> points = runStudy(project, request);
+        StudyChartData data {&request, &points, c.shown, project.display};
+        const std::vector<ChartSeries> series = studyChartSeries(data);
+        ASSERT_EQ(series.size(), c.curves);
+        std::set<QRgb> colours;
+        for (const ChartSeries &s : series)
+            colours.insert(s.colour.rgb());
+        EXPECT_EQ(colours.size(), c.colours);
+        const QImage image = renderDrawing(
+            [&](QPainter &p, const QRectF &r) { drawStudyChart(p, r, data); }, QSize(800, 500));
+        for (const QRgb colour : colours)
+            EXPECT_GT(pixelsOf(image, QColor(colour)), 200) << std::hex << colour;
+        for (const ChartSeries &s : series) {
+            ASSERT_EQ(s.runs.size(), 1u);
+            EXPECT_EQ(s.runs.front().size(), 5u);
+            EXPECT_EQ(s.legend.isEmpty(), c.second.empty() || s.onRight);
+        }
+    }
+}
+
+// The chart and the page reach their files through the batch hooks.
+TEST(StudyBatchExecutable, WritesTheChartAndThePrintablePage)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QStringList vary {
+        "run",    "--vary", "circumference=8:12:5", "--vary", "slurryUnitWeightLower=11,12",
+        "--study"};
+    const QString png = directory.filePath("study.png");
+    test::Finished done = test::runProgram(
+        VENDRIX_EXECUTABLE, vary + QStringList {png, "--size", "640x400"}, test::withoutDisplay());
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(640, 400));
+    const QString pdf = directory.filePath("study.pdf");
+    done = test::runProgram(VENDRIX_EXECUTABLE, vary + QStringList {pdf}, test::withoutDisplay());
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char *expected : {"PARAMETRIC STUDY", "8 to 12 in 5 steps",
+                                 "slurryUnitWeightLower = 12", "Summary of the table"})
+        EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+}
+
+} // namespace
+} // namespace vendrix
