@@ -94,6 +94,46 @@ void drawTitles(QPainter &painter, const ChartLayout &l, const ChartMargins &m)
         l.right->title);
 }
 
+// How much of the curves a box would hide: samples along every segment.
+int hiddenSamples(const ChartLayout &l, const std::vector<ChartSeries> &series, const QRectF &box)
+{
+    constexpr int kSamples = 8;
+    int hidden = 0;
+    for (const ChartSeries &s : series)
+        for (const std::vector<QPointF> &run : s.runs)
+            for (size_t i = 0; i < run.size(); ++i) {
+                const QPointF a(l.xAt(run[i].x()), l.yAt(run[i].y(), s.onRight));
+                const QPointF b = i + 1 < run.size()
+                    ? QPointF(l.xAt(run[i + 1].x()), l.yAt(run[i + 1].y(), s.onRight))
+                    : a;
+                for (int k = 0; k < kSamples; ++k)
+                    hidden += box.contains(a + (b - a) * (double(k) / kSamples));
+            }
+    return hidden;
+}
+
+// The plot corner where the legend hides least of the curves (top right first).
+QRectF legendBox(const ChartLayout &l, const std::vector<ChartSeries> &series, QSizeF size)
+{
+    const QRectF &r = l.plot;
+    const double inset = 6;
+    const QPointF corners[] = {
+        {r.right() - inset - size.width(), r.top() + inset},
+        {r.left() + inset, r.top() + inset},
+        {r.right() - inset - size.width(), r.bottom() - inset - size.height()},
+        {r.left() + inset, r.bottom() - inset - size.height()},
+    };
+    QRectF best;
+    int fewest = -1;
+    for (const QPointF &corner : corners) {
+        const QRectF box(corner, size);
+        const int hidden = hiddenSamples(l, series, box);
+        if (fewest < 0 || hidden < fewest)
+            best = box, fewest = hidden;
+    }
+    return best;
+}
+
 } // namespace
 
 double niceStep(double top, int count)
@@ -195,8 +235,7 @@ void drawChartLegend(QPainter &painter, const ChartLayout &layout,
     if (rows == 0)
         return;
     const double swatch = 22;
-    const QRectF box(layout.plot.right() - width - swatch - 18, layout.plot.top() + 6,
-                     width + swatch + 12, rows * line + 6);
+    const QRectF box = legendBox(layout, series, QSizeF(width + swatch + 12, rows * line + 6));
     painter.setPen(QPen(Qt::gray, 1));
     painter.setBrush(Qt::white);
     painter.drawRect(box);

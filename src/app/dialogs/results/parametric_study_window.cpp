@@ -190,7 +190,7 @@ QLayout *ParametricStudyWindow::createInputs()
     range->addWidget(new QLabel(QStringLiteral("steps"), this));
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Input to vary"), m_field);
-    form->addRow(QStringLiteral("From (display units)"), range);
+    form->addRow(QStringLiteral("Range (display units)"), range);
     form->addRow(m_useSecond);
     form->addRow(QStringLiteral("Second input"), m_secondField);
     form->addRow(QStringLiteral("Its values"), m_secondValues);
