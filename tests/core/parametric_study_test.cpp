@@ -3,6 +3,7 @@
 // and cancelling stops the study without touching the project.
 
 #include "batch_test_support.h"
+#include "cli/batch_study.h"
 #include "engine/analysis_run.h"
 #include "model/field_table.h"
 #include "post/parametric_study.h"
@@ -50,7 +51,7 @@ TEST(ParametricStudy, RangeEndsExactlyAtItsLastValue)
         double from, to;
         int steps;
         size_t count;
-    } cases[] = {{0.1, 0.7, 7, 7}, {12, 8, 2, 2}, {1.3, 1.3, 3, 3}, {1, 2, 1, 0}, {1, 2, 1001, 0}};
+    } cases[] = {{0.7, 0.1, 7, 7}, {12, 8, 2, 2}, {1.3, 1.3, 3, 3}, {1, 2, 1, 0}, {1, 2, 1001, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.steps);
         const std::vector<double> values = rangeValues(c.from, c.to, c.steps);
@@ -58,6 +59,37 @@ TEST(ParametricStudy, RangeEndsExactlyAtItsLastValue)
         if (c.count > 0) {
             EXPECT_EQ(values.front(), c.from);
             EXPECT_EQ(values.back(), c.to);
+        }
+    }
+}
+
+TEST(ParametricStudy, VaryTakesARangeOrAList)
+{
+    const struct
+    {
+        const char *text;
+        std::vector<double> values; // empty: refused
+    } cases[] = {
+        {"circumference=8:12:3", {8, 10, 12}},
+        {"circumference=12,8.5", {12, 8.5}},
+        {"rfCreep=2", {2}},
+        {"circumference=8:12", {}},
+        {"circumference=8:12:3:4", {}},
+        {"circumference=8:12:x", {}},
+        {"circumference=8:12:1", {}},
+        {"circumference=8,,9", {}},
+        {"circumference=0x10,9", {}},
+        {"=8:12:3", {}},
+        {"circumference=", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        StudyAxis axis;
+        const auto refusal = parseStudyAxis(c.text, axis);
+        EXPECT_EQ(refusal.has_value(), c.values.empty());
+        if (!refusal) {
+            EXPECT_EQ(axis.field, std::string(c.text).substr(0, std::string(c.text).find('=')));
+            EXPECT_EQ(axis.values, c.values);
         }
     }
 }
