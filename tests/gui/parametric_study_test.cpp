@@ -7,11 +7,14 @@
 #include "dialog_test_support.h"
 #include "graphics/image_export.h"
 #include "graphics/study_chart.h"
+#include "graphics/study_page.h"
 #include "model/project_file.h"
 #include "program_run_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -22,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace vendrix {
@@ -144,6 +148,106 @@ TEST(ParametricStudyWindow, CancelStopsALongStudyAndLeavesTheProjectUntouched)
         window.recomputeNow();
     }
     EXPECT_EQ(serializeProject(record), before);
+}
+
+// A change while a long study runs drops it: what arrives belongs to the new values.
+TEST(ParametricStudyWindow, ChangesDropTheStudyStillRunning)
+{
+    ProjectRecord record;
+    RecordingServices recorder;
+    ParametricStudyWindow window(record, recorder.services(), SolutionMethod::Classic);
+    showActive(window);
+    setRange(window, "circumference", "8", "14", 1000);
+    window.recomputeNow();
+    ASSERT_TRUE(window.isComputing());
+    child<QSpinBox>(window, "studySteps")->setValue(3);
+    window.recomputeNow();
+    ASSERT_TRUE(finished(window));
+    QTest::qWait(200); // the dropped worker's end, had it been taken
+    EXPECT_EQ(window.points().size(), 3u);
+    EXPECT_EQ(child<QTableWidget>(window, "studyPoints")->rowCount(), 3);
+    EXPECT_TRUE(window.points().back().solved) << window.points().back().error;
+}
+
+TEST(ParametricStudyWindow, SavesTableAndChartAndPrintsThePage)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    ProjectRecord record;
+    record.display.unitSystem = UnitSystem::English;
+    RecordingServices recorder;
+    ParametricStudyWindow window(record, recorder.services(), SolutionMethod::Exact);
+    const QString pdf = directory.filePath("study.pdf");
+    window.setPrinterChooser([&](QWidget *) { return pdfPrinter(pdf); });
+    showActive(window);
+    setRange(window, "circumference", "30", "40", 3); // feet
+    window.recomputeNow();
+    ASSERT_TRUE(finished(window));
+    EXPECT_NEAR(window.request().first.values.back(), 40 / 3.28084, 1e-3);
+    recorder.nextFileName = directory.filePath("table");
+    click(window, "saveTable");
+    QFile csv(directory.filePath("table.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readLine().startsWith("circumference [ft],"));
+    for (const char *name : {"chart.png", "chart.svg"}) {
+        recorder.nextFileName = directory.filePath(name);
+        click(window, "savePicture");
+        EXPECT_GT(QFileInfo(recorder.nextFileName).size(), 1000) << name;
+    }
+    click(window, "printStudy");
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("30 to 40 in 3 steps")) << text.toStdString();
+    EXPECT_TRUE(recorder.shown.empty());
+}
+
+// Axes end on round steps around their values, whatever the range.
+TEST(ChartAxis, RoundedEndsEncloseTheValuesInAFewRoundSteps)
+{
+    const struct
+    {
+        double low, high;
+    } cases[] = {{0, 9.7}, {2.27, 3.30}, {-0.3, 0.45}, {5, 5}, {0, 0}, {1e-7, 3e-7}, {40, 8}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::to_string(c.low) + " .. " + std::to_string(c.high));
+        const ChartAxis axis = ChartAxis::rounded(c.low, c.high, 6);
+        EXPECT_LE(axis.low, std::min(c.low, c.high));
+        EXPECT_GE(axis.high, std::max(c.low, c.high));
+        const double intervals = (axis.high - axis.low) / axis.step;
+        EXPECT_NEAR(intervals, std::round(intervals), 1e-6);
+        EXPECT_GE(intervals, 1);
+        EXPECT_LE(intervals, 13);
+        const double mantissa = axis.step / std::pow(10, std::floor(std::log10(axis.step)));
+        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9
+                    || std::abs(mantissa - 5) < 1e-9)
+            << axis.step;
+    }
+}
+
+// Per curve: points solved and failed, each result's range in display units.
+TEST(StudyPage, SummaryCountsFailuresAndRangesPerCurve)
+{
+    ProjectRecord project;
+    project.input.analysisType = AnalysisType::GivenHeight;
+    project.display.unitSystem = UnitSystem::English;
+    StudyRequest request;
+    request.first = {"circumference", {6, 8, 10, 12}};
+    request.second = StudyAxis {"slurryUnitWeightLower", {11, 13}};
+    const std::vector<StudyPoint> points = runStudy(project, request);
+    StudyChartData data {&request, &points, {StudyValue::Height}, project.display};
+    const std::vector<StudySummaryRow> rows = studySummaryRows(data);
+    ASSERT_EQ(rows.size(), 2u);
+    for (const StudySummaryRow &row : rows) {
+        SCOPED_TRACE(row.curve);
+        EXPECT_EQ(row.solved, 3);
+        EXPECT_EQ(row.failed, 1); // 6 m is too small for 2.5 m
+        ASSERT_EQ(row.ranges.size(), 1u);
+        EXPECT_NEAR(row.ranges[0].first, 2.5 * 3.28084, 1e-6); // the given height, in feet
+        EXPECT_NEAR(row.ranges[0].second, 2.5 * 3.28084, 1e-6);
+    }
+    EXPECT_TRUE(rows[1].curve.starts_with("slurryUnitWeightLower = ")) << rows[1].curve;
 }
 
 // Close enough to tell the chart's colours apart, antialiased edges aside.

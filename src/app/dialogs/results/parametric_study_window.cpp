@@ -202,21 +202,27 @@ QLayout *ParametricStudyWindow::createInputs()
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
+    auto *column = new QVBoxLayout;
+    column->addLayout(form);
+    column->addWidget(m_status);
+    column->addLayout(createProgressRow());
+    column->addStretch(1);
+    return column;
+}
+
+QLayout *ParametricStudyWindow::createProgressRow()
+{
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("studyProgress"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelStudy"));
-    auto *progressRow = new QHBoxLayout;
-    progressRow->addWidget(m_progress, 1);
-    progressRow->addWidget(m_cancel);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_cancel);
+    // Shown only once a study takes a while.
     m_progress->hide();
     m_cancel->hide();
-    auto *column = new QVBoxLayout;
-    column->addLayout(form);
-    column->addWidget(m_status);
-    column->addLayout(progressRow);
-    column->addStretch(1);
-    return column;
+    return row;
 }
 
 QLayout *ParametricStudyWindow::createResultChoices()

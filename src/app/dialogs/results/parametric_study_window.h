@@ -59,6 +59,7 @@ public:
 
 private:
     QLayout *createInputs();
+    QLayout *createProgressRow();
     QLayout *createResultChoices();
     QLayout *createButtons();
     void connectInputs();
