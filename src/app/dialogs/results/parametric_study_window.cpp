@@ -1,5 +1,6 @@
 #include "app/dialogs/results/parametric_study_window.h"
 
+#include "app/dialogs/results/study_table_model.h"
 #include "graphics/image_export.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
@@ -22,7 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -79,13 +80,7 @@ constexpr int kTypingPauseMs = 150;
 constexpr int kQuietStudyMs = 500;
 constexpr int kProgressTickMs = 100;
 constexpr int kDefaultSteps = 11;
-
-QString fieldTitle(const std::string &field, const DisplaySettings &display)
-{
-    const FieldEntry *entry = findRecordField(field);
-    const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, display);
-    return toQString(unit.empty() ? field : field + " " + unit);
-}
+constexpr int kSizedRows = 50;
 
 QString shownInput(const std::string &field, double stored, const DisplaySettings &display)
 {
@@ -98,13 +93,6 @@ double currentValue(ProjectRecord &project, const std::string &field)
     return entry && entry->number ? *entry->number(project) : 0;
 }
 
-QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
-
 } // namespace
 
 ParametricStudyWindow::ParametricStudyWindow(ProjectRecord &record, const UiServices &services,
@@ -114,6 +102,7 @@ ParametricStudyWindow::ParametricStudyWindow(ProjectRecord &record, const UiServ
     , m_method(method)
     , m_pause(new QTimer(this))
     , m_progressTick(new QTimer(this))
+    , m_tableModel(new StudyTableModel(this))
 {
     setObjectName(QStringLiteral("parametricStudy"));
     setWindowTitle(QStringLiteral("Parametric Study"));
@@ -121,8 +110,9 @@ ParametricStudyWindow::ParametricStudyWindow(ProjectRecord &record, const UiServ
     QLayout *inputs = createInputs();
     QLayout *choices = createResultChoices();
     m_chart = new StudyChartView([this] { return chartData(); }, this);
-    m_table = new QTableWidget(this);
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("studyPoints"));
+    m_table->setModel(m_tableModel);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
     m_table->setMinimumWidth(420);
@@ -479,7 +469,7 @@ void ParametricStudyWindow::showInvalid(const QString &message)
     m_valid = false;
     m_points.clear();
     m_status->setText(message);
-    m_table->setRowCount(0);
+    m_tableModel->clear();
     m_chart->setValid(false);
     setOutputsEnabled(false);
 }
@@ -492,36 +482,9 @@ void ParametricStudyWindow::showResults()
 
 void ParametricStudyWindow::fillTable()
 {
-    const DisplaySettings &display = m_project.display;
-    const std::vector<StudyValue> values = shownValues();
-    const bool second = m_request.second.has_value();
-    QStringList header {fieldTitle(m_request.first.field, display)};
-    if (second)
-        header << fieldTitle(m_request.second->field, display);
-    for (const StudyValue value : values)
-        header << toQString(std::string(studyValueLabel(value)) + " "
-                            + quantityLabel(studyValueQuantity(value), display));
-    header << QStringLiteral("Remark");
-    m_table->clear();
-    m_table->setColumnCount(static_cast<int>(header.size()));
-    m_table->setHorizontalHeaderLabels(header);
-    m_table->setRowCount(static_cast<int>(m_points.size()));
-    for (int row = 0; row < static_cast<int>(m_points.size()); ++row) {
-        const StudyPoint &point = m_points[static_cast<size_t>(row)];
-        int col = 0;
-        m_table->setItem(row, col++, cell(shownInput(m_request.first.field, point.first, display)));
-        if (second)
-            m_table->setItem(row, col++,
-                             cell(shownInput(m_request.second->field, point.second, display)));
-        for (const StudyValue value : values) {
-            const double v
-                = studyValueOf(point, value) * displayFactor(studyValueQuantity(value), display);
-            m_table->setItem(row, col++,
-                             cell(std::isfinite(v) ? QString::fromStdString(formatResult(3, v))
-                                                   : QStringLiteral("-")));
-        }
-        m_table->setItem(row, col, cell(toQString(point.error), Qt::AlignLeft));
-    }
+    m_tableModel->setStudy(&m_request, &m_points, shownValues(), m_project.display);
+    // Sized by the first rows: measuring thousands would hold the window up.
+    m_table->horizontalHeader()->setResizeContentsPrecision(kSizedRows);
     m_table->resizeColumnsToContents();
 }
 

@@ -23,13 +23,14 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 class QThread;
 class QTimer;
 
 namespace vendrix {
 
 class StudyChartView;
+class StudyTableModel;
 
 class ParametricStudyWindow : public InputDialog
 {
@@ -94,6 +95,7 @@ private:
 
     QTimer *m_pause;
     QTimer *m_progressTick;
+    StudyTableModel *m_tableModel;
     QComboBox *m_field;
     QLineEdit *m_from;
     QLineEdit *m_to;
@@ -106,7 +108,7 @@ private:
     QProgressBar *m_progress;
     QPushButton *m_cancel;
     StudyChartView *m_chart;
-    QTableWidget *m_table;
+    QTableView *m_table;
     QPushButton *m_saveTable;
     QPushButton *m_savePicture;
     QPushButton *m_print;
