@@ -1,5 +1,6 @@
 #include "app/dialogs/results/parametric_study_window.h"
 
+#include "app/dialogs/results/study_chart_view.h"
 #include "app/dialogs/results/study_table_model.h"
 #include "graphics/image_export.h"
 #include "graphics/qt_text.h"
@@ -33,44 +34,6 @@
 #include <ctime>
 
 namespace vendrix {
-
-// The chart on screen: the same painting as the saved pictures and the page.
-class StudyChartView : public QWidget
-{
-public:
-    using Source = std::function<StudyChartData()>;
-    StudyChartView(Source source, QWidget *parent)
-        : QWidget(parent)
-        , m_source(std::move(source))
-    {
-        setObjectName(QStringLiteral("studyChart"));
-        setMinimumSize(520, 320);
-    }
-
-    // Points of other values than the fields show are never drawn.
-    void setValid(bool valid)
-    {
-        m_valid = valid;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        if (m_valid) {
-            drawStudyChart(painter, QRectF(rect()), m_source());
-            return;
-        }
-        painter.fillRect(rect(), Qt::white);
-        painter.setPen(Qt::gray);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No study for these values."));
-    }
-
-private:
-    Source m_source;
-    bool m_valid = false;
-};
 
 namespace {
 
