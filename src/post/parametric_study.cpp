@@ -70,19 +70,37 @@ void setStudyInput(ProjectRecord &record, const std::string &field, double value
         record.input.slurryUnitWeightUpper = value;
 }
 
-// One point: what a plain run of the project with these inputs reports.
-StudyPoint solvePoint(const ProjectRecord &project, const StudyRequest &request, size_t index)
+// The project with the inputs of point `index` set; the point receives them.
+ProjectRecord pointRecord(const ProjectRecord &project, const StudyRequest &request, size_t index,
+                          StudyPoint &point)
 {
     const size_t steps = request.first.values.size();
-    StudyPoint point;
-    point.first = request.first.values[index % steps];
     ProjectRecord record = project;
+    point.first = request.first.values[index % steps];
     setStudyInput(record, request.first.field, point.first);
     if (request.second) {
         point.second = request.second->values[index / steps];
         setStudyInput(record, request.second->field, point.second);
     }
     point.input = record.input;
+    return record;
+}
+
+// A point kept without results, with its inputs and the reason.
+StudyPoint unsolvedPoint(const ProjectRecord &project, const StudyRequest &request, size_t index,
+                         const char *reason)
+{
+    StudyPoint point;
+    pointRecord(project, request, index, point);
+    point.error = reason;
+    return point;
+}
+
+// One point: what a plain run of the project with these inputs reports.
+StudyPoint solvePoint(const ProjectRecord &project, const StudyRequest &request, size_t index)
+{
+    StudyPoint point;
+    ProjectRecord record = pointRecord(project, request, index, point);
     // The run refuses a desired height above the diameter itself, as in batch.
     if (auto failure = checkStoredInputs(record);
         failure && failure->number != kDesiredHeightAboveDiameter) {
@@ -115,7 +133,7 @@ void solvePoints(const ProjectRecord &project, const StudyRequest &request,
         try {
             points[index] = solvePoint(project, request, index);
         } catch (const std::exception &e) {
-            points[index].error = e.what();
+            points[index] = unsolvedPoint(project, request, index, e.what());
         }
         if (control)
             control->done.fetch_add(1, std::memory_order_relaxed);
@@ -213,12 +231,8 @@ std::vector<StudyPoint> runStudy(const ProjectRecord &project, const StudyReques
     for (std::thread &worker : workers)
         worker.join();
     // Points left when cancelled: their inputs, and why they have no results.
-    const size_t steps = request.first.values.size();
-    for (size_t i = std::min(next.load(), points.size()); i < points.size(); ++i) {
-        points[i].first = request.first.values[i % steps];
-        points[i].second = request.second ? request.second->values[i / steps] : 0;
-        points[i].error = kStudyCancelled;
-    }
+    for (size_t i = std::min(next.load(), points.size()); i < points.size(); ++i)
+        points[i] = unsolvedPoint(project, request, i, kStudyCancelled);
     return points;
 }
 

@@ -228,6 +228,7 @@ TEST(ParametricStudy, CancellingStopsPromptlyAndKeepsEveryPoint)
     EXPECT_EQ(points.back().error, kStudyCancelled);
     EXPECT_EQ(points.back().first, 40);
     EXPECT_EQ(points.back().second, 4.5);
+    EXPECT_EQ(points.back().input.rfCreep, 4.5);
     EXPECT_TRUE(points.front().solved);
     EXPECT_EQ(std::memcmp(&project.solution, &before.solution, sizeof project.solution), 0);
     EXPECT_EQ(project.input.circumference, before.input.circumference);
