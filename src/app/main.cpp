@@ -6,6 +6,7 @@
 #include "graphics/envelope_export.h"
 #include "graphics/image_export.h"
 #include "graphics/locale_paper.h"
+#include "graphics/study_export.h"
 #include "vendrix_version.h"
 
 #include <cstdio>
@@ -48,6 +49,7 @@ int main(int argc, char **argv)
         hooks.writeSketchImage = vendrix::writeSketchImage;
         hooks.writeEnvelopeChart = vendrix::writeEnvelopeChartImage;
         hooks.writeEnvelopeCard = vendrix::writeFieldCardInBatch;
+        hooks.writeStudyChart = vendrix::writeStudyFile;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 

@@ -1,7 +1,9 @@
 #include "cli/batch_command.h"
 
 #include "cli/batch_options.h"
+#include "cli/batch_study.h"
 #include "cli/json_writer.h"
+#include "cli/solution_json.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
 #include "engine/solution_check.h"
@@ -21,6 +23,7 @@
 #include "report/outline_csv.h"
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
+#include "report/study_csv.h"
 
 #include <cctype>
 #include <cerrno>
@@ -84,51 +87,11 @@ int refuse(const BatchOptions &options, const Failure &failure, std::FILE *out, 
     return kBatchRefused;
 }
 
-// The results under "solution", in their order; each key is the field's name.
-struct SolutionKey
-{
-    const char *name;
-    double TubeSolution::*number;
-    decltype(TubeSolution::convergenceWarning) TubeSolution::*flag; // when number is null
-};
-
-const SolutionKey kSolutionKeys[] = {
-    {"computedCircumference", &TubeSolution::computedCircumference, nullptr},
-    {"inletPressure", &TubeSolution::inletPressure, nullptr},
-    {"totalArea", &TubeSolution::totalArea, nullptr},
-    {"ultimateStrengthCircumferential", &TubeSolution::ultimateStrengthCircumferential, nullptr},
-    {"ultimateStrengthAxial", &TubeSolution::ultimateStrengthAxial, nullptr},
-    {"convergenceWarning", nullptr, &TubeSolution::convergenceWarning},
-    {"maxHeight", &TubeSolution::maxHeight, nullptr},
-    {"maxWidth", &TubeSolution::maxWidth, nullptr},
-    {"heightAtMaxWidth", &TubeSolution::heightAtMaxWidth, nullptr},
-    {"baseWidth", &TubeSolution::baseWidth, nullptr},
-    {"areaLowerSlurry", &TubeSolution::areaLowerSlurry, nullptr},
-    {"areaUpperSlurry", &TubeSolution::areaUpperSlurry, nullptr},
-};
-
 void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunOutcome &outcome,
                        bool profile)
 {
     const TubeSolution &s = record.solution;
-    json.beginObject("solution");
-    for (const SolutionKey &key : kSolutionKeys) {
-        if (key.number)
-            json.number(key.name, s.*key.number);
-        else
-            json.integer(key.name, s.*key.flag);
-    }
-    if (profile) {
-        json.beginArray("profileX");
-        for (int i = 0; i < kProfilePoints; ++i)
-            json.arrayNumber(s.profileX[static_cast<size_t>(i)]);
-        json.endArray();
-        json.beginArray("profileY");
-        for (int i = 0; i < kProfilePoints; ++i)
-            json.arrayNumber(s.profileY[static_cast<size_t>(i)]);
-        json.endArray();
-    }
-    json.endObject();
+    writeSolutionObject(json, s, profile);
     json.beginObject("solver");
     json.string("method", solutionMethodName(s.method));
     json.integer("passes", outcome.passes);
@@ -438,9 +401,65 @@ bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
     return filesWritten;
 }
 
+// A study asked for with --vary, and its points once run.
+struct BatchStudy
+{
+    std::optional<StudyRequest> request;
+    std::vector<StudyPoint> points;
+};
+
+// The study's request checked against the project, before anything is run.
+bool prepareStudy(const BatchOptions &options, const ProjectRecord &record, BatchStudy &study,
+                  ErrorStream &err)
+{
+    if (options.variations.empty())
+        return true;
+    StudyRequest request;
+    if (const auto failure = studyRequest(options, record, request)) {
+        err.say(windows1252ToUtf8(failure->messageText));
+        return false;
+    }
+    study.request = std::move(request);
+    return true;
+}
+
+// Runs the study on every core and writes its file; false when it could not be written.
+bool runBatchStudy(const BatchOptions &options, const BatchHooks &hooks,
+                   const ProjectRecord &record, BatchStudy &study, ErrorStream &err)
+{
+    if (!study.request)
+        return true;
+    study.points = runStudy(record, *study.request);
+    const std::string &path = options.studyPath;
+    if (path.empty())
+        return true;
+    std::optional<Failure> failure;
+    if (hasExtension(path, ".csv"))
+        failure = writeStudyCsvFile(path, *study.request, study.points, record.display.unitSystem);
+    else
+        failure = hooks.writeStudyChart
+            ? hooks.writeStudyChart(record, *study.request, study.points, path, options.imageWidth,
+                                    options.imageHeight)
+            : Failure::plain("the study's chart is not available in this build");
+    if (failure)
+        err.say("cannot write the study: " + failure->messageText);
+    return !failure;
+}
+
+// How many points of the study were solved, under the printed results.
+void printStudySummary(std::FILE *out, const BatchStudy &study)
+{
+    size_t solved = 0;
+    for (const StudyPoint &point : study.points)
+        solved += point.solved ? 1 : 0;
+    print(out,
+          formatC("\nParametric study: %zu points, %zu solved\n", study.points.size(), solved));
+}
+
 // The results on standard output: one JSON object, or the result lines.
 void printResults(const BatchOptions &options, const ProjectRecord &record,
-                  const RunOutcome &outcome, const FillingEnvelope &envelope, std::FILE *out)
+                  const RunOutcome &outcome, const FillingEnvelope &envelope,
+                  const BatchStudy &study, std::FILE *out)
 {
     if (options.json) {
         JsonWriter json;
@@ -450,6 +469,8 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
             writeConsolidationJson(json, record.consolidation, options.profile);
         if (options.envelope)
             writeEnvelopeJson(json, envelope);
+        if (study.request)
+            writeStudyJson(json, *study.request, study.points, options.profile);
         json.endObject();
         print(out, json.text() + "\n");
         return;
@@ -467,6 +488,8 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
     }
     if (options.envelope)
         printEnvelopeSummary(out, envelope, record.display);
+    if (study.request)
+        printStudySummary(out, study);
 }
 
 // An output that would overwrite the project being read, or another output.
@@ -503,6 +526,8 @@ std::optional<int> takeOptions(int argc, char **argv, BatchOptions &options, std
     }
     if (!failure)
         failure = checkOutputNames(options);
+    if (!failure)
+        failure = checkStudyOptions(options);
     if (!failure)
         return std::nullopt;
     if (options.json)
@@ -546,7 +571,8 @@ int finish(std::FILE *out, std::FILE *err, bool outputClosed, int status)
 int runSteps(const BatchOptions &options, const BatchHooks &hooks, std::FILE *out, ErrorStream &err)
 {
     ProjectRecord record;
-    if (!prepareProject(options, record, err)) {
+    BatchStudy study;
+    if (!prepareProject(options, record, err) || !prepareStudy(options, record, study, err)) {
         if (options.json)
             printJsonError(out, "", err.first);
         return kBatchRefused;
@@ -559,9 +585,10 @@ int runSteps(const BatchOptions &options, const BatchHooks &hooks, std::FILE *ou
     FillingEnvelope envelope;
     if (options.envelope)
         done &= computeEnvelope(options, hooks, record, envelope, err);
+    done &= runBatchStudy(options, hooks, record, study, err);
     // A script reading --json learns of a failed file from the object itself.
     if (done || !options.json)
-        printResults(options, record, outcome, envelope, out);
+        printResults(options, record, outcome, envelope, study, out);
     else
         printJsonError(out, "", err.first);
     return done ? kBatchDone : kBatchRefused;

@@ -6,11 +6,13 @@
 #include "model/atomic_file.h"
 #include "model/project_record.h"
 #include "post/filling_envelope.h"
+#include "post/parametric_study.h"
 
 #include <csignal>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vendrix {
 
@@ -30,6 +32,10 @@ struct BatchHooks
         writeEnvelopeChart; // png or svg by the file's extension
     std::function<Written(const ProjectRecord &, const FillingEnvelope &, const std::string &path)>
         writeEnvelopeCard; // the field card as PDF
+    std::function<Written(const ProjectRecord &, const StudyRequest &,
+                          const std::vector<StudyPoint> &, const std::string &path, int width,
+                          int height)>
+        writeStudyChart; // the study's chart: png, svg or pdf by the file's extension
 };
 
 // Exit statuses of `vendrix run` (an interruption ends with 128 + the signal).

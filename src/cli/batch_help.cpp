@@ -11,8 +11,8 @@ namespace {
 
 const char *const kRunOrder
     = "Options of run (applied in this order: open, --set, --save, input checks, run,\n"
-      "--consolidate, files; each option but --set at most once, and no two outputs\n"
-      "nor an output and the project may name the same file):";
+      "--consolidate, files, study; each option but --set and --vary at most once, and\n"
+      "no two outputs nor an output and the project may name the same file):";
 const char *const kResultsNote
     = "Without --json the results are printed in the project's display units.";
 const char *const kExitStatus
@@ -138,6 +138,10 @@ const char *const kExamples[][2] = {
     {"vendrix run project.Vdx --consolidate 1 --dxf tube.dxf --csv tube.csv",
      "Write the consolidated shape (Option 1) as a CAD drawing and as comma-separated "
      "coordinates."},
+    {"vendrix run project.Vdx --vary circumference=8:14:25\n"
+     "--vary slurryUnitWeightLower=11.5,12,12.5 --study study.csv",
+     "Tabulate the tube for 25 circumferences from 8 to 14 m, one curve for each of three "
+     "slurry unit weights."},
 };
 
 // An example command broken over lines as a shell reads it.
@@ -283,6 +287,29 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "tension reaches 1.5 x the allowable); with --json alone\n"
          "it adds the \"envelope\" object without a file",
          "40"},
+        {"--vary", "NAME=FROM:TO:STEPS",
+         "a parametric study: run the project for STEPS values\n"
+         "(2 to 1000) of an input from FROM to TO, in stored SI\n"
+         "units like --set; given again, a family of curves, one\n"
+         "per value of a second input (1 to 8 values); either\n"
+         "takes a list NAME=V1,V2,... instead; NAME is one of\n"
+         "circumference, the objective's ultimateStrength,\n"
+         "desiredMaxHeight or pumpingPressure,\n"
+         "slurryUnitWeightLower, slurryUnitWeightUpper,\n"
+         "slurryHeightLower, fluidHeightLower,\n"
+         "fluidUnitWeightLower, rfInstallationDamage,\n"
+         "rfDurability, rfCreep, rfSeamCircumferential,\n"
+         "rfSeamAxial; --method applies; a point that breaks a\n"
+         "rule is kept with its message; with --json adds\n"
+         "\"study\": per point its \"inputs\" and the \"solution\"\n"
+         "object or the \"error\"",
+         "circumference=8:12:5"},
+        {"--study", "FILE",
+         "write the study of --vary: .csv the table (display\n"
+         "units, header with units, a failed point with its\n"
+         "reason), .png/.svg the chart (--size applies), .pdf the\n"
+         "printable page",
+         "s.csv"},
     };
     return options;
 }

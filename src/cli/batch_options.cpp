@@ -1,5 +1,6 @@
 #include "cli/batch_options.h"
 
+#include "cli/batch_study.h"
 #include "model/c_format.h"
 #include "post/filling_envelope.h"
 
@@ -138,6 +139,15 @@ std::optional<std::string> setEnvelopePressure(BatchOptions &options, const std:
     return std::nullopt;
 }
 
+std::optional<std::string> addVariation(BatchOptions &options, const std::string &text)
+{
+    StudyAxis axis;
+    if (auto refusal = parseStudyAxis(text, axis))
+        return refusal;
+    options.variations.push_back(std::move(axis));
+    return std::nullopt;
+}
+
 const ValueOption kValueOptions[] = {
     {"--set", nullptr, setAssignment},
     {"--save", &BatchOptions::savePath, nullptr},
@@ -155,6 +165,8 @@ const ValueOption kValueOptions[] = {
     {"--method", nullptr, setMethod},
     {"--envelope", nullptr, setEnvelopeFile},
     {"--envelope-max-pressure", nullptr, setEnvelopePressure},
+    {"--vary", nullptr, addVariation},
+    {"--study", &BatchOptions::studyPath, nullptr, ".csv .png .svg .pdf"},
 };
 
 const ValueOption *findValueOption(std::string_view name)
@@ -180,14 +192,14 @@ std::string extensionList(std::string_view extensions)
 }
 
 // The value after `option` at argv[i + 1]; every value is a file name or a
-// setting, so none may be missing or empty. Only --set may be given more than
-// once: a second file or setting would silently replace the first.
+// setting, so none may be missing or empty. Only --set and --vary may be given
+// more than once: a second file or setting would silently replace the first.
 std::optional<std::string> applyValueOption(const ValueOption &option, int argc, char **argv,
                                             int &i, BatchOptions &options,
                                             std::vector<std::string_view> &given)
 {
     const std::string_view name = option.name;
-    if (name != "--set") {
+    if (name != "--set" && name != "--vary") {
         for (const std::string_view earlier : given) {
             if (earlier == name)
                 return std::string(name) + " was given more than once";

@@ -4,6 +4,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 #include "model/solution_method.h"
+#include "post/parametric_study.h"
 
 #include <optional>
 #include <string>
@@ -42,6 +43,8 @@ struct BatchOptions
     std::string envelopePath; // --envelope FILE.csv|png|svg|pdf
     double envelopeMaxPressure = 0; // --envelope-max-pressure KPA; 0 = default range
     bool envelope = false; // either envelope option was given
+    std::vector<StudyAxis> variations; // --vary NAME=FROM:TO:STEPS or NAME=V1,V2,...
+    std::string studyPath; // --study FILE.csv|png|svg|pdf
     bool help = false; // --help or -h: print the help and do nothing else
 };
 
@@ -50,7 +53,7 @@ std::vector<std::pair<const char *, std::string>> outputFiles(const BatchOptions
 
 // argv[0] is "run". Returns the readable reason (no error number) for a
 // malformed call: an unknown option, a missing or malformed value, an option
-// other than --set given twice, a picture file of a type that is not drawn.
+// other than --set or --vary given twice, a picture file of a type that is not drawn.
 std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &options);
 
 // The help text of the whole program, batch options included (batch_help.cpp).

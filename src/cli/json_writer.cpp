@@ -2,6 +2,7 @@
 
 #include "model/c_format.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace vendrix {
@@ -90,6 +91,14 @@ void JsonWriter::number(std::string_view name, double value)
     key(name);
     // JSON has no NaN or infinity; such a value is written as null.
     m_text += std::isfinite(value) ? formatC("%.17g", value) : std::string("null");
+}
+
+void JsonWriter::shortestNumber(std::string_view name, double value)
+{
+    key(name);
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    m_text += std::isfinite(value) ? std::string(text, result.ptr) : std::string("null");
 }
 
 void JsonWriter::integer(std::string_view name, long value)

@@ -15,6 +15,8 @@ public:
     void beginArray(std::string_view key);
     void endArray();
     void number(std::string_view key, double value);
+    // The shortest text that reads back to the same double, for values as given.
+    void shortestNumber(std::string_view key, double value);
     void integer(std::string_view key, long value);
     void string(std::string_view key, std::string_view utf8);
     void arrayNumber(double value);

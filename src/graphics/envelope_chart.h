@@ -4,25 +4,19 @@
 // horizontal line, the unsafe pressures shaded and the safe limit marked. One
 // routine paints the window, saved images, the field card and printers.
 
+#include "graphics/chart_painter.h"
 #include "graphics/drawing_palette.h"
 #include "post/filling_envelope.h"
-
-#include <QColor>
-#include <QPointF>
-#include <QRectF>
 
 class QPainter;
 
 namespace vendrix {
 
 // Where the chart puts things, in picture pixels (96 dots per inch) of a
-// chart of the given size.
-struct EnvelopeChartLayout
+// chart of the given size: pressure on x, tension on the left, height on the
+// right, all from zero.
+struct EnvelopeChartLayout : ChartLayout
 {
-    QRectF plot; // the plotting area
-    double pressureTop = 1; // display units at the right end of the x axis
-    double tensionTop = 1; // display units at the top of the left axis
-    double heightTop = 1; // display units at the top of the right axis
     double pressureFactor = 1; // kPa -> display
     double tensionFactor = 1; // kN/m -> display
     double lengthFactor = 1; // m -> display
@@ -38,8 +32,5 @@ EnvelopeChartLayout envelopeChartLayout(const FillingEnvelope &envelope, UnitSys
 // Paints the chart into `target` (the painter's coordinates).
 void drawEnvelopeChart(QPainter &painter, const QRectF &target, const FillingEnvelope &envelope,
                        UnitSystem units);
-
-// Round steps of 1, 2 or 5 × 10^n giving about `count` intervals up to `top`.
-double niceStep(double top, int count);
 
 } // namespace vendrix

@@ -10,6 +10,7 @@
 #include "app/dialogs/results/consolidated_data_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
+#include "app/dialogs/results/parametric_study_window.h"
 #include "app/dialogs/results/quantities_dialog.h"
 #include "app/help/help_center.h"
 #include "app/printing/add_page_dialog.h"
@@ -106,7 +107,8 @@ TEST(HelpTopics, EveryLinkBetweenPagesLeadsToAShippedPageAndAnchor)
                                "Design_Considerations.htm",
                                "Analysis_Type.htm",
                                "Quantities.htm",
-                               "Filling_Envelope.htm"};
+                               "Filling_Envelope.htm",
+                               "Parametric_Study.htm"};
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#([^\"]*))?\""));
     for (const QString &name : pages) {
         QFile page(QStringLiteral(":/help/") + name);
@@ -158,6 +160,11 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
          "qrc:/help/Working_with_Vendrix.htm#results"},
         // Slurry data opens its page of the input windows.
         {dialogOf<SlurryDialog>(record, services), "qrc:/help/Working_with_Vendrix.htm#slurry"},
+        {[&] {
+             return std::make_unique<ParametricStudyWindow>(record, services,
+                                                            SolutionMethod::Exact);
+         },
+         "qrc:/help/Parametric_Study.htm"},
     };
     for (const auto &[make, url] : rows) {
         SCOPED_TRACE(url);

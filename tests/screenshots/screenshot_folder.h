@@ -49,5 +49,6 @@ void takeHelpAndMenuPictures(ScreenshotFolder &folder);
 void takeResultDialogPictures(ScreenshotFolder &folder);
 void takeDrawingPictures(ScreenshotFolder &folder);
 void takeReportPictures(ScreenshotFolder &folder);
+void takeStudyPictures(ScreenshotFolder &folder);
 
 } // namespace vendrix::screenshots

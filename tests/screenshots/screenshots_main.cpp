@@ -26,6 +26,7 @@ int main(int argc, char **argv)
     takeResultDialogPictures(folder);
     takeDrawingPictures(folder);
     takeReportPictures(folder);
+    takeStudyPictures(folder);
 
     QTextStream err(stderr);
     for (const QString &failure : folder.failures())

@@ -55,6 +55,8 @@ public slots:
     void calculateConsolidatedShape();
     // Needs no run: the envelope solves the tube itself.
     void showFillingEnvelope();
+    // Needs no run either: every point is a run of a copy of the project.
+    void showParametricStudy();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
 
