@@ -2,10 +2,9 @@
 // sweep of realistic tubes, by both solution methods (method 0 exact, 1
 // classic). Counters: passes per solve and time per pass.
 
-#include "engine/analysis_run.h"
+#include "engine/classic_run.h"
 #include "engine/exact_solver.h"
 #include "engine/reduction_factors.h"
-#include "engine/solver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,14 +14,12 @@
 namespace vendrix {
 namespace {
 
-constexpr double kOneOverPi = 0.31830988614222805;
-
 // One solve by either method, with its input prepared as the run prepares it.
 struct BenchCase
 {
     SolutionMethod method = SolutionMethod::Exact;
     SolverInput classic;
-    ExactZones zones;
+    LayeringZones zones;
     ExactRequest exact;
     double circumference = 0; // m
     double pressure = 0; // kPa
@@ -33,7 +30,7 @@ BenchCase benchCase(const TubeInput &in, SolutionMethod method)
     BenchCase c;
     c.method = method;
     c.classic = buildSolverInput(in);
-    c.zones = exactZones(in);
+    c.zones = layeringZones(enteredLayering(in));
     c.exact = {in.analysisType, in.circumference,
                in.ultimateStrength / reductionFactorProducts(in).circumferential,
                in.desiredMaxHeight, in.pumpingPressure};
@@ -54,7 +51,7 @@ Solved solveCase(const BenchCase &c)
     if (c.method == SolutionMethod::Classic) {
         SolverOutput out;
         solveTube(c.classic, out);
-        return {out.passes, out.totalArea};
+        return {out.passes, out.totalAreaFt2};
     }
     ExactSolution out;
     solveTubeExact(c.zones, c.exact, out);
@@ -67,7 +64,7 @@ std::vector<BenchCase> realisticSweep(AnalysisType objective, SolutionMethod met
 {
     std::vector<BenchCase> inputs;
     for (double circumference : {3.0, 6.0, 10.0, 20.0, 40.0, 60.0}) {
-        const double diameter = circumference * kOneOverPi;
+        const double diameter = circumference * kRunDiameterPerCircumference;
         for (int layers : {1, 2}) {
             for (bool water : {true, false}) {
                 for (double share : {0.2, 0.5, 1.0, 2.0}) {

@@ -1,9 +1,8 @@
 #pragma once
-// The "Run Vendrix" command without its window: checks the desired height,
-// prepares the solver input from the stored SI values, solves and stores the
-// results in SI.
+// The "Run Vendrix" command without its window: checks the circumference and
+// the desired height, then solves by the chosen method (classic_run, exact_run)
+// and stores the results in SI.
 
-#include "engine/solver.h"
 #include "model/failure.h"
 #include "model/project_record.h"
 
@@ -25,11 +24,6 @@ struct RunOutcome
 inline constexpr int kZeroPumpingPressure = 305;
 inline constexpr int kNeutralTubeHeight = 306;
 inline constexpr int kSlurryLighterThanFluid = 307;
-
-// Builds the classic method's input from the stored inputs (every conversion
-// constant of the run, the 0.0001 floor of the reduction-factor products, the
-// 0.045 guard). The exact method takes the stored SI values as they are.
-SolverInput buildSolverInput(const TubeInput &input);
 
 // Runs the analysis by the given method. A circumference that is not positive
 // (Error No.108), a desired height above the ideal diameter (Error No.302) or,

@@ -1,6 +1,7 @@
 #include "engine/exact_shape.h"
 
 #include "engine/elliptic_integrals.h"
+#include "model/unit_constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,6 @@ namespace vendrix {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Below this crest-to-local pressure ratio the crest integrals take their
 // logarithmic limit, exact to the last bit of a double (the terms left out
 // are of order ratio^2).
@@ -45,6 +45,9 @@ double sinOf(double s2, double c2)
 
 // Integrals from theta = 0 to the angle (s2, c2) of 1/p and of sin^2(theta/2)/p,
 // for a piece with p^2 = A - 4 g T sin^2(theta/2) and p the value at the angle.
+// Both are Carlson's R_F and R_D (B. C. Carlson, "Numerical computation of real
+// or complex elliptic integrals", Numerical Algorithms 10, 1995), as are the
+// crest integrals below.
 struct BaseIntegrals
 {
     double plain = 0;
@@ -165,14 +168,9 @@ PieceMoments pieceMoments(const ExactPiece &p, double tension, double crestPress
     return closedFormMoments(p, tension, p.arc / tension);
 }
 
-int zoneAt(const ExactZones &zones, double y)
-{
-    return (y >= zones.boundary[0] ? 1 : 0) + (y >= zones.boundary[1] ? 1 : 0);
-}
-
 // Height at which the integral of the net pressure from the base reaches 2T:
 // pc H + integral of y g(y) dy = 2T, increasing in H, solved zone by zone.
-double crestHeight(const ExactZones &zones, double tension, double crestPressure)
+double crestHeight(const LayeringZones &zones, double tension, double crestPressure)
 {
     double lo = 0, moment = 0;
     for (int k = 0; k < 3; ++k) {
@@ -194,30 +192,7 @@ double crestHeight(const ExactZones &zones, double tension, double crestPressure
 
 } // namespace
 
-ExactZones exactZones(const TubeInput &input)
-{
-    ExactZones z;
-    const bool twoLayers = input.twoSlurryLayers;
-    z.slurryInterface
-        = twoLayers ? input.slurryHeightLower : std::numeric_limits<double>::infinity();
-    const double fluid = input.fluidHeightLower;
-    z.boundary[0] = std::min(z.slurryInterface, fluid);
-    z.boundary[1] = std::max(z.slurryInterface, fluid);
-    const double upperSlurry
-        = twoLayers ? input.slurryUnitWeightUpper : input.slurryUnitWeightLower;
-    const bool slurryFirst = z.slurryInterface <= fluid;
-    const double inside[3] = {input.slurryUnitWeightLower,
-                              slurryFirst ? upperSlurry : input.slurryUnitWeightLower, upperSlurry};
-    const double outside[3]
-        = {input.fluidUnitWeightLower,
-           slurryFirst ? input.fluidUnitWeightLower : input.fluidUnitWeightUpper,
-           input.fluidUnitWeightUpper};
-    for (int k = 0; k < 3; ++k)
-        z.netUnitWeight[k] = inside[k] - outside[k];
-    return z;
-}
-
-ZoneLoads zoneLoads(const ExactZones &zones, double height)
+ZoneLoads zoneLoads(const LayeringZones &zones, double height)
 {
     ZoneLoads loads;
     double lo = 0;
@@ -232,7 +207,7 @@ ZoneLoads zoneLoads(const ExactZones &zones, double height)
     return loads;
 }
 
-bool exactShape(const ExactZones &zones, double tension, double crestPressure, ExactShape &shape)
+bool exactShape(const LayeringZones &zones, double tension, double crestPressure, ExactShape &shape)
 {
     shape = ExactShape {};
     shape.tension = tension;
@@ -254,7 +229,7 @@ bool exactShape(const ExactZones &zones, double tension, double crestPressure, E
     double pressure = crestPressure, cosSquared = 0;
     for (int k = n - 1; k >= 0; --k) {
         ExactPiece &p = shape.pieces[k];
-        p.netUnitWeight = zones.netUnitWeight[zoneAt(zones, 0.5 * (levels[k] + levels[k + 1]))];
+        p.netUnitWeight = zones.netUnitWeight[zones.zoneAt(0.5 * (levels[k] + levels[k + 1]))];
         p.heightA = levels[k];
         p.heightB = levels[k + 1];
         p.reachesCrest = k == n - 1;
@@ -338,7 +313,7 @@ void writeProfile(const ExactShape &shape, ExactResults &r)
 
 } // namespace
 
-void exactResults(const ExactZones &zones, const ExactShape &shape, ExactResults &r)
+void exactResults(const LayeringZones &zones, const ExactShape &shape, ExactResults &r)
 {
     r = ExactResults {};
     writeProfile(shape, r);

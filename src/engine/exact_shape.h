@@ -12,20 +12,9 @@
 // crest is integrated from the crest, where its pressure may be smaller than
 // the base pressure by hundreds of orders of magnitude.
 
-#include "model/project_record.h"
+#include "engine/layering_zones.h"
 
 namespace vendrix {
-
-// Pressure zones of the entered layering: zone k lies between boundary[k-1]
-// (the base for k = 0) and boundary[k] (no upper end for k = 2).
-struct ExactZones
-{
-    double boundary[2] {}; // m, boundary[0] <= boundary[1]
-    double netUnitWeight[3] {}; // kN/m3, inside minus outside
-    double slurryInterface = 0; // m; above any crest with one slurry layer
-};
-
-ExactZones exactZones(const TubeInput &input);
 
 // What the zones below a height H add up to.
 struct ZoneLoads
@@ -34,7 +23,7 @@ struct ZoneLoads
     double weightMoment = 0; // kN/m, integral of y times the net unit weight over [0, H]
 };
 
-ZoneLoads zoneLoads(const ExactZones &zones, double height);
+ZoneLoads zoneLoads(const LayeringZones &zones, double height);
 
 // One stretch of membrane within one zone, from its lower end a to its upper
 // end b (the crest for the last one).
@@ -66,7 +55,8 @@ struct ExactShape
 
 // The shape for tension T > 0 and crest pressure pc > 0; false when the
 // arithmetic cannot represent it (then nothing in `shape` is meaningful).
-bool exactShape(const ExactZones &zones, double tension, double crestPressure, ExactShape &shape);
+bool exactShape(const LayeringZones &zones, double tension, double crestPressure,
+                ExactShape &shape);
 
 // Circumference minus pi times the height (m), summed without the cancellation
 // of the two nearly equal terms of a nearly round tube.
@@ -84,6 +74,6 @@ struct ExactResults
     double axialForce = 0; // kN, resultant of the net pressure on the cross-section
 };
 
-void exactResults(const ExactZones &zones, const ExactShape &shape, ExactResults &results);
+void exactResults(const LayeringZones &zones, const ExactShape &shape, ExactResults &results);
 
 } // namespace vendrix

@@ -1,6 +1,7 @@
 #include "engine/exact_solver.h"
 
 #include "engine/root_bracket.h"
+#include "model/unit_constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,13 +10,14 @@ namespace vendrix {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-// pi - kPi, for pi times a length without rounding.
-constexpr double kPiTail = 1.2246467991473532e-16;
 // A result further than this from its objective is never reported as met.
 constexpr double kObjectiveTolerance = 1e-9;
 // Searches stop here: far below anything displayed, at the noise of the shapes.
+// Close to 4.5 machine epsilons but kept as written: a residual between the two
+// would change the searches' last steps. The bracket is narrowed as far,
+// relative to its ends.
 constexpr double kTargetAccuracy = 1e-15;
+constexpr double kRelativeBracketWidth = 1e-15;
 constexpr int kExpansionLimit = 100;
 constexpr int kIterationLimit = 200;
 // The searches run on the logarithm of a pressure (kPa) or tension (kN/m)
@@ -34,7 +36,7 @@ constexpr double kNearlyRound = 1e-3;
 // Keeps the shape closest to its objective and counts the shapes computed.
 struct ShapeKeeper
 {
-    const ExactZones &zones;
+    const LayeringZones &zones;
     ExactSolution &solution;
     double bestValue = INFINITY;
 
@@ -61,8 +63,9 @@ struct SearchEnd
 
 // Steps from x0 in the direction that brings the monotone f towards zero,
 // with growing secant steps no longer than maxStep, until its sign changes,
-// then closes in by Brent's method. `increasing` is the direction of f.
-// evaluate(x, value) returns false when x has no value.
+// then closes in by Brent's method (R. P. Brent, "Algorithms for Minimization
+// without Derivatives", Prentice-Hall 1973, chapter 4). `increasing` is the
+// direction of f. evaluate(x, value) returns false when x has no value.
 template<typename Evaluate>
 SearchEnd searchRoot(double x0, bool increasing, Evaluate evaluate, double maxStep = 1e9)
 {
@@ -101,7 +104,8 @@ SearchEnd searchRoot(double x0, bool increasing, Evaluate evaluate, double maxSt
     if ((fb > 0) == (fa > 0))
         return end;
     end.bracketed = true;
-    RootBracket bracket(a, fa, b, fb, 1e-15 * std::max({1.0, std::fabs(a), std::fabs(b)}));
+    RootBracket bracket(a, fa, b, fb,
+                        kRelativeBracketWidth * std::max({1.0, std::fabs(a), std::fabs(b)}));
     for (int n = 0; n < kIterationLimit && std::fabs(bracket.bestValue()) > kTargetAccuracy
          && !bracket.converged();
          ++n) {
@@ -214,7 +218,7 @@ bool finiteResults(const ExactSolution &s)
 
 } // namespace
 
-ExactRefusal solveTubeExact(const ExactZones &zones, const ExactRequest &request,
+ExactRefusal solveTubeExact(const LayeringZones &zones, const ExactRequest &request,
                             ExactSolution &solution)
 {
     solution = ExactSolution {};

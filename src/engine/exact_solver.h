@@ -35,7 +35,7 @@ struct ExactSolution
 
 // Solves the request; a refusal leaves `solution` empty. Never allocates and
 // never returns a NaN or an infinity.
-ExactRefusal solveTubeExact(const ExactZones &zones, const ExactRequest &request,
+ExactRefusal solveTubeExact(const LayeringZones &zones, const ExactRequest &request,
                             ExactSolution &solution);
 
 } // namespace vendrix

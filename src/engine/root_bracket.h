@@ -2,7 +2,9 @@
 // Brent's method as a step-by-step object: the root stays bracketed between
 // two points whose values have opposite signs, each new point is found by
 // inverse quadratic interpolation or the secant, and bisection takes over
-// whenever they would not shrink the bracket fast enough. The caller
+// whenever they would not shrink the bracket fast enough (R. P. Brent,
+// "Algorithms for Minimization without Derivatives", Prentice-Hall 1973,
+// chapter 4, procedure zero). The caller
 // evaluates each proposed point, so a point that yields only a sign (a pass
 // whose pressure vanished) can be taken too.
 

@@ -17,7 +17,7 @@ std::string formatC(const char *format, ...) __attribute__((format(printf, 1, 2)
 std::string formatResult(int decimals, double value);
 
 // A number as shown in an input field: general format with 15 significant
-// digits (10 -> "10", 10 × 3.28084 -> "32.8084").
+// digits (10 -> "10", 10 m in feet -> "32.8084").
 std::string formatFieldNumber(double value);
 
 // strtod under the "C" locale.

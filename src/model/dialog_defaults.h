@@ -26,8 +26,8 @@ inline constexpr DialogDefaults kSiDialogDefaults {
 };
 
 inline constexpr DialogDefaults kEnglishDialogDefaults {
-    .slurry = {30.0, 1, 75.0, 70.0, 62.43, 0.0, 3.0, 5.0},
-    .transportUnitWeight = 62.43,
+    .slurry = {30.0, 1, 75.0, 70.0, kWaterUnitWeightPcf, 0.0, 3.0, 5.0},
+    .transportUnitWeight = kWaterUnitWeightPcf,
     .reductionFactors = {1.3, 1.0, 1.5, 2.0, 2.0},
     .objectives = {AnalysisType::GivenStrength, 6800.0, 8.0, 3.0},
     .specificGravitySolids = 2.7,

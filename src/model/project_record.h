@@ -45,7 +45,7 @@ struct TubeInput
     double rfCreep = 1.5; // RFc
     double rfSeamCircumferential = 2.0; // RFss, circumferential direction
     double rfSeamAxial = 2.0; // RFss, axial direction
-    double transportUnitWeight = kTransportUnitWeightInitial; // kN/m3; 62.43 lb/ft3
+    double transportUnitWeight = kTransportUnitWeightInitial; // kN/m3; the English water default
     double specificGravitySolids = 2.7; // Gs
     double consolidatedUnitWeight = 12.0; // kN/m3, saturated consolidated fill
     std::string costPerUnitArea = "0.00"; // as typed: currency per display area unit

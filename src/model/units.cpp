@@ -17,11 +17,11 @@ UnitFactors UnitFactors::english()
     f.forcePerLength = kPoundsPerFootPerKilonewtonPerMetre;
     f.unitWeight = kPcfPerKilonewtonPerCubicMetre;
     f.pumpingPressure = kPsiPerKilopascal;
-    f.pressurePsf = 20.8846;
-    f.force = 224.8;
-    f.millimetreToInch = 0.03937;
-    f.kilopascalToPsi = 0.145032;
-    f.squareMillimetreToSquareInch = 0.00155;
+    f.pressurePsf = kPsfPerKilopascal;
+    f.force = kPoundsPerKilonewton;
+    f.millimetreToInch = kInchesPerMillimetre;
+    f.kilopascalToPsi = kPsiPerKilopascalFine;
+    f.squareMillimetreToSquareInch = kSquareInchesPerSquareMillimetre;
     return f;
 }
 

@@ -2,6 +2,8 @@
 // Display conversion factors and unit labels. Display value = stored SI value ×
 // factor; stored value = display value ÷ factor. With SI every factor is 1.
 
+#include "model/unit_constants.h"
+
 #include <string>
 
 namespace vendrix {
@@ -10,38 +12,6 @@ struct DisplaySettings;
 
 // How values are shown; everything is stored in SI whatever the choice.
 enum class UnitSystem { SI, English };
-
-inline constexpr double kFeetPerMetre = 3.28084;
-inline constexpr double kPoundsPerFootPerKilonewtonPerMetre = 68.519;
-inline constexpr double kPcfPerKilonewtonPerCubicMetre = 6.365627;
-inline constexpr double kPsiPerKilopascal = 0.145;
-// English default unit weight of water, and the same in kN/m3 (initial stored
-// unit weight of the transporting medium).
-inline constexpr double kWaterUnitWeightPcf = 62.43;
-inline constexpr double kTransportUnitWeightInitial = 9.8073607;
-
-// The solver works in feet, pounds and psi; these factors (with the display
-// factors above) take the run's input into its units and its results back.
-struct SolverUnits
-{
-    static constexpr double specificGravityPerUnitWeight = 1 / 9.80736; // per kN/m3
-    // Not 68.519 / 12, which rounds one bit differently.
-    static constexpr double poundsPerInchPerKilonewtonPerMetre = 5.7099166666666665;
-    static constexpr double metresPerFoot = 1 / kFeetPerMetre;
-    static constexpr double squareMetresPerSquareFoot = metresPerFoot * metresPerFoot;
-    static constexpr double kilopascalPerPsi = 1 / kPsiPerKilopascal;
-    static constexpr double kilonewtonPerMetrePerPoundPerInch
-        = 12 / kPoundsPerFootPerKilonewtonPerMetre;
-    static constexpr double kilonewtonPerMetrePerPoundPerFoot
-        = 1 / kPoundsPerFootPerKilonewtonPerMetre;
-};
-
-// 1/pi, the diameter of a circle per unit of circumference. The input rule and
-// the run's own check have always used these two neighbouring doubles (one
-// apart in the last bit); a desired height exactly at the limit is judged as
-// before only if each keeps its own.
-inline constexpr double kRuleDiameterPerCircumference = 0.318309886142228;
-inline constexpr double kRunDiameterPerCircumference = 0.31830988614222805;
 
 struct UnitFactors
 {

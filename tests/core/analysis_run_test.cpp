@@ -2,6 +2,7 @@
 // stores.
 
 #include "engine/analysis_run.h"
+#include "engine/classic_run.h"
 
 #include <gtest/gtest.h>
 
@@ -80,18 +81,18 @@ TEST(AnalysisRun, SolverInputOfTheInitialProject)
 {
     const SolverInput s = buildSolverInput(TubeInput {});
     EXPECT_EQ(s.analysisType, AnalysisType::GivenStrength);
-    EXPECT_DOUBLE_EQ(s.circumference, 32.8084);
+    EXPECT_DOUBLE_EQ(s.circumferenceFt, 32.8084);
     EXPECT_DOUBLE_EQ(s.slurrySpecificGravityLower, 12.0 / 9.80736);
     EXPECT_DOUBLE_EQ(s.slurrySpecificGravityUpper, 11.0 / 9.80736);
     EXPECT_DOUBLE_EQ(s.fluidSpecificGravityLower, 10.0 / 9.80736);
     EXPECT_EQ(s.fluidSpecificGravityUpper, 0.0);
-    EXPECT_DOUBLE_EQ(s.slurryHeightLower, 3.28084);
-    EXPECT_DOUBLE_EQ(s.fluidHeightLower, 6.56168);
+    EXPECT_DOUBLE_EQ(s.slurryHeightLowerFt, 3.28084);
+    EXPECT_DOUBLE_EQ(s.fluidHeightLowerFt, 6.56168);
     // 100 kN/m over RF 2 × 1.5 × 1.0 × 1.3, in lb/in.
-    EXPECT_DOUBLE_EQ(s.workingTension, 100.0 / 3.9 * 68.519 / 12);
-    EXPECT_DOUBLE_EQ(s.desiredMaxHeight, 2.5 * 3.28084);
-    EXPECT_DOUBLE_EQ(s.inletPressure, 20 * 0.145 + 0.04);
-    EXPECT_NEAR(s.transportUnitWeight, 62.43, 1e-6);
+    EXPECT_DOUBLE_EQ(s.workingTensionLbPerIn, 100.0 / 3.9 * 68.519 / 12);
+    EXPECT_DOUBLE_EQ(s.desiredMaxHeightFt, 2.5 * 3.28084);
+    EXPECT_DOUBLE_EQ(s.inletPressurePsi, 20 * 0.145 + 0.04);
+    EXPECT_NEAR(s.transportUnitWeightPcf, 62.43, 1e-6);
 }
 
 TEST(AnalysisRun, SolverInputEdgeCases)
@@ -103,14 +104,14 @@ TEST(AnalysisRun, SolverInputEdgeCases)
         in.pumpingPressure = 0;
         const SolverInput s = buildSolverInput(in);
         EXPECT_EQ(s.analysisType, AnalysisType::GivenPressure);
-        EXPECT_DOUBLE_EQ(s.inletPressure, 0.04);
+        EXPECT_DOUBLE_EQ(s.inletPressurePsi, 0.04);
     }
     {
         SCOPED_TRACE("one slurry layer");
         TubeInput in;
         in.twoSlurryLayers = false;
         const SolverInput s = buildSolverInput(in);
-        EXPECT_EQ(s.slurryHeightLower, s.circumference);
+        EXPECT_EQ(s.slurryHeightLowerFt, s.circumferenceFt);
     }
     {
         SCOPED_TRACE("upper slurry as heavy as the lower fluid");
@@ -135,7 +136,7 @@ TEST(AnalysisRun, SolverInputEdgeCases)
         in.rfInstallationDamage = in.rfDurability = in.rfCreep = 0.01;
         in.rfSeamAxial = in.rfSeamCircumferential = 0.5;
         const SolverInput s = buildSolverInput(in);
-        EXPECT_DOUBLE_EQ(s.workingTension, 100.0 / 0.0001 * 5.7099166666666665);
+        EXPECT_DOUBLE_EQ(s.workingTensionLbPerIn, 100.0 / 0.0001 * 5.7099166666666665);
     }
 }
 

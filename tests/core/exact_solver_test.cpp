@@ -5,6 +5,7 @@
 #include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
 #include "membrane_reference.h"
+#include "model/unit_constants.h"
 #include "record_variants.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +17,6 @@
 
 namespace vendrix {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 double relative(double value, double expected)
 {
