@@ -1,6 +1,7 @@
 #include "engine/exact_given_area.h"
 
 #include "engine/root_bracket.h"
+#include "model/unit_constants.h"
 
 #include <cmath>
 
@@ -8,7 +9,6 @@ namespace vendrix {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // The search runs on ln T (T in kN/m) within these bounds.
 constexpr double kLogLowest = -300;
 constexpr double kLogHighest = 300;
@@ -22,7 +22,7 @@ constexpr double kAreaTolerance = 1e-10;
 // ln(area / wanted area) of the tube of tension e^u; false when there is none.
 struct AreaOfTension
 {
-    const ExactZones &zones;
+    const LayeringZones &zones;
     const GivenAreaRequest &request;
     ExactSolution &best;
     double bestMismatch = INFINITY;
@@ -70,7 +70,7 @@ bool bracketTension(AreaOfTension &area, double u0, double &a, double &fa, doubl
 
 } // namespace
 
-bool solveTubeForArea(const ExactZones &zones, const GivenAreaRequest &request,
+bool solveTubeForArea(const LayeringZones &zones, const GivenAreaRequest &request,
                       ExactSolution &solution)
 {
     solution = ExactSolution {};

@@ -17,7 +17,7 @@ struct GivenAreaRequest
 // Solves the request; false when no tube of the circumference holds the area
 // (then `solution` holds the closest tube found, if any). The area grows with
 // the tension at a fixed circumference, towards that of the circle.
-bool solveTubeForArea(const ExactZones &zones, const GivenAreaRequest &request,
+bool solveTubeForArea(const LayeringZones &zones, const GivenAreaRequest &request,
                       ExactSolution &solution);
 
 } // namespace vendrix

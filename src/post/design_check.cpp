@@ -2,6 +2,7 @@
 
 #include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
+#include "model/unit_constants.h"
 
 #include <cmath>
 
@@ -9,7 +10,6 @@ namespace vendrix {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // A utilisation this close above 1 is the entered strength itself.
 constexpr double kUtilisationTolerance = 1e-12;
 constexpr double kUsualFillingRatio = 0.6;

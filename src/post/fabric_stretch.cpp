@@ -18,7 +18,7 @@ constexpr double kCircumferenceAccuracy = 1e-12; // relative change that ends th
 // closest to the fixed point C = C0 (1 + T / J).
 struct StretchSteps
 {
-    const ExactZones &zones;
+    const LayeringZones &zones;
     double area, c0, stiffness, tension;
     FabricStretch &stretch;
     double closest = INFINITY;
@@ -51,7 +51,7 @@ double workingTension(const TubeInput &input, const TubeSolution &solved)
 
 FabricStretch searchStretch(const TubeInput &input, const TubeSolution &solved, double stiffness)
 {
-    const ExactZones zones = exactZones(input);
+    const LayeringZones zones = layeringZones(enteredLayering(input));
     const double c0 = solved.computedCircumference;
     const double t0 = workingTension(input, solved);
     FabricStretch stretch;

@@ -2,8 +2,8 @@
 
 #include "engine/reduction_factors.h"
 
+#include "model/unit_constants.h"
 #include <cmath>
-#include <numbers>
 
 namespace vendrix {
 
@@ -129,7 +129,7 @@ double studyValueOf(const StudyPoint &point, StudyValue value)
     case StudyValue::HeightPerDiameter:
         break;
     }
-    return s.maxHeight / (point.input.circumference / std::numbers::pi);
+    return s.maxHeight / (point.input.circumference / kPi);
 }
 
 } // namespace vendrix
