@@ -67,6 +67,9 @@ private:
     const CrossSectionStyle &m_style;
 };
 
+// Later elements cover earlier ones. SVG images record every pen, brush and
+// font change, so each element sets its own state and no more: an added reset
+// changes the saved files even where the picture looks the same.
 void ScenePainter::paint()
 {
     if (!m_style.drawsTube) {
