@@ -33,14 +33,17 @@ struct CrossSectionLayout
     double crestHeight = 0; // largest y of the profile, m
 };
 
+// The non-convergence notice: a box of fixed height near the top of the picture.
+inline constexpr double kPictureNoticeHeight = 70;
+
 // The smallest picture whose result lines, legend and labels stand apart at
 // their fixed text sizes; smaller targets get this picture scaled down.
 inline const QSizeF kSmallestWholePicture(600, 400);
 
 CrossSectionLayout crossSectionLayout(const TubeSolution &solution, double width, double height);
 
-// Paints the picture for record.state.shapeShown (1 as filled, 2 Option 1,
-// 3 Option 2) in colour or, with display.screenBlackWhite, black and white.
+// Paints the cross-section scene of record.state.shapeShown in the screen style,
+// in colour or, with display.screenBlackWhite, black and white.
 // `target` is in the painter's coordinates; its size in picture pixels is the
 // target size divided by the device's dots per inch over 96.
 void drawCrossSection(QPainter &painter, const QRectF &target, const ProjectRecord &record);

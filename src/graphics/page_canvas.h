@@ -3,6 +3,8 @@
 // page's drawing area, x to the right, y upwards, so every point has y <= 0.
 // The same page code draws onto a printer, a PDF file, the preview or an image.
 
+#include "graphics/page_grid.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -17,11 +19,10 @@ class QPainter;
 
 namespace vendrix {
 
-// Extent of everything a report page draws, in twips: x from 500 to 11500,
-// y from 0 down to -15120 (the footer's last rule).
-inline constexpr double kPageLeftTwips = 500;
-inline constexpr double kPageRightTwips = 11500;
-inline constexpr double kPageBottomTwips = -15120;
+// Extent of everything a report page draws, in twips.
+inline constexpr double kPageLeftTwips = pageGrid::kLeft;
+inline constexpr double kPageRightTwips = pageGrid::kRight;
+inline constexpr double kPageBottomTwips = pageGrid::kBottom;
 
 // Registers the metric twins of the page fonts ("Times New Roman" -> Liberation
 // Serif, "Arial" -> Liberation Sans) so text measures alike on every system.

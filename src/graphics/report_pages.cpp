@@ -1,6 +1,7 @@
 #include "graphics/report_pages.h"
 
 #include "graphics/page_canvas.h"
+#include "graphics/page_grid.h"
 #include "model/c_format.h"
 #include "vendrix_version.h"
 
@@ -19,23 +20,21 @@ void drawBanner(PageCanvas &canvas, double y)
         banner += i == 0 ? kProgramBanner : std::string("  ") + kProgramBanner;
     canvas.setFont(60);
     // The banner ends with the frame instead of running off the page.
-    canvas.clipX(500, 11200);
-    canvas.text(500, y, banner);
+    canvas.clipX(pageGrid::kLeft, pageGrid::kRuleRight);
+    canvas.text(pageGrid::kLeft, y, banner);
     canvas.noClip();
 }
 
 void doubleRule(PageCanvas &canvas, double y)
 {
-    canvas.line(500, y, 11200, y);
-    canvas.line(500, y - 10, 11200, y - 10);
+    for (const double at : {y, y - pageGrid::kRuleGap})
+        canvas.line(pageGrid::kLeft, at, pageGrid::kRuleRight, at);
 }
 } // namespace
 
 int reportPageCount(const ProjectRecord &record)
 {
-    const bool consolidated
-        = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
-    return consolidated && !record.display.omitConsolidationPage ? 4 : 3;
+    return showsConsolidatedShape(record.state) && !record.display.omitConsolidationPage ? 4 : 3;
 }
 
 std::string asctimeText(std::time_t when)
@@ -60,31 +59,33 @@ std::string headerPathText(const std::string &path)
 void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const ReportPrintSetup &setup)
 {
     canvas.setPen(Qt::black, 1);
-    doubleRule(canvas, 0);
+    using namespace pageGrid;
+    doubleRule(canvas, kHeaderTopRule);
     drawBanner(canvas, -20);
     canvas.setFont(200);
-    canvas.text(600, -180, kProgramBanner);
-    canvas.textRightAligned(11100, -180, record.info.title);
+    canvas.text(kHeaderTextLeft, -180, kProgramBanner);
+    canvas.textRightAligned(kHeaderTextRight, -180, record.info.title);
     canvas.setFont(120);
-    canvas.text(600, -400, "Printed on:  " + setup.printedOn);
-    canvas.textRightAligned(11100, -400, headerPathText(record.info.projectPath));
+    canvas.text(kHeaderTextLeft, -400, "Printed on:  " + setup.printedOn);
+    canvas.textRightAligned(kHeaderTextRight, -400, headerPathText(record.info.projectPath));
     drawBanner(canvas, -550);
-    doubleRule(canvas, -610);
+    doubleRule(canvas, kHeaderBottomRule);
 }
 
 void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
                     const ReportPrintSetup &setup)
 {
     canvas.setPen(Qt::black, 1);
-    doubleRule(canvas, -14480);
+    using namespace pageGrid;
+    doubleRule(canvas, kFooterTopRule);
     drawBanner(canvas, -14500);
     canvas.setFont(160);
-    canvas.text(600, -14650, record.info.title);
-    canvas.textRightAligned(11100, -14650, formatC("Page %d of  %d", page, setup.pageCount));
+    canvas.text(kHeaderTextLeft, -14650, record.info.title);
+    canvas.textRightAligned(kHeaderTextRight, -14650,
+                            formatC("Page %d of  %d", page, setup.pageCount));
     drawBanner(canvas, -15050);
-    canvas.line(500, -15100, 11200, -15100);
-    canvas.line(500, -15110, 11200, -15110);
-    canvas.line(500, -15120, 11200, -15120);
+    for (double y = kFooterLastRules; y >= kBottom; y -= kRuleGap)
+        canvas.line(kLeft, y, kRuleRight, y);
 }
 
 void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &record, int page,

@@ -4,6 +4,7 @@
 #include "engine/reduction_factors.h"
 #include "graphics/dib_image.h"
 #include "graphics/page_canvas.h"
+#include "graphics/page_grid.h"
 #include "graphics/report_pages.h"
 #include "model/c_format.h"
 #include "model/solved_layering.h"
@@ -160,11 +161,13 @@ void drawTitleBand(PageCanvas &canvas, const ProjectInfo &info)
     centredTitle(canvas, -3300, info.title);
     canvas.setFont(140);
     centred(canvas, -3820, kReportCredit);
-    const double right = 11500 - kRightMargin;
+    using namespace pageGrid;
+    const double right = kRight - kRightMargin;
     for (double y : {-2900.0, -2910.0, -2920.0, -4000.0, -4010.0, -4020.0})
-        canvas.line(500, y, right, y);
-    for (double x : {right, right - 10, right - 20, 500.0, 510.0, 520.0})
-        canvas.line(x, 0, x, -15100);
+        canvas.line(kLeft, y, right, y);
+    for (double x : {right, right - kRuleGap, right - 2 * kRuleGap, kLeft, kLeft + kRuleGap,
+                     kLeft + 2 * kRuleGap})
+        canvas.line(x, kHeaderTopRule, x, kFooterLastRules);
     if (info.includeLogo) {
         // A logo that cannot be read leaves the space empty without a message.
         DibImage logo;

@@ -159,9 +159,14 @@ struct ProjectRecord
 };
 
 // True when a consolidated estimate (Option 1 or 2) is the current shape.
+inline bool showsConsolidatedShape(std::optional<Shape> shape)
+{
+    return shape == Shape::Option1 || shape == Shape::Option2;
+}
+
 inline bool showsConsolidatedShape(const AppState &state)
 {
-    return state.shapeShown == Shape::Option1 || state.shapeShown == Shape::Option2;
+    return showsConsolidatedShape(state.shapeShown);
 }
 
 inline bool isEnglish(const DisplaySettings &display)

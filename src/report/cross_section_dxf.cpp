@@ -220,7 +220,7 @@ std::string crossSectionDxf(const ProjectRecord &record)
     const UnitLabels units = unitLabels(record.display);
 
     dxf.polyline(layers::kTube, shown, true);
-    if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2)
+    if (showsConsolidatedShape(record.state))
         dxf.polyline(layers::kAsFilled, asFilled, true);
     surroundings(dxf, record, frame);
     dimensions(dxf, frame, units);

@@ -259,7 +259,7 @@ std::string resultsText(const ProjectRecord &record)
     titlePage(out, record.info);
     inputData(out, record.input, simplifiedLayering(record));
     results(out, record.input, record.solution);
-    if (record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2)
+    if (showsConsolidatedShape(record.state))
         consolidatedTube(out, record.input, record.consolidation);
     return withCrLf(out.text());
 }
