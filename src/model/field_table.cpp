@@ -64,7 +64,10 @@ constexpr FieldEntry choice(FieldId id, const char *name)
 using Q = Quantity;
 using F = FieldId;
 
-// Saved fields carry their place in the project file: the display settings and
+// The bounds of a number are wide enough for any tube that is built, narrow
+// enough that every result, the products of the reduction factors and every
+// drawing stay finite numbers (stored SI units, inclusive). Saved fields carry
+// their place in the project file: the display settings and
 // the identification first (those after the title since version 11), then the
 // inputs. The text limits beyond the dialogs' own keep a project file from
 // carrying texts no page or drawing has room for.
@@ -72,76 +75,94 @@ constexpr std::array<FieldEntry, kFieldCount> kFields = {
     number(F::Circumference, VENDRIX_AT(input, circumference), Q::Length)
         .labelled("Circumference of tube")
         .defaults(10.0, 30.0)
+        .bounded(0.001, 1e4, 109, "Circumference of tube")
         .savedAt(24),
     flag(F::TwoSlurryLayers, VENDRIX_AT(input, twoSlurryLayers)).defaults(1, 1).savedAt(25),
     number(F::SlurryUnitWeightLower, VENDRIX_AT(input, slurryUnitWeightLower), Q::UnitWeight)
         .labelled("      lower layer")
         .defaults(12.0, 75.0)
+        .bounded(0, 100, 110, "Unit weight of lower slurry")
         .savedAt(26),
     number(F::SlurryUnitWeightUpper, VENDRIX_AT(input, slurryUnitWeightUpper), Q::UnitWeight)
         .labelled("      upper layer")
         .defaults(11.0, 70.0)
+        .bounded(0, 100, 110, "Unit weight of upper slurry")
         .savedAt(27),
     number(F::FluidUnitWeightLower, VENDRIX_AT(input, fluidUnitWeightLower), Q::UnitWeight)
         .labelled("      Lower fluid")
         .defaults(9.81, 62.43)
+        .bounded(0, 100, 110, "Unit weight of outer lower liquid")
         .savedAt(28),
     number(F::FluidUnitWeightUpper, VENDRIX_AT(input, fluidUnitWeightUpper), Q::UnitWeight)
         .labelled("      Upper fluid")
         .defaults(0.0, 0.0)
+        .bounded(0, 100, 110, "Unit weight of outer upper liquid")
         .savedAt(29),
     number(F::SlurryHeightLower, VENDRIX_AT(input, slurryHeightLower), Q::Length)
         .labelled("Height of lower layer of slurry,   H in-Lower")
         .defaults(1.0, 3.0)
+        .bounded(0, 1e4, 111, "Height of lower slurry layer")
         .savedAt(30),
     number(F::FluidHeightLower, VENDRIX_AT(input, fluidHeightLower), Q::Length)
         .labelled("Height of outside lower fluid,   H out-Lower")
         .defaults(2.0, 5.0)
+        .bounded(0, 1e4, 111, "Height of outer lower liquid")
         .savedAt(31),
     choice(F::AnalysisType, "analysisType").savedAt(37),
     number(F::UltimateStrength, VENDRIX_AT(input, ultimateStrength), Q::ForcePerLength)
         .labelled("Ultimate strength of geosynthetic in circumferential direction")
         .defaults(100.0, 6800.0)
+        .bounded(0.001, 1e7, 308, "Strength")
         .savedAt(38),
     number(F::DesiredMaxHeight, VENDRIX_AT(input, desiredMaxHeight), Q::Length)
         .labelled("Desired maximum height of tube")
         .defaults(2.5, 8.0)
+        .bounded(0.001, 1e4, 309, "Height")
         .savedAt(39),
     number(F::PumpingPressure, VENDRIX_AT(input, pumpingPressure), Q::Pressure)
         .labelled("Net pumping pressure at inlet")
         .defaults(20.0, 3.0)
+        .bounded(0, 1e5, 310, "Pressure")
         .savedAt(40),
     number(F::RfInstallationDamage, VENDRIX_AT(input, rfInstallationDamage), Q::None)
         .labelled("Reduction factor for installation damage,  RFid . . .")
         .defaults(1.3, 1.3)
+        .bounded(1, 1000, 202, "Reduction factor for installation damage")
         .savedAt(32),
     number(F::RfDurability, VENDRIX_AT(input, rfDurability), Q::None)
         .labelled("Reduction factor for durability,  RFd . . .")
         .defaults(1.0, 1.0)
+        .bounded(1, 1000, 202, "Reduction factor for durability")
         .savedAt(33),
     number(F::RfCreep, VENDRIX_AT(input, rfCreep), Q::None)
         .labelled("Reduction factor for creep,  RFc . . .")
         .defaults(1.5, 1.5)
+        .bounded(1, 1000, 202, "Reduction factor for creep")
         .savedAt(34),
     number(F::RfSeamCircumferential, VENDRIX_AT(input, rfSeamCircumferential), Q::None)
         .labelled("      circumferential direction . . . . . .")
         .defaults(2.0, 2.0)
+        .bounded(1, 1000, 202, "Reduction factor for circumferential seams")
         .savedAt(35),
     number(F::RfSeamAxial, VENDRIX_AT(input, rfSeamAxial), Q::None)
         .labelled("      axial (longitudial) direction . . . . . .")
         .defaults(2.0, 2.0)
+        .bounded(1, 1000, 202, "Reduction factor for axial seams")
         .savedAt(36),
     number(F::TransportUnitWeight, VENDRIX_AT(input, transportUnitWeight), Q::UnitWeight)
         .labelled("Unit weight of transporting medium such as water,")
         .defaults(9.81, 62.43)
+        .bounded(0, 100, 112, "Unit weight of transporting medium")
         .savedAt(41),
     number(F::SpecificGravitySolids, VENDRIX_AT(input, specificGravitySolids), Q::None)
         .labelled("Specific gravity of solids,  Gs")
         .defaults(2.7, 2.7)
+        .bounded(1, 100, 404, "Specific gravity of solids, Gs,")
         .savedAt(42),
     // Its default follows the slurry: see defaultConsolidatedUnitWeight.
     number(F::ConsolidatedUnitWeight, VENDRIX_AT(input, consolidatedUnitWeight), Q::UnitWeight)
         .labelled("Saturated unit weight of consolidated fill,")
+        .bounded(0, 100, 403, "Final saturated unit weight of slurry")
         .savedAt(43),
     text(F::CostPerUnitArea, VENDRIX_AT(input, costPerUnitArea), 1000)
         .labelled("Cost per unit area")
@@ -151,6 +172,7 @@ constexpr std::array<FieldEntry, kFieldCount> kFields = {
         .savedAt(45),
     number(F::TubeLength, VENDRIX_AT(input, tubeLength), Q::Length)
         .labelled("Length of tube")
+        .bounded(0, 1e6, 502, "Length of tube")
         .savedAt(46),
     text(F::Title, VENDRIX_AT(info, title), 40).labelled("Title").savedAt(8),
     text(F::ProjectNumber, VENDRIX_AT(info, projectNumber), 40).labelled("Number").savedAt(7),

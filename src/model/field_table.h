@@ -2,9 +2,9 @@
 // Every field of the project record, described once: its name (the --set name,
 // the JSON key, the dialog widget's objectName), what it holds, the physical
 // quantity of a number (which display factor converts it), the label and the
-// "Default" values of the dialog that shows it, the longest text it takes and
-// where the project file stores it. Code names a field by its FieldId; names
-// are looked up only for text that comes from outside.
+// "Default" values of the dialog that shows it, the range of a number, the
+// longest text it takes and where the project file stores it. Code names a field by its FieldId;
+// names are looked up only for text that comes from outside.
 
 #include "model/failure.h"
 #include "model/project_record.h"
@@ -83,6 +83,17 @@ struct DialogDefault
     double english;
 };
 
+// The range of a number field in stored SI units, and the numbered rule that
+// refuses a value outside it (or a subnormal one, too close to zero to keep its
+// digits); checked by the rules of its dialog after their own.
+struct NumberBounds
+{
+    double lowest; // stored SI, inclusive
+    double highest; // stored SI, inclusive
+    int errorNumber;
+    const char *what; // the start of the message: "Circumference of tube"
+};
+
 // Where the project file holds a field: its place among the saved fields and
 // the first file version that has it. Order 0: kept with the program's
 // settings only.
@@ -103,6 +114,7 @@ struct FieldEntry
     std::string *(*text)(ProjectRecord &);
     const char *label = nullptr; // beside the field in its dialog; none: nullptr
     std::optional<DialogDefault> dialogDefault = std::nullopt;
+    std::optional<NumberBounds> bounds = std::nullopt;
     int maxLength = 0; // characters (Windows-1252 bytes) of a text; 0: no limit
     FileSlot file = {};
 
@@ -119,6 +131,13 @@ struct FieldEntry
     {
         FieldEntry e = *this;
         e.dialogDefault = DialogDefault {si, english};
+        return e;
+    }
+    constexpr FieldEntry bounded(double lowest, double highest, int errorNumber,
+                                 const char *what) const
+    {
+        FieldEntry e = *this;
+        e.bounds = NumberBounds {lowest, highest, errorNumber, what};
         return e;
     }
     constexpr FieldEntry limited(int characters) const

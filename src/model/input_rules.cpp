@@ -65,39 +65,6 @@ std::optional<Failure> checkTextLength(FieldId field, std::string_view text)
     return std::nullopt;
 }
 
-// Wide enough for any tube that is built, narrow enough that every result, the
-// products of the reduction factors and every drawing stay finite numbers.
-const NumberBounds kNumberBounds[19] = {
-    {F::Circumference, 0.001, 1e4, 109, "Circumference of tube"},
-    {F::SlurryUnitWeightLower, 0, 100, 110, "Unit weight of lower slurry"},
-    {F::SlurryUnitWeightUpper, 0, 100, 110, "Unit weight of upper slurry"},
-    {F::FluidUnitWeightLower, 0, 100, 110, "Unit weight of outer lower liquid"},
-    {F::FluidUnitWeightUpper, 0, 100, 110, "Unit weight of outer upper liquid"},
-    {F::SlurryHeightLower, 0, 1e4, 111, "Height of lower slurry layer"},
-    {F::FluidHeightLower, 0, 1e4, 111, "Height of outer lower liquid"},
-    {F::TransportUnitWeight, 0, 100, 112, "Unit weight of transporting medium"},
-    {F::RfInstallationDamage, 1, 1000, 202, "Reduction factor for installation damage"},
-    {F::RfDurability, 1, 1000, 202, "Reduction factor for durability"},
-    {F::RfCreep, 1, 1000, 202, "Reduction factor for creep"},
-    {F::RfSeamCircumferential, 1, 1000, 202, "Reduction factor for circumferential seams"},
-    {F::RfSeamAxial, 1, 1000, 202, "Reduction factor for axial seams"},
-    {F::UltimateStrength, 0.001, 1e7, 308, "Strength"},
-    {F::DesiredMaxHeight, 0.001, 1e4, 309, "Height"},
-    {F::PumpingPressure, 0, 1e5, 310, "Pressure"},
-    {F::ConsolidatedUnitWeight, 0, 100, 403, "Final saturated unit weight of slurry"},
-    {F::SpecificGravitySolids, 1, 100, 404, "Specific gravity of solids, Gs,"},
-    {F::TubeLength, 0, 1e6, 502, "Length of tube"},
-};
-
-const NumberBounds *numberBounds(FieldId field)
-{
-    for (const NumberBounds &bounds : kNumberBounds) {
-        if (bounds.field == field)
-            return &bounds;
-    }
-    return nullptr;
-}
-
 namespace {
 
 // The unit of a field in a message, without brackets ("m", "kN/m ³"), or
@@ -115,7 +82,7 @@ std::string unitInMessage(FieldId field, const DisplaySettings &display)
 std::optional<Failure> checkStoredBounds(FieldId field, double stored,
                                          const DisplaySettings &display)
 {
-    const NumberBounds *bounds = numberBounds(field);
+    const std::optional<NumberBounds> &bounds = fieldEntry(field).bounds;
     if (!bounds)
         return std::nullopt;
     // Written so that a NaN fails; a subnormal value has lost its digits.

@@ -41,25 +41,9 @@ std::optional<Failure> checkTextLength(FieldId field, std::string_view text);
 
 // ---- Bounds of every number field ---------------------------------------------
 
-// The range of a number field in stored SI units, and the numbered rule that
-// refuses a value outside it (or a subnormal one, too close to zero to keep its
-// digits). The rules of each dialog check these after their own.
-struct NumberBounds
-{
-    FieldId field;
-    double lowest; // stored SI, inclusive
-    double highest; // stored SI, inclusive
-    int errorNumber;
-    const char *what; // the start of the message: "Circumference of tube"
-};
-
-extern const NumberBounds kNumberBounds[19];
-
-// The bounds of a number field, or nullptr for a field without any.
-const NumberBounds *numberBounds(FieldId field);
-
 // "<what> should lie between <lowest> and <highest> <unit>.", the limits in the
-// shown unit, when the shown value of `field` is outside its bounds.
+// shown unit, when the shown value of `field` is outside the bounds of its
+// field-table entry.
 std::optional<Failure> checkNumberBounds(FieldId field, double shown,
                                          const DisplaySettings &display);
 

@@ -17,7 +17,7 @@ namespace vendrix {
 AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
                                        QWidget *parent)
     : FormDialog(record, services, "IDD_ANALYSIS_TYPE", parent)
-    , m_objectives(makeRadioGroup("analysisType", this))
+    , m_objectives(makeRadioGroup(fieldName(FieldId::AnalysisType), this))
     , m_groups {}
     , m_picture(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))

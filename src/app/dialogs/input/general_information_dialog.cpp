@@ -126,7 +126,7 @@ GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
                                                    const UiServices &services, QWidget *parent)
     : FormDialog(record, services, "IDD_GENERAL_INFORMATION", parent)
     , m_description(new QPlainTextEdit(this))
-    , m_includeLogo(makeRadioGroup("includeLogo", this))
+    , m_includeLogo(makeRadioGroup(fieldName(FieldId::IncludeLogo), this))
     , m_logoPath(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {

@@ -18,10 +18,10 @@ namespace vendrix {
 
 UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
     : FormDialog(record, services, "IDD_MODIFY_UNITS", parent)
-    , m_units(makeRadioGroup("englishUnits", this))
+    , m_units(makeRadioGroup(fieldName(FieldId::EnglishUnits), this))
     , m_currency(new FieldEdit(FieldId::CurrencyUnit, this))
-    , m_printColour(makeRadioGroup("printBlackWhite", this))
-    , m_labels(makeRadioGroup("asianPacific", this))
+    , m_printColour(makeRadioGroup(fieldName(FieldId::PrintBlackWhite), this))
+    , m_labels(makeRadioGroup(fieldName(FieldId::AsianPacific), this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
     setWindowTitle(QStringLiteral("Units, Currency and Colors of Graphics"));

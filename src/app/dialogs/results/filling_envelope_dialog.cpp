@@ -153,10 +153,10 @@ QLayout *FillingEnvelopeDialog::createFields()
     const UnitLabels units = unitLabels(record().display);
 
     m_circumference = new QLineEdit(this);
-    m_circumference->setObjectName(QStringLiteral("circumference"));
+    m_circumference->setObjectName(QString::fromLatin1(fieldName(FieldId::Circumference)));
     showFieldNumber(m_circumference, shownRecordValue(record(), FieldId::Circumference));
     m_strength = new QLineEdit(this);
-    m_strength->setObjectName(QStringLiteral("ultimateStrength"));
+    m_strength->setObjectName(QString::fromLatin1(fieldName(FieldId::UltimateStrength)));
     showFieldNumber(m_strength, shownRecordValue(record(), FieldId::UltimateStrength));
     m_maxPressure = new QLineEdit(this);
     m_maxPressure->setObjectName(QStringLiteral("maxPressure"));
