@@ -164,7 +164,7 @@ RecordFileHook onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportP
 // The shown tube length, as the Quantities dialog would take it.
 double shownTubeLength(const ProjectRecord &record)
 {
-    return shownFieldValue("tubeLength", record.input.tubeLength, record.display);
+    return shownRecordValue(record, FieldId::TubeLength);
 }
 
 // After the run and any consolidation, before any file is written: a result
@@ -215,7 +215,7 @@ bool applyAssignments(const BatchOptions &options, ProjectRecord &record, ErrorS
         std::optional<Failure> failure = setRecordField(record, name, value);
         const FieldEntry *field = findRecordField(name);
         if (!failure && field && field->kind == FieldKind::Text)
-            failure = checkTextLength(name, *field->text(record));
+            failure = checkTextLength(field->id, *field->text(record));
         if (failure) {
             err.say("--set " + name + "=" + value + ": " + failure->messageText);
             return false;
@@ -335,10 +335,9 @@ std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &recor
     // As in the main menu: a fresh run shows the shape as filled.
     record.state.shapeShown = Shape::AsFilled;
     if (options.consolidate) {
-        if (auto failure = checkConsolidationData(
-                record, record.input.specificGravitySolids,
-                shownFieldValue("consolidatedUnitWeight", record.input.consolidatedUnitWeight,
-                                record.display)))
+        if (auto failure
+            = checkConsolidationData(record, record.input.specificGravitySolids,
+                                     shownRecordValue(record, FieldId::ConsolidatedUnitWeight)))
             return failure;
         record.state.shapeShown = options.consolidate;
         if (options.consolidate == Shape::Option1)

@@ -1,11 +1,12 @@
 #pragma once
-// The numbered input rules of the input dialogs. Each check takes the values as
-// the dialog shows them (display units), applies the rules in their fixed order
-// and returns the first failure: its error number text, its message (Windows-1252)
-// and the record field name of the input that gets the focus. No value means
-// every rule passed.
+// The numbered input rules of the input dialogs. Each check takes a record (a
+// dialog checks a copy holding what was typed), applies the rules in their
+// fixed order and returns the first failure: its error number text, its message
+// (Windows-1252) and the record field name of the input that gets the focus. No
+// value means every rule passed.
 
 #include "model/failure.h"
+#include "model/field_table.h"
 #include "model/project_record.h"
 
 #include <optional>
@@ -31,47 +32,19 @@ std::optional<double> parseShownNumber(std::string_view text);
 
 // The same as a rule: on failure the message is "Please enter a number.", the
 // error number text is empty (plain message box) and the focus goes to `field`.
-std::optional<Failure> checkNumberField(std::string_view field, std::string_view text,
-                                        double &value);
-
-struct TextLimit
-{
-    const char *field; // record field name (= widget objectName)
-    int maxLength; // characters (Windows-1252 bytes)
-};
-
-// Every text field with its maximum length.
-extern const TextLimit kTextLimits[21];
-
-// The maximum length of a text field, or 0 when the field has no limit.
-int maxTextLength(std::string_view field);
+std::optional<Failure> checkNumberField(FieldId field, std::string_view text, double &value);
 
 // "Please enter no more than %1 characters." when `text` is longer than the
-// field allows; error number text empty (plain message box), focus on `field`.
-std::optional<Failure> checkTextLength(std::string_view field, std::string_view text);
+// field allows (its maxLength in the field table); error number text empty
+// (plain message box), focus on `field`.
+std::optional<Failure> checkTextLength(FieldId field, std::string_view text);
 
 // ---- Bounds of every number field ---------------------------------------------
 
-// The range of a number field in stored SI units, and the numbered rule that
-// refuses a value outside it (or a subnormal one, too close to zero to keep its
-// digits). The rules of each dialog check these after their own.
-struct NumberBounds
-{
-    const char *field; // record field name
-    double lowest; // stored SI, inclusive
-    double highest; // stored SI, inclusive
-    int errorNumber;
-    const char *what; // the start of the message: "Circumference of tube"
-};
-
-extern const NumberBounds kNumberBounds[19];
-
-// The bounds of a number field, or nullptr for a name without any.
-const NumberBounds *numberBounds(std::string_view field);
-
 // "<what> should lie between <lowest> and <highest> <unit>.", the limits in the
-// shown unit, when the shown value of `field` is outside its bounds.
-std::optional<Failure> checkNumberBounds(std::string_view field, double shown,
+// shown unit, when the shown value of `field` is outside the bounds of its
+// field-table entry.
+std::optional<Failure> checkNumberBounds(FieldId field, double shown,
                                          const DisplaySettings &display);
 
 // ---- Slurry Data (Errors 101 to 108) ----------------------------------------
@@ -80,27 +53,10 @@ std::optional<Failure> checkNumberBounds(std::string_view field, double shown,
 // checked again before a run, since a project file may carry any value.
 std::optional<Failure> checkCircumference(double circumference);
 
-struct SlurryShownValues
-{
-    double circumference = 0; // m or ft
-    bool twoSlurryLayers = true; // false: one layer (upper shows the lower value)
-    double slurryUnitWeightLower = 0; // kN/m3 or lb/ft3
-    double slurryUnitWeightUpper = 0;
-    double fluidUnitWeightLower = 0;
-    double fluidUnitWeightUpper = 0;
-    double slurryHeightLower = 0; // m or ft; checked even when hidden
-    double fluidHeightLower = 0; // m or ft
-};
-
-// The record's values converted for display.
-SlurryShownValues shownSlurryValues(const TubeInput &input, const DisplaySettings &display);
-// The displayed values converted back to SI and stored in the record's inputs.
-void storeSlurryValues(const SlurryShownValues &shown, const DisplaySettings &display,
-                       TubeInput &input);
-
-// `transportUnitWeight` is the stored value in kN/m3.
-std::optional<Failure> checkSlurryData(const SlurryShownValues &shown, double transportUnitWeight,
-                                       const DisplaySettings &display);
+// The slurry rules on the record's values. The unit weights of the slurry are
+// compared with the transporting medium in kN/m3; the others compare the values
+// as the dialog shows them (display units), as they always have.
+std::optional<Failure> checkSlurryData(const ProjectRecord &record);
 
 // ---- Unit Weight of Water ------------------------------------------------------
 
@@ -111,46 +67,22 @@ std::optional<Failure> checkTransportUnitWeight(double transportUnitWeight);
 
 // ---- Geosynthetic Design Parameters (Error 201) -------------------------------
 
-struct ReductionFactorValues
-{
-    double rfInstallationDamage = 1;
-    double rfDurability = 1;
-    double rfCreep = 1;
-    double rfSeamCircumferential = 1;
-    double rfSeamAxial = 1;
-};
-
-ReductionFactorValues reductionFactorValues(const TubeInput &input);
-
-std::optional<Failure> checkReductionFactors(const ReductionFactorValues &shown);
+std::optional<Failure> checkReductionFactors(const ProjectRecord &record);
 
 // ---- Type of Analysis (Errors 301 to 304) ------------------------------------
 
 // A desired height above the ideal circular diameter; the run refuses it too.
 inline constexpr int kDesiredHeightAboveDiameter = 302;
 
-struct AnalysisShownValues
-{
-    AnalysisType analysisType = AnalysisType::GivenStrength;
-    double ultimateStrength = 0; // kN/m or lb/ft
-    double desiredMaxHeight = 0; // m or ft
-    double pumpingPressure = 0; // kPa or psi
-};
-
-AnalysisShownValues shownAnalysisValues(const TubeInput &input, const DisplaySettings &display);
-void storeAnalysisValues(const AnalysisShownValues &shown, const DisplaySettings &display,
-                         TubeInput &input);
-
-// Only the rules of the selected objective apply. `circumference` is the stored
-// value in m (the desired height may not exceed the ideal circular diameter).
-std::optional<Failure> checkAnalysisType(const AnalysisShownValues &shown, double circumference,
-                                         const DisplaySettings &display);
+// Only the rules of the selected objective apply, on the values as shown; the
+// desired height may not exceed the ideal circular diameter.
+std::optional<Failure> checkAnalysisType(const ProjectRecord &record);
 
 // ---- All analysis inputs of a record -----------------------------------------
 
 // The rules of Unit Weight of Water, Slurry Data, Geosynthetic Design Parameters
-// and Type of Analysis, in that order, applied to the stored values as those dialogs would show
-// them: what pressing OK in each of them without a change would report.
+// and Type of Analysis, in that order: what pressing OK in each of those dialogs
+// without a change would report. The batch command applies the same.
 std::optional<Failure> checkStoredInputs(const ProjectRecord &record);
 
 // ---- General Information (Error 1120) ----------------------------------------

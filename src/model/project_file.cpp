@@ -6,11 +6,13 @@
 #include "model/regular_file.h"
 #include "model/windows1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace vendrix {
 
@@ -260,32 +262,6 @@ void reservedBlocks(ProjectArchive &ar, int version)
     }
 }
 
-// The display settings and the project's identification, at the head of the
-// file; a version 10 file stops after the title.
-void serializeIdentification(ProjectArchive &ar, ProjectRecord &record, int version)
-{
-    ProjectInfo &info = record.info;
-    DisplaySettings &display = record.display;
-    ar.unitSystem(display.unitSystem);
-    ar.text(display.currencyUnit);
-    ar.flag(display.printBlackWhite);
-    ar.text(info.dateTime);
-    ar.text(info.description);
-    ar.text(info.designer);
-    ar.text(info.projectNumber);
-    ar.text(info.title);
-    if (version <= 10)
-        return;
-    for (std::string *text :
-         {&info.client, &info.companyName, &info.companyState, &info.companyStreet1,
-          &info.companyStreet2, &info.companyCity, &info.companyZip, &info.projectNumberSuffix,
-          &info.companyEmail, &info.companyFax, &info.companyPhone, &info.stationNumber,
-          &info.logoPath})
-        ar.text(*text);
-    ar.flag(info.includeLogo);
-    ar.flag(display.asianPacific);
-}
-
 // The objective, stored as 0, 1 or 2.
 void serializeAnalysisType(ProjectArchive &ar, TubeInput &in)
 {
@@ -301,24 +277,42 @@ void serializeAnalysisType(ProjectArchive &ar, TubeInput &in)
     }
 }
 
-void serializeInputs(ProjectArchive &ar, TubeInput &in)
+void serializeField(ProjectArchive &ar, ProjectRecord &record, const FieldEntry &entry)
 {
-    ar.real(in.circumference);
-    ar.flag(in.twoSlurryLayers);
-    for (double *number :
-         {&in.slurryUnitWeightLower, &in.slurryUnitWeightUpper, &in.fluidUnitWeightLower,
-          &in.fluidUnitWeightUpper, &in.slurryHeightLower, &in.fluidHeightLower,
-          &in.rfInstallationDamage, &in.rfDurability, &in.rfCreep, &in.rfSeamCircumferential,
-          &in.rfSeamAxial})
-        ar.real(*number);
-    serializeAnalysisType(ar, in);
-    for (double *number :
-         {&in.ultimateStrength, &in.desiredMaxHeight, &in.pumpingPressure, &in.transportUnitWeight,
-          &in.specificGravitySolids, &in.consolidatedUnitWeight})
-        ar.real(*number);
-    ar.text(in.costPerUnitArea);
-    ar.text(in.quantityRemarks);
-    ar.real(in.tubeLength);
+    switch (entry.kind) {
+    case FieldKind::Number:
+        ar.real(*entry.number(record));
+        break;
+    case FieldKind::Flag:
+        ar.flag(*entry.flag(record));
+        break;
+    case FieldKind::Text:
+        ar.text(*entry.text(record));
+        break;
+    case FieldKind::Choice:
+        if (entry.id == FieldId::AnalysisType)
+            serializeAnalysisType(ar, record.input);
+        else // englishUnits
+            ar.unitSystem(record.display.unitSystem);
+        break;
+    }
+}
+
+// The saved fields in the order of the file, as the field table places them.
+const std::vector<const FieldEntry *> &fieldsInFileOrder()
+{
+    static const std::vector<const FieldEntry *> order = [] {
+        std::vector<const FieldEntry *> saved;
+        for (const FieldEntry &entry : recordFields()) {
+            if (entry.inProjectFile())
+                saved.push_back(&entry);
+        }
+        std::sort(saved.begin(), saved.end(), [](const FieldEntry *a, const FieldEntry *b) {
+            return a->file.order < b->file.order;
+        });
+        return saved;
+    }();
+    return order;
 }
 
 // Versions ever written start at 1; a later one stays below this. Any other
@@ -337,8 +331,10 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
         ar.refuseDamaged();
     else if (version > kProjectFormatVersion)
         ar.refuseNewer();
-    serializeIdentification(ar, record, version);
-    serializeInputs(ar, record.input);
+    for (const FieldEntry *entry : fieldsInFileOrder()) {
+        if (version >= entry->file.sinceVersion)
+            serializeField(ar, record, *entry);
+    }
     reservedBlocks(ar, version);
     if (ar.isLoading() && !ar.atEnd())
         ar.refuseDamaged();
@@ -366,15 +362,15 @@ std::optional<Failure> unusableField(ProjectRecord &record, const std::string &f
             const double value = *entry.number(record);
             if (value != 0 && !std::isnormal(value))
                 message = kSubnormalMessage;
-        } else if (entry.kind == FieldKind::Text && entry.inProjectFile
-                   && checkTextLength(entry.name, *entry.text(record))) {
+        } else if (entry.kind == FieldKind::Text && entry.inProjectFile()
+                   && checkTextLength(entry.id, *entry.text(record))) {
             message = kTextTooLongMessage;
         }
         if (message) {
             std::string text = replaceFileName(message, fileName);
             text.replace(text.find("%2"), 2, entry.name);
             if (const std::size_t at = text.find("%3"); at != std::string::npos)
-                text.replace(at, 2, std::to_string(maxTextLength(entry.name)));
+                text.replace(at, 2, std::to_string(entry.maxLength));
             return Failure::plain(std::move(text));
         }
     }

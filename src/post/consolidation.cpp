@@ -58,11 +58,11 @@ std::optional<Failure> checkConsolidationData(const ProjectRecord &record,
                         std::string("Specific gravity of solids, Gs, cannot be smaller than 1.0.")
                             + kPleaseCorrect,
                         "specificGravitySolids"};
-    if (auto failure
-        = checkNumberBounds("consolidatedUnitWeight", shownConsolidatedUnitWeight, record.display))
+    if (auto failure = checkNumberBounds(FieldId::ConsolidatedUnitWeight,
+                                         shownConsolidatedUnitWeight, record.display))
         return failure;
     if (auto failure
-        = checkNumberBounds("specificGravitySolids", specificGravitySolids, record.display))
+        = checkNumberBounds(FieldId::SpecificGravitySolids, specificGravitySolids, record.display))
         return failure;
     // The unit weight of the medium divides the water contents.
     return checkTransportUnitWeight(record.input.transportUnitWeight);

@@ -67,7 +67,7 @@ std::optional<Failure> checkQuantities(const Quantities &q)
     }
     DisplaySettings display;
     display.unitSystem = q.units;
-    return checkNumberBounds("tubeLength", q.tubeLength, display);
+    return checkNumberBounds(FieldId::TubeLength, q.tubeLength, display);
 }
 
 std::string quantitiesText(const ProjectRecord &record, const Quantities &q,

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace vendrix {
 namespace {
@@ -21,7 +23,7 @@ void setDistinctValue(ProjectRecord &record, const FieldEntry &entry, int index)
         *entry.flag(record) = !*entry.flag(record);
         break;
     case FieldKind::Choice:
-        if (std::string(entry.name) == "analysisType")
+        if (entry.id == FieldId::AnalysisType)
             record.input.analysisType = AnalysisType::GivenPressure;
         else // englishUnits
             record.display.unitSystem = UnitSystem::English;
@@ -40,9 +42,8 @@ bool sameValue(ProjectRecord &a, ProjectRecord &b, const FieldEntry &entry)
     case FieldKind::Flag:
         return *entry.flag(a) == *entry.flag(b);
     case FieldKind::Choice:
-        return std::string(entry.name) == "analysisType"
-            ? a.input.analysisType == b.input.analysisType
-            : a.display.unitSystem == b.display.unitSystem;
+        return entry.id == FieldId::AnalysisType ? a.input.analysisType == b.input.analysisType
+                                                 : a.display.unitSystem == b.display.unitSystem;
     case FieldKind::Text:
         return *entry.text(a) == *entry.text(b);
     }
@@ -63,7 +64,7 @@ TEST(FieldTable, ProjectFileHoldsExactlyTheFieldsMarkedAsSaved)
         std::string message;
         ASSERT_TRUE(succeeds(deserializeProject(serializeProject(saved), opened, "f.Vdx"), message))
             << message;
-        EXPECT_EQ(sameValue(saved, opened, entry), entry.inProjectFile);
+        EXPECT_EQ(sameValue(saved, opened, entry), entry.inProjectFile());
     }
 }
 
@@ -76,21 +77,20 @@ TEST(FieldTable, ShownValuesUseTheQuantityOfEachField)
     const DisplaySettings si;
     const struct
     {
-        const char *field;
+        FieldId field;
         double stored;
         double shownEnglish;
     } cases[] = {
-        {"circumference", 10.0, 32.8084}, // m -> ft
-        {"tubeLength", 2.0, 6.56168},
-        {"ultimateStrength", 100.0, 6851.9}, // kN/m -> lb/ft
-        {"pumpingPressure", 10.0, 1.45}, // kPa -> psi
-        {"consolidatedUnitWeight", 10.0, 63.65627}, // kN/m3 -> lb/ft3
-        {"fluidUnitWeightUpper", 1.0, 6.365627},
-        {"rfCreep", 1.5, 1.5}, // a plain ratio
-        {"noSuchField", 7.0, 7.0},
+        {FieldId::Circumference, 10.0, 32.8084}, // m -> ft
+        {FieldId::TubeLength, 2.0, 6.56168},
+        {FieldId::UltimateStrength, 100.0, 6851.9}, // kN/m -> lb/ft
+        {FieldId::PumpingPressure, 10.0, 1.45}, // kPa -> psi
+        {FieldId::ConsolidatedUnitWeight, 10.0, 63.65627}, // kN/m3 -> lb/ft3
+        {FieldId::FluidUnitWeightUpper, 1.0, 6.365627},
+        {FieldId::RfCreep, 1.5, 1.5}, // a plain ratio
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.field);
+        SCOPED_TRACE(fieldName(c.field));
         EXPECT_NEAR(shownFieldValue(c.field, c.stored, english), c.shownEnglish, 1e-9);
         EXPECT_DOUBLE_EQ(storedFieldValue(c.field, c.shownEnglish, english), c.stored);
         EXPECT_EQ(shownFieldValue(c.field, c.stored, si), c.stored);
@@ -100,21 +100,83 @@ TEST(FieldTable, ShownValuesUseTheQuantityOfEachField)
 // What a dialog shows and stores back on OK is the record's value again.
 TEST(FieldTable, DialogValuesStoreBackWhatWasShown)
 {
-    for (const int englishUnits : {0, 1}) {
-        SCOPED_TRACE(englishUnits);
-        DisplaySettings display;
-        display.unitSystem = englishUnits ? UnitSystem::English : UnitSystem::SI;
+    for (const UnitSystem units : {UnitSystem::SI, UnitSystem::English}) {
         ProjectRecord record;
+        record.display.unitSystem = units;
         record.input.fluidHeightLower = 1.75;
         record.input.pumpingPressure = 12.5;
-        TubeInput stored;
-        storeSlurryValues(shownSlurryValues(record.input, display), display, stored);
-        storeAnalysisValues(shownAnalysisValues(record.input, display), display, stored);
-        EXPECT_DOUBLE_EQ(stored.circumference, record.input.circumference);
-        EXPECT_DOUBLE_EQ(stored.fluidHeightLower, record.input.fluidHeightLower);
-        EXPECT_DOUBLE_EQ(stored.slurryUnitWeightUpper, record.input.slurryUnitWeightUpper);
-        EXPECT_DOUBLE_EQ(stored.pumpingPressure, record.input.pumpingPressure);
-        EXPECT_DOUBLE_EQ(stored.ultimateStrength, record.input.ultimateStrength);
+        for (const FieldEntry &entry : recordFields()) {
+            if (entry.kind != FieldKind::Number)
+                continue;
+            SCOPED_TRACE(entry.name);
+            const double shown = shownRecordValue(record, entry.id);
+            EXPECT_DOUBLE_EQ(storedFieldValue(entry.id, shown, record.display),
+                             storedRecordValue(record, entry.id));
+        }
+    }
+}
+
+// The table is indexed by FieldId and every name leads back to its entry.
+TEST(FieldTable, NamesAndIdsFindTheSameEntry)
+{
+    for (const FieldEntry &entry : recordFields()) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_EQ(&fieldEntry(entry.id), &entry);
+        EXPECT_EQ(findRecordField(entry.name), &entry);
+    }
+    EXPECT_EQ(findRecordField("noSuchField"), nullptr);
+}
+
+// The project file takes its order from the table: the places must be the
+// numbers 1 to n without a gap or a repeat, or the file bytes change.
+TEST(FieldTable, SavedFieldsFillTheFilePlacesInOrder)
+{
+    std::vector<int> places;
+    for (const FieldEntry &entry : recordFields()) {
+        if (entry.inProjectFile())
+            places.push_back(entry.file.order);
+    }
+    std::sort(places.begin(), places.end());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        EXPECT_EQ(places[i], static_cast<int>(i) + 1);
+    EXPECT_EQ(places.size(), 46u);
+}
+
+// The values the "&Default" buttons have always shown, SI and English.
+TEST(FieldTable, DialogDefaultsInBothUnitSystems)
+{
+    const struct
+    {
+        FieldId field;
+        double si, english;
+    } cases[] = {
+        {FieldId::Circumference, 10.0, 30.0},
+        {FieldId::TwoSlurryLayers, 1, 1},
+        {FieldId::SlurryUnitWeightLower, 12.0, 75.0},
+        {FieldId::SlurryUnitWeightUpper, 11.0, 70.0},
+        {FieldId::FluidUnitWeightLower, 9.81, 62.43},
+        {FieldId::FluidUnitWeightUpper, 0.0, 0.0},
+        {FieldId::SlurryHeightLower, 1.0, 3.0},
+        {FieldId::FluidHeightLower, 2.0, 5.0},
+        {FieldId::UltimateStrength, 100.0, 6800.0},
+        {FieldId::DesiredMaxHeight, 2.5, 8.0},
+        {FieldId::PumpingPressure, 20.0, 3.0},
+        {FieldId::RfInstallationDamage, 1.3, 1.3},
+        {FieldId::RfDurability, 1.0, 1.0},
+        {FieldId::RfCreep, 1.5, 1.5},
+        {FieldId::RfSeamCircumferential, 2.0, 2.0},
+        {FieldId::RfSeamAxial, 2.0, 2.0},
+        {FieldId::TransportUnitWeight, 9.81, 62.43},
+        {FieldId::SpecificGravitySolids, 2.7, 2.7},
+    };
+    int withDefaults = 0;
+    for (const FieldEntry &entry : recordFields())
+        withDefaults += entry.dialogDefault.has_value();
+    EXPECT_EQ(withDefaults, static_cast<int>(std::size(cases)));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(fieldName(c.field));
+        EXPECT_EQ(dialogDefaultValue(c.field, UnitSystem::SI), c.si);
+        EXPECT_EQ(dialogDefaultValue(c.field, UnitSystem::English), c.english);
     }
 }
 

@@ -17,9 +17,12 @@ DisplaySettings settings(int englishUnits, int asianPacific)
     return display;
 }
 
-SlurryShownValues initialSlurry()
+// The record of a new project with the display settings given.
+ProjectRecord recordShownIn(const DisplaySettings &display)
 {
-    return shownSlurryValues(TubeInput {}, DisplaySettings {});
+    ProjectRecord record;
+    record.display = display;
+    return record;
 }
 
 void expectFailure(const std::optional<Failure> &failure, const char *number, const char *focus)
@@ -32,23 +35,23 @@ void expectFailure(const std::optional<Failure> &failure, const char *number, co
 struct SlurryCase
 {
     const char *name;
-    SlurryShownValues shown;
+    ProjectRecord record;
     const char *number, *focus; // no number: accepted
 };
 
-// The initial values with one change.
-template<typename Change> SlurryShownValues with(Change change)
+// The initial inputs (SI) with one change.
+template<typename Change> ProjectRecord with(Change change)
 {
-    SlurryShownValues v = initialSlurry();
-    change(v);
-    return v;
+    ProjectRecord record;
+    change(record.input);
+    return record;
 }
 
 // The slurry rules in the order they are checked, each with its focus field.
 std::vector<SlurryCase> slurryCases()
 {
     return {
-        {"initial values", initialSlurry(), nullptr, ""},
+        {"initial values", ProjectRecord {}, nullptr, ""},
         {"negative circumference", with([](auto &v) { v.circumference = -4; }), "Error No.108",
          "circumference"},
         {"zero circumference before the unit weights", with([](auto &v) {
@@ -103,7 +106,7 @@ TEST(InputRules, SlurryDataRulesInOrder)
 {
     for (const SlurryCase &c : slurryCases()) {
         SCOPED_TRACE(c.name);
-        const auto failure = checkSlurryData(c.shown, kTransportUnitWeightInitial, {});
+        const auto failure = checkSlurryData(c.record);
         if (!c.number)
             EXPECT_FALSE(failure.has_value());
         else
@@ -129,11 +132,10 @@ TEST(InputRules, TransportingMediumMessageShowsShownUnit)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.tail);
-        SlurryShownValues shown = shownSlurryValues(TubeInput {}, settings(c.english, c.asian));
-        shown.slurryUnitWeightLower = c.lowerShown;
-        shown.slurryUnitWeightUpper = c.lowerShown;
-        const auto failure
-            = checkSlurryData(shown, kTransportUnitWeightInitial, settings(c.english, c.asian));
+        ProjectRecord record = recordShownIn(settings(c.english, c.asian));
+        record.input.slurryUnitWeightLower = record.input.slurryUnitWeightUpper
+            = storedFieldValue(FieldId::SlurryUnitWeightLower, c.lowerShown, record.display);
+        const auto failure = checkSlurryData(record);
         expectFailure(failure, "Error No.101", "slurryUnitWeightLower");
         EXPECT_EQ(failure->messageText,
                   std::string("Unit weight of slurry should not be smaller than\nthat of "
@@ -146,29 +148,34 @@ TEST(InputRules, EnglishValuesAreComparedInStoredUnits)
 {
     // The initial record shown in English passes; a slurry just under the medium
     // converted to lb/ft3 fails.
-    const DisplaySettings english = settings(1, 0);
-    SlurryShownValues shown = shownSlurryValues(TubeInput {}, english);
-    EXPECT_FALSE(checkSlurryData(shown, kTransportUnitWeightInitial, english).has_value());
-    shown.slurryUnitWeightUpper = 62.4;
-    expectFailure(checkSlurryData(shown, kTransportUnitWeightInitial, english), "Error No.102",
-                  "slurryUnitWeightUpper");
+    ProjectRecord record = recordShownIn(settings(1, 0));
+    EXPECT_FALSE(checkSlurryData(record).has_value());
+    record.input.slurryUnitWeightUpper
+        = storedFieldValue(FieldId::SlurryUnitWeightUpper, 62.4, record.display);
+    expectFailure(checkSlurryData(record), "Error No.102", "slurryUnitWeightUpper");
 }
 
 TEST(InputRules, ReductionFactorsFocusTheFirstSmallOne)
 {
     struct Case
     {
-        ReductionFactorValues values;
+        double installation, durability, creep, seamCircumferential, seamAxial;
         const char *focus; // nullptr = accepted
     };
     const Case cases[] = {
-        {{1.3, 1.0, 1.5, 2.0, 2.0}, nullptr},           {{1.3, 0.9, 0.8, 2, 2}, "rfDurability"},
-        {{0.99, 1, 1, 1, 1}, "rfInstallationDamage"},   {{1, 1, 1, 1, 0.5}, "rfSeamAxial"},
-        {{1, 1, 1, 0.5, 0.5}, "rfSeamCircumferential"},
+        {1.3, 1.0, 1.5, 2.0, 2.0, nullptr},           {1.3, 0.9, 0.8, 2, 2, "rfDurability"},
+        {0.99, 1, 1, 1, 1, "rfInstallationDamage"},   {1, 1, 1, 1, 0.5, "rfSeamAxial"},
+        {1, 1, 1, 0.5, 0.5, "rfSeamCircumferential"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.focus ? c.focus : "accepted");
-        const auto failure = checkReductionFactors(c.values);
+        ProjectRecord record;
+        record.input.rfInstallationDamage = c.installation;
+        record.input.rfDurability = c.durability;
+        record.input.rfCreep = c.creep;
+        record.input.rfSeamCircumferential = c.seamCircumferential;
+        record.input.rfSeamAxial = c.seamAxial;
+        const auto failure = checkReductionFactors(record);
         if (!c.focus) {
             EXPECT_FALSE(failure.has_value());
             continue;
@@ -183,22 +190,28 @@ TEST(InputRules, TypeOfAnalysisAppliesOnlyTheSelectedObjective)
     struct Case
     {
         const char *name;
-        AnalysisShownValues shown;
+        AnalysisType objective;
+        double strength, height, pressure;
         const char *number, *focus; // no number: accepted
     };
     using enum AnalysisType;
     const Case cases[] = {
-        {"strength 0", {GivenStrength, 0, -1, -1}, "Error No.301", "ultimateStrength"},
-        {"strength 1, others bad", {GivenStrength, 1, -1, -1}, nullptr, ""},
-        {"height 3.2 m", {GivenHeight, 0, 3.2, -1}, "Error No.302", "desiredMaxHeight"},
-        {"height 3.18 m", {GivenHeight, 0, 3.18, -1}, nullptr, ""},
-        {"height 0", {GivenHeight, 100, 0, 20}, "Error No.303", "desiredMaxHeight"},
-        {"pressure 0", {GivenPressure, 0, 0, 0}, nullptr, ""},
-        {"pressure -0.1", {GivenPressure, 100, 2, -0.1}, "Error No.304", "pumpingPressure"},
+        {"strength 0", GivenStrength, 0, -1, -1, "Error No.301", "ultimateStrength"},
+        {"strength 1, others bad", GivenStrength, 1, -1, -1, nullptr, ""},
+        {"height 3.2 m", GivenHeight, 0, 3.2, -1, "Error No.302", "desiredMaxHeight"},
+        {"height 3.18 m", GivenHeight, 0, 3.18, -1, nullptr, ""},
+        {"height 0", GivenHeight, 100, 0, 20, "Error No.303", "desiredMaxHeight"},
+        {"pressure 0", GivenPressure, 0, 0, 0, nullptr, ""},
+        {"pressure -0.1", GivenPressure, 100, 2, -0.1, "Error No.304", "pumpingPressure"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const auto failure = checkAnalysisType(c.shown, 10.0, {});
+        ProjectRecord record;
+        record.input.analysisType = c.objective;
+        record.input.ultimateStrength = c.strength;
+        record.input.desiredMaxHeight = c.height;
+        record.input.pumpingPressure = c.pressure;
+        const auto failure = checkAnalysisType(record);
         if (!c.number)
             EXPECT_FALSE(failure.has_value());
         else
@@ -208,24 +221,27 @@ TEST(InputRules, TypeOfAnalysisAppliesOnlyTheSelectedObjective)
 
 TEST(InputRules, DesiredHeightMessageNamesDiameterAndCircumference)
 {
-    AnalysisShownValues shown;
-    shown.analysisType = AnalysisType::GivenHeight;
-    shown.desiredMaxHeight = 3.2;
-    auto failure = checkAnalysisType(shown, 10.0, {});
+    ProjectRecord record;
+    record.input.analysisType = AnalysisType::GivenHeight;
+    record.input.desiredMaxHeight = 3.2;
+    auto failure = checkAnalysisType(record);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->messageText,
               "Maximum value should not exceed 3.18 [m] i.e., the diameter of an ideal circular "
               "tube having the given circumference of 10.00 [m].\n\nPlease correcet");
 
     // English: 10 m = 32.8084 ft, ideal diameter 10.443 ft, printed 10.44.
-    shown.desiredMaxHeight = 10.45;
-    failure = checkAnalysisType(shown, 10.0, settings(1, 0));
+    record.display = settings(1, 0);
+    record.input.desiredMaxHeight
+        = storedFieldValue(FieldId::DesiredMaxHeight, 10.45, record.display);
+    failure = checkAnalysisType(record);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->messageText,
               "Maximum value should not exceed 10.44 [ft] i.e., the diameter of an ideal "
               "circular tube having the given circumference of 32.81 [ft].\n\nPlease correcet");
-    shown.desiredMaxHeight = 10.44;
-    EXPECT_FALSE(checkAnalysisType(shown, 10.0, settings(1, 0)).has_value());
+    record.input.desiredMaxHeight
+        = storedFieldValue(FieldId::DesiredMaxHeight, 10.44, record.display);
+    EXPECT_FALSE(checkAnalysisType(record).has_value());
 }
 
 TEST(InputRules, StoredInputsAreCheckedDialogByDialog)
@@ -323,7 +339,7 @@ TEST(InputRules, FieldFormat)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
         double value = -7;
-        const auto failure = checkNumberField("circumference", c.text, value);
+        const auto failure = checkNumberField(FieldId::Circumference, c.text, value);
         EXPECT_EQ(!failure.has_value(), c.number);
         if (failure) {
             EXPECT_EQ(failure->messageText, "Please enter a number.");
@@ -333,16 +349,16 @@ TEST(InputRules, FieldFormat)
         }
     }
 
-    EXPECT_EQ(maxTextLength("title"), 40);
-    EXPECT_EQ(maxTextLength("description"), 600);
-    EXPECT_EQ(maxTextLength("companyState"), 20);
-    EXPECT_EQ(maxTextLength("designer"), 200);
-    EXPECT_FALSE(checkTextLength("title", std::string(40, 'x')).has_value());
-    const auto tooLong = checkTextLength("title", std::string(41, 'x'));
+    EXPECT_EQ(fieldEntry(FieldId::Title).maxLength, 40);
+    EXPECT_EQ(fieldEntry(FieldId::Description).maxLength, 600);
+    EXPECT_EQ(fieldEntry(FieldId::CompanyState).maxLength, 20);
+    EXPECT_EQ(fieldEntry(FieldId::Designer).maxLength, 200);
+    EXPECT_FALSE(checkTextLength(FieldId::Title, std::string(40, 'x')).has_value());
+    const auto tooLong = checkTextLength(FieldId::Title, std::string(41, 'x'));
     ASSERT_TRUE(tooLong.has_value());
     EXPECT_EQ(tooLong->messageText, "Please enter no more than 40 characters.");
     EXPECT_EQ(tooLong->focusField, "title");
-    EXPECT_TRUE(checkTextLength("designer", std::string(5000, 'x')).has_value());
+    EXPECT_TRUE(checkTextLength(FieldId::Designer, std::string(5000, 'x')).has_value());
 }
 
 } // namespace

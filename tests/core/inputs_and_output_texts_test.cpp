@@ -71,7 +71,7 @@ TEST(NumberBounds, ValuesBeyondAFieldsBoundsAreRefusedWithTheirNumber)
     // The message gives the bounds in the unit shown.
     DisplaySettings english;
     english.unitSystem = UnitSystem::English;
-    const auto failure = checkNumberBounds("circumference", 40000, english);
+    const auto failure = checkNumberBounds(FieldId::Circumference, 40000, english);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->messageText,
               "Circumference of tube should lie between 0.00328084 and 32808.4 ft.\n\nPlease "

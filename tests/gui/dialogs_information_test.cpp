@@ -6,6 +6,7 @@
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
 #include "model/company_files.h"
+#include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
 #include "model/project_record.h"
@@ -71,10 +72,12 @@ TEST_F(InformationFixture, EveryTextFieldTakesNoMoreThanItsLimit)
     record.info.designer = "A. Engineer";
     GeneralInformationDialog dialog(record, recorder.services());
     int fields = 0;
-    for (const TextLimit &limit : kTextLimits) {
-        if (auto *edit = dialog.findChild<QLineEdit *>(QString::fromLatin1(limit.field))) {
-            SCOPED_TRACE(limit.field);
-            EXPECT_EQ(edit->maxLength(), limit.maxLength);
+    for (const FieldEntry &entry : recordFields()) {
+        if (entry.kind != FieldKind::Text)
+            continue;
+        if (auto *edit = dialog.findChild<QLineEdit *>(QString::fromLatin1(entry.name))) {
+            SCOPED_TRACE(entry.name);
+            EXPECT_EQ(edit->maxLength(), entry.maxLength);
             ++fields;
         }
     }

@@ -7,8 +7,12 @@
 #include "app/dialogs/input/slurry_dialog.h"
 #include "app/dialogs/input/unit_weight_dialog.h"
 #include "app/dialogs/input/units_dialog.h"
+#include "app/dialogs/results/consolidated_data_dialog.h"
 #include "dialog_test_support.h"
+#include "graphics/qt_text.h"
+#include "model/c_format.h"
 #include "model/company_files.h"
+#include "model/field_table.h"
 #include "model/project_record.h"
 #include "post/consolidation.h"
 
@@ -19,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -229,7 +234,7 @@ TEST(AnalysisTypeDialog, F1AsksForItsHelpTopic)
     ProjectRecord record;
     RecordingServices recorder;
     AnalysisTypeDialog dialog(record, recorder.services());
-    QSignalSpy help(&dialog, &InputDialog::helpRequested);
+    QSignalSpy help(&dialog, &FormDialog::helpRequested);
     showActive(dialog);
     QTest::keyClick(child(dialog, "ultimateStrength"), Qt::Key_F1);
     ASSERT_EQ(help.count(), 1);
@@ -344,7 +349,7 @@ TEST(ConflictMessage, DefaultServicesShowItModally)
 
 namespace {
 
-template<typename D> std::unique_ptr<InputDialog> inputDialog(ProjectRecord &r, const UiServices &s)
+template<typename D> std::unique_ptr<FormDialog> inputDialog(ProjectRecord &r, const UiServices &s)
 {
     return std::make_unique<D>(r, s);
 }
@@ -358,7 +363,7 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
     struct Case
     {
         const char *name;
-        std::unique_ptr<InputDialog> (*make)(ProjectRecord &, const UiServices &);
+        std::unique_ptr<FormDialog> (*make)(ProjectRecord &, const UiServices &);
         const char *field;
     };
     const Case cases[] = {
@@ -380,7 +385,7 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
         record.input.transportUnitWeight = 10;
         RecordingServices recorder;
         const UiServices services = recorder.services();
-        std::unique_ptr<InputDialog> dialog = c.make(record, services);
+        std::unique_ptr<FormDialog> dialog = c.make(record, services);
         showActive(*dialog);
         typeInto(*dialog, c.field, "7");
         child<QPushButton>(*dialog, "ok")->click();
@@ -408,7 +413,7 @@ TEST(InputDialogs, OkNeedsTheFocusAndDefaultThenCancelStoresNothing)
 TEST(InputDialogs, OkCarriesTheDefaultFrame)
 {
     const std::pair<const char *,
-                    std::unique_ptr<InputDialog> (*)(ProjectRecord &, const UiServices &)>
+                    std::unique_ptr<FormDialog> (*)(ProjectRecord &, const UiServices &)>
         cases[] = {
             {"units", inputDialog<UnitsDialog>},
             {"general information", inputDialog<GeneralInformationDialog>},
@@ -422,7 +427,7 @@ TEST(InputDialogs, OkCarriesTheDefaultFrame)
         ProjectRecord record;
         RecordingServices recorder;
         const UiServices services = recorder.services();
-        std::unique_ptr<InputDialog> dialog = make(record, services);
+        std::unique_ptr<FormDialog> dialog = make(record, services);
         showActive(*dialog);
         QStringList framed;
         for (QPushButton *button : dialog->findChildren<QPushButton *>())
@@ -463,5 +468,53 @@ TEST(GeneralInformationDialog, MissingCompanyFileIsNotReported)
         std::fclose(capture);
         EXPECT_EQ(printed.find("open failed on input file") != std::string::npos, unreadable)
             << printed;
+    }
+}
+
+// "&Default" shows each field's default from the field table, in the units the
+// dialog shows; Type of Analysis only that of the objective chosen.
+TEST(InputDialogs, DefaultShowsTheFieldTableDefaults)
+{
+    struct Case
+    {
+        const char *name;
+        std::unique_ptr<FormDialog> (*make)(ProjectRecord &, const UiServices &);
+        AnalysisType objective;
+    };
+    const Case cases[] = {
+        {"slurry", inputDialog<SlurryDialog>, AnalysisType::GivenStrength},
+        {"unit weight", inputDialog<UnitWeightDialog>, AnalysisType::GivenStrength},
+        {"reduction factors", inputDialog<ReductionFactorsDialog>, AnalysisType::GivenStrength},
+        {"strength", inputDialog<AnalysisTypeDialog>, AnalysisType::GivenStrength},
+        {"height", inputDialog<AnalysisTypeDialog>, AnalysisType::GivenHeight},
+        {"pressure", inputDialog<AnalysisTypeDialog>, AnalysisType::GivenPressure},
+        {"consolidation", inputDialog<ConsolidatedDataDialog>, AnalysisType::GivenStrength},
+    };
+    const FieldId objectives[]
+        = {FieldId::UltimateStrength, FieldId::DesiredMaxHeight, FieldId::PumpingPressure};
+    for (const UnitSystem units : {UnitSystem::SI, UnitSystem::English}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (units == UnitSystem::SI ? " SI" : " English"));
+            ProjectRecord record;
+            record.display.unitSystem = units;
+            record.input.analysisType = c.objective;
+            RecordingServices recorder;
+            std::unique_ptr<FormDialog> dialog = c.make(record, recorder.services());
+            QTest::mouseClick(child<QPushButton>(*dialog, "default"), Qt::LeftButton);
+            int checked = 0;
+            for (FieldEdit *edit : dialog->findChildren<FieldEdit *>()) {
+                const bool otherObjective
+                    = std::find(std::begin(objectives), std::end(objectives), edit->field())
+                        != std::end(objectives)
+                    && edit->field() != objectives[static_cast<int>(c.objective)];
+                if (!edit->entry().dialogDefault || otherObjective)
+                    continue;
+                SCOPED_TRACE(edit->entry().name);
+                EXPECT_EQ(fromQString(edit->text()),
+                          formatFieldNumber(dialogDefaultValue(edit->field(), units)));
+                ++checked;
+            }
+            EXPECT_GT(checked, 0);
+        }
     }
 }

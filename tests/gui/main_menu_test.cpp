@@ -1,7 +1,7 @@
 // The main menu and the input menu: which result buttons are usable when, what
 // the input menu opens, the refused run, the resource tags and the results text
 // file.
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
 #include "app/window/input_menu.h"
 #include "app/window/main_menu.h"

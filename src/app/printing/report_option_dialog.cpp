@@ -84,9 +84,9 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
 void ReportOptionDialog::accept()
 {
     if (m_addPage)
-        m_record.display.omitConsolidationPage = m_addPage->isChecked() ? 0 : 1;
-    m_record.display.printBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
-    m_record.info.includeLogo = m_logoYes->isChecked() ? 1 : 0;
+        m_record.display.omitConsolidationPage = !m_addPage->isChecked();
+    m_record.display.printBlackWhite = m_blackWhite->isChecked();
+    m_record.info.includeLogo = m_logoYes->isChecked();
     QDialog::accept();
 }
 

@@ -3,7 +3,7 @@
 #include "app/app_info.h"
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/disclaimer_dialog.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "graphics/qt_text.h"
 #include "graphics/shell_artwork.h"
 

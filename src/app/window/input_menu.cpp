@@ -15,7 +15,7 @@ namespace vendrix {
 
 InputMenu::InputMenu(ProjectRecord &record, const UiServices &services, QWidget *parent,
                      DialogRunner runDialog)
-    : InputDialog(record, services, "IDD_SECOND_MENU", parent)
+    : FormDialog(record, services, "IDD_SECOND_MENU", parent)
     , m_runDialog(std::move(runDialog))
 {
     setWindowTitle(QStringLiteral("Modify Input Data"));
@@ -61,13 +61,13 @@ InputMenu::InputMenu(ProjectRecord &record, const UiServices &services, QWidget 
 
 void InputMenu::openUnits()
 {
-    UnitsDialog dialog(m_record, m_services, this);
+    UnitsDialog dialog(record(), services(), this);
     m_runDialog(dialog);
 }
 
 void InputMenu::openGeneralInformation()
 {
-    GeneralInformationDialog dialog(m_record, m_services, this);
+    GeneralInformationDialog dialog(record(), services(), this);
     connect(&dialog, &GeneralInformationDialog::documentModified, this,
             &InputMenu::documentModified);
     m_runDialog(dialog);
@@ -75,19 +75,19 @@ void InputMenu::openGeneralInformation()
 
 void InputMenu::openSlurry()
 {
-    SlurryDialog dialog(m_record, m_services, this);
+    SlurryDialog dialog(record(), services(), this);
     m_runDialog(dialog);
 }
 
 void InputMenu::openReductionFactors()
 {
-    ReductionFactorsDialog dialog(m_record, m_services, this);
+    ReductionFactorsDialog dialog(record(), services(), this);
     m_runDialog(dialog);
 }
 
 void InputMenu::openAnalysisType()
 {
-    AnalysisTypeDialog dialog(m_record, m_services, this);
+    AnalysisTypeDialog dialog(record(), services(), this);
     m_runDialog(dialog);
 }
 

@@ -3,7 +3,7 @@
 // to Main Menu".
 
 #include "app/dialogs/common/dialog_runner.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <QColor>
 
@@ -11,7 +11,7 @@ namespace vendrix {
 
 inline const QColor kInputMenuFaceColour(255, 196, 136);
 
-class InputMenu : public InputDialog
+class InputMenu : public FormDialog
 {
     Q_OBJECT
 

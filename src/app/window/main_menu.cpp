@@ -1,7 +1,7 @@
 #include "app/window/main_menu.h"
 
 #include "app/dialogs/common/dialog_widgets.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
@@ -263,7 +263,7 @@ void MainMenu::keyPressEvent(QKeyEvent *event)
 
 void MainMenu::toggleDialogTags()
 {
-    m_record.state.hideDialogTags = m_record.state.hideDialogTags ? 0 : 1;
+    m_record.state.hideDialogTags = !m_record.state.hideDialogTags;
     m_tag->setVisible(!m_record.state.hideDialogTags);
 }
 

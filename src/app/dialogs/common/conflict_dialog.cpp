@@ -1,7 +1,7 @@
 #include "app/dialogs/common/conflict_dialog.h"
 
 #include "app/dialogs/common/dialog_runner.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "graphics/qt_text.h"
 
 #include <QGridLayout>

@@ -7,30 +7,10 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace vendrix {
-
-QLineEdit *makeNumberField(const char *field, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(field));
-    edit->setMinimumWidth(110);
-    edit->setMaximumWidth(150);
-    edit->setAlignment(Qt::AlignRight);
-    return edit;
-}
-
-QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(field));
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
-    return edit;
-}
 
 QButtonGroup *makeRadioGroup(const char *field, QWidget *parent)
 {

@@ -12,15 +12,12 @@ class QButtonGroup;
 class QDialog;
 class QHBoxLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace vendrix {
 
-QLineEdit *makeNumberField(const char *field, QWidget *parent);
-QLineEdit *makeTextField(const char *field, int maxLength, QWidget *parent);
 QRadioButton *makeRadio(const QString &text, QButtonGroup *group, int value, QWidget *parent);
 QButtonGroup *makeRadioGroup(const char *field, QWidget *parent);
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent);

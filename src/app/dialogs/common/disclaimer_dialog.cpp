@@ -2,7 +2,7 @@
 
 #include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/common/dialog_widgets.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -11,7 +11,7 @@ namespace vendrix {
 
 InformationPage::InformationPage(ProjectRecord &record, const UiServices &services,
                                  const char *tagName, const QString &title, QWidget *parent)
-    : InputDialog(record, services, tagName, parent)
+    : FormDialog(record, services, tagName, parent)
     , m_body(new QVBoxLayout)
 {
     setWindowTitle(title);

@@ -2,7 +2,7 @@
 // The body shared by the consolidation explanation windows: pictures and
 // paragraphs on the dialog face, with "&RETURN" to close.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <QPixmap>
 #include <QString>
@@ -14,7 +14,7 @@ class QVBoxLayout;
 
 namespace vendrix {
 
-class InformationPage : public InputDialog
+class InformationPage : public FormDialog
 {
     Q_OBJECT
 

@@ -2,7 +2,6 @@
 
 #include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/dialog_artwork.h"
-#include "model/dialog_defaults.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -17,8 +16,8 @@ namespace vendrix {
 
 AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &services,
                                        QWidget *parent)
-    : InputDialog(record, services, "IDD_ANALYSIS_TYPE", parent)
-    , m_objectives(makeRadioGroup("analysisType", this))
+    : FormDialog(record, services, "IDD_ANALYSIS_TYPE", parent)
+    , m_objectives(makeRadioGroup(fieldName(FieldId::AnalysisType), this))
     , m_groups {}
     , m_picture(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
@@ -50,13 +49,15 @@ AnalysisTypeDialog::AnalysisTypeDialog(ProjectRecord &record, const UiServices &
         if (checked)
             showObjective(id);
     });
+    // Default and truncate act on the chosen objective's value only; the others
+    // stay as typed.
     connectEditButtons(
-        m_ok, buttons, [this] { restoreDefault(); }, [this] { truncate(); });
+        m_ok, buttons, [this] { fields().showDefault(chosenField()); },
+        [this] { fields().truncate(chosenField()); });
 }
 
 void AnalysisTypeDialog::layOutObjectives(QGridLayout *layout)
 {
-    const UnitLabels units = unitLabels(m_record.display);
     const QString radioTexts[3] = {
         QStringLiteral("  Given:  Ultimate strength of geosynthetic\n  Find:     Geometry of tube"),
         QStringLiteral("  Given:  Desired maximum height\n  Find:     Required ultimate strength "
@@ -64,21 +65,16 @@ void AnalysisTypeDialog::layOutObjectives(QGridLayout *layout)
         QStringLiteral("  Given:  Pumping pressure\n  Find:     Geometry of tube and required "
                        "ultimate strength of geosynthetic"),
     };
-    const QString labelTexts[3] = {
-        QStringLiteral("Ultimate strength of geosynthetic in circumferential direction"),
-        QStringLiteral("Desired maximum height of tube"),
-        QStringLiteral("Net pumping pressure at inlet"),
-    };
-    const char *fields[3] = {"ultimateStrength", "desiredMaxHeight", "pumpingPressure"};
-    const char *unitTexts[3] = {units.forcePerLength, units.length, units.pressure};
+    const FieldId objectives[3]
+        = {FieldId::UltimateStrength, FieldId::DesiredMaxHeight, FieldId::PumpingPressure};
     for (int i = 0; i < 3; ++i) {
         ObjectiveGroup &group = m_groups[i];
         group.radio = makeRadio(radioTexts[i], m_objectives, i, this);
-        group.label = new QLabel(labelTexts[i], this);
-        group.label->setObjectName(QString::fromLatin1(fields[i]) + QStringLiteral("Label"));
-        group.field = makeNumberField(fields[i], this);
-        group.unit = makeLabel(unitTexts[i], this);
-        group.unit->setObjectName(QString::fromLatin1(fields[i]) + QStringLiteral("Unit"));
+        group.label = makeFieldLabel(objectives[i], this);
+        group.label->setObjectName(QString::fromLatin1(fieldName(objectives[i]))
+                                   + QStringLiteral("Label"));
+        group.field = fields().addNumber(objectives[i], this);
+        group.unit = fields().unitLabel(objectives[i], this);
         layout->addWidget(group.radio, i, 0, 1, 3);
     }
     // The value of the chosen objective: all three groups share one row.
@@ -91,11 +87,8 @@ void AnalysisTypeDialog::layOutObjectives(QGridLayout *layout)
 
 void AnalysisTypeDialog::loadFromRecord()
 {
-    const AnalysisShownValues shown = shownAnalysisValues(m_record.input, m_record.display);
-    showNumber(m_groups[0].field, shown.ultimateStrength);
-    showNumber(m_groups[1].field, shown.desiredMaxHeight);
-    showNumber(m_groups[2].field, shown.pumpingPressure);
-    const int chosen = static_cast<int>(shown.analysisType);
+    fields().showRecord(record());
+    const int chosen = static_cast<int>(record().input.analysisType);
     m_objectives->button(chosen)->setChecked(true);
     showObjective(chosen);
 }
@@ -131,41 +124,20 @@ QWidget *AnalysisTypeDialog::enterSuccessor(QWidget *from) const
     return nullptr;
 }
 
-std::array<InputDialog::NumberField, 3>
-AnalysisTypeDialog::numberFields(AnalysisShownValues &values) const
+FieldId AnalysisTypeDialog::chosenField() const
 {
-    return {{{m_groups[0].field, &values.ultimateStrength},
-             {m_groups[1].field, &values.desiredMaxHeight},
-             {m_groups[2].field, &values.pumpingPressure}}};
-}
-
-void AnalysisTypeDialog::restoreDefault()
-{
-    // The default of the objective now chosen; the other values stay as typed.
-    AnalysisShownValues defaults = dialogDefaults(m_record.display.unitSystem).objectives;
-    const NumberField chosen = numberFields(defaults)[objective()];
-    showNumber(chosen.field, *chosen.value);
-}
-
-void AnalysisTypeDialog::truncate()
-{
-    AnalysisShownValues values;
-    const auto fields = numberFields(values);
-    if (!readNumbers(fields))
-        return;
-    const NumberField &chosen = fields[objective()];
-    showNumber(chosen.field, roundToThousandths(*chosen.value));
+    return m_groups[objective()].field->field();
 }
 
 void AnalysisTypeDialog::accept()
 {
-    AnalysisShownValues shown;
-    shown.analysisType = static_cast<AnalysisType>(objective());
-    if (!readNumbers(numberFields(shown))
-        || showsFailure(checkAnalysisType(shown, m_record.input.circumference, m_record.display)))
+    ProjectRecord edited = record();
+    edited.input.analysisType = static_cast<AnalysisType>(objective());
+    if (!fields().read(edited) || showsFailure(checkAnalysisType(edited)))
         return;
-    storeAnalysisValues(shown, m_record.display, m_record.input);
-    InputDialog::accept();
+    fields().commit(edited, record());
+    record().input.analysisType = edited.input.analysisType;
+    FormDialog::accept();
 }
 
 } // namespace vendrix

@@ -2,22 +2,17 @@
 // AnalysisTypeDialog: Type of Analysis — the objective and its given value; only the
 // chosen objective's value is shown.
 
-#include "app/dialogs/common/input_dialog.h"
-
-#include <array>
+#include "app/dialogs/common/form_dialog.h"
 
 class QButtonGroup;
 class QLabel;
-class QLineEdit;
 class QGridLayout;
 class QPushButton;
 class QRadioButton;
 
 namespace vendrix {
 
-struct AnalysisShownValues;
-
-class AnalysisTypeDialog : public InputDialog
+class AnalysisTypeDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -37,17 +32,15 @@ private:
     {
         QRadioButton *radio;
         QLabel *label;
-        QLineEdit *field;
+        FieldEdit *field;
         QLabel *unit;
     };
 
     void layOutObjectives(QGridLayout *layout);
     void loadFromRecord();
+    FieldId chosenField() const;
     int objective() const;
     void showObjective(int objective);
-    std::array<NumberField, 3> numberFields(AnalysisShownValues &values) const;
-    void restoreDefault();
-    void truncate();
 
     QButtonGroup *m_objectives;
     ObjectiveGroup m_groups[3];

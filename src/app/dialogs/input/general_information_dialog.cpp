@@ -25,13 +25,11 @@ namespace vendrix {
 
 namespace {
 
-// A project field, its label and where both sit in the Project box (the label
-// in the column before the field).
+// A project field and where it sits in the Project box (its label in the
+// column before the field).
 struct ProjectField
 {
-    const char *name;
-    const char *label;
-    std::string ProjectInfo::*member;
+    FieldId field;
     int row;
     int column;
     int span;
@@ -40,12 +38,12 @@ struct ProjectField
 
 // In the Enter order; the date/time field is not part of it.
 const ProjectField kProjectFields[] = {
-    {"title", "Title", &ProjectInfo::title, 0, 1, 3, 220},
-    {"projectNumber", "Number", &ProjectInfo::projectNumber, 1, 1, 1, 100},
-    {"projectNumberSuffix", "__", &ProjectInfo::projectNumberSuffix, 1, 3, 1, 60},
-    {"client", "Client", &ProjectInfo::client, 2, 1, 3, 220},
-    {"designer", "Designer :", &ProjectInfo::designer, 4, 1, 3, 220},
-    {"stationNumber", "Station Number", &ProjectInfo::stationNumber, 5, 1, 3, 220},
+    {FieldId::Title, 0, 1, 3, 220},
+    {FieldId::ProjectNumber, 1, 1, 1, 100},
+    {FieldId::ProjectNumberSuffix, 1, 3, 1, 60},
+    {FieldId::Client, 2, 1, 3, 220},
+    {FieldId::Designer, 4, 1, 3, 220},
+    {FieldId::StationNumber, 5, 1, 3, 220},
 };
 // The date/time field follows the client, on screen and for Tab.
 constexpr std::size_t kDateTimeAfter = 3;
@@ -54,38 +52,42 @@ constexpr int kDateTimeRow = 3;
 // A company field: one line of the company information file as well.
 struct CompanyField
 {
-    const char *name;
-    const char *label;
-    std::string ProjectInfo::*member;
+    FieldId field;
     std::string CompanyData::*line;
 };
 
 // In the Enter order, which is also the order of the lines in the file.
 const CompanyField kCompanyFields[] = {
-    {"companyName", "Name", &ProjectInfo::companyName, &CompanyData::name},
-    {"companyStreet1", "Street", &ProjectInfo::companyStreet1, &CompanyData::street1},
-    {"companyStreet2", "", &ProjectInfo::companyStreet2, &CompanyData::street2},
-    {"companyCity", "City", &ProjectInfo::companyCity, &CompanyData::city},
-    {"companyState", "State", &ProjectInfo::companyState, &CompanyData::state},
-    {"companyZip", "Zip", &ProjectInfo::companyZip, &CompanyData::zip},
-    {"companyPhone", "Phone #", &ProjectInfo::companyPhone, &CompanyData::phone},
-    {"companyFax", "FAX", &ProjectInfo::companyFax, &CompanyData::fax},
-    {"companyEmail", "E-Mail", &ProjectInfo::companyEmail, &CompanyData::email},
+    {FieldId::CompanyName, &CompanyData::name},
+    {FieldId::CompanyStreet1, &CompanyData::street1},
+    {FieldId::CompanyStreet2, &CompanyData::street2},
+    {FieldId::CompanyCity, &CompanyData::city},
+    {FieldId::CompanyState, &CompanyData::state},
+    {FieldId::CompanyZip, &CompanyData::zip},
+    {FieldId::CompanyPhone, &CompanyData::phone},
+    {FieldId::CompanyFax, &CompanyData::fax},
+    {FieldId::CompanyEmail, &CompanyData::email},
 };
 
-std::size_t projectFieldIndex(std::string ProjectInfo::*member)
+std::size_t projectFieldIndex(FieldId field)
 {
     for (std::size_t i = 0; i < std::size(kProjectFields); ++i)
-        if (kProjectFields[i].member == member)
+        if (kProjectFields[i].field == field)
             return i;
     return 0;
 }
 
-QLabel *buddyLabel(const char *text, QWidget *buddy, QWidget *parent)
+QLabel *buddyLabel(FieldId field, QWidget *buddy, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromLatin1(text), parent);
+    QLabel *label = makeFieldLabel(field, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+// The text of a record field.
+std::string &recordText(ProjectRecord &record, FieldId field)
+{
+    return *fieldEntry(field).text(record);
 }
 
 // The description is held with CR LF line ends, as typed on the original
@@ -122,9 +124,9 @@ std::string localTimeText()
 
 GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
                                                    const UiServices &services, QWidget *parent)
-    : InputDialog(record, services, "IDD_GENERAL_INFORMATION", parent)
+    : FormDialog(record, services, "IDD_GENERAL_INFORMATION", parent)
     , m_description(new QPlainTextEdit(this))
-    , m_includeLogo(makeRadioGroup("includeLogo", this))
+    , m_includeLogo(makeRadioGroup(fieldName(FieldId::IncludeLogo), this))
     , m_logoPath(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
@@ -142,16 +144,14 @@ GeneralInformationDialog::GeneralInformationDialog(ProjectRecord &record,
 void GeneralInformationDialog::createFields()
 {
     for (std::size_t i = 0; i < kProjectFieldCount; ++i) {
-        const ProjectField &f = kProjectFields[i];
-        m_projectFields[i] = makeTextField(f.name, maxTextLength(f.name), this);
+        m_projectFields[i] = new FieldEdit(kProjectFields[i].field, this);
     }
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i) {
-        const CompanyField &f = kCompanyFields[i];
-        m_companyFields[i] = makeTextField(f.name, maxTextLength(f.name), this);
+        m_companyFields[i] = new FieldEdit(kCompanyFields[i].field, this);
         m_companyFields[i]->setMinimumWidth(220);
     }
-    m_dateTime = makeTextField("dateTime", maxTextLength("dateTime"), this);
-    m_description->setObjectName(QStringLiteral("description"));
+    m_dateTime = new FieldEdit(FieldId::DateTime, this);
+    m_description->setObjectName(QString::fromLatin1(fieldName(FieldId::Description)));
     m_description->setTabChangesFocus(true);
     m_description->setMinimumHeight(90);
     watchMultiLineEnter(m_description);
@@ -164,15 +164,15 @@ QWidget *GeneralInformationDialog::createProjectBox()
     for (std::size_t i = 0; i < kProjectFieldCount; ++i) {
         const ProjectField &f = kProjectFields[i];
         QLineEdit *edit = m_projectFields[i];
-        grid->addWidget(buddyLabel(f.label, edit, this), f.row, f.column - 1);
+        grid->addWidget(buddyLabel(f.field, edit, this), f.row, f.column - 1);
         grid->addWidget(edit, f.row, f.column, 1, f.span);
         edit->setMinimumWidth(f.minimumWidth);
         if (i == kDateTimeAfter) {
-            grid->addWidget(buddyLabel("Date / Time", m_dateTime, this), kDateTimeRow, 0);
+            grid->addWidget(buddyLabel(FieldId::DateTime, m_dateTime, this), kDateTimeRow, 0);
             grid->addWidget(m_dateTime, kDateTimeRow, 1, 1, 3);
         }
     }
-    grid->addWidget(buddyLabel("Description :", m_description, this), 6, 0, 1, 4);
+    grid->addWidget(buddyLabel(FieldId::Description, m_description, this), 6, 0, 1, 4);
     grid->addWidget(m_description, 7, 0, 1, 4);
     return project;
 }
@@ -183,8 +183,8 @@ QWidget *GeneralInformationDialog::createCompanyBox()
     auto *grid = new QGridLayout(company);
     int row = 0;
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i, ++row) {
-        if (*kCompanyFields[i].label != 0)
-            grid->addWidget(buddyLabel(kCompanyFields[i].label, m_companyFields[i], this), row, 0);
+        if (fieldEntry(kCompanyFields[i].field).label != nullptr)
+            grid->addWidget(buddyLabel(kCompanyFields[i].field, m_companyFields[i], this), row, 0);
         grid->addWidget(m_companyFields[i], row, 1);
     }
     m_saveCompany = makeButton(QStringLiteral("Save &Data for Future Runs"), "saveCompany", this);
@@ -254,18 +254,18 @@ void GeneralInformationDialog::setEnterAndTabOrder()
 
 void GeneralInformationDialog::loadFromRecord()
 {
-    const ProjectInfo &info = m_record.info;
+    const ProjectInfo &info = record().info;
     for (std::size_t i = 0; i < kProjectFieldCount; ++i)
-        m_projectFields[i]->setText(toQString(info.*kProjectFields[i].member));
+        m_projectFields[i]->setText(toQString(recordText(record(), kProjectFields[i].field)));
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
-        m_companyFields[i]->setText(toQString(info.*kCompanyFields[i].member));
+        m_companyFields[i]->setText(toQString(recordText(record(), kCompanyFields[i].field)));
     m_dateTime->setText(toQString(info.dateTime.empty() ? localTimeText() : info.dateTime));
     m_description->setPlainText(descriptionForDisplay(info.description));
     m_includeLogo->button(info.includeLogo ? 1 : 0)->setChecked(true);
 
     // A new project's company fields and logo come from the files of earlier
     // runs; like everything typed here they reach the record only on OK.
-    const std::string &dataDirectory = m_record.state.dataDirectory;
+    const std::string &dataDirectory = record().state.dataDirectory;
     if (info.companyName.empty() && info.companyStreet1.empty()) {
         // No company file yet is the usual state of a new account, not a fault.
         CompanyData data;
@@ -303,7 +303,7 @@ void GeneralInformationDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         emit documentModified();
-    InputDialog::keyPressEvent(event);
+    FormDialog::keyPressEvent(event);
 }
 
 CompanyData GeneralInformationDialog::companyFromFields() const
@@ -323,7 +323,7 @@ void GeneralInformationDialog::showCompany(const CompanyData &data)
 void GeneralInformationDialog::limitDescription()
 {
     // No more characters than the description holds (line breaks count as CR LF).
-    const int maximum = maxTextLength("description");
+    const int maximum = fieldEntry(FieldId::Description).maxLength;
     const QString text = m_description->toPlainText();
     if (static_cast<int>(descriptionForStore(text).size()) <= maximum)
         return;
@@ -348,10 +348,10 @@ void GeneralInformationDialog::saveLogo()
 
 void GeneralInformationDialog::chooseLogo()
 {
-    if (!m_services.openFileName)
+    if (!services().openFileName)
         return;
-    const QString chosen = m_services.openFileName(
-        this, QStringLiteral("Open"), toQString(m_record.state.startDirectory),
+    const QString chosen = services().openFileName(
+        this, QStringLiteral("Open"), toQString(record().state.startDirectory),
         QStringLiteral("Bitmap files (*.bmp);;All files (*)"));
     if (chosen.isEmpty())
         return;
@@ -370,13 +370,14 @@ bool GeneralInformationDialog::checkFields()
 {
     std::optional<Failure> failure;
     for (std::size_t i = 0; i < kProjectFieldCount && !failure; ++i)
-        failure = checkTextLength(kProjectFields[i].name, fromQString(m_projectFields[i]->text()));
+        failure = checkTextLength(kProjectFields[i].field, fromQString(m_projectFields[i]->text()));
     for (std::size_t i = 0; i < kCompanyFieldCount && !failure; ++i)
-        failure = checkTextLength(kCompanyFields[i].name, fromQString(m_companyFields[i]->text()));
+        failure = checkTextLength(kCompanyFields[i].field, fromQString(m_companyFields[i]->text()));
     if (!failure)
-        failure = checkTextLength("description", descriptionForStore(m_description->toPlainText()));
+        failure = checkTextLength(FieldId::Description,
+                                  descriptionForStore(m_description->toPlainText()));
     if (!failure) {
-        const QLineEdit *designer = m_projectFields[projectFieldIndex(&ProjectInfo::designer)];
+        const QLineEdit *designer = m_projectFields[projectFieldIndex(FieldId::Designer)];
         failure = checkGeneralInformation(fromQString(designer->text()));
     }
     if (failure)
@@ -386,11 +387,11 @@ bool GeneralInformationDialog::checkFields()
 
 void GeneralInformationDialog::writeCompanyFiles()
 {
-    const std::string &dataDirectory = m_record.state.dataDirectory;
-    if (m_companyToSave && saveCompanyData(dataDirectory, *m_companyToSave) && m_services.message)
-        m_services.message(this, QStringLiteral("Unable to save the company data."));
-    if (m_logoToSave && saveLogoPath(dataDirectory, *m_logoToSave) && m_services.message)
-        m_services.message(this, QStringLiteral("Unable to save the logo path."));
+    const std::string &dataDirectory = record().state.dataDirectory;
+    if (m_companyToSave && saveCompanyData(dataDirectory, *m_companyToSave) && services().message)
+        services().message(this, QStringLiteral("Unable to save the company data."));
+    if (m_logoToSave && saveLogoPath(dataDirectory, *m_logoToSave) && services().message)
+        services().message(this, QStringLiteral("Unable to save the logo path."));
     m_companyToSave.reset();
     m_logoToSave.reset();
 }
@@ -399,17 +400,17 @@ void GeneralInformationDialog::accept()
 {
     if (!checkFields())
         return;
-    ProjectInfo &info = m_record.info;
+    ProjectInfo &info = record().info;
     for (std::size_t i = 0; i < kProjectFieldCount; ++i)
-        info.*kProjectFields[i].member = fromQString(m_projectFields[i]->text());
+        recordText(record(), kProjectFields[i].field) = fromQString(m_projectFields[i]->text());
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
-        info.*kCompanyFields[i].member = fromQString(m_companyFields[i]->text());
+        recordText(record(), kCompanyFields[i].field) = fromQString(m_companyFields[i]->text());
     info.dateTime = fromQString(m_dateTime->text());
     info.description = descriptionForStore(m_description->toPlainText());
-    info.includeLogo = m_includeLogo->checkedId() == 1 ? 1 : 0;
+    info.includeLogo = m_includeLogo->checkedId() == 1;
     info.logoPath = m_logoPathValue;
     writeCompanyFiles();
-    InputDialog::accept();
+    FormDialog::accept();
 }
 
 } // namespace vendrix

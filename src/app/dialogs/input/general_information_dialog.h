@@ -3,7 +3,7 @@
 // designer's company (kept for future runs in the data directory) and the logo
 // bitmap of the printout.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "model/company_files.h"
 
 #include <QString>
@@ -24,7 +24,7 @@ namespace vendrix {
 // with English names whatever the user's locale.
 std::string localTimeText();
 
-class GeneralInformationDialog : public InputDialog
+class GeneralInformationDialog : public FormDialog
 {
     Q_OBJECT
 

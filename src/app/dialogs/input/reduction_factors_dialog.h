@@ -1,18 +1,14 @@
 #pragma once
 // ReductionFactorsDialog: Geosynthetic Design Parameters — the five reduction factors.
 
-#include "app/dialogs/common/input_dialog.h"
-
-#include <array>
+#include "app/dialogs/common/form_dialog.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace vendrix {
 
-struct ReductionFactorValues;
-
-class ReductionFactorsDialog : public InputDialog
+class ReductionFactorsDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -25,16 +21,12 @@ public slots:
 
 private:
     void layOut(const EditButtons &edit);
-    std::array<NumberField, 5> numberFields(ReductionFactorValues &values) const;
-    void showValues(ReductionFactorValues values);
-    void loadFromRecord();
-    void restoreDefaults();
 
-    QLineEdit *m_installation;
-    QLineEdit *m_durability;
-    QLineEdit *m_creep;
-    QLineEdit *m_seamAxial;
-    QLineEdit *m_seamCircumferential;
+    FieldEdit *m_installation;
+    FieldEdit *m_durability;
+    FieldEdit *m_creep;
+    FieldEdit *m_seamAxial;
+    FieldEdit *m_seamCircumferential;
     QPushButton *m_ok;
 };
 

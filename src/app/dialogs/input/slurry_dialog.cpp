@@ -5,7 +5,6 @@
 #include "app/dialogs/input/unit_weight_dialog.h"
 #include "graphics/dialog_artwork.h"
 #include "graphics/qt_text.h"
-#include "model/dialog_defaults.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -20,17 +19,16 @@
 namespace vendrix {
 
 SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
-    : InputDialog(record, services, "IDD_MODIFY_SLURRY", parent)
-    , m_circumference(makeNumberField("circumference", this))
-    , m_layers(makeRadioGroup("twoSlurryLayers", this))
-    , m_slurryLower(makeNumberField("slurryUnitWeightLower", this))
-    , m_slurryUpper(makeNumberField("slurryUnitWeightUpper", this))
-    , m_fluidLower(makeNumberField("fluidUnitWeightLower", this))
-    , m_fluidUpper(makeNumberField("fluidUnitWeightUpper", this))
-    , m_slurryHeight(makeNumberField("slurryHeightLower", this))
-    , m_fluidHeight(makeNumberField("fluidHeightLower", this))
-    , m_slurryHeightLabel(
-          new QLabel(QStringLiteral("Height of lower layer of slurry,   H in-Lower"), this))
+    : FormDialog(record, services, "IDD_MODIFY_SLURRY", parent)
+    , m_circumference(fields().addNumber(FieldId::Circumference, this))
+    , m_layers(makeRadioGroup(fieldName(FieldId::TwoSlurryLayers), this))
+    , m_slurryLower(fields().addNumber(FieldId::SlurryUnitWeightLower, this))
+    , m_slurryUpper(fields().addNumber(FieldId::SlurryUnitWeightUpper, this))
+    , m_fluidLower(fields().addNumber(FieldId::FluidUnitWeightLower, this))
+    , m_fluidUpper(fields().addNumber(FieldId::FluidUnitWeightUpper, this))
+    , m_slurryHeight(fields().addNumber(FieldId::SlurryHeightLower, this))
+    , m_fluidHeight(fields().addNumber(FieldId::FluidHeightLower, this))
+    , m_slurryHeightLabel(makeFieldLabel(FieldId::SlurryHeightLower, this))
     , m_slurryHeightUnit(nullptr)
     , m_picture(new QLabel(this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
@@ -39,7 +37,9 @@ SlurryDialog::SlurryDialog(ProjectRecord &record, const UiServices &services, QW
     setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#slurry"));
     createControls();
     layOut();
-    loadFromRecord();
+    // The fields as stored, converted for display.
+    fields().showRecord(record);
+    showLayers(record.input.twoSlurryLayers);
     setTabOrders();
     connectControls();
 }
@@ -48,8 +48,7 @@ void SlurryDialog::createControls()
 {
     m_oneLayer = makeRadio(QStringLiteral("1"), m_layers, 0, this);
     m_twoLayers = makeRadio(QStringLiteral("2"), m_layers, 1, this);
-    m_slurryHeightUnit = makeLabel(unitLabels(m_record.display).length, this);
-    m_slurryHeightUnit->setObjectName(QStringLiteral("slurryHeightLowerUnit"));
+    m_slurryHeightUnit = fields().unitLabel(FieldId::SlurryHeightLower, this);
     m_picture->setObjectName(QStringLiteral("layersPicture"));
     m_medium = makeButton(QStringLiteral("Unit weight of transporting medium\n(typically water)"),
                           "transportMedium", this);
@@ -65,18 +64,14 @@ void SlurryDialog::createControls()
 
 int SlurryDialog::layOutFields(QGridLayout *layout)
 {
-    const UnitLabels units = unitLabels(m_record.display);
     int row = 0;
-    auto addRow = [&](QWidget *label, QLineEdit *field, const char *unit, const char *unitName) {
-        layout->addWidget(label, row, 0);
+    auto addRow = [&](FieldEdit *field) {
+        layout->addWidget(makeFieldLabel(field->field(), this), row, 0);
         layout->addWidget(field, row, 1);
-        QLabel *unitLabel = makeLabel(unit, this);
-        unitLabel->setObjectName(QString::fromLatin1(unitName));
-        layout->addWidget(unitLabel, row, 2);
+        layout->addWidget(fields().unitLabel(field->field(), this), row, 2);
         ++row;
     };
-    addRow(new QLabel(QStringLiteral("Circumference of tube"), this), m_circumference, units.length,
-           "circumferenceUnit");
+    addRow(m_circumference);
     auto *layersRow = new QHBoxLayout;
     layersRow->addWidget(new QLabel(QStringLiteral("Total number of slurry layers :"), this));
     layersRow->addWidget(m_oneLayer);
@@ -84,22 +79,17 @@ int SlurryDialog::layOutFields(QGridLayout *layout)
     layersRow->addStretch();
     layout->addLayout(layersRow, row++, 0, 1, 3);
     layout->addWidget(makeHeading(QStringLiteral("Unit weight of slurry :"), this), row++, 0);
-    addRow(new QLabel(QStringLiteral("      lower layer"), this), m_slurryLower, units.unitWeight,
-           "slurryUnitWeightLowerUnit");
-    addRow(new QLabel(QStringLiteral("      upper layer"), this), m_slurryUpper, units.unitWeight,
-           "slurryUnitWeightUpperUnit");
+    addRow(m_slurryLower);
+    addRow(m_slurryUpper);
     layout->addWidget(makeHeading(QStringLiteral("Unit weight of fluid outside tube :"), this),
                       row++, 0);
-    addRow(new QLabel(QStringLiteral("      Lower fluid"), this), m_fluidLower, units.unitWeight,
-           "fluidUnitWeightLowerUnit");
-    addRow(new QLabel(QStringLiteral("      Upper fluid"), this), m_fluidUpper, units.unitWeight,
-           "fluidUnitWeightUpperUnit");
+    addRow(m_fluidLower);
+    addRow(m_fluidUpper);
     layout->addWidget(m_slurryHeightLabel, row, 0);
     layout->addWidget(m_slurryHeight, row, 1);
     layout->addWidget(m_slurryHeightUnit, row, 2);
     ++row;
-    addRow(new QLabel(QStringLiteral("Height of outside lower fluid,   H out-Lower"), this),
-           m_fluidHeight, units.length, "fluidHeightLowerUnit");
+    addRow(m_fluidHeight);
     return row;
 }
 
@@ -116,32 +106,14 @@ void SlurryDialog::layOut()
     keepRoomWhenHidden({m_slurryHeightLabel, m_slurryHeight, m_slurryHeightUnit});
 }
 
-std::array<InputDialog::NumberField, 7> SlurryDialog::numberFields(SlurryShownValues &values) const
+void SlurryDialog::showLayers(bool two)
 {
-    return {{{m_circumference, &values.circumference},
-             {m_slurryLower, &values.slurryUnitWeightLower},
-             {m_slurryUpper, &values.slurryUnitWeightUpper},
-             {m_fluidLower, &values.fluidUnitWeightLower},
-             {m_fluidUpper, &values.fluidUnitWeightUpper},
-             {m_slurryHeight, &values.slurryHeightLower},
-             {m_fluidHeight, &values.fluidHeightLower}}};
-}
-
-void SlurryDialog::showValues(SlurryShownValues values)
-{
-    m_rememberedLower = values.slurryUnitWeightLower;
-    m_rememberedUpper = values.slurryUnitWeightUpper;
-    showNumbers(numberFields(values));
-    m_layers->button(values.twoSlurryLayers ? 1 : 0)->setChecked(true);
+    m_rememberedLower = *fields().typedValue(FieldId::SlurryUnitWeightLower);
+    m_rememberedUpper = *fields().typedValue(FieldId::SlurryUnitWeightUpper);
+    m_layers->button(two ? 1 : 0)->setChecked(true);
     // Also when the layers chosen do not change: the upper field, the height of
     // the lower layer and the picture follow the layers.
-    chooseLayers(values.twoSlurryLayers);
-}
-
-void SlurryDialog::loadFromRecord()
-{
-    // The fields as stored, converted for display.
-    showValues(shownSlurryValues(m_record.input, m_record.display));
+    chooseLayers(two);
 }
 
 void SlurryDialog::setTabOrders()
@@ -173,7 +145,7 @@ bool SlurryDialog::twoLayers() const
 
 void SlurryDialog::chooseLayers(bool two)
 {
-    showNumber(m_slurryUpper, two ? m_rememberedUpper : m_rememberedLower);
+    m_slurryUpper->showNumber(two ? m_rememberedUpper : m_rememberedLower);
     m_slurryUpper->setEnabled(two);
     m_slurryHeightLabel->setVisible(two);
     m_slurryHeight->setVisible(two);
@@ -209,7 +181,7 @@ bool SlurryDialog::eventFilter(QObject *watched, QEvent *event)
         else if (watched == m_slurryUpper)
             rememberUpper();
     }
-    return InputDialog::eventFilter(watched, event);
+    return FormDialog::eventFilter(watched, event);
 }
 
 void SlurryDialog::rememberLower()
@@ -218,7 +190,7 @@ void SlurryDialog::rememberLower()
     if (const auto value = parseShownNumber(fromQString(m_slurryLower->text()))) {
         m_rememberedLower = *value;
         if (!twoLayers())
-            showNumber(m_slurryUpper, *value);
+            m_slurryUpper->showNumber(*value);
     }
 }
 
@@ -230,45 +202,42 @@ void SlurryDialog::rememberUpper()
 
 void SlurryDialog::restoreDefaults()
 {
+    fields().showDefaults();
     // Two layers, with every control of the second layer shown.
-    showValues(dialogDefaults(m_record.display.unitSystem).slurry);
+    showLayers(dialogDefaultValue(FieldId::TwoSlurryLayers, record().display.unitSystem) != 0);
 }
 
 void SlurryDialog::truncate()
 {
-    SlurryShownValues values;
-    const auto fields = numberFields(values);
-    if (!readNumbers(fields))
+    if (!fields().truncate())
         return;
-    for (const NumberField &f : fields)
-        *f.value = roundToThousandths(*f.value);
-    showNumbers(fields);
-    m_rememberedLower = values.slurryUnitWeightLower;
+    m_rememberedLower = *fields().typedValue(FieldId::SlurryUnitWeightLower);
     if (twoLayers())
-        m_rememberedUpper = values.slurryUnitWeightUpper;
+        m_rememberedUpper = *fields().typedValue(FieldId::SlurryUnitWeightUpper);
 }
 
 void SlurryDialog::openUnitWeight()
 {
-    UnitWeightDialog dialog(m_record, m_services, this);
+    UnitWeightDialog dialog(record(), services(), this);
     runModal(dialog);
 }
 
 void SlurryDialog::accept()
 {
-    SlurryShownValues shown;
-    shown.twoSlurryLayers = twoLayers();
-    if (!readNumbers(numberFields(shown)))
+    ProjectRecord edited = record();
+    edited.input.twoSlurryLayers = twoLayers();
+    if (!fields().read(edited))
         return;
     // With one layer the upper slurry is the lower one, whatever the field shows.
-    if (!shown.twoSlurryLayers) {
-        shown.slurryUnitWeightUpper = shown.slurryUnitWeightLower;
-        showNumber(m_slurryUpper, shown.slurryUnitWeightLower);
+    if (!edited.input.twoSlurryLayers) {
+        edited.input.slurryUnitWeightUpper = edited.input.slurryUnitWeightLower;
+        m_slurryUpper->showNumber(*fields().typedValue(FieldId::SlurryUnitWeightLower));
     }
-    if (showsFailure(checkSlurryData(shown, m_record.input.transportUnitWeight, m_record.display)))
+    if (showsFailure(checkSlurryData(edited)))
         return;
-    storeSlurryValues(shown, m_record.display, m_record.input);
-    InputDialog::accept();
+    fields().commit(edited, record());
+    record().input.twoSlurryLayers = edited.input.twoSlurryLayers;
+    FormDialog::accept();
 }
 
 } // namespace vendrix

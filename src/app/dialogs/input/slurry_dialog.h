@@ -3,22 +3,17 @@
 // unit weights of the slurry and of the fluid outside the tube, and the heights
 // Hin-Lower and Hout-Lower. Opens the unit weight of the transporting medium.
 
-#include "app/dialogs/common/input_dialog.h"
-
-#include <array>
+#include "app/dialogs/common/form_dialog.h"
 
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace vendrix {
 
-struct SlurryShownValues;
-
-class SlurryDialog : public InputDialog
+class SlurryDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -36,9 +31,8 @@ private:
     void createControls();
     int layOutFields(QGridLayout *layout);
     void layOut();
-    std::array<NumberField, 7> numberFields(SlurryShownValues &values) const;
-    void showValues(SlurryShownValues values);
-    void loadFromRecord();
+    // Shows the fields and the layers after they were filled in.
+    void showLayers(bool two);
     void setTabOrders();
     void connectControls();
     bool twoLayers() const;
@@ -49,14 +43,14 @@ private:
     void rememberLower();
     void rememberUpper();
 
-    QLineEdit *m_circumference;
+    FieldEdit *m_circumference;
     QButtonGroup *m_layers;
-    QLineEdit *m_slurryLower;
-    QLineEdit *m_slurryUpper;
-    QLineEdit *m_fluidLower;
-    QLineEdit *m_fluidUpper;
-    QLineEdit *m_slurryHeight;
-    QLineEdit *m_fluidHeight;
+    FieldEdit *m_slurryLower;
+    FieldEdit *m_slurryUpper;
+    FieldEdit *m_fluidLower;
+    FieldEdit *m_fluidUpper;
+    FieldEdit *m_slurryHeight;
+    FieldEdit *m_fluidHeight;
     QLabel *m_slurryHeightLabel;
     QLabel *m_slurryHeightUnit;
     QLabel *m_picture;

@@ -1,8 +1,6 @@
 #include "app/dialogs/input/unit_weight_dialog.h"
 
 #include "app/dialogs/common/dialog_widgets.h"
-#include "model/dialog_defaults.h"
-#include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -15,18 +13,14 @@ namespace vendrix {
 
 UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &services,
                                    QWidget *parent)
-    : InputDialog(record, services, "IDD_UNIT_WEIGHT", parent)
-    , m_weight(makeNumberField("transportUnitWeight", this))
+    : FormDialog(record, services, "IDD_UNIT_WEIGHT", parent)
+    , m_weight(fields().addNumber(FieldId::TransportUnitWeight, this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
     setWindowTitle(QStringLiteral("Unit Weight of \"Water\""));
-    auto *label
-        = new QLabel(QStringLiteral("Unit weight of transporting medium such as water,"), this);
+    QLabel *label = makeFieldLabel(FieldId::TransportUnitWeight, this);
     label->setBuddy(m_weight);
-    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(record.display.unitSystem,
-                                                                 record.display.asianPacific)],
-                           this);
-    unit->setObjectName(QStringLiteral("unitWeightLabel"));
+    QLabel *unit = fields().unitLabel(FieldId::TransportUnitWeight, this);
     const EditButtons edit = makeEditButtons();
 
     auto *layout = new QGridLayout(this);
@@ -43,36 +37,19 @@ UnitWeightDialog::UnitWeightDialog(ProjectRecord &record, const UiServices &serv
     layout->addWidget(tagLabel(), 2, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    showNumber(
-        m_weight,
-        shownFieldValue("transportUnitWeight", record.input.transportUnitWeight, record.display));
-
+    fields().showRecord(record);
     connectEditButtons(
-        m_ok, edit, [this] { restoreDefault(); }, [this] { truncate(); });
-}
-
-void UnitWeightDialog::restoreDefault()
-{
-    showNumber(m_weight, dialogDefaults(m_record.display.unitSystem).transportUnitWeight);
-}
-
-void UnitWeightDialog::truncate()
-{
-    double value = 0;
-    if (readNumber(m_weight, value))
-        showNumber(m_weight, roundToThousandths(value));
+        m_ok, edit, [this] { fields().showDefaults(); }, [this] { fields().truncate(); });
 }
 
 void UnitWeightDialog::accept()
 {
-    double value = 0;
-    if (!readNumber(m_weight, value))
+    ProjectRecord edited = record();
+    if (!fields().read(edited)
+        || showsFailure(checkTransportUnitWeight(edited.input.transportUnitWeight)))
         return;
-    const double stored = storedFieldValue("transportUnitWeight", value, m_record.display);
-    if (showsFailure(checkTransportUnitWeight(stored)))
-        return;
-    m_record.input.transportUnitWeight = stored;
-    InputDialog::accept();
+    fields().commit(edited, record());
+    FormDialog::accept();
 }
 
 } // namespace vendrix

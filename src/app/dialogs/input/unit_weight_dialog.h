@@ -2,14 +2,13 @@
 // UnitWeightDialog: Unit Weight of "Water" — the unit weight of the transporting
 // medium, opened from the Slurry Data dialog and stored on its own OK.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
-class QLineEdit;
 class QPushButton;
 
 namespace vendrix {
 
-class UnitWeightDialog : public InputDialog
+class UnitWeightDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -20,10 +19,7 @@ public slots:
     void accept() override;
 
 private:
-    void restoreDefault();
-    void truncate();
-
-    QLineEdit *m_weight;
+    FieldEdit *m_weight;
     QPushButton *m_ok;
 };
 

@@ -17,11 +17,11 @@
 namespace vendrix {
 
 UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
-    : InputDialog(record, services, "IDD_MODIFY_UNITS", parent)
-    , m_units(makeRadioGroup("englishUnits", this))
-    , m_currency(makeTextField("currencyUnit", maxTextLength("currencyUnit"), this))
-    , m_printColour(makeRadioGroup("printBlackWhite", this))
-    , m_labels(makeRadioGroup("asianPacific", this))
+    : FormDialog(record, services, "IDD_MODIFY_UNITS", parent)
+    , m_units(makeRadioGroup(fieldName(FieldId::EnglishUnits), this))
+    , m_currency(new FieldEdit(FieldId::CurrencyUnit, this))
+    , m_printColour(makeRadioGroup(fieldName(FieldId::PrintBlackWhite), this))
+    , m_labels(makeRadioGroup(fieldName(FieldId::AsianPacific), this))
     , m_ok(makeButton(QStringLiteral("&OK"), "ok", this))
 {
     setWindowTitle(QStringLiteral("Units, Currency and Colors of Graphics"));
@@ -29,7 +29,7 @@ UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWid
 
     QGroupBox *unitsBox = createChoiceBox(
         m_units, {QStringLiteral("SI units"), QStringLiteral("English")}, QString(), false);
-    auto *currencyLabel = new QLabel(QStringLiteral("Currency unit"), this);
+    QLabel *currencyLabel = makeFieldLabel(FieldId::CurrencyUnit, this);
     currencyLabel->setBuddy(m_currency);
     m_currency->setMaximumWidth(80);
     auto *currencyHint = makeLabel("( for example $,  \x80,  \xA3, \xA5 . . . )", this);
@@ -84,7 +84,7 @@ QGroupBox *UnitsDialog::createChoiceBox(QButtonGroup *group, const QStringList &
 
 void UnitsDialog::loadFromRecord()
 {
-    const DisplaySettings &display = m_record.display;
+    const DisplaySettings &display = record().display;
     m_units->button(isEnglish(display) ? 1 : 0)->setChecked(true);
     m_currency->setText(toQString(display.currencyUnit));
     m_printColour->button(display.printBlackWhite ? 1 : 0)->setChecked(true);
@@ -98,12 +98,12 @@ QWidget *UnitsDialog::firstField() const
 
 void UnitsDialog::accept()
 {
-    DisplaySettings &display = m_record.display;
+    DisplaySettings &display = record().display;
     display.unitSystem = m_units->checkedId() == 1 ? UnitSystem::English : UnitSystem::SI;
     display.currencyUnit = fromQString(m_currency->text());
-    display.printBlackWhite = m_printColour->checkedId() == 1 ? 1 : 0;
-    display.asianPacific = m_labels->checkedId() == 1 ? 1 : 0;
-    InputDialog::accept();
+    display.printBlackWhite = m_printColour->checkedId() == 1;
+    display.asianPacific = m_labels->checkedId() == 1;
+    FormDialog::accept();
 }
 
 } // namespace vendrix

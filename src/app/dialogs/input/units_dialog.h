@@ -2,7 +2,7 @@
 // UnitsDialog: "Units, Currency and Colors of Graphics" — unit system,
 // currency, colour of the graphics printout and the style of unit labels.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <QStringList>
 
@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace vendrix {
 
-class UnitsDialog : public InputDialog
+class UnitsDialog : public FormDialog
 {
     Q_OBJECT
 

@@ -1,7 +1,7 @@
 #include "app/dialogs/results/colour_choice_dialog.h"
 
 #include "app/dialogs/common/dialog_widgets.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -33,7 +33,7 @@ ColourChoiceDialog::ColourChoiceDialog(ProjectRecord &record, QWidget *parent)
 
 void ColourChoiceDialog::accept()
 {
-    m_record.display.screenBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
+    m_record.display.screenBlackWhite = m_blackWhite->isChecked();
     QDialog::accept();
 }
 

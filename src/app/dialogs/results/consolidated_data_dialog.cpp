@@ -19,13 +19,12 @@ namespace vendrix {
 
 ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiServices &services,
                                                QWidget *parent, ConsolidationHooks hooks)
-    : InputDialog(record, services, "IDD_CONSOLIDATED_DATA", parent)
+    : FormDialog(record, services, "IDD_CONSOLIDATED_DATA", parent)
     , m_hooks(std::move(hooks))
-    , m_gs(makeNumberField("specificGravitySolids", this))
-    , m_unitWeight(makeNumberField("consolidatedUnitWeight", this))
+    , m_gs(fields().addNumber(FieldId::SpecificGravitySolids, this))
+    , m_unitWeight(fields().addNumber(FieldId::ConsolidatedUnitWeight, this))
     , m_option1(makeButton(QStringLiteral("RUN  OPTION  &1"), "runOption1", this))
     , m_option2(makeButton(QStringLiteral("RUN  OPTION  &2"), "runOption2", this))
-    , m_unitWeightFactor(UnitFactors::forSettings(record.display.unitSystem).unitWeight)
 {
     setWindowTitle(QStringLiteral("Consolidation data"));
     setHelpTopic(QStringLiteral("::/Design_Considerations.htm#p13"));
@@ -36,8 +35,7 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     edit.truncate = makeTruncateButton(this);
     layOut(edit, explanation);
 
-    showNumber(m_gs, record.input.specificGravitySolids);
-    showNumber(m_unitWeight, record.input.consolidatedUnitWeight * m_unitWeightFactor);
+    fields().showRecord(record);
 
     // Enter in one field moves to the other; nothing is computed.
     setEnterSuccessor(m_gs, m_unitWeight);
@@ -54,31 +52,25 @@ ConsolidatedDataDialog::ConsolidatedDataDialog(ProjectRecord &record, const UiSe
     // Option 2 does not look at the focus.
     connect(m_option2, &QPushButton::clicked, this, [this] { runOption(Shape::Option2); });
     connectEditButtons(
-        nullptr, edit, [this] { restoreDefaults(); }, [this] { truncate(); });
+        nullptr, edit, [this] { restoreDefaults(); }, [this] { fields().truncate(); });
     connect(explanation, &QPushButton::clicked, this, &ConsolidatedDataDialog::explain);
 }
 
 void ConsolidatedDataDialog::layOut(const EditButtons &edit, QPushButton *explanation)
 {
-    const DisplaySettings &display = m_record.display;
     auto *symbol = new QLabel(QStringLiteral("\u03B3<sub>f</sub>"), this);
     symbol->setTextFormat(Qt::RichText);
     symbol->setObjectName(QStringLiteral("unitWeightSymbol"));
-    auto *unit = makeLabel(UnitWeightLabels[unitWeightLabelIndex(display.unitSystem,
-                                                                 display.asianPacific)],
-                           this);
-    unit->setObjectName(QStringLiteral("consolidatedUnitWeightUnit"));
+    QLabel *unit = fields().unitLabel(FieldId::ConsolidatedUnitWeight, this);
     auto *picture1 = new QLabel(this);
     picture1->setPixmap(consolidationOptionPicture(Shape::Option1));
     auto *picture2 = new QLabel(this);
     picture2->setPixmap(consolidationOptionPicture(Shape::Option2));
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Specific gravity of solids,  Gs"), this), 0, 0, 1,
-                      2);
+    layout->addWidget(makeFieldLabel(FieldId::SpecificGravitySolids, this), 0, 0, 1, 2);
     layout->addWidget(m_gs, 0, 2);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Saturated unit weight of consolidated fill,"), this), 1, 0);
+    layout->addWidget(makeFieldLabel(FieldId::ConsolidatedUnitWeight, this), 1, 0);
     layout->addWidget(symbol, 1, 1);
     layout->addWidget(m_unitWeight, 1, 2);
     layout->addWidget(unit, 1, 3);
@@ -110,28 +102,29 @@ void ConsolidatedDataDialog::runOption(Shape option)
 {
     double gs = 0;
     double shownUnitWeight = 0;
-    if (!readNumber(m_gs, gs) || !readNumber(m_unitWeight, shownUnitWeight))
+    if (!fields().readShown(FieldId::SpecificGravitySolids, gs)
+        || !fields().readShown(FieldId::ConsolidatedUnitWeight, shownUnitWeight))
         return;
     if (!m_hooks.check)
         return;
-    if (const auto failure = m_hooks.check(m_record, gs, shownUnitWeight)) {
+    if (const auto failure = m_hooks.check(record(), gs, shownUnitWeight)) {
         showFailure(*failure);
         return;
     }
-    m_record.input.specificGravitySolids = gs;
-    m_record.input.consolidatedUnitWeight
-        = storedFieldValue("consolidatedUnitWeight", shownUnitWeight, m_record.display);
-    m_record.state.shapeShown = option;
+    record().input.specificGravitySolids = gs;
+    record().input.consolidatedUnitWeight
+        = storedFieldValue(FieldId::ConsolidatedUnitWeight, shownUnitWeight, record().display);
+    record().state.shapeShown = option;
     accept();
     if (option == Shape::Option1)
-        m_hooks.computeOption1(m_record);
+        m_hooks.computeOption1(record());
     else
-        m_hooks.computeOption2(m_record);
+        m_hooks.computeOption2(record());
     // A shape that is not made of numbers is never drawn; the tube as filled stays.
-    if (const auto failure = checkConsolidationResult(m_record.consolidation)) {
-        m_record.state.shapeShown = Shape::AsFilled;
-        if (m_services.message)
-            m_services.message(parentWidget(), toQString(failure->messageText));
+    if (const auto failure = checkConsolidationResult(record().consolidation)) {
+        record().state.shapeShown = Shape::AsFilled;
+        if (services().message)
+            services().message(parentWidget(), toQString(failure->messageText));
         return;
     }
     if (m_crossSectionView)
@@ -140,25 +133,14 @@ void ConsolidatedDataDialog::runOption(Shape option)
 
 void ConsolidatedDataDialog::restoreDefaults()
 {
-    showNumber(m_gs, dialogDefaults(m_record.display.unitSystem).specificGravitySolids);
-    showNumber(
-        m_unitWeight,
-        defaultConsolidatedUnitWeight(m_record.input.slurryUnitWeightLower * m_unitWeightFactor));
-}
-
-void ConsolidatedDataDialog::truncate()
-{
-    double gs = 0;
-    double shownUnitWeight = 0;
-    if (!readNumber(m_gs, gs) || !readNumber(m_unitWeight, shownUnitWeight))
-        return;
-    showNumber(m_gs, roundToThousandths(gs));
-    showNumber(m_unitWeight, roundToThousandths(shownUnitWeight));
+    fields().showDefault(FieldId::SpecificGravitySolids);
+    m_unitWeight->showNumber(
+        defaultConsolidatedUnitWeight(shownRecordValue(record(), FieldId::SlurryUnitWeightLower)));
 }
 
 void ConsolidatedDataDialog::explain()
 {
-    ConsolidationExplanationDialog dialog(m_record, m_services, this);
+    ConsolidationExplanationDialog dialog(record(), services(), this);
     runModal(dialog);
 }
 

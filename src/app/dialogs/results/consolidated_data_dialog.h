@@ -3,7 +3,7 @@
 // weight of the consolidated fill; runs Option 1 or Option 2 and then shows the
 // cross-section.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/dialogs/results/post_processing_hooks.h"
 
 #include <functional>
@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace vendrix {
 
-class ConsolidatedDataDialog : public InputDialog
+class ConsolidatedDataDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -30,16 +30,14 @@ private:
     void layOut(const EditButtons &edit, QPushButton *explanation);
     void runOption(Shape option); // Option1 or Option2
     void restoreDefaults();
-    void truncate();
     void explain();
 
     ConsolidationHooks m_hooks;
     std::function<void(QWidget *)> m_crossSectionView;
-    QLineEdit *m_gs;
-    QLineEdit *m_unitWeight;
+    FieldEdit *m_gs;
+    FieldEdit *m_unitWeight;
     QPushButton *m_option1;
     QPushButton *m_option2;
-    double m_unitWeightFactor;
 };
 
 } // namespace vendrix

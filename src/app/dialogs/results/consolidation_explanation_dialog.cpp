@@ -39,15 +39,15 @@ ConsolidationExplanationDialog::ConsolidationExplanationDialog(ProjectRecord &re
     QPushButton *extreme = addButton(QStringLiteral("Extreme case of OPTION #1"), "extreme");
     finish();
     connect(photos1, &QPushButton::clicked, this, [this] {
-        OptionPhotosDialog dialog(m_record, m_services, Shape::Option1, this);
+        OptionPhotosDialog dialog(this->record(), this->services(), Shape::Option1, this);
         runModal(dialog);
     });
     connect(photos2, &QPushButton::clicked, this, [this] {
-        OptionPhotosDialog dialog(m_record, m_services, Shape::Option2, this);
+        OptionPhotosDialog dialog(this->record(), this->services(), Shape::Option2, this);
         runModal(dialog);
     });
     connect(extreme, &QPushButton::clicked, this, [this] {
-        ExtremeCaseDialog dialog(m_record, m_services, this);
+        ExtremeCaseDialog dialog(this->record(), this->services(), this);
         runModal(dialog);
     });
 }

@@ -96,7 +96,7 @@ QString shown(double value, int decimals)
 
 FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServices &services,
                                              QWidget *parent)
-    : InputDialog(record, services, "IDD_ENVELOPE", parent)
+    : FormDialog(record, services, "IDD_ENVELOPE", parent)
     , m_card(record)
     , m_pause(new QTimer(this))
     , m_units(record.display.unitSystem)
@@ -150,15 +150,14 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
 
 QLayout *FillingEnvelopeDialog::createFields()
 {
-    const UnitFactors f = UnitFactors::forSettings(m_units);
-    const UnitLabels units = unitLabels(m_record.display);
+    const UnitLabels units = unitLabels(record().display);
 
     m_circumference = new QLineEdit(this);
-    m_circumference->setObjectName(QStringLiteral("circumference"));
-    showNumber(m_circumference, m_record.input.circumference * f.length);
+    m_circumference->setObjectName(QString::fromLatin1(fieldName(FieldId::Circumference)));
+    showFieldNumber(m_circumference, shownRecordValue(record(), FieldId::Circumference));
     m_strength = new QLineEdit(this);
-    m_strength->setObjectName(QStringLiteral("ultimateStrength"));
-    showNumber(m_strength, m_record.input.ultimateStrength * f.forcePerLength);
+    m_strength->setObjectName(QString::fromLatin1(fieldName(FieldId::UltimateStrength)));
+    showFieldNumber(m_strength, shownRecordValue(record(), FieldId::UltimateStrength));
     m_maxPressure = new QLineEdit(this);
     m_maxPressure->setObjectName(QStringLiteral("maxPressure"));
     m_maxPressure->setPlaceholderText(QStringLiteral("automatic"));
@@ -234,7 +233,7 @@ void FillingEnvelopeDialog::recomputeNow()
         showInvalid(QStringLiteral("Please enter a number."));
         return;
     }
-    ProjectRecord card = m_record;
+    ProjectRecord card = record();
     card.input.circumference = circumference / f.length;
     card.input.ultimateStrength = strength / f.forcePerLength;
     // The strength rules apply whatever the project's objective.
@@ -248,7 +247,7 @@ void FillingEnvelopeDialog::recomputeNow()
                     + shown(kEnvelopePressureCeiling * f.pumpingPressure, 0) + ".");
         return;
     }
-    card.input.analysisType = m_record.input.analysisType;
+    card.input.analysisType = record().input.analysisType;
     m_card = card;
     EnvelopeRequest request;
     request.maxPressure = automatic ? 0 : top / f.pumpingPressure;
@@ -263,7 +262,7 @@ void FillingEnvelopeDialog::recomputeNow()
 void FillingEnvelopeDialog::showEnvelope()
 {
     const UnitFactors f = UnitFactors::forSettings(m_units);
-    const UnitLabels units = unitLabels(m_record.display);
+    const UnitLabels units = unitLabels(record().display);
     if (m_envelope.state == SafeLimitState::Found) {
         const EnvelopePoint &s = m_envelope.safeLimit;
         m_pressureFigure->setText(QStringLiteral("Maximum pumping pressure:  ")
@@ -323,7 +322,7 @@ void FillingEnvelopeDialog::fillTable()
 
 QString FillingEnvelopeDialog::outputName(const char *suffix) const
 {
-    return projectFileStem(m_record.info.projectPath, "tube") + QStringLiteral("-envelope.")
+    return projectFileStem(record().info.projectPath, "tube") + QStringLiteral("-envelope.")
         + QLatin1String(suffix);
 }
 
@@ -331,10 +330,10 @@ void FillingEnvelopeDialog::saveTable()
 {
     if (!m_valid)
         return;
-    const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+    const QString path = askSaveFileName(services(), this, record().info.projectPath,
                                          QStringLiteral("Save Filling Envelope"), outputName("csv"),
                                          QStringLiteral("CSV files (*.csv)"));
-    writeChosenFile(m_services, this, withDefaultSuffix(path, "csv"),
+    writeChosenFile(services(), this, withDefaultSuffix(path, "csv"),
                     [this](const std::string &file) {
                         return writeEnvelopeCsvFile(file, m_envelope, m_units);
                     });
@@ -345,11 +344,11 @@ void FillingEnvelopeDialog::savePicture()
     if (!m_valid)
         return;
     const QString path = askSaveFileName(
-        m_services, this, m_record.info.projectPath, QStringLiteral("Save Envelope Picture"),
+        services(), this, record().info.projectPath, QStringLiteral("Save Envelope Picture"),
         outputName("png"), QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
     const FillingEnvelope &envelope = m_envelope;
     const UnitSystem units = m_units;
-    writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
+    writeChosenFile(services(), this, withDefaultSuffix(path, "png"),
                     [&envelope, units](const std::string &file) {
                         return writeDrawingImage(
                             file, QSize(900, 560),
@@ -368,7 +367,7 @@ void FillingEnvelopeDialog::printCard()
         return;
     printer->setDocName(QStringLiteral("Vendrix field card"));
     if (!paintFieldCard(*printer, m_card, m_envelope, asctimeText(std::time(nullptr))))
-        showError(m_services, this, QStringLiteral("Unable to print."));
+        showError(services(), this, QStringLiteral("Unable to print."));
 }
 
 } // namespace vendrix

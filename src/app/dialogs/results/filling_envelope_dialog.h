@@ -4,7 +4,7 @@
 // points; recomputes shortly after each change of its fields; saves the table
 // (CSV) or the chart (PNG, SVG) and prints the field card.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/printing/printer_choice.h"
 #include "post/filling_envelope.h"
 
@@ -23,7 +23,7 @@ namespace vendrix {
 
 class EnvelopeChartView;
 
-class FillingEnvelopeDialog : public InputDialog
+class FillingEnvelopeDialog : public FormDialog
 {
     Q_OBJECT
 

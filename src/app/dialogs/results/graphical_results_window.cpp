@@ -1,7 +1,7 @@
 #include "app/dialogs/results/graphical_results_window.h"
 
 #include "app/dialogs/common/dialog_runner.h"
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "graphics/bmp_file.h"
 #include "graphics/cross_section_drawing.h"
 #include "graphics/image_export.h"

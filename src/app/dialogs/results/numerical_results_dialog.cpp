@@ -14,7 +14,7 @@ namespace vendrix {
 
 NumericalResultsDialog::NumericalResultsDialog(ProjectRecord &record, const UiServices &services,
                                                QWidget *parent)
-    : InputDialog(record, services, "IDD_NUMERICAL_RESULTS", parent)
+    : FormDialog(record, services, "IDD_NUMERICAL_RESULTS", parent)
 {
     setWindowTitle(QStringLiteral("Numerical Results"));
     setHelpTopic(QStringLiteral("::/Working_with_Vendrix.htm#results"));
@@ -86,10 +86,10 @@ QLayout *NumericalResultsDialog::createLines()
 
 void NumericalResultsDialog::showNumericalResults()
 {
-    const auto lines = numericalResultsLines(m_record);
+    const auto lines = numericalResultsLines(record());
     for (int i = 0; i < kNumericalResultsLines; ++i)
         m_lines[i]->setText(toQString(lines[i]));
-    const std::string notice = solutionNoticeLine(m_record.solution);
+    const std::string notice = solutionNoticeLine(record().solution);
     m_notice->setText(toQString(notice));
     m_notice->setVisible(!notice.empty());
 }

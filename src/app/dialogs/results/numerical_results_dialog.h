@@ -2,7 +2,7 @@
 // NumericalResultsDialog: Numerical Results — the eighteen lines of the last run's
 // results (and of the consolidated shape, once computed), built when it opens.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include <array>
 
@@ -11,7 +11,7 @@ class QLayout;
 
 namespace vendrix {
 
-class NumericalResultsDialog : public InputDialog
+class NumericalResultsDialog : public FormDialog
 {
     Q_OBJECT
 

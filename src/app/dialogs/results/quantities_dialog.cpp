@@ -43,11 +43,11 @@ QString shownNumber(const char *format, double value)
 
 QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &services,
                                    QWidget *parent, QuantitiesHooks hooks)
-    : InputDialog(record, services, "IDD_QUANTITIES", parent)
+    : FormDialog(record, services, "IDD_QUANTITIES", parent)
     , m_hooks(std::move(hooks))
-    , m_remarks(makeTextField("quantityRemarks", maxTextLength("quantityRemarks"), this))
-    , m_cost(makeTextField("costPerUnitArea", maxTextLength("costPerUnitArea"), this))
-    , m_length(makeNumberField("tubeLength", this))
+    , m_remarks(new FieldEdit(FieldId::QuantityRemarks, this))
+    , m_cost(new FieldEdit(FieldId::CostPerUnitArea, this))
+    , m_length(fields().addNumber(FieldId::TubeLength, this))
     , m_areaPerLength(valueLabel("areaPerLength", this))
     , m_totalCost(valueLabel("totalCost", this))
     , m_storage(valueLabel("storageCapacity", this))
@@ -84,7 +84,7 @@ QuantitiesDialog::QuantitiesDialog(ProjectRecord &record, const UiServices &serv
 
 std::string QuantitiesDialog::currencyText() const
 {
-    return "[ " + m_record.display.currencyUnit + " ]";
+    return "[ " + record().display.currencyUnit + " ]";
 }
 
 QLabel *QuantitiesDialog::unitLabel(const QString &text, const char *name)
@@ -96,10 +96,10 @@ QLabel *QuantitiesDialog::unitLabel(const QString &text, const char *name)
 
 void QuantitiesDialog::layOut()
 {
-    const bool english = isEnglish(m_record.display);
+    const bool english = isEnglish(record().display);
     auto *layout = new QGridLayout(this);
     int row = 0;
-    layout->addWidget(new QLabel(QStringLiteral("Remarks:"), this), row, 0);
+    layout->addWidget(makeFieldLabel(FieldId::QuantityRemarks, this), row, 0);
     layout->addWidget(m_remarks, row++, 1, 1, 2);
     auto addRow = [&](QLabel *caption, QWidget *value, QLabel *unit) {
         layout->addWidget(caption, row, 0);
@@ -110,8 +110,9 @@ void QuantitiesDialog::layOut()
     auto caption = [this](const char *text) { return new QLabel(QString::fromLatin1(text), this); };
     addRow(caption("Area of encapsulating geosynthetic per unit length of tube"), m_areaPerLength,
            unitLabel(m_areaUnit, "areaUnit"));
-    addRow(caption("Cost per unit area"), m_cost, unitLabel(m_costUnit, "costUnit"));
-    addRow(caption("Length of tube"), m_length,
+    addRow(makeFieldLabel(FieldId::CostPerUnitArea, this), m_cost,
+           unitLabel(m_costUnit, "costUnit"));
+    addRow(makeFieldLabel(FieldId::TubeLength, this), m_length,
            unitLabel(QString::fromLatin1(english ? "ft" : "m"), "lengthUnit"));
     addRow(caption("Total  Cost"), m_totalCost,
            unitLabel(toQString(currencyText()), "currencyUnit"));
@@ -131,9 +132,9 @@ void QuantitiesDialog::layOut()
 
 void QuantitiesDialog::loadFromRecord()
 {
-    m_remarks->setText(toQString(m_record.input.quantityRemarks));
-    m_cost->setText(toQString(m_record.input.costPerUnitArea));
-    showNumber(m_length, m_shownLength);
+    m_remarks->setText(toQString(record().input.quantityRemarks));
+    m_cost->setText(toQString(record().input.costPerUnitArea));
+    showFieldNumber(m_length, m_shownLength);
 
     setEnterSuccessor(m_cost, m_length);
     setEnterSuccessor(m_length, m_remarks);
@@ -167,8 +168,8 @@ bool QuantitiesDialog::checkCostCharacters()
 {
     const auto failures = costTextFailures(fromQString(m_cost->text()));
     for (const Failure &failure : failures) {
-        if (m_services.conflict)
-            m_services.conflict(this, failure.errorNumberText(), failure.messageText);
+        if (services().conflict)
+            services().conflict(this, failure.errorNumberText(), failure.messageText);
     }
     return !failures.empty();
 }
@@ -193,7 +194,7 @@ void QuantitiesDialog::recalculate()
     if (!m_hooks.compute)
         return;
     const QuantitiesValues values
-        = m_hooks.compute(m_record, fromQString(m_cost->text()), m_shownLength);
+        = m_hooks.compute(record(), fromQString(m_cost->text()), m_shownLength);
     m_areaPerLength->setText(shownNumber("%.2f", values.areaPerLength));
     m_totalCost->setText(shownNumber("%.2f", values.totalCost));
     m_storage->setText(shownNumber("%.0f", values.storageCapacity));
@@ -205,7 +206,7 @@ void QuantitiesDialog::recalculate()
 
 bool QuantitiesDialog::shownValuesPass(double &length)
 {
-    if (!readNumber(m_length, length))
+    if (!fields().readShown(FieldId::TubeLength, length))
         return false;
     m_shownLength = length;
     recalculate();
@@ -218,7 +219,7 @@ bool QuantitiesDialog::shownValuesPass(double &length)
     }
     if (m_hooks.checkValues && !refused) {
         if (const auto failure
-            = m_hooks.checkValues(m_record, fromQString(m_cost->text()), length)) {
+            = m_hooks.checkValues(record(), fromQString(m_cost->text()), length)) {
             showFailure(*failure);
             return false;
         }
@@ -231,9 +232,9 @@ void QuantitiesDialog::leave()
     double length = 0;
     if (!shownValuesPass(length))
         return;
-    m_record.input.costPerUnitArea = fromQString(m_cost->text());
-    m_record.input.quantityRemarks = fromQString(m_remarks->text());
-    m_record.input.tubeLength = storedFieldValue("tubeLength", length, m_record.display);
+    record().input.costPerUnitArea = fromQString(m_cost->text());
+    record().input.quantityRemarks = fromQString(m_remarks->text());
+    record().input.tubeLength = storedFieldValue(FieldId::TubeLength, length, record().display);
     accept();
 }
 
@@ -263,16 +264,16 @@ void QuantitiesDialog::saveText()
     if (!m_hooks.writeText || !shownValuesPass(length))
         return;
     const QString path
-        = withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+        = withDefaultSuffix(askSaveFileName(services(), this, record().info.projectPath,
                                             QStringLiteral("Save As"), QStringLiteral("*.txt"),
                                             QStringLiteral("Text files (*.txt);;All files (*)")),
                             "txt");
     if (path.isEmpty())
         return;
-    if (!m_hooks.writeText(fromQString(path), m_record, fromQString(m_cost->text()), m_shownLength,
+    if (!m_hooks.writeText(fromQString(path), record(), fromQString(m_cost->text()), m_shownLength,
                            fromQString(m_remarks->text()))
-        && m_services.message)
-        m_services.message(this, QStringLiteral("Unable to write %1.").arg(path));
+        && services().message)
+        services().message(this, QStringLiteral("Unable to write %1.").arg(path));
 }
 
 void QuantitiesDialog::print()
@@ -287,8 +288,8 @@ void QuantitiesDialog::print()
     printer->setDocName(QStringLiteral("test"));
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        if (m_services.message)
-            m_services.message(this, QStringLiteral("Unable to print."));
+        if (services().message)
+            services().message(this, QStringLiteral("Unable to print."));
         return;
     }
     drawQuantitiesPage(painter, page());

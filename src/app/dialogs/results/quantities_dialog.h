@@ -3,7 +3,7 @@
 // capacity and volume after consolidation for a tube of given length,
 // recalculated while typing; saved as text or printed on one page.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/dialogs/results/post_processing_hooks.h"
 #include "app/printing/printer_choice.h"
 #include "app/printing/quantities_print.h"
@@ -19,7 +19,7 @@ class QPushButton;
 
 namespace vendrix {
 
-class QuantitiesDialog : public InputDialog
+class QuantitiesDialog : public FormDialog
 {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 
 #include "app/dialogs/common/dialog_widgets.h"
 #include "graphics/dialog_artwork.h"
@@ -48,11 +48,12 @@ QPushButton *makeTruncateButton(QWidget *parent)
     return button;
 }
 
-InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
-                         QWidget *parent)
+FormDialog::FormDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
+                       QWidget *parent)
     : QDialog(parent)
     , m_record(record)
     , m_services(services)
+    , m_fields(record, [this](const Failure &failure) { showFailure(failure); })
     , m_tag(new QLabel(QString::fromLatin1(tagName), this))
 {
     applyDialogFace(this, kDialogFaceColour);
@@ -62,7 +63,7 @@ InputDialog::InputDialog(ProjectRecord &record, const UiServices &services, cons
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
-InputDialog::EditButtons InputDialog::makeEditButtons(bool withDefaults, bool withTruncate)
+FormDialog::EditButtons FormDialog::makeEditButtons(bool withDefaults, bool withTruncate)
 {
     EditButtons buttons;
     buttons.cancel = makeButton(QStringLiteral("&Cancel"), "cancel", this);
@@ -73,7 +74,7 @@ InputDialog::EditButtons InputDialog::makeEditButtons(bool withDefaults, bool wi
     return buttons;
 }
 
-QHBoxLayout *InputDialog::editButtonRow(QPushButton *ok, const EditButtons &buttons)
+QHBoxLayout *FormDialog::editButtonRow(QPushButton *ok, const EditButtons &buttons)
 {
     auto *row = new QHBoxLayout;
     row->addWidget(ok);
@@ -85,9 +86,9 @@ QHBoxLayout *InputDialog::editButtonRow(QPushButton *ok, const EditButtons &butt
     return row;
 }
 
-void InputDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons,
-                                     const std::function<void()> &restoreDefaults,
-                                     const std::function<void()> &truncate)
+void FormDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons,
+                                    const std::function<void()> &restoreDefaults,
+                                    const std::function<void()> &truncate)
 {
     if (ok != nullptr) {
         // Otherwise the dialog frames the first button after the focus (Cancel)
@@ -106,17 +107,17 @@ void InputDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons
         connect(buttons.truncate, &QPushButton::clicked, this, truncate);
 }
 
-QString InputDialog::helpTopic() const
+QString FormDialog::helpTopic() const
 {
     return property("helpTopic").toString();
 }
 
-void InputDialog::setHelpTopic(const QString &topic)
+void FormDialog::setHelpTopic(const QString &topic)
 {
     setProperty("helpTopic", topic);
 }
 
-void InputDialog::showEvent(QShowEvent *event)
+void FormDialog::showEvent(QShowEvent *event)
 {
     // An underlined letter (Alt+O, Alt+1) presses its button as a click does,
     // and buttons that act only with the focus need it first.
@@ -127,28 +128,28 @@ void InputDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void InputDialog::setEnterSuccessor(QWidget *from, QWidget *to)
+void FormDialog::setEnterSuccessor(QWidget *from, QWidget *to)
 {
     m_enterOrder[from] = to;
 }
 
-QWidget *InputDialog::enterSuccessor(QWidget *from) const
+QWidget *FormDialog::enterSuccessor(QWidget *from) const
 {
     const auto it = m_enterOrder.find(from);
     return it == m_enterOrder.end() ? nullptr : it->second;
 }
 
-void InputDialog::watchMultiLineEnter(QWidget *editor)
+void FormDialog::watchMultiLineEnter(QWidget *editor)
 {
     editor->installEventFilter(this);
 }
 
-bool InputDialog::hasFocusOn(const QWidget *widget) const
+bool FormDialog::hasFocusOn(const QWidget *widget) const
 {
     return focusWidget() == widget;
 }
 
-void InputDialog::moveFocusFrom(QWidget *from)
+void FormDialog::moveFocusFrom(QWidget *from)
 {
     QWidget *to = enterSuccessor(from);
     if (to != nullptr && to->isVisibleTo(this) && to->isEnabled()) {
@@ -158,7 +159,7 @@ void InputDialog::moveFocusFrom(QWidget *from)
     }
 }
 
-void InputDialog::keyPressEvent(QKeyEvent *event)
+void FormDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
         emit helpRequested(helpTopic());
@@ -180,7 +181,7 @@ void InputDialog::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-bool InputDialog::eventFilter(QObject *watched, QEvent *event)
+bool FormDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Shortcut) {
         auto *button = qobject_cast<QAbstractButton *>(watched);
@@ -203,44 +204,14 @@ bool InputDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool InputDialog::readNumber(QLineEdit *field, double &value)
-{
-    const std::string text = fromQString(field->text());
-    if (const auto failure = checkNumberField(fromQString(field->objectName()), text, value)) {
-        showFailure(*failure);
-        return false;
-    }
-    return true;
-}
-
-void InputDialog::showNumber(QLineEdit *field, double value)
-{
-    field->setText(QString::fromStdString(formatFieldNumber(value)));
-}
-
-bool InputDialog::readNumbers(std::span<const NumberField> fields)
-{
-    for (const NumberField &f : fields) {
-        if (!readNumber(f.field, *f.value))
-            return false;
-    }
-    return true;
-}
-
-void InputDialog::showNumbers(std::span<const NumberField> fields)
-{
-    for (const NumberField &f : fields)
-        showNumber(f.field, *f.value);
-}
-
-bool InputDialog::showsFailure(const std::optional<Failure> &failure)
+bool FormDialog::showsFailure(const std::optional<Failure> &failure)
 {
     if (failure)
         showFailure(*failure);
     return failure.has_value();
 }
 
-void InputDialog::showFailure(const Failure &failure)
+void FormDialog::showFailure(const Failure &failure)
 {
     if (failure.number == 0) {
         if (m_services.message)
@@ -251,7 +222,7 @@ void InputDialog::showFailure(const Failure &failure)
     focusField(toQString(failure.focusField));
 }
 
-void InputDialog::focusField(const QString &objectName)
+void FormDialog::focusField(const QString &objectName)
 {
     if (objectName.isEmpty())
         return;

@@ -1,9 +1,11 @@
 #pragma once
 // What every modal dialog of the program shares: the face colour, the hidden
 // resource tag, the Enter key that walks a fixed order of fields instead of
-// pressing OK, number fields read with '.' as the only decimal point, and the
-// display of a failed rule (message, then the focus on the offending field).
+// pressing OK, the number fields bound to the record through the field table,
+// and the display of a failed rule (message, then the focus on the offending
+// field).
 
+#include "app/dialogs/common/field_binder.h"
 #include "app/ui_services.h"
 #include "model/failure.h"
 #include "model/project_record.h"
@@ -14,11 +16,9 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <span>
 
 class QHBoxLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace vendrix {
@@ -33,13 +33,13 @@ void applyDialogFace(QWidget *widget, const QColor &face);
 // The picture button that rounds the dialog's values to thousandths.
 QPushButton *makeTruncateButton(QWidget *parent);
 
-class InputDialog : public QDialog
+class FormDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    InputDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
-                QWidget *parent = nullptr);
+    FormDialog(ProjectRecord &record, const UiServices &services, const char *tagName,
+               QWidget *parent = nullptr);
 
     // The help topic of the window, e.g. "::/Modify_Units.htm"; empty when the
     // window has none of its own. Also kept as the dynamic property "helpTopic".
@@ -75,21 +75,8 @@ protected:
     // True when the keyboard focus of this dialog is on `button` (OK acts only then).
     bool hasFocusOn(const QWidget *widget) const;
 
-    // Reads a number field; on text that is not a number shows "Please enter a
-    // number.", focuses the field and returns false.
-    bool readNumber(QLineEdit *field, double &value);
-    static void showNumber(QLineEdit *field, double value);
-
-    // A number field and where its value lives, so that one list of a dialog's
-    // fields serves showing, reading and rounding them alike.
-    struct NumberField
-    {
-        QLineEdit *field;
-        double *value;
-    };
-    // Reads the fields in their order and stops at the first that is not a number.
-    bool readNumbers(std::span<const NumberField> fields);
-    static void showNumbers(std::span<const NumberField> fields);
+    // The dialog's number fields, made from the field table.
+    FieldBinder &fields() { return m_fields; }
     // Shows a failed rule (the conflict message, or the plain message box for
     // field-format failures) and puts the focus on its field.
     void showFailure(const Failure &failure);
@@ -117,12 +104,16 @@ protected:
                             const std::function<void()> &restoreDefaults = {},
                             const std::function<void()> &truncate = {});
 
-    ProjectRecord &m_record;
-    UiServices m_services;
+    ProjectRecord &record() { return m_record; }
+    const ProjectRecord &record() const { return m_record; }
+    const UiServices &services() const { return m_services; }
 
 private:
     void moveFocusFrom(QWidget *from);
 
+    ProjectRecord &m_record;
+    UiServices m_services;
+    FieldBinder m_fields;
     QLabel *m_tag;
     std::map<const QWidget *, QWidget *> m_enterOrder;
 };
