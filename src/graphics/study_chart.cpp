@@ -44,7 +44,7 @@ std::vector<std::vector<QPointF>> curveRuns(const StudyChartData &data, size_t f
     const StudyRequest &request = *data.request;
     const std::vector<StudyPoint> &points = *data.points;
     const size_t count = request.first.values.size();
-    const double xFactor = shownFieldValue(request.first.field, 1.0, data.display);
+    const double xFactor = shownStudyInput(request.first.field, 1.0, data.display);
     const double yFactor = displayFactor(studyValueQuantity(value), data.display);
     std::vector<std::vector<QPointF>> runs(1);
     for (size_t i = family * count; i < (family + 1) * count && i < points.size(); ++i) {
@@ -100,7 +100,7 @@ std::string studyValueCaption(const std::string &field, double stored,
 {
     const FieldEntry *entry = findRecordField(field);
     std::string caption
-        = field + " = " + formatFieldNumber(shownFieldValue(field, stored, display));
+        = field + " = " + formatFieldNumber(shownStudyInput(field, stored, display));
     const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, display);
     return unit.empty() ? caption : caption + " " + unit;
 }
@@ -139,7 +139,7 @@ ChartLayout studyChartLayout(const StudyChartData &data, const std::vector<Chart
         return l;
     const StudyAxis &first = data.request->first;
     const auto [lowX, highX] = std::minmax_element(first.values.begin(), first.values.end());
-    const double xFactor = shownFieldValue(first.field, 1.0, data.display);
+    const double xFactor = shownStudyInput(first.field, 1.0, data.display);
     l.x = ChartAxis::rounded(*lowX * xFactor, *highX * xFactor, 8);
     const FieldEntry *entry = findRecordField(first.field);
     const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, data.display);

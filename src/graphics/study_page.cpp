@@ -39,7 +39,7 @@ const char *objectiveText(AnalysisType type)
 
 std::string shownValue(const std::string &field, double stored, const DisplaySettings &display)
 {
-    return formatFieldNumber(shownFieldValue(field, stored, display));
+    return formatFieldNumber(shownStudyInput(field, stored, display));
 }
 
 // "circumference [m]: 8 to 12 in 5 steps" or the list of a second input.

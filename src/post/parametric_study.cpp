@@ -43,10 +43,14 @@ std::string joined(const std::vector<std::string> &names)
 std::optional<Failure> checkStudyValue(const std::string &field, double value,
                                        const DisplaySettings &display)
 {
-    auto failure = checkNumberBounds(field, value, DisplaySettings {});
+    const FieldEntry *entry = findRecordField(field);
+    if (!entry)
+        return std::nullopt;
+    auto failure = checkNumberBounds(entry->id, value, DisplaySettings {});
     if (!failure)
         return std::nullopt;
-    if (auto shown = checkNumberBounds(field, shownFieldValue(field, value, display), display))
+    if (auto shown
+        = checkNumberBounds(entry->id, shownFieldValue(entry->id, value, display), display))
         return shown;
     return failure;
 }

@@ -103,7 +103,13 @@ enum class StudyValue {
 const std::vector<StudyValue> &allStudyValues();
 const char *studyValueName(StudyValue value); // CSV/JSON key, e.g. "maxHeight"
 const char *studyValueLabel(StudyValue value); // for headings, e.g. "Maximum height"
-Quantity studyValueQuantity(StudyValue value); // its display factor (field_table.h)
+Quantity studyValueQuantity(StudyValue value);
+
+// A varied input's stored value as the project shows it, and back; the input is
+// named as on the command line (an unknown name is not converted).
+double shownStudyInput(std::string_view field, double stored, const DisplaySettings &display);
+double storedStudyInput(std::string_view field, double shown,
+                        const DisplaySettings &display); // its display factor (field_table.h)
 
 // The value of a point in SI; NaN for a point that was not solved.
 double studyValueOf(const StudyPoint &point, StudyValue value);

@@ -1,8 +1,8 @@
 #include "post/parametric_study.h"
 
 #include "engine/reduction_factors.h"
-
 #include "model/unit_constants.h"
+
 #include <cmath>
 
 namespace vendrix {
@@ -130,6 +130,18 @@ double studyValueOf(const StudyPoint &point, StudyValue value)
         break;
     }
     return s.maxHeight / (point.input.circumference / kPi);
+}
+
+double shownStudyInput(std::string_view field, double stored, const DisplaySettings &display)
+{
+    const FieldEntry *entry = findRecordField(field);
+    return entry ? shownFieldValue(entry->id, stored, display) : stored;
+}
+
+double storedStudyInput(std::string_view field, double shown, const DisplaySettings &display)
+{
+    const FieldEntry *entry = findRecordField(field);
+    return entry ? storedFieldValue(entry->id, shown, display) : shown;
 }
 
 } // namespace vendrix

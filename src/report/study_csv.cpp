@@ -74,9 +74,9 @@ std::string pointRow(const StudyRequest &request, const StudyPoint &point, UnitS
 {
     const DisplaySettings display = settingsFor(units);
     std::string row
-        = shortestNumber(shownFieldValue(request.first.field, point.first, display)) + ",";
+        = shortestNumber(shownStudyInput(request.first.field, point.first, display)) + ",";
     if (request.second)
-        row += shortestNumber(shownFieldValue(request.second->field, point.second, display)) + ",";
+        row += shortestNumber(shownStudyInput(request.second->field, point.second, display)) + ",";
     for (StudyValue value : allStudyValues()) {
         if (point.solved)
             row += formatC("%.10g",

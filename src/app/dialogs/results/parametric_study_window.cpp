@@ -39,15 +39,13 @@ namespace {
 
 // Pause after the last change before the study starts over.
 constexpr int kTypingPauseMs = 150;
-// A study shorter than this shows no progress bar.
-constexpr int kQuietStudyMs = 500;
 constexpr int kProgressTickMs = 100;
 constexpr int kDefaultSteps = 11;
 constexpr int kSizedRows = 50;
 
 QString shownInput(const std::string &field, double stored, const DisplaySettings &display)
 {
-    return QString::fromStdString(formatFieldNumber(shownFieldValue(field, stored, display)));
+    return QString::fromStdString(formatFieldNumber(shownStudyInput(field, stored, display)));
 }
 
 double currentValue(ProjectRecord &project, const std::string &field)
@@ -60,7 +58,7 @@ double currentValue(ProjectRecord &project, const std::string &field)
 
 ParametricStudyWindow::ParametricStudyWindow(ProjectRecord &record, const UiServices &services,
                                              SolutionMethod method, QWidget *parent)
-    : InputDialog(record, services, "IDD_STUDY", parent)
+    : FormDialog(record, services, "IDD_STUDY", parent)
     , m_project(record)
     , m_method(method)
     , m_pause(new QTimer(this))
@@ -323,8 +321,8 @@ bool ParametricStudyWindow::readRequest(StudyRequest &request)
     request.method = m_method;
     request.first.field = fromQString(m_field->currentText());
     request.first.values
-        = rangeValues(storedFieldValue(request.first.field, from, display),
-                      storedFieldValue(request.first.field, to, display), m_steps->value());
+        = rangeValues(storedStudyInput(request.first.field, from, display),
+                      storedStudyInput(request.first.field, to, display), m_steps->value());
     request.second.reset();
     if (m_useSecond->isChecked()) {
         StudyAxis &second = request.second.emplace();
@@ -337,7 +335,7 @@ bool ParametricStudyWindow::readRequest(StudyRequest &request)
                 showInvalid(QStringLiteral("Please enter a number."));
                 return false;
             }
-            second.values.push_back(storedFieldValue(second.field, shown, display));
+            second.values.push_back(storedStudyInput(second.field, shown, display));
         }
     }
     if (const auto failure = checkStudyRequest(m_project, request)) {
@@ -384,7 +382,7 @@ void ParametricStudyWindow::startStudy(const StudyRequest &request)
 
 void ParametricStudyWindow::updateProgress()
 {
-    if (!m_control || m_started.elapsed() < kQuietStudyMs)
+    if (!m_control || m_started.elapsed() < m_quietStudyMs)
         return;
     m_progress->setRange(0, static_cast<int>(m_expectedPoints));
     m_progress->setValue(m_control->done.load());
@@ -453,7 +451,7 @@ void ParametricStudyWindow::fillTable()
 
 QString ParametricStudyWindow::outputName(const char *suffix) const
 {
-    return projectFileStem(m_record.info.projectPath, "tube") + QStringLiteral("-study.")
+    return projectFileStem(record().info.projectPath, "tube") + QStringLiteral("-study.")
         + QLatin1String(suffix);
 }
 
@@ -461,11 +459,11 @@ void ParametricStudyWindow::saveTable()
 {
     if (!m_valid)
         return;
-    const QString path = askSaveFileName(m_services, this, m_record.info.projectPath,
+    const QString path = askSaveFileName(services(), this, record().info.projectPath,
                                          QStringLiteral("Save Study Table"), outputName("csv"),
                                          QStringLiteral("CSV files (*.csv)"));
     writeChosenFile(
-        m_services, this, withDefaultSuffix(path, "csv"), [this](const std::string &file) {
+        services(), this, withDefaultSuffix(path, "csv"), [this](const std::string &file) {
             return writeStudyCsvFile(file, m_request, m_points, m_project.display.unitSystem);
         });
 }
@@ -475,10 +473,10 @@ void ParametricStudyWindow::savePicture()
     if (!m_valid)
         return;
     const QString path = askSaveFileName(
-        m_services, this, m_record.info.projectPath, QStringLiteral("Save Study Chart"),
+        services(), this, record().info.projectPath, QStringLiteral("Save Study Chart"),
         outputName("png"), QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
     const StudyChartData data = chartData();
-    writeChosenFile(m_services, this, withDefaultSuffix(path, "png"),
+    writeChosenFile(services(), this, withDefaultSuffix(path, "png"),
                     [&data](const std::string &file) {
                         return writeDrawingImage(file, QSize(900, 560),
                                                  [&data](QPainter &painter, const QRectF &target) {
@@ -496,7 +494,7 @@ void ParametricStudyWindow::printStudy()
         return;
     printer->setDocName(QStringLiteral("Vendrix parametric study"));
     if (!paintStudyPage(*printer, m_project, chartData(), asctimeText(std::time(nullptr))))
-        showError(m_services, this, QStringLiteral("Unable to print."));
+        showError(services(), this, QStringLiteral("Unable to print."));
 }
 
 } // namespace vendrix

@@ -5,7 +5,7 @@
 // shows a progress bar with Cancel when a study takes a while, and starts over
 // (dropping the old work) shortly after each change of its inputs.
 
-#include "app/dialogs/common/input_dialog.h"
+#include "app/dialogs/common/form_dialog.h"
 #include "app/printing/printer_choice.h"
 #include "graphics/study_chart.h"
 #include "post/parametric_study.h"
@@ -32,7 +32,7 @@ namespace vendrix {
 class StudyChartView;
 class StudyTableModel;
 
-class ParametricStudyWindow : public InputDialog
+class ParametricStudyWindow : public FormDialog
 {
     Q_OBJECT
 
@@ -47,6 +47,8 @@ public:
     // typing pause; the result arrives later (see isComputing).
     void recomputeNow();
     bool isComputing() const { return m_control != nullptr; }
+    // How long a study runs before the progress bar and Cancel show (milliseconds).
+    void setQuietStudyTime(int milliseconds) { m_quietStudyMs = milliseconds; }
     // Stops the study being computed; its points so far stay, the rest say why.
     void cancelStudy();
 
@@ -92,6 +94,8 @@ private:
     int m_generation = 0;
     size_t m_expectedPoints = 0;
     QElapsedTimer m_started;
+    // A study shorter than this shows no progress bar.
+    int m_quietStudyMs = 500;
 
     QTimer *m_pause;
     QTimer *m_progressTick;

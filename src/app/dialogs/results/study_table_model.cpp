@@ -19,7 +19,7 @@ QString fieldTitle(const std::string &field, const DisplaySettings &display)
 
 QString shownInput(const std::string &field, double stored, const DisplaySettings &display)
 {
-    return QString::fromStdString(formatFieldNumber(shownFieldValue(field, stored, display)));
+    return QString::fromStdString(formatFieldNumber(shownStudyInput(field, stored, display)));
 }
 
 } // namespace
