@@ -2,6 +2,7 @@
 
 #include "engine/exact_solver.h"
 #include "engine/reduction_factors.h"
+#include "engine/solution_check.h"
 #include "model/c_format.h"
 #include "model/input_rules.h"
 #include "model/units.h"
@@ -188,7 +189,7 @@ std::optional<Failure> runExact(ProjectRecord &record, RunOutcome &outcome)
 
 } // namespace
 
-RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
+RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
@@ -202,17 +203,33 @@ RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
 
     if (method == SolutionMethod::Exact) {
         outcome.failure = runExact(record, outcome);
-        if (!outcome.failure)
-            record.state.resultsValid = true;
         return outcome;
     }
     SolverInput solverInput = buildSolverInput(input);
     SolverOutput out;
     solveTube(solverInput, out);
     storeClassicSolution(out, input, record.solution);
-    record.state.resultsValid = true;
     outcome.passes = out.passes;
     outcome.zones = out.zones;
+    return outcome;
+}
+
+RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
+{
+    RunOutcome outcome;
+    // The solver refuses a height above the diameter with its own Error No.302.
+    if (auto failure = checkStoredInputs(record);
+        failure && failure->number != kDesiredHeightAboveDiameter)
+        outcome.failure = std::move(failure);
+    else
+        outcome = solveAnalysis(record, method);
+    // Results that are not numbers are never shown: the run counts as failed.
+    if (!outcome.failure)
+        outcome.failure = checkSolutionResult(record.solution);
+    outcome.warning = !outcome.failure && record.solution.convergenceWarning;
+    record.state.resultsValid = !outcome.failure;
+    if (!outcome.failure)
+        record.state.shapeShown = Shape::AsFilled;
     return outcome;
 }
 

@@ -64,10 +64,10 @@ void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const Repor
     drawBanner(canvas, -20);
     canvas.setFont(200);
     canvas.text(600, -180, kProgramBanner);
-    canvas.textRightAligned(11100, -180, record.info.title);
+    canvas.textRightAligned(11100, -180, record.info.title.cp1252);
     canvas.setFont(120);
     canvas.text(600, -400, "Printed on:  " + setup.printedOn);
-    canvas.textRightAligned(11100, -400, headerPathText(record.info.projectPath));
+    canvas.textRightAligned(11100, -400, headerPathText(projectPathText(record.info)));
     drawBanner(canvas, -550);
     doubleRule(canvas, -610);
 }
@@ -79,7 +79,7 @@ void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
     doubleRule(canvas, -14480);
     drawBanner(canvas, -14500);
     canvas.setFont(160);
-    canvas.text(600, -14650, record.info.title);
+    canvas.text(600, -14650, record.info.title.cp1252);
     canvas.textRightAligned(11100, -14650, formatC("Page %d of  %d", page, setup.pageCount));
     drawBanner(canvas, -15050);
     canvas.line(500, -15100, 11200, -15100);

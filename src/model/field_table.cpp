@@ -8,6 +8,16 @@ namespace vendrix {
 
 namespace {
 
+// The bytes behind a text field: the record's texts and the plain ones.
+std::string &textBytes(std::string &text)
+{
+    return text;
+}
+std::string &textBytes(RecordText &text)
+{
+    return text.cp1252;
+}
+
 // clang-format off
 #define VENDRIX_NUMBER(part, field, quantity) \
     FieldEntry {#field, FieldKind::Number, Quantity::quantity, true, \
@@ -17,7 +27,7 @@ namespace {
                 nullptr, [](ProjectRecord &r) { return &r.part.field; }, nullptr}
 #define VENDRIX_TEXT(part, field, saved) \
     FieldEntry {#field, FieldKind::Text, Quantity::None, saved == Saved, \
-                nullptr, nullptr, [](ProjectRecord &r) { return &r.part.field; }}
+                nullptr, nullptr, [](ProjectRecord &r) { return &textBytes(r.part.field); }}
 // clang-format on
 
 // Whether the project file holds a field, or only the program's settings.
@@ -170,8 +180,10 @@ double storedFieldValue(std::string_view name, double shown, const DisplaySettin
     return quantity == Quantity::None ? shown : shown / displayFactor(quantity, display);
 }
 
-std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
-                                      std::string_view value)
+namespace {
+
+std::optional<Failure> assignRecordField(ProjectRecord &record, std::string_view name,
+                                         std::string_view value)
 {
     const FieldEntry *entry = findRecordField(name);
     if (!entry) {
@@ -200,6 +212,18 @@ std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view na
     }
     *entry->number(record) = number;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
+                                      std::string_view value)
+{
+    // The refusals quote the name and value as typed, in UTF-8.
+    std::optional<Failure> failure = assignRecordField(record, name, value);
+    if (failure)
+        failure->messageText = utf8ToWindows1252(failure->messageText);
+    return failure;
 }
 
 } // namespace vendrix

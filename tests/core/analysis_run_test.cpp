@@ -176,6 +176,47 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     EXPECT_NE(r.solution.totalArea, 99);
 }
 
+// The Run alone decides, for the desktop and the batch alike, whether results
+// are valid, which shape is shown and whether the notice applies.
+TEST(AnalysisRun, OutcomeDecidesValidityShapeAndWarning)
+{
+    const struct
+    {
+        const char *name;
+        void (*change)(TubeInput &);
+        SolutionMethod method;
+        int refusedWith; // -1: not refused
+        bool warning;
+    } rows[] = {
+        {"initial", [](TubeInput &) {}, SolutionMethod::Exact, -1, false},
+        {"weak", [](TubeInput &in) { in.ultimateStrength = 2; }, SolutionMethod::Classic, -1, true},
+        {"stored rule", [](TubeInput &in) { in.rfCreep = 0.5; }, SolutionMethod::Exact, 201, false},
+        {"no circumference", [](TubeInput &in) { in.circumference = 0; }, SolutionMethod::Exact,
+         108, false},
+        {"above the diameter",
+         [](TubeInput &in) {
+             in.analysisType = AnalysisType::GivenHeight;
+             in.desiredMaxHeight = 3.19;
+         },
+         SolutionMethod::Exact, 302, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ProjectRecord r;
+        row.change(r.input);
+        r.state.resultsValid = true; // from an earlier run
+        r.state.shapeShown = Shape::Option2;
+        const RunOutcome outcome = runAnalysis(r, row.method);
+        const bool refused = row.refusedWith >= 0;
+        ASSERT_EQ(outcome.refused(), refused);
+        if (refused)
+            EXPECT_EQ(outcome.failure->number, row.refusedWith);
+        EXPECT_EQ(r.state.resultsValid, !refused);
+        EXPECT_EQ(r.state.shapeShown, refused ? Shape::Option2 : Shape::AsFilled);
+        EXPECT_EQ(outcome.warning, row.warning);
+    }
+}
+
 // No tube has a circumference of zero or less: every caller of the run gets
 // the refusal, and the record keeps its last results.
 TEST(AnalysisRun, CircumferenceNotAboveZeroIsRefused)

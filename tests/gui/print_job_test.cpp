@@ -139,7 +139,7 @@ TEST(PrintJob, UnusableLogoIsReportedBeforePrinting)
         ProjectRecord r = consolidatedProject();
         r.state.shapeShown = Shape::AsFilled;
         r.info.includeLogo = row.includeLogo;
-        r.info.logoPath = row.logoPath;
+        r.info.logoPath = RecordText(row.logoPath);
         vendrix::test::RecordingServices recorder;
         preparePrintJob(r, recorder.services(), nullptr, [](QDialog &dialog) {
             dialog.accept();

@@ -31,7 +31,7 @@ struct ProjectField
 {
     const char *name;
     const char *label;
-    std::string ProjectInfo::*member;
+    RecordText ProjectInfo::*member;
     int row;
     int column;
     int span;
@@ -56,7 +56,7 @@ struct CompanyField
 {
     const char *name;
     const char *label;
-    std::string ProjectInfo::*member;
+    RecordText ProjectInfo::*member;
     std::string CompanyData::*line;
 };
 
@@ -73,7 +73,7 @@ const CompanyField kCompanyFields[] = {
     {"companyEmail", "E-Mail", &ProjectInfo::companyEmail, &CompanyData::email},
 };
 
-std::size_t projectFieldIndex(std::string ProjectInfo::*member)
+std::size_t projectFieldIndex(RecordText ProjectInfo::*member)
 {
     for (std::size_t i = 0; i < std::size(kProjectFields); ++i)
         if (kProjectFields[i].member == member)
@@ -259,8 +259,9 @@ void GeneralInformationDialog::loadFromRecord()
         m_projectFields[i]->setText(toQString(info.*kProjectFields[i].member));
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
         m_companyFields[i]->setText(toQString(info.*kCompanyFields[i].member));
-    m_dateTime->setText(toQString(info.dateTime.empty() ? localTimeText() : info.dateTime));
-    m_description->setPlainText(descriptionForDisplay(info.description));
+    m_dateTime->setText(info.dateTime.empty() ? toQString(localTimeText())
+                                              : toQString(info.dateTime));
+    m_description->setPlainText(descriptionForDisplay(info.description.cp1252));
     m_includeLogo->button(info.includeLogo ? 1 : 0)->setChecked(true);
 
     // A new project's company fields and logo come from the files of earlier
@@ -274,7 +275,7 @@ void GeneralInformationDialog::loadFromRecord()
         if (loadCompanyData(dataDirectory, data, saved ? stderr : nullptr))
             showCompany(data);
     }
-    m_logoPathValue = info.logoPath;
+    m_logoPathValue = info.logoPath.cp1252;
     if (m_logoPathValue.empty())
         loadLogoPath(dataDirectory, m_logoPathValue);
     showLogoPath();
@@ -401,13 +402,13 @@ void GeneralInformationDialog::accept()
         return;
     ProjectInfo &info = m_record.info;
     for (std::size_t i = 0; i < kProjectFieldCount; ++i)
-        info.*kProjectFields[i].member = fromQString(m_projectFields[i]->text());
+        info.*kProjectFields[i].member = toRecordText(m_projectFields[i]->text());
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
-        info.*kCompanyFields[i].member = fromQString(m_companyFields[i]->text());
-    info.dateTime = fromQString(m_dateTime->text());
-    info.description = descriptionForStore(m_description->toPlainText());
+        info.*kCompanyFields[i].member = toRecordText(m_companyFields[i]->text());
+    info.dateTime = toRecordText(m_dateTime->text());
+    info.description = RecordText(descriptionForStore(m_description->toPlainText()));
     info.includeLogo = m_includeLogo->checkedId() == 1 ? 1 : 0;
-    info.logoPath = m_logoPathValue;
+    info.logoPath = RecordText(m_logoPathValue);
     writeCompanyFiles();
     InputDialog::accept();
 }

@@ -131,7 +131,7 @@ void ConsolidatedDataDialog::runOption(Shape option)
     if (const auto failure = checkConsolidationResult(m_record.consolidation)) {
         m_record.state.shapeShown = Shape::AsFilled;
         if (m_services.message)
-            m_services.message(parentWidget(), toQString(failure->messageText));
+            m_services.message(parentWidget(), failureText(*failure));
         return;
     }
     if (m_crossSectionView)
