@@ -203,12 +203,15 @@ RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method)
 
     if (method == SolutionMethod::Exact) {
         outcome.failure = runExact(record, outcome);
+        if (!outcome.failure)
+            record.state.resultsValid = true;
         return outcome;
     }
     SolverInput solverInput = buildSolverInput(input);
     SolverOutput out;
     solveTube(solverInput, out);
     storeClassicSolution(out, input, record.solution);
+    record.state.resultsValid = true;
     outcome.passes = out.passes;
     outcome.zones = out.zones;
     return outcome;

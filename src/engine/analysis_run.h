@@ -39,8 +39,8 @@ SolverInput buildSolverInput(const TubeInput &input);
 // exact method, a pumping pressure of zero (305), a height that only a
 // weightless circle could reach (306) or a slurry lighter than the fluid beside
 // it (307) is refused and leaves the record unchanged; otherwise writes
-// record.solution. The state is left alone: sweeps (the filling envelope) solve
-// many tubes that are never shown.
+// record.solution and sets resultsValid. No rule of the input dialogs is
+// checked: sweeps (the filling envelope) and the solver's own checks call it.
 RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 // "Run Vendrix", for the desktop and the batch alike: the stored inputs must

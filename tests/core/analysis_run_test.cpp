@@ -146,7 +146,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     r.input.rfInstallationDamage = 0.001;
     r.input.rfCreep = 0.01;
     r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
-    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused());
     EXPECT_EQ(r.state.resultsValid, 1);
     // The given strength comes back as the required strength, with the
@@ -209,8 +209,9 @@ TEST(AnalysisRun, OutcomeDecidesValidityShapeAndWarning)
         const RunOutcome outcome = runAnalysis(r, row.method);
         const bool refused = row.refusedWith >= 0;
         ASSERT_EQ(outcome.refused(), refused);
-        if (refused)
+        if (refused) {
             EXPECT_EQ(outcome.failure->number, row.refusedWith);
+        }
         EXPECT_EQ(r.state.resultsValid, !refused);
         EXPECT_EQ(r.state.shapeShown, refused ? Shape::Option2 : Shape::AsFilled);
         EXPECT_EQ(outcome.warning, row.warning);

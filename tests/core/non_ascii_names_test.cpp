@@ -61,7 +61,7 @@ TEST(BatchCommand, MessagesNameNonAsciiFilesInUtf8)
         {{"--results", unwritable}, "\"" + unwritable + "\""},
         {{"--pdf", kCafe + ".txt", "--results", kCafe + ".txt"},
          "--pdf \"" + kCafe + ".txt\" names the file of --results \"" + kCafe + ".txt\""},
-        {{"--set", "title" + kCafe}, "unknown field \"title" + kCafe + "\""},
+        {{"--set", "title" + kCafe + "=x"}, "unknown field \"title" + kCafe + "\""},
     };
     for (const auto &row : rows) {
         for (const bool json : {false, true}) {
@@ -73,9 +73,13 @@ TEST(BatchCommand, MessagesNameNonAsciiFilesInUtf8)
             EXPECT_EQ(r.status, 2);
             const std::string &said = json ? r.out : r.err;
             std::string expected = row.expected;
-            if (json) { // JSON escapes the line break
-                for (std::size_t at; (at = expected.find('\n')) != std::string::npos;)
-                    expected.replace(at, 1, "\\n");
+            if (json) { // JSON escapes line breaks and quotes
+                std::string escaped;
+                for (const char c : expected)
+                    escaped += c == '\n' ? std::string("\\n")
+                        : c == '"'       ? std::string("\\\"")
+                                         : std::string(1, c);
+                expected = escaped;
             }
             EXPECT_NE(said.find(expected), std::string::npos) << said;
             EXPECT_EQ(said.find("\xC3\x83"), std::string::npos) << "encoded twice: " << said;
@@ -94,7 +98,7 @@ TEST(BatchCommand, ResultsTextHeaderHoldsANonAsciiPathAndTitle)
         = runBatch({"--set", "title=" + kCafe, "--save", project, "--results", results});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string text = readBytes(results);
-    EXPECT_NE(text.find("Title:          caf\xE9\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Title:          caf\xE9\r\n"), std::string::npos) << text;
     const std::string cp1252Project = project.substr(0, project.size() - 6) + "\xE9.Vdx";
     EXPECT_NE(text.find("File path and name:  " + cp1252Project), std::string::npos) << text;
 

@@ -436,7 +436,7 @@ TEST_F(MainWindowFixture, RecentFilesKeepSixLatestFirstAndDropFailures)
 // the message about a file that has gone (read back here in Windows-1252).
 TEST_F(MainWindowFixture, NonAsciiFileNamesShowAsTyped)
 {
-    for (const QString name :
+    for (const QString &name :
          {QStringLiteral("caf\u00e9.Vdx"), QStringLiteral("na\u00efve dike.Vdx")}) {
         SCOPED_TRACE(name.toStdString());
         trigger("fileNew");
