@@ -219,20 +219,24 @@ RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method)
 
 RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
 {
-    RunOutcome outcome;
-    // The solver refuses a height above the diameter with its own Error No.302.
+    // A refused run keeps the state as it was. The solver refuses a height
+    // above the diameter with its own Error No.302.
     if (auto failure = checkStoredInputs(record);
-        failure && failure->number != kDesiredHeightAboveDiameter)
-        outcome.failure = std::move(failure);
-    else
-        outcome = solveAnalysis(record, method);
+        failure && failure->number != kDesiredHeightAboveDiameter) {
+        RunOutcome refused;
+        refused.failure = std::move(failure);
+        return refused;
+    }
+    RunOutcome outcome = solveAnalysis(record, method);
+    if (outcome.refused())
+        return outcome;
     // Results that are not numbers are never shown: the run counts as failed.
-    if (!outcome.failure)
-        outcome.failure = checkSolutionResult(record.solution);
-    outcome.warning = !outcome.failure && record.solution.convergenceWarning;
+    outcome.failure = checkSolutionResult(record.solution);
     record.state.resultsValid = !outcome.failure;
-    if (!outcome.failure)
-        record.state.shapeShown = Shape::AsFilled;
+    if (outcome.failure)
+        return outcome;
+    outcome.warning = record.solution.convergenceWarning;
+    record.state.shapeShown = Shape::AsFilled;
     return outcome;
 }
 

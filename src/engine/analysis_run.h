@@ -47,7 +47,8 @@ RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method = kDefault
 // pass the input dialogs' rules (values read from a file or stored by a
 // sub-dialog may not), then solveAnalysis, and every result must be a finite
 // number. The outcome decides the state: on success the results are valid and
-// the tube as filled is the shape shown; on a refusal the results are not valid.
+// the tube as filled is the shape shown; a refused run keeps the state as it
+// was, but a solution that is not a number is never valid.
 RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method = kDefaultSolutionMethod);
 
 } // namespace vendrix

@@ -204,8 +204,8 @@ TEST(AnalysisRun, OutcomeDecidesValidityShapeAndWarning)
         SCOPED_TRACE(row.name);
         ProjectRecord r;
         row.change(r.input);
-        r.state.resultsValid = true; // from an earlier run
-        r.state.shapeShown = Shape::Option2;
+        r.state.shapeShown = Shape::Option2; // a refusal keeps the state as it was
+        r.state.resultsValid = false;
         const RunOutcome outcome = runAnalysis(r, row.method);
         const bool refused = row.refusedWith >= 0;
         ASSERT_EQ(outcome.refused(), refused);
