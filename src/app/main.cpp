@@ -41,8 +41,8 @@ int main(int argc, char **argv)
     if (argc > 1 && std::strcmp(argv[1], "run") == 0) {
         vendrix::BatchHooks hooks;
         // The printed report as PDF (--pdf FILE.pdf); needs no display.
-        hooks.writeReportPdf = [](const vendrix::ProjectRecord &record, const std::string &path,
-                                  vendrix::ReportPaper paper) {
+        hooks.writeReportPdf = [](const vendrix::ProjectRecord &record,
+                                  const std::filesystem::path &path, vendrix::ReportPaper paper) {
             return vendrix::writeReportPdfInBatch(record, path, reportPageSize(paper));
         };
         hooks.writeCrossSectionImage = vendrix::writeCrossSectionImage;

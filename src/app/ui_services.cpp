@@ -80,18 +80,17 @@ QString suffixForChosenFilter(const QString &path, const QString &suggestedSuffi
     return path;
 }
 
-QString projectFileStem(const std::string &projectPath, const char *fallback)
+QString projectFileStem(const std::filesystem::path &projectPath, const char *fallback)
 {
-    const QFileInfo project(toQString(projectPath));
+    const QFileInfo project(pathToQString(projectPath));
     if (projectPath.empty() || !project.isAbsolute() || project.completeBaseName().isEmpty())
         return QString::fromLatin1(fallback);
     return project.completeBaseName();
 }
 
-QString startFolder(const std::string &projectPath)
+QString startFolder(const std::filesystem::path &projectPath)
 {
-    // A new project holds a note ("Not saved, yet") instead of a path.
-    const QFileInfo project(toQString(projectPath));
+    const QFileInfo project(pathToQString(projectPath));
     if (!projectPath.empty() && project.isAbsolute())
         return project.absolutePath();
     return lastFolder();
@@ -103,8 +102,9 @@ void rememberFolderOf(const QString &path)
         lastFolder() = QFileInfo(path).absolutePath();
 }
 
-QString askSaveFileName(const UiServices &services, QWidget *parent, const std::string &projectPath,
-                        const QString &caption, const QString &name, const QString &filter)
+QString askSaveFileName(const UiServices &services, QWidget *parent,
+                        const std::filesystem::path &projectPath, const QString &caption,
+                        const QString &name, const QString &filter)
 {
     if (!services.saveFileName)
         return QString();
@@ -135,8 +135,8 @@ void writeChosenFile(const UiServices &services, QWidget *parent, const QString 
 {
     if (path.isEmpty())
         return;
-    if (const auto failure = write(QFile::encodeName(path).toStdString()))
-        showError(services, parent, QString::fromLocal8Bit(failure->messageText));
+    if (const auto failure = write(pathFromQString(path)))
+        showError(services, parent, failureText(*failure));
 }
 
 } // namespace vendrix

@@ -9,6 +9,7 @@
 
 #include "model/failure.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,13 +46,12 @@ struct UiServices
 // The real dialogs and desktop services.
 UiServices defaultUiServices();
 
-// The folder a file dialog starts in: the project's (`projectPath` is the
-// stored, Windows-1252 path of the project file), else the last folder a file
-// was chosen in during this run, else empty (the toolkit's choice).
-QString startFolder(const std::string &projectPath);
+// The folder a file dialog starts in: the project file's, else the last folder
+// a file was chosen in during this run, else empty (the toolkit's choice).
+QString startFolder(const std::filesystem::path &projectPath);
 // The project file's name without folder and suffix, or `fallback` for a
 // project never saved: the name a save dialog suggests for its outputs.
-QString projectFileStem(const std::string &projectPath, const char *fallback);
+QString projectFileStem(const std::filesystem::path &projectPath, const char *fallback);
 
 // The file a save dialog returned, with the suffix of the filter chosen in it
 // when the name has none or still has the suggested one (a picture saved with
@@ -64,8 +64,9 @@ void rememberFolderOf(const QString &path);
 
 // Asks where to save through services.saveFileName, suggesting `name` in the
 // start folder; remembers the folder of the answer. Empty: cancelled.
-QString askSaveFileName(const UiServices &services, QWidget *parent, const std::string &projectPath,
-                        const QString &caption, const QString &name, const QString &filter);
+QString askSaveFileName(const UiServices &services, QWidget *parent,
+                        const std::filesystem::path &projectPath, const QString &caption,
+                        const QString &name, const QString &filter);
 
 // Shows `text` through `error`, or through `message` when no error box is set.
 void showError(const UiServices &services, QWidget *parent, const QString &text);
@@ -73,10 +74,9 @@ void showError(const UiServices &services, QWidget *parent, const QString &text)
 // `path` with "." + `suffix` added when it has none; an empty path stays empty.
 QString withDefaultSuffix(QString path, const char *suffix);
 
-// Writes the file at `path` through `write` (given the path in the file
-// system's encoding); an empty path means cancelled. A failure is shown with
-// showError.
-using FileWriter = std::function<std::optional<Failure>(const std::string &path)>;
+// Writes the file at `path` through `write`; an empty path means cancelled. A
+// failure is shown with showError.
+using FileWriter = std::function<std::optional<Failure>(const std::filesystem::path &path)>;
 void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
                      const FileWriter &write);
 

@@ -79,11 +79,11 @@ void printJsonError(std::FILE *out, const std::string &number, const std::string
 int refuse(const BatchOptions &options, const Failure &failure, std::FILE *out, std::FILE *err)
 {
     const std::string number = failure.errorNumberText();
-    const std::string &message = failure.messageText;
+    const std::string message = failureTextUtf8(failure);
     if (options.json)
-        printJsonError(out, windows1252ToUtf8(number), windows1252ToUtf8(message));
+        printJsonError(out, number, message);
     else
-        print(err, windows1252ToUtf8(number.empty() ? message : number + ": " + message) + "\n");
+        print(err, (number.empty() ? message : number + ": " + message) + "\n");
     return kBatchRefused;
 }
 
@@ -121,17 +121,17 @@ void writeConsolidationJson(JsonWriter &json, const ConsolidationResult &c, bool
 }
 
 using RecordFileHook
-    = std::function<std::optional<Failure>(const ProjectRecord &, const std::string &)>;
+    = std::function<std::optional<Failure>(const ProjectRecord &, const std::filesystem::path &)>;
 
 bool writeWithHook(const RecordFileHook &hook, const char *what, const ProjectRecord &record,
-                   const std::string &path, ErrorStream &err)
+                   const std::filesystem::path &path, ErrorStream &err)
 {
     if (!hook) {
         err.say(std::string(what) + " is not available in this build");
         return false;
     }
     if (const auto failure = hook(record, path)) {
-        err.say(std::string("cannot write ") + what + ": " + failure->messageText);
+        err.say(std::string("cannot write ") + what + ": " + failureTextUtf8(*failure));
         return false;
     }
     return true;
@@ -139,15 +139,15 @@ bool writeWithHook(const RecordFileHook &hook, const char *what, const ProjectRe
 
 // Writes one file when its option was given; false after a message when it
 // could not be written.
-bool writeIfAsked(const std::string &path, const char *what,
-                  const std::function<std::optional<Failure>(const std::string &)> &write,
+bool writeIfAsked(const std::filesystem::path &path, const char *what,
+                  const std::function<std::optional<Failure>(const std::filesystem::path &)> &write,
                   ErrorStream &err)
 {
     if (path.empty())
         return true;
     const std::optional<Failure> failure = write(path);
     if (failure)
-        err.say(std::string("cannot write ") + what + ": " + failure->messageText);
+        err.say(std::string("cannot write ") + what + ": " + failureTextUtf8(*failure));
     return !failure;
 }
 
@@ -156,7 +156,7 @@ RecordFileHook onPaper(const decltype(BatchHooks::writeReportPdf) &hook, ReportP
 {
     if (!hook)
         return {};
-    return [&hook, paper](const ProjectRecord &r, const std::string &path) {
+    return [&hook, paper](const ProjectRecord &r, const std::filesystem::path &path) {
         return hook(r, path, paper);
     };
 }
@@ -167,15 +167,14 @@ double shownTubeLength(const ProjectRecord &record)
     return shownRecordValue(record, FieldId::TubeLength);
 }
 
-// After the run and any consolidation, before any file is written: a result
-// that is not a number is a failure, never printed or written. The rules of the
+// After the run (which refuses a result that is not a number) and any
+// consolidation, before any file is written: a consolidated result that is not
+// a number is a failure, never printed or written. The rules of the
 // Quantities dialog apply too, whether or not --quantities is given, so that a
 // project is taken only with every stored number in its domain: the cost text
 // (1100), the length (501), then totals that must stay finite.
 std::optional<Failure> checkBatchOutcome(const ProjectRecord &record, const BatchOptions &options)
 {
-    if (auto failure = checkSolutionResult(record.solution))
-        return failure;
     if (options.consolidate) {
         if (auto failure = checkConsolidationResult(record.consolidation))
             return failure;
@@ -190,17 +189,17 @@ std::optional<Failure> checkBatchOutcome(const ProjectRecord &record, const Batc
 
 // The printed report leaves out a logo it cannot read; a FIFO or device named
 // as the logo, though, is a mistake worth reporting rather than skipping.
-bool writeReport(const BatchHooks &hooks, const ProjectRecord &record, const std::string &path,
-                 ReportPaper paper, ErrorStream &err)
+bool writeReport(const BatchHooks &hooks, const ProjectRecord &record,
+                 const std::filesystem::path &path, ReportPaper paper, ErrorStream &err)
 {
-    if (record.info.includeLogo && isSpecialFile(record.info.logoPath)) {
-        err.say("cannot write the report: the logo \"" + windows1252ToUtf8(record.info.logoPath)
-                + "\" is not a regular file");
+    if (record.info.includeLogo && isSpecialFile(record.info.logoPath.cp1252)) {
+        err.say("cannot write the report: the logo \""
+                + windows1252ToUtf8(record.info.logoPath.cp1252) + "\" is not a regular file");
         return false;
     }
     // A logo that cannot be printed is left out, and the user is told so.
-    if (record.info.includeLogo && !record.info.logoPath.empty()) {
-        if (const auto problem = logoProblem(record.info.logoPath))
+    if (record.info.includeLogo && !record.info.logoPath.cp1252.empty()) {
+        if (const auto problem = logoProblem(record.info.logoPath.cp1252))
             print(err.file, "vendrix run: warning: " + windows1252ToUtf8(*problem) + "\n");
     }
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);
@@ -217,7 +216,7 @@ bool applyAssignments(const BatchOptions &options, ProjectRecord &record, ErrorS
         if (!failure && field && field->kind == FieldKind::Text)
             failure = checkTextLength(field->id, *field->text(record));
         if (failure) {
-            err.say("--set " + name + "=" + value + ": " + failure->messageText);
+            err.say("--set " + name + "=" + value + ": " + failureTextUtf8(*failure));
             return false;
         }
     }
@@ -258,8 +257,9 @@ void printEnvelopeSummary(std::FILE *out, const FillingEnvelope &e, const Displa
               + formatC("%.2f %s", e.safeLimit.maxHeight * f.length, labels.length) + "\n");
 }
 
-bool hasExtension(const std::string &path, const char *ext)
+bool hasExtension(const std::filesystem::path &file, const char *ext)
 {
+    const std::string &path = file.native();
     const size_t n = std::strlen(ext);
     if (path.size() < n)
         return false;
@@ -274,7 +274,7 @@ bool hasExtension(const std::string &path, const char *ext)
 bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
                        const ProjectRecord &record, const FillingEnvelope &e, ErrorStream &err)
 {
-    const std::string &path = options.envelopePath;
+    const std::filesystem::path &path = options.envelopePath;
     std::optional<Failure> failure;
     if (hasExtension(path, ".csv")) {
         failure = writeEnvelopeCsvFile(path, e, record.display.unitSystem);
@@ -288,7 +288,7 @@ bool writeEnvelopeFile(const BatchOptions &options, const BatchHooks &hooks,
             : Failure::plain("the chart is not available in this build");
     }
     if (failure)
-        err.say("cannot write the filling envelope: " + failure->messageText);
+        err.say("cannot write the filling envelope: " + failureTextUtf8(*failure));
     return !failure;
 }
 
@@ -313,10 +313,10 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStr
     if (!failure && !options.savePath.empty()) {
         failure = saveProjectFile(options.savePath, record);
         if (!failure)
-            record.info.projectPath = utf8ToWindows1252(options.savePath);
+            record.info.projectPath = options.savePath;
     }
     if (failure)
-        err.say(windows1252ToUtf8(failure->messageText));
+        err.say(failureTextUtf8(*failure));
     return !failure;
 }
 
@@ -324,16 +324,9 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStr
 std::optional<Failure> analyse(const BatchOptions &options, ProjectRecord &record,
                                RunOutcome &outcome)
 {
-    // The run itself refuses a desired height above the ideal diameter with its
-    // own Error No.302 message, so that check is left to it.
-    if (auto failure = checkStoredInputs(record);
-        failure && failure->number != kDesiredHeightAboveDiameter)
-        return failure;
     outcome = runAnalysis(record, options.method);
     if (outcome.refused())
         return outcome.failure;
-    // As in the main menu: a fresh run shows the shape as filled.
-    record.state.shapeShown = Shape::AsFilled;
     if (options.consolidate) {
         if (auto failure
             = checkConsolidationData(record, record.input.specificGravitySolids,
@@ -353,7 +346,7 @@ bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, Er
 {
     // Written after any consolidation so that the consolidated tube is included.
     auto forRecord = [&record](auto write) {
-        return [&record, write](const std::string &path) { return write(path, record); };
+        return [&record, write](const std::filesystem::path &path) { return write(path, record); };
     };
     bool filesWritten = writeIfAsked(options.resultsPath, "the results text file",
                                      forRecord(writeResultsTextFile), err);
@@ -365,7 +358,7 @@ bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, Er
                                  forRecord(writeCrossSectionDxfFile), err);
     filesWritten &= writeIfAsked(
         options.quantitiesPath, "the quantities",
-        [&record](const std::string &path) {
+        [&record](const std::filesystem::path &path) {
             const Quantities quantities
                 = computeQuantities(record, record.input.costPerUnitArea, shownTubeLength(record));
             return writeQuantitiesFile(path, record, quantities, record.input.quantityRemarks);
@@ -387,7 +380,7 @@ bool writeDrawings(const BatchOptions &options, const BatchHooks &hooks,
         if (!hook)
             return RecordFileHook();
         return RecordFileHook(
-            [&hook, width, height](const ProjectRecord &r, const std::string &path) {
+            [&hook, width, height](const ProjectRecord &r, const std::filesystem::path &path) {
                 return hook(r, path, width, height);
             });
     };
@@ -480,7 +473,7 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
     }
     if (const std::string notice = solutionNoticeLine(record.solution); !notice.empty())
         print(out, notice + "\n");
-    if (record.solution.convergenceWarning) {
+    if (outcome.warning) {
         print(out, "\n");
         for (const char *line : kDisplayedNonConvergenceNotice)
             print(out, std::string(line) + "\n");
@@ -500,12 +493,14 @@ std::optional<Failure> checkOutputNames(const BatchOptions &options)
         const auto &[option, path] = files[i];
         if (!options.projectPath.empty() && std::string_view(option) != "--save"
             && namesSameFile(path, options.projectPath))
-            return Failure::plain(std::string(option) + " \"" + path
-                                  + "\" would overwrite the project being read");
+            return Failure::aboutFile(
+                std::string(option) + " \"%1\" would overwrite the project being read", path);
         for (size_t j = 0; j < i; ++j) {
             if (namesSameFile(path, files[j].second))
-                return Failure::plain(std::string(option) + " \"" + path + "\" names the file of "
-                                      + files[j].first + " \"" + files[j].second + "\"");
+                return Failure::aboutFile(std::string(option) + " \"%1\" names the file of "
+                                              + files[j].first + " \""
+                                              + utf8ToWindows1252(files[j].second.native()) + "\"",
+                                          path);
         }
     }
     return std::nullopt;
@@ -530,9 +525,9 @@ std::optional<int> takeOptions(int argc, char **argv, BatchOptions &options, std
     if (!failure)
         return std::nullopt;
     if (options.json)
-        printJsonError(out, "", failure->messageText);
+        printJsonError(out, "", failureTextUtf8(*failure));
     else
-        print(err, "vendrix run: " + failure->messageText + "\nTry 'vendrix --help'.\n");
+        print(err, "vendrix run: " + failureTextUtf8(*failure) + "\nTry 'vendrix --help'.\n");
     return kBatchRefused;
 }
 

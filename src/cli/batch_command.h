@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,16 +22,20 @@ struct BatchHooks
     // Each returns the failure that stopped it, or nothing; an empty hook means
     // the feature is not available in this build.
     using Written = std::optional<Failure>;
-    std::function<Written(const ProjectRecord &, const std::string &path, int width, int height)>
+    std::function<Written(const ProjectRecord &, const std::filesystem::path &path, int width,
+                          int height)>
         writeCrossSectionImage; // png, bmp or svg by the file's extension
-    std::function<Written(const ProjectRecord &, const std::string &path, int width, int height)>
+    std::function<Written(const ProjectRecord &, const std::filesystem::path &path, int width,
+                          int height)>
         writeSketchImage;
-    std::function<Written(const ProjectRecord &, const std::string &path, ReportPaper paper)>
+    std::function<Written(const ProjectRecord &, const std::filesystem::path &path,
+                          ReportPaper paper)>
         writeReportPdf;
-    std::function<Written(const ProjectRecord &, const FillingEnvelope &, const std::string &path,
-                          int width, int height)>
+    std::function<Written(const ProjectRecord &, const FillingEnvelope &,
+                          const std::filesystem::path &path, int width, int height)>
         writeEnvelopeChart; // png or svg by the file's extension
-    std::function<Written(const ProjectRecord &, const FillingEnvelope &, const std::string &path)>
+    std::function<Written(const ProjectRecord &, const FillingEnvelope &,
+                          const std::filesystem::path &path)>
         writeEnvelopeCard; // the field card as PDF
     std::function<Written(const ProjectRecord &, const StudyRequest &,
                           const std::vector<StudyPoint> &, const std::string &path, int width,

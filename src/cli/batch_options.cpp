@@ -2,6 +2,7 @@
 
 #include "cli/batch_study.h"
 #include "model/c_format.h"
+#include "model/windows1252.h"
 #include "post/filling_envelope.h"
 
 #include <cctype>
@@ -77,7 +78,7 @@ bool parsePressure(const std::string &text, double &kPa)
 struct ValueOption
 {
     const char *name;
-    std::string BatchOptions::*path; // the value is this file name, when set
+    std::filesystem::path BatchOptions::*path; // the value is this file name, when set
     std::optional<std::string> (*apply)(BatchOptions &, const std::string &value);
     const char *extensions = nullptr; // the file types a path option writes
 };
@@ -236,9 +237,9 @@ std::optional<std::string> applyOperand(std::string_view arg, BatchOptions &opti
 
 } // namespace
 
-std::vector<std::pair<const char *, std::string>> outputFiles(const BatchOptions &options)
+std::vector<std::pair<const char *, std::filesystem::path>> outputFiles(const BatchOptions &options)
 {
-    std::vector<std::pair<const char *, std::string>> files;
+    std::vector<std::pair<const char *, std::filesystem::path>> files;
     for (const ValueOption &option : kValueOptions) {
         if (option.path && !(options.*option.path).empty())
             files.emplace_back(option.name, options.*option.path);
@@ -266,8 +267,9 @@ std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &op
             refusal = applyValueOption(*option, argc, argv, i, options, given);
         else
             refusal = applyOperand(arg, options);
+        // The refusal quotes the arguments as typed, in UTF-8.
         if (refusal)
-            return Failure::plain(std::move(*refusal));
+            return Failure::plain(utf8ToWindows1252(*refusal));
     }
     return std::nullopt;
 }

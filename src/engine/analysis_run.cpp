@@ -2,6 +2,7 @@
 
 #include "engine/classic_run.h"
 #include "engine/exact_run.h"
+#include "engine/solution_check.h"
 #include "model/c_format.h"
 #include "model/input_rules.h"
 
@@ -32,7 +33,7 @@ std::optional<Failure> checkDesiredHeight(const TubeInput &input, const DisplayS
 
 } // namespace
 
-RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
+RunOutcome solveAnalysis(ProjectRecord &record, SolutionMethod method)
 {
     RunOutcome outcome;
     const TubeInput &input = record.input;
@@ -50,6 +51,29 @@ RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
         runClassic(record, outcome);
     if (!outcome.failure)
         record.state.resultsValid = true;
+    return outcome;
+}
+
+RunOutcome runAnalysis(ProjectRecord &record, SolutionMethod method)
+{
+    // A refused run keeps the state as it was. The solver refuses a height
+    // above the diameter with its own Error No.302.
+    if (auto failure = checkStoredInputs(record);
+        failure && failure->number != kDesiredHeightAboveDiameter) {
+        RunOutcome refused;
+        refused.failure = std::move(failure);
+        return refused;
+    }
+    RunOutcome outcome = solveAnalysis(record, method);
+    if (outcome.refused())
+        return outcome;
+    // Results that are not numbers are never shown: the run counts as failed.
+    outcome.failure = checkSolutionResult(record.solution);
+    record.state.resultsValid = !outcome.failure;
+    if (outcome.failure)
+        return outcome;
+    outcome.warning = record.solution.convergenceWarning;
+    record.state.shapeShown = Shape::AsFilled;
     return outcome;
 }
 

@@ -43,7 +43,8 @@ std::optional<Failure> ensureGraphicsApplication()
     return std::nullopt;
 }
 
-std::optional<Failure> writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
+std::optional<Failure> writeReportPdfInBatch(const ProjectRecord &record,
+                                             const std::filesystem::path &path,
                                              const QPageSize &paper)
 {
     if (auto failure = ensureGraphicsApplication())

@@ -6,6 +6,7 @@
 #include "model/project_record.h"
 
 #include <QPageSize>
+#include <filesystem>
 
 #include <optional>
 #include <string>
@@ -19,7 +20,8 @@ std::optional<Failure> ensureGraphicsApplication();
 
 // Makes sure a graphics application object exists (offscreen when no platform
 // was chosen), then writes the report PDF on `paper`.
-std::optional<Failure> writeReportPdfInBatch(const ProjectRecord &record, const std::string &path,
+std::optional<Failure> writeReportPdfInBatch(const ProjectRecord &record,
+                                             const std::filesystem::path &path,
                                              const QPageSize &paper);
 
 } // namespace vendrix

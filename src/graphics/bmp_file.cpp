@@ -69,7 +69,7 @@ std::string bmpFileBytes(const QImage &source)
     return bytes;
 }
 
-std::optional<Failure> writeBmpFile(const std::string &path, const QImage &image)
+std::optional<Failure> writeBmpFile(const std::filesystem::path &path, const QImage &image)
 {
     if (image.isNull())
         return Failure::plain("There is no picture to save.");

@@ -5,6 +5,7 @@
 #include "model/failure.h"
 
 #include <QImage>
+#include <filesystem>
 
 #include <optional>
 #include <string>
@@ -16,6 +17,6 @@ std::string bmpFileBytes(const QImage &image);
 
 // Writes the file through a temporary beside it; a failure when it cannot be
 // written (an existing file is then left as it was).
-std::optional<Failure> writeBmpFile(const std::string &path, const QImage &image);
+std::optional<Failure> writeBmpFile(const std::filesystem::path &path, const QImage &image);
 
 } // namespace vendrix

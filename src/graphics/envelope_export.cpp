@@ -10,7 +10,8 @@ namespace vendrix {
 
 std::optional<Failure> writeEnvelopeChartImage(const ProjectRecord &record,
                                                const FillingEnvelope &envelope,
-                                               const std::string &path, int width, int height)
+                                               const std::filesystem::path &path, int width,
+                                               int height)
 {
     const UnitSystem units = record.display.unitSystem;
     const auto draw = [&envelope, units](QPainter &painter, const QRectF &target) {
@@ -21,7 +22,7 @@ std::optional<Failure> writeEnvelopeChartImage(const ProjectRecord &record,
 
 std::optional<Failure> writeFieldCardInBatch(const ProjectRecord &record,
                                              const FillingEnvelope &envelope,
-                                             const std::string &path)
+                                             const std::filesystem::path &path)
 {
     if (auto failure = ensureGraphicsApplication())
         return failure;

@@ -5,6 +5,7 @@
 #include "model/failure.h"
 #include "post/filling_envelope.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -16,11 +17,12 @@ struct ProjectRecord;
 // BatchHooks::writeEnvelopeChart.
 std::optional<Failure> writeEnvelopeChartImage(const ProjectRecord &record,
                                                const FillingEnvelope &envelope,
-                                               const std::string &path, int width, int height);
+                                               const std::filesystem::path &path, int width,
+                                               int height);
 
 // The field card as a PDF. Matches BatchHooks::writeEnvelopeCard.
 std::optional<Failure> writeFieldCardInBatch(const ProjectRecord &record,
                                              const FillingEnvelope &envelope,
-                                             const std::string &path);
+                                             const std::filesystem::path &path);
 
 } // namespace vendrix

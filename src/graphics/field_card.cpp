@@ -89,14 +89,14 @@ void drawProjectData(PageCanvas &canvas, const ProjectRecord &record, const Unit
     const ProjectInfo &info = record.info;
     const TubeInput &in = record.input;
     double y = -1250;
-    std::string number = info.projectNumber;
-    if (!info.projectNumberSuffix.empty())
-        number += "__" + info.projectNumberSuffix;
-    labelled(canvas, 600, y, "Project:", info.title);
+    std::string number = info.projectNumber.cp1252;
+    if (!info.projectNumberSuffix.cp1252.empty())
+        number += "__" + info.projectNumberSuffix.cp1252;
+    labelled(canvas, 600, y, "Project:", info.title.cp1252);
     labelled(canvas, 600, y -= kLineStep, "Project No.:", number);
-    labelled(canvas, 600, y -= kLineStep, "Station No.:", info.stationNumber);
-    labelled(canvas, 600, y -= kLineStep, "Client:", info.client);
-    labelled(canvas, 600, y -= kLineStep, "Designer:", info.designer);
+    labelled(canvas, 600, y -= kLineStep, "Station No.:", info.stationNumber.cp1252);
+    labelled(canvas, 600, y -= kLineStep, "Client:", info.client.cp1252);
+    labelled(canvas, 600, y -= kLineStep, "Designer:", info.designer.cp1252);
     labelled(canvas, 600, y -= kLineStep,
              "Circumference:", u.value(in.circumference, u.f.length, u.l.length));
     const bool two = hasTwoSlurryLayers(in);
@@ -283,7 +283,8 @@ bool paintFieldCard(QPagedPaintDevice &device, const ProjectRecord &record,
 }
 
 std::optional<Failure> writeFieldCardPdf(const ProjectRecord &record,
-                                         const FillingEnvelope &envelope, const std::string &path)
+                                         const FillingEnvelope &envelope,
+                                         const std::filesystem::path &path)
 {
     const auto paint = [&record, &envelope](QPdfWriter &writer) {
         return paintFieldCard(writer, record, envelope, asctimeText(std::time(nullptr)));

@@ -8,6 +8,7 @@
 #include "post/filling_envelope.h"
 
 #include <QRectF>
+#include <filesystem>
 
 #include <optional>
 #include <string>
@@ -44,6 +45,7 @@ bool paintFieldCard(QPagedPaintDevice &device, const ProjectRecord &record,
 // Writes the card as a one-page PDF (A4), replacing the file only when
 // complete; a failure otherwise.
 std::optional<Failure> writeFieldCardPdf(const ProjectRecord &record,
-                                         const FillingEnvelope &envelope, const std::string &path);
+                                         const FillingEnvelope &envelope,
+                                         const std::filesystem::path &path);
 
 } // namespace vendrix

@@ -1,5 +1,7 @@
 #include "graphics/image_export.h"
 
+#include "model/windows1252.h"
+
 #include "graphics/batch_report.h"
 #include "graphics/bmp_file.h"
 #include "graphics/cross_section_drawing.h"
@@ -17,8 +19,9 @@ namespace vendrix {
 
 namespace {
 
-std::string lowerExtension(const std::string &path)
+std::string lowerExtension(const std::filesystem::path &file)
 {
+    const std::string &path = file.native();
     const size_t dot = path.find_last_of('.');
     const size_t slash = path.find_last_of('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
@@ -57,7 +60,7 @@ QImage renderDrawing(const DrawingRoutine &draw, QSize size)
     return image;
 }
 
-std::optional<Failure> writeDrawingImage(const std::string &path, QSize size,
+std::optional<Failure> writeDrawingImage(const std::filesystem::path &path, QSize size,
                                          const DrawingRoutine &draw)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > 10000 || size.height() > 10000)
@@ -75,13 +78,13 @@ std::optional<Failure> writeDrawingImage(const std::string &path, QSize size,
         if (!renderDrawing(draw, size).save(&buffer, "PNG"))
             return Failure::plain("The PNG picture could not be made.");
     } else {
-        return Failure::plain("Unknown picture type \"" + extension
+        return Failure::plain("Unknown picture type \"" + utf8ToWindows1252(extension)
                               + "\": use .png, .bmp or .svg.");
     }
     return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
-std::optional<Failure> writeBatchDrawing(const std::string &path, int width, int height,
+std::optional<Failure> writeBatchDrawing(const std::filesystem::path &path, int width, int height,
                                          const DrawingRoutine &draw)
 {
     if (auto failure = ensureGraphicsApplication())
@@ -89,8 +92,9 @@ std::optional<Failure> writeBatchDrawing(const std::string &path, int width, int
     return writeDrawingImage(path, QSize(width, height), draw);
 }
 
-std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record, const std::string &path,
-                                              int width, int height)
+std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record,
+                                              const std::filesystem::path &path, int width,
+                                              int height)
 {
     const auto draw = [&record](QPainter &painter, const QRectF &target) {
         drawCrossSection(painter, target, record);
@@ -98,8 +102,8 @@ std::optional<Failure> writeCrossSectionImage(const ProjectRecord &record, const
     return writeBatchDrawing(path, width, height, draw);
 }
 
-std::optional<Failure> writeSketchImage(const ProjectRecord &record, const std::string &path,
-                                        int width, int height)
+std::optional<Failure> writeSketchImage(const ProjectRecord &record,
+                                        const std::filesystem::path &path, int width, int height)
 {
     const auto draw = [&record](QPainter &painter, const QRectF &target) {
         drawInputSketch(painter, target, record, record.solution.method);

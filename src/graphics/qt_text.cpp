@@ -25,4 +25,35 @@ std::string fromQString(const QString &text)
     return bytes;
 }
 
+QString toQString(const RecordText &text)
+{
+    return toQString(text.cp1252);
+}
+
+RecordText toRecordText(const QString &text)
+{
+    return RecordText(fromQString(text));
+}
+
+QString pathToQString(const std::filesystem::path &path)
+{
+    const std::string &native = path.native();
+    return QString::fromUtf8(native.data(), static_cast<qsizetype>(native.size()));
+}
+
+std::filesystem::path pathFromQString(const QString &path)
+{
+    return std::filesystem::path(path.toStdString());
+}
+
+QString failureText(const Failure &failure)
+{
+    QString text = toQString(failure.messageText);
+    if (failure.path.empty())
+        return text;
+    if (const qsizetype at = text.indexOf(QLatin1String(kFailurePathMark)); at >= 0)
+        text.replace(at, 2, pathToQString(failure.path));
+    return text;
+}
+
 } // namespace vendrix

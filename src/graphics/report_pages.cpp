@@ -64,10 +64,10 @@ void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const Repor
     drawBanner(canvas, -20);
     canvas.setFont(200);
     canvas.text(kHeaderTextLeft, -180, kProgramBanner);
-    canvas.textRightAligned(kHeaderTextRight, -180, record.info.title);
+    canvas.textRightAligned(kHeaderTextRight, -180, record.info.title.cp1252);
     canvas.setFont(120);
     canvas.text(kHeaderTextLeft, -400, "Printed on:  " + setup.printedOn);
-    canvas.textRightAligned(kHeaderTextRight, -400, headerPathText(record.info.projectPath));
+    canvas.textRightAligned(kHeaderTextRight, -400, headerPathText(projectPathText(record.info)));
     drawBanner(canvas, -550);
     doubleRule(canvas, kHeaderBottomRule);
 }
@@ -80,7 +80,7 @@ void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
     doubleRule(canvas, kFooterTopRule);
     drawBanner(canvas, -14500);
     canvas.setFont(160);
-    canvas.text(kHeaderTextLeft, -14650, record.info.title);
+    canvas.text(kHeaderTextLeft, -14650, record.info.title.cp1252);
     canvas.textRightAligned(kHeaderTextRight, -14650,
                             formatC("Page %d of  %d", page, setup.pageCount));
     drawBanner(canvas, -15050);

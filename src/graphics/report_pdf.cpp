@@ -18,13 +18,14 @@
 
 namespace vendrix {
 
-std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path)
+std::optional<Failure> writeReportPdf(const ProjectRecord &record,
+                                      const std::filesystem::path &path)
 {
     // The page frame fits A4 and Letter alike at true size.
     return writeReportPdf(record, path, localePaperSize(), asctimeText(std::time(nullptr)));
 }
 
-std::optional<Failure> writePdfFile(const std::string &path, const QString &title,
+std::optional<Failure> writePdfFile(const std::filesystem::path &path, const QString &title,
                                     const QPageSize &pageSize, const PdfPainting &paint,
                                     const std::string &what)
 {
@@ -42,17 +43,19 @@ std::optional<Failure> writePdfFile(const std::string &path, const QString &titl
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
                                          QPageLayout::Point));
         if (!paint(writer))
-            return Failure::plain("Cannot draw " + what + " into " + path);
+            return Failure::aboutFile("Cannot draw " + what + " into %1", path);
     }
     file.close();
     return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
-std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
-                                      const QPageSize &pageSize, const std::string &printedOn)
+std::optional<Failure> writeReportPdf(const ProjectRecord &record,
+                                      const std::filesystem::path &path, const QPageSize &pageSize,
+                                      const std::string &printedOn)
 {
-    const QString title = toQString(record.info.title.empty() ? std::string("Vendrix report")
-                                                              : printableLine(record.info.title));
+    const QString title
+        = toQString(record.info.title.cp1252.empty() ? std::string("Vendrix report")
+                                                     : printableLine(record.info.title.cp1252));
     const auto paint = [&record, &printedOn](QPdfWriter &writer) {
         ReportPrintSetup setup;
         setup.pageCount = reportPageCount(record);

@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
+#include <filesystem>
 
 #include <functional>
 #include <optional>
@@ -19,18 +20,20 @@ namespace vendrix {
 // colour or black and white and with the logo as the project settings say, on
 // the paper of the user's locale (LC_PAPER).
 // The file is replaced only when complete; a failure otherwise.
-std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path);
+std::optional<Failure> writeReportPdf(const ProjectRecord &record,
+                                      const std::filesystem::path &path);
 
 // Pages painted by `paint` into a PDF at 1200 dots per inch with quarter-inch
 // margins, written to `path` only when complete; `what` names the document in
 // the failure when painting fails.
 using PdfPainting = std::function<bool(QPdfWriter &)>;
-std::optional<Failure> writePdfFile(const std::string &path, const QString &title,
+std::optional<Failure> writePdfFile(const std::filesystem::path &path, const QString &title,
                                     const QPageSize &pageSize, const PdfPainting &paint,
                                     const std::string &what);
 
 // The same with a chosen paper size and print time (asctime form).
-std::optional<Failure> writeReportPdf(const ProjectRecord &record, const std::string &path,
-                                      const QPageSize &pageSize, const std::string &printedOn);
+std::optional<Failure> writeReportPdf(const ProjectRecord &record,
+                                      const std::filesystem::path &path, const QPageSize &pageSize,
+                                      const std::string &printedOn);
 
 } // namespace vendrix

@@ -96,17 +96,17 @@ double drawCompanyBlock(PageCanvas &canvas, const ProjectInfo &info, double y)
             canvas.text(1200, y, label);
         fitted(canvas, 3000, y, value);
     };
-    labelled("Name:", info.companyName);
-    labelled("Street:", info.companyStreet1);
-    if (info.companyStreet2.size() > 1)
-        labelled(nullptr, info.companyStreet2);
-    std::string city = info.companyCity;
-    if (!info.companyState.empty() || !info.companyZip.empty())
-        city += ", " + info.companyState + "  " + info.companyZip;
+    labelled("Name:", info.companyName.cp1252);
+    labelled("Street:", info.companyStreet1.cp1252);
+    if (info.companyStreet2.cp1252.size() > 1)
+        labelled(nullptr, info.companyStreet2.cp1252);
+    std::string city = info.companyCity.cp1252;
+    if (!info.companyState.cp1252.empty() || !info.companyZip.cp1252.empty())
+        city += ", " + info.companyState.cp1252 + "  " + info.companyZip.cp1252;
     labelled(nullptr, city);
-    labelled("Telephone # :", info.companyPhone);
-    labelled("Fax # :", info.companyFax);
-    labelled("E-Mail :", info.companyEmail);
+    labelled("Telephone # :", info.companyPhone.cp1252);
+    labelled("Fax # :", info.companyFax.cp1252);
+    labelled("E-Mail :", info.companyEmail.cp1252);
     return y;
 }
 
@@ -158,7 +158,7 @@ void drawTitleBand(PageCanvas &canvas, const ProjectInfo &info)
     canvas.setNoBrush();
     canvas.setFont(200, 600);
     centred(canvas, -3000, kProductTitle);
-    centredTitle(canvas, -3300, info.title);
+    centredTitle(canvas, -3300, info.title.cp1252);
     canvas.setFont(140);
     centred(canvas, -3820, kReportCredit);
     using namespace pageGrid;
@@ -171,7 +171,7 @@ void drawTitleBand(PageCanvas &canvas, const ProjectInfo &info)
     if (info.includeLogo) {
         // A logo that cannot be read leaves the space empty without a message.
         DibImage logo;
-        if (logo.loadFromFile(info.logoPath))
+        if (logo.loadFromFile(info.logoPath.cp1252))
             logo.draw(canvas, 600, -700, 10500, 2100);
     }
 }
@@ -181,14 +181,14 @@ void drawProjectIdentification(PageCanvas &canvas, const ProjectInfo &info)
     canvas.setFont(200, 600);
     canvas.text(1200, -4200, "PROJECT IDENTIFICATION");
     canvas.setFont(200);
-    std::string number = info.projectNumber;
-    if (!info.projectNumberSuffix.empty())
-        number += " -- " + info.projectNumberSuffix;
+    std::string number = info.projectNumber.cp1252;
+    if (!info.projectNumberSuffix.cp1252.empty())
+        number += " -- " + info.projectNumberSuffix.cp1252;
     const std::pair<const char *, const std::string &> fields[] = {
-        {"Title:", info.title},
+        {"Title:", info.title.cp1252},
         {"Project Number:", number},
-        {"Client:", info.client},
-        {"Designer:", info.designer},
+        {"Client:", info.client.cp1252},
+        {"Designer:", info.designer.cp1252},
     };
     double y = -4800;
     for (const auto &[label, value] : fields) {
@@ -204,7 +204,7 @@ double drawDescriptionAndPath(PageCanvas &canvas, const ProjectInfo &info)
     canvas.setFont(200, 600);
     canvas.text(1200, -6300, "Description:");
     canvas.setFont(200);
-    const std::vector<std::string> description = titlePageDescriptionLines(info.description);
+    const std::vector<std::string> description = titlePageDescriptionLines(info.description.cp1252);
     for (std::size_t k = 1; k <= description.size(); ++k)
         fitted(canvas, 2000, -6300 - 300.0 * double(k), description[k - 1]);
 
@@ -212,7 +212,7 @@ double drawDescriptionAndPath(PageCanvas &canvas, const ProjectInfo &info)
     canvas.setFont(200, 600);
     canvas.text(1200, -300.0 * (k + 2), "File path and name:");
     canvas.setFont(200);
-    const std::vector<std::string> path = titlePagePathLines(info.projectPath);
+    const std::vector<std::string> path = titlePagePathLines(projectPathText(info));
     fitted(canvas, 4000, -300.0 * (k + 2), path[0]);
     if (path.size() > 1) {
         ++k;
@@ -223,7 +223,7 @@ double drawDescriptionAndPath(PageCanvas &canvas, const ProjectInfo &info)
     canvas.setFont(200, 600);
     canvas.text(1200, y, "Date and time of creating the input data:");
     canvas.setFont(200);
-    fitted(canvas, 5000, y - 30, info.dateTime);
+    fitted(canvas, 5000, y - 30, info.dateTime.cp1252);
     return y;
 }
 

@@ -69,7 +69,7 @@ void drawInputs(PageCanvas &canvas, const ProjectRecord &project, const StudyCha
         canvas.text(2900, y, canvas.elided(value, 11100 - 2900));
         y -= kLineStep;
     };
-    line("Project:", project.info.title);
+    line("Project:", project.info.title.cp1252);
     line("Objective:",
          std::string(objectiveText(project.input.analysisType)) + ", "
              + solutionMethodName(data.request->method) + " method");

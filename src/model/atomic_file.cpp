@@ -1,6 +1,7 @@
 #include "model/atomic_file.h"
 
 #include "model/regular_file.h"
+#include "model/windows1252.h"
 
 #include <atomic>
 #include <cerrno>
@@ -87,9 +88,11 @@ int createTemporary(const std::string &target, std::string &temporary)
     return -1;
 }
 
-std::string reason(const char *what, const std::string &path)
+// Messages are Windows-1252 with "%1" for the path the caller asked for; a
+// second name (a link's target, a folder) is converted into the message.
+std::string reason(const char *what)
 {
-    return std::string(what) + " \"" + path + "\": " + std::strerror(errno);
+    return std::string(what) + " \"%1\": " + std::strerror(errno);
 }
 
 // The folder that receives the temporary file of `target`, for messages.
@@ -109,8 +112,8 @@ bool writableAsUser(const std::string &target, const std::string &path, std::str
         return true;
     // Behind a link, the file that refuses is named too.
     error = target == path
-        ? reason("Cannot write", path)
-        : "Cannot write \"" + path + "\" (\"" + target + "\"): " + std::strerror(errno);
+        ? reason("Cannot write")
+        : "Cannot write \"%1\" (\"" + utf8ToWindows1252(target) + "\"): " + std::strerror(errno);
     return false;
 }
 
@@ -147,7 +150,7 @@ bool resolveTarget(const std::string &path, std::string &target, std::string &er
         std::string link(PATH_MAX, '\0');
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
         if (n < 0) {
-            error = reason("Cannot follow", path);
+            error = reason("Cannot follow");
             return false;
         }
         link.resize(static_cast<std::size_t>(n));
@@ -157,7 +160,7 @@ bool resolveTarget(const std::string &path, std::string &target, std::string &er
             : target.substr(0, slash + 1) + link;
     }
     errno = ELOOP;
-    error = reason("Cannot follow", path);
+    error = reason("Cannot follow");
     return false;
 }
 
@@ -201,7 +204,7 @@ bool writeAtomically(const std::string &path, std::string_view bytes, std::strin
     };
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        error = "\"" + path + "\" is not a regular file and is not replaced";
+        error = "\"%1\" is not a regular file and is not replaced";
         return false;
     }
     if (exists && !writableAsUser(target, path, error))
@@ -210,26 +213,26 @@ bool writeAtomically(const std::string &path, std::string_view bytes, std::strin
     std::string temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0) {
-        error = "Cannot create a temporary file for \"" + path + "\" in the folder \""
-            + folderOf(target) + "\": " + std::strerror(errno);
+        error = "Cannot create a temporary file for \"%1\" in the folder \""
+            + utf8ToWindows1252(folderOf(target)) + "\": " + std::strerror(errno);
         return false;
     }
     takeOverAttributes(fd, exists, existing);
 
     if (!writeAll(fd, bytes)) {
-        error = reason("Cannot write", path);
+        error = reason("Cannot write");
         ::close(fd);
         discard(temporary);
         return false;
     }
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        error = reason("Cannot write", path);
+        error = reason("Cannot write");
         discard(temporary);
         return false;
     }
     // A signal after the rename finds no temporary file any more: harmless.
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = reason("Cannot replace", path);
+        error = reason("Cannot replace");
         ::unlink(temporary.c_str());
         g_temporaryPending = 0;
         return false;
@@ -261,9 +264,9 @@ std::string landingKey(const std::string &path)
 
 } // namespace
 
-bool namesSameFile(const std::string &a, const std::string &b)
+bool namesSameFile(const std::filesystem::path &a, const std::filesystem::path &b)
 {
-    return landingKey(a) == landingKey(b);
+    return landingKey(a.native()) == landingKey(b.native());
 }
 
 void removeTemporaryFilesOnInterruption()
@@ -278,15 +281,16 @@ void removeTemporaryFilesOnInterruption()
         sigaction(signalNumber, &action, nullptr);
 }
 
-std::optional<Failure> writeFileAtomically(const std::string &path, std::string_view bytes)
+std::optional<Failure> writeFileAtomically(const std::filesystem::path &path,
+                                           std::string_view bytes)
 {
     std::string error;
-    if (writeAtomically(path, bytes, error))
+    if (writeAtomically(path.native(), bytes, error))
         return std::nullopt;
-    return Failure::plain(std::move(error));
+    return Failure::aboutFile(std::move(error), path);
 }
 
-std::optional<Failure> readWholeFile(const std::string &path, std::string &bytes)
+std::optional<Failure> readWholeFile(const std::filesystem::path &path, std::string &bytes)
 {
     return readRegularFile(path, bytes, std::string().max_size());
 }

@@ -5,6 +5,7 @@
 
 #include "model/failure.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +17,13 @@ namespace vendrix {
 // that this user could not write with the shell's `>`, is refused; a replaced
 // file keeps its mode and, where permitted, its owner and group. Returns the readable reason when
 // the file could not be created, written or renamed; the target is then untouched.
-std::optional<Failure> writeFileAtomically(const std::string &path, std::string_view bytes);
+std::optional<Failure> writeFileAtomically(const std::filesystem::path &path,
+                                           std::string_view bytes);
 
 // True when a write to `a` and a write to `b` would reach the same file: the
 // same existing file (also through links or hard links), or the same name in
 // the same folder however the folder is spelt.
-bool namesSameFile(const std::string &a, const std::string &b);
+bool namesSameFile(const std::filesystem::path &a, const std::filesystem::path &b);
 
 // The exit status of a program ended by a signal is this plus the signal number.
 inline constexpr int kSignalExitStatusBase = 128;
@@ -32,6 +34,6 @@ inline constexpr int kSignalExitStatusBase = 128;
 void removeTemporaryFilesOnInterruption();
 
 // Reads a whole regular file; the reason when it cannot be opened or read.
-std::optional<Failure> readWholeFile(const std::string &path, std::string &bytes);
+std::optional<Failure> readWholeFile(const std::filesystem::path &path, std::string &bytes);
 
 } // namespace vendrix

@@ -75,7 +75,7 @@ namespace {
 struct CompanyField
 {
     std::string CompanyData::*line;
-    std::string ProjectInfo::*field;
+    RecordText ProjectInfo::*field;
 };
 
 const CompanyField kCompanyFields[] = {
@@ -108,14 +108,14 @@ CompanyData companyDataOf(const ProjectInfo &info)
 {
     CompanyData data;
     for (const CompanyField &f : kCompanyFields)
-        data.*f.line = info.*f.field;
+        data.*f.line = (info.*f.field).cp1252;
     return data;
 }
 
 void applyCompanyData(const CompanyData &data, ProjectInfo &info)
 {
     for (const CompanyField &f : kCompanyFields)
-        info.*f.field = data.*f.line;
+        info.*f.field = RecordText(data.*f.line);
 }
 
 std::string companyFilePath(const std::string &dataDirectory)

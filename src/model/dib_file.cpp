@@ -304,8 +304,13 @@ std::optional<std::string> logoProblem(const std::string &path)
 {
     const std::string tail = " The report is printed without the logo.";
     std::string bytes;
-    if (const auto failure = readRegularFile(path, bytes, kDibMaxFileBytes))
-        return "The logo cannot be used: " + failure->messageText + "." + tail;
+    if (const auto failure = readRegularFile(path, bytes, kDibMaxFileBytes)) {
+        // The logo's path is a record text, in the message's own code.
+        std::string message = failure->messageText;
+        if (const std::size_t at = message.find(kFailurePathMark); at != std::string::npos)
+            message.replace(at, 2, path);
+        return "The logo cannot be used: " + message + "." + tail;
+    }
     DibPicture picture;
     if (!decodeDib(bytes, picture))
         return "The logo \"" + path

@@ -10,8 +10,21 @@ namespace vendrix {
 
 namespace {
 
+// The bytes behind a text field: the record's texts and the plain ones.
+std::string &textBytes(std::string &text)
+{
+    return text;
+}
+std::string &textBytes(RecordText &text)
+{
+    return text.cp1252;
+}
+
 // The field's name and where it lives in the record.
 #define VENDRIX_AT(part, field) #field, [](ProjectRecord & r) { return &r.part.field; }
+// A text field's name and its bytes in the record.
+#define VENDRIX_TEXT_AT(part, field) \
+    #field, [](ProjectRecord & r) { return &textBytes(r.part.field); }
 
 constexpr FieldEntry number(FieldId id, const char *name, double *(*at)(ProjectRecord &),
                             Quantity quantity)
@@ -164,43 +177,43 @@ constexpr std::array<FieldEntry, kFieldCount> kFields = {
         .labelled("Saturated unit weight of consolidated fill,")
         .bounded(0, 100, 403, "Final saturated unit weight of slurry")
         .savedAt(43),
-    text(F::CostPerUnitArea, VENDRIX_AT(input, costPerUnitArea), 1000)
+    text(F::CostPerUnitArea, VENDRIX_TEXT_AT(input, costPerUnitArea), 1000)
         .labelled("Cost per unit area")
         .savedAt(44),
-    text(F::QuantityRemarks, VENDRIX_AT(input, quantityRemarks), 250)
+    text(F::QuantityRemarks, VENDRIX_TEXT_AT(input, quantityRemarks), 250)
         .labelled("Remarks:")
         .savedAt(45),
     number(F::TubeLength, VENDRIX_AT(input, tubeLength), Q::Length)
         .labelled("Length of tube")
         .bounded(0, 1e6, 502, "Length of tube")
         .savedAt(46),
-    text(F::Title, VENDRIX_AT(info, title), 40).labelled("Title").savedAt(8),
-    text(F::ProjectNumber, VENDRIX_AT(info, projectNumber), 40).labelled("Number").savedAt(7),
-    text(F::ProjectNumberSuffix, VENDRIX_AT(info, projectNumberSuffix), 20)
+    text(F::Title, VENDRIX_TEXT_AT(info, title), 40).labelled("Title").savedAt(8),
+    text(F::ProjectNumber, VENDRIX_TEXT_AT(info, projectNumber), 40).labelled("Number").savedAt(7),
+    text(F::ProjectNumberSuffix, VENDRIX_TEXT_AT(info, projectNumberSuffix), 20)
         .labelled("__")
         .savedAt(16, 11),
-    text(F::Client, VENDRIX_AT(info, client), 200).labelled("Client").savedAt(9, 11),
-    text(F::DateTime, VENDRIX_AT(info, dateTime), 40).labelled("Date / Time").savedAt(4),
-    text(F::Designer, VENDRIX_AT(info, designer), 200).labelled("Designer :").savedAt(6),
-    text(F::StationNumber, VENDRIX_AT(info, stationNumber), 40)
+    text(F::Client, VENDRIX_TEXT_AT(info, client), 200).labelled("Client").savedAt(9, 11),
+    text(F::DateTime, VENDRIX_TEXT_AT(info, dateTime), 40).labelled("Date / Time").savedAt(4),
+    text(F::Designer, VENDRIX_TEXT_AT(info, designer), 200).labelled("Designer :").savedAt(6),
+    text(F::StationNumber, VENDRIX_TEXT_AT(info, stationNumber), 40)
         .labelled("Station Number")
         .savedAt(20, 11),
-    text(F::Description, VENDRIX_AT(info, description), 600).labelled("Description :").savedAt(5),
-    text(F::CompanyName, VENDRIX_AT(info, companyName), 100).labelled("Name").savedAt(10, 11),
-    text(F::CompanyStreet1, VENDRIX_AT(info, companyStreet1), 100)
+    text(F::Description, VENDRIX_TEXT_AT(info, description), 600).labelled("Description :").savedAt(5),
+    text(F::CompanyName, VENDRIX_TEXT_AT(info, companyName), 100).labelled("Name").savedAt(10, 11),
+    text(F::CompanyStreet1, VENDRIX_TEXT_AT(info, companyStreet1), 100)
         .labelled("Street")
         .savedAt(12, 11),
-    text(F::CompanyStreet2, VENDRIX_AT(info, companyStreet2), 100).savedAt(13, 11),
-    text(F::CompanyCity, VENDRIX_AT(info, companyCity), 30).labelled("City").savedAt(14, 11),
-    text(F::CompanyState, VENDRIX_AT(info, companyState), 20).labelled("State").savedAt(11, 11),
-    text(F::CompanyZip, VENDRIX_AT(info, companyZip), 20).labelled("Zip").savedAt(15, 11),
-    text(F::CompanyPhone, VENDRIX_AT(info, companyPhone), 30).labelled("Phone #").savedAt(19, 11),
-    text(F::CompanyFax, VENDRIX_AT(info, companyFax), 30).labelled("FAX").savedAt(18, 11),
-    text(F::CompanyEmail, VENDRIX_AT(info, companyEmail), 30).labelled("E-Mail").savedAt(17, 11),
-    text(F::LogoPath, VENDRIX_AT(info, logoPath), 4096).savedAt(21, 11),
+    text(F::CompanyStreet2, VENDRIX_TEXT_AT(info, companyStreet2), 100).savedAt(13, 11),
+    text(F::CompanyCity, VENDRIX_TEXT_AT(info, companyCity), 30).labelled("City").savedAt(14, 11),
+    text(F::CompanyState, VENDRIX_TEXT_AT(info, companyState), 20).labelled("State").savedAt(11, 11),
+    text(F::CompanyZip, VENDRIX_TEXT_AT(info, companyZip), 20).labelled("Zip").savedAt(15, 11),
+    text(F::CompanyPhone, VENDRIX_TEXT_AT(info, companyPhone), 30).labelled("Phone #").savedAt(19, 11),
+    text(F::CompanyFax, VENDRIX_TEXT_AT(info, companyFax), 30).labelled("FAX").savedAt(18, 11),
+    text(F::CompanyEmail, VENDRIX_TEXT_AT(info, companyEmail), 30).labelled("E-Mail").savedAt(17, 11),
+    text(F::LogoPath, VENDRIX_TEXT_AT(info, logoPath), 4096).savedAt(21, 11),
     flag(F::IncludeLogo, VENDRIX_AT(info, includeLogo)).savedAt(22, 11),
     choice(F::EnglishUnits, "englishUnits").savedAt(1),
-    text(F::CurrencyUnit, VENDRIX_AT(display, currencyUnit), 20)
+    text(F::CurrencyUnit, VENDRIX_TEXT_AT(display, currencyUnit), 20)
         .labelled("Currency unit")
         .savedAt(2),
     flag(F::PrintBlackWhite, VENDRIX_AT(display, printBlackWhite)).savedAt(3),
@@ -343,8 +356,10 @@ double dialogDefaultValue(FieldId id, UnitSystem units)
     return units == UnitSystem::English ? value->english : value->si;
 }
 
-std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
-                                      std::string_view value)
+namespace {
+
+std::optional<Failure> assignRecordField(ProjectRecord &record, std::string_view name,
+                                         std::string_view value)
 {
     const FieldEntry *entry = findRecordField(name);
     if (!entry) {
@@ -373,6 +388,18 @@ std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view na
     }
     *entry->number(record) = number;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Failure> setRecordField(ProjectRecord &record, std::string_view name,
+                                      std::string_view value)
+{
+    // The refusals quote the name and value as typed, in UTF-8.
+    std::optional<Failure> failure = assignRecordField(record, name, value);
+    if (failure)
+        failure->messageText = utf8ToWindows1252(failure->messageText);
+    return failure;
 }
 
 } // namespace vendrix

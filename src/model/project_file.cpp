@@ -31,14 +31,14 @@ constexpr std::uint16_t kUtf16Marker = 0xFFFE;
 constexpr std::uint16_t kLongerLength16 = 0xFFFF;
 constexpr std::uint32_t kLongerLength32 = 0xFFFFFFFF;
 
-std::string replaceFileName(const char *text, const std::string &fileName)
+// A message about the file; without a name its mark is simply left out.
+Failure fileFailure(std::string text, const std::filesystem::path &fileName)
 {
-    std::string result(text);
-    const std::size_t at = result.find("%1");
-    // Messages are Windows-1252 texts; the name arrives as the system's UTF-8.
-    if (at != std::string::npos)
-        result.replace(at, 2, utf8ToWindows1252(fileName));
-    return result;
+    if (fileName.empty()) {
+        if (const std::size_t at = text.find(kFailurePathMark); at != std::string::npos)
+            text.erase(at, 2);
+    }
+    return Failure::aboutFile(std::move(text), fileName);
 }
 
 // One archive for both directions: storing appends to a byte string, loading
@@ -354,7 +354,7 @@ const char *nonFiniteField(ProjectRecord &record)
 // What no dialog would have stored: a subnormal number, whose digits are lost
 // and whose quotients overflow, or a text longer than its field, which no page
 // or drawing has room for.
-std::optional<Failure> unusableField(ProjectRecord &record, const std::string &fileName)
+std::optional<Failure> unusableField(ProjectRecord &record, const std::filesystem::path &fileName)
 {
     for (const FieldEntry &entry : recordFields()) {
         const char *message = nullptr;
@@ -367,11 +367,11 @@ std::optional<Failure> unusableField(ProjectRecord &record, const std::string &f
             message = kTextTooLongMessage;
         }
         if (message) {
-            std::string text = replaceFileName(message, fileName);
+            std::string text = message;
             text.replace(text.find("%2"), 2, entry.name);
             if (const std::size_t at = text.find("%3"); at != std::string::npos)
                 text.replace(at, 2, std::to_string(entry.maxLength));
-            return Failure::plain(std::move(text));
+            return fileFailure(std::move(text), fileName);
         }
     }
     return std::nullopt;
@@ -390,22 +390,21 @@ std::string serializeProject(const ProjectRecord &record)
 namespace {
 
 // Why a file could not be opened, from the error number of the attempt.
-Failure openingFailure(const std::string &path, int error)
+Failure openingFailure(const std::filesystem::path &path, int error)
 {
     if (error == ENOENT || error == ENOTDIR)
-        return Failure::plain(replaceFileName(kCannotFindFileMessage, path));
+        return Failure::aboutFile(kCannotFindFileMessage, path);
     if (error == EACCES || error == EPERM)
-        return Failure::plain(replaceFileName(kAccessDeniedMessage, path));
+        return Failure::aboutFile(kAccessDeniedMessage, path);
     if (error == EISDIR || error == EINVAL)
-        return Failure::plain(replaceFileName(kNotRegularFileMessage, path));
-    return Failure::plain("Cannot open \"" + utf8ToWindows1252(path)
-                          + "\": " + std::strerror(error));
+        return Failure::aboutFile(kNotRegularFileMessage, path);
+    return Failure::aboutFile(std::string("Cannot open \"%1\": ") + std::strerror(error), path);
 }
 
 } // namespace
 
 std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord &record,
-                                          const std::string &fileName)
+                                          const std::filesystem::path &fileName)
 {
     // Read into a copy so that a refused file changes nothing.
     ProjectRecord loaded = record;
@@ -414,23 +413,23 @@ std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord 
     switch (ar.fault()) {
     case ProjectArchive::Fault::None:
         if (const char *field = nonFiniteField(loaded)) {
-            std::string message = replaceFileName(kNotFiniteMessage, fileName);
+            std::string message = kNotFiniteMessage;
             message.replace(message.find("%2"), 2, field);
-            return Failure::plain(std::move(message));
+            return fileFailure(std::move(message), fileName);
         }
         record = std::move(loaded);
         return std::nullopt;
     case ProjectArchive::Fault::NewerVersion:
-        return Failure::plain(replaceFileName(kNewerVersionMessage, fileName));
+        return fileFailure(kNewerVersionMessage, fileName);
     case ProjectArchive::Fault::Damaged:
-        return Failure::plain(replaceFileName(kNotAProjectMessage, fileName));
+        return fileFailure(kNotAProjectMessage, fileName);
     case ProjectArchive::Fault::BadFormat:
         break;
     }
     return Failure::plain(kUnexpectedFileFormat);
 }
 
-std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &record)
+std::optional<Failure> openProjectFile(const std::filesystem::path &path, ProjectRecord &record)
 {
     // Only a regular file has an end: a directory, FIFO or device is no project,
     // and it is refused without waiting for it.
@@ -449,13 +448,14 @@ std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &r
         return failure;
     if (auto failure = unusableField(opened, path))
         return failure;
-    opened.info.projectPath = utf8ToWindows1252(path);
+    opened.info.projectPath = path;
     opened.state.resultsValid = false;
     record = std::move(opened);
     return std::nullopt;
 }
 
-std::optional<Failure> saveProjectFile(const std::string &path, const ProjectRecord &record)
+std::optional<Failure> saveProjectFile(const std::filesystem::path &path,
+                                       const ProjectRecord &record)
 {
     return writeFileAtomically(path, serializeProject(record));
 }

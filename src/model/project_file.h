@@ -10,6 +10,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,16 +51,17 @@ std::string serializeProject(const ProjectRecord &record);
 // truncated or corrupt image is refused with the message why and leaves
 // `record` untouched. `fileName` is named in the "past its end" message.
 std::optional<Failure> deserializeProject(std::string_view bytes, ProjectRecord &record,
-                                          const std::string &fileName = std::string());
+                                          const std::filesystem::path &fileName = {});
 
 // Opens a project file as deserializeProject does; on success also sets
 // info.projectPath to `path` and clears state.resultsValid (the file holds no
 // results). On failure `record` is unchanged and the failure says why.
-std::optional<Failure> openProjectFile(const std::string &path, ProjectRecord &record);
+std::optional<Failure> openProjectFile(const std::filesystem::path &path, ProjectRecord &record);
 
 // Writes the project to `path` through a temporary file that replaces the target
 // only when complete, so a failed save leaves any previous file intact. The
 // caller sets info.projectPath to `path` after a successful save.
-std::optional<Failure> saveProjectFile(const std::string &path, const ProjectRecord &record);
+std::optional<Failure> saveProjectFile(const std::filesystem::path &path,
+                                       const ProjectRecord &record);
 
 } // namespace vendrix

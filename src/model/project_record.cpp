@@ -1,6 +1,14 @@
 #include "model/project_record.h"
 
+#include "model/windows1252.h"
+
 namespace vendrix {
+
+std::string projectPathText(const ProjectInfo &info)
+{
+    return info.projectPath.empty() ? std::string(kProjectNotSaved)
+                                    : utf8ToWindows1252(info.projectPath.native());
+}
 
 void resetProject(ProjectRecord &record, const std::string &currentDirectory)
 {

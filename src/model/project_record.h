@@ -2,10 +2,12 @@
 // The data of the one open project: inputs, identification, display settings,
 // run-time state and the latest results. All physical values are stored in SI.
 
+#include "model/record_text.h"
 #include "model/solution_method.h"
 #include "model/units.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -53,33 +55,33 @@ struct TubeInput
     double tubeLength = 1.0; // m, for quantities and cost
 };
 
-// Identification of the project and of the designer's company. Texts are
-// Windows-1252 bytes, as in the files.
-// The path of a project that was never saved.
+// What the outputs show for the path of a project that was never saved.
 inline constexpr const char *kProjectNotSaved = "Not saved, yet";
 
+// Identification of the project and of the designer's company. Texts are
+// RecordText (Windows-1252 bytes, as in the files); the path is the system's.
 struct ProjectInfo
 {
-    std::string title; // at most 40 characters
-    std::string projectNumber;
-    std::string projectNumberSuffix; // shown after "__"
-    std::string client;
-    std::string dateTime;
-    std::string designer;
-    std::string stationNumber;
-    std::string description; // at most 600 characters, several lines
-    std::string companyName; // 100
-    std::string companyStreet1; // 100
-    std::string companyStreet2; // 100
-    std::string companyCity; // 30
-    std::string companyState; // 20
-    std::string companyZip; // 20
-    std::string companyPhone; // 30
-    std::string companyFax; // 30
-    std::string companyEmail; // 30
-    std::string logoPath; // full path of the logo bitmap
+    RecordText title; // at most 40 characters
+    RecordText projectNumber;
+    RecordText projectNumberSuffix; // shown after "__"
+    RecordText client;
+    RecordText dateTime;
+    RecordText designer;
+    RecordText stationNumber;
+    RecordText description; // at most 600 characters, several lines
+    RecordText companyName; // 100
+    RecordText companyStreet1; // 100
+    RecordText companyStreet2; // 100
+    RecordText companyCity; // 30
+    RecordText companyState; // 20
+    RecordText companyZip; // 20
+    RecordText companyPhone; // 30
+    RecordText companyFax; // 30
+    RecordText companyEmail; // 30
+    RecordText logoPath; // full path of the logo bitmap
     bool includeLogo = false; // print the logo
-    std::string projectPath = kProjectNotSaved;
+    std::filesystem::path projectPath; // the project's file; empty while never saved
 };
 
 // How values and graphics are shown; survives a new project except where noted.
@@ -173,6 +175,10 @@ inline bool isEnglish(const DisplaySettings &display)
 {
     return display.unitSystem == UnitSystem::English;
 }
+
+// The project's path as the text files show it (Windows-1252), or
+// kProjectNotSaved.
+std::string projectPathText(const ProjectInfo &info);
 
 // Restores the initial values of a new project; keeps unitSystem,
 // currencyUnit, asianPacific and dataDirectory. startDirectory is set to

@@ -8,7 +8,7 @@
 
 namespace vendrix {
 
-std::FILE *openRegularFile(const std::string &path)
+std::FILE *openRegularFile(const std::filesystem::path &path)
 {
     if (path.empty()) {
         errno = ENOENT;
@@ -40,7 +40,7 @@ std::FILE *openRegularFile(const std::string &path)
     return file;
 }
 
-bool isSpecialFile(const std::string &path)
+bool isSpecialFile(const std::filesystem::path &path)
 {
     struct stat status
     {
@@ -65,31 +65,33 @@ bool readOpenFile(std::FILE *file, std::string &bytes, std::size_t maxBytes, boo
     return std::ferror(file) == 0;
 }
 
-std::optional<Failure> readAndClose(std::FILE *file, const std::string &path, std::string &bytes,
-                                    std::size_t maxBytes, bool &truncated)
+std::optional<Failure> readAndClose(std::FILE *file, const std::filesystem::path &path,
+                                    std::string &bytes, std::size_t maxBytes, bool &truncated)
 {
     const bool read = readOpenFile(file, bytes, maxBytes, truncated);
     const int readError = read ? 0 : errno;
     std::fclose(file);
     if (!read)
-        return Failure::plain("Cannot read \"" + path + "\": " + std::strerror(readError));
+        return Failure::aboutFile(std::string("Cannot read \"%1\": ") + std::strerror(readError),
+                                  path);
     return std::nullopt;
 }
 
-std::optional<Failure> readRegularFile(const std::string &path, std::string &bytes,
+std::optional<Failure> readRegularFile(const std::filesystem::path &path, std::string &bytes,
                                        std::size_t maxBytes)
 {
     std::FILE *file = openRegularFile(path);
     if (!file) {
-        return Failure::plain(errno == EINVAL
-                                  ? "\"" + path + "\" is not a regular file"
-                                  : "Cannot open \"" + path + "\": " + std::strerror(errno));
+        return Failure::aboutFile(errno == EINVAL
+                                      ? std::string("\"%1\" is not a regular file")
+                                      : std::string("Cannot open \"%1\": ") + std::strerror(errno),
+                                  path);
     }
     bool truncated = false;
     if (auto failure = readAndClose(file, path, bytes, maxBytes, truncated))
         return failure;
     if (truncated)
-        return Failure::plain("\"" + path + "\" is too large");
+        return Failure::aboutFile("\"%1\" is too large", path);
     return std::nullopt;
 }
 

@@ -33,7 +33,7 @@ std::optional<TubeSolution> tubeAtTension(const TubeInput &input, double tension
     record.input = input;
     record.input.analysisType = AnalysisType::GivenStrength;
     record.input.ultimateStrength = tension * reductionFactorProducts(input).circumferential;
-    const RunOutcome outcome = runAnalysis(record, SolutionMethod::Exact);
+    const RunOutcome outcome = solveAnalysis(record, SolutionMethod::Exact);
     const TubeSolution &s = record.solution;
     // Beyond the nine-digit range (a nearly round tube) the pressure still
     // bounds the sweep; a run that missed its objective gives none.
@@ -141,7 +141,7 @@ EnvelopePoint envelopePointAt(const TubeInput &input, double pumpingPressure, Tu
     record.input = input;
     record.input.analysisType = AnalysisType::GivenPressure;
     record.input.pumpingPressure = pumpingPressure;
-    const bool refused = runAnalysis(record, SolutionMethod::Exact).refused();
+    const bool refused = solveAnalysis(record, SolutionMethod::Exact).refused();
     if (shape)
         *shape = record.solution;
     EnvelopePoint pt = pointOf(input, record.solution, refused);

@@ -114,7 +114,8 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &q,
     return withCrLf(text);
 }
 
-std::optional<Failure> writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
+std::optional<Failure> writeQuantitiesFile(const std::filesystem::path &path,
+                                           const ProjectRecord &record,
                                            const Quantities &quantities, std::string_view remarks)
 {
     return writeFileAtomically(path, quantitiesText(record, quantities, remarks));

@@ -6,6 +6,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,8 @@ std::string quantitiesText(const ProjectRecord &record, const Quantities &quanti
                            std::string_view remarks);
 
 // Writes the quantities text; the reason when it could not be written.
-std::optional<Failure> writeQuantitiesFile(const std::string &path, const ProjectRecord &record,
+std::optional<Failure> writeQuantitiesFile(const std::filesystem::path &path,
+                                           const ProjectRecord &record,
                                            const Quantities &quantities, std::string_view remarks);
 
 } // namespace vendrix

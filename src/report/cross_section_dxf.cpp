@@ -162,8 +162,8 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     const int type = std::clamp(static_cast<int>(record.input.analysisType), 0, 2);
 
     std::vector<std::string> lines;
-    if (!record.info.title.empty())
-        lines.push_back(record.info.title);
+    if (!record.info.title.cp1252.empty())
+        lines.push_back(record.info.title.cp1252);
     switch (record.state.shapeShown.value_or(Shape::AsFilled)) {
     case Shape::Option1:
         lines.push_back("Consolidated shape, Option 1");
@@ -228,7 +228,7 @@ std::string crossSectionDxf(const ProjectRecord &record)
     return dxf.document();
 }
 
-std::optional<Failure> writeCrossSectionDxfFile(const std::string &path,
+std::optional<Failure> writeCrossSectionDxfFile(const std::filesystem::path &path,
                                                 const ProjectRecord &record)
 {
     return writeFileAtomically(path, crossSectionDxf(record));

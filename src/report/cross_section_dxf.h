@@ -5,6 +5,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -27,7 +28,7 @@ std::string crossSectionDxf(const ProjectRecord &record);
 
 // The reason when the file could not be written; an existing file is then
 // left as it was.
-std::optional<Failure> writeCrossSectionDxfFile(const std::string &path,
+std::optional<Failure> writeCrossSectionDxfFile(const std::filesystem::path &path,
                                                 const ProjectRecord &record);
 
 } // namespace vendrix

@@ -33,7 +33,7 @@ std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units)
     return text;
 }
 
-std::optional<Failure> writeEnvelopeCsvFile(const std::string &path,
+std::optional<Failure> writeEnvelopeCsvFile(const std::filesystem::path &path,
                                             const FillingEnvelope &envelope, UnitSystem units)
 {
     return writeFileAtomically(path, envelopeCsvText(envelope, units));

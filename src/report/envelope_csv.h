@@ -5,6 +5,7 @@
 #include "model/failure.h"
 #include "post/filling_envelope.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -15,7 +16,7 @@ std::string envelopeCsvText(const FillingEnvelope &envelope, UnitSystem units);
 
 // The reason when the file could not be written; an existing file is then
 // left as it was.
-std::optional<Failure> writeEnvelopeCsvFile(const std::string &path,
+std::optional<Failure> writeEnvelopeCsvFile(const std::filesystem::path &path,
                                             const FillingEnvelope &envelope, UnitSystem units);
 
 } // namespace vendrix

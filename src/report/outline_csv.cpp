@@ -17,7 +17,8 @@ std::string outlineCsvText(const ProjectRecord &record)
     return text;
 }
 
-std::optional<Failure> writeOutlineCsvFile(const std::string &path, const ProjectRecord &record)
+std::optional<Failure> writeOutlineCsvFile(const std::filesystem::path &path,
+                                           const ProjectRecord &record)
 {
     return writeFileAtomically(path, outlineCsvText(record));
 }

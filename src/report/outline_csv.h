@@ -5,6 +5,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@ std::string outlineCsvText(const ProjectRecord &record);
 
 // The reason when the file could not be written; an existing file is then
 // left as it was.
-std::optional<Failure> writeOutlineCsvFile(const std::string &path, const ProjectRecord &record);
+std::optional<Failure> writeOutlineCsvFile(const std::filesystem::path &path,
+                                           const ProjectRecord &record);
 
 } // namespace vendrix

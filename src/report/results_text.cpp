@@ -67,16 +67,16 @@ void titlePage(TextBuilder &out, const ProjectInfo &info)
     out.line("    TITLE PAGE  ");
     out.line("  ==============");
     out.line("PROJECT IDENTIFICATION:  ");
-    out.line("Title:          " + printableLine(info.title));
-    out.line("Project Number: " + printableLine(info.projectNumber));
-    out.line("Designer:       " + printableLine(info.designer));
+    out.line("Title:          " + printableLine(info.title.cp1252));
+    out.line("Project Number: " + printableLine(info.projectNumber.cp1252));
+    out.line("Designer:       " + printableLine(info.designer.cp1252));
     out.line("Description:    ");
     // Pieces of 70 characters, at most eight.
-    const std::string description = printableLine(info.description);
+    const std::string description = printableLine(info.description.cp1252);
     for (size_t start = 0; start < description.size() && start < 560; start += 70)
         out.line(description.substr(start, 70));
     out.line(" ");
-    out.line("File path and name:  " + printableLine(info.projectPath));
+    out.line("File path and name:  " + printableLine(projectPathText(info)));
     out.line(" ");
     out.line("Design Philosophy and Program Developed by:");
     out.line("                 The Vendrix engineering team: membrane equilibrium analysis");
@@ -264,7 +264,8 @@ std::string resultsText(const ProjectRecord &record)
     return withCrLf(out.text());
 }
 
-std::optional<Failure> writeResultsTextFile(const std::string &path, const ProjectRecord &record)
+std::optional<Failure> writeResultsTextFile(const std::filesystem::path &path,
+                                            const ProjectRecord &record)
 {
     return writeFileAtomically(path, resultsText(record));
 }

@@ -19,7 +19,8 @@ std::string spreadsheetText(const ProjectRecord &record)
     return text;
 }
 
-std::optional<Failure> writeSpreadsheetFile(const std::string &path, const ProjectRecord &record)
+std::optional<Failure> writeSpreadsheetFile(const std::filesystem::path &path,
+                                            const ProjectRecord &record)
 {
     return writeFileAtomically(path, spreadsheetText(record));
 }

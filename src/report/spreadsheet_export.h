@@ -5,6 +5,7 @@
 #include "model/failure.h"
 #include "model/project_record.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@ std::string spreadsheetText(const ProjectRecord &record);
 
 // The reason when the file could not be written; an existing file is then
 // left as it was.
-std::optional<Failure> writeSpreadsheetFile(const std::string &path, const ProjectRecord &record);
+std::optional<Failure> writeSpreadsheetFile(const std::filesystem::path &path,
+                                            const ProjectRecord &record);
 
 } // namespace vendrix

@@ -147,7 +147,7 @@ TEST(AnalysisRun, StoresTheResultsInSi)
     r.input.rfInstallationDamage = 0.001;
     r.input.rfCreep = 0.01;
     r.input.rfSeamAxial = r.input.rfSeamCircumferential = 0.001;
-    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
     EXPECT_FALSE(outcome.refused());
     EXPECT_EQ(r.state.resultsValid, 1);
     // The given strength comes back as the required strength, with the
@@ -175,6 +175,48 @@ TEST(AnalysisRun, RunWithWarningStillEnablesTheResults)
     EXPECT_EQ(r.solution.convergenceWarning, 1);
     EXPECT_EQ(r.state.resultsValid, 1);
     EXPECT_NE(r.solution.totalArea, 99);
+}
+
+// The Run alone decides, for the desktop and the batch alike, whether results
+// are valid, which shape is shown and whether the notice applies.
+TEST(AnalysisRun, OutcomeDecidesValidityShapeAndWarning)
+{
+    const struct
+    {
+        const char *name;
+        void (*change)(TubeInput &);
+        SolutionMethod method;
+        int refusedWith; // -1: not refused
+        bool warning;
+    } rows[] = {
+        {"initial", [](TubeInput &) {}, SolutionMethod::Exact, -1, false},
+        {"weak", [](TubeInput &in) { in.ultimateStrength = 2; }, SolutionMethod::Classic, -1, true},
+        {"stored rule", [](TubeInput &in) { in.rfCreep = 0.5; }, SolutionMethod::Exact, 201, false},
+        {"no circumference", [](TubeInput &in) { in.circumference = 0; }, SolutionMethod::Exact,
+         108, false},
+        {"above the diameter",
+         [](TubeInput &in) {
+             in.analysisType = AnalysisType::GivenHeight;
+             in.desiredMaxHeight = 3.19;
+         },
+         SolutionMethod::Exact, 302, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ProjectRecord r;
+        row.change(r.input);
+        r.state.shapeShown = Shape::Option2; // a refusal keeps the state as it was
+        r.state.resultsValid = false;
+        const RunOutcome outcome = runAnalysis(r, row.method);
+        const bool refused = row.refusedWith >= 0;
+        ASSERT_EQ(outcome.refused(), refused);
+        if (refused) {
+            EXPECT_EQ(outcome.failure->number, row.refusedWith);
+        }
+        EXPECT_EQ(r.state.resultsValid, !refused);
+        EXPECT_EQ(r.state.shapeShown, refused ? Shape::Option2 : Shape::AsFilled);
+        EXPECT_EQ(outcome.warning, row.warning);
+    }
 }
 
 // No tube has a circumference of zero or less: every caller of the run gets

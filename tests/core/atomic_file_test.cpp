@@ -93,7 +93,8 @@ TEST(AtomicFile, ReplacesOnlyWhatTheUserMayWriteAndKeepsItsAttributes)
         if (child == 0) {
             const bool dropped = ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
             const auto refused = writeFileAtomically(via, "replaced");
-            ::_exit(dropped && refused && refused->messageText.find(locked) != std::string::npos
+            ::_exit(dropped && refused
+                            && failureTextUtf8(*refused).find(locked) != std::string::npos
                         ? 0
                         : 1);
         }

@@ -111,7 +111,7 @@ TEST(BatchHelp, EachFileOptionNamesItsOwnFile)
     const struct
     {
         const char *option;
-        std::string BatchOptions::*path;
+        std::filesystem::path BatchOptions::*path;
     } cases[] = {
         {"--save", &BatchOptions::savePath},       {"--results", &BatchOptions::resultsPath},
         {"--xls", &BatchOptions::spreadsheetPath}, {"--quantities", &BatchOptions::quantitiesPath},

@@ -48,7 +48,7 @@ TubeSolution solved(const TubeInput &in)
 {
     ProjectRecord record;
     record.input = in;
-    const RunOutcome outcome = runAnalysis(record, SolutionMethod::Exact);
+    const RunOutcome outcome = solveAnalysis(record, SolutionMethod::Exact);
     EXPECT_FALSE(outcome.refused());
     return record.solution;
 }
@@ -124,7 +124,7 @@ TEST(ExactSolver, RandomDesignsMatchTheMembraneEquationsWithinThePassLimits)
         checkAgainstReference(in);
         ProjectRecord record;
         record.input = in;
-        EXPECT_LE(runAnalysis(record).passes, passLimit[static_cast<int>(in.analysisType)]);
+        EXPECT_LE(solveAnalysis(record).passes, passLimit[static_cast<int>(in.analysisType)]);
     }
 }
 
@@ -251,7 +251,7 @@ TEST(ExactSolver, RefusesWhatHasNoShape)
         record.input.analysisType = c.type;
         c.change(record.input);
         const TubeSolution before = record.solution;
-        const RunOutcome outcome = runAnalysis(record, SolutionMethod::Exact);
+        const RunOutcome outcome = solveAnalysis(record, SolutionMethod::Exact);
         ASSERT_TRUE(outcome.refused());
         EXPECT_EQ(outcome.failure->number, c.number);
         EXPECT_EQ(outcome.failure->focusField, c.field);
@@ -263,7 +263,7 @@ TEST(ExactSolver, RefusesWhatHasNoShape)
     ProjectRecord classic;
     classic.input.analysisType = AnalysisType::GivenPressure;
     classic.input.pumpingPressure = 0;
-    EXPECT_FALSE(runAnalysis(classic, SolutionMethod::Classic).refused());
+    EXPECT_FALSE(solveAnalysis(classic, SolutionMethod::Classic).refused());
 }
 
 // At both ends of its range the method stays exact where it can and says why

@@ -11,7 +11,7 @@ namespace vendrix {
 
 inline bool succeeds(const std::optional<Failure> &failure, std::string &message)
 {
-    message = failure ? failure->messageText : std::string();
+    message = failure ? failureTextUtf8(*failure) : std::string();
     return !failure;
 }
 

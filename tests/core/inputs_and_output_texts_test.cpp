@@ -90,9 +90,10 @@ TEST(ProjectFileOpen, SubnormalNumbersAndOverlongTextsAreRefusedWithAMessage)
     } cases[] = {
         {"subnormal", [](ProjectRecord &r) { r.input.fluidHeightLower = 4.9e-324; },
          "The value of fluidHeightLower in this file is too close to zero"},
-        {"title", [](ProjectRecord &r) { r.info.title = std::string(10000, 'T'); },
+        {"title", [](ProjectRecord &r) { r.info.title = RecordText(std::string(10000, 'T')); },
          "The text of title in this file is longer than its 40 characters"},
-        {"designer", [](ProjectRecord &r) { r.info.designer = std::string(100000, 'D'); },
+        {"designer",
+         [](ProjectRecord &r) { r.info.designer = RecordText(std::string(100000, 'D')); },
          "The text of designer in this file is longer than its 200 characters"},
     };
     for (const auto &c : cases) {
@@ -150,9 +151,9 @@ TEST(OutputTexts, ControlCharactersAndCadCodesNeverActInAnOutput)
 {
     const std::string controls = "A\x1b[31m\a\b\v\fB\rC\nD\x7f";
     ProjectRecord record;
-    record.info.title = controls;
-    record.info.designer = controls;
-    record.info.description = controls;
+    record.info.title = RecordText(controls);
+    record.info.designer = RecordText(controls);
+    record.info.description = RecordText(controls);
     expectOnlyCrLfControls(resultsText(record));
     record.display.currencyUnit = "\x1b$";
     expectOnlyCrLfControls(

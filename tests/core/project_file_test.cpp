@@ -114,16 +114,16 @@ std::string bits(double value)
 // The saved texts, flags and reals of a record, each in file order.
 std::array<std::string *, 21> textFields(ProjectRecord &r)
 {
-    return {&r.display.currencyUnit, &r.info.dateTime,
-            &r.info.description,     &r.info.designer,
-            &r.info.projectNumber,   &r.info.title,
-            &r.info.client,          &r.info.companyName,
-            &r.info.companyState,    &r.info.companyStreet1,
-            &r.info.companyStreet2,  &r.info.companyCity,
-            &r.info.companyZip,      &r.info.projectNumberSuffix,
-            &r.info.companyEmail,    &r.info.companyFax,
-            &r.info.companyPhone,    &r.info.stationNumber,
-            &r.info.logoPath,        &r.input.costPerUnitArea,
+    return {&r.display.currencyUnit,       &r.info.dateTime.cp1252,
+            &r.info.description.cp1252,    &r.info.designer.cp1252,
+            &r.info.projectNumber.cp1252,  &r.info.title.cp1252,
+            &r.info.client.cp1252,         &r.info.companyName.cp1252,
+            &r.info.companyState.cp1252,   &r.info.companyStreet1.cp1252,
+            &r.info.companyStreet2.cp1252, &r.info.companyCity.cp1252,
+            &r.info.companyZip.cp1252,     &r.info.projectNumberSuffix.cp1252,
+            &r.info.companyEmail.cp1252,   &r.info.companyFax.cp1252,
+            &r.info.companyPhone.cp1252,   &r.info.stationNumber.cp1252,
+            &r.info.logoPath.cp1252,       &r.input.costPerUnitArea,
             &r.input.quantityRemarks};
 }
 
@@ -271,7 +271,7 @@ ProjectRecord sampleRecord()
     r.display.currencyUnit = "\x80";
     r.info.title = "Dike at \xC5rhus";
     r.info.designer = "Designer";
-    r.info.description = std::string(300, 'd');
+    r.info.description = RecordText(std::string(300, 'd'));
     r.info.companyName = "Company";
     r.info.logoPath = "/tmp/logo.bmp";
     r.info.includeLogo = true;
@@ -495,7 +495,7 @@ TEST(ProjectFile, EnglishProjectHoldsSiValues)
 TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing)
 {
     ProjectRecord source = sampleRecord();
-    source.info.companyFax = std::string(300, 'f');
+    source.info.companyFax = RecordText(std::string(300, 'f'));
     const std::string bytes = serializeProject(source);
     const ProjectRecord before;
     const std::string beforeBytes = serializeProject(before);
@@ -559,7 +559,7 @@ TEST(ProjectFile, UnknownObjectiveIsRefused)
 TEST(ProjectFile, RandomMutationsAreReadOrRefusedSafely)
 {
     ProjectRecord source = sampleRecord();
-    source.info.companyStreet2 = std::string(260, 's');
+    source.info.companyStreet2 = RecordText(std::string(260, 's'));
     const std::string bytes = serializeProject(source);
     std::mt19937 random(4711);
     const ProjectRecord before = sampleRecord();

@@ -284,7 +284,7 @@ TEST(ResultsText, DescriptionIsCutIntoPiecesOfSeventy)
         std::string description;
         for (size_t i = 0; i < c.length; ++i)
             description += static_cast<char>('a' + i % 26);
-        record.info.description = description;
+        record.info.description = RecordText(description);
         const std::vector<std::string> lines = test::crLfLines(resultsText(record));
         ASSERT_EQ(lines[6], "Description:    ");
         size_t offset = 0;

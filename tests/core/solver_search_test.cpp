@@ -108,7 +108,7 @@ TEST(SolverSearch, NoEquilibriumShapeGivesZerosAndTheWarning)
         SCOPED_TRACE(c.name);
         ProjectRecord r;
         c.change(r.input);
-        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
         EXPECT_EQ(outcome.passes, 1);
         EXPECT_EQ(r.state.resultsValid, 1);
         EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -139,7 +139,7 @@ TEST(SolverSearch, GivenStrengthTooLowStopsAfterElevenAbandonedPasses)
 {
     ProjectRecord r;
     r.input.ultimateStrength = 2; // far too weak for a 10 m tube
-    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
     const TubeSolution &s = r.solution;
     EXPECT_EQ(s.convergenceWarning, 1);
     EXPECT_LT(outcome.passes, 100);
@@ -182,7 +182,7 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
     r.input.analysisType = AnalysisType::GivenHeight;
     r.input.twoSlurryLayers = false;
     r.input.slurryUnitWeightUpper = r.input.slurryUnitWeightLower;
-    const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+    const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
     EXPECT_LT(outcome.passes, kPassLimit);
     EXPECT_GT(std::fabs(r.solution.computedCircumference - 10.0), 0.1);
     EXPECT_EQ(r.solution.convergenceWarning, 1);
@@ -192,13 +192,13 @@ TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
 TEST(SolverSearch, SolverStartsFreshOnEveryCall)
 {
     ProjectRecord r;
-    runAnalysis(r, SolutionMethod::Classic);
+    solveAnalysis(r, SolutionMethod::Classic);
     const TubeSolution first = r.solution;
     ProjectRecord other;
     other.input.analysisType = AnalysisType::GivenPressure;
     other.input.circumference = 25;
-    runAnalysis(other, SolutionMethod::Classic);
-    runAnalysis(r, SolutionMethod::Classic);
+    solveAnalysis(other, SolutionMethod::Classic);
+    solveAnalysis(r, SolutionMethod::Classic);
     EXPECT_EQ(r.solution.profileY, first.profileY);
     EXPECT_EQ(r.solution.totalArea, first.totalArea);
 }
@@ -240,7 +240,7 @@ TEST(SolverSearch, ExtremeInputsGiveFiniteResults)
                 ProjectRecord r;
                 r.input.analysisType = static_cast<AnalysisType>(objective);
                 r.input.*f.field = v;
-                const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+                const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
                 EXPECT_TRUE(allFinite(r.solution));
                 EXPECT_LE(outcome.passes, kPassLimit);
                 EXPECT_TRUE(!r.solution.convergenceWarning || r.solution.convergenceWarning);
@@ -274,7 +274,7 @@ TEST(SolverSearch, RandomInputsTerminateWithFiniteResults)
         in.rfInstallationDamage = uniform(0, 3);
         in.transportUnitWeight = uniform(0.5, 20);
         SCOPED_TRACE(n);
-        const RunOutcome outcome = runAnalysis(r, SolutionMethod::Classic);
+        const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
         if (outcome.refused()) // a negative circumference has no ideal diameter
             continue;
         const TubeSolution &s = r.solution;

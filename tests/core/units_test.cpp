@@ -77,7 +77,7 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
     EXPECT_EQ(record.input.circumference, 10.0);
     EXPECT_EQ(record.input.costPerUnitArea, "0.00");
     EXPECT_EQ(record.info.companyName, "");
-    EXPECT_EQ(record.info.projectPath, "Not saved, yet");
+    EXPECT_TRUE(record.info.projectPath.empty()); // never saved
     EXPECT_EQ(record.state.dataDirectory, "/data");
     EXPECT_EQ(record.state.startDirectory, "/start");
     EXPECT_EQ(record.state.shapeShown, std::nullopt);

@@ -144,13 +144,15 @@ TEST(HelpTopics, F1OpensTheTopicOfTheActiveWindow)
         help.browser()->close();
     };
     const UiServices services = recorder.services();
+    ReportOptions options;
     const std::pair<DialogMaker, const char *> rows[] = {
         {dialogOf<AnalysisTypeDialog>(record, services), "qrc:/help/Analysis_Type.htm"},
         {dialogOf<UnitsDialog>(record, services), "qrc:/help/Modify_Units.htm"},
         {dialogOf<ConsolidatedDataDialog>(record, services),
          "qrc:/help/Design_Considerations.htm#p13"},
         // The two report option dialogs share the page on printing.
-        {dialogOf<PrintoutGraphicsDialog>(record, services), "qrc:/help/General_Information.htm"},
+        {[&] { return std::make_unique<PrintoutGraphicsDialog>(record, options, services); },
+         "qrc:/help/General_Information.htm"},
         {[&] { return std::make_unique<ColourChoiceDialog>(record); },
          "qrc:/help/General_Information.htm"},
         // The result windows open their entries of the main menu's page.

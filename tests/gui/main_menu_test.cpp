@@ -416,7 +416,7 @@ TEST_F(MainMenuFixture, SaveDialogsStartInTheProjectFolderElseTheLastOneUsed)
         EXPECT_EQ(QFileInfo(path).absolutePath(), projectDir.path()) << path.toStdString();
 
     // A project not saved yet: the folder where the last file was saved.
-    record.info.projectPath = "Not saved, yet";
+    record.info.projectPath.clear();
     services.saveFileName = [&](QWidget *, const QString &, const QString &path, const QString &) {
         suggested.push_back(path);
         return otherDir.filePath("results.txt");

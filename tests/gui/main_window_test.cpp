@@ -3,10 +3,12 @@
 // and the application object's data directory messages.
 #include "app/desktop_program.h"
 #include "app/help/help_center.h"
+#include "app/printing/report_options.h"
 #include "app/window/desktop_hooks.h"
 #include "app/window/main_window.h"
 #include "app/window/splash_window.h"
 #include "app/window/vendrix_application.h"
+#include "graphics/qt_text.h"
 #include "model/project_file.h"
 #include "shell_test_support.h"
 
@@ -428,6 +430,66 @@ TEST_F(MainWindowFixture, RecentFilesKeepSixLatestFirstAndDropFailures)
     expected.removeAt(1);
     EXPECT_EQ(frame->recentFiles().files(), expected);
     EXPECT_EQ(settings->value("Recent File List/File1").toString(), expected[0]);
+}
+
+// A name beyond ASCII shows as typed in the window title, the recent files and
+// the message about a file that has gone (read back here in Windows-1252).
+TEST_F(MainWindowFixture, NonAsciiFileNamesShowAsTyped)
+{
+    for (const QString &name :
+         {QStringLiteral("caf\u00e9.Vdx"), QStringLiteral("na\u00efve dike.Vdx")}) {
+        SCOPED_TRACE(name.toStdString());
+        trigger("fileNew");
+        const QString path = dir.filePath(name);
+        recorder.nextFileName = path;
+        frame->saveProjectAs();
+        EXPECT_EQ(frame->windowTitle(), name + "[*]");
+        EXPECT_EQ(record.info.projectPath, std::filesystem::path(path.toStdString()));
+        trigger("fileClose");
+        EXPECT_EQ(frame->action("fileRecent1")->text(), QStringLiteral("&1 ") + path);
+
+        QFile::remove(path);
+        recorder.shown.clear();
+        frame->action("fileRecent1")->trigger();
+        ASSERT_EQ(recorder.shown.size(), 1u);
+        EXPECT_EQ(recorder.shown[0].messageText,
+                  fromQString(path)
+                      + "\nCannot find this file.\nPlease verify that the correct "
+                        "path and file name are given.");
+    }
+}
+
+// Report options chosen before printing are stored through the document: a
+// changed option that the project file holds marks the project modified.
+TEST_F(MainWindowFixture, SavedReportOptionsMarkTheProjectModified)
+{
+    const struct
+    {
+        const char *change;
+        void (*apply)(ReportOptions &);
+        bool modified;
+    } rows[] = {
+        {"none", [](ReportOptions &) {}, false},
+        {"black and white", [](ReportOptions &o) { o.printBlackWhite = !o.printBlackWhite; }, true},
+        {"logo", [](ReportOptions &o) { o.includeLogo = !o.includeLogo; }, true},
+        {"consolidation page",
+         [](ReportOptions &o) { o.omitConsolidationPage = !o.omitConsolidationPage; }, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.change);
+        trigger("fileNew");
+        saveProjectAs("options.Vdx");
+        ReportOptions options = reportOptionsOf(record);
+        row.apply(options);
+        frame->document().commitReportOptions(options);
+        EXPECT_EQ(reportOptionsOf(record), options);
+        EXPECT_EQ(frame->document().isModified(), row.modified);
+        EXPECT_EQ(frame->isWindowModified(), row.modified);
+        question.asked.clear();
+        question.answer = QMessageBox::No;
+        trigger("fileClose");
+        EXPECT_EQ(question.asked.size(), row.modified ? 1u : 0u);
+    }
 }
 
 TEST_F(MainWindowFixture, ADroppedFileIsOpenedAfterClosingTheProject)

@@ -46,10 +46,10 @@ TEST(PageText, ElisionOfAVeryLongTextIsQuickAndFits)
 TEST(FieldCard, LongTitleClientAndDesignerStayInTheirColumn)
 {
     ProjectRecord record;
-    record.info.title = std::string(40, 'W');
-    record.info.client = std::string(200, 'M');
-    record.info.designer = std::string(200, 'W');
-    record.info.stationNumber = std::string(40, 'W');
+    record.info.title = RecordText(std::string(40, 'W'));
+    record.info.client = RecordText(std::string(200, 'M'));
+    record.info.designer = RecordText(std::string(200, 'W'));
+    record.info.stationNumber = RecordText(std::string(40, 'W'));
     const FillingEnvelope envelope = computeFillingEnvelope(record.input, {});
     QImage image = whitePage();
     QPainter painter(&image);

@@ -39,9 +39,10 @@ ProjectRecord consolidatedProject()
 
 TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
 {
-    ProjectRecord r = consolidatedProject();
+    const ProjectRecord r = consolidatedProject();
+    ReportOptions options = reportOptionsOf(r);
     UiServices services;
-    AddPageDialog dialog(r, services, nullptr);
+    AddPageDialog dialog(r, options, services, nullptr);
     EXPECT_TRUE(child<QRadioButton>(dialog, "omitConsolidationPage1")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(dialog, "printBlackWhite1")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(dialog, "includeLogo0")->isChecked());
@@ -51,31 +52,35 @@ TEST(ReportOptionDialogs, OpenWithStoredChoicesAndWriteThemOnOk)
     child<QRadioButton>(dialog, "includeLogo1")->setChecked(true);
     dialog.accept();
     EXPECT_TRUE(dialog.addConsolidationPage());
-    EXPECT_FALSE(r.display.omitConsolidationPage);
-    EXPECT_FALSE(r.display.printBlackWhite);
-    EXPECT_TRUE(r.info.includeLogo);
+    EXPECT_FALSE(options.omitConsolidationPage);
+    EXPECT_FALSE(options.printBlackWhite);
+    EXPECT_TRUE(options.includeLogo);
+    // The record changes only when the project document stores the options.
+    EXPECT_EQ(reportOptionsOf(r), reportOptionsOf(consolidatedProject()));
 }
 
 TEST(ReportOptionDialogs, EscapeKeepsTheStoredChoices)
 {
     ProjectRecord r = consolidatedProject();
     r.display.omitConsolidationPage = false;
+    ReportOptions options = reportOptionsOf(r);
     UiServices services;
-    AddPageDialog dialog(r, services, nullptr);
+    AddPageDialog dialog(r, options, services, nullptr);
     child<QRadioButton>(dialog, "printBlackWhite0")->setChecked(true);
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.addConsolidationPage());
-    EXPECT_EQ(r.display.printBlackWhite, 1);
+    EXPECT_TRUE(options.printBlackWhite);
 }
 
 TEST(ReportOptionDialogs, TagsShowOnlyWhileTagsAreOn)
 {
     test::forEachTagSetting(consolidatedProject(), [](ProjectRecord &r, bool hidden) {
         UiServices services;
-        AddPageDialog addPage(r, services, nullptr);
-        PrintoutGraphicsDialog graphics(r, services, nullptr);
+        ReportOptions options;
+        AddPageDialog addPage(r, options, services, nullptr);
+        PrintoutGraphicsDialog graphics(r, options, services, nullptr);
         test::expectTag(addPage, "IDD_ADD_PAGE", hidden);
         test::expectTag(graphics, "IDD_DISPLAY_GRAPHICS", hidden);
     });
@@ -103,7 +108,8 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
         r.state.shapeShown = row.shapeShown;
         UiServices services;
         QString shownTitle;
-        const int pages = preparePrintJob(r, services, nullptr, [&](QDialog &dialog) {
+        ReportOptions options = reportOptionsOf(r);
+        const int pages = preparePrintJob(r, options, services, nullptr, [&](QDialog &dialog) {
             shownTitle = dialog.windowTitle();
             if (auto *add = dialog.findChild<QRadioButton *>("omitConsolidationPage0"))
                 add->setChecked(row.choosePage);
@@ -139,9 +145,10 @@ TEST(PrintJob, UnusableLogoIsReportedBeforePrinting)
         ProjectRecord r = consolidatedProject();
         r.state.shapeShown = Shape::AsFilled;
         r.info.includeLogo = row.includeLogo;
-        r.info.logoPath = row.logoPath;
+        r.info.logoPath = RecordText(row.logoPath);
         vendrix::test::RecordingServices recorder;
-        preparePrintJob(r, recorder.services(), nullptr, [](QDialog &dialog) {
+        ReportOptions options = reportOptionsOf(r);
+        preparePrintJob(r, options, recorder.services(), nullptr, [](QDialog &dialog) {
             dialog.accept();
             return dialog.result();
         });

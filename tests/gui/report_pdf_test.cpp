@@ -342,7 +342,7 @@ TEST(ReportPdf, DescriptionBreaksAtBlanks)
     ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
     std::string text(75, 'd');
     text[50] = ' ';
-    r.info.description = text;
+    r.info.description = RecordText(text);
     const PdfText pdf = writeAndRead(r);
     EXPECT_TRUE(contains(pdf.pageTexts[0], std::string(50, 'd') + "\n"));
     EXPECT_TRUE(contains(pdf.pageTexts[0], std::string(24, 'd')));
@@ -378,9 +378,9 @@ TEST(ReportPdf, ProjectPathShortening)
 TEST(ReportPdf, FullTitlePageKeepsCompanyBlockAboveCreditBox)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
-    r.info.description.clear();
+    r.info.description.cp1252.clear();
     for (int i = 0; i < 60; ++i)
-        r.info.description += "word" + std::to_string(i % 10) + "xxxx ";
+        r.info.description.cp1252 += "word" + std::to_string(i % 10) + "xxxx ";
     r.info.projectPath = "/" + std::string(120, 'p');
     r.info.companyStreet2 = "Building 4, Second Floor";
     const PdfText pdf = writeAndRead(r, "full-title.pdf");
@@ -492,20 +492,20 @@ TEST(ReportPdf, SmallResultsKeepTwoSignificantDigits)
 TEST(ReportPdf, LongTitlePageFieldsStayInsideTheFrame)
 {
     ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
-    r.info.title = std::string(40, 'W');
-    r.info.projectNumber = std::string(80, 'M');
-    r.info.projectNumberSuffix = std::string(30, 'M');
-    r.info.client = std::string(150, 'W');
-    r.info.designer = std::string(200, 'W');
-    r.info.dateTime = std::string(120, 'W');
-    r.info.companyName = std::string(100, 'W');
-    r.info.companyStreet1 = std::string(100, 'W');
-    r.info.companyStreet2 = std::string(100, 'W');
-    r.info.companyCity = std::string(30, 'W');
-    r.info.companyState = std::string(20, 'W');
-    r.info.companyZip = std::string(20, 'W');
-    r.info.companyEmail = std::string(30, 'W');
-    r.info.description = std::string(600, 'W');
+    r.info.title = RecordText(std::string(40, 'W'));
+    r.info.projectNumber = RecordText(std::string(80, 'M'));
+    r.info.projectNumberSuffix = RecordText(std::string(30, 'M'));
+    r.info.client = RecordText(std::string(150, 'W'));
+    r.info.designer = RecordText(std::string(200, 'W'));
+    r.info.dateTime = RecordText(std::string(120, 'W'));
+    r.info.companyName = RecordText(std::string(100, 'W'));
+    r.info.companyStreet1 = RecordText(std::string(100, 'W'));
+    r.info.companyStreet2 = RecordText(std::string(100, 'W'));
+    r.info.companyCity = RecordText(std::string(30, 'W'));
+    r.info.companyState = RecordText(std::string(20, 'W'));
+    r.info.companyZip = RecordText(std::string(20, 'W'));
+    r.info.companyEmail = RecordText(std::string(30, 'W'));
+    r.info.description = RecordText(std::string(600, 'W'));
     r.info.projectPath = "/" + std::string(58, 'W') + "/" + std::string(120, 'W') + "/dike.Vdx";
     const std::vector<Word> words = pageWords(r, 1, "long-fields.pdf");
     expectInsideFrame(words);
@@ -541,7 +541,7 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bmp.data(), qint64(bmp.size()));
         file.close();
-        r.info.logoPath = logo.toStdString();
+        r.info.logoPath = RecordText(logo.toStdString());
         r.info.includeLogo = true;
         pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
         EXPECT_EQ(pdf.pages, 3);
@@ -573,4 +573,19 @@ TEST(ReportPdf, ResultsPageNamesTheMethodAndTheMissedObjective)
     EXPECT_TRUE(
         contains(pdf.pageTexts[1], "NOT CONVERGED: the results may not correspond to input data."))
         << pdf.pageTexts[1];
+}
+
+// The project's file and title beyond ASCII read on the pages as typed.
+TEST(ReportPdf, NonAsciiFileNameAndTitleOnThePages)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    r.info.projectPath = "/home/user/caf\xC3\xA9.Vdx"; // UTF-8, as the system names it
+    r.info.title = RecordText("Caf\xE9 dike"); // Windows-1252, as the project file holds it
+    const PdfText pdf = writeAndRead(r, "non-ascii.pdf");
+    ASSERT_FALSE(pdf.pageTexts.empty());
+    EXPECT_TRUE(contains(pdf.pageTexts[0], "/home/user/caf\xC3\xA9.Vdx")) << pdf.pageTexts[0];
+    for (const std::string &page : pdf.pageTexts) {
+        EXPECT_TRUE(contains(page, "Caf\xC3\xA9 dike"));
+        EXPECT_FALSE(contains(page, "\xC3\x83")) << "encoded twice";
+    }
 }

@@ -83,7 +83,7 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
     r.info.description = "Dewatering of dredged harbour sediment in geosynthetic tubes placed "
                          "on the prepared platform next to the eastern basin; two layers of "
                          "slurry, outside water up to two metres.";
-    r.info.logoPath = writeLogo(dir).toStdString();
+    r.info.logoPath = RecordText(writeLogo(dir).toStdString());
     r.info.includeLogo = true;
     r.state.shapeShown = Shape::Option2;
     r.consolidation.finalHeight = r.solution.maxHeight * 0.62;

@@ -4,8 +4,9 @@
 
 namespace vendrix {
 
-AddPageDialog::AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent)
-    : ReportOptionDialog(record, services, parent, true)
+AddPageDialog::AddPageDialog(const ProjectRecord &record, ReportOptions &options,
+                             const UiServices &services, QWidget *parent)
+    : ReportOptionDialog(record, options, services, parent, true)
 {
     setWindowTitle(tr("Another page to report"));
 }

@@ -10,7 +10,8 @@ class AddPageDialog : public ReportOptionDialog
 {
     Q_OBJECT
 public:
-    AddPageDialog(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr);
+    AddPageDialog(const ProjectRecord &record, ReportOptions &options, const UiServices &services,
+                  QWidget *parent = nullptr);
     // After OK: true when the consolidation page is to be added.
     bool addConsolidationPage() const;
 };

@@ -24,23 +24,24 @@ bool printingAvailable(const ProjectRecord &record)
     return record.state.resultsValid;
 }
 
-int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *parent,
-                    const std::function<int(QDialog &)> &runDialog)
+int preparePrintJob(const ProjectRecord &record, ReportOptions &options, const UiServices &services,
+                    QWidget *parent, const std::function<int(QDialog &)> &runDialog)
 {
     const bool consolidated
         = record.state.shapeShown == Shape::Option1 || record.state.shapeShown == Shape::Option2;
     int pages = 3;
     if (consolidated) {
-        AddPageDialog dialog(record, services, parent);
+        AddPageDialog dialog(record, options, services, parent);
         runDialog(dialog);
         pages = dialog.addConsolidationPage() ? 4 : 3;
     } else {
-        PrintoutGraphicsDialog dialog(record, services, parent);
+        PrintoutGraphicsDialog dialog(record, options, services, parent);
         runDialog(dialog);
     }
     // The report leaves out a logo it cannot print; the user hears why.
-    if (record.info.includeLogo && !record.info.logoPath.empty()) {
-        if (const auto problem = logoProblem(record.info.logoPath); problem && services.message)
+    if (options.includeLogo && !record.info.logoPath.cp1252.empty()) {
+        if (const auto problem = logoProblem(record.info.logoPath.cp1252);
+            problem && services.message)
             services.message(parent, toQString(*problem));
     }
     return pages;
@@ -74,13 +75,20 @@ void placePreviewWindow(QPrintPreviewDialog &dialog, QWidget *parent)
         Qt::SingleShotConnection);
 }
 
-void printReport(ProjectRecord &record, const UiServices &services, QWidget *parent, bool preview,
+void printReport(const ProjectRecord &record, const ReportOptionsCommit &commit,
+                 const UiServices &services, QWidget *parent, bool preview,
                  const QPrinter *printerSetup)
 {
     if (!printingAvailable(record))
         return;
+    ReportOptions options = reportOptionsOf(record);
     ReportPrintSetup setup;
-    setup.pageCount = preparePrintJob(record, services, parent, execRunner());
+    setup.pageCount = preparePrintJob(record, options, services, parent, execRunner());
+    if (commit)
+        commit(options);
+    // The pages follow the choices even where nobody stores them.
+    ProjectRecord printed = record;
+    applyReportOptions(options, printed);
     setup.printedOn = asctimeText(std::time(nullptr));
 
     QPrinter printer(QPrinter::HighResolution);
@@ -90,11 +98,11 @@ void printReport(ProjectRecord &record, const UiServices &services, QWidget *par
             printer.setPrinterName(printerSetup->printerName());
         printer.setPageLayout(printerSetup->pageLayout());
     }
-    printer.setDocName(
-        toQString(record.info.title.empty() ? std::string("Vendrix report") : record.info.title));
+    printer.setDocName(toQString(record.info.title.cp1252.empty() ? std::string("Vendrix report")
+                                                                  : record.info.title.cp1252));
     printer.setCreator(QStringLiteral("Vendrix Version " VENDRIX_VERSION));
     printer.setFromTo(1, setup.pageCount);
-    const ProjectRecord &data = record;
+    const ProjectRecord &data = printed;
     auto paint = [&data, &setup](QPrinter *target) {
         int first = 1, last = setup.pageCount;
         if (target->printRange() == QPrinter::PageRange && target->fromPage() > 0) {

@@ -2,9 +2,9 @@
 
 namespace vendrix {
 
-PrintoutGraphicsDialog::PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
-                                               QWidget *parent)
-    : ReportOptionDialog(record, services, parent, false)
+PrintoutGraphicsDialog::PrintoutGraphicsDialog(const ProjectRecord &record, ReportOptions &options,
+                                               const UiServices &services, QWidget *parent)
+    : ReportOptionDialog(record, options, services, parent, false)
 {
     setWindowTitle(tr("Printout of Graphics"));
     // F1 and the caption's help button open this help topic.

@@ -10,8 +10,8 @@ class PrintoutGraphicsDialog : public ReportOptionDialog
 {
     Q_OBJECT
 public:
-    PrintoutGraphicsDialog(ProjectRecord &record, const UiServices &services,
-                           QWidget *parent = nullptr);
+    PrintoutGraphicsDialog(const ProjectRecord &record, ReportOptions &options,
+                           const UiServices &services, QWidget *parent = nullptr);
 };
 
 } // namespace vendrix

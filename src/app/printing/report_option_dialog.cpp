@@ -33,10 +33,11 @@ QGroupBox *pairGroup(const QString &title, QRadioButton *first, QRadioButton *se
 
 } // namespace
 
-ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &services,
-                                       QWidget *parent, bool askForConsolidationPage)
+ReportOptionDialog::ReportOptionDialog(const ProjectRecord &record, ReportOptions &options,
+                                       const UiServices &services, QWidget *parent,
+                                       bool askForConsolidationPage)
     : QDialog(parent)
-    , m_record(record)
+    , m_options(options)
     , m_services(services)
 {
     // The option dialogs share the program's tan background with black text.
@@ -62,7 +63,7 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
                            QStringLiteral("omitConsolidationPage1"));
         auto *box = pairGroup(QString(), m_addPage, m_omitPage);
         layout->addWidget(box);
-        (!record.display.omitConsolidationPage ? m_addPage : m_omitPage)->setChecked(true);
+        (!options.omitConsolidationPage ? m_addPage : m_omitPage)->setChecked(true);
     }
     m_colour
         = radio(this, tr("Color (ideal for color printer)"), QStringLiteral("printBlackWhite0"));
@@ -70,12 +71,12 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
         this, tr("   Black  and white (better contrast in printout and common reproduction)"),
         QStringLiteral("printBlackWhite1"));
     layout->addWidget(pairGroup(tr("Graphics printout:"), m_colour, m_blackWhite));
-    (!record.display.printBlackWhite ? m_colour : m_blackWhite)->setChecked(true);
+    (!options.printBlackWhite ? m_colour : m_blackWhite)->setChecked(true);
 
     m_logoNo = radio(this, tr("NO"), QStringLiteral("includeLogo0"));
     m_logoYes = radio(this, tr("YES"), QStringLiteral("includeLogo1"));
     layout->addWidget(pairGroup(tr("Include LOGO"), m_logoNo, m_logoYes));
-    (record.info.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
+    (options.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
 
     // Only OK: the choice is always taken, Escape keeps the stored settings.
     addOkButtonBox(this, layout);
@@ -84,9 +85,9 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
 void ReportOptionDialog::accept()
 {
     if (m_addPage)
-        m_record.display.omitConsolidationPage = !m_addPage->isChecked();
-    m_record.display.printBlackWhite = m_blackWhite->isChecked();
-    m_record.info.includeLogo = m_logoYes->isChecked();
+        m_options.omitConsolidationPage = !m_addPage->isChecked();
+    m_options.printBlackWhite = m_blackWhite->isChecked();
+    m_options.includeLogo = m_logoYes->isChecked();
     QDialog::accept();
 }
 

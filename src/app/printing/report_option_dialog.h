@@ -1,8 +1,10 @@
 #pragma once
 // ReportOptionDialog: what the option dialogs shown before the printed report
 // share — the colour / black-and-white and logo choices, and (for "Another
-// page to report") whether to add the consolidation page.
+// page to report") whether to add the consolidation page. OK writes them into
+// the ReportOptions given, never into the record.
 
+#include "app/printing/report_options.h"
 #include "app/ui_services.h"
 #include "model/project_record.h"
 
@@ -19,10 +21,10 @@ public:
     void accept() override;
 
 protected:
-    ReportOptionDialog(ProjectRecord &record, const UiServices &services, QWidget *parent,
-                       bool askForConsolidationPage);
+    ReportOptionDialog(const ProjectRecord &record, ReportOptions &options,
+                       const UiServices &services, QWidget *parent, bool askForConsolidationPage);
 
-    ProjectRecord &m_record;
+    ReportOptions &m_options;
     const UiServices &m_services;
     QRadioButton *m_addPage = nullptr; // only when asking for the consolidation page
     QRadioButton *m_omitPage = nullptr;

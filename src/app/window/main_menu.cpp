@@ -9,9 +9,7 @@
 #include "app/dialogs/results/quantities_dialog.h"
 #include "app/window/input_menu.h"
 #include "engine/analysis_run.h"
-#include "engine/solution_check.h"
 #include "graphics/qt_text.h"
-#include "model/input_rules.h"
 #include "model/units.h"
 #include "report/results_text.h"
 
@@ -158,31 +156,14 @@ void MainMenu::modifyInputData()
 
 void MainMenu::runAnalysis()
 {
-    // The same rules as the batch run: values stored at once by a sub-dialog, or
-    // read from a file, can break a rule whose dialog was cancelled. The run
-    // refuses a height above the diameter with its own Error No.302.
-    if (const auto failure = checkStoredInputs(m_record);
-        failure && failure->number != kDesiredHeightAboveDiameter) {
-        showRefusal(*failure);
-        return;
-    }
     RunOutcome outcome;
     {
         WaitCursor wait;
         outcome = vendrix::runAnalysis(m_record, solutionMethod);
     }
-    if (const auto &failure = outcome.failure) {
+    if (const auto &failure = outcome.failure)
         showRefusal(*failure);
-        return;
-    }
-    // Results that are not numbers are never shown: the run counts as failed.
-    if (const auto failure = checkSolutionResult(m_record.solution)) {
-        if (m_services.message)
-            m_services.message(this, toQString(failure->messageText));
-        return;
-    }
-    m_record.state.resultsValid = true;
-    setResultButtonsEnabled(true);
+    setResultButtonsEnabled(m_record.state.resultsValid);
 }
 
 void MainMenu::showRefusal(const Failure &failure)
@@ -190,7 +171,7 @@ void MainMenu::showRefusal(const Failure &failure)
     // Numbered rules open the conflict dialog, field-format rules a message box.
     if (failure.number == 0) {
         if (m_services.message)
-            m_services.message(this, toQString(failure.messageText));
+            m_services.message(this, failureText(failure));
     } else if (m_services.conflict) {
         m_services.conflict(this, failure.errorNumberText(), failure.messageText);
     }
@@ -218,7 +199,7 @@ void MainMenu::saveResultsAsText()
                                          QStringLiteral("Text Files (*.txt);;All Files (*)"));
     writeChosenFile(
         m_services, this, withDefaultSuffix(path, "txt"),
-        [this](const std::string &file) { return writeResultsTextFile(file, m_record); });
+        [this](const std::filesystem::path &file) { return writeResultsTextFile(file, m_record); });
 }
 
 void MainMenu::calculateQuantities()

@@ -517,12 +517,16 @@ void MainWindow::closeProject()
 
 void MainWindow::printReportPages()
 {
-    printReport(m_record, m_services, this, false, &m_printer);
+    printReport(
+        m_record, [this](const ReportOptions &options) { m_doc.commitReportOptions(options); },
+        m_services, this, false, &m_printer);
 }
 
 void MainWindow::printPreview()
 {
-    printReport(m_record, m_services, this, true, &m_printer);
+    printReport(
+        m_record, [this](const ReportOptions &options) { m_doc.commitReportOptions(options); },
+        m_services, this, true, &m_printer);
 }
 
 void MainWindow::printSetup()

@@ -10,16 +10,6 @@
 
 namespace vendrix {
 
-namespace {
-
-// Paths go to the file system as the local 8-bit bytes of the name.
-std::string nativePath(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
-
 QString withProjectExtension(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
@@ -52,7 +42,7 @@ bool ProjectDocument::newProject()
     if (projectOpen())
         return false;
     resetProject(m_record, currentDirectoryText());
-    m_record.info.projectPath = kProjectNotSaved;
+    m_record.info.projectPath.clear();
     m_path.clear();
     m_record.state.resultsValid = false;
     m_record.state.projectOpen = true;
@@ -65,8 +55,8 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
 {
     // Read into a copy first so that a failing file changes nothing.
     ProjectRecord candidate = m_record;
-    if (const auto failure = openProjectFile(nativePath(path), candidate)) {
-        showError(m_services, parent, toQString(failure->messageText));
+    if (const auto failure = openProjectFile(pathFromQString(path), candidate)) {
+        showError(m_services, parent, failureText(*failure));
         emit openFailed(path);
         return false;
     }
@@ -75,7 +65,7 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
     m_record.input = candidate.input;
     m_record.info = candidate.info;
     m_record.display = candidate.display;
-    m_record.info.projectPath = fromQString(QFileInfo(path).absoluteFilePath());
+    m_record.info.projectPath = pathFromQString(QFileInfo(path).absoluteFilePath());
     m_path = QFileInfo(path).absoluteFilePath();
     m_record.state.resultsValid = false;
     m_record.state.projectOpen = true;
@@ -116,8 +106,8 @@ bool ProjectDocument::saveAs(QWidget *parent)
         ? QString::fromLatin1(kUntitledProjectName) + QString::fromLatin1(kProjectFileExtension)
         : QFileInfo(m_path).fileName();
     const QString path = withProjectExtension(
-        askSaveFileName(m_services, parent, m_path.isEmpty() ? std::string() : fromQString(m_path),
-                        QStringLiteral("Save As"), name, QString::fromLatin1(kProjectFileFilter)));
+        askSaveFileName(m_services, parent, pathFromQString(m_path), QStringLiteral("Save As"),
+                        name, QString::fromLatin1(kProjectFileFilter)));
     if (path.isEmpty())
         return false;
     return writeTo(parent, path);
@@ -126,12 +116,12 @@ bool ProjectDocument::saveAs(QWidget *parent)
 bool ProjectDocument::writeTo(QWidget *parent, const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (const auto failure = saveProjectFile(nativePath(absolute), m_record)) {
-        showError(m_services, parent, QString::fromLocal8Bit(failure->messageText));
+    if (const auto failure = saveProjectFile(pathFromQString(absolute), m_record)) {
+        showError(m_services, parent, failureText(*failure));
         return false;
     }
     m_path = absolute;
-    m_record.info.projectPath = fromQString(absolute);
+    m_record.info.projectPath = pathFromQString(absolute);
     setModified(false);
     emit fileUsed(absolute);
     return true;
@@ -148,6 +138,14 @@ bool ProjectDocument::saveModified(QWidget *parent)
     if (answer == QMessageBox::Yes)
         return save(parent);
     return answer == QMessageBox::No;
+}
+
+void ProjectDocument::commitReportOptions(const ReportOptions &options)
+{
+    const bool savedOptionChanged = changesSavedReportOptions(options, m_record);
+    applyReportOptions(options, m_record);
+    if (savedOptionChanged && projectOpen())
+        setModified(true);
 }
 
 bool ProjectDocument::closeProject(QWidget *parent)

@@ -4,6 +4,7 @@
 // main window reacts to its signals by creating or destroying the main menu and
 // the input display.
 
+#include "app/printing/report_options.h"
 #include "app/ui_services.h"
 #include "model/project_record.h"
 
@@ -50,6 +51,9 @@ public:
     bool saveModified(QWidget *parent);
     // Closes the open project after saveModified; false when that was refused.
     bool closeProject(QWidget *parent);
+    // Stores the choices made before a printed report; a changed choice that
+    // the project file holds marks the project modified.
+    void commitReportOptions(const ReportOptions &options);
 
 signals:
     void projectStarted();

@@ -215,7 +215,7 @@ void FormDialog::showFailure(const Failure &failure)
 {
     if (failure.number == 0) {
         if (m_services.message)
-            m_services.message(this, toQString(failure.messageText));
+            m_services.message(this, failureText(failure));
     } else if (m_services.conflict) {
         m_services.conflict(this, failure.errorNumberText(), failure.messageText);
     }

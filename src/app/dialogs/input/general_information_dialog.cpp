@@ -259,8 +259,9 @@ void GeneralInformationDialog::loadFromRecord()
         m_projectFields[i]->setText(toQString(recordText(record(), kProjectFields[i].field)));
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
         m_companyFields[i]->setText(toQString(recordText(record(), kCompanyFields[i].field)));
-    m_dateTime->setText(toQString(info.dateTime.empty() ? localTimeText() : info.dateTime));
-    m_description->setPlainText(descriptionForDisplay(info.description));
+    m_dateTime->setText(info.dateTime.empty() ? toQString(localTimeText())
+                                              : toQString(info.dateTime));
+    m_description->setPlainText(descriptionForDisplay(info.description.cp1252));
     m_includeLogo->button(info.includeLogo ? 1 : 0)->setChecked(true);
 
     // A new project's company fields and logo come from the files of earlier
@@ -274,7 +275,7 @@ void GeneralInformationDialog::loadFromRecord()
         if (loadCompanyData(dataDirectory, data, saved ? stderr : nullptr))
             showCompany(data);
     }
-    m_logoPathValue = info.logoPath;
+    m_logoPathValue = info.logoPath.cp1252;
     if (m_logoPathValue.empty())
         loadLogoPath(dataDirectory, m_logoPathValue);
     showLogoPath();
@@ -405,10 +406,10 @@ void GeneralInformationDialog::accept()
         recordText(record(), kProjectFields[i].field) = fromQString(m_projectFields[i]->text());
     for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
         recordText(record(), kCompanyFields[i].field) = fromQString(m_companyFields[i]->text());
-    info.dateTime = fromQString(m_dateTime->text());
-    info.description = descriptionForStore(m_description->toPlainText());
+    info.dateTime = toRecordText(m_dateTime->text());
+    info.description = RecordText(descriptionForStore(m_description->toPlainText()));
     info.includeLogo = m_includeLogo->checkedId() == 1;
-    info.logoPath = m_logoPathValue;
+    info.logoPath = RecordText(m_logoPathValue);
     writeCompanyFiles();
     FormDialog::accept();
 }

@@ -124,7 +124,7 @@ void ConsolidatedDataDialog::runOption(Shape option)
     if (const auto failure = checkConsolidationResult(record().consolidation)) {
         record().state.shapeShown = Shape::AsFilled;
         if (services().message)
-            services().message(parentWidget(), toQString(failure->messageText));
+            services().message(parentWidget(), failureText(*failure));
         return;
     }
     if (m_crossSectionView)

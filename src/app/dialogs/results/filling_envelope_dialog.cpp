@@ -239,7 +239,7 @@ void FillingEnvelopeDialog::recomputeNow()
     // The strength rules apply whatever the project's objective.
     card.input.analysisType = AnalysisType::GivenStrength;
     if (const auto failure = checkStoredInputs(card)) {
-        showInvalid(toQString(failure->messageText));
+        showInvalid(failureText(*failure));
         return;
     }
     if (!automatic && !(top > 0 && top / f.pumpingPressure <= kEnvelopePressureCeiling)) {
@@ -334,7 +334,7 @@ void FillingEnvelopeDialog::saveTable()
                                          QStringLiteral("Save Filling Envelope"), outputName("csv"),
                                          QStringLiteral("CSV files (*.csv)"));
     writeChosenFile(services(), this, withDefaultSuffix(path, "csv"),
-                    [this](const std::string &file) {
+                    [this](const std::filesystem::path &file) {
                         return writeEnvelopeCsvFile(file, m_envelope, m_units);
                     });
 }
@@ -349,7 +349,7 @@ void FillingEnvelopeDialog::savePicture()
     const FillingEnvelope &envelope = m_envelope;
     const UnitSystem units = m_units;
     writeChosenFile(services(), this, withDefaultSuffix(path, "png"),
-                    [&envelope, units](const std::string &file) {
+                    [&envelope, units](const std::filesystem::path &file) {
                         return writeDrawingImage(
                             file, QSize(900, 560),
                             [&envelope, units](QPainter &painter, const QRectF &target) {

@@ -178,7 +178,7 @@ void GraphicalResultsWindow::saveBitmap()
         withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
                                           tr("Save As"), QStringLiteral("*.bmp"), QString()),
                           "bmp"),
-        [&picture](const std::string &path) { return writeBmpFile(path, picture); });
+        [&picture](const std::filesystem::path &path) { return writeBmpFile(path, picture); });
 }
 
 void GraphicalResultsWindow::exportToSpreadsheet()
@@ -188,7 +188,7 @@ void GraphicalResultsWindow::exportToSpreadsheet()
         withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
                                           tr("Save As"), QStringLiteral(".xls"), QString()),
                           "xls"),
-        [this](const std::string &path) { return writeSpreadsheetFile(path, m_record); });
+        [this](const std::filesystem::path &path) { return writeSpreadsheetFile(path, m_record); });
 }
 
 void GraphicalResultsWindow::saveRecordAs(const char *suffix, const QString &filter,
@@ -197,11 +197,12 @@ void GraphicalResultsWindow::saveRecordAs(const char *suffix, const QString &fil
     // In the project's folder under the project's name, as a CAD user expects.
     const QString name
         = projectFileStem(m_record.info.projectPath, "tube") + QLatin1Char('.') + suffix;
-    writeChosenFile(m_services, this,
-                    withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
-                                                      tr("Save As"), name, filter),
-                                      suffix),
-                    [this, write](const std::string &path) { return write(path, m_record); });
+    writeChosenFile(
+        m_services, this,
+        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
+                                          tr("Save As"), name, filter),
+                          suffix),
+        [this, write](const std::filesystem::path &path) { return write(path, m_record); });
 }
 
 void GraphicalResultsWindow::saveAsCsv()

@@ -22,7 +22,7 @@ namespace vendrix {
 
 // A writer of one of the record's export files.
 using RecordWriter
-    = std::optional<Failure> (*)(const std::string &path, const ProjectRecord &record);
+    = std::optional<Failure> (*)(const std::filesystem::path &path, const ProjectRecord &record);
 
 class GraphicalResultsWindow : public QDialog
 {

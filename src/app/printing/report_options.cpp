@@ -1,0 +1,24 @@
+#include "app/printing/report_options.h"
+
+namespace vendrix {
+
+ReportOptions reportOptionsOf(const ProjectRecord &record)
+{
+    return {record.display.printBlackWhite, record.info.includeLogo,
+            record.display.omitConsolidationPage};
+}
+
+void applyReportOptions(const ReportOptions &options, ProjectRecord &record)
+{
+    record.display.printBlackWhite = options.printBlackWhite;
+    record.info.includeLogo = options.includeLogo;
+    record.display.omitConsolidationPage = options.omitConsolidationPage;
+}
+
+bool changesSavedReportOptions(const ReportOptions &options, const ProjectRecord &record)
+{
+    return options.printBlackWhite != record.display.printBlackWhite
+        || options.includeLogo != record.info.includeLogo;
+}
+
+} // namespace vendrix
