@@ -31,7 +31,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
         std::fflush(stderr);
         _exit(kNoDisplayExitStatus);
     }
-    if (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
+    if (context.category != nullptr
+        && QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
         return;
     if (g_previousHandler)
         g_previousHandler(type, context, message);
@@ -45,11 +46,11 @@ bool displayAvailable()
 {
     // A platform named by the user (offscreen, vnc, ...) is taken on trust.
     const char *platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
+    if (platform && *platform != '\0')
         return true;
     for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         const char *value = std::getenv(variable);
-        if (value && *value)
+        if (value && *value != '\0')
             return true;
     }
     return false;

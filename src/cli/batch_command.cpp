@@ -553,7 +553,7 @@ int finish(std::FILE *out, std::FILE *err, bool outputClosed, int status)
 {
     const int flushed = std::fflush(out);
     const int error = errno;
-    if (!outputClosed && flushed == 0 && !std::ferror(out))
+    if (!outputClosed && flushed == 0 && std::ferror(out) == 0)
         return status;
     print(err,
           std::string("vendrix run: cannot write to standard output: ")

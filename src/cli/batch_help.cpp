@@ -43,7 +43,8 @@ std::string indented(std::string_view text, size_t column)
 
 std::string optionTitle(const OptionHelp &option)
 {
-    return *option.argument ? std::string(option.name) + " " + option.argument : option.name;
+    return *option.argument != '\0' ? std::string(option.name) + " " + option.argument
+                                    : option.name;
 }
 
 std::string usageText()
@@ -168,7 +169,7 @@ void appendOptions(std::string &page)
     page += ".SS \"Options of vendrix run\"\n" + roff(kRunOrder) + "\n";
     for (const OptionHelp &option : batchOptionHelp()) {
         page += ".TP\n";
-        if (*option.argument)
+        if (*option.argument != '\0')
             page += ".BI " + roff(option.name) + " \" " + roff(option.argument) + "\"\n";
         else
             page += ".B " + roff(option.name) + "\n";

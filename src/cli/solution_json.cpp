@@ -36,7 +36,7 @@ void writeSolutionObject(JsonWriter &json, const TubeSolution &s, bool profile)
         if (key.number)
             json.number(key.name, s.*key.number);
         else
-            json.integer(key.name, s.*key.flag);
+            json.integer(key.name, static_cast<long>(s.*key.flag));
     }
     if (profile) {
         json.beginArray("profileX");

@@ -82,7 +82,7 @@ bool hasWideVectors()
 {
     static const bool wide = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx") != 0;
+        return static_cast<int>(__builtin_cpu_supports("avx")) != 0;
     }();
     return wide;
 }

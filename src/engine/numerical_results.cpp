@@ -149,7 +149,7 @@ std::string solutionNoticeLine(const TubeSolution &solution)
     if (solution.convergenceWarning) {
         const char *cause = accuracyLimitText(solution.accuracyLimit);
         line += std::string(line.empty() ? "" : "  ") + "NOT CONVERGED: " + cause
-            + (*cause ? "; " : "") + "the results may not correspond to input data.";
+            + (*cause != '\0' ? "; " : "") + "the results may not correspond to input data.";
     }
     return line;
 }

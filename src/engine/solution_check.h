@@ -2,8 +2,8 @@
 // Whether a run's solution can be shown: every result and profile point must be
 // a finite number, since no output may print nan or inf where a number belongs.
 
-#include "model/project_record.h"
 #include "model/failure.h"
+#include "model/project_record.h"
 
 #include <optional>
 

@@ -107,7 +107,7 @@ int hiddenSamples(const ChartLayout &l, const std::vector<ChartSeries> &series, 
                     ? QPointF(l.xAt(run[i + 1].x()), l.yAt(run[i + 1].y(), s.onRight))
                     : a;
                 for (int k = 0; k < kSamples; ++k)
-                    hidden += box.contains(a + (b - a) * (double(k) / kSamples));
+                    hidden += static_cast<int>(box.contains(a + (b - a) * (double(k) / kSamples)));
             }
     return hidden;
 }

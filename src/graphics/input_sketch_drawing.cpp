@@ -72,11 +72,11 @@ std::array<QPointF, kSchematicPoints> buildOutline()
     constexpr int samplesPerSpan = 400;
     // Phantom end knots make the outline leave the base horizontally.
     std::vector<QPointF> knots;
-    knots.push_back(QPointF(2 * kKnots[0].point.x() - kKnots[1].point.x(), kKnots[1].point.y()));
+    knots.emplace_back(2 * kKnots[0].point.x() - kKnots[1].point.x(), kKnots[1].point.y());
     for (const Knot &knot : kKnots)
         knots.push_back(knot.point);
     const QPointF &last = kKnots[knotCount - 1].point, &beforeLast = kKnots[knotCount - 2].point;
-    knots.push_back(QPointF(2 * last.x() - beforeLast.x(), beforeLast.y()));
+    knots.emplace_back(2 * last.x() - beforeLast.x(), beforeLast.y());
 
     // A dense curve on which knot k lies at dense[k * samplesPerSpan].
     std::vector<QPointF> dense;

@@ -46,7 +46,7 @@ QPageSize::PageSizeId paperOfLocale(const char *lcAll, const char *lcPaper, cons
 {
     std::string name;
     for (const char *candidate : {lcAll, lcPaper, lang}) {
-        if (candidate && *candidate) {
+        if (candidate && *candidate != '\0') {
             name = candidate;
             break;
         }

@@ -55,7 +55,7 @@ std::string axisLine(const StudyAxis &axis, const DisplaySettings &display, bool
             + shownValue(axis.field, axis.values.back(), display) + " in "
             + std::to_string(axis.values.size()) + " steps";
     for (size_t i = 0; i < axis.values.size(); ++i)
-        line += (i ? ", " : "") + shownValue(axis.field, axis.values[i], display);
+        line += (i != 0 ? ", " : "") + shownValue(axis.field, axis.values[i], display);
     return line;
 }
 

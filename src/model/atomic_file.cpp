@@ -30,7 +30,7 @@ std::atomic<int> g_temporaryPending {0};
 
 extern "C" void removeTemporaryAndExit(int signalNumber)
 {
-    if (g_temporaryPending)
+    if (g_temporaryPending != 0)
         ::unlink(g_temporary);
     ::_exit(kSignalExitStatusBase + signalNumber);
 }

@@ -93,7 +93,7 @@ bool parseFieldNumber(std::string_view text, double &value)
 {
     std::string copy(text);
     const char *begin = copy.c_str();
-    while (*begin != '\0' && std::isspace(static_cast<unsigned char>(*begin)))
+    while (*begin != '\0' && std::isspace(static_cast<unsigned char>(*begin)) != 0)
         ++begin;
     if (*begin == '\0')
         return false;
@@ -101,7 +101,7 @@ bool parseFieldNumber(std::string_view text, double &value)
     const double parsed = strtodC(begin, &end);
     if (end == begin)
         return false;
-    while (*end != '\0' && std::isspace(static_cast<unsigned char>(*end)))
+    while (*end != '\0' && std::isspace(static_cast<unsigned char>(*end)) != 0)
         ++end;
     if (*end != '\0')
         return false;

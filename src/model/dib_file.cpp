@@ -58,10 +58,10 @@ std::array<std::uint32_t, 256> buildDefaultPalette()
     for (std::uint32_t c : first)
         p[n++] = c;
     const int levels[6] = {0, 44, 86, 135, 192, 255};
-    for (int r = 0; r < 6; ++r)
-        for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b)
-                p[n++] = rgb(levels[r], levels[g], levels[b]);
+    for (int r : levels)
+        for (int g : levels)
+            for (int b : levels)
+                p[n++] = rgb(r, g, b);
     // Grey ramp between the cube and the closing system colours (20 steps).
     for (int i = 0; i < 20; ++i) {
         const int v = 8 + i * 12;
@@ -249,7 +249,7 @@ struct PixelReader
         case 1:
             return indexColour((byteAt(rowStart + x / 8) >> (7 - x % 8)) & 1u);
         case 4:
-            return indexColour((byteAt(rowStart + x / 2) >> (x % 2 ? 0 : 4)) & 0xFu);
+            return indexColour((byteAt(rowStart + x / 2) >> ((x % 2) != 0 ? 0 : 4)) & 0xFu);
         case 8:
             return indexColour(byteAt(rowStart + x));
         case 16:

@@ -20,11 +20,13 @@ std::string &textBytes(RecordText &text)
     return text.cp1252;
 }
 
+// clang-format off
 // The field's name and where it lives in the record.
-#define VENDRIX_AT(part, field) #field, [](ProjectRecord & r) { return &r.part.field; }
+#define VENDRIX_AT(part, field) #field, [](ProjectRecord &r) { return &r.part.field; }
 // A text field's name and its bytes in the record.
 #define VENDRIX_TEXT_AT(part, field) \
-    #field, [](ProjectRecord & r) { return &textBytes(r.part.field); }
+    #field, [](ProjectRecord &r) { return &textBytes(r.part.field); }
+// clang-format on
 
 constexpr FieldEntry number(FieldId id, const char *name, double *(*at)(ProjectRecord &),
                             Quantity quantity)
@@ -198,18 +200,26 @@ constexpr std::array<FieldEntry, kFieldCount> kFields = {
     text(F::StationNumber, VENDRIX_TEXT_AT(info, stationNumber), 40)
         .labelled("Station Number")
         .savedAt(20, 11),
-    text(F::Description, VENDRIX_TEXT_AT(info, description), 600).labelled("Description :").savedAt(5),
+    text(F::Description, VENDRIX_TEXT_AT(info, description), 600)
+        .labelled("Description :")
+        .savedAt(5),
     text(F::CompanyName, VENDRIX_TEXT_AT(info, companyName), 100).labelled("Name").savedAt(10, 11),
     text(F::CompanyStreet1, VENDRIX_TEXT_AT(info, companyStreet1), 100)
         .labelled("Street")
         .savedAt(12, 11),
     text(F::CompanyStreet2, VENDRIX_TEXT_AT(info, companyStreet2), 100).savedAt(13, 11),
     text(F::CompanyCity, VENDRIX_TEXT_AT(info, companyCity), 30).labelled("City").savedAt(14, 11),
-    text(F::CompanyState, VENDRIX_TEXT_AT(info, companyState), 20).labelled("State").savedAt(11, 11),
+    text(F::CompanyState, VENDRIX_TEXT_AT(info, companyState), 20)
+        .labelled("State")
+        .savedAt(11, 11),
     text(F::CompanyZip, VENDRIX_TEXT_AT(info, companyZip), 20).labelled("Zip").savedAt(15, 11),
-    text(F::CompanyPhone, VENDRIX_TEXT_AT(info, companyPhone), 30).labelled("Phone #").savedAt(19, 11),
+    text(F::CompanyPhone, VENDRIX_TEXT_AT(info, companyPhone), 30)
+        .labelled("Phone #")
+        .savedAt(19, 11),
     text(F::CompanyFax, VENDRIX_TEXT_AT(info, companyFax), 30).labelled("FAX").savedAt(18, 11),
-    text(F::CompanyEmail, VENDRIX_TEXT_AT(info, companyEmail), 30).labelled("E-Mail").savedAt(17, 11),
+    text(F::CompanyEmail, VENDRIX_TEXT_AT(info, companyEmail), 30)
+        .labelled("E-Mail")
+        .savedAt(17, 11),
     text(F::LogoPath, VENDRIX_TEXT_AT(info, logoPath), 4096).savedAt(21, 11),
     flag(F::IncludeLogo, VENDRIX_AT(info, includeLogo)).savedAt(22, 11),
     choice(F::EnglishUnits, "englishUnits").savedAt(1),

@@ -55,8 +55,14 @@ UnitLabels unitLabels(const DisplaySettings &display)
     return unitLabels(display.unitSystem, display.asianPacific);
 }
 
-const char *squareExponent(bool asianPacific) { return asianPacific ? "^2" : " \xB2"; }
-const char *cubeExponent(bool asianPacific) { return asianPacific ? "^3" : " \xB3"; }
+const char *squareExponent(bool asianPacific)
+{
+    return asianPacific ? "^2" : " \xB2";
+}
+const char *cubeExponent(bool asianPacific)
+{
+    return asianPacific ? "^3" : " \xB3";
+}
 
 double roundToThousandths(double value)
 {

@@ -3,8 +3,8 @@
 // (vertical settlement of every slice) and Option 2 (a rectangle as wide as the
 // tube), and the checks of the consolidation data.
 
-#include "model/project_record.h"
 #include "model/failure.h"
+#include "model/project_record.h"
 
 #include <optional>
 
@@ -25,8 +25,8 @@ ConsolidationRatios consolidationRatios(const TubeInput &input);
 // 402 (Gs below 1.0), in that order, for the values as shown in the dialog;
 // then the unit weight of the transporting medium, a divisor of the ratios.
 std::optional<Failure> checkConsolidationData(const ProjectRecord &record,
-                                                  double specificGravitySolids,
-                                                  double shownConsolidatedUnitWeight);
+                                              double specificGravitySolids,
+                                              double shownConsolidatedUnitWeight);
 
 inline constexpr const char *kNoFiniteConsolidation
     = "The consolidated shape cannot be computed for these data: a value would not be a "

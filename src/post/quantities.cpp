@@ -14,7 +14,7 @@ double readCostText(std::string_view costText)
 {
     const std::string text(costText);
     const char *begin = text.c_str();
-    while (*begin != '\0' && std::isspace(static_cast<unsigned char>(*begin)))
+    while (*begin != '\0' && std::isspace(static_cast<unsigned char>(*begin)) != 0)
         ++begin;
     char *end = nullptr;
     const double value = strtodC(begin, &end);

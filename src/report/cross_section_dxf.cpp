@@ -166,10 +166,10 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
         lines.push_back(record.info.title.cp1252);
     switch (record.state.shapeShown.value_or(Shape::AsFilled)) {
     case Shape::Option1:
-        lines.push_back("Consolidated shape, Option 1");
+        lines.emplace_back("Consolidated shape, Option 1");
         break;
     case Shape::Option2:
-        lines.push_back("Consolidated shape, Option 2");
+        lines.emplace_back("Consolidated shape, Option 2");
         break;
     default:
         lines.push_back(std::string("Tube as filled, analysis type ") + types[type]);
@@ -184,7 +184,7 @@ void textBlock(DxfWriter &dxf, const ProjectRecord &record, const Frame &f)
     lines.push_back("Required ultimate strength = "
                     + formatResult(1, s.ultimateStrengthCircumferential * factors.forcePerLength)
                     + " " + units.forcePerLength);
-    lines.push_back(isEnglish(record.display) ? "Lengths in feet" : "Lengths in metres");
+    lines.emplace_back(isEnglish(record.display) ? "Lengths in feet" : "Lengths in metres");
     // The same warning as the picture and the printed page, so the drawing is not taken for a
     // design.
     if (s.convergenceWarning)

@@ -216,7 +216,7 @@ bool HelpCenter::eventFilter(QObject *watched, QEvent *event)
         }
         if (key->key() != Qt::Key_F1)
             break;
-        if (key->modifiers() & Qt::ShiftModifier) {
+        if (key->modifiers().testFlag(Qt::ShiftModifier)) {
             enterContextHelpMode();
             return true;
         }

@@ -167,7 +167,7 @@ void FormDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier).toInt() != 0) {
         QDialog::keyPressEvent(event);
         return;
     }
@@ -194,7 +194,7 @@ bool FormDialog::eventFilter(QObject *watched, QEvent *event)
     if (editor != nullptr && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))
+            if (key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::ShiftModifier))
                 editor->insertPlainText(QStringLiteral("\n"));
             else
                 moveFocusFrom(editor);

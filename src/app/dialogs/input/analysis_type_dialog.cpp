@@ -78,10 +78,10 @@ void AnalysisTypeDialog::layOutObjectives(QGridLayout *layout)
         layout->addWidget(group.radio, i, 0, 1, 3);
     }
     // The value of the chosen objective: all three groups share one row.
-    for (int i = 0; i < 3; ++i) {
-        layout->addWidget(m_groups[i].label, 3, 0);
-        layout->addWidget(m_groups[i].field, 3, 1);
-        layout->addWidget(m_groups[i].unit, 3, 2);
+    for (const auto &group : m_groups) {
+        layout->addWidget(group.label, 3, 0);
+        layout->addWidget(group.field, 3, 1);
+        layout->addWidget(group.unit, 3, 2);
     }
 }
 

@@ -4,8 +4,8 @@
 // reach them through these hooks so that the window code holds no copy of a
 // rule or a formula. A hook left empty makes its command unavailable.
 
-#include "model/project_record.h"
 #include "model/failure.h"
+#include "model/project_record.h"
 
 #include <functional>
 #include <optional>
@@ -18,7 +18,7 @@ struct ConsolidationHooks
     // Errors 401 and 402 for the typed values: Gs and the consolidated unit
     // weight as shown (display units).
     std::function<std::optional<Failure>(const ProjectRecord &record, double gs,
-                                             double shownConsolidatedUnitWeight)>
+                                         double shownConsolidatedUnitWeight)>
         check;
     // Compute from the stored inputs into record.consolidation.
     std::function<void(ProjectRecord &record)> computeOption1;
@@ -44,8 +44,8 @@ struct QuantitiesHooks
     // Error 501 for the typed tube length.
     std::function<std::optional<Failure>(double shownTubeLength)> checkLength;
     // Refuses a cost and length whose quantities would not be finite numbers.
-    std::function<std::optional<Failure>(const ProjectRecord &record,
-                                             const std::string &costText, double shownTubeLength)>
+    std::function<std::optional<Failure>(const ProjectRecord &record, const std::string &costText,
+                                         double shownTubeLength)>
         checkValues;
     // Writes the quantities text file; false when it could not be written.
     std::function<bool(const std::string &path, const ProjectRecord &record,

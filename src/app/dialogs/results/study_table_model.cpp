@@ -59,7 +59,7 @@ int StudyTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant StudyTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !m_points || index.row() >= rowCount())
+    if (!index.isValid() || m_points == nullptr || index.row() >= rowCount())
         return {};
     const bool remark = index.column() == columnCount() - 1;
     if (role == Qt::TextAlignmentRole)
