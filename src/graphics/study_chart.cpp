@@ -98,10 +98,9 @@ std::string quantityLabel(Quantity quantity, const DisplaySettings &display)
 std::string studyValueCaption(const std::string &field, double stored,
                               const DisplaySettings &display)
 {
-    const FieldEntry *entry = findRecordField(field);
     std::string caption
         = field + " = " + formatFieldNumber(shownStudyInput(field, stored, display));
-    const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, display);
+    const std::string unit = quantityLabel(studyInputQuantity(field), display);
     return unit.empty() ? caption : caption + " " + unit;
 }
 
@@ -141,8 +140,7 @@ ChartLayout studyChartLayout(const StudyChartData &data, const std::vector<Chart
     const auto [lowX, highX] = std::minmax_element(first.values.begin(), first.values.end());
     const double xFactor = shownStudyInput(first.field, 1.0, data.display);
     l.x = ChartAxis::rounded(*lowX * xFactor, *highX * xFactor, 8);
-    const FieldEntry *entry = findRecordField(first.field);
-    const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, data.display);
+    const std::string unit = quantityLabel(studyInputQuantity(first.field), data.display);
     l.x.title = toQString(unit.empty() ? first.field : first.field + " " + unit);
     const bool family = data.request->second.has_value();
     for (size_t result = 0; result < std::min<size_t>(2, data.shown.size()); ++result) {

@@ -1,6 +1,7 @@
 #include "graphics/study_page.h"
 
 #include "graphics/page_canvas.h"
+#include "graphics/page_grid.h"
 #include "graphics/report_pages.h"
 #include "graphics/report_pdf.h"
 #include "model/c_format.h"
@@ -22,6 +23,9 @@ namespace {
 constexpr double kLineStep = 235; // twips between data lines
 constexpr double kChartTop = -2900;
 constexpr double kChartBottom = -9600;
+// The page's text margins.
+constexpr double kTextLeft = pageGrid::kHeaderTextLeft;
+constexpr double kTextRight = pageGrid::kHeaderTextRight;
 constexpr size_t kMaxSummaryColumns = 2;
 
 const char *objectiveText(AnalysisType type)
@@ -45,8 +49,7 @@ std::string shownValue(const std::string &field, double stored, const DisplaySet
 // "circumference [m]: 8 to 12 in 5 steps" or the list of a second input.
 std::string axisLine(const StudyAxis &axis, const DisplaySettings &display, bool second)
 {
-    const FieldEntry *entry = findRecordField(axis.field);
-    const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, display);
+    const std::string unit = quantityLabel(studyInputQuantity(axis.field), display);
     std::string line = axis.field + (unit.empty() ? "" : " " + unit) + ":  ";
     if (axis.values.empty())
         return line;
@@ -64,9 +67,9 @@ void drawInputs(PageCanvas &canvas, const ProjectRecord &project, const StudyCha
     double y = -1250;
     auto line = [&](const std::string &label, const std::string &value) {
         canvas.setFont(180, 600);
-        canvas.text(600, y, label);
+        canvas.text(kTextLeft, y, label);
         canvas.setFont(180);
-        canvas.text(2900, y, canvas.elided(value, 11100 - 2900));
+        canvas.text(2900, y, canvas.elided(value, kTextRight - 2900));
         y -= kLineStep;
     };
     line("Project:", project.info.title.cp1252);
@@ -88,10 +91,10 @@ std::string rangeText(const std::pair<double, double> &range)
 
 void drawSummary(PageCanvas &canvas, const StudyChartData &data)
 {
-    const double x[] = {600, 4300, 5300, 6300, 8700};
+    const double x[] = {kTextLeft, 4300, 5300, 6300, 8700};
     double y = kChartBottom - 250;
     canvas.setFont(180, 600);
-    canvas.text(600, y, "Summary of the table");
+    canvas.text(kTextLeft, y, "Summary of the table");
     y -= 270;
     canvas.setFont(160, 600);
     canvas.text(x[0], y, "Curve");
@@ -104,7 +107,7 @@ void drawSummary(PageCanvas &canvas, const StudyChartData &data)
                               + quantityLabel(studyValueQuantity(data.shown[k]), data.display),
                           2350));
     y -= 220;
-    canvas.line(600, y, 11100, y);
+    canvas.line(kTextLeft, y, kTextRight, y);
     canvas.setFont(160);
     for (const StudySummaryRow &row : studySummaryRows(data)) {
         y -= 40;
@@ -159,14 +162,14 @@ void drawStudyPage(QPainter &painter, const QRectF &area, const ProjectRecord &p
     PageCanvas canvas(painter, area);
     drawPageHeader(canvas, project, setup);
     canvas.setFont(280, 600);
-    canvas.text(600, -760, "PARAMETRIC STUDY");
+    canvas.text(kTextLeft, -760, "PARAMETRIC STUDY");
     if (data.request && data.points) {
         drawInputs(canvas, project, data);
-        const QRectF chart(canvas.toDevice(600, kChartTop), canvas.toDevice(11100, kChartBottom));
+        const QRectF chart(canvas.toDevice(kTextLeft, kChartTop), canvas.toDevice(kTextRight, kChartBottom));
         drawStudyChart(painter, chart.normalized(), data);
         canvas.setPen(Qt::black, 1);
         canvas.setNoBrush();
-        canvas.rectangle(600, kChartTop, 11100, kChartBottom);
+        canvas.rectangle(kTextLeft, kChartTop, kTextRight, kChartBottom);
         drawSummary(canvas, data);
     }
     drawPageFooter(canvas, project, 1, setup);

@@ -103,13 +103,15 @@ enum class StudyValue {
 const std::vector<StudyValue> &allStudyValues();
 const char *studyValueName(StudyValue value); // CSV/JSON key, e.g. "maxHeight"
 const char *studyValueLabel(StudyValue value); // for headings, e.g. "Maximum height"
-Quantity studyValueQuantity(StudyValue value);
+Quantity studyValueQuantity(StudyValue value); // its display factor (field_table.h)
 
 // A varied input's stored value as the project shows it, and back; the input is
 // named as on the command line (an unknown name is not converted).
 double shownStudyInput(std::string_view field, double stored, const DisplaySettings &display);
-double storedStudyInput(std::string_view field, double shown,
-                        const DisplaySettings &display); // its display factor (field_table.h)
+double storedStudyInput(std::string_view field, double shown, const DisplaySettings &display);
+// The project's stored value of a varied input, and what the input measures.
+double studyInputValue(const ProjectRecord &project, std::string_view field);
+Quantity studyInputQuantity(std::string_view field);
 
 // The value of a point in SI; NaN for a point that was not solved.
 double studyValueOf(const StudyPoint &point, StudyValue value);

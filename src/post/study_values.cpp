@@ -144,4 +144,16 @@ double storedStudyInput(std::string_view field, double shown, const DisplaySetti
     return entry ? storedFieldValue(entry->id, shown, display) : shown;
 }
 
+double studyInputValue(const ProjectRecord &project, std::string_view field)
+{
+    const FieldEntry *entry = findRecordField(field);
+    return entry && entry->number ? storedRecordValue(project, entry->id) : 0;
+}
+
+Quantity studyInputQuantity(std::string_view field)
+{
+    const FieldEntry *entry = findRecordField(field);
+    return entry ? entry->quantity : Quantity::None;
+}
+
 } // namespace vendrix

@@ -48,12 +48,6 @@ QString shownInput(const std::string &field, double stored, const DisplaySetting
     return QString::fromStdString(formatFieldNumber(shownStudyInput(field, stored, display)));
 }
 
-double currentValue(ProjectRecord &project, const std::string &field)
-{
-    const FieldEntry *entry = findRecordField(field);
-    return entry && entry->number ? *entry->number(project) : 0;
-}
-
 } // namespace
 
 ParametricStudyWindow::ParametricStudyWindow(ProjectRecord &record, const UiServices &services,
@@ -231,7 +225,7 @@ void ParametricStudyWindow::connectInputs()
     connect(m_useSecond, &QCheckBox::toggled, this, &ParametricStudyWindow::scheduleRecompute);
     // A new input starts from its own value in the project.
     connect(m_field, &QComboBox::currentTextChanged, this, [this](const QString &name) {
-        const double value = currentValue(m_project, fromQString(name));
+        const double value = studyInputValue(m_project, fromQString(name));
         m_from->setText(shownInput(fromQString(name), value, m_project.display));
         m_to->setText(
             shownInput(fromQString(name), value > 0 ? 1.5 * value : 1, m_project.display));
@@ -239,7 +233,7 @@ void ParametricStudyWindow::connectInputs()
     });
     connect(m_secondField, &QComboBox::currentTextChanged, this, [this](const QString &name) {
         m_secondValues->setText(shownInput(
-            fromQString(name), currentValue(m_project, fromQString(name)), m_project.display));
+            fromQString(name), studyInputValue(m_project, fromQString(name)), m_project.display));
         scheduleRecompute();
     });
     for (const auto &[value, box] : m_valueChoices)
@@ -251,17 +245,19 @@ void ParametricStudyWindow::connectInputs()
 
 void ParametricStudyWindow::loadDefaults()
 {
-    const int circumference = m_field->findText(QStringLiteral("circumference"));
+    const int circumference
+        = m_field->findText(QString::fromLatin1(fieldName(FieldId::Circumference)));
     m_field->setCurrentIndex(std::max(0, circumference));
     const std::string first = fromQString(m_field->currentText());
-    const double value = currentValue(m_project, first);
+    const double value = studyInputValue(m_project, first);
     m_from->setText(shownInput(first, value, m_project.display));
     m_to->setText(shownInput(first, value > 0 ? 1.5 * value : 1, m_project.display));
     m_steps->setValue(kDefaultSteps);
-    const int strength = m_secondField->findText(QStringLiteral("ultimateStrength"));
+    const int strength
+        = m_secondField->findText(QString::fromLatin1(fieldName(FieldId::UltimateStrength)));
     m_secondField->setCurrentIndex(std::max(0, strength));
     const std::string second = fromQString(m_secondField->currentText());
-    const double base = currentValue(m_project, second);
+    const double base = studyInputValue(m_project, second);
     m_secondValues->setText(shownInput(second, base, m_project.display) + ", "
                             + shownInput(second, 1.5 * base, m_project.display) + ", "
                             + shownInput(second, 2 * base, m_project.display));

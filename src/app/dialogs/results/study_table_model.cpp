@@ -12,8 +12,7 @@ namespace {
 
 QString fieldTitle(const std::string &field, const DisplaySettings &display)
 {
-    const FieldEntry *entry = findRecordField(field);
-    const std::string unit = quantityLabel(entry ? entry->quantity : Quantity::None, display);
+    const std::string unit = quantityLabel(studyInputQuantity(field), display);
     return toQString(unit.empty() ? field : field + " " + unit);
 }
 
