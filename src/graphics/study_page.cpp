@@ -165,7 +165,8 @@ void drawStudyPage(QPainter &painter, const QRectF &area, const ProjectRecord &p
     canvas.text(kTextLeft, -760, "PARAMETRIC STUDY");
     if (data.request && data.points) {
         drawInputs(canvas, project, data);
-        const QRectF chart(canvas.toDevice(kTextLeft, kChartTop), canvas.toDevice(kTextRight, kChartBottom));
+        const QRectF chart(canvas.toDevice(kTextLeft, kChartTop),
+                           canvas.toDevice(kTextRight, kChartBottom));
         drawStudyChart(painter, chart.normalized(), data);
         canvas.setPen(Qt::black, 1);
         canvas.setNoBrush();
