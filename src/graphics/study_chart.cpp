@@ -77,22 +77,8 @@ std::pair<double, double> seriesRange(const std::vector<ChartSeries> &series, bo
 
 std::string quantityLabel(Quantity quantity, const DisplaySettings &display)
 {
-    const UnitLabels labels = unitLabels(display);
-    switch (quantity) {
-    case Quantity::Length:
-        return labels.length;
-    case Quantity::Area:
-        return labels.area;
-    case Quantity::ForcePerLength:
-        return labels.forcePerLength;
-    case Quantity::Pressure:
-        return labels.pressure;
-    case Quantity::UnitWeight:
-        return labels.unitWeight;
-    case Quantity::None:
-        break;
-    }
-    return "";
+    const char *label = quantityUnitLabel(quantity, display);
+    return label ? label : "";
 }
 
 std::string studyValueCaption(const std::string &field, double stored,
