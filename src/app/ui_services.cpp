@@ -1,6 +1,7 @@
 #include "app/ui_services.h"
 
 #include "app/dialogs/common/conflict_dialog.h"
+#include "graphics/image_export.h"
 #include "graphics/qt_text.h"
 
 #include <QDesktopServices>
@@ -137,6 +138,19 @@ void writeChosenFile(const UiServices &services, QWidget *parent, const QString 
         return;
     if (const auto failure = write(pathFromQString(path)))
         showError(services, parent, failureText(*failure));
+}
+
+void saveChartPicture(const UiServices &services, QWidget *parent,
+                      const std::filesystem::path &projectPath, const QString &caption,
+                      const QString &name, const ChartDrawing &draw)
+{
+    const QString path
+        = askSaveFileName(services, parent, projectPath, caption, name,
+                          QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
+    writeChosenFile(services, parent, withDefaultSuffix(path, "png"),
+                    [&draw](const std::filesystem::path &file) {
+                        return writeDrawingImage(file, QSize(900, 560), draw);
+                    });
 }
 
 } // namespace vendrix

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QUrl>
 
+class QPainter;
+class QRectF;
+
 #include "model/failure.h"
 
 #include <filesystem>
@@ -79,5 +82,12 @@ QString withDefaultSuffix(QString path, const char *suffix);
 using FileWriter = std::function<std::optional<Failure>(const std::filesystem::path &path)>;
 void writeChosenFile(const UiServices &services, QWidget *parent, const QString &path,
                      const FileWriter &write);
+
+// Asks for a PNG or SVG file (suggesting `name`) and writes the chart that
+// `draw` paints into a 900 x 560 picture there; a failure is shown.
+using ChartDrawing = std::function<void(QPainter &, const QRectF &)>;
+void saveChartPicture(const UiServices &services, QWidget *parent,
+                      const std::filesystem::path &projectPath, const QString &caption,
+                      const QString &name, const ChartDrawing &draw);
 
 } // namespace vendrix

@@ -219,9 +219,12 @@ const std::vector<CommandForm> &commandForms()
     return forms;
 }
 
-const std::vector<OptionHelp> &batchOptionHelp()
+namespace {
+
+// The options that choose what is run and printed.
+std::vector<OptionHelp> runOptionHelp()
 {
-    static const std::vector<OptionHelp> options = {
+    return {
         {"--help", "", "print this text and do nothing else (also -h)", ""},
         {"--set", "NAME=VALUE",
          "set a field of the project by its name (repeatable);\n"
@@ -250,6 +253,13 @@ const std::vector<OptionHelp> &batchOptionHelp()
          ""},
         {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},
         {"--consolidate", "1|2", "estimate the consolidated shape by Option 1 or 2", "1"},
+    };
+}
+
+// The options that write files of the run.
+std::vector<OptionHelp> fileOptionHelp()
+{
+    return {
         {"--results", "FILE.txt", "write the results text file", "r.txt"},
         {"--xls", "FILE.xls", "write the profile coordinates for a spreadsheet", "s.xls"},
         {"--csv", "FILE.csv",
@@ -273,6 +283,13 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "paper of --pdf (default: the paper of the locale,\n"
          "LC_PAPER)",
          "letter"},
+    };
+}
+
+// The options of the filling envelope and the parametric study.
+std::vector<OptionHelp> sweepOptionHelp()
+{
+    return {
         {"--envelope", "FILE",
          "write the filling envelope: the tube solved by the\n"
          "exact method from just above 0 (0.5 % of the top) to the\n"
@@ -312,6 +329,18 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "printable page",
          "s.csv"},
     };
+}
+
+} // namespace
+
+const std::vector<OptionHelp> &batchOptionHelp()
+{
+    static const std::vector<OptionHelp> options = [] {
+        std::vector<OptionHelp> all = runOptionHelp();
+        for (auto group : {fileOptionHelp(), sweepOptionHelp()})
+            all.insert(all.end(), group.begin(), group.end());
+        return all;
+    }();
     return options;
 }
 

@@ -81,13 +81,13 @@ std::optional<std::string> parseStudyAxis(const std::string &text, StudyAxis &ax
     if (eq == std::string::npos || eq == 0 || eq + 1 == text.size())
         return "--vary takes " + std::string(kVaryForms) + ", not \"" + text + "\"";
     axis.field = text.substr(0, eq);
-    const std::string spec = text.substr(eq + 1);
-    const std::vector<std::string> range = split(spec, ':');
+    const std::string values = text.substr(eq + 1);
+    const std::vector<std::string> range = split(values, ':');
     if (range.size() == 3)
         return readRange(axis.field, range, axis);
     if (range.size() != 1)
         return "--vary takes " + std::string(kVaryForms) + ", not \"" + text + "\"";
-    return readList(axis.field, split(spec, ','), axis);
+    return readList(axis.field, split(values, ','), axis);
 }
 
 std::optional<Failure> checkStudyOptions(const BatchOptions &options)

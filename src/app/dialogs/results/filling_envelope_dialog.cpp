@@ -343,19 +343,11 @@ void FillingEnvelopeDialog::savePicture()
 {
     if (!m_valid)
         return;
-    const QString path = askSaveFileName(
-        services(), this, record().info.projectPath, QStringLiteral("Save Envelope Picture"),
-        outputName("png"), QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
-    const FillingEnvelope &envelope = m_envelope;
-    const UnitSystem units = m_units;
-    writeChosenFile(services(), this, withDefaultSuffix(path, "png"),
-                    [&envelope, units](const std::filesystem::path &file) {
-                        return writeDrawingImage(
-                            file, QSize(900, 560),
-                            [&envelope, units](QPainter &painter, const QRectF &target) {
-                                drawEnvelopeChart(painter, target, envelope, units);
-                            });
-                    });
+    saveChartPicture(services(), this, record().info.projectPath,
+                     QStringLiteral("Save Envelope Picture"), outputName("png"),
+                     [this](QPainter &painter, const QRectF &target) {
+                         drawEnvelopeChart(painter, target, m_envelope, m_units);
+                     });
 }
 
 void FillingEnvelopeDialog::printCard()

@@ -458,27 +458,23 @@ void ParametricStudyWindow::saveTable()
     const QString path = askSaveFileName(services(), this, record().info.projectPath,
                                          QStringLiteral("Save Study Table"), outputName("csv"),
                                          QStringLiteral("CSV files (*.csv)"));
-    writeChosenFile(
-        services(), this, withDefaultSuffix(path, "csv"), [this](const std::string &file) {
-            return writeStudyCsvFile(file, m_request, m_points, m_project.display.unitSystem);
-        });
+    writeChosenFile(services(), this, withDefaultSuffix(path, "csv"),
+                    [this](const std::filesystem::path &file) {
+                        return writeStudyCsvFile(file, m_request, m_points,
+                                                 m_project.display.unitSystem);
+                    });
 }
 
 void ParametricStudyWindow::savePicture()
 {
     if (!m_valid)
         return;
-    const QString path = askSaveFileName(
-        services(), this, record().info.projectPath, QStringLiteral("Save Study Chart"),
-        outputName("png"), QStringLiteral("PNG pictures (*.png);;SVG pictures (*.svg)"));
     const StudyChartData data = chartData();
-    writeChosenFile(services(), this, withDefaultSuffix(path, "png"),
-                    [&data](const std::string &file) {
-                        return writeDrawingImage(file, QSize(900, 560),
-                                                 [&data](QPainter &painter, const QRectF &target) {
-                                                     drawStudyChart(painter, target, data);
-                                                 });
-                    });
+    saveChartPicture(services(), this, record().info.projectPath,
+                     QStringLiteral("Save Study Chart"), outputName("png"),
+                     [&data](QPainter &painter, const QRectF &target) {
+                         drawStudyChart(painter, target, data);
+                     });
 }
 
 void ParametricStudyWindow::printStudy()
