@@ -13,6 +13,7 @@
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
+#include "model/project_lock_file.h"
 #include "model/regular_file.h"
 #include "model/units.h"
 #include "model/windows1252.h"
@@ -302,6 +303,21 @@ bool computeEnvelope(const BatchOptions &options, const BatchHooks &hooks,
     return options.envelopePath.empty() || writeEnvelopeFile(options, hooks, record, envelope, err);
 }
 
+// The batch command never waits for a lock: a project open in a desktop Vendrix
+// is written all the same, and the user is told whose copy is now stale.
+void warnWhenHeldByDesktop(const std::filesystem::path &savePath, std::FILE *err)
+{
+    const auto holder = liveProjectLockHolder(savePath);
+    if (!holder)
+        return;
+    print(err,
+          "vendrix run: warning: \"" + savePath.string() + "\" is open in "
+              + (holder->program.empty() ? std::string("another program") : holder->program)
+              + " (process " + std::to_string(holder->pid)
+              + (holder->host.empty() ? std::string() : " on " + holder->host)
+              + "); it is saved anyway\n");
+}
+
 // Opens the project, applies --set and writes --save; false after a message.
 bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStream &err)
 {
@@ -311,6 +327,7 @@ bool prepareProject(const BatchOptions &options, ProjectRecord &record, ErrorStr
     if (!failure && !applyAssignments(options, record, err))
         return false;
     if (!failure && !options.savePath.empty()) {
+        warnWhenHeldByDesktop(options.savePath, err.file);
         failure = saveProjectFile(options.savePath, record);
         if (!failure)
             record.info.projectPath = options.savePath;
