@@ -120,11 +120,13 @@ MainWindow::MainWindow(ProjectRecord &record, const UiServices &services, HelpCe
 
     connect(&m_doc, &ProjectDocument::projectStarted, this, &MainWindow::createWorkspace);
     connect(&m_doc, &ProjectDocument::projectClosed, this, &MainWindow::destroyWorkspace);
+    connect(&m_doc, &ProjectDocument::projectClosed, this, &MainWindow::showLockNote);
     connect(&m_doc, &ProjectDocument::modifiedChanged, this, &MainWindow::updateTitle);
     connect(&m_doc, &ProjectDocument::fileUsed, this, [this](const QString &path) {
         m_recent.add(path);
         rebuildRecentFiles();
         updateTitle();
+        showLockNote();
     });
     connect(&m_doc, &ProjectDocument::openFailed, this, [this](const QString &path) {
         m_recent.remove(path);
@@ -143,6 +145,7 @@ MainWindow::~MainWindow()
 void MainWindow::setDialogRunner(DialogRunner runner)
 {
     m_runDialog = std::move(runner);
+    m_doc.setDialogRunner(m_runDialog);
     if (m_mainMenu)
         m_mainMenu->runDialog = m_runDialog;
 }
@@ -419,10 +422,21 @@ void MainWindow::updateTitle()
 {
     if (m_doc.projectOpen())
         // The desktop adds the program's name (its display name) itself.
-        setWindowTitle(m_doc.displayName() + QStringLiteral("[*]"));
+        setWindowTitle(m_doc.displayName()
+                       + (m_doc.lock().readOnly() ? QStringLiteral(" (read-only)") : QString())
+                       + QStringLiteral("[*]"));
     else
         setWindowTitle(QString::fromLatin1(kProgramName));
     setWindowModified(m_doc.projectOpen() && m_doc.isModified());
+}
+
+void MainWindow::showLockNote()
+{
+    if (m_doc.projectOpen() && m_doc.lock().access() == ProjectAccess::Unlockable)
+        statusBar()->showMessage(
+            QString::fromLatin1(kProjectNotLockedNote).arg(m_doc.displayName()));
+    else
+        statusBar()->clearMessage();
 }
 
 void MainWindow::createWorkspace()

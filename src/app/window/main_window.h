@@ -115,6 +115,8 @@ private:
     void createWorkspace();
     void destroyWorkspace();
     void updateTitle();
+    // Says in the status bar when the project's file could not be locked.
+    void showLockNote();
 
     ProjectRecord &m_record;
     UiServices m_services;

@@ -21,6 +21,7 @@ ProjectDocument::ProjectDocument(ProjectRecord &record, const UiServices &servic
     : QObject(parent)
     , m_record(record)
     , m_services(services)
+    , m_lock(services)
 { }
 
 void ProjectDocument::setModified(bool modified)
@@ -60,8 +61,12 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
         emit openFailed(path);
         return false;
     }
+    LockClaim lock = m_lock.claimForOpening(parent, QFileInfo(path).absoluteFilePath());
+    if (lock.access == ProjectAccess::Cancelled)
+        return false;
     if (projectOpen() && !closeProject(parent))
         return false;
+    m_lock.keep(std::move(lock));
     m_record.input = candidate.input;
     m_record.info = candidate.info;
     m_record.display = candidate.display;
@@ -93,7 +98,7 @@ bool ProjectDocument::save(QWidget *parent)
 {
     if (!projectOpen())
         return false;
-    if (m_path.isEmpty())
+    if (m_path.isEmpty() || m_lock.readOnly())
         return saveAs(parent);
     return writeTo(parent, m_path);
 }
@@ -116,10 +121,20 @@ bool ProjectDocument::saveAs(QWidget *parent)
 bool ProjectDocument::writeTo(QWidget *parent, const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A new name takes its lock (and gives up the old one) only once saved.
+    LockClaim lock;
+    const bool newName = absolute != m_path || m_lock.readOnly();
+    if (newName) {
+        lock = m_lock.claimForSaving(parent, absolute);
+        if (lock.access == ProjectAccess::Cancelled)
+            return false;
+    }
     if (const auto failure = saveProjectFile(pathFromQString(absolute), m_record)) {
         showError(m_services, parent, failureText(*failure));
         return false;
     }
+    if (newName)
+        m_lock.keep(std::move(lock));
     m_path = absolute;
     m_record.info.projectPath = pathFromQString(absolute);
     setModified(false);
@@ -156,6 +171,7 @@ bool ProjectDocument::closeProject(QWidget *parent)
         return false;
     m_record.state.projectOpen = false;
     m_record.state.resultsValid = false;
+    m_lock.release();
     setModified(false);
     emit projectClosed();
     return true;

@@ -6,6 +6,7 @@
 
 #include "app/printing/report_options.h"
 #include "app/ui_services.h"
+#include "app/window/project_lock.h"
 #include "model/project_record.h"
 
 #include <QObject>
@@ -33,6 +34,10 @@ public:
     const QString &filePath() const { return m_path; }
     // The name in the window title and in the save question.
     QString displayName() const;
+    // The lock beside the project's file; read-only while another Vendrix holds it.
+    const ProjectLock &lock() const { return m_lock; }
+    // How the question about a project open in another Vendrix is shown.
+    void setDialogRunner(DialogRunner runDialog) { m_lock.setDialogRunner(std::move(runDialog)); }
 
     // Starts a new project: the record is reset and the project is open, not
     // modified. Refused while a project is open.
@@ -43,7 +48,8 @@ public:
     bool openProject(QWidget *parent, const QString &path);
     // Asks for a file name and opens it.
     bool openWithDialog(QWidget *parent);
-    // Saves to the project's file, or asks for one when there is none yet.
+    // Saves to the project's file, or asks for one when there is none yet or
+    // the project is open read-only.
     bool save(QWidget *parent);
     bool saveAs(QWidget *parent);
     // Asks "Save changes to %1?" when modified; false when the user cancelled or
@@ -71,6 +77,7 @@ private:
     UiServices m_services;
     QString m_path;
     bool m_modified = false;
+    ProjectLock m_lock;
 };
 
 // The file name of a save dialog's answer with ".Vdx" added when it has no
