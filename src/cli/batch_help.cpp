@@ -195,6 +195,9 @@ void appendClosingSections(std::string &page)
             "\"vendrix run\" uses \"offscreen\" when it is not set.\n";
     appendSection(page, "FILES");
     page += ".TP\n.I *.Vdx\nVendrix project files.\n";
+    page += ".TP\n.I .*.Vdx.lock\nThe lock beside a project open in the desktop program: a "
+            "second one asks whether to open it read-only or anyway; \"vendrix run \\-\\-save\" "
+            "warns when it writes over such a project.\n";
     page += ".TP\n.I ~/.config/Brune Engineering, Inc. application/Vendrix.conf\nThe recently "
             "used files of the desktop program.\n";
     appendSection(page, "EXAMPLES");
