@@ -39,13 +39,6 @@ void writeText(const std::filesystem::path &path, const std::string &text)
 
 } // namespace
 
-TEST(ProjectLockFile, HiddenBesideTheProject)
-{
-    EXPECT_EQ(projectLockPath("/data/groin 2.Vdx"),
-              std::filesystem::path("/data/.groin 2.Vdx.lock"));
-    EXPECT_EQ(projectLockPath("a.Vdx"), std::filesystem::path(".a.Vdx.lock"));
-}
-
 TEST(ProjectLockFile, SaveOverAHeldProjectWarnsAndStillSaves)
 {
     const std::string running = std::to_string(getpid());
