@@ -59,10 +59,11 @@ public slots:
     void showParametricStudy();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
+    // Saved fields were put back by undo or redo: with `effect` InvalidatesResults
+    // the results go as after Modify Input Data; the input display repaints.
+    void savedFieldsRestored(StepEffect effect);
 
 signals:
-    // The project counts as modified (input, quantities or consolidation visited).
-    void documentModified();
     // The input changed and the input display has to be repainted.
     void inputChanged();
     // Results became valid or invalid (Print and Print Preview follow).
