@@ -113,6 +113,7 @@ private:
     void rebuildRecentFiles();
     void updateCommands();
     void createWorkspace();
+    void refreshRestored(StepEffect effect);
     void destroyWorkspace();
     void updateTitle();
 
