@@ -2,7 +2,7 @@
 // The main menu "Main Menu": present while a project is open, beside the input
 // display inside the main window. It leads to the input menu, runs the analysis
 // and opens the result windows; the result buttons are enabled only between a
-// successful run and the next visit to the input menu.
+// successful run and the next visit to the input menu (or undo of an input).
 
 #include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/results/post_processing_hooks.h"
