@@ -116,6 +116,15 @@ QString askSaveFileName(const UiServices &services, QWidget *parent,
     return path;
 }
 
+void commitStep(const UiServices &services, const QString &step, const std::function<void()> &store,
+                StepEffect effect)
+{
+    if (services.commitToRecord)
+        services.commitToRecord(step, store, effect);
+    else
+        store();
+}
+
 void showError(const UiServices &services, QWidget *parent, const QString &text)
 {
     if (services.error)

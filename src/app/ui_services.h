@@ -21,6 +21,16 @@ class QWidget;
 
 namespace vendrix {
 
+// What undoing or redoing a stored change does to the results of the last run.
+enum class StepEffect {
+    InvalidatesResults, // the run's inputs may have changed: results go, as after Modify Input Data
+    KeepsResults, // only choices the run does not read (quantities, report options)
+};
+
+// Stores into the saved fields of the record as one undoable step named `step`.
+using RecordCommit = std::function<void(const QString &step, const std::function<void()> &store,
+                                        StepEffect effect)>;
+
 struct UiServices
 {
     // A plain message box with an OK button ("Please enter a number.").
@@ -44,7 +54,17 @@ struct UiServices
         saveFileName;
     std::function<bool(const QUrl &url)> openUrl;
     std::function<bool(const QString &program, const QStringList &arguments)> startProgram;
+    // The one way a window stores into the fields the project file saves: call
+    // commitStep() below. The open project's document sets it, so that each
+    // store becomes an undoable step and marks the project modified.
+    RecordCommit commitToRecord;
 };
+
+// Runs `store` (the assignments into the record a confirmed dialog makes)
+// through services.commitToRecord; whatever it changed in the saved fields
+// becomes one step, "Undo <step>". Without a document `store` simply runs.
+void commitStep(const UiServices &services, const QString &step, const std::function<void()> &store,
+                StepEffect effect = StepEffect::InvalidatesResults);
 
 // The real dialogs and desktop services.
 UiServices defaultUiServices();

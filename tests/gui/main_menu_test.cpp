@@ -39,6 +39,19 @@ struct MainMenuFixture : ::testing::Test
     ProjectRecord record;
     RecordingServices recorder;
     DialogScript script;
+    int commits = 0;
+
+    // The recorder's services, counting the stores into the record.
+    UiServices countingServices()
+    {
+        UiServices services = recorder.services();
+        services.commitToRecord
+            = [this](const QString &, const std::function<void()> &store, StepEffect) {
+                  ++commits;
+                  store();
+              };
+        return services;
+    }
 };
 
 } // namespace
@@ -121,9 +134,8 @@ TEST_F(MainMenuFixture, KeyboardPressesTheEntries)
 TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
 {
     record.state.resultsValid = true; // left over from an earlier run
-    MainMenu menu(record, recorder.services());
+    MainMenu menu(record, countingServices());
     menu.runDialog = script.runner();
-    QSignalSpy modified(&menu, &MainMenu::documentModified);
     QSignalSpy inputChanged(&menu, &MainMenu::inputChanged);
     menu.show();
     EXPECT_EQ(record.state.resultsValid, 0) << "opening the main menu clears the results";
@@ -145,10 +157,10 @@ TEST_F(MainMenuFixture, ResultButtonsFollowRunAndModifyInputData)
         EXPECT_EQ(menu.resultButtonsEnabled(), s.enabledAfter);
         EXPECT_EQ(record.state.resultsValid, s.resultsValidAfter);
     }
-    // The input menu was shown each time (and closed without changes); the
-    // project counts as modified and the input display is repainted.
+    // The input menu was shown each time and closed without changes: nothing
+    // was stored, yet the input display is repainted.
     EXPECT_EQ(script.count("InputMenu"), 3);
-    EXPECT_EQ(modified.count(), 3);
+    EXPECT_EQ(commits, 0);
     EXPECT_EQ(inputChanged.count(), 3);
     EXPECT_EQ(record.state.shapeShown, Shape::AsFilled);
     EXPECT_TRUE(recorder.shown.empty());
@@ -314,12 +326,11 @@ TEST_F(MainMenuFixture, InputMenuOpensEachInputDialog)
     EXPECT_FALSE(menu.isVisible());
 }
 
-TEST_F(MainMenuFixture, GeneralInformationOkMarksTheProjectModified)
+TEST_F(MainMenuFixture, RefusedGeneralInformationStoresNothing)
 {
     record.state.dataDirectory = "/nonexistent";
-    MainMenu menu(record, recorder.services());
-    QSignalSpy modified(&menu, &MainMenu::documentModified);
-    int modifiedWhileInInformation = -1;
+    MainMenu menu(record, countingServices());
+    int commitsWhileInInformation = -1;
     script.steps["InputMenu"] = [&](QDialog &dialog) {
         click(dialog, "generalInformation");
         click(dialog, "ok");
@@ -327,14 +338,14 @@ TEST_F(MainMenuFixture, GeneralInformationOkMarksTheProjectModified)
     };
     script.steps["GeneralInformationDialog"] = [&](QDialog &dialog) {
         typeInto(dialog, "designer", "");
-        clickOk(dialog); // refused: no designer, yet the project counts as modified
-        modifiedWhileInInformation = modified.count();
+        clickOk(dialog); // refused: no designer
+        commitsWhileInInformation = commits;
         dialog.reject();
         return int(QDialog::Rejected);
     };
     menu.runDialog = script.runner();
     menu.modifyInputData();
-    EXPECT_EQ(modifiedWhileInInformation, 2); // the input menu, then the OK press
+    EXPECT_EQ(commitsWhileInInformation, 0);
     ASSERT_EQ(recorder.shown.size(), 1u);
     EXPECT_EQ(recorder.shown[0].errorNumberText, "Error No.1120");
 }

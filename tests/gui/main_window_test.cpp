@@ -231,8 +231,8 @@ TEST_F(MainWindowFixture, CloseOfAModifiedProjectAsksToSave)
         frame->saveProjectAs();
         ASSERT_TRUE(QFile::exists(path));
         QFile::remove(path);
-        frame->mainMenu()->modifyInputData(); // marks the project modified
-        record.input.circumference = 12.5;
+        frame->document().commit(QStringLiteral("Slurry and Geometry Data"),
+                                 [&] { record.input.circumference = 12.5; });
         EXPECT_TRUE(frame->isWindowModified());
         question.asked.clear();
         question.answer = c.answer;

@@ -15,10 +15,4 @@ void applyReportOptions(const ReportOptions &options, ProjectRecord &record)
     record.display.omitConsolidationPage = options.omitConsolidationPage;
 }
 
-bool changesSavedReportOptions(const ReportOptions &options, const ProjectRecord &record)
-{
-    return options.printBlackWhite != record.display.printBlackWhite
-        || options.includeLogo != record.info.includeLogo;
-}
-
 } // namespace vendrix

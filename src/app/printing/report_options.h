@@ -1,7 +1,7 @@
 #pragma once
 // The choices asked before the printed report. Printing reads them from here,
 // never from the record, and hands them back to the project document, which
-// stores them (and marks the project modified when a saved one changed).
+// stores them (a changed saved one is an undoable step).
 
 #include "model/project_record.h"
 
@@ -18,7 +18,5 @@ struct ReportOptions
 
 ReportOptions reportOptionsOf(const ProjectRecord &record);
 void applyReportOptions(const ReportOptions &options, ProjectRecord &record);
-// True when `options` differ from the record's in a field the project file holds.
-bool changesSavedReportOptions(const ReportOptions &options, const ProjectRecord &record);
 
 } // namespace vendrix

@@ -68,8 +68,6 @@ void InputMenu::openUnits()
 void InputMenu::openGeneralInformation()
 {
     GeneralInformationDialog dialog(record(), services(), this);
-    connect(&dialog, &GeneralInformationDialog::documentModified, this,
-            &InputMenu::documentModified);
     m_runDialog(dialog);
 }
 

@@ -19,10 +19,6 @@ public:
     InputMenu(ProjectRecord &record, const UiServices &services, QWidget *parent = nullptr,
               DialogRunner runDialog = execRunner());
 
-signals:
-    // Confirming General Information marks the project modified.
-    void documentModified();
-
 private:
     void openUnits();
     void openGeneralInformation();

@@ -141,16 +141,24 @@ void MainMenu::setResultButtonsEnabled(bool enabled)
 
 void MainMenu::modifyInputData()
 {
-    emit documentModified();
     m_record.state.resultsValid = false;
     m_record.state.shapeShown = Shape::AsFilled;
     setResultButtonsEnabled(false);
     {
         InputMenu menu(m_record, m_services, this, runDialog);
-        connect(&menu, &InputMenu::documentModified, this, &MainMenu::documentModified);
         runDialog(menu);
     }
     setResultButtonsEnabled(false);
+    emit inputChanged();
+}
+
+void MainMenu::savedFieldsRestored(StepEffect effect)
+{
+    if (effect == StepEffect::InvalidatesResults) {
+        m_record.state.resultsValid = false;
+        m_record.state.shapeShown = Shape::AsFilled;
+        setResultButtonsEnabled(false);
+    }
     emit inputChanged();
 }
 
@@ -204,14 +212,12 @@ void MainMenu::saveResultsAsText()
 
 void MainMenu::calculateQuantities()
 {
-    emit documentModified();
     QuantitiesDialog dialog(m_record, m_services, this, quantitiesHooks);
     runDialog(dialog);
 }
 
 void MainMenu::calculateConsolidatedShape()
 {
-    emit documentModified();
     ConsolidatedDataDialog dialog(m_record, m_services, this, consolidationHooks);
     if (showGraphicalResults)
         dialog.setCrossSectionView(showGraphicalResults);

@@ -2,7 +2,7 @@
 // The main menu "Main Menu": present while a project is open, beside the input
 // display inside the main window. It leads to the input menu, runs the analysis
 // and opens the result windows; the result buttons are enabled only between a
-// successful run and the next visit to the input menu.
+// successful run and the next visit to the input menu (or undo of an input).
 
 #include "app/dialogs/common/dialog_runner.h"
 #include "app/dialogs/results/post_processing_hooks.h"
@@ -59,10 +59,11 @@ public slots:
     void showParametricStudy();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
+    // Saved fields were put back by undo or redo: with `effect` InvalidatesResults
+    // the results go as after Modify Input Data; the input display repaints.
+    void savedFieldsRestored(StepEffect effect);
 
 signals:
-    // The project counts as modified (input, quantities or consolidation visited).
-    void documentModified();
     // The input changed and the input display has to be repainted.
     void inputChanged();
     // Results became valid or invalid (Print and Print Preview follow).

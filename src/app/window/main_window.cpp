@@ -4,6 +4,7 @@
 #include "app/dialogs/common/about_dialog.h"
 #include "app/help/help_center.h"
 #include "app/printing/print_job.h"
+#include "app/window/edit_menu.h"
 #include "app/window/main_menu.h"
 #include "graphics/shell_artwork.h"
 
@@ -104,6 +105,9 @@ MainWindow::MainWindow(ProjectRecord &record, const UiServices &services, HelpCe
     , m_recent(settings)
     , m_settings(settings)
 {
+    // The windows of the project store into it through the document.
+    m_services.commitToRecord = [this](const QString &step, const std::function<void()> &store,
+                                       StepEffect effect) { m_doc.commit(step, store, effect); };
     setObjectName(QStringLiteral("mainFrame"));
     setProperty("helpTopic", QString::fromLatin1(kMainWindowHelpTopic));
     setAcceptDrops(true);
@@ -122,6 +126,7 @@ MainWindow::MainWindow(ProjectRecord &record, const UiServices &services, HelpCe
     connect(&m_doc, &ProjectDocument::projectClosed, this, &MainWindow::destroyWorkspace);
     connect(&m_doc, &ProjectDocument::projectClosed, this, &MainWindow::showLockNote);
     connect(&m_doc, &ProjectDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(&m_doc, &ProjectDocument::savedFieldsRestored, this, &MainWindow::refreshRestored);
     connect(&m_doc, &ProjectDocument::fileUsed, this, [this](const QString &path) {
         m_recent.add(path);
         rebuildRecentFiles();
@@ -220,6 +225,7 @@ void MainWindow::buildMenusAndToolbar()
 {
     ToolbarActions actions;
     buildFileMenu(actions);
+    menuBar()->addMenu(createEditMenu(m_doc.undoStack(), this));
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     menuBar()->addMenu(buildOptionsMenu());
@@ -469,7 +475,6 @@ void MainWindow::createWorkspace()
     m_mainMenu = menu;
     menu->solutionMethod = m_solutionMethod;
     m_inputDisplay = display;
-    connect(menu, &MainMenu::documentModified, this, [this] { m_doc.setModified(true); });
     connect(menu, &MainMenu::inputChanged, this, [this] {
         if (m_inputDisplay)
             m_inputDisplay->update();
@@ -478,6 +483,17 @@ void MainWindow::createWorkspace()
     updateTitle();
     updateCommands();
     menu->setFocus();
+}
+
+// The windows showing the record follow an undo or redo as they follow a
+// confirmed dialog.
+void MainWindow::refreshRestored(StepEffect effect)
+{
+    if (m_mainMenu)
+        m_mainMenu->savedFieldsRestored(effect);
+    if (m_inputDisplay)
+        m_inputDisplay->update();
+    updateCommands();
 }
 
 void MainWindow::destroyWorkspace()

@@ -113,6 +113,7 @@ private:
     void rebuildRecentFiles();
     void updateCommands();
     void createWorkspace();
+    void refreshRestored(StepEffect effect);
     void destroyWorkspace();
     void updateTitle();
     // Says in the status bar when the project's file could not be locked.

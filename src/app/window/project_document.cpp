@@ -1,5 +1,6 @@
 #include "app/window/project_document.h"
 
+#include "app/window/record_step.h"
 #include "app/window/vendrix_application.h"
 #include "graphics/qt_text.h"
 #include "model/project_file.h"
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include <utility>
 
 namespace vendrix {
 
@@ -22,14 +25,62 @@ ProjectDocument::ProjectDocument(ProjectRecord &record, const UiServices &servic
     , m_record(record)
     , m_services(services)
     , m_lock(services)
-{ }
+{
+    connect(&m_steps, &QUndoStack::cleanChanged, this, &ProjectDocument::reportModified);
+}
+
+bool ProjectDocument::isModified() const
+{
+    return projectOpen() && (m_modifiedUntilSaved || !m_steps.isClean());
+}
 
 void ProjectDocument::setModified(bool modified)
 {
-    if (m_modified == modified)
+    m_modifiedUntilSaved = modified;
+    if (!modified)
+        m_steps.setClean();
+    reportModified();
+}
+
+void ProjectDocument::reportModified()
+{
+    const bool modified = isModified();
+    if (m_reportedModified == modified)
         return;
-    m_modified = modified;
+    m_reportedModified = modified;
     emit modifiedChanged(modified);
+}
+
+void ProjectDocument::startHistory()
+{
+    m_steps.clear();
+    m_committed = serializeProject(m_record);
+    setModified(false);
+}
+
+void ProjectDocument::commit(const QString &step, const std::function<void()> &store,
+                             StepEffect effect)
+{
+    store();
+    if (!projectOpen())
+        return;
+    std::string saved = serializeProject(m_record);
+    if (saved == m_committed)
+        return;
+    std::string before = std::exchange(m_committed, saved);
+    m_steps.push(new RecordStep(step, std::move(before), std::move(saved), effect,
+                                [this](const std::string &fields, StepEffect restored) {
+                                    restoreSavedFields(fields, restored);
+                                }));
+}
+
+void ProjectDocument::restoreSavedFields(const std::string &savedFields, StepEffect effect)
+{
+    // The bytes were written by this program a moment ago: they always read.
+    const auto failure = deserializeProject(savedFields, m_record);
+    Q_ASSERT(!failure);
+    m_committed = savedFields;
+    emit savedFieldsRestored(effect);
 }
 
 QString ProjectDocument::displayName() const
@@ -47,7 +98,7 @@ bool ProjectDocument::newProject()
     m_path.clear();
     m_record.state.resultsValid = false;
     m_record.state.projectOpen = true;
-    setModified(false);
+    startHistory();
     emit projectStarted();
     return true;
 }
@@ -74,7 +125,7 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
     m_path = QFileInfo(path).absoluteFilePath();
     m_record.state.resultsValid = false;
     m_record.state.projectOpen = true;
-    setModified(false);
+    startHistory();
     emit fileUsed(m_path);
     emit projectStarted();
     return true;
@@ -144,7 +195,7 @@ bool ProjectDocument::writeTo(QWidget *parent, const QString &path)
 
 bool ProjectDocument::saveModified(QWidget *parent)
 {
-    if (!projectOpen() || !m_modified)
+    if (!isModified())
         return true;
     const QString name = m_path.isEmpty() ? displayName() : m_path;
     const int answer = m_services.askYesNoCancel
@@ -157,10 +208,9 @@ bool ProjectDocument::saveModified(QWidget *parent)
 
 void ProjectDocument::commitReportOptions(const ReportOptions &options)
 {
-    const bool savedOptionChanged = changesSavedReportOptions(options, m_record);
-    applyReportOptions(options, m_record);
-    if (savedOptionChanged && projectOpen())
-        setModified(true);
+    commit(
+        QStringLiteral("Report Options"), [&] { applyReportOptions(options, m_record); },
+        StepEffect::KeepsResults);
 }
 
 bool ProjectDocument::closeProject(QWidget *parent)
@@ -172,6 +222,7 @@ bool ProjectDocument::closeProject(QWidget *parent)
     m_record.state.projectOpen = false;
     m_record.state.resultsValid = false;
     m_lock.release();
+    m_steps.clear();
     setModified(false);
     emit projectClosed();
     return true;

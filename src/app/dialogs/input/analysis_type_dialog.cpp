@@ -135,8 +135,10 @@ void AnalysisTypeDialog::accept()
     edited.input.analysisType = static_cast<AnalysisType>(objective());
     if (!fields().read(edited) || showsFailure(checkAnalysisType(edited)))
         return;
-    fields().commit(edited, record());
-    record().input.analysisType = edited.input.analysisType;
+    commitStep(services(), QStringLiteral("Type of Analysis"), [&] {
+        fields().commit(edited, record());
+        record().input.analysisType = edited.input.analysisType;
+    });
     FormDialog::accept();
 }
 

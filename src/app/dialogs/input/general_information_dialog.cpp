@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -286,7 +285,6 @@ void GeneralInformationDialog::connectButtons()
     connect(m_description, &QPlainTextEdit::textChanged, this,
             &GeneralInformationDialog::limitDescription);
     connect(m_ok, &QPushButton::clicked, this, [this] {
-        emit documentModified();
         if (hasFocusOn(m_ok))
             accept();
     });
@@ -298,13 +296,6 @@ void GeneralInformationDialog::connectButtons()
 QWidget *GeneralInformationDialog::firstField() const
 {
     return m_projectFields.front();
-}
-
-void GeneralInformationDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        emit documentModified();
-    FormDialog::keyPressEvent(event);
 }
 
 CompanyData GeneralInformationDialog::companyFromFields() const
@@ -401,15 +392,17 @@ void GeneralInformationDialog::accept()
 {
     if (!checkFields())
         return;
-    ProjectInfo &info = record().info;
-    for (std::size_t i = 0; i < kProjectFieldCount; ++i)
-        recordText(record(), kProjectFields[i].field) = fromQString(m_projectFields[i]->text());
-    for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
-        recordText(record(), kCompanyFields[i].field) = fromQString(m_companyFields[i]->text());
-    info.dateTime = toRecordText(m_dateTime->text());
-    info.description = RecordText(descriptionForStore(m_description->toPlainText()));
-    info.includeLogo = m_includeLogo->checkedId() == 1;
-    info.logoPath = RecordText(m_logoPathValue);
+    commitStep(services(), QStringLiteral("General Information"), [this] {
+        ProjectInfo &info = record().info;
+        for (std::size_t i = 0; i < kProjectFieldCount; ++i)
+            recordText(record(), kProjectFields[i].field) = fromQString(m_projectFields[i]->text());
+        for (std::size_t i = 0; i < kCompanyFieldCount; ++i)
+            recordText(record(), kCompanyFields[i].field) = fromQString(m_companyFields[i]->text());
+        info.dateTime = toRecordText(m_dateTime->text());
+        info.description = RecordText(descriptionForStore(m_description->toPlainText()));
+        info.includeLogo = m_includeLogo->checkedId() == 1;
+        info.logoPath = RecordText(m_logoPathValue);
+    });
     writeCompanyFiles();
     FormDialog::accept();
 }

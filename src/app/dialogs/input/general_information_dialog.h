@@ -35,12 +35,7 @@ public:
 public slots:
     void accept() override;
 
-signals:
-    // The project counts as modified: emitted on every press of OK or Enter.
-    void documentModified();
-
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     QWidget *firstField() const override;
 
 private:

@@ -67,7 +67,8 @@ void ReductionFactorsDialog::accept()
     ProjectRecord edited = record();
     if (!fields().read(edited) || showsFailure(checkReductionFactors(edited)))
         return;
-    fields().commit(edited, record());
+    commitStep(services(), QStringLiteral("Reduction Factors"),
+               [&] { fields().commit(edited, record()); });
     FormDialog::accept();
 }
 

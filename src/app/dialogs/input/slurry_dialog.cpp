@@ -235,8 +235,10 @@ void SlurryDialog::accept()
     }
     if (showsFailure(checkSlurryData(edited)))
         return;
-    fields().commit(edited, record());
-    record().input.twoSlurryLayers = edited.input.twoSlurryLayers;
+    commitStep(services(), QStringLiteral("Slurry and Geometry Data"), [&] {
+        fields().commit(edited, record());
+        record().input.twoSlurryLayers = edited.input.twoSlurryLayers;
+    });
     FormDialog::accept();
 }
 

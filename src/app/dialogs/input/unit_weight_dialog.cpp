@@ -48,7 +48,8 @@ void UnitWeightDialog::accept()
     if (!fields().read(edited)
         || showsFailure(checkTransportUnitWeight(edited.input.transportUnitWeight)))
         return;
-    fields().commit(edited, record());
+    commitStep(services(), QStringLiteral("Unit Weight of Water"),
+               [&] { fields().commit(edited, record()); });
     FormDialog::accept();
 }
 

@@ -98,11 +98,13 @@ QWidget *UnitsDialog::firstField() const
 
 void UnitsDialog::accept()
 {
-    DisplaySettings &display = record().display;
-    display.unitSystem = m_units->checkedId() == 1 ? UnitSystem::English : UnitSystem::SI;
-    display.currencyUnit = fromQString(m_currency->text());
-    display.printBlackWhite = m_printColour->checkedId() == 1;
-    display.asianPacific = m_labels->checkedId() == 1;
+    commitStep(services(), QStringLiteral("Select Units"), [this] {
+        DisplaySettings &display = record().display;
+        display.unitSystem = m_units->checkedId() == 1 ? UnitSystem::English : UnitSystem::SI;
+        display.currencyUnit = fromQString(m_currency->text());
+        display.printBlackWhite = m_printColour->checkedId() == 1;
+        display.asianPacific = m_labels->checkedId() == 1;
+    });
     FormDialog::accept();
 }
 

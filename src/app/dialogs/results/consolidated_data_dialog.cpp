@@ -111,9 +111,12 @@ void ConsolidatedDataDialog::runOption(Shape option)
         showFailure(*failure);
         return;
     }
-    record().input.specificGravitySolids = gs;
-    record().input.consolidatedUnitWeight
-        = storedFieldValue(FieldId::ConsolidatedUnitWeight, shownUnitWeight, record().display);
+    // Undoing it makes the consolidated shape shown stale: the results go.
+    commitStep(services(), QStringLiteral("Consolidation Data"), [&] {
+        record().input.specificGravitySolids = gs;
+        record().input.consolidatedUnitWeight
+            = storedFieldValue(FieldId::ConsolidatedUnitWeight, shownUnitWeight, record().display);
+    });
     record().state.shapeShown = option;
     accept();
     if (option == Shape::Option1)

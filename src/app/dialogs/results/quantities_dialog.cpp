@@ -232,9 +232,15 @@ void QuantitiesDialog::leave()
     double length = 0;
     if (!shownValuesPass(length))
         return;
-    record().input.costPerUnitArea = fromQString(m_cost->text());
-    record().input.quantityRemarks = fromQString(m_remarks->text());
-    record().input.tubeLength = storedFieldValue(FieldId::TubeLength, length, record().display);
+    commitStep(
+        services(), QStringLiteral("Quantity and Cost"),
+        [&] {
+            TubeInput &input = record().input;
+            input.costPerUnitArea = fromQString(m_cost->text());
+            input.quantityRemarks = fromQString(m_remarks->text());
+            input.tubeLength = storedFieldValue(FieldId::TubeLength, length, record().display);
+        },
+        StepEffect::KeepsResults);
     accept();
 }
 
