@@ -74,14 +74,15 @@ TEST(XlsxExport, FailuresLeaveTheFileAsItWas)
     std::filesystem::permissions(scratch.path() / "locked",
                                  std::filesystem::perms::owner_read
                                      | std::filesystem::perms::owner_exec);
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
         EXPECT_TRUE(writeXlsxFile(scratch.path() / "locked" / "book.xlsx", ProjectRecord {}));
+    }
     std::filesystem::permissions(scratch.path() / "locked", std::filesystem::perms::owner_all);
 }
 
 TEST(XlsxExport, BatchReportsAWorkbookItCannotWrite)
 {
-    const test::BatchResult r = runBatch({"--xlsx", "/nonexistent-folder/a.xlsx", "--json"});
+    const test::BatchResult r = test::runBatch({"--xlsx", "/nonexistent-folder/a.xlsx", "--json"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("\"error\""), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("cannot write the workbook: "), std::string::npos) << r.err;
