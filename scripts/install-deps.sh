@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxlsxwriter-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation poppler-utils xvfb xauth
     desktop-file-utils shared-mime-info locales
     clang libclang-rt-14-dev clang-format clang-tidy
-    dpkg-dev file appstream man-db groff-base python3-ezdxf
+    dpkg-dev file appstream man-db groff-base python3-ezdxf python3-openpyxl
 )
 
 missing=()

@@ -15,6 +15,7 @@
 #include "model/project_file.h"
 #include "model/project_lock_file.h"
 #include "model/regular_file.h"
+#include "model/result_fields.h"
 #include "model/units.h"
 #include "model/windows1252.h"
 #include "post/consolidation.h"
@@ -25,6 +26,7 @@
 #include "report/results_text.h"
 #include "report/spreadsheet_export.h"
 #include "report/study_csv.h"
+#include "report/xlsx_export.h"
 
 #include <cctype>
 #include <cerrno>
@@ -105,8 +107,8 @@ void writeSolutionJson(JsonWriter &json, const ProjectRecord &record, const RunO
 void writeConsolidationJson(JsonWriter &json, const ConsolidationResult &c, bool profile)
 {
     json.beginObject("consolidation");
-    json.number("consolidatedArea", c.consolidatedArea);
-    json.number("finalHeight", c.finalHeight);
+    for (const ResultField<ConsolidationResult> &field : consolidationResultFields())
+        json.number(field.name, c.*field.number);
     if (profile) {
         // The Option 1 shape: the origin followed by the 361 settled points.
         json.beginArray("shapeX");
@@ -369,6 +371,8 @@ bool writeTextFiles(const BatchOptions &options, const ProjectRecord &record, Er
                                      forRecord(writeResultsTextFile), err);
     filesWritten &= writeIfAsked(options.spreadsheetPath, "the spreadsheet file",
                                  forRecord(writeSpreadsheetFile), err);
+    filesWritten
+        &= writeIfAsked(options.workbookPath, "the workbook", forRecord(writeXlsxFile), err);
     filesWritten
         &= writeIfAsked(options.csvPath, "the CSV file", forRecord(writeOutlineCsvFile), err);
     filesWritten &= writeIfAsked(options.dxfPath, "the CAD drawing",

@@ -265,6 +265,12 @@ std::vector<OptionHelp> fileOptionHelp()
     return {
         {"--results", "FILE.txt", "write the results text file", "r.txt"},
         {"--xls", "FILE.xls", "write the profile coordinates for a spreadsheet", "s.xls"},
+        {"--xlsx", "FILE.xlsx",
+         "write a spreadsheet workbook: sheet \"Profile\" (the\n"
+         "coordinates of --xls) and sheet \"Inputs and results\"\n"
+         "(name, value, unit; the names of --json), numbers in the\n"
+         "project's units at full precision",
+         "s.xlsx"},
         {"--csv", "FILE.csv",
          "write the outline of the shape as comma-separated x, y\n"
          "in the project's length unit (both halves)",

@@ -155,6 +155,7 @@ const ValueOption kValueOptions[] = {
     {"--consolidate", nullptr, setConsolidation},
     {"--results", &BatchOptions::resultsPath, nullptr},
     {"--xls", &BatchOptions::spreadsheetPath, nullptr},
+    {"--xlsx", &BatchOptions::workbookPath, nullptr},
     {"--quantities", &BatchOptions::quantitiesPath, nullptr},
     {"--image", &BatchOptions::imagePath, nullptr, ".png .bmp .svg"},
     {"--sketch", &BatchOptions::sketchPath, nullptr, ".png .bmp .svg"},

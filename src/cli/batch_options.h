@@ -31,6 +31,7 @@ struct BatchOptions
     std::optional<Shape> consolidate; // --consolidate 1|2: Option1 or Option2
     std::filesystem::path resultsPath; // --results FILE.txt
     std::filesystem::path spreadsheetPath; // --xls FILE.xls
+    std::filesystem::path workbookPath; // --xlsx FILE.xlsx
     std::filesystem::path quantitiesPath; // --quantities FILE.txt
     std::filesystem::path imagePath; // --image FILE.png|bmp|svg
     std::filesystem::path sketchPath; // --sketch FILE.png

@@ -244,11 +244,12 @@ constexpr bool inIdOrder(const std::array<FieldEntry, kFieldCount> &fields)
 }
 static_assert(inIdOrder(kFields), "the field table is indexed by FieldId");
 
+const char *const kAnalysisTypeNames[] = {"GivenStrength", "GivenHeight", "GivenPressure"};
+
 std::optional<Failure> setAnalysisType(ProjectRecord &record, std::string_view value)
 {
-    static const char *const kNames[] = {"GivenStrength", "GivenHeight", "GivenPressure"};
     for (int i = 0; i < 3; ++i) {
-        if (value == kNames[i] || value == std::to_string(i)) {
+        if (value == kAnalysisTypeNames[i] || value == std::to_string(i)) {
             record.input.analysisType = static_cast<AnalysisType>(i);
             return std::nullopt;
         }
@@ -274,6 +275,11 @@ std::optional<Failure> notASwitch(std::string_view name, std::string_view value)
 }
 
 } // namespace
+
+const char *analysisTypeName(AnalysisType type)
+{
+    return kAnalysisTypeNames[static_cast<int>(type)];
+}
 
 std::span<const FieldEntry> recordFields()
 {

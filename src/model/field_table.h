@@ -183,6 +183,9 @@ double shownRecordValue(const ProjectRecord &record, FieldId id);
 // The "&Default" value of a field in `units`; 0 for a field without one.
 double dialogDefaultValue(FieldId id, UnitSystem units);
 
+// The name --set takes for an analysis type: "GivenStrength", ...
+const char *analysisTypeName(AnalysisType type);
+
 // Sets a field from command-line text (UTF-8). Numbers are read in the stored
 // SI units, in plain decimal notation only; on/off fields take 0 or 1
 // (englishUnits: 1 shows English units);

@@ -118,6 +118,7 @@ TEST(BatchHelp, EachFileOptionNamesItsOwnFile)
         {"--image", &BatchOptions::imagePath},     {"--sketch", &BatchOptions::sketchPath},
         {"--pdf", &BatchOptions::pdfPath},         {"--dxf", &BatchOptions::dxfPath},
         {"--csv", &BatchOptions::csvPath},         {"--envelope", &BatchOptions::envelopePath},
+        {"--xlsx", &BatchOptions::workbookPath},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.option);

@@ -208,6 +208,11 @@ TEST(GraphicalResults, BitmapFileAndSpreadsheetAreWrittenWhereChosen)
 
     const std::string xls = w.savedThrough("exportToExcel", "shape.xls");
     EXPECT_EQ(std::count(xls.begin(), xls.end(), '\n'), 2 + 722);
+    // A name ending in .xlsx (as the workbook's filter gives it) makes a workbook.
+    w.recorder.nextFileName = w.dir.filePath("shape.xlsx");
+    QTest::mouseClick(child<QPushButton>(w.window, "exportToExcel"), Qt::LeftButton);
+    EXPECT_EQ(fileBytes(w.dir.filePath("shape.xlsx")).rfind("PK\x03\x04", 0), 0u);
+    QFile::remove(w.dir.filePath("shape.xlsx"));
     EXPECT_TRUE(w.recorder.shown.empty());
 
     w.expectCancelledAndUnwritableWriteNothing(

@@ -4,6 +4,7 @@
 #include "app/window/main_window.h"
 #include "app/window/vendrix_application.h"
 #include "graphics/qt_text.h"
+#include "report/xlsx_export.h"
 #include "shell_test_support.h"
 
 #include <QAction>
@@ -96,6 +97,28 @@ TEST(CommaLocale, CNumericLocaleIsRestoredForTheCLibrary)
     keepCNumericLocale();
     std::snprintf(text, sizeof text, "%.1f", 2.5);
     EXPECT_STREQ(text, "2.5");
+}
+
+// libxlsxwriter prints its numbers with the C library, in the locale of the thread.
+TEST(CommaLocale, WorkbookNumbersKeepThePoint)
+{
+    CommaDecimalLocale comma;
+    if (!comma.cLibraryComma)
+        GTEST_SKIP() << "no German locale and no locale sources to build one";
+    if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {"-c", "import openpyxl"}) != 0)
+        GTEST_SKIP() << "python3-openpyxl is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ProjectRecord record;
+    record.input.rfCreep = 1.5;
+    const QString book = dir.filePath("comma.xlsx");
+    ASSERT_FALSE(writeXlsxFile(book.toStdString(), record).has_value());
+    const QString rfCreepIsANumber
+        = QStringLiteral("import openpyxl, sys\n"
+                         "rows = openpyxl.load_workbook(sys.argv[1])['Inputs and results']\n"
+                         "sys.exit(0 if ('rfCreep', 1.5, None) in rows.values else 1)");
+    EXPECT_EQ(QProcess::execute(QStringLiteral("/usr/bin/python3"), {"-c", rfCreepIsANumber, book}),
+              0);
 }
 
 TEST(CommaLocale, FilesAndFieldsKeepThePoint)

@@ -22,7 +22,7 @@ deb="$work/out/vendrix_${version}_$(dpkg --print-architecture).deb"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-    libqt6svg6 fonts-liberation; do
+    libqt6svg6 libxlsxwriter4 fonts-liberation; do
     [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 

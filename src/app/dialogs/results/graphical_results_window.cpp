@@ -8,6 +8,7 @@
 #include "report/cross_section_dxf.h"
 #include "report/outline_csv.h"
 #include "report/spreadsheet_export.h"
+#include "report/xlsx_export.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -183,12 +184,17 @@ void GraphicalResultsWindow::saveBitmap()
 
 void GraphicalResultsWindow::exportToSpreadsheet()
 {
-    writeChosenFile(
-        m_services, this,
-        withDefaultSuffix(askSaveFileName(m_services, this, m_record.info.projectPath,
-                                          tr("Save As"), QStringLiteral(".xls"), QString()),
-                          "xls"),
-        [this](const std::filesystem::path &path) { return writeSpreadsheetFile(path, m_record); });
+    // The tab-separated table stays the first choice; the name's suffix decides.
+    const QString path = withDefaultSuffix(
+        askSaveFileName(m_services, this, m_record.info.projectPath, tr("Save As"),
+                        QStringLiteral(".xls"),
+                        QStringLiteral("Tab-separated table (*.xls);;Excel workbook (*.xlsx)")),
+        "xls");
+    const bool workbook
+        = QFileInfo(path).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0;
+    writeChosenFile(m_services, this, path, [this, workbook](const std::filesystem::path &file) {
+        return workbook ? writeXlsxFile(file, m_record) : writeSpreadsheetFile(file, m_record);
+    });
 }
 
 void GraphicalResultsWindow::saveRecordAs(const char *suffix, const QString &filter,
