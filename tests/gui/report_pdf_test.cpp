@@ -41,6 +41,7 @@ ProjectRecord solvedProject(AnalysisType type, bool twoLayers, bool english = fa
 
 struct PdfText
 {
+    QString path;
     int pages = 0;
     std::string info;
     std::string fonts;
@@ -65,6 +66,7 @@ PdfText writeAndRead(const ProjectRecord &record, const QString &name = "report.
     const auto failure = writeReportPdf(record, path.toStdString(), paper, kPrintedOn);
     EXPECT_FALSE(failure) << failure->messageText;
     PdfText out;
+    out.path = path;
     out.info = runTool("pdfinfo", {path});
     out.fonts = runTool("pdffonts", {path});
     out.images = runTool("pdfimages", {"-list", path});
@@ -546,6 +548,34 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
         pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
         EXPECT_EQ(pdf.pages, 3);
         EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;
+    }
+}
+
+// The designer is the document's author, as typed beyond ASCII too; without a
+// designer there is none. The file stays whole with its title.
+TEST(ReportPdf, DesignerIsTheAuthor)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    const struct
+    {
+        const char *designer; // Windows-1252
+        const char *author; // nullptr: none
+    } rows[] = {
+        {"A. Engineer", "A. Engineer"},
+        {"Jos\xE9 M\xFCller \x80 (a\\b)", "Jos\u00E9 M\u00FCller \u20AC (a\\b)"},
+        {"", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.designer);
+        r.info.designer = RecordText(row.designer);
+        const PdfText pdf = writeAndRead(r, "author.pdf");
+        EXPECT_EQ(pdf.pages, 3);
+        EXPECT_TRUE(contains(pdf.info, "Title:          Harbour basin dewatering")) << pdf.info;
+        EXPECT_EQ(contains(pdf.info, "Author:"), row.author != nullptr) << pdf.info;
+        if (row.author) {
+            EXPECT_TRUE(contains(pdf.info, std::string("Author:         ") + row.author))
+                << pdf.info;
+        }
     }
 }
 
