@@ -6,6 +6,7 @@
 #include "graphics/envelope_export.h"
 #include "graphics/image_export.h"
 #include "graphics/locale_paper.h"
+#include "graphics/logo_picture.h"
 #include "graphics/study_export.h"
 #include "vendrix_version.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char **argv)
         hooks.writeEnvelopeChart = vendrix::writeEnvelopeChartImage;
         hooks.writeEnvelopeCard = vendrix::writeFieldCardInBatch;
         hooks.writeStudyChart = vendrix::writeStudyFile;
+        hooks.logoProblem = vendrix::logoProblem;
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 

@@ -2,6 +2,7 @@
 #include "engine/analysis_run.h"
 #include "graphics/report_pages.h"
 #include "graphics/report_pdf.h"
+#include "logo_files.h"
 #include "model/c_format.h"
 #include "model/project_record.h"
 #include "report/results_text.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -548,6 +550,35 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
         pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
         EXPECT_EQ(pdf.pages, 3);
         EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;
+    }
+}
+
+// A PNG or JPEG logo is a picture in the PDF; an SVG one is drawn as vectors,
+// which fill the logo's space when the page is rasterised.
+TEST(ReportPdf, SvgLogoIsDrawnAsVectors)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    static QTemporaryDir dir;
+    r.info.includeLogo = true;
+    for (const std::string format : {"png", "jpeg", "svg"}) {
+        SCOPED_TRACE(format);
+        const QString logo = QString::fromStdString("logo." + format);
+        r.info.logoPath
+            = RecordText(test::writtenFile(dir, logo, test::greenLogo(format)).toStdString());
+        const PdfText pdf = writeAndRead(r, logo + ".pdf");
+        EXPECT_EQ(contains(pdf.images, "image"), format != "svg") << pdf.images;
+
+        const QString prefix = dir.filePath(logo);
+        runTool("pdftoppm",
+                {"-f", "1", "-l", "1", "-r", "30", "-singlefile", "-png", pdf.path, prefix});
+        const QImage page(prefix + ".png");
+        int green = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                green += test::nearLogoGreen(page.pixelColor(x, y)) ? 1 : 0;
+        // The space is 10500 × 2100 twips: 219 × 44 pixels at 30 dots per inch.
+        EXPECT_GT(green, 219 * 44 * 8 / 10);
+        EXPECT_LT(green, 219 * 44 * 12 / 10);
     }
 }
 
