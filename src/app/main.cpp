@@ -51,7 +51,13 @@ int main(int argc, char **argv)
         hooks.writeEnvelopeChart = vendrix::writeEnvelopeChartImage;
         hooks.writeEnvelopeCard = vendrix::writeFieldCardInBatch;
         hooks.writeStudyChart = vendrix::writeStudyFile;
-        hooks.logoProblem = vendrix::logoProblem;
+        hooks.logoProblem = [](const std::string &path) -> std::optional<std::string> {
+            // The picture readers want the graphics application (an SVG's texts need fonts);
+            // without one the report cannot be written either, and says so.
+            if (vendrix::ensureGraphicsApplication())
+                return std::nullopt;
+            return vendrix::logoProblem(path);
+        };
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 
