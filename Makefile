@@ -19,7 +19,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The program alone: the tests, benchmarks and manual page wait for `make test`.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target vendrix
 	@./$(BUILD_DIR)/vendrix
 
 test: build

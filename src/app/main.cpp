@@ -6,6 +6,7 @@
 #include "graphics/envelope_export.h"
 #include "graphics/image_export.h"
 #include "graphics/locale_paper.h"
+#include "graphics/logo_picture.h"
 #include "graphics/study_export.h"
 #include "vendrix_version.h"
 
@@ -50,6 +51,13 @@ int main(int argc, char **argv)
         hooks.writeEnvelopeChart = vendrix::writeEnvelopeChartImage;
         hooks.writeEnvelopeCard = vendrix::writeFieldCardInBatch;
         hooks.writeStudyChart = vendrix::writeStudyFile;
+        hooks.logoProblem = [](const std::string &path) -> std::optional<std::string> {
+            // The picture readers want the graphics application (an SVG's texts need fonts);
+            // without one the report cannot be written either, and says so.
+            if (vendrix::ensureGraphicsApplication())
+                return std::nullopt;
+            return vendrix::logoProblem(path);
+        };
         return vendrix::runBatchCommand(argc - 1, argv + 1, hooks, stdout, stderr);
     }
 

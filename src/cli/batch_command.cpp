@@ -9,7 +9,6 @@
 #include "engine/solution_check.h"
 #include "model/atomic_file.h"
 #include "model/c_format.h"
-#include "model/dib_file.h"
 #include "model/field_table.h"
 #include "model/input_rules.h"
 #include "model/project_file.h"
@@ -201,8 +200,8 @@ bool writeReport(const BatchHooks &hooks, const ProjectRecord &record,
         return false;
     }
     // A logo that cannot be printed is left out, and the user is told so.
-    if (record.info.includeLogo && !record.info.logoPath.cp1252.empty()) {
-        if (const auto problem = logoProblem(record.info.logoPath.cp1252))
+    if (record.info.includeLogo && !record.info.logoPath.cp1252.empty() && hooks.logoProblem) {
+        if (const auto problem = hooks.logoProblem(record.info.logoPath.cp1252))
             print(err.file, "vendrix run: warning: " + windows1252ToUtf8(*problem) + "\n");
     }
     return writeWithHook(onPaper(hooks.writeReportPdf, paper), "the report", record, path, err);

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ struct BatchHooks
                           const std::vector<StudyPoint> &, const std::string &path, int width,
                           int height)>
         writeStudyChart; // the study's chart: png, svg or pdf by the file's extension
+    // Why the logo file cannot be printed (Windows-1252), or nothing when it can.
+    std::function<std::optional<std::string>(const std::string &path)> logoProblem;
 };
 
 // Exit statuses of `vendrix run` (an interruption ends with 128 + the signal).

@@ -1,6 +1,6 @@
 #pragma once
-// The company logo: a Windows bitmap file loaded by our own decoder and drawn
-// stretched into a rectangle of any page.
+// A Windows bitmap file loaded by our own decoder and drawn stretched into a
+// rectangle of any page (the bitmap kind of company logo).
 
 #include <QImage>
 

@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
+#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -194,6 +195,11 @@ void PageCanvas::polyline(const std::vector<QPointF> &points)
 void PageCanvas::image(const QImage &image, double x, double y, double width, double height)
 {
     m_painter.drawImage(QRectF(toDevice(x, y), toDevice(x + width, y - height)), image);
+}
+
+void PageCanvas::vectors(QSvgRenderer &picture, double x, double y, double width, double height)
+{
+    picture.render(&m_painter, QRectF(toDevice(x, y), toDevice(x + width, y - height)));
 }
 
 void PageCanvas::clipX(double left, double right)

@@ -16,6 +16,7 @@
 
 class QImage;
 class QPainter;
+class QSvgRenderer;
 
 namespace vendrix {
 
@@ -64,6 +65,8 @@ public:
     void polygon(const std::vector<QPointF> &points); // twips
     void polyline(const std::vector<QPointF> &points);
     void image(const QImage &image, double x, double y, double width, double height);
+    // The picture stretched into the rectangle and drawn as vectors.
+    void vectors(QSvgRenderer &picture, double x, double y, double width, double height);
 
     // Drawing outside this band of x is clipped away (used by the banners).
     void clipX(double left, double right);

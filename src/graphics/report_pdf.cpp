@@ -1,6 +1,7 @@
 #include "graphics/report_pdf.h"
 
 #include "graphics/locale_paper.h"
+#include "graphics/pdf_author.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
 #include "model/atomic_file.h"
@@ -27,7 +28,7 @@ std::optional<Failure> writeReportPdf(const ProjectRecord &record,
 
 std::optional<Failure> writePdfFile(const std::filesystem::path &path, const QString &title,
                                     const QPageSize &pageSize, const PdfPainting &paint,
-                                    const std::string &what)
+                                    const std::string &what, const QString &author)
 {
     // Made in memory and written like every other output, so a special file or
     // a link as target is handled the same way.
@@ -46,7 +47,8 @@ std::optional<Failure> writePdfFile(const std::filesystem::path &path, const QSt
             return Failure::aboutFile("Cannot draw " + what + " into %1", path);
     }
     file.close();
-    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(
+        path, withPdfAuthor(std::string(bytes.constData(), std::size_t(bytes.size())), author));
 }
 
 std::optional<Failure> writeReportPdf(const ProjectRecord &record,
@@ -62,7 +64,8 @@ std::optional<Failure> writeReportPdf(const ProjectRecord &record,
         setup.printedOn = printedOn;
         return paintReport(writer, record, setup, 1, setup.pageCount);
     };
-    return writePdfFile(path, title, pageSize, paint, "the report");
+    return writePdfFile(path, title, pageSize, paint, "the report",
+                        toQString(printableLine(record.info.designer.cp1252)));
 }
 
 } // namespace vendrix

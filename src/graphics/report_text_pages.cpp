@@ -2,7 +2,7 @@
 
 #include "engine/numerical_results.h"
 #include "engine/reduction_factors.h"
-#include "graphics/dib_image.h"
+#include "graphics/logo_picture.h"
 #include "graphics/page_canvas.h"
 #include "graphics/page_grid.h"
 #include "graphics/report_pages.h"
@@ -170,7 +170,7 @@ void drawTitleBand(PageCanvas &canvas, const ProjectInfo &info)
         canvas.line(x, kHeaderTopRule, x, kFooterLastRules);
     if (info.includeLogo) {
         // A logo that cannot be read leaves the space empty without a message.
-        DibImage logo;
+        LogoPicture logo;
         if (logo.loadFromFile(info.logoPath.cp1252))
             logo.draw(canvas, 600, -700, 10500, 2100);
     }

@@ -1,7 +1,5 @@
 #include "model/dib_file.h"
 
-#include "model/regular_file.h"
-
 #include <algorithm>
 
 namespace vendrix {
@@ -298,26 +296,6 @@ bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixe
     picture.pixelBytesRead = std::int64_t(layout.data.size());
     picture.colourTable = std::move(table);
     return true;
-}
-
-std::optional<std::string> logoProblem(const std::string &path)
-{
-    const std::string tail = " The report is printed without the logo.";
-    std::string bytes;
-    if (const auto failure = readRegularFile(path, bytes, kDibMaxFileBytes)) {
-        // The logo's path is a record text, in the message's own code.
-        std::string message = failure->messageText;
-        if (const std::size_t at = message.find(kFailurePathMark); at != std::string::npos)
-            message.replace(at, 2, path);
-        return "The logo cannot be used: " + message + "." + tail;
-    }
-    DibPicture picture;
-    if (!decodeDib(bytes, picture))
-        return "The logo \"" + path
-            + "\" cannot be used: Vendrix prints Windows bitmaps (.bmp) with a 40-byte header, "
-              "stored bottom-up, uncompressed, complete and of at most 16 million pixels."
-            + tail;
-    return std::nullopt;
 }
 
 } // namespace vendrix

@@ -6,8 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,10 +40,6 @@ int dibColourCount(int bitsPerPixel, std::uint32_t compression, std::uint32_t us
 // Returns false and leaves `picture` empty when the bytes are not a bottom-up
 // Windows bitmap with a 40-byte information header that can be decoded.
 bool decodeDib(std::string_view bytes, DibPicture &picture, std::int64_t maxPixels = kDibMaxPixels);
-
-// Why the logo file at `path` cannot be printed, as a warning naming the file
-// (Windows-1252), or nothing when it can. The report is printed without it.
-std::optional<std::string> logoProblem(const std::string &path);
 
 // The fixed 256-colour table used when an image brings no colour table of its
 // own: 10 system colours, a 6×6×6 colour cube, a grey ramp, 10 system colours.

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -241,42 +239,4 @@ TEST(DibFile, RandomMutationsNeverCrash)
         }
     }
     EXPECT_GT(decoded, 0);
-}
-
-// What the report cannot print is named before printing: a file that cannot be
-// read, one that is not a usable bitmap, and none for a good bitmap.
-TEST(DibFile, LogoProblemNamesWhyALogoCannotBeUsed)
-{
-    const std::filesystem::path dir
-        = std::filesystem::temp_directory_path() / "vendrix_logo_problem_test";
-    std::filesystem::create_directories(dir);
-    auto write = [&dir](const char *name, const std::string &bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return (dir / name).string();
-    };
-    std::string claimsMore = makeBmp({1, 1, 24, 0});
-    put32(claimsMore, 18, 4096);
-    put32(claimsMore, 22, 4096);
-    claimsMore.resize(100, '\0');
-    const struct
-    {
-        std::string path;
-        const char *reason; // nullptr: usable
-    } rows[] = {
-        {write("good.bmp", makeBmp({})), nullptr},
-        {(dir / "missing.bmp").string(), "Cannot open"},
-        {dir.string(), "cannot be used"},
-        {write("short.bmp", claimsMore), "Vendrix prints Windows bitmaps"},
-        {write("text.bmp", "hello"), "Vendrix prints Windows bitmaps"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.path);
-        const auto problem = logoProblem(row.path);
-        ASSERT_EQ(problem.has_value(), row.reason != nullptr);
-        if (problem) {
-            EXPECT_NE(problem->find(row.reason), std::string::npos) << *problem;
-            EXPECT_NE(problem->find("printed without the logo"), std::string::npos);
-        }
-    }
-    std::filesystem::remove_all(dir);
 }

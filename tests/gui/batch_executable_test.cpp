@@ -71,7 +71,7 @@ TEST(BatchExecutable, UnusableLogoIsReportedAndLeftOut)
         const char *reason;
     } cases[] = {
         {dir.filePath("missing.bmp"), "Cannot open"},
-        {dir.filePath("logo.bmp"), "Vendrix prints Windows bitmaps"},
+        {dir.filePath("logo.bmp"), "Vendrix prints PNG, JPEG and SVG pictures and Windows bitmaps"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.reason);

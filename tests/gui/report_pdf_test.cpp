@@ -7,8 +7,10 @@
 #include "report/results_text.h"
 #include "report_project.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -526,26 +528,70 @@ TEST(ReportPdf, FontsEmbeddedAndLogoOnlyWhenReadable)
     EXPECT_TRUE(contains(pdf.fonts, "LiberationSerif")) << pdf.fonts;
     EXPECT_FALSE(contains(pdf.fonts, "Identity-H no")) << pdf.fonts; // every font embedded
 
-    // A 1×1 24-bit logo; a broken one leaves the title page without picture.
+    // A 1×1 24-bit logo and a PNG one are pictures in the PDF; a broken logo leaves
+    // the title page without any, and an SVG one is drawn as vectors.
     std::string bmp(58, '\0');
     const unsigned char header[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40,
                                     0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1, 0, 24};
     std::copy(std::begin(header), std::end(header), bmp.begin());
+    std::string broken = bmp;
+    broken[0] = 'X';
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImage(2, 1, QImage::Format_RGB32).save(&buffer, "PNG"));
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+        bool picture;
+    } logos[] = {
+        {"logo.bmp", bmp, true},
+        {"broken.bmp", broken, false},
+        {"logo.png", png.toStdString(), true},
+        {"logo.svg",
+         "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect width=\"4\" height=\"2\"/></svg>", false},
+    };
     static QTemporaryDir dir;
-    for (const bool broken : {false, true}) {
-        SCOPED_TRACE(broken);
-        if (broken)
-            bmp[0] = 'X';
-        const QString logo = dir.filePath(broken ? "broken.bmp" : "logo.bmp");
-        QFile file(logo);
+    for (const auto &logo : logos) {
+        SCOPED_TRACE(logo.name);
+        QFile file(dir.filePath(logo.name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bmp.data(), qint64(bmp.size()));
+        file.write(logo.bytes.data(), qint64(logo.bytes.size()));
         file.close();
-        r.info.logoPath = RecordText(logo.toStdString());
+        r.info.logoPath = RecordText(file.fileName().toStdString());
         r.info.includeLogo = true;
-        pdf = writeAndRead(r, broken ? "broken.pdf" : "logo.pdf");
+        pdf = writeAndRead(r, file.fileName().section('/', -1) + ".pdf");
         EXPECT_EQ(pdf.pages, 3);
-        EXPECT_EQ(contains(pdf.images, "image"), !broken) << pdf.images;
+        EXPECT_EQ(contains(pdf.images, "image"), logo.picture) << pdf.images;
+    }
+}
+
+// The designer is the document's author, as typed beyond ASCII too; without a
+// designer there is none. The file stays whole with its title.
+TEST(ReportPdf, DesignerIsTheAuthor)
+{
+    ProjectRecord r = solvedProject(AnalysisType::GivenStrength, true);
+    const struct
+    {
+        const char *designer; // Windows-1252
+        const char *author; // nullptr: none
+    } rows[] = {
+        {"A. Engineer", "A. Engineer"},
+        {"Jos\xE9 M\xFCller \x80 (a\\b)", "Jos\u00E9 M\u00FCller \u20AC (a\\b)"},
+        {"", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.designer);
+        r.info.designer = RecordText(row.designer);
+        const PdfText pdf = writeAndRead(r, "author.pdf");
+        EXPECT_EQ(pdf.pages, 3);
+        EXPECT_TRUE(contains(pdf.info, "Title:          Harbour basin dewatering")) << pdf.info;
+        EXPECT_EQ(contains(pdf.info, "Author:"), row.author != nullptr) << pdf.info;
+        if (row.author) {
+            EXPECT_TRUE(contains(pdf.info, std::string("Author:         ") + row.author))
+                << pdf.info;
+        }
     }
 }
 

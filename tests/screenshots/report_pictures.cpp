@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -22,17 +23,15 @@ constexpr const char *kPrintedOn = "Tue Dec  8 07:01:11 2026";
 
 struct PageShot
 {
-    const char *pdf;
+    QString pdf;
     int page;
     QString picture;
 };
 
-// The company logo of the example: a sun over two waves, as a Windows bitmap.
-QString writeLogo(const QTemporaryDir &dir)
+// The company logo of the example: a sun over two waves, 600 by 120.
+void paintLogo(QPainter &painter)
 {
-    QImage logo(600, 120, QImage::Format_RGB32);
-    logo.fill(QColor(121, 160, 201));
-    QPainter painter(&logo);
+    painter.fillRect(QRectF(0, 0, 600, 120), QColor(121, 160, 201));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const auto wave = [](double level, double height) {
@@ -49,9 +48,26 @@ QString writeLogo(const QTemporaryDir &dir)
     painter.drawPath(wave(80, 22));
     painter.setBrush(QColor(250, 250, 250));
     painter.drawEllipse(QPointF(55, 62), 38, 38);
+}
+
+// The logo as a picture file: "bmp", "png", "jpeg" or, drawn as vectors, "svg".
+QString writeLogo(const QTemporaryDir &dir, const QString &format = "bmp")
+{
+    const QString path = dir.filePath("logo." + format);
+    if (format == "svg") {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(QSize(600, 120));
+        svg.setViewBox(QRect(0, 0, 600, 120));
+        QPainter painter(&svg);
+        paintLogo(painter);
+        return path;
+    }
+    QImage logo(600, 120, QImage::Format_RGB32);
+    QPainter painter(&logo);
+    paintLogo(painter);
     painter.end();
-    const QString path = dir.filePath("logo.bmp");
-    return logo.save(path, "BMP") ? path : QString();
+    return logo.save(path, format.toLatin1().constData()) ? path : QString();
 }
 
 bool writeReport(ScreenshotFolder &folder, const ProjectRecord &record, const QString &path,
@@ -62,6 +78,18 @@ bool writeReport(ScreenshotFolder &folder, const ProjectRecord &record, const QS
         return true;
     folder.fail(path + ": " + QString::fromStdString(failure->messageText));
     return false;
+}
+
+// The title page with the logo as PNG, JPEG and SVG.
+bool writeLogoReports(ScreenshotFolder &folder, const QTemporaryDir &dir, ProjectRecord r)
+{
+    bool written = true;
+    for (const QString format : {"png", "jpeg", "svg"}) {
+        r.info.logoPath = RecordText(writeLogo(dir, format).toStdString());
+        written = written
+            && writeReport(folder, r, dir.filePath("logo-" + format + ".pdf"), QPageSize::A4);
+    }
+    return written;
 }
 
 // The report of a solved project shown as consolidated by Option 2 (so it has
@@ -89,6 +117,7 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
     r.consolidation.finalHeight = r.solution.maxHeight * 0.62;
     r.consolidation.consolidatedArea = r.solution.totalArea * 0.55;
     bool written = writeReport(folder, r, dir.filePath("a4.pdf"), QPageSize::A4)
+        && writeLogoReports(folder, dir, r)
         && writeReport(folder, r, dir.filePath("letter.pdf"), QPageSize::Letter)
         && writeReport(folder, small, dir.filePath("small.pdf"), QPageSize::A4);
     r.display.printBlackWhite = true;
@@ -125,6 +154,8 @@ void takeReportPictures(ScreenshotFolder &folder)
     shots.push_back({"bw.pdf", 3, "report-bw-page-3.png"});
     shots.push_back({"bw.pdf", 4, "report-bw-page-4.png"});
     shots.push_back({"small.pdf", 3, "report-small-tube-page-3.png"});
+    for (const QString format : {"png", "jpeg", "svg"})
+        shots.push_back({"logo-" + format + ".pdf", 1, "report-title-logo-" + format + ".png"});
     for (const PageShot &shot : shots)
         drawPage(folder, dir, shot);
 }

@@ -3,9 +3,9 @@
 #include "app/dialogs/common/dialog_runner.h"
 #include "app/printing/add_page_dialog.h"
 #include "app/printing/printout_graphics_dialog.h"
+#include "graphics/logo_picture.h"
 #include "graphics/qt_text.h"
 #include "graphics/report_pages.h"
-#include "model/dib_file.h"
 #include "vendrix_version.h"
 
 #include <QAction>

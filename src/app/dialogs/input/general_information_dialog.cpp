@@ -344,7 +344,9 @@ void GeneralInformationDialog::chooseLogo()
         return;
     const QString chosen = services().openFileName(
         this, QStringLiteral("Open"), toQString(record().state.startDirectory),
-        QStringLiteral("Bitmap files (*.bmp);;All files (*)"));
+        QStringLiteral("Pictures (*.png *.jpg *.jpeg *.svg *.bmp);;PNG pictures (*.png);;"
+                       "JPEG pictures (*.jpg *.jpeg);;SVG drawings (*.svg);;Bitmap files (*.bmp);;"
+                       "All files (*)"));
     if (chosen.isEmpty())
         return;
     m_logoPathValue = fromQString(chosen);
