@@ -77,6 +77,8 @@ constexpr FieldEntry choice(FieldId id, const char *name)
 }
 
 using Q = Quantity;
+
+constexpr const char *kFollowFluidHeightText = "follow the outside fluid height";
 using F = FieldId;
 
 // The bounds of a number are wide enough for any tube that is built, narrow
@@ -230,6 +232,66 @@ constexpr std::array<FieldEntry, kFieldCount> kFields = {
     flag(F::ScreenBlackWhite, VENDRIX_AT(display, screenBlackWhite)),
     flag(F::AsianPacific, VENDRIX_AT(display, asianPacific)).savedAt(23, 11),
     flag(F::OmitConsolidationPage, VENDRIX_AT(display, omitConsolidationPage)),
+    // The design check: 0 leaves a check out; a level of -1 follows the outside
+    // fluid. Saved after the reserved blocks since version 12.
+    number(F::FabricStrengthCircumferential, VENDRIX_AT(designCheck, fabricStrengthCircumferential),
+           Q::ForcePerLength)
+        .labelled("Available ultimate strength, circumferential")
+        .defaults(0, 0)
+        .bounded(0, 1e7, 601, "Available circumferential strength")
+        .savedAt(47, 12),
+    number(F::FabricStrengthAxial, VENDRIX_AT(designCheck, fabricStrengthAxial), Q::ForcePerLength)
+        .labelled("Available ultimate strength, axial")
+        .defaults(0, 0)
+        .bounded(0, 1e7, 602, "Available axial strength")
+        .savedAt(48, 12),
+    number(F::FabricStiffness, VENDRIX_AT(designCheck, fabricStiffness), Q::ForcePerLength)
+        .labelled("Tensile stiffness at working load,  J")
+        .defaults(0, 0)
+        .bounded(0, 1e8, 603, "Tensile stiffness")
+        .savedAt(49, 12),
+    number(F::WaterLevelLoaded, VENDRIX_AT(designCheck, waterLevelLoaded), Q::Length)
+        .labelled("Water level on the loaded side,  h1")
+        .blankMeans(kFollowFluidHeight, kFollowFluidHeightText)
+        .bounded(0, 1e4, 604, "Water level on the loaded side")
+        .savedAt(50, 12),
+    number(F::WaterLevelProtected, VENDRIX_AT(designCheck, waterLevelProtected), Q::Length)
+        .labelled("Water level on the protected side,  h2")
+        .blankMeans(kFollowFluidHeight, kFollowFluidHeightText)
+        .bounded(0, 1e4, 604, "Water level on the protected side")
+        .savedAt(51, 12),
+    number(F::FoundationFriction, VENDRIX_AT(designCheck, foundationFriction), Q::None)
+        .labelled("Friction coefficient, tube on foundation,  mu")
+        .defaults(0.5, 0.5)
+        .bounded(0, 1.5, 606, "Friction coefficient between tube and foundation")
+        .savedAt(52, 12),
+    number(F::AllowableBearingPressure, VENDRIX_AT(designCheck, allowableBearingPressure),
+           Q::FoundationPressure)
+        .labelled("Allowable bearing pressure of the foundation")
+        .defaults(0, 0)
+        .bounded(0, 1e5, 607, "Allowable bearing pressure")
+        .savedAt(53, 12),
+    number(F::DesignWaveHeight, VENDRIX_AT(designCheck, designWaveHeight), Q::Length)
+        .labelled("Design significant wave height,  Hs")
+        .defaults(0, 0)
+        .bounded(0, 1e3, 608, "Design wave height")
+        .savedAt(54, 12),
+    number(F::RequiredSafetySliding, VENDRIX_AT(designCheck, requiredSafetySliding), Q::None)
+        .labelled("Factor of safety against sliding")
+        .defaults(1.5, 1.5)
+        .bounded(0, 1000, 609, "Required factor of safety against sliding")
+        .savedAt(55, 12),
+    number(F::RequiredSafetyOverturning, VENDRIX_AT(designCheck, requiredSafetyOverturning),
+           Q::None)
+        .labelled("Factor of safety against overturning")
+        .defaults(2.0, 2.0)
+        .bounded(0, 1000, 609, "Required factor of safety against overturning")
+        .savedAt(56, 12),
+    number(F::WaveStabilityLimit, VENDRIX_AT(designCheck, waveStabilityLimit), Q::None)
+        .labelled("Limit of the wave stability number,  Hs / (Delta H)")
+        .defaults(1.0, 1.0)
+        .bounded(0, 1000, 610, "Limit of the wave stability number")
+        .savedAt(57, 12),
 };
 
 #undef VENDRIX_AT
@@ -314,6 +376,8 @@ double displayFactor(Quantity quantity, const DisplaySettings &display)
         return f.pumpingPressure;
     case Quantity::UnitWeight:
         return f.unitWeight;
+    case Quantity::FoundationPressure:
+        return f.pressurePsf;
     case Quantity::None:
         break;
     }
@@ -334,10 +398,18 @@ const char *quantityUnitLabel(Quantity quantity, const DisplaySettings &display)
         return labels.pressure;
     case Quantity::UnitWeight:
         return labels.unitWeight;
+    case Quantity::FoundationPressure:
+        return labels.foundationPressure;
     case Quantity::None:
         break;
     }
     return nullptr;
+}
+
+bool isBlankValue(FieldId id, double stored)
+{
+    const std::optional<double> &blank = fieldEntry(id).blankValue;
+    return blank && stored == *blank;
 }
 
 double shownFieldValue(FieldId id, double stored, const DisplaySettings &display)

@@ -16,7 +16,7 @@
 
 namespace vendrix {
 
-// In the order of TubeInput, ProjectInfo and DisplaySettings.
+// In the order of TubeInput, ProjectInfo, DisplaySettings and DesignCheckInputs.
 enum class FieldId {
     Circumference,
     TwoSlurryLayers,
@@ -66,14 +66,35 @@ enum class FieldId {
     ScreenBlackWhite,
     AsianPacific,
     OmitConsolidationPage,
+    FabricStrengthCircumferential,
+    FabricStrengthAxial,
+    FabricStiffness,
+    WaterLevelLoaded,
+    WaterLevelProtected,
+    FoundationFriction,
+    AllowableBearingPressure,
+    DesignWaveHeight,
+    RequiredSafetySliding,
+    RequiredSafetyOverturning,
+    WaveStabilityLimit,
 };
-inline constexpr int kFieldCount = static_cast<int>(FieldId::OmitConsolidationPage) + 1;
+inline constexpr int kFieldCount = static_cast<int>(FieldId::WaveStabilityLimit) + 1;
 
 // Choice: an enumeration (analysisType, englishUnits), set by name or number.
 enum class FieldKind { Number, Flag, Choice, Text };
 
 // What a number field measures; the display factor of units.h that belongs to it.
-enum class Quantity { None, Length, Area, ForcePerLength, Pressure, UnitWeight };
+// Pressure is the pumping pressure's (psi in English units), FoundationPressure
+// a pressure on the ground (psf).
+enum class Quantity {
+    None,
+    Length,
+    Area,
+    ForcePerLength,
+    Pressure,
+    UnitWeight,
+    FoundationPressure
+};
 
 // What the "&Default" button of a dialog puts into a field, in the unit system
 // the dialog shows (1 or 0 for an on/off field).
@@ -96,7 +117,11 @@ struct NumberBounds
 
 // Where the project file holds a field: its place among the saved fields and
 // the first file version that has it. Order 0: kept with the program's
-// settings only.
+// settings only. Fields of a version after kLastVersionBeforeTrailingFields
+// follow the reserved blocks, so that the earlier versions' bytes stay as they
+// were.
+inline constexpr int kLastVersionBeforeTrailingFields = 11;
+
 struct FileSlot
 {
     int order = 0;
@@ -117,6 +142,10 @@ struct FieldEntry
     std::optional<NumberBounds> bounds = std::nullopt;
     int maxLength = 0; // characters (Windows-1252 bytes) of a text; 0: no limit
     FileSlot file = {};
+    // A number whose empty field stands for this stored value (no rule refuses
+    // it); the empty field shows `blankText` as its placeholder.
+    std::optional<double> blankValue = std::nullopt;
+    const char *blankText = nullptr;
 
     bool inProjectFile() const { return file.order > 0; }
 
@@ -146,6 +175,13 @@ struct FieldEntry
         e.maxLength = characters;
         return e;
     }
+    constexpr FieldEntry blankMeans(double stored, const char *placeholder) const
+    {
+        FieldEntry e = *this;
+        e.blankValue = stored;
+        e.blankText = placeholder;
+        return e;
+    }
     constexpr FieldEntry savedAt(int order, int sinceVersion = 1) const
     {
         FieldEntry e = *this;
@@ -172,6 +208,9 @@ double displayFactor(Quantity quantity, const DisplaySettings &display);
 // The unit shown beside a field of `quantity`, e.g. "[m]" (Windows-1252);
 // nullptr for a plain number.
 const char *quantityUnitLabel(Quantity quantity, const DisplaySettings &display);
+
+// True when `stored` is the value an empty field of `id` stands for.
+bool isBlankValue(FieldId id, double stored);
 
 // A number field's stored SI value as displayed, and a displayed value as stored.
 double shownFieldValue(FieldId id, double stored, const DisplaySettings &display);

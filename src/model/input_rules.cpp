@@ -83,7 +83,7 @@ std::optional<Failure> checkStoredBounds(FieldId field, double stored,
                                          const DisplaySettings &display)
 {
     const std::optional<NumberBounds> &bounds = fieldEntry(field).bounds;
-    if (!bounds)
+    if (!bounds || isBlankValue(field, stored))
         return std::nullopt;
     // Written so that a NaN fails; a subnormal value has lost its digits.
     const bool subnormal = stored != 0 && !std::isnormal(stored);
@@ -287,6 +287,60 @@ std::optional<Failure> checkAnalysisType(const ProjectRecord &record)
     return checkStoredBounds(objective, storedRecordValue(record, objective), record.display);
 }
 
+namespace {
+
+// In the order of the Design Check dialog.
+const FieldId kDesignCheckNumbers[] = {
+    F::FabricStrengthCircumferential,
+    F::FabricStrengthAxial,
+    F::FabricStiffness,
+    F::WaterLevelLoaded,
+    F::WaterLevelProtected,
+    F::FoundationFriction,
+    F::AllowableBearingPressure,
+    F::DesignWaveHeight,
+    F::RequiredSafetySliding,
+    F::RequiredSafetyOverturning,
+    F::WaveStabilityLimit,
+};
+
+// The sign rule, numbered and worded as the field's bounds.
+std::optional<Failure> checkNotNegative(FieldId field, double stored)
+{
+    if (stored >= 0 || isBlankValue(field, stored))
+        return std::nullopt;
+    const FieldEntry &entry = fieldEntry(field);
+    std::string sentence = std::string(entry.bounds->what) + " should not be negative";
+    if (entry.blankValue)
+        sentence += formatC(" (an empty field, or %g, means \"%s\")", *entry.blankValue,
+                            entry.blankText);
+    return correctable(entry.bounds->errorNumber, sentence + ".", fieldName(field));
+}
+
+} // namespace
+
+std::optional<Failure> checkDesignCheckInputs(const ProjectRecord &record)
+{
+    for (const FieldId field : kDesignCheckNumbers) {
+        if (auto failure = checkNotNegative(field, storedRecordValue(record, field)))
+            return failure;
+    }
+    const DesignCheckInputs &check = record.designCheck;
+    const bool bothLevelsGiven = !isBlankValue(F::WaterLevelLoaded, check.waterLevelLoaded)
+        && !isBlankValue(F::WaterLevelProtected, check.waterLevelProtected);
+    if (bothLevelsGiven && check.waterLevelLoaded < check.waterLevelProtected)
+        return correctable(605,
+                           "Water level on the loaded side should not be below that on the "
+                           "protected side.",
+                           fieldName(F::WaterLevelLoaded));
+    for (const FieldId field : kDesignCheckNumbers) {
+        if (auto failure
+            = checkStoredBounds(field, storedRecordValue(record, field), record.display))
+            return failure;
+    }
+    return std::nullopt;
+}
+
 std::optional<Failure> checkStoredInputs(const ProjectRecord &record)
 {
     if (auto failure = checkTransportUnitWeight(record.input.transportUnitWeight))
@@ -295,7 +349,9 @@ std::optional<Failure> checkStoredInputs(const ProjectRecord &record)
         return failure;
     if (auto failure = checkReductionFactors(record))
         return failure;
-    return checkAnalysisType(record);
+    if (auto failure = checkAnalysisType(record))
+        return failure;
+    return checkDesignCheckInputs(record);
 }
 
 std::optional<Failure> checkGeneralInformation(std::string_view designer)

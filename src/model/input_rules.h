@@ -78,11 +78,19 @@ inline constexpr int kDesiredHeightAboveDiameter = 302;
 // desired height may not exceed the ideal circular diameter.
 std::optional<Failure> checkAnalysisType(const ProjectRecord &record);
 
+// ---- Design Check (Errors 601 to 610) ------------------------------------------
+
+// Every input of the design check not negative (but a level's -1, which
+// follows the outside fluid), the loaded level not below the protected one when
+// both are given, then their bounds. The levels are compared with the tube's
+// height by the check itself, which knows the tube.
+std::optional<Failure> checkDesignCheckInputs(const ProjectRecord &record);
+
 // ---- All analysis inputs of a record -----------------------------------------
 
-// The rules of Unit Weight of Water, Slurry Data, Geosynthetic Design Parameters
-// and Type of Analysis, in that order: what pressing OK in each of those dialogs
-// without a change would report. The batch command applies the same.
+// The rules of Unit Weight of Water, Slurry Data, Geosynthetic Design Parameters,
+// Type of Analysis and Design Check, in that order: what pressing OK in each of
+// those dialogs without a change would report. The batch command applies the same.
 std::optional<Failure> checkStoredInputs(const ProjectRecord &record);
 
 // ---- General Information (Error 1120) ----------------------------------------

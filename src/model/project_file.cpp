@@ -320,10 +320,58 @@ const std::vector<const FieldEntry *> &fieldsInFileOrder()
 constexpr int kOldestProjectVersion = 1;
 constexpr int kLatestConceivableVersion = 99;
 
+// What a new project holds.
+const ProjectRecord &newProjectRecord()
+{
+    static const ProjectRecord fresh;
+    return fresh;
+}
+
+// A field after the reserved blocks; all of them are numbers.
+bool isTrailing(const FieldEntry &entry)
+{
+    return entry.file.sinceVersion > kLastVersionBeforeTrailingFields;
+}
+
+// The fields before or after the reserved blocks that `version` holds. A field
+// a loaded file lacks keeps its value in memory, but one that follows the
+// reserved blocks takes a new project's: the file was written with it so.
+void serializeFieldRun(ProjectArchive &ar, ProjectRecord &record, int version, bool trailing)
+{
+    for (const FieldEntry *entry : fieldsInFileOrder()) {
+        if (isTrailing(*entry) != trailing)
+            continue;
+        if (version >= entry->file.sinceVersion)
+            serializeField(ar, record, *entry);
+        else if (trailing && ar.isLoading() && !ar.failed())
+            *entry->number(record) = storedRecordValue(newProjectRecord(), entry->id);
+    }
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The oldest version that holds every value of `record`: one whose later
+// fields all hold a new project's values is written as version 11, byte for
+// byte as before those fields existed.
+int versionToWrite(const ProjectRecord &record)
+{
+    int version = kLastVersionBeforeTrailingFields;
+    for (const FieldEntry *entry : fieldsInFileOrder()) {
+        if (isTrailing(*entry) && entry->file.sinceVersion > version
+            && !sameBits(storedRecordValue(record, entry->id),
+                         storedRecordValue(newProjectRecord(), entry->id)))
+            version = entry->file.sinceVersion;
+    }
+    return version;
+}
+
 // The one field order of the project file, used for storing and loading.
 void serializeFields(ProjectArchive &ar, ProjectRecord &record)
 {
-    int version = kProjectFormatVersion;
+    int version = ar.isLoading() ? kProjectFormatVersion : versionToWrite(record);
     ar.int32(version);
     // A later version may have added or moved fields: reading it as this one
     // would silently put values into the wrong fields.
@@ -331,11 +379,9 @@ void serializeFields(ProjectArchive &ar, ProjectRecord &record)
         ar.refuseDamaged();
     else if (version > kProjectFormatVersion)
         ar.refuseNewer();
-    for (const FieldEntry *entry : fieldsInFileOrder()) {
-        if (version >= entry->file.sinceVersion)
-            serializeField(ar, record, *entry);
-    }
+    serializeFieldRun(ar, record, version, false);
     reservedBlocks(ar, version);
+    serializeFieldRun(ar, record, version, true);
     if (ar.isLoading() && !ar.atEnd())
         ar.refuseDamaged();
 }

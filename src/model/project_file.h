@@ -1,9 +1,12 @@
 #pragma once
 // The project file (.Vdx): a flat little-endian stream of the saved inputs,
 // identification and display settings, starting with a format version number.
-// Writing always produces version 11; reading accepts versions 1 to 11 (10 and
-// below lack the client, company, logo and Asian Pacific fields, which then keep
-// their values in memory), refuses 12 to 99 as written by a newer version, and
+// Writing produces version 11 while the design check inputs hold a new
+// project's values, else version 12 (version 11 with the design check inputs
+// after the reserved blocks). Reading accepts versions 1 to 12 (10 and below
+// lack the client, company, logo and Asian Pacific fields, which then keep
+// their values in memory; 11 and below the design check inputs, which then
+// take a new project's), refuses 13 to 99 as written by a newer version, and
 // any other version, a file that ends early or goes on after its last field,
 // and any file holding a number that is not finite. Results are never saved.
 
@@ -17,7 +20,8 @@
 
 namespace vendrix {
 
-inline constexpr int kProjectFormatVersion = 11;
+// The newest version this program reads and writes.
+inline constexpr int kProjectFormatVersion = 12;
 inline constexpr const char *kProjectFileExtension = ".Vdx";
 inline constexpr const char *kProjectFileFilter = "Vendrix Files (*.Vdx)";
 
@@ -43,7 +47,7 @@ inline constexpr const char *kTextTooLongMessage
 inline constexpr const char *kNotRegularFileMessage
     = "%1\nThis is not a regular file and cannot be opened as a project.";
 
-// The saved fields of `record` as the bytes of a version 11 file.
+// The saved fields of `record` as the bytes of a version 11 or 12 file.
 std::string serializeProject(const ProjectRecord &record);
 
 // Reads a whole file image. On success the saved fields of `record` are replaced

@@ -2,6 +2,7 @@
 // The data of the one open project: inputs, identification, display settings,
 // run-time state and the latest results. All physical values are stored in SI.
 
+#include "model/design_check_inputs.h"
 #include "model/record_text.h"
 #include "model/solution_method.h"
 #include "model/units.h"
@@ -158,6 +159,7 @@ struct ProjectRecord
     AppState state;
     TubeSolution solution;
     ConsolidationResult consolidation;
+    DesignCheckInputs designCheck;
 };
 
 // True when a consolidated estimate (Option 1 or 2) is the current shape.

@@ -39,6 +39,7 @@ UnitLabels unitLabels(UnitSystem units, bool asianPacific)
     labels.length = englishUnits ? "[ft]" : "[m]";
     labels.forcePerLength = englishUnits ? "[lb/ft]" : "[kN/m]";
     labels.pressure = englishUnits ? "[psi]" : "[kPa]";
+    labels.foundationPressure = englishUnits ? "[psf]" : "[kPa]";
     labels.unitWeight = UnitWeightLabels[unitWeightLabelIndex(units, asianPacific)];
     if (englishUnits) {
         labels.area = asianPacific ? "[ft^2]" : "[ft \xB2]";

@@ -43,6 +43,7 @@ struct UnitLabels
     const char *unitWeight; // "[kN/m ³]" ... as Windows-1252 bytes
     const char *area; // "[m ²]" / "[ft^2]" ...
     const char *volumePerLength; // "[m ³/m]" / "[ft^3/ft]" ...
+    const char *foundationPressure; // "[kPa]" / "[psf]"
 };
 
 // The four unit-weight labels in their fixed order, Windows-1252 bytes:

@@ -25,6 +25,8 @@ const char *csvUnit(Quantity quantity, UnitSystem units)
         return english ? "psi" : "kPa";
     case Quantity::UnitWeight:
         return english ? "lb/ft^3" : "kN/m^3";
+    case Quantity::FoundationPressure:
+        return english ? "psf" : "kPa";
     case Quantity::None:
         break;
     }

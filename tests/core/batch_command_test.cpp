@@ -46,6 +46,8 @@ TEST(BatchCommand, RefusedCallsExitWithStatusTwo)
         {{"--set", "circumference=-4", "--set", "analysisType=2"},
          "Error No.108: Circumference of tube should be greater than zero."},
         {{"--set", "circumference=0"}, "Error No.108"},
+        {{"--set", "foundationFriction=1.6"}, "Error No.606"},
+        {{"--set", "waterLevelLoaded=1", "--set", "waterLevelProtected=2"}, "Error No.605"},
         {{"--image", "x.png"}, "not available"},
     });
 }
@@ -120,14 +122,15 @@ TEST(BatchCommand, SavesTheProjectAfterSetAndOpensItAgain)
     const auto dir = std::filesystem::temp_directory_path() / "vendrix_batch_test";
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "dike.Vdx").string();
-    BatchResult r
-        = runBatch({"--set", "circumference=12.5", "--set", "title=D\xC3\xBCne", "--save", path});
+    BatchResult r = runBatch({"--set", "circumference=12.5", "--set", "title=D\xC3\xBCne", "--set",
+                              "designWaveHeight=0.75", "--save", path});
     ASSERT_EQ(r.status, 0) << r.err;
     ProjectRecord record;
     std::string message;
     ASSERT_TRUE(succeeds(openProjectFile(path, record), message)) << message;
     EXPECT_EQ(record.input.circumference, 12.5);
     EXPECT_EQ(record.info.title, "D\xFCne"); // Windows-1252 in the file
+    EXPECT_EQ(record.designCheck.designWaveHeight, 0.75);
     r = runBatch({path, "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"computedCircumference\": 12."), std::string::npos) << r.out;

@@ -85,6 +85,7 @@ TEST(FieldTable, ShownValuesUseTheQuantityOfEachField)
         {FieldId::TubeLength, 2.0, 6.56168},
         {FieldId::UltimateStrength, 100.0, 6851.9}, // kN/m -> lb/ft
         {FieldId::PumpingPressure, 10.0, 1.45}, // kPa -> psi
+        {FieldId::AllowableBearingPressure, 10.0, 208.846}, // kPa -> psf
         {FieldId::ConsolidatedUnitWeight, 10.0, 63.65627}, // kN/m3 -> lb/ft3
         {FieldId::FluidUnitWeightUpper, 1.0, 6.365627},
         {FieldId::RfCreep, 1.5, 1.5}, // a plain ratio
@@ -139,7 +140,7 @@ TEST(FieldTable, SavedFieldsFillTheFilePlacesInOrder)
     std::sort(places.begin(), places.end());
     for (std::size_t i = 0; i < places.size(); ++i)
         EXPECT_EQ(places[i], static_cast<int>(i) + 1);
-    EXPECT_EQ(places.size(), 46u);
+    EXPECT_EQ(places.size(), 57u);
 }
 
 // The values the "&Default" buttons have always shown, SI and English.
@@ -168,6 +169,16 @@ TEST(FieldTable, DialogDefaultsInBothUnitSystems)
         {FieldId::RfSeamAxial, 2.0, 2.0},
         {FieldId::TransportUnitWeight, 9.81, 62.43},
         {FieldId::SpecificGravitySolids, 2.7, 2.7},
+        // 0 leaves a design check out in either unit system.
+        {FieldId::FabricStrengthCircumferential, 0, 0},
+        {FieldId::FabricStrengthAxial, 0, 0},
+        {FieldId::FabricStiffness, 0, 0},
+        {FieldId::FoundationFriction, 0.5, 0.5},
+        {FieldId::AllowableBearingPressure, 0, 0},
+        {FieldId::DesignWaveHeight, 0, 0},
+        {FieldId::RequiredSafetySliding, 1.5, 1.5},
+        {FieldId::RequiredSafetyOverturning, 2.0, 2.0},
+        {FieldId::WaveStabilityLimit, 1.0, 1.0},
     };
     int withDefaults = 0;
     for (const FieldEntry &entry : recordFields())

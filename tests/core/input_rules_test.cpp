@@ -361,5 +361,89 @@ TEST(InputRules, FieldFormat)
     EXPECT_TRUE(checkTextLength(FieldId::Designer, std::string(5000, 'x')).has_value());
 }
 
+// Each rule of the design check once, in the order they are checked; a level of
+// -1 follows the outside fluid and is compared with nothing.
+TEST(InputRules, DesignCheckInputs)
+{
+    struct Case
+    {
+        const char *name;
+        void (*change)(DesignCheckInputs &);
+        const char *number; // nullptr = accepted
+        const char *focus;
+        const char *message; // without the tail
+    };
+    const Case cases[] = {
+        {"new project", [](DesignCheckInputs &) {}, nullptr, "", ""},
+        {"one level given", [](DesignCheckInputs &c) { c.waterLevelProtected = 9; }, nullptr, "",
+         ""},
+        {"negative strength",
+         [](DesignCheckInputs &c) {
+             c.fabricStrengthCircumferential = -1;
+             c.foundationFriction = 9;
+         },
+         "Error No.601", "fabricStrengthCircumferential",
+         "Available circumferential strength should not be negative."},
+        {"negative level other than -1",
+         [](DesignCheckInputs &c) {
+             c.waterLevelProtected = -0.5;
+             c.waterLevelLoaded = -2;
+         },
+         "Error No.604", "waterLevelLoaded",
+         "Water level on the loaded side should not be negative (an empty field, or -1, means "
+         "\"follow the outside fluid height\")."},
+        {"negative before reversed levels",
+         [](DesignCheckInputs &c) {
+             c.waterLevelLoaded = 1;
+             c.waterLevelProtected = 2;
+             c.requiredSafetySliding = -1.5;
+         },
+         "Error No.609", "requiredSafetySliding",
+         "Required factor of safety against sliding should not be negative."},
+        {"reversed levels before bounds",
+         [](DesignCheckInputs &c) {
+             c.waterLevelLoaded = 1;
+             c.waterLevelProtected = 2;
+             c.foundationFriction = 1.6;
+         },
+         "Error No.605", "waterLevelLoaded",
+         "Water level on the loaded side should not be below that on the protected side."},
+        {"friction above 1.5", [](DesignCheckInputs &c) { c.foundationFriction = 1.6; },
+         "Error No.606", "foundationFriction",
+         "Friction coefficient between tube and foundation should lie between 0 and 1.5."},
+        {"level above its bound", [](DesignCheckInputs &c) { c.waterLevelProtected = 2e4; },
+         "Error No.604", "waterLevelProtected",
+         "Water level on the protected side should lie between 0 and 10000 m."},
+        {"wave height", [](DesignCheckInputs &c) { c.designWaveHeight = 1001; }, "Error No.608",
+         "designWaveHeight", "Design wave height should lie between 0 and 1000 m."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record;
+        c.change(record.designCheck);
+        const auto failure = checkDesignCheckInputs(record);
+        ASSERT_EQ(failure.has_value(), c.number != nullptr);
+        if (!failure)
+            continue;
+        EXPECT_EQ(failure->errorNumberText(), c.number);
+        EXPECT_EQ(failure->focusField, c.focus);
+        EXPECT_EQ(failure->messageText, std::string(c.message) + kPleaseCorrect);
+        // The same rules keep a run from taking the project.
+        EXPECT_EQ(checkStoredInputs(record)->errorNumberText(), c.number);
+    }
+}
+
+// The bounds are shown in the units of the dialog: psf for the foundation.
+TEST(InputRules, DesignCheckBoundsInEnglishUnits)
+{
+    ProjectRecord record = recordShownIn(settings(1, 0));
+    record.designCheck.allowableBearingPressure = 2e5;
+    const auto failure = checkDesignCheckInputs(record);
+    expectFailure(failure, "Error No.607", "allowableBearingPressure");
+    EXPECT_EQ(failure->messageText,
+              std::string("Allowable bearing pressure should lie between 0 and 2088460 psf.")
+                  + kPleaseCorrect);
+}
+
 } // namespace
 } // namespace vendrix

@@ -433,6 +433,57 @@ TEST(ProjectFile, ShortFormatKeepsFieldsItLacks)
     EXPECT_TRUE(succeeds(deserializeProject(v1, r), message));
 }
 
+// A version 12 image by hand: version 11's bytes, then the design check inputs.
+std::string version12Image(const std::vector<double> &designCheck)
+{
+    Image im;
+    im.i32(12).bytes += initialImage(11).substr(4);
+    for (const double value : designCheck)
+        im.f64(value);
+    return im.bytes;
+}
+
+// The design check inputs in file order.
+std::vector<double> designCheckValues(const DesignCheckInputs &c)
+{
+    return {c.fabricStrengthCircumferential,
+            c.fabricStrengthAxial,
+            c.fabricStiffness,
+            c.waterLevelLoaded,
+            c.waterLevelProtected,
+            c.foundationFriction,
+            c.allowableBearingPressure,
+            c.designWaveHeight,
+            c.requiredSafetySliding,
+            c.requiredSafetyOverturning,
+            c.waveStabilityLimit};
+}
+
+// A project with any design check input changed is written as version 12 and
+// read back whole; a version 11 file gives a new project's inputs.
+TEST(ProjectFile, DesignCheckInputsRoundTripAsVersion12)
+{
+    ProjectRecord saved;
+    saved.designCheck
+        = {101.5, 42.25, 850, 3.5, kFollowFluidHeight, 0.65, 180, 1.2, 1.3, 1.75, 0.8};
+    const std::vector<double> values = designCheckValues(saved.designCheck);
+    const std::string bytes = serializeProject(saved);
+    EXPECT_EQ(bytes, version12Image(values));
+
+    ProjectRecord opened;
+    opened.designCheck.foundationFriction = 0.9;
+    std::string message;
+    ASSERT_TRUE(succeeds(deserializeProject(bytes, opened), message)) << message;
+    EXPECT_EQ(designCheckValues(opened.designCheck), values);
+
+    ASSERT_TRUE(succeeds(deserializeProject(initialImage(11), opened), message)) << message;
+    EXPECT_EQ(designCheckValues(opened.designCheck), designCheckValues(DesignCheckInputs {}));
+    // One changed input is enough.
+    saved.designCheck = DesignCheckInputs {};
+    saved.designCheck.foundationFriction = 0.25;
+    EXPECT_EQ(serializeProject(saved)[0], 12);
+}
+
 // Only the versions ever written, or a later one, open or are refused as newer;
 // anything else, and a file that ends early or goes on, is not a project.
 TEST(ProjectFile, FilesThatAreNotProjectsAreNamedAsSuch)
@@ -454,7 +505,8 @@ TEST(ProjectFile, FilesThatAreNotProjectsAreNamedAsSuch)
         {"version 1", withVersion(1), ""},
         {"version 10", withVersion(10), ""},
         {"version 11", withVersion(11), ""},
-        {"version 12", withVersion(12), newer},
+        {"version 12 without its design check", withVersion(12), notAProject},
+        {"version 13", withVersion(13), newer},
         {"version 99", withVersion(99), newer},
         {"version 100", withVersion(100), notAProject},
         {"version 0", withVersion(0), notAProject},

@@ -121,6 +121,7 @@ bool ProjectDocument::openProject(QWidget *parent, const QString &path)
     m_record.input = candidate.input;
     m_record.info = candidate.info;
     m_record.display = candidate.display;
+    m_record.designCheck = candidate.designCheck;
     m_record.info.projectPath = pathFromQString(QFileInfo(path).absoluteFilePath());
     m_path = QFileInfo(path).absoluteFilePath();
     m_record.state.resultsValid = false;

@@ -35,7 +35,7 @@ QLabel *FieldBinder::unitLabel(FieldId field, QWidget *parent) const
 void FieldBinder::showRecord(const ProjectRecord &record)
 {
     for (FieldEdit *edit : m_edits)
-        edit->showNumber(shownRecordValue(record, edit->field()));
+        edit->showStored(storedRecordValue(record, edit->field()), record.display);
 }
 
 void FieldBinder::showDefaults()
@@ -43,6 +43,8 @@ void FieldBinder::showDefaults()
     for (FieldEdit *edit : m_edits) {
         if (edit->entry().dialogDefault)
             showDefault(edit->field());
+        else if (edit->entry().blankValue)
+            edit->clear();
     }
 }
 
@@ -69,6 +71,11 @@ bool FieldBinder::readShown(FieldId field, double &shown)
 bool FieldBinder::read(ProjectRecord &into)
 {
     for (FieldEdit *edit : m_edits) {
+        const std::optional<double> &blank = edit->entry().blankValue;
+        if (blank && edit->text().trimmed().isEmpty()) {
+            *edit->entry().number(into) = *blank;
+            continue;
+        }
         double shown = 0;
         if (!readShown(edit->field(), shown))
             return false;

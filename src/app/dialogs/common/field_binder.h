@@ -31,7 +31,8 @@ public:
 
     // The record's values of every bound field, as shown.
     void showRecord(const ProjectRecord &record);
-    // Each bound field's own "&Default" value, or that of one field.
+    // Each bound field's own "&Default" value (a field that may be left empty
+    // without one is emptied), or that of one field.
     void showDefaults();
     void showDefault(FieldId field);
 
@@ -40,7 +41,8 @@ public:
     // The value typed into a field; reports text that is not a number.
     bool readShown(FieldId field, double &shown);
     // Every bound field into `into` (stored SI), stopping at the first that is
-    // not a number; the values read before it are already stored.
+    // not a number; the values read before it are already stored. An empty
+    // field that may be left empty stores the value it stands for.
     bool read(ProjectRecord &into);
     // The bound fields' values of `from` into `to`.
     void commit(const ProjectRecord &from, ProjectRecord &to) const;

@@ -17,6 +17,13 @@ FieldEdit::FieldEdit(FieldId field, QWidget *parent)
         setMinimumWidth(110);
         setMaximumWidth(150);
         setAlignment(Qt::AlignRight);
+        if (e.blankText) {
+            // Wide enough to read what an empty field means.
+            setPlaceholderText(QString::fromLatin1(e.blankText));
+            const int width = fontMetrics().horizontalAdvance(placeholderText()) + 16;
+            setMinimumWidth(width);
+            setMaximumWidth(width);
+        }
     } else if (e.maxLength > 0) {
         setMaxLength(e.maxLength);
     }
@@ -25,6 +32,14 @@ FieldEdit::FieldEdit(FieldId field, QWidget *parent)
 void FieldEdit::showNumber(double shown)
 {
     showFieldNumber(this, shown);
+}
+
+void FieldEdit::showStored(double stored, const DisplaySettings &display)
+{
+    if (isBlankValue(m_field, stored))
+        clear();
+    else
+        showNumber(shownFieldValue(m_field, stored, display));
 }
 
 void showFieldNumber(QLineEdit *edit, double shown)

@@ -1,7 +1,8 @@
 #pragma once
 // The edit field of one record field, made from its field-table entry: its
 // objectName is the field's name, a text field takes no more than the field's
-// limit, a number field is right-aligned and knows its quantity and unit.
+// limit, a number field is right-aligned and knows its quantity and unit; one
+// that may be left empty says what empty means.
 
 #include "model/field_table.h"
 
@@ -21,6 +22,9 @@ public:
 
     // Shows a number the way every number field shows it ('.' as decimal point).
     void showNumber(double shown);
+    // Shows a stored value in the display units; empty for the value an empty
+    // field stands for.
+    void showStored(double stored, const DisplaySettings &display);
 
 private:
     FieldId m_field;
