@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "cli/batch_options.h"
+#include "cli/design_check_json.h"
 #include "cli/json_writer.h"
 #include "engine/analysis_run.h"
 #include "engine/numerical_results.h"
@@ -450,6 +451,8 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
             writeConsolidationJson(json, record.consolidation, options.profile);
         if (options.envelope)
             writeEnvelopeJson(json, envelope);
+        if (options.designCheck)
+            writeDesignCheckJson(json, record);
         json.endObject();
         print(out, json.text() + "\n");
         return;

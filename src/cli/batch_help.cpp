@@ -244,6 +244,19 @@ const std::vector<OptionHelp> &batchOptionHelp()
          "a \"reason\" when there is no safe limit",
          ""},
         {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},
+        {"--design-check", "",
+         "with --json: add \"designCheck\" (SI: kN/m, m, kPa), the\n"
+         "design check of the tube solved by the exact method:\n"
+         "utilisationCircumferential, utilisationAxial, strain,\n"
+         "stretchedCircumference, stretchedHeight, stretchedWidth,\n"
+         "stretchedTension, fillingRatio, submergedWeight,\n"
+         "normalForce, eccentricity, maxContactPressure,\n"
+         "safetySliding, safetyOverturning, waveStabilityNumber\n"
+         "(null where a check gives no value); \"pass\" (true or\n"
+         "false per check) and \"reasons\" (check name: \"not\n"
+         "checked\", \"no driving action\", \"overtopped\",\n"
+         "\"overturns\" ...)",
+         ""},
         {"--consolidate", "1|2", "estimate the consolidated shape by Option 1 or 2", "1"},
         {"--results", "FILE.txt", "write the results text file", "r.txt"},
         {"--xls", "FILE.xls", "write the profile coordinates for a spreadsheet", "s.xls"},

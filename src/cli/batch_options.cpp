@@ -250,6 +250,8 @@ std::optional<Failure> parseBatchOptions(int argc, char **argv, BatchOptions &op
             options.json = true;
         else if (arg == "--profile")
             options.profile = true;
+        else if (arg == "--design-check")
+            options.designCheck = true;
         else if (const ValueOption *option = findValueOption(arg))
             refusal = applyValueOption(*option, argc, argv, i, options, given);
         else

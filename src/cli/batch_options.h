@@ -42,6 +42,7 @@ struct BatchOptions
     std::string envelopePath; // --envelope FILE.csv|png|svg|pdf
     double envelopeMaxPressure = 0; // --envelope-max-pressure KPA; 0 = default range
     bool envelope = false; // either envelope option was given
+    bool designCheck = false; // --design-check: the "designCheck" object with --json
     bool help = false; // --help or -h: print the help and do nothing else
 };
 
