@@ -106,7 +106,8 @@ TEST(HelpTopics, EveryLinkBetweenPagesLeadsToAShippedPageAndAnchor)
                                "Design_Considerations.htm",
                                "Analysis_Type.htm",
                                "Quantities.htm",
-                               "Filling_Envelope.htm"};
+                               "Filling_Envelope.htm",
+                               "Design_Check.htm"};
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#([^\"]*))?\""));
     for (const QString &name : pages) {
         QFile page(QStringLiteral(":/help/") + name);

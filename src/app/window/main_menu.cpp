@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/input_dialog.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/design_check_window.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
 #include "app/dialogs/results/quantities_dialog.h"
@@ -81,6 +82,7 @@ void MainMenu::addMenuButtons()
                                             "Fill Material"),
                              "quantityAndCost", 1006);
     QPushButton *envelope = addButton(QStringLiteral("Filling &Envelope"), "fillingEnvelope", 1046);
+    QPushButton *check = addButton(QStringLiteral("&Design Check"), "designCheck", 1047);
     m_results[2] = addButton(QStringLiteral("Save Results as &Text File"), "saveResultsText", 1005);
     connect(modify, &QPushButton::clicked, this, &MainMenu::modifyInputData);
     connect(run, &QPushButton::clicked, this, &MainMenu::runAnalysis);
@@ -90,6 +92,7 @@ void MainMenu::addMenuButtons()
     connect(m_results[3], &QPushButton::clicked, this, &MainMenu::calculateQuantities);
     connect(m_results[4], &QPushButton::clicked, this, &MainMenu::calculateConsolidatedShape);
     connect(envelope, &QPushButton::clicked, this, &MainMenu::showFillingEnvelope);
+    connect(check, &QPushButton::clicked, this, &MainMenu::showDesignCheck);
 }
 
 QLayout *MainMenu::createTagRow()
@@ -238,6 +241,12 @@ void MainMenu::showFillingEnvelope()
 {
     FillingEnvelopeDialog dialog(m_record, m_services, this);
     runDialog(dialog);
+}
+
+void MainMenu::showDesignCheck()
+{
+    DesignCheckWindow window(m_record, m_services, solutionMethod, this);
+    runDialog(window);
 }
 
 void MainMenu::keyPressEvent(QKeyEvent *event)

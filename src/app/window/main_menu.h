@@ -55,6 +55,8 @@ public slots:
     void calculateConsolidatedShape();
     // Needs no run: the envelope solves the tube itself.
     void showFillingEnvelope();
+    // Needs no run either: the check solves the tube by the exact method.
+    void showDesignCheck();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
 
