@@ -67,8 +67,10 @@ void drawWater(QPainter &painter, const WorldMap &map, const DesignCheckResult &
                      colours::protectedWater);
     painter.setPen(QPen(colours::uplift, 0));
     painter.drawText(QPointF(a.left() + 4, loadedTop - 4), QStringLiteral("h1"));
-    painter.drawText(QRectF(centre.x(), protectedTop - 40, a.right() - centre.x() - 4, 36),
-                     Qt::AlignRight | Qt::AlignBottom, QStringLiteral("h2"));
+    const double textHeight = painter.fontMetrics().height();
+    painter.drawText(
+        QRectF(centre.x(), protectedTop - textHeight - 4, a.right() - centre.x() - 4, textHeight),
+        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("h2"));
 }
 
 void arrow(QPainter &painter, QPointF from, QPointF to, double head)

@@ -91,9 +91,9 @@ DesignCheckRow stretchRow(const DesignCheckResult &r, const Shown &s)
     row.note = stretchEndText(st.end);
     if (st.end == StretchEnd::NoTube)
         return row;
-    row.note += "C " + s.length(st.circumference) + ", H " + s.length(st.height) + " (+"
-        + s.length(st.heightChange) + "), W " + s.length(st.width) + ", T " + s.force(st.tension)
-        + " " + s.units.forcePerLength;
+    row.note += "C " + s.length(st.circumference) + ", H " + s.length(st.height) + " ("
+        + (st.heightChange >= 0 ? "+" : "") + s.length(st.heightChange) + "), W "
+        + s.length(st.width) + ", T " + s.force(st.tension) + " " + s.units.forcePerLength;
     return row;
 }
 

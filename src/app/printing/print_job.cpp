@@ -38,6 +38,8 @@ int preparePrintJob(ProjectRecord &record, const UiServices &services, QWidget *
         PrintoutGraphicsDialog dialog(record, services, parent);
         runDialog(dialog);
     }
+    if (record.display.addDesignCheckPage)
+        ++pages;
     // The report leaves out a logo it cannot print; the user hears why.
     if (record.info.includeLogo && !record.info.logoPath.empty()) {
         if (const auto problem = logoProblem(record.info.logoPath); problem && services.message)

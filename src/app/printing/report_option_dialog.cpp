@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -77,6 +78,11 @@ ReportOptionDialog::ReportOptionDialog(ProjectRecord &record, const UiServices &
     layout->addWidget(pairGroup(tr("Include LOGO"), m_logoNo, m_logoYes));
     (record.info.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
 
+    m_designCheckPage = new QCheckBox(tr("Add the design check page to the report"), this);
+    m_designCheckPage->setObjectName(QStringLiteral("addDesignCheckPage"));
+    m_designCheckPage->setChecked(record.display.addDesignCheckPage);
+    layout->addWidget(m_designCheckPage);
+
     // Only OK: the choice is always taken, Escape keeps the stored settings.
     addOkButtonBox(this, layout);
 }
@@ -87,6 +93,7 @@ void ReportOptionDialog::accept()
         m_record.display.omitConsolidationPage = m_addPage->isChecked() ? 0 : 1;
     m_record.display.printBlackWhite = m_blackWhite->isChecked() ? 1 : 0;
     m_record.info.includeLogo = m_logoYes->isChecked() ? 1 : 0;
+    m_record.display.addDesignCheckPage = m_designCheckPage->isChecked();
     QDialog::accept();
 }
 

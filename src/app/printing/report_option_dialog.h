@@ -1,13 +1,15 @@
 #pragma once
 // ReportOptionDialog: what the option dialogs shown before the printed report
 // share — the colour / black-and-white and logo choices, and (for "Another
-// page to report") whether to add the consolidation page.
+// page to report") whether to add the consolidation page; and whether to end
+// the report with the design check page.
 
 #include "app/ui_services.h"
 #include "model/project_record.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QRadioButton;
 
 namespace vendrix {
@@ -30,6 +32,7 @@ protected:
     QRadioButton *m_blackWhite = nullptr;
     QRadioButton *m_logoNo = nullptr;
     QRadioButton *m_logoYes = nullptr;
+    QCheckBox *m_designCheckPage = nullptr;
 };
 
 } // namespace vendrix
