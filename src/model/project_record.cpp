@@ -29,6 +29,7 @@ void resetProject(ProjectRecord &record, const std::string &currentDirectory)
     record.input = TubeInput {};
     record.solution = TubeSolution {};
     record.consolidation = ConsolidationResult {};
+    record.designCheck = DesignCheckInputs {};
 }
 
 } // namespace vendrix

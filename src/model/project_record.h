@@ -2,6 +2,7 @@
 // The data of the one open project: inputs, identification, display settings,
 // run-time state and the latest results. All physical values are stored in SI.
 
+#include "model/design_check_inputs.h"
 #include "model/record_text.h"
 #include "model/solution_method.h"
 #include "model/units.h"
@@ -93,6 +94,9 @@ struct DisplaySettings
     bool screenBlackWhite = false; // reset by a new project
     bool asianPacific = false; // write exponents as "^2" and "^3"
     bool omitConsolidationPage = false; // reset by a new project
+    // The design check page after the cross-section pages; a choice of the
+    // program, not saved in the project.
+    bool addDesignCheckPage = false;
 };
 
 // Run-time state; never saved. The desktop program keeps the main menu and
@@ -158,6 +162,7 @@ struct ProjectRecord
     AppState state;
     TubeSolution solution;
     ConsolidationResult consolidation;
+    DesignCheckInputs designCheck;
 };
 
 // True when a consolidated estimate (Option 1 or 2) is the current shape.

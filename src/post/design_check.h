@@ -4,6 +4,7 @@
 // (sliding, overturning, foundation pressure) and wave stability. It always
 // takes the exact method's solution of the entered tube.
 
+#include "model/design_check_inputs.h"
 #include "model/failure.h"
 #include "model/project_record.h"
 #include "post/fabric_stretch.h"
@@ -12,24 +13,6 @@
 #include <optional>
 
 namespace vendrix {
-
-// A water level that follows the lower outside fluid's height.
-inline constexpr double kFollowFluidHeight = -1;
-
-struct DesignCheckInputs
-{
-    double fabricStrengthCircumferential = 0; // kN/m ultimate; 0: not checked (see below)
-    double fabricStrengthAxial = 0; // kN/m ultimate; 0: not checked
-    double fabricStiffness = 0; // kN/m at working load; 0: inextensible, not checked
-    double waterLevelLoaded = kFollowFluidHeight; // m, h1 above the foundation
-    double waterLevelProtected = kFollowFluidHeight; // m, h2 <= h1
-    double foundationFriction = 0.5; // mu between tube and foundation
-    double allowableBearingPressure = 0; // kPa; 0: not checked
-    double designWaveHeight = 0; // m, Hs; 0: not checked
-    double requiredSafetySliding = 1.5;
-    double requiredSafetyOverturning = 2.0;
-    double waveStabilityLimit = 1.0;
-};
 
 // Why a check gives no value.
 enum class CheckReason {

@@ -91,6 +91,16 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
     bool written = writeReport(folder, r, dir.filePath("a4.pdf"), QPageSize::A4)
         && writeReport(folder, r, dir.filePath("letter.pdf"), QPageSize::Letter)
         && writeReport(folder, small, dir.filePath("small.pdf"), QPageSize::A4);
+    // The design check page ends the report when it is chosen.
+    ProjectRecord checked = r;
+    checked.display.addDesignCheckPage = true;
+    checked.designCheck.waterLevelLoaded = 1.8;
+    checked.designCheck.waterLevelProtected = 0.5;
+    checked.designCheck.fabricStiffness = 1500;
+    checked.designCheck.fabricStrengthAxial = 60;
+    checked.designCheck.allowableBearingPressure = 50;
+    checked.designCheck.designWaveHeight = 0.6;
+    written = written && writeReport(folder, checked, dir.filePath("check.pdf"), QPageSize::A4);
     r.display.printBlackWhite = true;
     r.solution.convergenceWarning = true;
     return written && writeReport(folder, r, dir.filePath("bw.pdf"), QPageSize::A4);
@@ -125,6 +135,7 @@ void takeReportPictures(ScreenshotFolder &folder)
     shots.push_back({"bw.pdf", 3, "report-bw-page-3.png"});
     shots.push_back({"bw.pdf", 4, "report-bw-page-4.png"});
     shots.push_back({"small.pdf", 3, "report-small-tube-page-3.png"});
+    shots.push_back({"check.pdf", 5, "report-design-check-page.png"});
     for (const PageShot &shot : shots)
         drawPage(folder, dir, shot);
 }

@@ -21,6 +21,8 @@ class QVBoxLayout;
 
 namespace vendrix {
 
+class ProjectDocument;
+
 inline const QColor kMainMenuFaceColour(102, 236, 204);
 
 class MainMenu : public QWidget
@@ -40,6 +42,9 @@ public:
     QuantitiesHooks quantitiesHooks = defaultQuantitiesHooks();
     // How Run Vendrix solves (the program's preference).
     SolutionMethod solutionMethod = kDefaultSolutionMethod;
+    // The open project's document, through which the design check's inputs are
+    // committed; while unset they cannot be edited from the check's window.
+    ProjectDocument *document = nullptr;
 
     // The result buttons: View Numerical Results, View Cross-Section, Save Results
     // as Text File, Quantity and Cost, Consolidated Shape.
@@ -57,6 +62,8 @@ public slots:
     void showFillingEnvelope();
     // Needs no run either: every point is a run of a copy of the project.
     void showParametricStudy();
+    // Needs no run either: the check solves the tube by the exact method.
+    void showDesignCheck();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
 

@@ -454,6 +454,7 @@ void MainWindow::createWorkspace()
     m_workspace = workspace;
     m_mainMenu = menu;
     menu->solutionMethod = m_solutionMethod;
+    menu->document = &m_doc;
     m_inputDisplay = display;
     connect(menu, &MainMenu::documentModified, this, [this] { m_doc.setModified(true); });
     connect(menu, &MainMenu::inputChanged, this, [this] {
