@@ -5,6 +5,7 @@
 #include "app/dialogs/results/design_check_window.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
+#include "app/window/project_document.h"
 #include "engine/analysis_run.h"
 #include "graphics/field_card.h"
 #include "model/project_record.h"
@@ -115,7 +116,9 @@ void takeDesignCheckPicture(ScreenshotFolder &folder)
     record.designCheck.fabricStrengthAxial = 60;
     record.designCheck.allowableBearingPressure = 50;
     record.designCheck.designWaveHeight = 0.6;
+    ProjectDocument document(record, silentServices());
     DesignCheckWindow window(record, silentServices(), SolutionMethod::Exact);
+    window.setDocument(&document);
     folder.grab(window, "design_check_window.png");
 }
 
