@@ -80,8 +80,8 @@ TEST(DesignCheckWindow, ShowsARowPerCheckWithVerdictsInWordsAndTheMethodNote)
     EXPECT_EQ(window.helpTopic(), QStringLiteral("::/Design_Check.htm"));
 }
 
-// The main menu opens the window on the open project; "Inputs..." hands the
-// document on and the rows follow what was committed meanwhile.
+// The main menu opens the window on the open project; after "Inputs..." the
+// rows follow the inputs stored meanwhile.
 TEST(DesignCheckWindow, OpensFromTheMainMenuAndRecomputesAfterTheInputs)
 {
     ProjectRecord record = checkedProject();

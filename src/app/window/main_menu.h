@@ -42,8 +42,8 @@ public:
     QuantitiesHooks quantitiesHooks = defaultQuantitiesHooks();
     // How Run Vendrix solves (the program's preference).
     SolutionMethod solutionMethod = kDefaultSolutionMethod;
-    // The open project's document, through which the design check's inputs are
-    // committed; while unset they cannot be edited from the check's window.
+    // The open project's document, marked modified when the design check's
+    // window stores new inputs.
     ProjectDocument *document = nullptr;
 
     // The result buttons: View Numerical Results, View Cross-Section, Save Results

@@ -2,7 +2,10 @@
 
 namespace vendrix {
 
-// Stands in for the inputs dialog until it is written.
-void editDesignCheckInputs(QWidget *, ProjectDocument &) { }
+// Stands in for the inputs dialog until it is written: nothing is stored.
+bool editDesignCheckInputs(QWidget *, ProjectRecord &, const UiServices &, const DialogRunner &)
+{
+    return false;
+}
 
 } // namespace vendrix

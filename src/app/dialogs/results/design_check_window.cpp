@@ -1,6 +1,7 @@
 #include "app/dialogs/results/design_check_window.h"
 
 #include "app/dialogs/input/design_check_dialog.h"
+#include "app/window/project_document.h"
 #include "graphics/design_check_drawing.h"
 #include "graphics/drawing_palette.h"
 #include "graphics/qt_text.h"
@@ -82,7 +83,6 @@ DesignCheckWindow::DesignCheckWindow(ProjectRecord &record, const UiServices &se
     m_notes->setObjectName(QStringLiteral("notes"));
     m_notes->setWordWrap(true);
     m_editInputs->setObjectName(QStringLiteral("editInputs"));
-    m_editInputs->setEnabled(false);
     connect(m_editInputs, &QPushButton::clicked, this, &DesignCheckWindow::editInputs);
     auto *close = new QPushButton(QStringLiteral("Return"), this);
     close->setObjectName(QStringLiteral("return"));
@@ -107,7 +107,6 @@ DesignCheckWindow::DesignCheckWindow(ProjectRecord &record, const UiServices &se
 void DesignCheckWindow::setDocument(ProjectDocument *document)
 {
     m_document = document;
-    m_editInputs->setEnabled(document != nullptr);
 }
 
 void DesignCheckWindow::recompute()
@@ -132,10 +131,9 @@ void DesignCheckWindow::recompute()
 
 void DesignCheckWindow::editInputs()
 {
-    if (m_document == nullptr)
-        return;
-    // The dialog commits into the record it shares with this window.
-    editDesignCheckInputs(this, *m_document);
+    // The dialog stores into the record this window shows.
+    if (editDesignCheckInputs(this, record(), services()) && m_document != nullptr)
+        m_document->setModified(true);
     recompute();
 }
 

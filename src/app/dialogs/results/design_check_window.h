@@ -3,8 +3,8 @@
 // method whatever Options chooses. Shows a summary of the inputs, the picture
 // of the tube between its two water levels with the excess actions and the
 // contact pressure, one row per check with its verdict in words and colour,
-// and the notes that qualify the results. "Inputs..." edits the check's inputs
-// through the project document; the window then shows the check again.
+// and the notes that qualify the results. "Inputs..." edits the check's inputs;
+// the window then shows the check again.
 
 #include "app/dialogs/common/form_dialog.h"
 #include "post/design_check.h"
@@ -28,8 +28,7 @@ public:
     DesignCheckWindow(ProjectRecord &record, const UiServices &services, SolutionMethod chosen,
                       QWidget *parent = nullptr);
 
-    // The document the inputs are committed through; without one "Inputs..."
-    // is disabled.
+    // The document marked modified when "Inputs..." stores new inputs.
     void setDocument(ProjectDocument *document);
 
     // The check shown; empty when the exact method finds no tube.
