@@ -2,6 +2,7 @@
 
 #include "cli/batch_options.h"
 #include "cli/batch_study.h"
+#include "cli/design_check_json.h"
 #include "cli/json_writer.h"
 #include "cli/solution_json.h"
 #include "engine/analysis_run.h"
@@ -483,6 +484,7 @@ void printResults(const BatchOptions &options, const ProjectRecord &record,
             writeEnvelopeJson(json, envelope);
         if (study.request)
             writeStudyJson(json, *study.request, study.points, options.profile);
+        writeDesignCheckJson(json, record);
         json.endObject();
         print(out, json.text() + "\n");
         return;

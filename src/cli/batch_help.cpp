@@ -252,7 +252,18 @@ std::vector<OptionHelp> runOptionHelp()
          "m2, kN/m): maxSafePressure, heightAtMaxSafePressure,\n"
          "widthAtMaxSafePressure, areaAtMaxSafePressure,\n"
          "allowableTension, points; maxSafePressure is null with\n"
-         "a \"reason\" when there is no safe limit",
+         "a \"reason\" when there is no safe limit;\n"
+         "after the results \"designCheck\" (SI: kN/m, m, kPa), the\n"
+         "design check of the tube solved by the exact method:\n"
+         "utilisationCircumferential, utilisationAxial, strain,\n"
+         "stretchedCircumference, stretchedHeight, stretchedWidth,\n"
+         "stretchedTension, fillingRatio, submergedWeight,\n"
+         "normalForce, eccentricity, maxContactPressure,\n"
+         "safetySliding, safetyOverturning, waveStabilityNumber\n"
+         "(null where a check gives no value); \"pass\" (true,\n"
+         "false or null per check) and \"reasons\" (check name:\n"
+         "\"not checked\", \"no driving action\", \"overtopped\",\n"
+         "\"overturns\" ...)",
          ""},
         {"--profile", "", "with --json: add the profile coordinates (361 points)", ""},
         {"--consolidate", "1|2", "estimate the consolidated shape by Option 1 or 2", "1"},

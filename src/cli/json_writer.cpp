@@ -113,6 +113,18 @@ void JsonWriter::string(std::string_view name, std::string_view utf8)
     m_text += quoted(utf8);
 }
 
+void JsonWriter::boolean(std::string_view name, bool value)
+{
+    key(name);
+    m_text += value ? "true" : "false";
+}
+
+void JsonWriter::null(std::string_view name)
+{
+    key(name);
+    m_text += "null";
+}
+
 void JsonWriter::arrayNumber(double value)
 {
     separate();

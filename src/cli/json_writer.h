@@ -19,6 +19,8 @@ public:
     void shortestNumber(std::string_view key, double value);
     void integer(std::string_view key, long value);
     void string(std::string_view key, std::string_view utf8);
+    void boolean(std::string_view key, bool value);
+    void null(std::string_view key);
     void arrayNumber(double value);
 
     const std::string &text() const { return m_text; }

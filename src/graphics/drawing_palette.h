@@ -28,6 +28,13 @@ inline const QColor tension(0, 70, 200), height(0, 140, 60), allowable(210, 0, 0
     unsafeShade(255, 222, 222), limit(230, 120, 0), grid(215, 215, 215);
 } // namespace envelopeChartColours
 
+// The design check picture.
+namespace designCheckColours {
+inline const QColor loadedWater(120, 180, 235), protectedWater(175, 215, 245), fill(214, 178, 120),
+    outline(90, 58, 5), foundation(200, 190, 160), contact(230, 120, 0), uplift(0, 90, 200),
+    action(200, 0, 0), pass(0, 130, 0), fail(200, 0, 0);
+} // namespace designCheckColours
+
 // The dialog pictures and the program's frame: schematic, not results.
 namespace artworkColours {
 inline const QColor slurryLower(150, 110, 70), slurryUpper(196, 160, 110), water(120, 170, 220),

@@ -6,6 +6,8 @@
 
 #include <QPointF>
 
+#include <cstddef>
+
 namespace vendrix::pageGrid {
 
 // Everything a page draws lies between these: x from 500 to 11500, y from 0
@@ -52,5 +54,32 @@ inline constexpr double kScaleBarBottom = -13000;
 inline constexpr double kScaleBarMiddle = -12940;
 inline constexpr double kScaleBarTop = -12880;
 } // namespace crossSection
+
+// The design check page: the inputs in two columns, the picture below them,
+// then the table of checks (value right-aligned, limit, verdict) and the notes.
+namespace designCheck {
+inline constexpr QPointF kTitleAt {1200, -1010};
+inline constexpr double kLeft = 1200;
+inline constexpr double kRight = 11000;
+inline constexpr double kInputsTop = -1400;
+inline constexpr double kInputsSecondColumn = 6600;
+inline constexpr std::size_t kInputsPerColumn = 5;
+inline constexpr double kInputLineStep = 230;
+inline constexpr double kPictureGap = 100; // below the inputs
+inline constexpr double kPictureHeight = 3200;
+inline constexpr double kTableGap = 350; // below the picture
+inline constexpr double kValueRight = 7400;
+inline constexpr double kLimitLeft = 7600;
+inline constexpr double kVerdictLeft = 9900;
+inline constexpr double kHeadingRule = 230; // below the table's heading
+inline constexpr double kFirstRow = 330; // below the table's heading
+inline constexpr double kRowStep = 420;
+inline constexpr double kNoteIndent = 300;
+inline constexpr double kNoteBelowRow = 190;
+inline constexpr double kNotesTop = -13700;
+inline constexpr double kNoteStep = 220;
+inline constexpr double kMessageTop = -1500;
+inline constexpr double kMessageStep = 270;
+} // namespace designCheck
 
 } // namespace vendrix::pageGrid

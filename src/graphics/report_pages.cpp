@@ -34,7 +34,9 @@ void doubleRule(PageCanvas &canvas, double y)
 
 int reportPageCount(const ProjectRecord &record)
 {
-    return showsConsolidatedShape(record.state) && !record.display.omitConsolidationPage ? 4 : 3;
+    const int pages
+        = showsConsolidatedShape(record.state) && !record.display.omitConsolidationPage ? 4 : 3;
+    return record.display.addDesignCheckPage ? pages + 1 : pages;
 }
 
 std::string asctimeText(std::time_t when)
@@ -93,7 +95,12 @@ void drawReportPage(QPainter &painter, const QRectF &area, const ProjectRecord &
 {
     PageCanvas canvas(painter, area);
     drawPageHeader(canvas, record, setup);
-    switch (page) {
+    // The design check follows the cross-section pages, whichever they are.
+    const bool designCheck = record.display.addDesignCheckPage && page == setup.pageCount;
+    switch (designCheck ? 0 : page) {
+    case 0:
+        drawDesignCheckPage(canvas, painter, record);
+        break;
     case 1:
         drawTitlePage(canvas, record);
         break;

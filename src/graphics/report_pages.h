@@ -21,12 +21,12 @@ class PageCanvas;
 
 struct ReportPrintSetup
 {
-    int pageCount = 3; // 3, or 4 with the consolidation page
+    int pageCount = 3; // 3, 4 with the consolidation page, one more with the design check
     std::string printedOn; // "Tue Dec  8 07:01:11 2026"
 };
 
 // 4 when a consolidated shape is shown (shapeShown 2 or 3) and the
-// consolidation page is not omitted, else 3.
+// consolidation page is not omitted, else 3; one more with the design check page.
 int reportPageCount(const ProjectRecord &record);
 
 // The C library's fixed 24-character local date and time form, always in English.
@@ -59,6 +59,8 @@ void drawTitlePage(PageCanvas &canvas, const ProjectRecord &record);
 void drawInputResultsPage(PageCanvas &canvas, const ProjectRecord &record);
 // The tube as filled, or a consolidated shape over its outline.
 void drawCrossSectionPage(PageCanvas &canvas, const ProjectRecord &record, Shape shape);
+// The design check, drawn as the last page when it is added.
+void drawDesignCheckPage(PageCanvas &canvas, QPainter &painter, const ProjectRecord &record);
 void drawPageHeader(PageCanvas &canvas, const ProjectRecord &record, const ReportPrintSetup &setup);
 void drawPageFooter(PageCanvas &canvas, const ProjectRecord &record, int page,
                     const ReportPrintSetup &setup);

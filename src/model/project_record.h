@@ -94,6 +94,9 @@ struct DisplaySettings
     bool screenBlackWhite = false; // reset by a new project
     bool asianPacific = false; // write exponents as "^2" and "^3"
     bool omitConsolidationPage = false; // reset by a new project
+    // The design check page after the cross-section pages; a choice of the
+    // program, not saved in the project.
+    bool addDesignCheckPage = false;
 };
 
 // Run-time state; never saved. The desktop program keeps the main menu and

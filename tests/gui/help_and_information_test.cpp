@@ -108,7 +108,8 @@ TEST(HelpTopics, EveryLinkBetweenPagesLeadsToAShippedPageAndAnchor)
                                "Analysis_Type.htm",
                                "Quantities.htm",
                                "Filling_Envelope.htm",
-                               "Parametric_Study.htm"};
+                               "Parametric_Study.htm",
+                               "Design_Check.htm"};
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(#([^\"]*))?\""));
     for (const QString &name : pages) {
         QFile page(QStringLiteral(":/help/") + name);

@@ -73,6 +73,8 @@ TEST_F(MainMenuFixture, TextsAndControlNumbers)
         {"quantityAndCost", 1006,
          "Calculate &Quantity and Cost of\nGeosynthetic and Fill Material"},
         {"consolidatedShape", 1045, "Calculate Con&solidated\nShape of Tube"},
+        {"parametricStudy", 1047, "&Parametric Study"},
+        {"designCheck", 1048, "&Design Check"},
     };
     for (const auto &b : buttons) {
         SCOPED_TRACE(b.name);
@@ -100,6 +102,7 @@ TEST_F(MainMenuFixture, KeyboardPressesTheEntries)
         {"fillingEnvelope", false, Qt::Key_E, "vendrix::FillingEnvelopeDialog"},
         {"fillingEnvelope", true, Qt::Key_Enter, "vendrix::FillingEnvelopeDialog"},
         {"modifyInputData", false, Qt::Key_M, "vendrix::InputMenu"},
+        {"designCheck", false, Qt::Key_D, "vendrix::DesignCheckWindow"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.enter ? " Enter" : " Alt"));

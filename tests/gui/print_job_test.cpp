@@ -6,6 +6,7 @@
 #include "graphics/report_pages.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -93,14 +94,18 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
         std::optional<Shape> shapeShown;
         bool pressOk;
         bool choosePage;
+        bool chooseDesignCheck;
         int pages;
         const char *dialogTitle;
     };
     const Row rows[] = {
-        {Shape::AsFilled, true, false, 3, "Printout of Graphics"},
-        {Shape::Option1, true, true, 4, "Another page to report"},
-        {Shape::Option2, true, false, 3, "Another page to report"},
-        {Shape::Option2, false, true, 3, "Another page to report"}, // Escape: 3 pages
+        {Shape::AsFilled, true, false, false, 3, "Printout of Graphics"},
+        {Shape::Option1, true, true, false, 4, "Another page to report"},
+        {Shape::Option2, true, false, false, 3, "Another page to report"},
+        {Shape::Option2, false, true, true, 3, "Another page to report"}, // Escape: 3 pages
+        {Shape::AsFilled, true, false, true, 4, "Printout of Graphics"},
+        {Shape::Option1, true, true, true, 5, "Another page to report"},
+        {Shape::Option2, true, false, true, 4, "Another page to report"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(static_cast<int>(row.shapeShown.value_or(Shape::AsFilled)) * 10 + row.pressOk);
@@ -115,6 +120,7 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
                 add->setChecked(row.choosePage);
             if (auto *omit = dialog.findChild<QRadioButton *>("omitConsolidationPage1"))
                 omit->setChecked(!row.choosePage);
+            child<QCheckBox>(dialog, "addDesignCheckPage")->setChecked(row.chooseDesignCheck);
             if (row.pressOk)
                 dialog.accept();
             else
@@ -122,6 +128,12 @@ TEST(PrintJob, OptionDialogAndPageCountFollowTheShownShape)
             return dialog.result();
         });
         EXPECT_EQ(pages, row.pages);
+        EXPECT_EQ(options.addDesignCheckPage, row.pressOk && row.chooseDesignCheck);
+        if (row.pressOk) {
+            ProjectRecord printed = r;
+            applyReportOptions(options, printed);
+            EXPECT_EQ(reportPageCount(printed), row.pages);
+        }
         EXPECT_EQ(shownTitle, QString::fromLatin1(row.dialogTitle));
     }
 }

@@ -1,9 +1,11 @@
 // The drawings: the cross-section in each shape and mode with its window, the
 // input sketch for each type of analysis and its variants, and the filling
-// envelope window with its field card.
+// envelope window with its field card, and the design check window.
 #include "../gui/input_sketch_support.h"
+#include "app/dialogs/results/design_check_window.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/graphical_results_window.h"
+#include "app/window/project_document.h"
 #include "engine/analysis_run.h"
 #include "graphics/field_card.h"
 #include "model/project_record.h"
@@ -104,6 +106,20 @@ void takeEnvelopePictures(ScreenshotFolder &folder)
     folder.save(card, "field_card.png");
 }
 
+// The design check of a tube between a high and a low water level.
+void takeDesignCheckPicture(ScreenshotFolder &folder)
+{
+    ProjectRecord record;
+    record.designCheck.waterLevelLoaded = 1.8;
+    record.designCheck.waterLevelProtected = 0.5;
+    record.designCheck.fabricStiffness = 1500;
+    record.designCheck.fabricStrengthAxial = 60;
+    record.designCheck.allowableBearingPressure = 50;
+    record.designCheck.designWaveHeight = 0.6;
+    DesignCheckWindow window(record, silentServices(), SolutionMethod::Exact);
+    folder.grab(window, "design_check_window.png");
+}
+
 } // namespace
 
 void takeDrawingPictures(ScreenshotFolder &folder)
@@ -111,6 +127,7 @@ void takeDrawingPictures(ScreenshotFolder &folder)
     takeCrossSectionPictures(folder);
     takeSketchPictures(folder);
     takeEnvelopePictures(folder);
+    takeDesignCheckPicture(folder);
 }
 
 } // namespace vendrix::screenshots

@@ -120,6 +120,16 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
         && writeLogoReports(folder, dir, r)
         && writeReport(folder, r, dir.filePath("letter.pdf"), QPageSize::Letter)
         && writeReport(folder, small, dir.filePath("small.pdf"), QPageSize::A4);
+    // The design check page ends the report when it is chosen.
+    ProjectRecord checked = r;
+    checked.display.addDesignCheckPage = true;
+    checked.designCheck.waterLevelLoaded = 1.8;
+    checked.designCheck.waterLevelProtected = 0.5;
+    checked.designCheck.fabricStiffness = 1500;
+    checked.designCheck.fabricStrengthAxial = 60;
+    checked.designCheck.allowableBearingPressure = 50;
+    checked.designCheck.designWaveHeight = 0.6;
+    written = written && writeReport(folder, checked, dir.filePath("check.pdf"), QPageSize::A4);
     r.display.printBlackWhite = true;
     r.solution.convergenceWarning = true;
     return written && writeReport(folder, r, dir.filePath("bw.pdf"), QPageSize::A4);
@@ -156,6 +166,7 @@ void takeReportPictures(ScreenshotFolder &folder)
     shots.push_back({"small.pdf", 3, "report-small-tube-page-3.png"});
     for (const QString format : {"png", "jpeg", "svg"})
         shots.push_back({"logo-" + format + ".pdf", 1, "report-title-logo-" + format + ".png"});
+    shots.push_back({"check.pdf", 5, "report-design-check-page.png"});
     for (const PageShot &shot : shots)
         drawPage(folder, dir, shot);
 }

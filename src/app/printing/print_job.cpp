@@ -38,6 +38,8 @@ int preparePrintJob(const ProjectRecord &record, ReportOptions &options, const U
         PrintoutGraphicsDialog dialog(record, options, services, parent);
         runDialog(dialog);
     }
+    if (options.addDesignCheckPage)
+        ++pages;
     // The report leaves out a logo it cannot print; the user hears why.
     if (options.includeLogo && !record.info.logoPath.cp1252.empty()) {
         if (const auto problem = logoProblem(record.info.logoPath.cp1252);

@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -78,6 +79,11 @@ ReportOptionDialog::ReportOptionDialog(const ProjectRecord &record, ReportOption
     layout->addWidget(pairGroup(tr("Include LOGO"), m_logoNo, m_logoYes));
     (options.includeLogo ? m_logoYes : m_logoNo)->setChecked(true);
 
+    m_designCheckPage = new QCheckBox(tr("Add the design check page to the report"), this);
+    m_designCheckPage->setObjectName(QStringLiteral("addDesignCheckPage"));
+    m_designCheckPage->setChecked(options.addDesignCheckPage);
+    layout->addWidget(m_designCheckPage);
+
     // Only OK: the choice is always taken, Escape keeps the stored settings.
     addOkButtonBox(this, layout);
 }
@@ -88,6 +94,7 @@ void ReportOptionDialog::accept()
         m_options.omitConsolidationPage = !m_addPage->isChecked();
     m_options.printBlackWhite = m_blackWhite->isChecked();
     m_options.includeLogo = m_logoYes->isChecked();
+    m_options.addDesignCheckPage = m_designCheckPage->isChecked();
     QDialog::accept();
 }
 

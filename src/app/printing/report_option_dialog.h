@@ -1,8 +1,9 @@
 #pragma once
 // ReportOptionDialog: what the option dialogs shown before the printed report
 // share — the colour / black-and-white and logo choices, and (for "Another
-// page to report") whether to add the consolidation page. OK writes them into
-// the ReportOptions given, never into the record.
+// page to report") whether to add the consolidation page; and whether to end
+// the report with the design check page. OK writes them into the ReportOptions
+// given, never into the record.
 
 #include "app/printing/report_options.h"
 #include "app/ui_services.h"
@@ -10,6 +11,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QRadioButton;
 
 namespace vendrix {
@@ -32,6 +34,7 @@ protected:
     QRadioButton *m_blackWhite = nullptr;
     QRadioButton *m_logoNo = nullptr;
     QRadioButton *m_logoYes = nullptr;
+    QCheckBox *m_designCheckPage = nullptr;
 };
 
 } // namespace vendrix

@@ -12,6 +12,7 @@ struct ReportOptions
     bool printBlackWhite = false; // saved in the project file
     bool includeLogo = false; // saved in the project file
     bool omitConsolidationPage = false; // kept for this session only
+    bool addDesignCheckPage = false; // kept for this session only
 
     bool operator==(const ReportOptions &) const = default;
 };

@@ -3,6 +3,7 @@
 #include "app/dialogs/common/dialog_widgets.h"
 #include "app/dialogs/common/form_dialog.h"
 #include "app/dialogs/results/consolidated_data_dialog.h"
+#include "app/dialogs/results/design_check_window.h"
 #include "app/dialogs/results/filling_envelope_dialog.h"
 #include "app/dialogs/results/numerical_results_dialog.h"
 #include "app/dialogs/results/parametric_study_window.h"
@@ -81,6 +82,7 @@ void MainMenu::addMenuButtons()
                              "quantityAndCost", 1006);
     QPushButton *envelope = addButton(QStringLiteral("Filling &Envelope"), "fillingEnvelope", 1046);
     QPushButton *study = addButton(QStringLiteral("&Parametric Study"), "parametricStudy", 1047);
+    QPushButton *check = addButton(QStringLiteral("&Design Check"), "designCheck", 1048);
     m_results[2] = addButton(QStringLiteral("Save Results as &Text File"), "saveResultsText", 1005);
     connect(modify, &QPushButton::clicked, this, &MainMenu::modifyInputData);
     connect(run, &QPushButton::clicked, this, &MainMenu::runAnalysis);
@@ -91,6 +93,7 @@ void MainMenu::addMenuButtons()
     connect(m_results[4], &QPushButton::clicked, this, &MainMenu::calculateConsolidatedShape);
     connect(envelope, &QPushButton::clicked, this, &MainMenu::showFillingEnvelope);
     connect(study, &QPushButton::clicked, this, &MainMenu::showParametricStudy);
+    connect(check, &QPushButton::clicked, this, &MainMenu::showDesignCheck);
 }
 
 QLayout *MainMenu::createTagRow()
@@ -233,6 +236,13 @@ void MainMenu::showFillingEnvelope()
 void MainMenu::showParametricStudy()
 {
     ParametricStudyWindow window(m_record, m_services, solutionMethod, this);
+    runDialog(window);
+}
+
+void MainMenu::showDesignCheck()
+{
+    DesignCheckWindow window(m_record, m_services, solutionMethod, this);
+    window.runDialog = runDialog;
     runDialog(window);
 }
 

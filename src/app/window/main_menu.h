@@ -21,6 +21,7 @@ class QVBoxLayout;
 
 namespace vendrix {
 
+
 inline const QColor kMainMenuFaceColour(102, 236, 204);
 
 class MainMenu : public QWidget
@@ -57,6 +58,8 @@ public slots:
     void showFillingEnvelope();
     // Needs no run either: every point is a run of a copy of the project.
     void showParametricStudy();
+    // Needs no run either: the check solves the tube by the exact method.
+    void showDesignCheck();
     // The small picture button: shows or hides the resource tags of every window.
     void toggleDialogTags();
     // Saved fields were put back by undo or redo: with `effect` InvalidatesResults

@@ -89,7 +89,8 @@ void DesignCheckDialog::accept()
     ProjectRecord edited = record();
     if (!fields().read(edited) || showsFailure(checkDesignCheckInputs(edited)))
         return;
-    fields().commit(edited, record());
+    commitStep(services(), QStringLiteral("Design Check"),
+               [&] { fields().commit(edited, record()); }, StepEffect::KeepsResults);
     FormDialog::accept();
 }
 

@@ -36,7 +36,7 @@ private:
 };
 
 // Opens the Design Check dialog on the record, as the other input dialogs are
-// opened; true when OK stored the inputs (the project is then modified).
+// opened; true when OK stored the inputs (one undoable step).
 bool editDesignCheckInputs(QWidget *parent, ProjectRecord &record, const UiServices &services,
                            const DialogRunner &runDialog = runModal);
 
