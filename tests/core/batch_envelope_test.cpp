@@ -90,8 +90,11 @@ TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
                                                : "Pumping pressure [kPa],Maximum height [m],",
                              0),
                   0u);
-        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 1.69 [psi]"
-                                               : "Maximum pumping pressure  = 11.63 [kPa]"),
+        // The safe limit is at 11.626 kPa and 2.683 m (2.683 * 3.28084 = 8.802 ft).
+        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 1.69 [psi]\n"
+                                                 "Stop-filling height       = 8.80 [ft]\n"
+                                               : "Maximum pumping pressure  = 11.63 [kPa]\n"
+                                                 "Stop-filling height       = 2.68 [m]\n"),
                   std::string::npos)
             << r.out;
     }
