@@ -348,7 +348,7 @@ def table(outcomes):
     for m, outcome in outcomes:
         for key in ("all", m.path.split("/")[1], m.path):
             rows.setdefault(key, collections.Counter())[outcome] += 1
-    out = [f"{'':44} {'mut':>4} {'nocc':>4} {'same':>4} {'equi':>4} {'caught':>6} {'surv':>4} score"]
+    out = [f"{'':40} mutants  no-build  same-obj  equiv  caught  survived  score"]
     order = ["all"] + list(FOLDERS) + sorted(k for k in rows if "/" in k)
     for key in order:
         c = rows.get(key)
@@ -357,8 +357,8 @@ def table(outcomes):
         caught = c["caught"] + c["timeout"]
         scored = caught + c["survived"]
         score = f"{100 * caught / scored:5.1f}%" if scored else "    -"
-        out.append(f"{key:44} {sum(c.values()):4} {c['no-compile']:4} {c['same-object']:4} "
-                   f"{c['equivalent']:4} {caught:6} {c['survived']:4} {score}")
+        out.append(f"{key:40} {sum(c.values()):7} {c['no-compile']:9} {c['same-object']:9} "
+                   f"{c['equivalent']:6} {caught:7} {c['survived']:9}  {score}")
     return "\n".join(out)
 
 
@@ -408,11 +408,16 @@ def arguments():
     parser.add_argument("--flags", default="-O3 -DNDEBUG",
                         help="compiler flags of the scratch build (the Release ones by default)")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    parser.add_argument("--report", help="print the table of a mutants.log and stop")
     return parser.parse_args()
 
 
 def main():
     args = arguments()
+    if args.report:
+        logged = previous_outcomes(args.report).items()
+        print(table([(Mutant(*LOGGED.match(k).groups()), o) for k, o in logged]))
+        return
     global SOURCE
     os.makedirs(args.workdir, exist_ok=True)
     if args.resume_revision:
