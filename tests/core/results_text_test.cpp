@@ -220,7 +220,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
          {{"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
            "Results correspond to a circumference of tube of 32.8 [ft] and",
            "     Tensial force at WORKING conditions              1370 [lb/ft]",
-           // 5 and 40 kN/m axial at 68.5218 lb/ft per kN/m
+           // 5 and 40 kN/m axial at 68.519 lb/ft per kN/m
            "Geosynthetic in AXIAL direction:\r\n"
            "     Tensial force at WORKING conditions               343 [lb/ft]\r\n"
            "     Required ULTIMATE strength                       2741 [lb/ft]",
@@ -231,7 +231,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
          true,
          {{"Geosynthetic with ULTIMATE strength of 6851.90 [lb/ft] was specified.",
            "     ULTIMATE geosynthetic strength of 6852 [lb/ft].",
-           // 14 kN/m3 at 6.36588 lb/ft3 per kN/m3
+           // 14 kN/m3 at 6.3656 lb/ft3 per kN/m3
            "Unit weight of consolidated (saturated) fill          89.1 [lb/ft \xB3]"},
           {}},
          Shape::Option1},
