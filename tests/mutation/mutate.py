@@ -94,6 +94,8 @@ def changed_number(text, suffix):
     if "." in text or "e" in text.lower():
         value = float(text)
         return "1.0" if value == 0 else repr(value * 1.5)
+    if len(text) > 1 and text.startswith("0"):  # octal, as file modes are written
+        return "0" + format(int(text, 8) + 1, "o")
     return "1" if int(text) == 0 else str(int(text) + 1)
 
 
