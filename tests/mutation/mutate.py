@@ -417,8 +417,10 @@ def arguments():
 def main():
     args = arguments()
     if args.report:
+        listed = listed_equivalents(os.path.join(HERE, "equivalent.txt"))
         logged = previous_outcomes(args.report).items()
-        print(table([(Mutant(*LOGGED.match(k).groups()), o) for k, o in logged]))
+        print(table([(Mutant(*LOGGED.match(k).groups()), "equivalent" if k in listed else o)
+                     for k, o in logged]))
         return
     global SOURCE
     os.makedirs(args.workdir, exist_ok=True)
