@@ -259,6 +259,11 @@ TEST(CrossSectionDxf, DimensionsLinesAndViewWhereTheSizesPutThem)
         {dxfLayers::kDimensions, 0.2, 0.8, 1.208, 0.8},
         {dxfLayers::kDimensions, 1.16, 0, 1.16, 0.8},
     };
+    // Arrow heads 1.2 text heights long and a third as wide: tip, then two corners.
+    const double arrows[][6] = {{1, 0.96, 0.94, 0.97, 0.94, 0.95},
+                                {-1, 0.96, -0.94, 0.95, -0.94, 0.97},
+                                {1.16, 0.8, 1.15, 0.74, 1.17, 0.74},
+                                {1.16, 0, 1.17, 0.06, 1.15, 0.06}};
     struct Text
     {
         double x, y, angle; // m, degrees
@@ -284,6 +289,16 @@ TEST(CrossSectionDxf, DimensionsLinesAndViewWhereTheSizesPutThem)
         EXPECT_EQ(std::count_if(all.begin(), all.end(),
                                 [](const DxfRecord &r) { return r.type == "LINE"; }),
                   std::size(lines));
+        for (const auto &a : arrows) {
+            EXPECT_TRUE(std::any_of(all.begin(), all.end(),
+                                    [&](const DxfRecord &r) {
+                                        return r.type == "SOLID" && near(r.number(10), a[0])
+                                            && near(r.number(20), a[1]) && near(r.number(11), a[2])
+                                            && near(r.number(21), a[3]) && near(r.number(12), a[4])
+                                            && near(r.number(22), a[5]);
+                                    }))
+                << "arrow at " << a[0] << ", " << a[1];
+        }
         for (const Text &t : texts) {
             const auto text = std::find_if(all.begin(), all.end(), [&](const DxfRecord &r) {
                 return r.type == "TEXT" && r.values.at(1) == (english ? t.feet : t.metres);

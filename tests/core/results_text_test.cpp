@@ -224,7 +224,8 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
            "Geosynthetic in AXIAL direction:\r\n"
            "     Tensial force at WORKING conditions               343 [lb/ft]\r\n"
            "     Required ULTIMATE strength                       2741 [lb/ft]",
-           "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]"},
+           "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]",
+           "Width of base of tube resting on foundation soil       6.6 [ft]"},
           {}}},
         {AnalysisType::GivenStrength,
          1,
