@@ -6,6 +6,7 @@
 #include "cli/batch_command.h"
 #include "model/atomic_file.h"
 #include "post/filling_envelope.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +77,9 @@ TEST(BatchEnvelope, JsonSaysWhyThereIsNoSafeLimit)
 
 TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vendrix_env_csv";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "envelope.CSV").string();
+    // This process's own folder: test runs of other builds may share the machine.
+    const test::ScratchFolder dir("env_csv");
+    const std::string path = (dir.path() / "envelope.CSV").string();
     for (const char *english : {"0", "1"}) {
         SCOPED_TRACE(english);
         const BatchResult r
@@ -98,7 +99,6 @@ TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
                   std::string::npos)
             << r.out;
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(BatchEnvelope, ChartAndCardGoThroughTheirHooks)
