@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench screenshots package format lint clean
+.PHONY: all deps configure build run test test-asan fuzz mutation bench screenshots package format lint clean
 
 all: build
 
@@ -41,6 +41,14 @@ fuzz: deps
 		-DVENDRIX_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@./tests/fuzz/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+# Mutation testing of the core against the core tests (tens of minutes; not in
+# CI): a sample of MUTATION_COUNT mutants drawn with MUTATION_SEED, built in
+# build-mutation; the table and the survivors are written there too.
+MUTATION_SEED ?= 1
+MUTATION_COUNT ?= 300
+mutation:
+	@nice -n 19 python3 tests/mutation/mutate.py --seed $(MUTATION_SEED) --count $(MUTATION_COUNT)
+
 # A Debian package in the build folder: sudo apt-get install ./build/vendrix_*.deb
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB

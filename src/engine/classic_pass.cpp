@@ -3,6 +3,7 @@
 #include "model/unit_constants.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #if defined(__x86_64__) || defined(__SSE2__)
@@ -92,6 +93,8 @@ bool hasWideVectors()
     return false;
 }
 #endif
+
+std::atomic<bool> g_wideVectorsAllowed {true};
 
 // Square roots of values[first..last] (an even count) into roots; a
 // non-positive value gives a root that the caller never uses.
@@ -278,10 +281,15 @@ PassResult integrateWidths(bool wide, const AngleTables &t, Pass &pass)
 
 } // namespace
 
+void allowWideVectors(bool allowed)
+{
+    g_wideVectorsAllowed = allowed;
+}
+
 PassResult runPass(const SolverProblem &problem, double tensionLbPerIn, double q0, Pass &pass)
 {
     const AngleTables &t = angleTables();
-    const bool wide = hasWideVectors();
+    const bool wide = hasWideVectors() && g_wideVectorsAllowed.load(std::memory_order_relaxed);
     pass.tensionLbPerIn = tensionLbPerIn;
     if (!setUpZones(problem.zones, kInchesPerFoot * tensionLbPerIn, pass))
         return PassResult::Failed;

@@ -53,6 +53,11 @@ enum class PassResult {
 // Integrates the membrane for the tension (lb/in) and base pressure ratio q0.
 PassResult runPass(const SolverProblem &problem, double tensionLbPerIn, double q0, Pass &pass);
 
+// Whether passes take their square roots and quotients with the 256-bit vector
+// instructions where the processor has them (the default). When not, they take
+// the path of a processor without them; the results are the same to the bit.
+void allowWideVectors(bool allowed);
+
 // Derives every result quantity from a complete pass.
 void writeResults(const SolverProblem &problem, const Pass &pass, SolverOutput &out);
 

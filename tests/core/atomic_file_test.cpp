@@ -20,6 +20,14 @@ TEST(AtomicFile, ReplacesTheTargetOnlyWhenEverythingWasWritten)
     const std::string path = (dir / "a.txt").string();
     std::string error;
     ASSERT_TRUE(succeeds(writeFileAtomically(path, "first"), error)) << error;
+    // A new file gets the usual mode of a new document, not the temporary's 0600.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat created
+    {
+    };
+    ASSERT_EQ(::stat(path.c_str(), &created), 0);
+    EXPECT_EQ(created.st_mode & 07777, 0666 & ~mask);
     ASSERT_TRUE(succeeds(writeFileAtomically(path, "second"), error)) << error;
     std::string bytes;
     ASSERT_TRUE(succeeds(readWholeFile(path, bytes), error));

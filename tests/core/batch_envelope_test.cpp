@@ -6,6 +6,7 @@
 #include "cli/batch_command.h"
 #include "model/atomic_file.h"
 #include "post/filling_envelope.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +77,9 @@ TEST(BatchEnvelope, JsonSaysWhyThereIsNoSafeLimit)
 
 TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vendrix_env_csv";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "envelope.CSV").string();
+    // This process's own folder: test runs of other builds may share the machine.
+    const test::ScratchFolder dir("env_csv");
+    const std::string path = (dir.path() / "envelope.CSV").string();
     for (const char *english : {"0", "1"}) {
         SCOPED_TRACE(english);
         const BatchResult r
@@ -90,12 +91,14 @@ TEST(BatchEnvelope, CsvFileInTheDisplayUnits)
                                                : "Pumping pressure [kPa],Maximum height [m],",
                              0),
                   0u);
-        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 1.69 [psi]"
-                                               : "Maximum pumping pressure  = 11.63 [kPa]"),
+        // The safe limit is at 11.626 kPa and 2.683 m (2.683 * 3.28084 = 8.802 ft).
+        EXPECT_NE(r.out.find(english[0] == '1' ? "Maximum pumping pressure  = 1.69 [psi]\n"
+                                                 "Stop-filling height       = 8.80 [ft]\n"
+                                               : "Maximum pumping pressure  = 11.63 [kPa]\n"
+                                                 "Stop-filling height       = 2.68 [m]\n"),
                   std::string::npos)
             << r.out;
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(BatchEnvelope, ChartAndCardGoThroughTheirHooks)

@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -132,6 +135,7 @@ TEST(CrossSectionDxf, UnitsHeaderAndFramingOfTheFile)
         EXPECT_EQ(pairs.back(), (std::pair<int, std::string>(0, "EOF")));
         EXPECT_EQ(headerValue(pairs, "$ACADVER"), "AC1009");
         EXPECT_EQ(std::atoi(headerValue(pairs, "$INSUNITS").c_str()), english ? 2 : 6);
+        EXPECT_EQ(std::atoi(headerValue(pairs, "$MEASUREMENT").c_str()), english ? 0 : 1);
         EXPECT_EQ(std::atof(headerValue(pairs, "$EXTMAX").c_str()) > 0, true);
         for (const auto &[code, value] : pairs) {
             if (code < 10 || code > 59)
@@ -206,6 +210,114 @@ TEST(CrossSectionDxf, ClosedOutlineAtTrueScaleWithTheBaseOnTheFoundation)
     }
 }
 
+// One record of the file: a table entry or an entity, its layer and its first
+// value of each group code.
+struct DxfRecord
+{
+    std::string type;
+    std::string layer;
+    std::map<int, std::string> values;
+
+    double number(int code, double otherwise = NAN) const
+    {
+        const auto it = values.find(code);
+        return it == values.end() ? otherwise : std::atof(it->second.c_str());
+    }
+};
+
+std::vector<DxfRecord> records(const std::string &dxf)
+{
+    std::vector<DxfRecord> found;
+    for (const auto &[code, value] : groups(dxf)) {
+        if (code == 0)
+            found.push_back({value, "", {}});
+        else if (code == 8 && !found.empty())
+            found.back().layer = value;
+        else if (!found.empty())
+            found.back().values.emplace(code, value);
+    }
+    return found;
+}
+
+// Option 2 shows a tube 2 m wide and 0.8 m high: with the gap of 8 % and the
+// text height of 2.5 % of 2 m, the dimensions, the foundation and the opening
+// view lie here, in metres and scaled to feet.
+TEST(CrossSectionDxf, DimensionsLinesAndViewWhereTheSizesPutThem)
+{
+    struct Line
+    {
+        const char *layer;
+        double x1, y1, x2, y2; // m
+    };
+    const Line lines[] = {
+        {dxfLayers::kFoundation, -1.46, 0, 1.46, 0}, // 1.3 half widths and the gap
+        {dxfLayers::kCentreLine, 0, -0.16, 0, 1.596}, // above the 1.5 m crest as filled
+        {dxfLayers::kFluidLevel, -1.46, 2, 1.46, 2},
+        {dxfLayers::kDimensions, -1, 0.032, -1, 1.008},
+        {dxfLayers::kDimensions, 1, 0.032, 1, 1.008},
+        {dxfLayers::kDimensions, -1, 0.96, 1, 0.96},
+        {dxfLayers::kDimensions, 0.2, 0.8, 1.208, 0.8},
+        {dxfLayers::kDimensions, 1.16, 0, 1.16, 0.8},
+    };
+    // Arrow heads 1.2 text heights long and a third as wide: tip, then two corners.
+    const double arrows[][6] = {{1, 0.96, 0.94, 0.97, 0.94, 0.95},
+                                {-1, 0.96, -0.94, 0.95, -0.94, 0.97},
+                                {1.16, 0.8, 1.15, 0.74, 1.17, 0.74},
+                                {1.16, 0, 1.17, 0.06, 1.15, 0.06}};
+    struct Text
+    {
+        double x, y, angle; // m, degrees
+        const char *metres, *feet;
+    };
+    const Text texts[] = {{0, 0.985, 0, "Width = 2.00 [m]", "Width = 6.56 [ft]"},
+                          {1.13, 0.4, 90, "H = 0.80 [m]", "H = 2.62 [ft]"}};
+    for (int english : {0, 1}) {
+        SCOPED_TRACE(english);
+        const double f = english ? 3.28084 : 1.0;
+        const auto all = records(crossSectionDxf(sampleRecord(Shape::Option2, english)));
+        const auto near
+            = [f](double drawn, double metres) { return std::fabs(drawn / f - metres) < 1e-5; };
+        for (const Line &l : lines) {
+            EXPECT_TRUE(std::any_of(all.begin(), all.end(),
+                                    [&](const DxfRecord &r) {
+                                        return r.type == "LINE" && r.layer == l.layer
+                                            && near(r.number(10), l.x1) && near(r.number(20), l.y1)
+                                            && near(r.number(11), l.x2) && near(r.number(21), l.y2);
+                                    }))
+                << l.layer << " from " << l.x1 << ", " << l.y1;
+        }
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](const DxfRecord &r) { return r.type == "LINE"; }),
+                  std::size(lines));
+        for (const auto &a : arrows) {
+            EXPECT_TRUE(std::any_of(all.begin(), all.end(),
+                                    [&](const DxfRecord &r) {
+                                        return r.type == "SOLID" && near(r.number(10), a[0])
+                                            && near(r.number(20), a[1]) && near(r.number(11), a[2])
+                                            && near(r.number(21), a[3]) && near(r.number(12), a[4])
+                                            && near(r.number(22), a[5]);
+                                    }))
+                << "arrow at " << a[0] << ", " << a[1];
+        }
+        for (const Text &t : texts) {
+            const auto text = std::find_if(all.begin(), all.end(), [&](const DxfRecord &r) {
+                return r.type == "TEXT" && r.values.at(1) == (english ? t.feet : t.metres);
+            });
+            ASSERT_NE(text, all.end()) << t.metres;
+            EXPECT_TRUE(near(text->number(10), t.x) && near(text->number(20), t.y)) << t.metres;
+            EXPECT_TRUE(near(text->number(11), t.x) && near(text->number(21), t.y)) << t.metres;
+            EXPECT_EQ(text->number(50, 0), t.angle);
+        }
+        // Opens on everything drawn: from the texts under the base to the fluid level.
+        const auto view = std::find_if(all.begin(), all.end(), [](const DxfRecord &r) {
+            return r.type == "VPORT" && r.values.count(12) != 0;
+        });
+        ASSERT_NE(view, all.end());
+        EXPECT_TRUE(near(view->number(12), 0) && near(view->number(22), 0.7225));
+        EXPECT_TRUE(near(view->number(40), 1.1 * (2 + 0.555)));
+    }
+}
+
 TEST(CrossSectionDxf, FluidLevelStopsAtTheTubeAndSlurryInterfaceSpansIt)
 {
     ProjectRecord record = sampleRecord(Shape::AsFilled, 0);
@@ -252,6 +364,25 @@ TEST(DxfWriter, TextsStayOnOneLineAndAnEmptyDrawingHasFiniteExtents)
     const std::string document = dxf.document();
     EXPECT_NE(document.find("  1\r\nDike  4 \xC4\r\n"), std::string::npos);
     EXPECT_NE(document.find("$DWGCODEPAGE\r\n  3\r\nANSI_1252\r\n"), std::string::npos);
+}
+
+// Every kind of entity in feet, against a file checked by reading it and by
+// opening it in a CAD program: extents, view, dashes, escapes, codes.
+TEST(DxfWriter, DrawingMatchesTheReferenceFile)
+{
+    DxfWriter dxf(DxfUnit::Feet);
+    dxf.addLayer("AXIS", 5, true);
+    dxf.addLayer("TEXT", 7);
+    dxf.line("AXIS", {-1, 2}, {3, -4});
+    dxf.polyline("AXIS", {{0.5, 0}, {1, 1.25}}, false);
+    dxf.triangle("AXIS", {0, 0}, {1, 0}, {0, 2});
+    dxf.text("TEXT", {-0.5, 1}, 0.25, "Left");
+    dxf.text("TEXT", {1, 1}, 0.5, "50%% ^C", DxfAlign::Centre, 90);
+    std::ifstream file(std::string(VENDRIX_TEST_DATA_DIR) + "/dxf_writer_drawing.dxf",
+                       std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(dxf.document(), expected);
 }
 
 } // namespace

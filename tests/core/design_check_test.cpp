@@ -229,6 +229,17 @@ TEST(DesignCheck, StretchedTubeHoldsTheFill)
                 1e-11);
             EXPECT_LT(f.height, s.maxHeight);
             EXPECT_LT(f.tension, t0);
+            // The design check shows this stretched tube.
+            DesignCheckInputs check;
+            check.fabricStiffness = stiffnessPerTension * t0;
+            const DesignCheckResult r = computeDesignCheck(in, s, check);
+            ASSERT_TRUE(r.strain && r.stretchedCircumference && r.stretchedHeight
+                        && r.stretchedWidth && r.stretchedTension);
+            EXPECT_EQ(*r.strain, f.strain);
+            EXPECT_EQ(*r.stretchedCircumference, f.circumference);
+            EXPECT_EQ(*r.stretchedHeight, f.height);
+            EXPECT_EQ(*r.stretchedWidth, f.width);
+            EXPECT_EQ(*r.stretchedTension, f.tension);
         }
         // Too soft a fabric stops at the strain limit.
         const FabricStretch soft = stretchFabric(in, s, 0.01 * t0);

@@ -236,6 +236,7 @@ TEST(EnvelopeCsv, HeaderAndUnitsInBothSystems)
         const char *header;
         double pressureFactor;
         double lengthFactor;
+        double forceFactor;
     };
     const Case cases[] = {
         {false,
@@ -243,13 +244,13 @@ TEST(EnvelopeCsv, HeaderAndUnitsInBothSystems)
          "Storage area [m^2],Working tension [kN/m],"
          "Required ultimate strength circumferential [kN/m],"
          "Required ultimate strength axial [kN/m],Tension / allowable [-],Safe limit",
-         1.0, 1.0},
+         1.0, 1.0, 1.0},
         {true,
          "Pumping pressure [psi],Maximum height [ft],Maximum width [ft],Base width [ft],"
          "Storage area [ft^2],Working tension [lb/ft],"
          "Required ultimate strength circumferential [lb/ft],"
          "Required ultimate strength axial [lb/ft],Tension / allowable [-],Safe limit",
-         0.145, 3.28084},
+         0.145, 3.28084, 68.519},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.english);
@@ -260,11 +261,24 @@ TEST(EnvelopeCsv, HeaderAndUnitsInBothSystems)
         EXPECT_EQ(line, c.header);
         size_t rows = 0, limits = 0;
         while (std::getline(text, line)) {
-            double pressure = 0, height = 0;
-            ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf", &pressure, &height), 2) << line;
+            double v[9] = {};
+            ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf", &v[0], &v[1],
+                                  &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8]),
+                      9)
+                << line;
             const EnvelopePoint &p = e.points[rows];
-            EXPECT_NEAR(pressure, p.pumpingPressure * c.pressureFactor, 1e-8 * (1 + pressure));
-            EXPECT_NEAR(height, p.maxHeight * c.lengthFactor, 1e-8 * height);
+            const double length = c.lengthFactor, force = c.forceFactor;
+            const double expected[9] = {p.pumpingPressure * c.pressureFactor,
+                                        p.maxHeight * length,
+                                        p.maxWidth * length,
+                                        p.baseWidth * length,
+                                        p.area * length * length,
+                                        p.workingTension * force,
+                                        p.ultimateStrengthCircumferential * force,
+                                        p.ultimateStrengthAxial * force,
+                                        p.tensionRatio};
+            for (int k = 0; k < 9; ++k)
+                EXPECT_NEAR(v[k], expected[k], 1e-8 * (1 + std::fabs(v[k]))) << "column " << k;
             limits += line.ends_with(",yes");
             ++rows;
         }

@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <future>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -263,6 +265,69 @@ TEST(ParametricStudy, BatchWritesJsonAndCsv)
         {{"--vary", "circumference=1:10:1001", "--study", "s.csv"}, "between 2 and 1000"},
         {{"--vary", "circumference=1:10:5"}, "--vary needs --study"},
     });
+}
+
+// The cells of one CSV row (no quoted commas in these rows).
+std::vector<std::string> cells(const std::string &row)
+{
+    std::vector<std::string> found;
+    std::istringstream in(row);
+    for (std::string cell; std::getline(in, cell, ',');)
+        found.push_back(cell);
+    if (!row.empty() && row.back() == ',')
+        found.emplace_back();
+    return found;
+}
+
+// Both inputs and every value of a solved point in feet and pounds, and an
+// unsolved point's message as one quoted cell after the empty values.
+TEST(StudyCsv, EveryCellInTheDisplayUnits)
+{
+    const StudyRequest request {{"circumference", {10, 12}},
+                                StudyAxis {"fluidHeightLower", {2, 3}},
+                                kDefaultSolutionMethod};
+    StudyPoint solved;
+    solved.first = 10;
+    solved.second = 2;
+    solved.solved = true;
+    solved.solution.maxHeight = 2.5;
+    solved.solution.ultimateStrengthCircumferential = 100;
+    solved.solution.ultimateStrengthAxial = 40;
+    solved.solution.totalArea = 7.5;
+    solved.solution.inletPressure = 20;
+    solved.solution.convergenceWarning = true;
+    StudyPoint failed;
+    failed.first = 12;
+    failed.second = 3;
+    failed.error = "Error No.302: \"H\"\ntoo high";
+    std::istringstream text(studyCsvText(request, {solved, failed}, UnitSystem::English));
+    std::string header, first, second;
+    std::getline(text, header);
+    std::getline(text, first);
+    std::getline(text, second);
+    const size_t values = allStudyValues().size();
+    ASSERT_EQ(cells(header).size(), values + 4);
+    EXPECT_EQ(header.rfind("circumference [ft],fluidHeightLower [ft],", 0), 0u) << header;
+    EXPECT_TRUE(header.ends_with(",Converged,Error")) << header;
+
+    const auto row = cells(first);
+    ASSERT_EQ(row.size(), values + 4) << first;
+    EXPECT_DOUBLE_EQ(std::stod(row[0]), 10 * 3.28084);
+    EXPECT_DOUBLE_EQ(std::stod(row[1]), 2 * 3.28084);
+    DisplaySettings english;
+    english.unitSystem = UnitSystem::English;
+    for (size_t k = 0; k < values; ++k) {
+        const StudyValue value = allStudyValues()[k];
+        const double shown
+            = studyValueOf(solved, value) * displayFactor(studyValueQuantity(value), english);
+        EXPECT_NEAR(std::stod(row[2 + k]), shown, 1e-9 * std::fabs(shown))
+            << studyValueLabel(value);
+    }
+    EXPECT_EQ(row[values + 2], "no");
+    EXPECT_EQ(row[values + 3], "");
+    EXPECT_EQ(second,
+              "39.37008,9.84252," + std::string(values + 1, ',')
+                  + "\"Error No.302: \"\"H\"\" too high\"");
 }
 
 } // namespace

@@ -1,15 +1,18 @@
 #include "failure_test_support.h"
+#include "model/atomic_file.h"
 #include "model/project_file.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -702,6 +705,36 @@ TEST_F(ProjectFileOnDisk, RefusedFilesChangeNothing)
 
     EXPECT_FALSE(succeeds(saveProjectFile(path("no/such/dir.Vdx"), r), message));
     EXPECT_FALSE(message.empty());
+}
+
+// A disk that fills up during the save (here a file size limit, which fails
+// the write as a full disk does) is reported, and the saved file stays as it was.
+TEST_F(ProjectFileOnDisk, AFailedWriteKeepsThePreviousFile)
+{
+    std::string message;
+    const ProjectRecord first = sampleRecord();
+    ASSERT_TRUE(succeeds(saveProjectFile(path("dike.Vdx"), first), message)) << message;
+    ProjectRecord changed = first;
+    changed.input.circumference += 1;
+
+    struct rlimit limit
+    {
+    };
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = limit;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool saved = succeeds(saveProjectFile(path("dike.Vdx"), changed), message);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(message, "Cannot write \"" + path("dike.Vdx") + "\": File too large");
+    std::string bytes;
+    ASSERT_TRUE(succeeds(readWholeFile(path("dike.Vdx"), bytes), message));
+    EXPECT_EQ(bytes, serializeProject(first));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }
 
 } // namespace

@@ -197,6 +197,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
         int twoLayers;
         bool english;
         test::TextPieces pieces;
+        std::optional<Shape> shown = std::nullopt;
     };
     const std::vector<Case> cases = {
         {AnalysisType::GivenStrength,
@@ -219,14 +220,22 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
          {{"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
            "Results correspond to a circumference of tube of 32.8 [ft] and",
            "     Tensial force at WORKING conditions              1370 [lb/ft]",
-           "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]"},
+           // 5 and 40 kN/m axial at 68.519 lb/ft per kN/m
+           "Geosynthetic in AXIAL direction:\r\n"
+           "     Tensial force at WORKING conditions               343 [lb/ft]\r\n"
+           "     Required ULTIMATE strength                       2741 [lb/ft]",
+           "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]",
+           "Width of base of tube resting on foundation soil       6.6 [ft]"},
           {}}},
         {AnalysisType::GivenStrength,
          1,
          true,
          {{"Geosynthetic with ULTIMATE strength of 6851.90 [lb/ft] was specified.",
-           "     ULTIMATE geosynthetic strength of 6852 [lb/ft]."},
-          {}}},
+           "     ULTIMATE geosynthetic strength of 6852 [lb/ft].",
+           // 14 kN/m3 at 6.3656 lb/ft3 per kN/m3
+           "Unit weight of consolidated (saturated) fill          89.1 [lb/ft \xB3]"},
+          {}},
+         Shape::Option1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type) * 10 + c.twoLayers + (c.english ? 100 : 0));
@@ -234,6 +243,8 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
         record.input.analysisType = c.type;
         record.input.twoSlurryLayers = c.twoLayers;
         record.display.unitSystem = c.english ? UnitSystem::English : UnitSystem::SI;
+        if (c.shown)
+            record.state.shapeShown = c.shown;
         test::expectPieces(resultsText(record), c.pieces);
     }
 }

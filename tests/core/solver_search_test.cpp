@@ -117,6 +117,32 @@ TEST(SolverSearch, NoEquilibriumShapeGivesZerosAndTheWarning)
     }
 }
 
+// A search that meets a shape without equilibrium after complete passes
+// reports none of their numbers, nor those of the run before, only how long
+// the last complete tube was.
+TEST(SolverSearch, FailingAfterCompletePassesKeepsOnlyTheCircumference)
+{
+    ProjectRecord r;
+    solveAnalysis(r, SolutionMethod::Classic);
+    ASSERT_GT(r.solution.totalArea, 0);
+    TubeInput &in = r.input;
+    in.analysisType = AnalysisType::GivenPressure;
+    in.circumference = 2.253;
+    in.slurryUnitWeightLower = 17.6;
+    in.slurryUnitWeightUpper = 11.737;
+    in.fluidUnitWeightLower = 11.673;
+    in.fluidUnitWeightUpper = 11.958; // above the upper slurry
+    in.fluidHeightLower = 4.54;
+    in.slurryHeightLower = 2.66;
+    in.pumpingPressure = 2.187;
+    const RunOutcome outcome = solveAnalysis(r, SolutionMethod::Classic);
+    EXPECT_GT(outcome.passes, 100);
+    EXPECT_LT(outcome.passes, kPassLimit);
+    EXPECT_EQ(r.solution.convergenceWarning, 1);
+    EXPECT_TRUE(allZeroExceptCircumference(r.solution));
+    EXPECT_GT(r.solution.computedCircumference, 2.253);
+}
+
 TEST(SolverSearch, GivenPressureLoweringTheTensionToZeroKeepsTheLastCircumference)
 {
     // The run refuses a zero circumference (Error No.108); the search itself

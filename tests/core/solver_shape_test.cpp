@@ -2,6 +2,7 @@
 // membrane equations, and the properties every converged profile must have.
 
 #include "engine/analysis_run.h"
+#include "engine/classic_pass.h"
 #include "engine/reduction_factors.h"
 #include "record_variants.h"
 #include "solver_reference.h"
@@ -176,6 +177,26 @@ TEST(SolverShape, OneLayerHasNoUpperSlurryInEveryObjective)
         EXPECT_GT(r.solution.totalArea, 0);
         EXPECT_EQ(r.solution.areaUpperSlurry, 0.0);
         EXPECT_EQ(r.solution.areaLowerSlurry, r.solution.totalArea);
+    }
+}
+
+// A processor without 256-bit vectors takes the same roots and quotients,
+// correctly rounded, so every objective gives the same bits on it.
+TEST(SolverShape, SameBitsWithoutWideVectors)
+{
+    for (AnalysisType objective : test::kEveryObjective) {
+        SCOPED_TRACE(static_cast<int>(objective));
+        ProjectRecord wide, narrow;
+        wide.input.analysisType = narrow.input.analysisType = objective;
+        const RunOutcome wideOutcome = runAnalysis(wide, SolutionMethod::Classic);
+        allowWideVectors(false);
+        const RunOutcome narrowOutcome = runAnalysis(narrow, SolutionMethod::Classic);
+        allowWideVectors(true);
+        EXPECT_EQ(narrowOutcome.passes, wideOutcome.passes);
+        EXPECT_EQ(narrow.solution.profileX, wide.solution.profileX);
+        EXPECT_EQ(narrow.solution.profileY, wide.solution.profileY);
+        EXPECT_EQ(narrow.solution.ultimateStrengthAxial, wide.solution.ultimateStrengthAxial);
+        EXPECT_EQ(narrow.solution.inletPressure, wide.solution.inletPressure);
     }
 }
 

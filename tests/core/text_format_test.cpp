@@ -98,8 +98,23 @@ TEST(Windows1252, EveryByteRoundTripsThroughUtf8)
         EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(bytes)), bytes);
     }
     EXPECT_EQ(windows1252ToUtf8("\x80\xB3"), "\xE2\x82\xAC\xC2\xB3");
-    EXPECT_EQ(utf8ToWindows1252("\xE6\xBC\xA2"), "?"); // outside the code page
-    EXPECT_EQ(utf8ToWindows1252("\xC3"), "?"); // cut sequence
+    // One '?' per character the code page lacks; a broken sequence costs one
+    // '?' per byte and never swallows the character after it.
+    const struct
+    {
+        const char *utf8;
+        const char *expected;
+    } cases[] = {
+        {"\xC3\xA9\xE2\x82\xAC", "\xE9\x80"},
+        {"\xE6\xBC\xA2", "?"}, // outside the code page
+        {"\xF0\x9F\x98\x80" "A", "?A"}, // four bytes, outside too
+        {"\xC3", "?"}, // cut sequence
+        {"\xF0\x9F\x98", "???"},
+        {"\xC3x\xE2\x82x", "?x??x"}, // a lead byte without its continuation
+        {"\xFF\xF8\x80x", "???x"}, // bytes that never start a character
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(utf8ToWindows1252(c.utf8), c.expected) << c.utf8;
 }
 
 } // namespace

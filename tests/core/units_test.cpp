@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace vendrix {
 namespace {
@@ -34,17 +35,50 @@ TEST(Units, UnitWeightLabelsFollowTheFixedTable)
     EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::English, false)],
                  "[lb/ft \xB3]");
     EXPECT_STREQ(UnitWeightLabels[unitWeightLabelIndex(UnitSystem::English, true)], "[lb/ft^3]");
-    EXPECT_STREQ(unitLabels(UnitSystem::SI, true).area, "[m^2]");
-    EXPECT_STREQ(unitLabels(UnitSystem::English, false).volumePerLength, "[ft \xB3/ft]");
+    const struct
+    {
+        UnitSystem units;
+        bool asianPacific;
+        const char *labels; // length, force, pressure, unit weight, area, volume
+    } cases[] = {
+        {UnitSystem::SI, false, "[m][kN/m][kPa][kN/m \xB3][m \xB2][m \xB3/m]"},
+        {UnitSystem::SI, true, "[m][kN/m][kPa][kN/m^3][m^2][m^3/m]"},
+        {UnitSystem::English, false, "[ft][lb/ft][psi][lb/ft \xB3][ft \xB2][ft \xB3/ft]"},
+        {UnitSystem::English, true, "[ft][lb/ft][psi][lb/ft^3][ft^2][ft^3/ft]"},
+    };
+    for (const auto &c : cases) {
+        const UnitLabels l = unitLabels(c.units, c.asianPacific);
+        EXPECT_EQ(std::string(l.length) + l.forcePerLength + l.pressure + l.unitWeight + l.area
+                      + l.volumePerLength,
+                  c.labels);
+        EXPECT_STREQ(squareExponent(c.asianPacific), c.asianPacific ? "^2" : " \xB2");
+        EXPECT_STREQ(cubeExponent(c.asianPacific), c.asianPacific ? "^3" : " \xB3");
+    }
 }
 
 TEST(Units, EnglishFactors)
 {
-    const UnitFactors f = UnitFactors::english();
-    EXPECT_DOUBLE_EQ(f.length, 3.28084);
-    EXPECT_DOUBLE_EQ(f.area, 3.28084 * 3.28084);
-    EXPECT_DOUBLE_EQ(10.0 * f.length, 32.8084);
-    EXPECT_DOUBLE_EQ(UnitFactors::si().unitWeight, 1.0);
+    // Each within 0.05 % of the exact conversion (1 ft = 0.3048 m, 1 lbf = 4.44822 N).
+    const struct
+    {
+        double UnitFactors::*factor;
+        double english;
+    } cases[] = {
+        {&UnitFactors::length, 3.28084},
+        {&UnitFactors::area, 3.28084 * 3.28084},
+        {&UnitFactors::forcePerLength, 68.519},
+        {&UnitFactors::unitWeight, 6.365627},
+        {&UnitFactors::pumpingPressure, 0.145},
+        {&UnitFactors::pressurePsf, 20.8846},
+        {&UnitFactors::force, 224.8},
+        {&UnitFactors::millimetreToInch, 0.03937},
+        {&UnitFactors::kilopascalToPsi, 0.145032},
+        {&UnitFactors::squareMillimetreToSquareInch, 0.00155},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(UnitFactors::forSettings(UnitSystem::English).*c.factor, c.english);
+        EXPECT_EQ(UnitFactors::forSettings(UnitSystem::SI).*c.factor, 1.0);
+    }
 }
 
 TEST(Units, ConsolidatedUnitWeightDefault)
