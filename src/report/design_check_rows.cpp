@@ -123,11 +123,11 @@ void rigidBodyRows(std::vector<DesignCheckRow> &rows, const DesignCheckInputs &c
     const std::string allowable = check.allowableBearingPressure > 0
         ? "<= " + s.withUnit(s.pressure(check.allowableBearingPressure), s.units.foundationPressure)
         : "";
-    rows.push_back(checkRow(
-        "Maximum contact pressure q", r.maxContactPressure, allowable, r.pass.foundation,
-        r.reasons.foundation,
-        valueIn(r.maxContactPressure,
-                s.withUnit(s.pressure(r.maxContactPressure.value_or(0)), s.units.foundationPressure))));
+    rows.push_back(checkRow("Maximum contact pressure q", r.maxContactPressure, allowable,
+                            r.pass.foundation, r.reasons.foundation,
+                            valueIn(r.maxContactPressure,
+                                    s.withUnit(s.pressure(r.maxContactPressure.value_or(0)),
+                                               s.units.foundationPressure))));
     if (r.partialContact)
         rows.back().note = "contact lost over part of the base";
 }
@@ -171,8 +171,9 @@ std::vector<std::string> designCheckInputLines(const DesignCheckInputs &check,
             + (check.waterLevelProtected == kFollowFluidHeight ? " (outside fluid)" : ""),
         "Friction coefficient: " + factor(check.foundationFriction),
         "Allowable bearing pressure: "
-            + checked(check.allowableBearingPressure,
-                      s.withUnit(s.pressure(check.allowableBearingPressure), s.units.foundationPressure)),
+            + checked(
+                check.allowableBearingPressure,
+                s.withUnit(s.pressure(check.allowableBearingPressure), s.units.foundationPressure)),
         "Design wave height Hs: "
             + checked(check.designWaveHeight,
                       s.withUnit(s.length(check.designWaveHeight), s.units.length)),

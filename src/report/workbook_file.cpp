@@ -90,7 +90,7 @@ Failure workbookFailure(const std::filesystem::path &path, const char *reason)
 std::time_t workbookCreationTime()
 {
     const char *epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (!epoch || !*epoch)
+    if (epoch == nullptr || *epoch == '\0')
         return kFixedCreationTime;
     char *end = nullptr;
     errno = 0;

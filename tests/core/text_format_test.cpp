@@ -107,7 +107,7 @@ TEST(Windows1252, EveryByteRoundTripsThroughUtf8)
     } cases[] = {
         {"\xC3\xA9\xE2\x82\xAC", "\xE9\x80"},
         {"\xE6\xBC\xA2", "?"}, // outside the code page
-        {"\xF0\x9F\x98\x80" "A", "?A"}, // four bytes, outside too
+        {"\xF0\x9F\x98\x80\x41", "?A"}, // four bytes, outside too (0x41: A)
         {"\xC3", "?"}, // cut sequence
         {"\xF0\x9F\x98", "???"},
         {"\xC3x\xE2\x82x", "?x??x"}, // a lead byte without its continuation

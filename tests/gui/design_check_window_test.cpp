@@ -2,9 +2,9 @@
 // the picture's water levels and pressure diagram, and the report page that
 // is printed only when chosen.
 
+#include "app/dialogs/input/design_check_dialog.h"
 #include "app/dialogs/results/design_check_window.h"
 #include "app/window/main_menu.h"
-#include "app/dialogs/input/design_check_dialog.h"
 #include "dialog_test_support.h"
 #include "engine/analysis_run.h"
 #include "graphics/design_check_drawing.h"

@@ -21,7 +21,6 @@ class QVBoxLayout;
 
 namespace vendrix {
 
-
 inline const QColor kMainMenuFaceColour(102, 236, 204);
 
 class MainMenu : public QWidget

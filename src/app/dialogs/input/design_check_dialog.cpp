@@ -89,8 +89,9 @@ void DesignCheckDialog::accept()
     ProjectRecord edited = record();
     if (!fields().read(edited) || showsFailure(checkDesignCheckInputs(edited)))
         return;
-    commitStep(services(), QStringLiteral("Design Check"),
-               [&] { fields().commit(edited, record()); }, StepEffect::KeepsResults);
+    commitStep(
+        services(), QStringLiteral("Design Check"), [&] { fields().commit(edited, record()); },
+        StepEffect::KeepsResults);
     FormDialog::accept();
 }
 
