@@ -20,22 +20,22 @@ constexpr std::time_t kFixedCreationTime = 315532800;
 // libxlsxwriter prints numbers with the C library's "%.16G", which follows
 // LC_NUMERIC: a comma locale would write "1,5". This thread takes the C
 // locale's numbers while the workbook is made.
-class CNumbersInThisThread
+class PointDecimalScope
 {
 public:
-    CNumbersInThisThread()
+    PointDecimalScope()
         : m_c(::newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr)))
         , m_previous(m_c ? ::uselocale(m_c) : nullptr)
     { }
-    ~CNumbersInThisThread()
+    ~PointDecimalScope()
     {
         if (m_c) {
             ::uselocale(m_previous);
             ::freelocale(m_c);
         }
     }
-    CNumbersInThisThread(const CNumbersInThisThread &) = delete;
-    CNumbersInThisThread &operator=(const CNumbersInThisThread &) = delete;
+    PointDecimalScope(const PointDecimalScope &) = delete;
+    PointDecimalScope &operator=(const PointDecimalScope &) = delete;
 
 private:
     locale_t m_c;
@@ -104,7 +104,7 @@ std::time_t workbookCreationTime()
 std::optional<Failure> writeWorkbookFile(const std::filesystem::path &path,
                                          const WorkbookContent &content)
 {
-    const CNumbersInThisThread cNumbers;
+    const PointDecimalScope pointDecimals;
     const MemoryFile memory;
     if (!memory.isOpen())
         return workbookFailure(path, std::strerror(errno));
