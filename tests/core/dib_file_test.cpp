@@ -102,6 +102,80 @@ TEST(DibFile, DecodesEveryPlainDepth)
     }
 }
 
+// Every pixel of small images whose stored rows (bottom row first, each padded
+// to 4 bytes) are given byte by byte; the colours were worked out by hand.
+TEST(DibFile, DecodesEveryPixel)
+{
+    const auto c = [](std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+        return 0xFF000000u | r << 16 | g << 8 | b;
+    };
+    const auto t = tableColour;
+    struct Row
+    {
+        const char *name;
+        BmpLayout layout;
+        std::string pixelBytes;
+        std::vector<std::uint32_t> masks; // bit fields, written over the table
+        std::vector<std::uint32_t> expected; // top row first
+    };
+    const std::vector<Row> rows = {
+        {"1 bit across a byte",
+         {10, 2, 1, 2},
+         std::string("\xA5\x80\0\0\x0F\x40\0\0", 8),
+         {},
+         {t(0), t(0), t(0), t(0), t(1), t(1), t(1), t(1), t(0), t(1), //
+          t(1), t(0), t(1), t(0), t(0), t(1), t(0), t(1), t(1), t(0)}},
+        {"4 bits",
+         {3, 2, 4, 16},
+         std::string("\x12\x30\0\0\xAB\xC0\0\0", 8),
+         {},
+         {t(10), t(11), t(12), t(1), t(2), t(3)}},
+        {"8 bits",
+         {3, 2, 8, 256},
+         std::string("\x05\x06\x07\0\xC8\x01\xFF\0", 8),
+         {},
+         {t(200), t(1), t(255), t(5), t(6), t(7)}},
+        {"24 bits",
+         {2, 2, 24, 0},
+         std::string("\x01\x02\x03\x04\x05\x06\0\0\x0A\x14\x1E\x28\x32\x3C\0\0", 16),
+         {},
+         {c(30, 20, 10), c(60, 50, 40), c(3, 2, 1), c(6, 5, 4)}},
+        {"16 bits 5-5-5",
+         {3, 1, 16, 0},
+         std::string("\xFF\x7F\x00\x7C\x21\x04\0\0", 8),
+         {},
+         {c(255, 255, 255), c(255, 0, 0), c(8, 8, 8)}},
+        {"16 bits 5-6-5 fields",
+         {2, 1, 16, 3, 0, 3},
+         std::string("\x10\x84\xE0\x07", 4),
+         {0xF800, 0x07E0, 0x001F},
+         {c(132, 130, 132), c(0, 255, 0)}},
+        {"32 bits",
+         {2, 1, 32, 0},
+         std::string("\x01\x02\x03\x04\xFF\x80\0\0", 8),
+         {},
+         {c(3, 2, 1), c(0, 128, 255)}},
+        {"32 bits fields, blue in the top byte",
+         {1, 1, 32, 3, 0, 3},
+         std::string("\x01\x02\x03\x04", 4),
+         {0xFF, 0xFF00, 0xFF000000},
+         {c(1, 2, 4)}},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        std::string b = makeBmp(r.layout);
+        const std::size_t offset = 54 + 4 * std::size_t(r.layout.tableEntries);
+        ASSERT_EQ(b.size() - offset, r.pixelBytes.size());
+        b.replace(offset, r.pixelBytes.size(), r.pixelBytes);
+        for (std::size_t i = 0; i < r.masks.size(); ++i)
+            put32(b, 54 + 4 * i, r.masks[i]);
+        DibPicture p;
+        ASSERT_TRUE(decodeDib(b, p));
+        EXPECT_EQ(p.bitsPerPixel, r.layout.bits);
+        EXPECT_EQ(p.pixels, r.expected);
+    }
+}
+
 TEST(DibFile, UsedColourCountShortensTheTable)
 {
     EXPECT_EQ(dibColourCount(8, 0, 16), 16);
@@ -198,10 +272,18 @@ TEST(DibFile, DefaultPaletteHasItsStructure)
     EXPECT_EQ(all[255], 0xFFFFFFFFu);
     EXPECT_EQ(all[10], 0xFF000000u); // cube starts at (0, 0, 0)
     EXPECT_EQ(all[10 + 215], 0xFFFFFFFFu); // and ends at (255, 255, 255)
-    EXPECT_EQ(defaultDibPalette(2).size(), 2u);
+    EXPECT_EQ(all[9], 0xFFA6CAF0u); // the last of the first system colours
+    EXPECT_EQ(all[11], 0xFF00002Cu); // cube levels 0, 44, 86, 135, 192, 255
+    EXPECT_EQ(all[10 + 36 * 3 + 6 * 2 + 5], 0xFF8756FFu);
+    EXPECT_EQ(all[226], 0xFF080808u); // grey ramp 8, 20, ... 236
+    EXPECT_EQ(all[245], 0xFFECECECu);
+    EXPECT_EQ(all[246], 0xFFFFFBF0u);
+    EXPECT_EQ(defaultDibPalette(2), (std::vector<std::uint32_t> {0xFF000000u, 0xFFFFFFFFu}));
     const auto sixteen = defaultDibPalette(16);
     ASSERT_EQ(sixteen.size(), 16u);
+    EXPECT_EQ(sixteen[7], all[7]);
     EXPECT_EQ(sixteen[8], all[248]);
+    EXPECT_EQ(sixteen[15], all[255]);
     EXPECT_EQ(defaultDibPalette(3).size(), 256u);
 }
 

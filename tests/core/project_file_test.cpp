@@ -392,6 +392,8 @@ TEST(ProjectFile, Utf16TextsAreReadAsWindows1252)
          "\x80"
          "A\xE9??"},
         {"empty", std::string("\xFF\xFE\xFF\x00", 4), ""},
+        // A pair first and a lone high surrogate last: one '?' each.
+        {"pair first", std::string("\xFF\xFE\xFF\x04\x3D\xD8\x00\xDE\x41\x00\x00\xD8", 12), "?A?"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -586,6 +588,11 @@ TEST(ProjectFile, HugeLengthPrefixIsRefusedAtOnce)
                   "p.Vdx\nThis file is not a Vendrix project, or damaged, and cannot be "
                   "opened.");
     }
+    // Without a file name the message simply leaves the name out.
+    ProjectRecord r;
+    std::string message;
+    EXPECT_FALSE(succeeds(deserializeProject(image.substr(0, 8) + prefixes[0], r), message));
+    EXPECT_EQ(message, "\nThis file is not a Vendrix project, or damaged, and cannot be opened.");
 }
 
 TEST(ProjectFile, UnknownObjectiveIsRefused)
