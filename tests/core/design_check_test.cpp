@@ -5,6 +5,7 @@
 #include "engine/reduction_factors.h"
 #include "post/design_check.h"
 #include "post/outline_integrals.h"
+#include "report/design_check_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -277,6 +278,117 @@ TEST(DesignCheck, ChecksWithoutAValueSayWhy)
     EXPECT_EQ(r.reasons.foundation, CheckReason::Overturns);
     EXPECT_EQ(r.pass.overturning, false);
     EXPECT_EQ(r.reasons.overturning, CheckReason::Overturns);
+}
+
+// The rows, input lines and notes as the window and the page print them, for a
+// result set by hand, in both unit systems (worked out with 1 m = 3.28084 ft,
+// 1 kN/m = 68.519 lb/ft, 1 kPa = 20.8846 psf).
+TEST(DesignCheck, RowsAndInputLinesInBothUnitSystems)
+{
+    DesignCheckInputs check;
+    check.fabricStiffness = 800;
+    check.waterLevelProtected = 0.5;
+    check.foundationFriction = 0.6;
+    check.allowableBearingPressure = 100;
+    DesignCheckResult r;
+    r.utilisationCircumferential = 0.5;
+    r.pass.utilisationCircumferential = true;
+    r.reasons.utilisationAxial = CheckReason::NotChecked;
+    r.strain = 0.0125;
+    FabricStretch stretch;
+    stretch.circumference = 10.125, stretch.height = 2.4, stretch.width = 4.2;
+    stretch.tension = 20, stretch.end = StretchEnd::StepLimit;
+    r.fillingRatio = 0.7654, r.fillingBand = FillingBand::High;
+    r.submergedWeight = 30, r.normalForce = 25.5, r.eccentricity = 0.25;
+    r.safetySliding = 1.25, r.pass.sliding = false;
+    r.reasons.overturning = CheckReason::Overturns;
+    r.maxContactPressure = 40, r.pass.foundation = true, r.partialContact = true;
+    r.waveStabilityNumber = 0.8, r.pass.waveStability = true;
+    r.availableStrengthCircumferential = 100, r.loadedLevel = 2, r.protectedLevel = 0.5;
+    using V = RowVerdict;
+    struct Case
+    {
+        UnitSystem units;
+        double heightChange;
+        std::vector<std::vector<std::string>> rows; // check, value, limit, note
+        std::vector<V> verdicts;
+        std::vector<std::string> inputs;
+    };
+    const std::vector<V> verdicts = {V::Pass, V::None, V::None, V::None, V::None, V::None,
+                                     V::None, V::Fail, V::None, V::Pass, V::Pass};
+    const Case cases[] = {
+        {UnitSystem::SI,
+         -0.1,
+         {{"Fabric utilisation, circumferential", "0.500", "<= 1", ""},
+          {"Fabric utilisation, axial", "-", "<= 1", "not checked"},
+          {"Fabric strain T/J", "1.25 %", "",
+           "not settled after 50 steps; C 10.125, H 2.400 (-0.100), W 4.200, T 20.00 [kN/m]"},
+          {"Filling ratio H/D", "0.765", "guidance",
+           "high: pumping must be controlled (0.6 to 0.8)"},
+          {"Submerged weight W'", "30.00 [kN/m]", "", ""},
+          {"Normal force N", "25.50 [kN/m]", "", ""},
+          {"Eccentricity e", "0.250 [m]", "", ""},
+          {"Sliding safety factor", "1.250", ">= 1.500", ""},
+          {"Overturning safety factor", "-", ">= 2.000", "overturns"},
+          {"Maximum contact pressure q", "40.00 [kPa]", "<= 100.00 [kPa]",
+           "contact lost over part of the base"},
+          {"Wave stability number", "0.800", "<= 1.000", ""}},
+         verdicts,
+         {"Available ultimate strength, circumferential: 100.00 [kN/m]",
+          "Available ultimate strength, axial: not checked", "Tensile stiffness J: 800.00 [kN/m]",
+          "Water level loaded side h1: 2.000 [m] (outside fluid)",
+          "Water level protected side h2: 0.500 [m]", "Friction coefficient: 0.600",
+          "Allowable bearing pressure: 100.00 [kPa]", "Design wave height Hs: not checked"}},
+        {UnitSystem::English,
+         0.05,
+         {{"Fabric utilisation, circumferential", "0.500", "<= 1", ""},
+          {"Fabric utilisation, axial", "-", "<= 1", "not checked"},
+          {"Fabric strain T/J", "1.25 %", "",
+           "not settled after 50 steps; C 33.219, H 7.874 (+0.164), W 13.780, T 1370.38 [lb/ft]"},
+          {"Filling ratio H/D", "0.765", "guidance",
+           "high: pumping must be controlled (0.6 to 0.8)"},
+          {"Submerged weight W'", "2055.57 [lb/ft]", "", ""},
+          {"Normal force N", "1747.23 [lb/ft]", "", ""},
+          {"Eccentricity e", "0.820 [ft]", "", ""},
+          {"Sliding safety factor", "1.250", ">= 1.500", ""},
+          {"Overturning safety factor", "-", ">= 2.000", "overturns"},
+          {"Maximum contact pressure q", "835.38 [psf]", "<= 2088.46 [psf]",
+           "contact lost over part of the base"},
+          {"Wave stability number", "0.800", "<= 1.000", ""}},
+         verdicts,
+         {"Available ultimate strength, circumferential: 6851.90 [lb/ft]",
+          "Available ultimate strength, axial: not checked",
+          "Tensile stiffness J: 54815.20 [lb/ft]",
+          "Water level loaded side h1: 6.562 [ft] (outside fluid)",
+          "Water level protected side h2: 1.640 [ft]", "Friction coefficient: 0.600",
+          "Allowable bearing pressure: 2088.46 [psf]", "Design wave height Hs: not checked"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.units));
+        DisplaySettings display;
+        display.unitSystem = c.units;
+        stretch.heightChange = c.heightChange;
+        r.stretch = stretch;
+        const std::vector<DesignCheckRow> rows = designCheckRows(check, r, display);
+        ASSERT_EQ(rows.size(), c.rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ((std::vector<std::string> {rows[i].check, rows[i].value, rows[i].limit,
+                                                 rows[i].note}),
+                      c.rows[i]);
+            EXPECT_EQ(rows[i].verdict, c.verdicts[i]) << rows[i].check;
+        }
+        EXPECT_EQ(designCheckInputLines(check, r, display), c.inputs);
+    }
+    EXPECT_STREQ(verdictText(V::Pass), "PASS");
+    EXPECT_STREQ(verdictText(V::Fail), "FAIL");
+    EXPECT_STREQ(verdictText(V::None), "");
+    EXPECT_EQ(designCheckNotes(r, SolutionMethod::Exact).size(), 1u);
+    r.reasons.sliding = CheckReason::Overtopped;
+    const std::vector<std::string> notes = designCheckNotes(r, SolutionMethod::Classic);
+    ASSERT_EQ(notes.size(), 3u);
+    EXPECT_EQ(notes[0], "Solved by the exact method (Options chooses the classic method).");
+    EXPECT_EQ(notes[2],
+              "The loaded level is above the crest: overtopping is not covered by this check.");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // crest pressures 1e-194 of the base pressure.
 
 #include "engine/analysis_run.h"
+#include "engine/elliptic_integrals.h"
 #include "engine/reduction_factors.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,31 @@ TEST(ExactReference, EveryOutputWithinNineDigitsOfTheEnteredProblem)
         EXPECT_PRED3(near, s.inletPressure, r.pc, 0.0);
         EXPECT_PRED3(near, s.ultimateStrengthCircumferential, r.T, 0.0);
         EXPECT_PRED3(near, s.ultimateStrengthAxial, r.axial, 0.0);
+    }
+}
+
+// R_F and R_D against mpmath's elliprf and elliprd at 40 digits, from equal
+// arguments to arguments 1e40 apart.
+TEST(ExactReference, CarlsonIntegralsToTheLastBits)
+{
+    struct Case
+    {
+        double x, y, z, rf, rd;
+    };
+    const Case cases[] = {
+        {0, 2, 1, 1.3110287771460599052, 1.7972103521033883112},
+        {2, 3, 4, 0.58408284167715170669, 0.16510527294261053349},
+        {0.5, 1, 1e-06, 1.8526618129702269666, 4234.5495330325268169},
+        {1e-20, 1, 1e+20, 2.4412145290960347459e-9, 7.0236435872881042378e-29},
+        {1, 1, 1, 1.0, 1.0},
+        {0.25, 4, 9, 0.56308146287728288303, 0.093743161596784147708},
+        {3, 3, 0.001, 0.89650760127549780329, 30.736514505243376313},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.z);
+        const CarlsonIntegrals r = carlsonRFRD(c.x, c.y, c.z);
+        EXPECT_NEAR(r.rf, c.rf, 4e-16 * c.rf);
+        EXPECT_NEAR(r.rd, c.rd, 4e-16 * c.rd);
     }
 }
 
