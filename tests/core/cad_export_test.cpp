@@ -124,6 +124,35 @@ std::string headerValue(const std::vector<std::pair<int, std::string>> &pairs, c
     return "";
 }
 
+// One record of the file: a table entry or an entity, its layer and its first
+// value of each group code.
+struct DxfRecord
+{
+    std::string type;
+    std::string layer;
+    std::map<int, std::string> values;
+
+    double number(int code, double otherwise = NAN) const
+    {
+        const auto it = values.find(code);
+        return it == values.end() ? otherwise : std::atof(it->second.c_str());
+    }
+};
+
+std::vector<DxfRecord> records(const std::string &dxf)
+{
+    std::vector<DxfRecord> found;
+    for (const auto &[code, value] : groups(dxf)) {
+        if (code == 0)
+            found.push_back({value, "", {}});
+        else if (code == 8 && !found.empty())
+            found.back().layer = value;
+        else if (!found.empty())
+            found.back().values.emplace(code, value);
+    }
+    return found;
+}
+
 TEST(CrossSectionDxf, UnitsHeaderAndFramingOfTheFile)
 {
     for (int english : {0, 1}) {
@@ -145,6 +174,18 @@ TEST(CrossSectionDxf, UnitsHeaderAndFramingOfTheFile)
             EXPECT_EQ(*end, '\0') << code << ": " << value;
         }
         EXPECT_NE(dxf.find(english ? "Lengths in feet" : "Lengths in metres"), std::string::npos);
+        // CAD users pick the drawing apart by its layers: name, colour, line type.
+        std::vector<std::string> layerTable;
+        for (const DxfRecord &r : records(dxf))
+            if (r.type == "LAYER")
+                layerTable.push_back(r.values.at(2) + " " + std::to_string(int(r.number(62))) + " "
+                                     + r.values.at(6));
+        EXPECT_EQ(layerTable,
+                  (std::vector<std::string> {
+                      "0 7 CONTINUOUS", "TUBE 30 CONTINUOUS", "TUBE_AS_FILLED 8 CONTINUOUS",
+                      "SLURRY_INTERFACE 40 CONTINUOUS", "FLUID_LEVEL 5 CONTINUOUS",
+                      "FOUNDATION 1 CONTINUOUS", "CENTRE_LINE 5 CENTER", "DIMENSIONS 7 CONTINUOUS",
+                      "TEXT 7 CONTINUOUS"}));
     }
 }
 
@@ -208,35 +249,6 @@ TEST(CrossSectionDxf, ClosedOutlineAtTrueScaleWithTheBaseOnTheFoundation)
         EXPECT_EQ(vertices(dxf, dxfLayers::kAsFilled, asFilledClosed).empty(),
                   c.shape == Shape::AsFilled);
     }
-}
-
-// One record of the file: a table entry or an entity, its layer and its first
-// value of each group code.
-struct DxfRecord
-{
-    std::string type;
-    std::string layer;
-    std::map<int, std::string> values;
-
-    double number(int code, double otherwise = NAN) const
-    {
-        const auto it = values.find(code);
-        return it == values.end() ? otherwise : std::atof(it->second.c_str());
-    }
-};
-
-std::vector<DxfRecord> records(const std::string &dxf)
-{
-    std::vector<DxfRecord> found;
-    for (const auto &[code, value] : groups(dxf)) {
-        if (code == 0)
-            found.push_back({value, "", {}});
-        else if (code == 8 && !found.empty())
-            found.back().layer = value;
-        else if (!found.empty())
-            found.back().values.emplace(code, value);
-    }
-    return found;
 }
 
 // Option 2 shows a tube 2 m wide and 0.8 m high: with the gap of 8 % and the

@@ -90,6 +90,25 @@ TEST(CFormat, LongOutputIsNotCut)
     EXPECT_EQ(formatC("%s!", long_text.c_str()), long_text + "!");
 }
 
+// Control characters cannot break an output line or act on a terminal; line
+// breaks of any convention become one "\n" in a text of several lines.
+TEST(CFormat, PrintableLineAndLines)
+{
+    struct Case
+    {
+        std::string text, line, lines;
+    };
+    const Case cases[] = {
+        {"\r\nA\rB\n\nC\r", "  A B  C ", "\nA\nB\n\nC\n"},
+        {std::string("x\ty\x1b[2J\x7f\x80\xff\0z", 12), std::string("x y [2J \x80\xff z"),
+         std::string("x y [2J \x80\xff z")},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(printableLine(c.text), c.line);
+        EXPECT_EQ(printableLines(c.text), c.lines);
+    }
+}
+
 TEST(Windows1252, EveryByteRoundTripsThroughUtf8)
 {
     for (int b = 0; b < 256; ++b) {
