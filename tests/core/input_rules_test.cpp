@@ -1,3 +1,4 @@
+#include "model/c_format.h"
 #include "model/input_rules.h"
 #include "model/units.h"
 
@@ -359,6 +360,78 @@ TEST(InputRules, FieldFormat)
     EXPECT_EQ(tooLong->messageText, "Please enter no more than 40 characters.");
     EXPECT_EQ(tooLong->focusField, "title");
     EXPECT_TRUE(checkTextLength(FieldId::Designer, std::string(5000, 'x')).has_value());
+}
+
+// The limits every number field is held to (in SI, as its message states them)
+// and the length of every text field.
+TEST(InputRules, EveryFieldHasItsLimits)
+{
+    using F = FieldId;
+    struct Bounds
+    {
+        FieldId field;
+        double lowest, highest;
+        int number;
+    };
+    const Bounds bounds[] = {
+        {F::Circumference, 0.001, 1e4, 109},
+        {F::SlurryUnitWeightLower, 0, 100, 110},
+        {F::SlurryUnitWeightUpper, 0, 100, 110},
+        {F::FluidUnitWeightLower, 0, 100, 110},
+        {F::FluidUnitWeightUpper, 0, 100, 110},
+        {F::SlurryHeightLower, 0, 1e4, 111},
+        {F::FluidHeightLower, 0, 1e4, 111},
+        {F::UltimateStrength, 0.001, 1e7, 308},
+        {F::DesiredMaxHeight, 0.001, 1e4, 309},
+        {F::PumpingPressure, 0, 1e5, 310},
+        {F::RfInstallationDamage, 1, 1000, 202},
+        {F::RfDurability, 1, 1000, 202},
+        {F::RfCreep, 1, 1000, 202},
+        {F::RfSeamCircumferential, 1, 1000, 202},
+        {F::RfSeamAxial, 1, 1000, 202},
+        {F::TransportUnitWeight, 0, 100, 112},
+        {F::SpecificGravitySolids, 1, 100, 404},
+        {F::ConsolidatedUnitWeight, 0, 100, 403},
+        {F::TubeLength, 0, 1e6, 502},
+        {F::FabricStrengthCircumferential, 0, 1e7, 601},
+        {F::FabricStrengthAxial, 0, 1e7, 602},
+        {F::FabricStiffness, 0, 1e8, 603},
+        {F::WaterLevelLoaded, 0, 1e4, 604},
+        {F::WaterLevelProtected, 0, 1e4, 604},
+        {F::FoundationFriction, 0, 1.5, 606},
+        {F::AllowableBearingPressure, 0, 1e5, 607},
+        {F::DesignWaveHeight, 0, 1e3, 608},
+        {F::RequiredSafetySliding, 0, 1000, 609},
+        {F::RequiredSafetyOverturning, 0, 1000, 609},
+        {F::WaveStabilityLimit, 0, 1000, 610},
+    };
+    const DisplaySettings si;
+    for (const Bounds &b : bounds) {
+        SCOPED_TRACE(fieldName(b.field));
+        EXPECT_FALSE(checkNumberBounds(b.field, b.lowest, si).has_value());
+        EXPECT_FALSE(checkNumberBounds(b.field, b.highest, si).has_value());
+        const std::string between = formatC("between %.8g and %.8g", b.lowest, b.highest);
+        for (double outside : {b.lowest - 1e-6, b.highest * (1 + 1e-9)}) {
+            const auto failure = checkNumberBounds(b.field, outside, si);
+            ASSERT_TRUE(failure.has_value()) << outside;
+            EXPECT_EQ(failure->number, b.number);
+            EXPECT_NE(failure->messageText.find(between), std::string::npos)
+                << failure->messageText;
+        }
+    }
+    const std::pair<FieldId, int> lengths[]
+        = {{F::Title, 40},           {F::ProjectNumber, 40},     {F::ProjectNumberSuffix, 20},
+           {F::Client, 200},         {F::DateTime, 40},          {F::Designer, 200},
+           {F::StationNumber, 40},   {F::Description, 600},      {F::CompanyName, 100},
+           {F::CompanyStreet1, 100}, {F::CompanyStreet2, 100},   {F::CompanyCity, 30},
+           {F::CompanyState, 20},    {F::CompanyZip, 20},        {F::CompanyPhone, 30},
+           {F::CompanyFax, 30},      {F::CompanyEmail, 30},      {F::LogoPath, 4096},
+           {F::CurrencyUnit, 20},    {F::CostPerUnitArea, 1000}, {F::QuantityRemarks, 250}};
+    for (const auto &[field, length] : lengths) {
+        SCOPED_TRACE(fieldName(field));
+        EXPECT_FALSE(checkTextLength(field, std::string(std::size_t(length), 'x')).has_value());
+        EXPECT_TRUE(checkTextLength(field, std::string(std::size_t(length) + 1, 'x')).has_value());
+    }
 }
 
 // Each rule of the design check once, in the order they are checked; a level of
