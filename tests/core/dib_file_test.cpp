@@ -257,11 +257,13 @@ TEST(DibFile, RefusesFilesThatFailAnyCheck)
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
-        DibPicture p;
-        p.width = 7;
+        DibPicture p {7, 7, 7, 7, 7, {7}, {7}};
         EXPECT_FALSE(decodeDib(r.bytes, p));
         EXPECT_TRUE(p.empty());
-        EXPECT_EQ(p.width, 0);
+        EXPECT_TRUE(p.colourTable.empty());
+        EXPECT_EQ(std::vector<std::int64_t>(
+                      {p.width, p.height, p.bitsPerPixel, p.colourCount, p.pixelBytesRead}),
+                  std::vector<std::int64_t>(5, 0));
     }
 }
 
