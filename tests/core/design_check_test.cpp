@@ -230,6 +230,12 @@ TEST(DesignCheck, StretchedTubeHoldsTheFill)
                 1e-11);
             EXPECT_LT(f.height, s.maxHeight);
             EXPECT_LT(f.tension, t0);
+            EXPECT_EQ(f.circumferenceChange, f.circumference - s.computedCircumference);
+            EXPECT_EQ(f.heightChange, f.height - s.maxHeight);
+            EXPECT_EQ(f.widthChange, f.width - s.maxWidth);
+            EXPECT_EQ(f.tensionChange, f.tension - t0);
+            EXPECT_LT(relative(f.strain, f.circumference / s.computedCircumference - 1), 1e-12);
+            EXPECT_LE(f.steps, 8); // the bracket closes superlinearly
             // The design check shows this stretched tube.
             DesignCheckInputs check;
             check.fabricStiffness = stiffnessPerTension * t0;
