@@ -63,6 +63,38 @@ TEST(Consolidation, NoDensificationLeavesTheShape)
     EXPECT_DOUBLE_EQ(record.consolidation.finalHeight, record.solution.maxHeight);
 }
 
+// Before the top is flattened: the bottom up to the widest point stays, points
+// over the flat base settle by r times their height, the others by less.
+TEST(Consolidation, RawShapeSettlesByTheRatioTimesTheFillBeneath)
+{
+    ProjectRecord record = solvedInitialProject();
+    record.input.consolidatedUnitWeight = 14.0;
+    computeConsolidationOption1(record);
+    const double r = 0.477026; // the reference case above
+    const TubeSolution &s = record.solution;
+    const ConsolidationResult &c = record.consolidation;
+    const auto at = [](int i) { return static_cast<size_t>(i); };
+    int widest = 0;
+    for (int i = 1; i < kProfilePoints; ++i)
+        widest = s.profileX[at(i)] > s.profileX[at(widest)] ? i : widest;
+    int overBase = 0;
+    for (int i = 0; i < kProfilePoints; ++i) {
+        SCOPED_TRACE(i);
+        const double x = s.profileX[at(i)], y = s.profileY[at(i)];
+        EXPECT_EQ(c.rawShapeX[at(i + 1)], x);
+        if (i < widest) {
+            EXPECT_EQ(c.rawShapeY[at(i + 1)], y);
+        } else if (x < s.profileX[0]) {
+            EXPECT_NEAR(c.rawShapeY[at(i + 1)], (1 - r) * y, 1e-6 * y);
+            ++overBase;
+        } else {
+            EXPECT_GT(c.rawShapeY[at(i + 1)], (1 - r) * y);
+            EXPECT_LE(c.rawShapeY[at(i + 1)], y);
+        }
+    }
+    EXPECT_GT(overBase, 30);
+}
+
 TEST(Consolidation, StrongConsolidationFlattensTheTopAndKeepsTheRawShape)
 {
     ProjectRecord record = solvedInitialProject();
