@@ -109,7 +109,12 @@ TEST_F(DataFiles, CompanyDataRoundTrip)
               "Brune Engineering, Inc.\n1 Main Street\nSuite 2\nSpringfield\nIL\n62701\n"
               "555-0100\n555-0101\ninfo@example.com\n");
     CompanyData read;
+    // Reading leaves no file open behind it.
+    const auto openFiles
+        = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = openFiles();
     ASSERT_TRUE(loadCompanyData(root(), read, nullptr));
+    EXPECT_EQ(openFiles(), before);
     ProjectInfo info;
     applyCompanyData(read, info);
     EXPECT_EQ(info.companyEmail, "info@example.com");

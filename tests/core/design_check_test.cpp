@@ -191,6 +191,8 @@ TEST(DesignCheck, UtilisationOfTheEnteredStrengthIsOne)
 {
     for (const double rfSeam : {1.0, 2.0, 3.7}) {
         TubeInput in = tubeOf(kTubes[0]);
+        // The last one is a small tube: under a metre high, under a square metre.
+        in.circumference = rfSeam > 3 ? 1.5 : in.circumference;
         in.rfSeamAxial = rfSeam;
         in.ultimateStrength = 40 * rfSeam;
         const TubeSolution s = exactSolution(in);
@@ -303,7 +305,7 @@ TEST(DesignCheck, RowsAndInputLinesInBothUnitSystems)
     r.strain = 0.0125;
     FabricStretch stretch;
     stretch.circumference = 10.125, stretch.height = 2.4, stretch.width = 4.2;
-    stretch.tension = 20, stretch.end = StretchEnd::StepLimit;
+    stretch.tension = 20;
     r.fillingRatio = 0.7654, r.fillingBand = FillingBand::High;
     r.submergedWeight = 30, r.normalForce = 25.5, r.eccentricity = 0.25;
     r.safetySliding = 1.25, r.pass.sliding = false;
@@ -350,7 +352,7 @@ TEST(DesignCheck, RowsAndInputLinesInBothUnitSystems)
          {{"Fabric utilisation, circumferential", "0.500", "<= 1", ""},
           {"Fabric utilisation, axial", "-", "<= 1", "not checked"},
           {"Fabric strain T/J", "1.25 %", "",
-           "not settled after 50 steps; C 33.219, H 7.874 (+0.164), W 13.780, T 1370.38 [lb/ft]"},
+           "C 33.219, H 7.874 (+0.164), W 13.780, T 1370.38 [lb/ft]"},
           {"Filling ratio H/D", "0.765", "guidance",
            "high: pumping must be controlled (0.6 to 0.8)"},
           {"Submerged weight W'", "2055.57 [lb/ft]", "", ""},
@@ -374,6 +376,7 @@ TEST(DesignCheck, RowsAndInputLinesInBothUnitSystems)
         DisplaySettings display;
         display.unitSystem = c.units;
         stretch.heightChange = c.heightChange;
+        stretch.end = c.heightChange > 0 ? StretchEnd::Converged : StretchEnd::StepLimit;
         r.stretch = stretch;
         const std::vector<DesignCheckRow> rows = designCheckRows(check, r, display);
         ASSERT_EQ(rows.size(), c.rows.size());

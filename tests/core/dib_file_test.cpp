@@ -174,6 +174,17 @@ TEST(DibFile, DecodesEveryPixel)
         EXPECT_EQ(p.bitsPerPixel, r.layout.bits);
         EXPECT_EQ(p.pixels, r.expected);
     }
+    // Masks that end the file, the one pixel lying over the last of them.
+    std::string b = makeBmp({1, 1, 16, 3, 0, 3});
+    put32(b, 54, 0x7C00);
+    put32(b, 58, 0x03E0);
+    put32(b, 62, 0x001F);
+    put32(b, 10, 62);
+    b.resize(66);
+    put32(b, 2, 66);
+    DibPicture p;
+    ASSERT_TRUE(decodeDib(b, p));
+    EXPECT_EQ(p.pixels, std::vector<std::uint32_t> {c(0, 0, 255)});
 }
 
 TEST(DibFile, UsedColourCountShortensTheTable)
