@@ -259,6 +259,19 @@ TEST(ExactSolver, RefusesWhatHasNoShape)
         EXPECT_FALSE(record.state.resultsValid);
         EXPECT_EQ(record.solution.totalArea, before.totalArea);
     }
+    // The neutral tube's message gives its diameter in the units shown.
+    for (const auto &[units, diameter] : {std::pair {UnitSystem::SI, "3.18 [m]."},
+                                          std::pair {UnitSystem::English, "10.44 [ft]."}}) {
+        ProjectRecord record;
+        record.display.unitSystem = units;
+        record.input.analysisType = AnalysisType::GivenHeight;
+        cases[1].change(record.input);
+        const RunOutcome outcome = solveAnalysis(record, SolutionMethod::Exact);
+        ASSERT_TRUE(outcome.refused());
+        EXPECT_NE(outcome.failure->messageText.find(std::string("stands lower than\n") + diameter),
+                  std::string::npos)
+            << outcome.failure->messageText;
+    }
     // The classic method keeps accepting a pumping pressure of zero.
     ProjectRecord classic;
     classic.input.analysisType = AnalysisType::GivenPressure;

@@ -514,6 +514,13 @@ TEST(ProjectFile, FilesThatAreNotProjectsAreNamedAsSuch)
         {"version 13", withVersion(13), newer},
         {"version 99", withVersion(99), newer},
         {"version 100", withVersion(100), notAProject},
+        {"version 100 with every field of 12",
+         [] {
+             ProjectRecord full;
+             full.designCheck.foundationFriction = 0.25;
+             return Image().i32(100).bytes + serializeProject(full).substr(4);
+         }(),
+         notAProject},
         {"version 0", withVersion(0), notAProject},
         {"version -5", withVersion(-5), notAProject},
         {"version -2^31", withVersion(INT32_MIN), notAProject},

@@ -93,8 +93,10 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
     ProjectRecord record;
     DisplaySettings &display = record.display;
     display.unitSystem = UnitSystem::English;
-    display.asianPacific = display.printBlackWhite = true;
+    display.asianPacific = display.printBlackWhite = display.screenBlackWhite = true;
     display.omitConsolidationPage = true;
+    record.state.projectOpen = record.state.resultsValid = true;
+    record.designCheck.foundationFriction = 0.25;
     display.currencyUnit = "\x80";
     record.input.circumference = 30;
     record.info.companyName = "Acme";
@@ -107,6 +109,9 @@ TEST(ProjectRecord, NewProjectKeepsUnitsAndCurrency)
     EXPECT_EQ(record.display.currencyUnit, "\x80");
     EXPECT_EQ(record.display.asianPacific, 1);
     EXPECT_EQ(record.display.printBlackWhite, 0);
+    EXPECT_EQ(record.display.screenBlackWhite, 0);
+    EXPECT_FALSE(record.state.projectOpen || record.state.resultsValid);
+    EXPECT_EQ(record.designCheck.foundationFriction, 0.5);
     EXPECT_EQ(record.display.omitConsolidationPage, 0);
     EXPECT_EQ(record.input.circumference, 10.0);
     EXPECT_EQ(record.input.costPerUnitArea, "0.00");
