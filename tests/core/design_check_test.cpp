@@ -187,6 +187,37 @@ TEST(DesignCheck, DryProtectedSideMatchesSumsOverTheOutline)
     }
 }
 
+// A round tube touching the ground at a point and one standing on a flat base
+// of half-width 1.5 m, sampled every half degree of tangent angle: areas and
+// arc lengths below a level against the circle's closed forms.
+TEST(DesignCheck, OutlineIntegralsOfRoundShapes)
+{
+    const double R = 2;
+    const auto segment = [R](double h) { // circle area below h, both halves
+        return R * R * std::acos((R - h) / R) - (R - h) * std::sqrt(2 * R * h - h * h);
+    };
+    const auto arc = [](const OutlinePoint &p) { return std::hypot(p.dx, p.dy); };
+    for (const double halfBase : {0.0, 1.5}) {
+        SCOPED_TRACE(halfBase);
+        ProfileArray x {}, y {};
+        for (int k = 0; k < kProfilePoints; ++k) {
+            const double angle = k * M_PI / 360;
+            x[std::size_t(k)] = halfBase + R * std::sin(angle);
+            y[std::size_t(k)] = R * (1 - std::cos(angle));
+        }
+        for (const double level : {0.3, 1.0, R, 3.1}) {
+            SCOPED_TRACE(level);
+            EXPECT_LT(relative(areaBelow(x, y, level), 2 * halfBase * level + segment(level)),
+                      1e-9);
+            EXPECT_LT(relative(outlineIntegral(x, y, level, arc), R * std::acos((R - level) / R)),
+                      1e-9);
+        }
+        if (halfBase == 0) {
+            EXPECT_LT(relative(areaBelow(x, y, 2 * R + 1), M_PI * R * R), 1e-9);
+        }
+    }
+}
+
 TEST(DesignCheck, UtilisationOfTheEnteredStrengthIsOne)
 {
     for (const double rfSeam : {1.0, 2.0, 3.7}) {
