@@ -105,8 +105,11 @@ TEST(DesignCheck, EqualLevelsCarryTheNetBasePressure)
             EXPECT_LT(relative(*r.maxContactPressure, netBasePressure(in, s)), 1e-8);
             EXPECT_EQ(r.pass.foundation, true);
         }
-        // The interpolated outline holds the solved areas.
+        // The interpolated outline holds the solved areas; a tube under water to
+        // its crest displaces exactly the solved area.
         EXPECT_LT(relative(areaBelow(s.profileX, s.profileY, s.maxHeight), s.totalArea), 1e-9);
+        const RigidBodyActions drowned = rigidBodyActions(s, {100, 10, s.maxHeight, s.maxHeight});
+        EXPECT_EQ(drowned.submergedWeight, 100 - 10 * s.totalArea);
         if (c.twoLayers && c.slurryHeightLower < s.maxHeight) {
             const double lower = areaBelow(s.profileX, s.profileY, c.slurryHeightLower);
             EXPECT_LT(relative(lower, s.areaLowerSlurry), 1e-9);
