@@ -178,6 +178,9 @@ TEST(DesignCheck, DryProtectedSideMatchesSumsOverTheOutline)
         EXPECT_LT(relative(*r.safetyOverturning, resisting / overturning), kPolygon);
         const double e = b / 2 - (resisting - overturning) / normal;
         EXPECT_NEAR(a.eccentricity, e, kPolygon * b);
+        EXPECT_EQ(r.eccentricity, a.eccentricity);
+        EXPECT_EQ(r.submergedWeight, weight);
+        EXPECT_EQ(r.normalForce, a.normalForce);
         if (e >= b / 2) {
             EXPECT_EQ(r.reasons.foundation, CheckReason::Overturns);
         } else {
