@@ -1,5 +1,6 @@
 #include "failure_test_support.h"
 #include "model/atomic_file.h"
+#include "model/regular_file.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,43 @@ TEST(AtomicFile, LongNamesAndTheRefusingFolder)
     EXPECT_FALSE(succeeds(writeFileAtomically(scratch.file("link.pdf"), "x"), error));
     EXPECT_NE(error.find("link.pdf"), std::string::npos) << error;
     EXPECT_NE(error.find("\"" + elsewhere.string() + "\""), std::string::npos) << error;
+
+    // A chain of 39 links is followed to the file it ends in; one of 40 is refused.
+    std::filesystem::path chain = scratch.path() / "end.txt";
+    for (int length = 1; length <= 40; ++length) {
+        const auto link = scratch.path() / ("link" + std::to_string(length));
+        std::filesystem::create_symlink(chain, link);
+        chain = link;
+    }
+    const std::string longest = (scratch.path() / "link39").string();
+    ASSERT_TRUE(succeeds(writeFileAtomically(longest, "via 39 links"), error)) << error;
+    std::string bytes;
+    ASSERT_TRUE(succeeds(readWholeFile(scratch.file("end.txt"), bytes), error));
+    EXPECT_EQ(bytes, "via 39 links");
+    EXPECT_FALSE(succeeds(writeFileAtomically(chain.string(), "x"), error));
+    EXPECT_NE(error.find("Cannot follow"), std::string::npos) << error;
+}
+
+// A read keeps at most the bytes asked for and says whether there were more.
+TEST(RegularFile, ReadsAtMostTheBytesAsked)
+{
+    std::string content(100000, 'a');
+    for (std::size_t i = 0; i < content.size(); ++i)
+        content[i] = char('a' + i % 26);
+    for (const std::size_t most :
+         {std::size_t(30), std::size_t(70000), std::size_t(99999), std::size_t(100000)}) {
+        SCOPED_TRACE(most);
+        std::FILE *file = std::tmpfile();
+        ASSERT_NE(file, nullptr);
+        std::fwrite(content.data(), 1, content.size(), file);
+        std::rewind(file);
+        std::string bytes = "old";
+        bool truncated = false;
+        EXPECT_TRUE(readOpenFile(file, bytes, most, truncated));
+        std::fclose(file);
+        EXPECT_EQ(bytes, content.substr(0, most));
+        EXPECT_EQ(truncated, most < content.size());
+    }
 }
 
 // What the shell's `>` could not write is not replaced; a replaced file keeps

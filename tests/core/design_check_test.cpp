@@ -229,7 +229,7 @@ TEST(DesignCheck, UtilisationOfTheEnteredStrengthIsOne)
     for (const double rfSeam : {1.0, 2.0, 3.7}) {
         TubeInput in = tubeOf(kTubes[0]);
         // The last one is a small tube: under a metre high, under a square metre.
-        in.circumference = rfSeam > 3 ? 1.5 : in.circumference;
+        in.circumference = rfSeam > 3 ? 0.9 : in.circumference;
         in.rfSeamAxial = rfSeam;
         in.ultimateStrength = 40 * rfSeam;
         const TubeSolution s = exactSolution(in);
@@ -241,6 +241,12 @@ TEST(DesignCheck, UtilisationOfTheEnteredStrengthIsOne)
         EXPECT_NEAR(*r.utilisationAxial, 0.5, 1e-15);
         check.fabricStrengthCircumferential = in.ultimateStrength * (1 - 1e-9);
         EXPECT_EQ(computeDesignCheck(in, s, check).pass.utilisationCircumferential, false);
+        // The small tube stretches and says by how much, as a large one does.
+        check.fabricStiffness = 20 * workingTension(in, s);
+        const std::optional<FabricStretch> f = computeDesignCheck(in, s, check).stretch;
+        ASSERT_TRUE(f.has_value());
+        EXPECT_EQ(f->heightChange, f->height - s.maxHeight);
+        EXPECT_LT(f->heightChange, 0);
     }
 }
 
