@@ -4,6 +4,7 @@
 
 #include "engine/analysis_run.h"
 #include "engine/reduction_factors.h"
+#include "engine/root_bracket.h"
 #include "membrane_reference.h"
 #include "model/unit_constants.h"
 #include "record_variants.h"
@@ -219,6 +220,44 @@ TEST(ExactSolver, ZonesWithoutNetUnitWeight)
     EXPECT_LT(
         relative(workingTension(circle, solved(circle)), 8.0 * circle.circumference / (2 * kPi)),
         1e-14);
+}
+
+// Brent's method on smooth functions with known roots, taking values or only
+// their signs: the root to the tolerance in few evaluations.
+TEST(RootBracket, FindsKnownRootsInFewSteps)
+{
+    struct Case
+    {
+        const char *name;
+        double (*f)(double);
+        double a, b, root;
+        int values, signs; // most evaluations allowed (bisection alone needs 40 to 43)
+    };
+    const Case cases[] = {
+        {"cubic", [](double x) { return x * x * x - 2 * x - 5; }, 2, 3, 2.0945514815423265, 7, 42},
+        {"cosine", [](double x) { return std::cos(x) - x; }, 0, 1, 0.73908513321516064, 7, 54},
+        {"steep exponential", [](double x) { return std::exp(x) - 10; }, 5, 0, std::log(10.0), 10,
+         54},
+        {"line", [](double x) { return 3 * x - 1; }, -4, 4, 1.0 / 3, 3, 13},
+        {"flat near the root", [](double x) { return std::pow(x - 1, 5); }, 0, 3, 1, 110, 53},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const bool signsOnly : {false, true}) {
+            RootBracket bracket(c.a, c.f(c.a), c.b, c.f(c.b), 1e-12);
+            int evaluations = 0;
+            while (!bracket.converged() && evaluations < 200) {
+                const double x = bracket.next();
+                if (signsOnly)
+                    bracket.updateSign(c.f(x) > 0);
+                else
+                    bracket.update(c.f(x));
+                ++evaluations;
+            }
+            EXPECT_NEAR(bracket.best(), c.root, 1e-12);
+            EXPECT_LE(evaluations, signsOnly ? c.signs : c.values);
+        }
+    }
 }
 
 TEST(ExactSolver, RefusesWhatHasNoShape)
