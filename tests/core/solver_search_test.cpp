@@ -211,6 +211,21 @@ TEST(SolverSearch, EndlessSearchesStopAtThePassLimit)
     }
 }
 
+// A given height far below what the tube reaches abandons pass after pass; the
+// search stops, with the warning, once the step has halved below 1e-10.
+TEST(SolverSearch, GivenHeightStopsWhenTheStepAfterAbandonedPassesIsSpent)
+{
+    TubeInput in;
+    in.analysisType = AnalysisType::GivenHeight;
+    in.desiredMaxHeight = 0.05;
+    SolverInput si = buildSolverInput(in);
+    SolverOutput out;
+    solveTube(si, out);
+    EXPECT_EQ(out.passes, 550);
+    EXPECT_EQ(out.convergenceWarning, 1);
+    EXPECT_NEAR(out.maxHeightFt, 0.162555, 1e-6);
+}
+
 TEST(SolverSearch, ATubeOfAnotherSizeCarriesTheWarning)
 {
     // The given-height search ends its final checks on this tube about 4 %
