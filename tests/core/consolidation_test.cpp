@@ -122,6 +122,26 @@ TEST(Consolidation, StrongConsolidationFlattensTheTopAndKeepsTheRawShape)
     EXPECT_TRUE(sagged);
 }
 
+// Of two equally low points on the settled top, the one nearer the crest sets
+// how far the top is flattened (a made-up outline, without settlement).
+TEST(Consolidation, EquallyLowPointsFlattenUpToTheOneNearerTheCrest)
+{
+    ProjectRecord record;
+    record.input.consolidatedUnitWeight = record.input.slurryUnitWeightLower;
+    TubeSolution &s = record.solution;
+    for (int j = 0; j < kProfilePoints; ++j) {
+        const bool bottom = j <= 180; // up to the widest point
+        s.profileX[static_cast<size_t>(j)] = bottom ? 1 + 2.5 * j / 180 : 3.5 * (360 - j) / 180;
+        s.profileY[static_cast<size_t>(j)] = bottom ? 0.6 * j / 180
+            : j == 220 || j == 300                  ? 0.55
+                                                    : 2.0;
+    }
+    computeConsolidationOption1(record);
+    for (int j = 181; j < kProfilePoints; ++j)
+        EXPECT_EQ(record.consolidation.shapeY[static_cast<size_t>(j + 1)], j <= 300 ? 0.55 : 2.0)
+            << j;
+}
+
 TEST(Consolidation, ZeroWidthGivesAFiniteHeight)
 {
     ProjectRecord record;

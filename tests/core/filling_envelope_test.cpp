@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <sstream>
 
@@ -169,6 +171,14 @@ TEST(FillingEnvelope, SweepIsDenserWhereTheCurvesBend)
         lowerQuarter += p.pumpingPressure < 0.25 * e.maxPressure;
     // The height climbs fastest right after the start of pumping.
     EXPECT_GT(lowerQuarter, e.points.size() / 4 + 5);
+    // Points are added between the twenty-one evenly spaced pressures of the
+    // range, which all stay.
+    for (int k = 0; k <= 20; ++k) {
+        const double grid = e.minPressure + (e.maxPressure - e.minPressure) * k / 20;
+        EXPECT_TRUE(std::any_of(e.points.begin(), e.points.end(), [grid](const EnvelopePoint &p) {
+            return std::fabs(p.pumpingPressure - grid) <= 1e-12 * grid;
+        })) << k;
+    }
 }
 
 TEST(FillingEnvelope, CasesWithoutASafeLimitSaySo)
