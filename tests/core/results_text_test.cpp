@@ -219,8 +219,10 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
          true,
          {{"Maximum height of 8.20 [ft] was specified.", "     maximum tube height of 8.2 [ft].",
            "Results correspond to a circumference of tube of 32.8 [ft] and",
-           "     Tensial force at WORKING conditions              1370 [lb/ft]",
-           // 5 and 40 kN/m axial at 68.519 lb/ft per kN/m
+           // 20 and 100 kN/m circumferential, 5 and 40 kN/m axial at 68.519 lb/ft per kN/m
+           "Geosynthetic in CIRCUMFERENTIAL direction:\r\n"
+           "     Tensial force at WORKING conditions              1370 [lb/ft]\r\n"
+           "     Required ULTIMATE strength                       6852 [lb/ft]",
            "Geosynthetic in AXIAL direction:\r\n"
            "     Tensial force at WORKING conditions               343 [lb/ft]\r\n"
            "     Required ULTIMATE strength                       2741 [lb/ft]",
