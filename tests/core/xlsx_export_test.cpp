@@ -1,5 +1,5 @@
-// The workbook's creation stamp and its failures; its contents are read back by
-// openpyxl in the whole-program tests.
+// The workbook: its creation stamp, its failures, and its contents read back
+// by openpyxl.
 #include "batch_test_support.h"
 #include "report/workbook_file.h"
 #include "report/xlsx_export.h"
@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace vendrix {
 namespace {
@@ -86,6 +89,53 @@ TEST(XlsxExport, BatchReportsAWorkbookItCannotWrite)
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("\"error\""), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("cannot write the workbook: "), std::string::npos) << r.err;
+}
+
+// Every number of the workbook, profile and results, against the JSON of the
+// same run (tests/tools/xlsx_matches_json.py, with openpyxl), and its stamp.
+TEST(XlsxExport, WorkbookReadBackHoldsTheNumbersOfTheJson)
+{
+    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
+        GTEST_SKIP() << "python3-openpyxl is not installed";
+    const std::filesystem::path source
+        = std::filesystem::path(VENDRIX_TEST_DATA_DIR).parent_path().parent_path();
+    const std::string land = (source / "examples/dewatering-tube-on-land.Vdx").string();
+    const std::string english = (source / "examples/given-pressure-english.Vdx").string();
+    const struct
+    {
+        std::vector<std::string> arguments;
+        const char *shape;
+        const char *epoch;
+        const char *created;
+    } cases[] = {
+        {{land}, "filled", "", "1980-01-01T00:00:00"},
+        {{english}, "filled", "1700000000", "2023-11-14T22:13:20"},
+        {{land, "--consolidate", "1", "--set", "consolidatedUnitWeight=14"}, "1", "", "1980-01-01"},
+        {{english, "--consolidate", "2", "--set", "asianPacific=1"}, "2", "", "1980-01-01"},
+    };
+    test::ScratchFolder scratch("xlsx_read_back");
+    const std::string book = scratch.file("run.xlsx"), json = scratch.file("run.json");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        ::setenv("SOURCE_DATE_EPOCH", c.epoch, 1);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--json", "--profile", "--xlsx", book});
+        const test::BatchResult run = test::runBatch(arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::ofstream(json) << run.out;
+        const std::string command = "/usr/bin/python3 '"
+            + (source / "tests/tools/xlsx_matches_json.py").string() + "' '" + book + "' '" + json
+            + "' " + c.shape + " 2>&1";
+        std::FILE *check = ::popen(command.c_str(), "r");
+        ASSERT_NE(check, nullptr);
+        std::string said;
+        char buffer[4096];
+        for (size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, check)) > 0;)
+            said.append(buffer, n);
+        EXPECT_EQ(::pclose(check), 0) << said;
+        EXPECT_NE(said.find(c.created), std::string::npos) << said;
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 } // namespace

@@ -153,50 +153,6 @@ TEST(BatchExports, CadDrawingReadBackByEzdxfSpansTheReportedShape)
     }
 }
 
-// Every number of the workbook, profile and results, against the JSON of the
-// same run (tests/tools/xlsx_matches_json.py), and its creation stamp.
-TEST(BatchExports, WorkbookReadBackByOpenpyxlHoldsTheNumbersOfTheJson)
-{
-    if (runProgram(kPython, {"-c", "import openpyxl"}).status != 0)
-        GTEST_SKIP() << "python3-openpyxl is not installed";
-    const QString land = sourceFile("examples/dewatering-tube-on-land.Vdx");
-    const QString english = sourceFile("examples/given-pressure-english.Vdx");
-    const struct
-    {
-        QStringList arguments;
-        const char *shape;
-        const char *epoch;
-        const char *created;
-    } cases[] = {
-        {{land}, "filled", "", "1980-01-01T00:00:00"},
-        {{english}, "filled", "1700000000", "2023-11-14T22:13:20"},
-        {{land, "--consolidate", "1", "--set", "consolidatedUnitWeight=14"}, "1", "", "1980-01-01"},
-        {{english, "--consolidate", "2", "--set", "asianPacific=1"}, "2", "", "1980-01-01"},
-    };
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("SOURCE_DATE_EPOCH", c.epoch);
-        const QString book = dir.filePath("run.xlsx");
-        const Finished run = runProgram(VENDRIX_EXECUTABLE,
-                                        QStringList {"run"} + c.arguments
-                                            + QStringList {"--json", "--profile", "--xlsx", book},
-                                        environment);
-        ASSERT_EQ(run.status, 0) << run.err.toStdString();
-        QFile json(dir.filePath("run.json"));
-        ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-        json.write(run.out.toUtf8());
-        json.close();
-        const Finished check = runProgram(
-            kPython,
-            {sourceFile("tests/tools/xlsx_matches_json.py"), book, json.fileName(), c.shape});
-        EXPECT_EQ(check.status, 0) << check.err.toStdString();
-        EXPECT_TRUE(check.out.contains(c.created)) << check.out.toStdString();
-    }
-}
-
 TEST(BatchExports, CsvHoldsTheOutlineInTheProjectsUnit)
 {
     const struct
