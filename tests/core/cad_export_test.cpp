@@ -98,6 +98,13 @@ TEST(OutlineCsv, HeaderRowAndOnePointPerRowInDisplayUnits)
         ASSERT_EQ(last.size(), 2u);
         EXPECT_DOUBLE_EQ(std::atof(first[0].c_str()), -std::atof(last[0].c_str()));
         EXPECT_EQ(first[1], last[1]);
+        // The 1.5 m crest in the same unit as the widths.
+        double crest = 0;
+        for (size_t i = 1; i < rows.size(); ++i)
+            crest = std::max(crest, std::atof(split(rows[i], ",")[1].c_str()));
+        if (c.shape == Shape::AsFilled) {
+            EXPECT_NEAR(crest, 1.5 * (c.english ? 3.28084 : 1), 1e-4);
+        }
     }
 }
 
