@@ -217,6 +217,11 @@ TEST(FillingEnvelope, CasesWithoutASafeLimitSaySo)
         }
         EXPECT_EQ(safeLimitReason(e, UnitSystem::SI).rfind(c.reasonStart, 0), 0u)
             << safeLimitReason(e, UnitSystem::SI);
+        // The shape shown is the tube at the end of the range that decided.
+        const EnvelopePoint &end = c.state == SafeLimitState::ExceededAtBottomOfRange
+            ? e.points.front()
+            : e.points.back();
+        EXPECT_EQ(e.safeLimitShape.maxHeight, end.maxHeight);
     }
 }
 
