@@ -376,6 +376,7 @@ TEST(DxfWriter, TextsStayOnOneLineAndAnEmptyDrawingHasFiniteExtents)
 {
     DxfWriter empty(DxfUnit::Metres);
     EXPECT_NE(empty.document().find("$EXTMAX\r\n 10\r\n0.000000\r\n"), std::string::npos);
+    EXPECT_NE(empty.document().find(" 40\r\n0.001000\r\n"), std::string::npos); // view height
 
     DxfWriter dxf(DxfUnit::Feet);
     dxf.addLayer("TEXT", 7);

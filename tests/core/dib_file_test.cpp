@@ -193,6 +193,7 @@ TEST(DibFile, UsedColourCountShortensTheTable)
     EXPECT_EQ(dibColourCount(8, 0, 300), 256);
     EXPECT_EQ(dibColourCount(4, 0, 0), 16);
     EXPECT_EQ(dibColourCount(16, 3, 0), 3);
+    EXPECT_EQ(dibColourCount(32, 3, 0), 3);
     EXPECT_EQ(dibColourCount(32, 0, 5), 0);
     EXPECT_EQ(dibColourCount(24, 0, 0), 0);
 
