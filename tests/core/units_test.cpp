@@ -1,5 +1,6 @@
 #include "model/dialog_defaults.h"
 #include "model/project_record.h"
+#include "model/unit_constants.h"
 #include "model/units.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,8 @@ TEST(Units, EnglishFactors)
         EXPECT_EQ(UnitFactors::forSettings(UnitSystem::English).*c.factor, c.english);
         EXPECT_EQ(UnitFactors::forSettings(UnitSystem::SI).*c.factor, 1.0);
     }
+    // pi as a double and the rest of it, together pi to long double precision.
+    EXPECT_EQ(static_cast<long double>(kPi) + kPiTail, 3.14159265358979323846264338327950288L);
 }
 
 TEST(Units, ConsolidatedUnitWeightDefault)
