@@ -1,7 +1,6 @@
 #include "post/parametric_study.h"
 
 #include "engine/analysis_run.h"
-#include "engine/solution_check.h"
 #include "model/input_rules.h"
 
 #include <algorithm>
@@ -105,18 +104,10 @@ StudyPoint solvePoint(const ProjectRecord &project, const StudyRequest &request,
 {
     StudyPoint point;
     ProjectRecord record = pointRecord(project, request, index, point);
-    // The run refuses a desired height above the diameter itself, as in batch.
-    if (auto failure = checkStoredInputs(record);
-        failure && failure->number != kDesiredHeightAboveDiameter) {
-        point.error = failureText(*failure);
-        return point;
-    }
+    // The run checks the inputs and refuses results that are not numbers.
     const RunOutcome outcome = runAnalysis(record, request.method);
-    std::optional<Failure> failure = outcome.failure;
-    if (!failure)
-        failure = checkSolutionResult(record.solution);
-    if (failure) {
-        point.error = failureText(*failure);
+    if (outcome.failure) {
+        point.error = failureText(*outcome.failure);
         return point;
     }
     point.solved = true;
