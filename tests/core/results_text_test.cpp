@@ -227,6 +227,7 @@ TEST(ResultsText, ObjectiveAndLayerVariants)
            "     Tensial force at WORKING conditions               343 [lb/ft]\r\n"
            "     Required ULTIMATE strength                       2741 [lb/ft]",
            "Total storage capacity of tube per unit length        80.7 [ft \xB3/ft]",
+           "Maximum width of tube,  W                             13.1 [ft]", // 4 m
            // 11 kN/m3 at 6.365627 lb/ft3 per kN/m3
            "Unit weight of upper layer of slurry                 70.02 [lb/ft \xB3]",
            "Width of base of tube resting on foundation soil       6.6 [ft]"},
