@@ -189,6 +189,7 @@ TEST(FieldTable, DialogDefaultsInBothUnitSystems)
         EXPECT_EQ(dialogDefaultValue(c.field, UnitSystem::SI), c.si);
         EXPECT_EQ(dialogDefaultValue(c.field, UnitSystem::English), c.english);
     }
+    EXPECT_EQ(dialogDefaultValue(FieldId::TubeLength, UnitSystem::SI), 0); // none of its own
 }
 
 } // namespace
