@@ -239,6 +239,13 @@ TEST(DesignCheck, UtilisationOfTheEnteredStrengthIsOne)
         EXPECT_NEAR(*r.utilisationCircumferential, 1.0, 1e-12);
         EXPECT_EQ(r.pass.utilisationCircumferential, true);
         EXPECT_NEAR(*r.utilisationAxial, 0.5, 1e-15);
+        // Bands of H/D: usual up to 0.6, high up to 0.8, very high above.
+        const double hd = r.fillingRatio;
+        EXPECT_EQ(r.fillingBand,
+                  hd <= 0.6       ? FillingBand::Usual
+                      : hd <= 0.8 ? FillingBand::High
+                                  : FillingBand::VeryHigh)
+            << hd;
         check.fabricStrengthCircumferential = in.ultimateStrength * (1 - 1e-9);
         EXPECT_EQ(computeDesignCheck(in, s, check).pass.utilisationCircumferential, false);
         // Large and small tubes stretch and say by how much.
