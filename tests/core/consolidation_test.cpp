@@ -147,8 +147,11 @@ TEST(Consolidation, ZeroWidthGivesAFiniteHeight)
     ProjectRecord record;
     record.solution.totalArea = 1.0;
     computeConsolidationOption2(record);
-    // The area over the smallest width, 0.1 mm.
+    // The area over the smallest width, 0.1 mm; a width just above it divides.
     EXPECT_EQ(record.consolidation.finalHeight, record.consolidation.consolidatedArea / 0.0001);
+    record.solution.maxWidth = 0.00012;
+    computeConsolidationOption2(record);
+    EXPECT_EQ(record.consolidation.finalHeight, record.consolidation.consolidatedArea / 0.00012);
     computeConsolidationOption1(record);
     EXPECT_EQ(record.consolidation.finalHeight, 0);
 }
