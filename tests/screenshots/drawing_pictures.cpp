@@ -110,12 +110,7 @@ void takeEnvelopePictures(ScreenshotFolder &folder)
 void takeDesignCheckPicture(ScreenshotFolder &folder)
 {
     ProjectRecord record;
-    record.designCheck.waterLevelLoaded = 1.8;
-    record.designCheck.waterLevelProtected = 0.5;
-    record.designCheck.fabricStiffness = 1500;
-    record.designCheck.fabricStrengthAxial = 60;
-    record.designCheck.allowableBearingPressure = 50;
-    record.designCheck.designWaveHeight = 0.6;
+    record.designCheck = sampleDesignCheck();
     DesignCheckWindow window(record, silentServices(), SolutionMethod::Exact);
     folder.grab(window, "design_check_window.png");
 }

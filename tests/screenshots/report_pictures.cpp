@@ -123,12 +123,7 @@ bool writeReports(ScreenshotFolder &folder, const QTemporaryDir &dir)
     // The design check page ends the report when it is chosen.
     ProjectRecord checked = r;
     checked.display.addDesignCheckPage = true;
-    checked.designCheck.waterLevelLoaded = 1.8;
-    checked.designCheck.waterLevelProtected = 0.5;
-    checked.designCheck.fabricStiffness = 1500;
-    checked.designCheck.fabricStrengthAxial = 60;
-    checked.designCheck.allowableBearingPressure = 50;
-    checked.designCheck.designWaveHeight = 0.6;
+    checked.designCheck = sampleDesignCheck();
     written = written && writeReport(folder, checked, dir.filePath("check.pdf"), QPageSize::A4);
     r.display.printBlackWhite = true;
     r.solution.convergenceWarning = true;

@@ -57,4 +57,16 @@ UiServices silentServices()
     return s;
 }
 
+DesignCheckInputs sampleDesignCheck()
+{
+    DesignCheckInputs check;
+    check.waterLevelLoaded = 1.8;
+    check.waterLevelProtected = 0.5;
+    check.fabricStiffness = 1500;
+    check.fabricStrengthAxial = 60;
+    check.allowableBearingPressure = 50;
+    check.designWaveHeight = 0.6;
+    return check;
+}
+
 } // namespace vendrix::screenshots

@@ -4,6 +4,7 @@
 // program can end with a failure status.
 
 #include "app/ui_services.h"
+#include "model/design_check_inputs.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -42,6 +43,10 @@ private:
 // Services that show nothing and answer every question with "no": the
 // pictures are taken without anyone at the keyboard.
 UiServices silentServices();
+
+// The design check shown in the pictures: a tube between a high and a low
+// water level, with every check given a value.
+DesignCheckInputs sampleDesignCheck();
 
 void takeShellPictures(ScreenshotFolder &folder);
 void takeInputDialogPictures(ScreenshotFolder &folder);

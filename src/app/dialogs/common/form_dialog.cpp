@@ -86,6 +86,16 @@ QHBoxLayout *FormDialog::editButtonRow(QPushButton *ok, const EditButtons &butto
     return row;
 }
 
+QHBoxLayout *FormDialog::taggedButtonRow(std::initializer_list<QPushButton *> buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_tag);
+    row->addStretch();
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
 void FormDialog::connectEditButtons(QPushButton *ok, const EditButtons &buttons,
                                     const std::function<void()> &restoreDefaults,
                                     const std::function<void()> &truncate)

@@ -14,6 +14,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 
@@ -98,6 +99,8 @@ protected:
     EditButtons makeEditButtons(bool withDefaults = true, bool withTruncate = true);
     // OK, Cancel and Default at the left; the tag and the truncate picture at the right.
     QHBoxLayout *editButtonRow(QPushButton *ok, const EditButtons &buttons);
+    // The tag at the left, then `buttons` in this order at the right.
+    QHBoxLayout *taggedButtonRow(std::initializer_list<QPushButton *> buttons);
     // OK accepts only with the focus on it (Enter in a field never presses it);
     // Cancel closes without a change; Default and truncate call the dialog's own.
     void connectEditButtons(QPushButton *ok, const EditButtons &buttons,

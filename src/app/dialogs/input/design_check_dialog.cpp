@@ -35,13 +35,7 @@ DesignCheckDialog::DesignCheckDialog(ProjectRecord &record, const UiServices &se
                   {F::RequiredSafetySliding, F::RequiredSafetyOverturning, F::WaveStabilityLimit}));
 
     const EditButtons edit = makeEditButtons(true, false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(edit.cancel);
-    buttons->addWidget(edit.defaults);
-    layout->addLayout(buttons);
+    layout->addLayout(taggedButtonRow({m_ok, edit.cancel, edit.defaults}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     fields().showRecord(record);

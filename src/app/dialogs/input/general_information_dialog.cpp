@@ -223,12 +223,8 @@ void GeneralInformationDialog::layOut()
     layout->addWidget(createProjectBox(), 0, 0);
     layout->addWidget(createCompanyBox(), 0, 1);
     layout->addWidget(createLogoBox(), 1, 0, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
     m_ok->setDefault(true); // not "Save Data for Future Runs", first after the focus
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(taggedButtonRow({m_ok}), 2, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -52,13 +52,7 @@ void ReductionFactorsDialog::layOut(const EditButtons &edit)
         row++, 0, 1, 2);
     addRow(m_seamAxial);
     addRow(m_seamCircumferential);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(edit.cancel);
-    buttons->addWidget(edit.defaults);
-    layout->addLayout(buttons, row, 0, 1, 2);
+    layout->addLayout(taggedButtonRow({m_ok, edit.cancel, edit.defaults}), row, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

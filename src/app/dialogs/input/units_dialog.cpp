@@ -50,12 +50,7 @@ UnitsDialog::UnitsDialog(ProjectRecord &record, const UiServices &services, QWid
     layout->addWidget(currencyHint, 1, 1, 1, 2);
     layout->addWidget(printBox, 2, 0, 1, 3);
     layout->addWidget(labelsBox, 3, 0, 1, 3);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(edit.cancel);
-    layout->addLayout(buttons, 4, 0, 1, 3);
+    layout->addLayout(taggedButtonRow({m_ok, edit.cancel}), 4, 0, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QAbstractButton *si = m_units->button(0);

@@ -89,11 +89,7 @@ DesignCheckWindow::DesignCheckWindow(ProjectRecord &record, const UiServices &se
     auto *top = new QHBoxLayout;
     top->addWidget(m_inputs);
     top->addWidget(m_picture, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch(1);
-    buttons->addWidget(m_editInputs);
-    buttons->addWidget(close);
+    QHBoxLayout *buttons = taggedButtonRow({m_editInputs, close});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);

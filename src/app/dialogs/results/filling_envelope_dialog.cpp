@@ -120,11 +120,7 @@ FillingEnvelopeDialog::FillingEnvelopeDialog(ProjectRecord &record, const UiServ
     m_print->setObjectName(QStringLiteral("printFieldCard"));
     auto *close = new QPushButton(QStringLiteral("Return"), this);
     close->setObjectName(QStringLiteral("return"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch(1);
-    for (QPushButton *b : {m_saveTable, m_savePicture, m_print, close})
-        buttons->addWidget(b);
+    QHBoxLayout *buttons = taggedButtonRow({m_saveTable, m_savePicture, m_print, close});
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(m_chart, 3);

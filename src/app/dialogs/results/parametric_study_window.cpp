@@ -199,11 +199,7 @@ QLayout *ParametricStudyWindow::createButtons()
     m_print->setObjectName(QStringLiteral("printStudy"));
     auto *close = new QPushButton(QStringLiteral("Return"), this);
     close->setObjectName(QStringLiteral("return"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch(1);
-    for (QPushButton *b : {m_saveTable, m_savePicture, m_print, close})
-        buttons->addWidget(b);
+    QHBoxLayout *buttons = taggedButtonRow({m_saveTable, m_savePicture, m_print, close});
     connect(m_saveTable, &QPushButton::clicked, this, &ParametricStudyWindow::saveTable);
     connect(m_savePicture, &QPushButton::clicked, this, &ParametricStudyWindow::savePicture);
     connect(m_print, &QPushButton::clicked, this, &ParametricStudyWindow::printStudy);

@@ -119,13 +119,7 @@ void QuantitiesDialog::layOut()
     addRow(caption("Total storage capacity of tube"), m_storage,
            unitLabel(m_volumeUnitText, "storageUnit"));
     addRow(m_volumeCaption, m_volume, m_volumeUnit);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(tagLabel());
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_print);
-    buttons->addWidget(m_return);
-    layout->addLayout(buttons, row, 0, 1, 3);
+    layout->addLayout(taggedButtonRow({m_save, m_print, m_return}), row, 0, 1, 3);
     layout->setColumnMinimumWidth(2, 90);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
